@@ -1,0 +1,39 @@
+#include "common/Tempi.h"
+
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+
+// Single precision throughout, as stored time values were computed: a different precision would
+// change the rounding of the minutes in a few cases.
+
+float ghmStringa2Centesimi(QString& stringa, float centesimiGiorno) {
+    stringa = AntStr(stringa, 8, QStringLiteral("0"));
+    const auto giorni = static_cast<float>(Val(stringa.mid(0, 2)));
+    const auto ore = static_cast<float>(Val(stringa.mid(3, 2)));
+    const auto minuti = static_cast<float>(Val(stringa.mid(6, 2)));
+    const qint16 centesimiMinuti = CInt(Int(static_cast<double>(minuti * 100.0f / 60.0f) + 0.5));
+    return giorni * centesimiGiorno + ore * 100.0f + centesimiMinuti;
+}
+
+QString ghmCentesimi2Stringa(float valore, float centesimiGiorno) {
+    auto giorni = static_cast<float>(Int(valore / centesimiGiorno));
+    auto ore = static_cast<float>(Int((valore - giorni * centesimiGiorno) / 100.0f));
+    qint16 minuti = CInt(
+        Int(static_cast<double>((valore - giorni * centesimiGiorno - ore * 100.0f) * 60.0f / 100.0f) + 0.5));
+    // Minutes are rounded on their own: 59.5 of them would otherwise show as "60".
+    if (minuti >= 60) {
+        minuti -= 60;
+        ore += 1;
+        if (ore >= centesimiGiorno / 100.0f) {
+            ore -= centesimiGiorno / 100.0f;
+            giorni += 1;
+        }
+    }
+    const QString testo = Zero(giorni, 2) + u':' + Zero(ore, 2) + u':' + Zero(minuti, 2);
+    return testo == QLatin1String("00:00:00") ? QString() : testo;
+}
+
+QString ghmStringa2Stringa2Punti(const QString& cifre) {
+    const QString testo = AntStr(cifre, 6, QStringLiteral("0"));
+    return testo.mid(0, 2) + u':' + testo.mid(2, 2) + u':' + testo.right(2);
+}

@@ -1,0 +1,83 @@
+#include "app/PiattaformaQt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QWidget>
+
+PiattaformaQt::PiattaformaQt(std::function<void()> ridisegna) : ridisegna_(std::move(ridisegna)) {}
+
+int PiattaformaQt::MsgBox(const QString& testo, int pulsanti, const QString& titolo) {
+    QMessageBox box(finestra_);
+    box.setWindowTitle(titolo);
+    box.setText(testo);
+    switch (pulsanti & 0x70) {
+    case Msg::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Msg::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Msg::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Msg::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    switch (pulsanti & 0x7) {
+    case Msg::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        break;
+    case Msg::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Msg::Yes;
+    case QMessageBox::No:
+        return Msg::No;
+    case QMessageBox::Cancel:
+        return Msg::Cancel;
+    default:
+        // A Yes/No box closed from its frame counts as No.
+        return (pulsanti & 0x7) == Msg::YesNo ? Msg::No : (pulsanti & 0x7) == Msg::YesNoCancel ? Msg::Cancel : Msg::Ok;
+    }
+}
+
+QString PiattaformaQt::ApriFile(const QString& titolo, const QString& filtro) {
+    return QFileDialog::getOpenFileName(finestra_, titolo, QString(), filtro);
+}
+
+QString PiattaformaQt::SalvaFile(const QString& titolo, const QString& filtro) {
+    return QFileDialog::getSaveFileName(finestra_, titolo, QString(), filtro);
+}
+
+void PiattaformaQt::ElaboraEventi() {
+    if (ridisegna_)
+        ridisegna_();
+    QApplication::processEvents();
+}
+
+bool PiattaformaQt::AvviaProgramma(const QString& programma, const QString& argomento) {
+    return QProcess::startDetached(programma, {argomento});
+}
+
+QDateTime PiattaformaQt::Adesso() { return QDateTime::currentDateTime(); }
+
+void PiattaformaQt::Termina() { QApplication::exit(0); }

@@ -1,0 +1,32 @@
+#include <QApplication>
+#include <QStandardPaths>
+
+#include "app/FinestraViandora.h"
+#include "app/PiattaformaQt.h"
+#include "shell/CartellaProgramma.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Viandora"));
+    QApplication::setOrganizationName(QStringLiteral("Viandora"));
+
+    PiattaformaQt piattaforma;
+    const QString cartella = ScegliCartellaProgramma(QApplication::applicationDirPath(),
+                                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (cartella.isEmpty()) {
+        piattaforma.MsgBox(QStringLiteral("Impossibile trovare una cartella scrivibile per i dati del programma."),
+                           Msg::OkOnly | Msg::Critical, QStringLiteral("Viandora"));
+        return 1;
+    }
+
+    FormViandora form(piattaforma, cartella);
+    if (!form.Form_Load())
+        return 1;
+    FinestraViandora finestra(form);
+    piattaforma.ImpostaFinestra(&finestra);
+    piattaforma.ImpostaRidisegno([&finestra] { finestra.Aggiorna(); });
+    finestra.Aggiorna();
+    finestra.Centra();
+    finestra.show();
+    return app.exec();
+}

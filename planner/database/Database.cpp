@@ -1,0 +1,798 @@
+#include "database/Database.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <sqlite3.h>
+
+#include "database/Confronto.h"
+
+namespace {
+
+const QString ContestoLettura = QStringLiteral("Errore di lettura dal database");
+const QString ContestoScrittura = QStringLiteral("Errore di scrittura nel database");
+const QString ContestoStruttura = QStringLiteral("Errore di aggiornamento della struttura del database");
+
+// Marks the file as ours; "Vian".
+constexpr int IdApplicazione = 0x5669616E;
+// A second running copy waits this long for the file instead of failing.
+constexpr int AttesaOccupato = 5000;
+
+QString Quota(const QString& nome) {
+    return u'"' + QString(nome).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// SQLite index names are global to the file, and CodiceMeta is indexed in
+// two tables: the index of a field is stored as "Tabella.Campo" and counts
+// as the index named after the field of that table.
+QString NomeIndice(const QString& tabella, const QString& campo) {
+    return tabella + u'.' + campo;
+}
+
+QString Dichiarazione(const SpecificaCampo& c) {
+    switch (c.tipo) {
+    case TipoCampo::Testo:
+        return QStringLiteral("TEXT(%1) COLLATE VIANDORA").arg(c.dimensione);
+    case TipoCampo::SiNo:
+        return QStringLiteral("YESNO NOT NULL DEFAULT 0");
+    case TipoCampo::Binario:
+        return QStringLiteral("BLOB");
+    case TipoCampo::Data:
+        return QStringLiteral("DATETIME");
+    case TipoCampo::Intero:
+        return QStringLiteral("SMALLINT");
+    case TipoCampo::Singola:
+        return QStringLiteral("REAL");
+    case TipoCampo::Doppia:
+        return QStringLiteral("DOUBLE");
+    }
+    return QString();
+}
+
+// Type and size as the declared type of a column gives them.
+InfoCampo CampoDaDichiarazione(const QString& nome, const QString& dichiarato) {
+    const QString t = dichiarato.trimmed().toUpper();
+    InfoCampo c;
+    c.nome = nome;
+    if (t.startsWith(QLatin1String("YESNO")) || t.contains(QLatin1String("BOOL"))) {
+        c.tipo = TipoCampo::SiNo;
+    } else if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME"))) {
+        c.tipo = TipoCampo::Data;
+    } else if (t.contains(QLatin1String("INT"))) {
+        c.tipo = TipoCampo::Intero;
+    } else if (t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("CLOB")) ||
+               t.contains(QLatin1String("TEXT"))) {
+        c.tipo = TipoCampo::Testo;
+        static const QRegularExpression dimensione(QStringLiteral("\\(\\s*(\\d+)"));
+        const QRegularExpressionMatch m = dimensione.match(t);
+        c.dimensione = m.hasMatch() ? m.captured(1).toInt() : 255;
+    } else if (t.isEmpty() || t.contains(QLatin1String("BLOB"))) {
+        c.tipo = TipoCampo::Binario;
+    } else if (t.contains(QLatin1String("REAL"))) {
+        c.tipo = TipoCampo::Singola;
+    } else {
+        c.tipo = TipoCampo::Doppia;
+    }
+    return c;
+}
+
+// A declared type copied into a new table only when it is a plain type name;
+// anything stranger becomes a column without a type, which keeps any value.
+QString TipoSicuro(const QString& dichiarato) {
+    static const QRegularExpression semplice(
+        QStringLiteral("^[A-Za-z][A-Za-z0-9_ ]*(\\(\\s*\\d+\\s*(,\\s*\\d+\\s*)?\\))?$"));
+    return semplice.match(dichiarato.trimmed()).hasMatch() ? dichiarato.trimmed() : QString();
+}
+
+// The value of an old column brought to a schema field.
+QString EspressioneCopia(const SpecificaCampo& spec, const QString& sorgente) {
+    if (sorgente.isEmpty())
+        return spec.tipo == TipoCampo::SiNo ? QStringLiteral("0") : QStringLiteral("NULL");
+    switch (spec.tipo) {
+    case TipoCampo::Testo:
+        return QStringLiteral("substr(CAST(%1 AS TEXT), 1, %2)").arg(sorgente).arg(spec.dimensione);
+    case TipoCampo::SiNo:
+        return QStringLiteral("CASE WHEN %1 IS NULL THEN 0"
+                              " WHEN typeof(%1) IN ('integer', 'real') THEN (%1 <> 0)"
+                              " WHEN upper(trim(%1)) IN ('TRUE', 'VERO', 'YES', 'SI', 'SÌ', 'Sì', '-1', '1')"
+                              " THEN 1 ELSE 0 END")
+            .arg(sorgente);
+    default:
+        return sorgente;
+    }
+}
+
+QString TestoColonna(sqlite3_stmt* st, int colonna) {
+    const char* p = reinterpret_cast<const char*>(sqlite3_column_text(st, colonna));
+    return QString::fromUtf8(p, sqlite3_column_bytes(st, colonna));
+}
+
+QVariant LeggiColonna(sqlite3_stmt* st, int colonna, TipoCampo tipo) {
+    const int classe = sqlite3_column_type(st, colonna);
+    if (classe == SQLITE_NULL) return QVariant();
+    switch (tipo) {
+    case TipoCampo::Testo:
+    case TipoCampo::Data:
+        return TestoColonna(st, colonna);
+    case TipoCampo::SiNo:
+        if (classe == SQLITE_TEXT) return TestoSiNo(TestoColonna(st, colonna));
+        return sqlite3_column_double(st, colonna) != 0;
+    default:
+        break;
+    }
+    switch (classe) {
+    case SQLITE_INTEGER:
+        return qint64(sqlite3_column_int64(st, colonna));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(st, colonna);
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(st, colonna)),
+                          sqlite3_column_bytes(st, colonna));
+    default:
+        return TestoColonna(st, colonna);
+    }
+}
+
+int Lega(sqlite3_stmt* st, int indice, const QVariant& valore, TipoCampo tipo) {
+    if (tipo == TipoCampo::SiNo) return sqlite3_bind_int(st, indice, valore.toBool() ? 1 : 0);
+    if (!valore.isValid() || valore.isNull()) return sqlite3_bind_null(st, indice);
+    switch (valore.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        if (tipo != TipoCampo::Testo) return sqlite3_bind_int64(st, indice, valore.toLongLong());
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        if (tipo != TipoCampo::Testo) return sqlite3_bind_double(st, indice, valore.toDouble());
+        break;
+    case QMetaType::QByteArray: {
+        const QByteArray b = valore.toByteArray();
+        return sqlite3_bind_blob64(st, indice, b.constData(), sqlite3_uint64(b.size()), SQLITE_TRANSIENT);
+    }
+    default:
+        break;
+    }
+    const QByteArray testo = valore.toString().toUtf8();
+    return sqlite3_bind_text64(st, indice, testo.constData(), sqlite3_uint64(testo.size()), SQLITE_TRANSIENT,
+                               SQLITE_UTF8);
+}
+
+// A cached statement is reset and its bindings cleared however its use ends.
+class Uso {
+public:
+    explicit Uso(sqlite3_stmt* st) : st_(st) {}
+    ~Uso() {
+        sqlite3_reset(st_);
+        sqlite3_clear_bindings(st_);
+    }
+    Uso(const Uso&) = delete;
+    Uso& operator=(const Uso&) = delete;
+
+private:
+    sqlite3_stmt* st_;
+};
+
+} // namespace
+
+Database::Database() : schema_(SchemaViandora()) {}
+
+Database::~Database() {
+    Chiudi();
+}
+
+// ---- opening and closing ------------------------------------------------
+
+bool Database::DatabaseCrea() {
+    if (FileDatabase.isEmpty() || QFileInfo::exists(FileDatabase)) return false;
+    sqlite3* nuovo = nullptr;
+    const int rc = sqlite3_open_v2(FileDatabase.toUtf8().constData(), &nuovo,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // Writing the header makes it a real database file rather than an empty one.
+    const bool creato =
+        rc == SQLITE_OK &&
+        sqlite3_exec(nuovo,
+                     QStringLiteral("PRAGMA application_id = %1").arg(IdApplicazione).toUtf8().constData(),
+                     nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(nuovo);
+    if (!creato) QFile::remove(FileDatabase);
+    return creato;
+}
+
+bool Database::DatabaseApre() {
+    Chiudi();
+    sqlite3* nuovo = nullptr;
+    // Nothing is written before the check below: a file that is not a
+    // database stays exactly as it was.
+    int rc = sqlite3_open_v2(FileDatabase.toUtf8().constData(), &nuovo, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK && sqlite3_db_readonly(nuovo, "main") == 1) rc = SQLITE_READONLY;
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(nuovo, 1);
+        sqlite3_busy_timeout(nuovo, AttesaOccupato);
+        // Otherwise a misspelt "Campo" would be read as the text 'Campo' and
+        // a LIKE '*' on it would match, and delete, every row.
+        rc = sqlite3_db_config(nuovo, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    }
+    if (rc == SQLITE_OK) {
+        rc = RegistraConfronti(nuovo);
+    }
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(nuovo, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(nuovo, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(nuovo);
+        return false;
+    }
+    db_ = nuovo;
+    return true;
+}
+
+void Database::Chiudi() {
+    ChiudiIstruzioni();
+    for (RecordSet& rs : slot_)
+        rs = RecordSet();
+    campiTabella_.clear();
+    if (db_) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+    }
+    livelloTransazione_ = 0;
+}
+
+void Database::ChiudiIstruzioni() {
+    for (sqlite3_stmt* st : std::as_const(istruzioni_))
+        sqlite3_finalize(st);
+    istruzioni_.clear();
+}
+
+// ---- statements -----------------------------------------------------------
+
+void Database::Errore(const QString& contesto) {
+    const QString dettaglio =
+        db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("database non aperto");
+    throw ErroreDatabase(contesto + QStringLiteral(": ") + dettaglio);
+}
+
+sqlite3_stmt* Database::Prepara(const QString& sql, const QString& contesto) {
+    if (!db_) Errore(contesto);
+    if (sqlite3_stmt* st = istruzioni_.value(sql)) return st;
+    sqlite3_stmt* st = nullptr;
+    const QByteArray testo = sql.toUtf8();
+    if (sqlite3_prepare_v3(db_, testo.constData(), int(testo.size()), SQLITE_PREPARE_PERSISTENT, &st,
+                           nullptr) != SQLITE_OK ||
+        !st) {
+        sqlite3_finalize(st);
+        Errore(contesto);
+    }
+    istruzioni_.insert(sql, st);
+    return st;
+}
+
+void Database::Esegui(const QString& sql, const QString& contesto) {
+    sqlite3_stmt* st = Prepara(sql, contesto);
+    Uso uso(st);
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) Errore(contesto);
+}
+
+void Database::EseguiScrittura(const QString& sql, const QString& contesto) {
+    ControllaGuasto();
+    Esegui(sql, contesto);
+}
+
+void Database::ControllaGuasto() {
+    if (!db_) Errore(ContestoScrittura);
+    // After some failures SQLite ends the transaction by itself; writing on
+    // would commit each row alone and break the all-or-nothing promise.
+    if (livelloTransazione_ > 0 && sqlite3_get_autocommit(db_))
+        throw ErroreDatabase(ContestoScrittura + QStringLiteral(": la transazione è stata annullata"));
+    if (guastoTra_ > 0 && --guastoTra_ == 0)
+        throw ErroreDatabase(ContestoScrittura + QStringLiteral(": disco pieno"));
+}
+
+void Database::ControllaTabella(int tabella) const {
+    if (tabella < TabMete || tabella > TabParametri)
+        throw ErroreDatabase(QStringLiteral("Numero di tabella non valido: %1").arg(tabella));
+}
+
+void Database::ControllaSlot(int slot) const {
+    if (slot < 0 || slot >= int(slot_.size()))
+        throw ErroreDatabase(QStringLiteral("Numero di record set non valido: %1").arg(slot));
+}
+
+// ---- the schema -------------------------------------------------------------
+
+QList<QPair<QString, QString>> Database::ColonneDichiarate(const QString& tabella) {
+    sqlite3_stmt* st =
+        Prepara(QStringLiteral("SELECT name, type FROM pragma_table_info(?)"), ContestoLettura);
+    Uso uso(st);
+    const QByteArray nome = tabella.toUtf8();
+    sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
+    QList<QPair<QString, QString>> colonne;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+        colonne.append({TestoColonna(st, 0), TestoColonna(st, 1)});
+    if (rc != SQLITE_DONE) Errore(ContestoLettura);
+    return colonne;
+}
+
+QList<InfoCampo> Database::CampiTabella(const QString& tabella) {
+    const QString chiave = tabella.toLower();
+    if (campiTabella_.contains(chiave)) return campiTabella_.value(chiave);
+    QList<InfoCampo> campi;
+    for (const auto& [nome, tipo] : ColonneDichiarate(tabella))
+        campi.append(CampoDaDichiarazione(nome, tipo));
+    if (!campi.isEmpty()) campiTabella_.insert(chiave, campi);
+    return campi;
+}
+
+QStringList Database::NomiTabelle() {
+    sqlite3_stmt* st = Prepara(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"
+                                              " AND substr(name, 1, 7) <> 'sqlite_' ORDER BY rowid"),
+                               ContestoLettura);
+    Uso uso(st);
+    QStringList nomi;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+        nomi.append(TestoColonna(st, 0));
+    if (rc != SQLITE_DONE) Errore(ContestoLettura);
+    return nomi;
+}
+
+QStringList Database::NomiIndici(const QString& tabella) {
+    sqlite3_stmt* st =
+        Prepara(QStringLiteral("SELECT name FROM pragma_index_list(?) ORDER BY name"), ContestoLettura);
+    Uso uso(st);
+    const QByteArray nome = tabella.toUtf8();
+    sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
+    const QString prefisso = NomeIndice(tabella, QString());
+    QStringList nomi;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const QString indice = TestoColonna(st, 0);
+        nomi.append(indice.startsWith(prefisso, Qt::CaseInsensitive) ? indice.mid(prefisso.size()) : indice);
+    }
+    if (rc != SQLITE_DONE) Errore(ContestoLettura);
+    return nomi;
+}
+
+bool Database::EsisteTabella(const QString& tabella) {
+    return NomiTabelle().contains(tabella, Qt::CaseInsensitive);
+}
+
+void Database::DatabaseTabelleCreazione() {
+    Transazione transazione(*this);
+    for (int t = TabMete; t <= TabParametri; ++t)
+        DatabaseTabellaCrea(t);
+    transazione.Conferma();
+}
+
+void Database::DatabaseTabellaCrea(int tabella) {
+    ControllaTabella(tabella);
+    QStringList colonne;
+    for (const SpecificaCampo& c : AnalizzaStruttura(schema_.StrutturaTabella[tabella]))
+        colonne.append(Quota(c.nome) + u' ' + Dichiarazione(c));
+    campiTabella_.clear();
+    EseguiScrittura(QStringLiteral("CREATE TABLE %1 (%2)")
+                        .arg(Quota(schema_.NomeTabella[tabella]), colonne.join(QStringLiteral(", "))),
+                    ContestoStruttura);
+}
+
+bool Database::TabellaConformeSchema(int tabella) {
+    const QList<InfoCampo> campi = CampiTabella(schema_.NomeTabella[tabella]);
+    for (const SpecificaCampo& spec : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
+        const auto trovato =
+            std::find_if(campi.begin(), campi.end(), [&](const InfoCampo& c) { return c.nome == spec.nome; });
+        if (trovato == campi.end() || trovato->tipo != spec.tipo) return false;
+        if (spec.tipo == TipoCampo::Testo && trovato->dimensione != spec.dimensione) return false;
+    }
+    return true;
+}
+
+void Database::DataBaseTabelleAggiorna() {
+    copiaDiSicurezza_.clear();
+    QList<int> daRicostruire;
+    for (int t = TabMete; t <= TabParametri; ++t)
+        if (EsisteTabella(schema_.NomeTabella[t]) && !TabellaConformeSchema(t)) daRicostruire.append(t);
+    // The copy cannot be taken inside a transaction, so it comes first and
+    // holds the file exactly as it was found.
+    if (!daRicostruire.isEmpty()) FaiCopiaDiSicurezza();
+
+    ChiudiIstruzioni();
+    Transazione transazione(*this);
+    for (int t = TabMete; t <= TabParametri; ++t) {
+        if (!EsisteTabella(schema_.NomeTabella[t]))
+            DatabaseTabellaCrea(t);
+        else if (daRicostruire.contains(t))
+            RicostruisciTabella(t);
+        DataBaseVerificaIndici(t);
+    }
+    transazione.Conferma();
+}
+
+void Database::FaiCopiaDiSicurezza() {
+    const QFileInfo file(FileDatabase);
+    const QString suffisso = file.suffix().isEmpty() ? QString() : u'.' + file.suffix();
+    const QString base = file.completeBaseName() + QStringLiteral("_copia_") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    QString percorso = file.dir().filePath(base + suffisso);
+    for (int n = 2; QFileInfo::exists(percorso); ++n)
+        percorso = file.dir().filePath(base + QStringLiteral("_%1").arg(n) + suffisso);
+
+    const QString contesto = QStringLiteral("Errore nella copia di sicurezza del database");
+    sqlite3_stmt* st = Prepara(QStringLiteral("VACUUM INTO ?"), contesto);
+    Uso uso(st);
+    const QByteArray nome = percorso.toUtf8();
+    sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(st) != SQLITE_DONE) {
+        const QString dettaglio = QString::fromUtf8(sqlite3_errmsg(db_));
+        QFile::remove(percorso);
+        throw ErroreDatabase(contesto + QStringLiteral(": ") + dettaglio);
+    }
+    copiaDiSicurezza_ = percorso;
+}
+
+// A new table with the schema's fields in order, then any field the old one
+// has beyond the schema; every row is copied with its row id, text cut to the
+// new sizes; the old table is then dropped and the new one takes its name.
+void Database::RicostruisciTabella(int tabella) {
+    const QString nome = schema_.NomeTabella[tabella];
+    const QList<QPair<QString, QString>> vecchie = ColonneDichiarate(nome);
+    QVector<bool> usata(vecchie.size(), false);
+    auto cerca = [&](const QString& campo, Qt::CaseSensitivity cs) -> int {
+        for (int i = 0; i < vecchie.size(); ++i)
+            if (!usata.at(i) && vecchie.at(i).first.compare(campo, cs) == 0) return i;
+        return -1;
+    };
+
+    QStringList colonne, destinazioni, sorgenti;
+    for (const SpecificaCampo& spec : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
+        int k = cerca(spec.nome, Qt::CaseSensitive);
+        if (k < 0) k = cerca(spec.nome, Qt::CaseInsensitive);
+        QString sorgente;
+        if (k >= 0) {
+            usata[k] = true;
+            sorgente = Quota(vecchie.at(k).first);
+        }
+        colonne.append(Quota(spec.nome) + u' ' + Dichiarazione(spec));
+        destinazioni.append(Quota(spec.nome));
+        sorgenti.append(EspressioneCopia(spec, sorgente));
+    }
+    for (int k = 0; k < vecchie.size(); ++k) {
+        if (usata.at(k)) continue;
+        colonne.append((Quota(vecchie.at(k).first) + u' ' + TipoSicuro(vecchie.at(k).second)).trimmed());
+        destinazioni.append(Quota(vecchie.at(k).first));
+        sorgenti.append(Quota(vecchie.at(k).first));
+    }
+
+    QString nuova = nome + QStringLiteral("_ricostruita");
+    while (EsisteTabella(nuova))
+        nuova += u'_';
+    const QString virgola = QStringLiteral(", ");
+
+    Transazione transazione(*this);
+    campiTabella_.clear();
+    EseguiScrittura(QStringLiteral("CREATE TABLE %1 (%2)").arg(Quota(nuova), colonne.join(virgola)),
+                    ContestoStruttura);
+    EseguiScrittura(QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT rowid, %3 FROM %4 ORDER BY rowid")
+                        .arg(Quota(nuova), destinazioni.join(virgola), sorgenti.join(virgola), Quota(nome)),
+                    ContestoStruttura);
+    EseguiScrittura(QStringLiteral("DROP TABLE %1").arg(Quota(nome)), ContestoStruttura);
+    EseguiScrittura(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(Quota(nuova), Quota(nome)),
+                    ContestoStruttura);
+    transazione.Conferma();
+    campiTabella_.clear();
+}
+
+void Database::DataBaseVerificaIndici(int tabella) {
+    ControllaTabella(tabella);
+    const QString nome = schema_.NomeTabella[tabella];
+    QStringList mancanti;
+    for (const QString& campo : schema_.IndiciTabella[tabella].split(u',', Qt::SkipEmptyParts))
+        mancanti.append(campo.trimmed());
+    for (const QString& esistente : NomiIndici(nome))
+        mancanti.removeAll(esistente);
+    if (mancanti.isEmpty()) return;
+    Transazione transazione(*this);
+    for (const InfoCampo& campo : CampiTabella(nome))
+        if (mancanti.contains(campo.nome))
+            EseguiScrittura(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                                .arg(Quota(NomeIndice(nome, campo.nome)), Quota(nome), Quota(campo.nome)),
+                            ContestoStruttura);
+    transazione.Conferma();
+}
+
+bool Database::ScriviTipiGuidaDefault() {
+    const QString nome = schema_.NomeTabella[TabTipoGuida];
+    {
+        sqlite3_stmt* st =
+            Prepara(QStringLiteral("SELECT count(*) FROM %1").arg(Quota(nome)), ContestoLettura);
+        Uso uso(st);
+        if (sqlite3_step(st) != SQLITE_ROW) Errore(ContestoLettura);
+        if (sqlite3_column_int64(st, 0) > 0) return false;
+    }
+    const QList<InfoCampo> campi = CampiTabella(nome);
+    auto posizione = [&](const char* campo) {
+        for (int i = 0; i < campi.size(); ++i)
+            if (campi.at(i).nome.compare(QLatin1String(campo), Qt::CaseInsensitive) == 0) return i;
+        throw ErroreDatabase(
+            QStringLiteral("Il campo %1 non esiste nella tabella %2").arg(QLatin1String(campo), nome));
+    };
+    const int codice = posizione("CodiceGuida");
+    const int descrizione = posizione("Descrizione");
+    const int obbligatorio = posizione("TempoObbligatorio");
+
+    Transazione transazione(*this);
+    for (const TipoGuidaDefault& tipo : TipiGuidaDefault) {
+        QVector<QVariant> valori(campi.size());
+        valori[codice] = QString::fromUtf8(tipo.codice);
+        valori[descrizione] = QString::fromUtf8(tipo.descrizione);
+        valori[obbligatorio] = tipo.tempoObbligatorio;
+        Inserisci(nome, campi, valori);
+    }
+    transazione.Conferma();
+    for (RecordSet& rs : slot_)
+        if (rs.Aperto() && rs.Tabella().compare(nome, Qt::CaseInsensitive) == 0) RicaricaRecordSet(rs);
+    return true;
+}
+
+// ---- record sets ------------------------------------------------------------
+
+void Database::RecordSetImpostaDefault() {
+    for (int t = TabMete; t <= TabParametri; ++t)
+        RecordSetImposta(t, Query(schema_.NomeTabella[t]));
+}
+
+void Database::RecordSetImposta(int slot, const Query& query) {
+    ControllaSlot(slot);
+    TestoQuery = query.Testo();
+    RecordSet nuovo;
+    CaricaRighe(nuovo, query);
+    // Loaded inside a transaction, it must be reloaded if that is undone.
+    nuovo.modificato_ = livelloTransazione_ > 0;
+    slot_[slot] = std::move(nuovo);
+    NumeroRecord = double(slot_[slot].RecordCount());
+}
+
+RecordSet& Database::Rs(int slot) {
+    ControllaSlot(slot);
+    return slot_[slot];
+}
+
+void Database::CaricaRighe(RecordSet& rs, const Query& query) {
+    CaricaSql(rs, query.Tabella(), query.Sql(), query.Parametri());
+}
+
+void Database::CaricaSql(RecordSet& rs, const QString& tabella, const QString& sql,
+                         const QStringList& parametri) {
+    sqlite3_stmt* st = Prepara(sql, ContestoLettura);
+    Uso uso(st);
+    for (int i = 0; i < parametri.size(); ++i) {
+        const QByteArray valore = parametri.at(i).toUtf8();
+        sqlite3_bind_text(st, i + 1, valore.constData(), int(valore.size()), SQLITE_TRANSIENT);
+    }
+    // Column 0 is the row id; the others are the table's fields in order.
+    QList<InfoCampo> campi;
+    for (int c = 1; c < sqlite3_column_count(st); ++c)
+        campi.append(CampoDaDichiarazione(QString::fromUtf8(sqlite3_column_name(st, c)),
+                                          QString::fromUtf8(sqlite3_column_decltype(st, c))));
+    QVector<RecordSet::Riga> righe;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        RecordSet::Riga riga;
+        riga.rowid = sqlite3_column_int64(st, 0);
+        riga.valori.reserve(campi.size());
+        for (int c = 0; c < campi.size(); ++c)
+            riga.valori.append(LeggiColonna(st, c + 1, campi.at(c).tipo));
+        righe.append(std::move(riga));
+    }
+    if (rc != SQLITE_DONE) Errore(ContestoLettura);
+
+    rs = RecordSet();
+    rs.db_ = this;
+    rs.tabella_ = tabella;
+    rs.campi_ = campi;
+    rs.righe_ = std::move(righe);
+    rs.corrente_ = 0;
+    rs.sql_ = sql;
+    rs.parametri_ = parametri;
+}
+
+// Back in line with the file after a rollback, on the same row when it is
+// still there.
+void Database::RicaricaRecordSet(RecordSet& rs) {
+    const bool eof = rs.corrente_ >= rs.righe_.size();
+    const qint64 rowid = (rs.corrente_ >= 0 && !eof) ? rs.righe_.at(rs.corrente_).rowid : -1;
+    const int vecchia = rs.corrente_;
+    const bool modificato = rs.modificato_;
+    RecordSet nuovo;
+    CaricaSql(nuovo, rs.tabella_, rs.sql_, rs.parametri_);
+    if (eof) {
+        nuovo.corrente_ = int(nuovo.righe_.size());
+    } else {
+        nuovo.corrente_ = qMin(vecchia, int(nuovo.righe_.size()));
+        for (int i = 0; i < nuovo.righe_.size(); ++i)
+            if (nuovo.righe_.at(i).rowid == rowid) nuovo.corrente_ = i;
+    }
+    nuovo.modificato_ = modificato;
+    rs = std::move(nuovo);
+}
+
+qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi,
+                           const QVector<QVariant>& valori) {
+    ControllaGuasto();
+    QStringList nomi, segnaposto;
+    for (const InfoCampo& c : campi) {
+        nomi.append(Quota(c.nome));
+        segnaposto.append(QStringLiteral("?"));
+    }
+    const QString sql = campi.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quota(tabella))
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(Quota(tabella), nomi.join(QStringLiteral(", ")),
+                                                   segnaposto.join(QStringLiteral(", ")));
+    sqlite3_stmt* st = Prepara(sql, ContestoScrittura);
+    Uso uso(st);
+    for (int i = 0; i < campi.size(); ++i)
+        Lega(st, i + 1, valori.value(i), campi.at(i).tipo);
+    if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
+    return sqlite3_last_insert_rowid(db_);
+}
+
+void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
+                        const QVector<QVariant>& valori) {
+    ControllaGuasto();
+    QStringList assegnazioni;
+    for (const InfoCampo& c : campi)
+        assegnazioni.append(Quota(c.nome) + QStringLiteral(" = ?"));
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                            .arg(Quota(tabella), assegnazioni.join(QStringLiteral(", ")));
+    sqlite3_stmt* st = Prepara(sql, ContestoScrittura);
+    Uso uso(st);
+    for (int i = 0; i < campi.size(); ++i)
+        Lega(st, i + 1, valori.value(i), campi.at(i).tipo);
+    sqlite3_bind_int64(st, int(campi.size()) + 1, rowid);
+    if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
+    if (sqlite3_changes(db_) == 0)
+        throw ErroreDatabase(ContestoScrittura + QStringLiteral(": il record non esiste più"));
+    // Other record sets over the table show the new values, as they would
+    // when reading the row again.
+    for (RecordSet& rs : slot_) {
+        if (!rs.Aperto() || rs.tabella_.compare(tabella, Qt::CaseInsensitive) != 0 ||
+            rs.campi_.size() != campi.size())
+            continue;
+        for (RecordSet::Riga& riga : rs.righe_)
+            if (riga.rowid == rowid && !riga.cancellata) {
+                riga.valori = valori;
+                rs.SegnaModificato();
+            }
+    }
+}
+
+void Database::Elimina(const QString& tabella, qint64 rowid) {
+    ControllaGuasto();
+    sqlite3_stmt* st =
+        Prepara(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Quota(tabella)), ContestoScrittura);
+    Uso uso(st);
+    sqlite3_bind_int64(st, 1, rowid);
+    if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
+    // The row is gone for every record set over the table, not only this one.
+    for (RecordSet& rs : slot_) {
+        if (!rs.Aperto() || rs.tabella_.compare(tabella, Qt::CaseInsensitive) != 0) continue;
+        for (RecordSet::Riga& riga : rs.righe_)
+            if (riga.rowid == rowid && !riga.cancellata) {
+                riga.cancellata = true;
+                ++rs.cancellate_;
+                rs.SegnaModificato();
+            }
+    }
+}
+
+// ---- deleting rows and the field map -------------------------------------
+
+void Database::CancellaTabella(int tabella, const QString& campo, const QString& valore,
+                               Avanzamento* avanzamento) {
+    ControllaTabella(tabella);
+    const QString nome = schema_.NomeTabella[tabella];
+    Query query(nome);
+    if (!campo.isEmpty()) query.DoveCome(campo, valore);
+
+    Transazione transazione(*this);
+    RecordSetImposta(7, query);
+    RecordSet& rs = slot_[7];
+    if (avanzamento)
+        avanzamento->InizioAvanzamento(QStringLiteral("Cancellazione tabella ") + nome,
+                                       double(rs.RecordCount()));
+    try {
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            if (avanzamento) avanzamento->Avanza();
+            rs.Delete();
+        }
+        transazione.Conferma();
+    } catch (...) {
+        if (avanzamento) avanzamento->FineAvanzamento();
+        throw;
+    }
+    if (avanzamento) avanzamento->FineAvanzamento();
+}
+
+std::optional<int> Database::CercaCampoTabella(int slot, const QString& nomeMinuscolo) const {
+    ControllaSlot(slot);
+    const QList<InfoCampo>& campi = slot_[slot].Campi();
+    for (int f = 0; f < campi.size(); ++f)
+        if (campi.at(f).nome.toLower() == nomeMinuscolo) return f;
+    return std::nullopt;
+}
+
+QString Database::CaricaRiferimentiVettoreCampiTabelleDatabase(int slot, const RigaColonne& colonne) const {
+    ControllaSlot(slot);
+    const QList<InfoCampo>& campi = slot_[slot].Campi();
+    const int numero = qBound(0, int(colonne.NumeroColonne), int(colonne.ColonneRiga.size()) - 1);
+    QString riferimenti;
+    for (int c = 1; c <= numero; ++c) {
+        for (int f = 0; f < campi.size(); ++f) {
+            if (campi.at(f).nome == colonne.ColonneRiga[c]) {
+                riferimenti += Zero(double(c), 2) + Zero(double(f), 2) + u'\\';
+                break;
+            }
+        }
+    }
+    return riferimenti;
+}
+
+// ---- transactions -----------------------------------------------------------
+
+Database::Transazione::Transazione(Database& db) : db_(db) {
+    if (db_.livelloTransazione_ == 0) {
+        // IMMEDIATE takes the write lock now, so a second running copy waits
+        // here rather than failing half way through the command.
+        db_.Esegui(QStringLiteral("BEGIN IMMEDIATE"), ContestoScrittura);
+    } else {
+        nome_ = QStringLiteral("livello%1").arg(db_.livelloTransazione_);
+        db_.Esegui(QStringLiteral("SAVEPOINT ") + nome_, ContestoScrittura);
+    }
+    ++db_.livelloTransazione_;
+}
+
+void Database::Transazione::Conferma() {
+    if (!attiva_) return;
+    db_.Esegui(nome_.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + nome_,
+               ContestoScrittura);
+    attiva_ = false;
+    db_.FineTransazione(false);
+}
+
+Database::Transazione::~Transazione() {
+    if (!attiva_) return;
+    try {
+        if (nome_.isEmpty()) {
+            db_.Esegui(QStringLiteral("ROLLBACK"), ContestoScrittura);
+        } else {
+            db_.Esegui(QStringLiteral("ROLLBACK TO ") + nome_, ContestoScrittura);
+            db_.Esegui(QStringLiteral("RELEASE ") + nome_, ContestoScrittura);
+        }
+    } catch (...) {
+        // SQLite may already have rolled back by itself; nothing else to undo.
+    }
+    db_.FineTransazione(true);
+}
+
+void Database::FineTransazione(bool annullata) {
+    if (livelloTransazione_ > 0) --livelloTransazione_;
+    for (RecordSet& rs : slot_) {
+        if (!rs.modificato_) continue;
+        if (annullata) {
+            try {
+                RicaricaRecordSet(rs);
+            } catch (...) {
+                // Left as it was: the caller is already handling a failure.
+            }
+        }
+        if (livelloTransazione_ == 0) rs.modificato_ = false;
+    }
+}

@@ -1,0 +1,141 @@
+#pragma once
+// The planner's database file on SQLite: creation, the schema check that
+// brings older files to the current tables, the record-set slots and
+// transactions.
+#include <QHash>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "common/Stringhe.h"
+#include "database/ErroreDatabase.h"
+#include "database/Query.h"
+#include "database/RecordSet.h"
+#include "database/Schema.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Where a long operation reports its progress (the window's progress bar).
+class Avanzamento {
+public:
+    virtual ~Avanzamento() = default;
+    // Sets the status text, the total of work units and the counter to 0.
+    virtual void InizioAvanzamento(const QString& didascalia, double totale) = 0;
+    // One unit done: the counter grows by one and the bar is redrawn.
+    virtual void Avanza() = 0;
+    // Counter and total back to 0.
+    virtual void FineAvanzamento() = 0;
+};
+
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const SchemaDatabase& Schema() const { return schema_; }
+
+    QString FileDatabase;    // full path of the file
+    QString TestoQuery;      // readable text of the last query opened
+    double NumeroRecord = 0; // rows of the last query opened
+
+    // Creates an empty database file when none exists at FileDatabase;
+    // true when it did.
+    bool DatabaseCrea();
+    // Opens the file for reading and writing. False when it is not a
+    // database or cannot be opened; the file is then left untouched.
+    bool DatabaseApre();
+    bool Aperto() const { return db_ != nullptr; }
+    void Chiudi();
+
+    void DatabaseTabelleCreazione();
+    void DatabaseTabellaCrea(int tabella);
+    // Creates missing tables and indexes. A table lacking a schema field, or
+    // with a text field of another size, is rebuilt to the schema keeping its
+    // rows (and any extra fields), after a copy of the whole file has been
+    // kept beside it. Everything in one transaction.
+    void DataBaseTabelleAggiorna();
+    void DataBaseVerificaIndici(int tabella);
+    // The copy made before the last rebuild, empty when none was needed.
+    const QString& CopiaDiSicurezza() const { return copiaDiSicurezza_; }
+
+    // Adds the default guide types when "TipoGuida" is empty; true when it did.
+    bool ScriviTipiGuidaDefault();
+
+    void RecordSetImpostaDefault();
+    void RecordSetImposta(int slot, const Query& query);
+    RecordSet& Rs(int slot);
+
+    // Deletes the table's rows, all of them (empty field name) or those whose
+    // field matches the value as a pattern, in one transaction.
+    void CancellaTabella(int tabella, const QString& campo, const QString& valore, Avanzamento* avanzamento);
+
+    // Position of the field whose lower-case name equals the text.
+    std::optional<int> CercaCampoTabella(int slot, const QString& nomeMinuscolo) const;
+    // "ccff\" for each column c of the split line that names field f.
+    QString CaricaRiferimentiVettoreCampiTabelleDatabase(int slot, const RigaColonne& colonne) const;
+
+    // The field list of a table as the file has it.
+    QList<InfoCampo> CampiTabella(const QString& tabella);
+    QStringList NomiTabelle();
+    QStringList NomiIndici(const QString& tabella);
+
+    // Failure seam for tests: the n-th write from now (1 = the next) fails
+    // as a full disk would. 0 turns it off.
+    void ImpostaGuastoScrittura(int ennesimaScrittura) { guastoTra_ = ennesimaScrittura; }
+
+    // All or nothing: writes between construction and Conferma() are
+    // rolled back if Conferma() is not reached. Nests.
+    class Transazione {
+    public:
+        explicit Transazione(Database& db);
+        ~Transazione();
+        void Conferma();
+        Transazione(const Transazione&) = delete;
+        Transazione& operator=(const Transazione&) = delete;
+
+    private:
+        Database& db_;
+        QString nome_;
+        bool attiva_ = true;
+    };
+
+private:
+    friend class RecordSet;
+    friend class Transazione;
+
+    void Esegui(const QString& sql, const QString& contesto);
+    void EseguiScrittura(const QString& sql, const QString& contesto);
+    sqlite3_stmt* Prepara(const QString& sql, const QString& contesto);
+    void ChiudiIstruzioni();
+    void ControllaGuasto();
+    [[noreturn]] void Errore(const QString& contesto);
+    void ControllaTabella(int tabella) const;
+    void ControllaSlot(int slot) const;
+    void CaricaRighe(RecordSet& rs, const Query& query);
+    void CaricaSql(RecordSet& rs, const QString& tabella, const QString& sql, const QStringList& parametri);
+    void RicaricaRecordSet(RecordSet& rs);
+    void FineTransazione(bool annullata);
+    qint64 Inserisci(const QString& tabella, const QList<InfoCampo>& campi, const QVector<QVariant>& valori);
+    void Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
+                  const QVector<QVariant>& valori);
+    void Elimina(const QString& tabella, qint64 rowid);
+    QList<QPair<QString, QString>> ColonneDichiarate(const QString& tabella);
+    bool EsisteTabella(const QString& tabella);
+    bool TabellaConformeSchema(int tabella);
+    void RicostruisciTabella(int tabella);
+    void FaiCopiaDiSicurezza();
+
+    SchemaDatabase schema_;
+    sqlite3* db_ = nullptr;
+    std::array<RecordSet, 11> slot_;
+    QHash<QString, sqlite3_stmt*> istruzioni_;
+    QHash<QString, QList<InfoCampo>> campiTabella_;
+    int livelloTransazione_ = 0;
+    int guastoTra_ = 0;
+    QString copiaDiSicurezza_;
+};

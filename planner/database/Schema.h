@@ -1,0 +1,46 @@
+#pragma once
+// The six tables of the planner's database file, described as data.
+#include <QList>
+#include <QString>
+#include <array>
+
+enum TabellaNumero {
+    TabMete = 1,         // "MeteViandora"
+    TabItinerari = 2,    // "Itinerari"
+    TabGuida = 3,        // "GuidaCitta"
+    TabTipoGuida = 4,    // "TipoGuida"
+    TabMetaCorrente = 5, // "MetaCorrente"
+    TabParametri = 6     // "Parametri"
+};
+
+enum class TipoCampo { Testo, SiNo, Binario, Data, Intero, Singola, Doppia };
+
+struct SpecificaCampo {
+    QString nome;
+    TipoCampo tipo = TipoCampo::Testo;
+    int dimensione = 0; // characters, text fields only
+};
+
+// Table names, field specifications ("Name[T=6],Other[Y]") and index lists
+// ("CodiceMeta,Sequenza,Localita"), indexed 1..6; 0 and 7..10 stay empty.
+struct SchemaDatabase {
+    std::array<QString, 11> NomeTabella;
+    std::array<QString, 11> StrutturaTabella;
+    std::array<QString, 11> IndiciTabella;
+};
+
+SchemaDatabase SchemaViandora();
+
+// Parses a field specification: the name before "[", the type letter after
+// it, for "T" the size between "=" and "]".
+QList<SpecificaCampo> AnalizzaStruttura(const QString& struttura);
+
+// The default rows of "TipoGuida": code, description, visit time required.
+struct TipoGuidaDefault {
+    const char* codice;
+    const char* descrizione;
+    bool tempoObbligatorio;
+};
+extern const std::array<TipoGuidaDefault, 9> TipiGuidaDefault;
+
+constexpr const char* NomeFileDatabase = "ViandoraQuintora.mdb";

@@ -1,0 +1,88 @@
+// The window's start-up sequence.
+#include <QDir>
+
+#include "shell/FormViandora.h"
+
+namespace {
+// Files copied from another system may differ in letter case.
+bool EsisteFile(const QString& cartella, const QString& nome) {
+    const QStringList trovati = QDir(cartella).entryList({nome}, QDir::Files | QDir::CaseSensitive | QDir::Hidden);
+    if (!trovati.isEmpty())
+        return true;
+    for (const QString& f : QDir(cartella).entryList(QDir::Files | QDir::Hidden))
+        if (f.compare(nome, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+} // namespace
+
+bool FormViandora::Form_Load() {
+    // Panels and lists where they stand at start-up.
+    frmInputBox.Move(7900, 2350, 3650, 5130);
+    frmPercorso.Move(8000, 3500, 3200, 3975);
+    frmLista.Move(60, 2900, 7850, 4000);
+    mfgCopia.Move(120, 800, 6850, 3210);
+    frmGuida.Move(0, 6600, 11535, 1335);
+    frmStampa.Move(5300, 3960, 3375, 1815);
+    frmSelStampa.Move(5300, 3120, 3375, 3855);
+    frmStampaInCorso.Move(1440, 5760, 6975, 735);
+    frmExport.Move(120, 2950, 11400, 4965);
+    cmbRicerca.Move(450, 3100, 3750, 3800);
+    cmbRicercaTappa.Move(450, 3100, 3500, 3800);
+    mfgTab.Move(5, 2850, 11535, 4055);
+    mfgTab.Height = 4095;
+    frmGuidaStampa.Visible = false;
+    cmdConverte.Visible = false;
+    cmbRicerca.Visible = false;
+    frmExport.Visible = false;
+    frmSelStampa.Visible = false;
+    frmStampa.Visible = false;
+    frmGuida.Visible = false;
+    frmStampaInCorso.Visible = false;
+    mfgTab.Visible = true;
+
+    ComandiMeta = QStringLiteral("ZZ");
+    ComandiItinerario = QStringLiteral("ZZ");
+    AbilitaPulsantiComando();
+    PulisciFinestre();
+
+    QDir::setCurrent(CartellaProgramma);
+    Db.FileDatabase = CartellaProgramma + QString::fromLatin1(NomeFileDatabase);
+    bool aperto = false;
+    try {
+        const bool creato = Db.DatabaseCrea();
+        aperto = Db.DatabaseApre();
+        if (aperto) {
+            if (creato)
+                Db.DatabaseTabelleCreazione();
+            Db.DataBaseTabelleAggiorna();
+            Db.RecordSetImpostaDefault();
+            Db.ScriviTipiGuidaDefault();
+        }
+    } catch (const ErroreDatabase&) {
+        aperto = false;
+    }
+    if (!aperto) {
+        Db.Chiudi();
+        piattaforma_.MsgBox(QStringLiteral("Errore apertura database ") + QDir::toNativeSeparators(Db.FileDatabase),
+                            Msg::OkOnly | Msg::Critical, Caption);
+        Termina();
+        return false;
+    }
+
+    Db.RecordSetImpostaDefault();
+    cmdItinerario.Visible = true;
+    AzzeraPercentuale();
+
+    Db.RecordSetImpostaDefault();
+    mfgCopia.Visible = false;
+
+    ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
+    AbilitaPulsantiComando();
+
+    if (EsisteFile(CartellaProgramma, QStringLiteral("VianMete.dat"))) {
+        cmdConverte.Visible = true;
+        cmdConverte.Enabled = true;
+    }
+    return true;
+}

@@ -1,0 +1,225 @@
+// Command lists, confirmations, progress bar, exit and the trip screen's
+// key filters.
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+#include "shell/FormViandora.h"
+
+namespace {
+struct CodiceComando {
+    const char* codice;
+    Pulsante FormViandora::*pulsante;
+};
+
+const CodiceComando ComandiDellaMeta[] = {
+    {"Nu", &FormViandora::cmdNuovo},      {"Ri", &FormViandora::cmdRicerca},
+    {"Sa", &FormViandora::cmdSalva},      {"Cm", &FormViandora::cmdCancMeta},
+    {"Ca", &FormViandora::cmdCalcola},    {"St", &FormViandora::cmdStampa},
+    {"It", &FormViandora::cmdItinerario}, {"Gc", &FormViandora::cmdGuidaCitta},
+    {"Ci", &FormViandora::cmdCancItin},   {"Es", &FormViandora::cmdEsce},
+    {"Im", &FormViandora::cmdImport},     {"Ex", &FormViandora::cmdExport},
+};
+
+const CodiceComando ComandiDellItinerario[] = {
+    {"In", &FormViandora::cmdInserisce},   {"Ag", &FormViandora::cmdAggiunge},
+    {"Ca", &FormViandora::cmdCancella},    {"Rc", &FormViandora::cmdRicalcola},
+    {"Rt", &FormViandora::cmdRitorno},     {"Ce", &FormViandora::cmdCerca},
+    {"Fi", &FormViandora::cmdFine},        {"Me", &FormViandora::cmdMemorizza},
+    {"Du", &FormViandora::cmdDuplica},     {"Az", &FormViandora::cmdAzzeraSoste},
+    {"Tr", &FormViandora::cmdTrasferisce},
+};
+
+bool Tutti(const QString& comandi) { return comandi.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0; }
+} // namespace
+
+void FormViandora::ImpostaDefault(Pulsante& pulsante) {
+    // Only one button of the window answers Enter.
+    for (Controllo* c : controlli_)
+        if (c->TipoControllo() == Controllo::Tipo::Pulsante)
+            static_cast<Pulsante*>(c)->Default = false;
+    pulsante.Default = true;
+}
+
+void FormViandora::AbilitaPulsantiComando() {
+    if (Tutti(ComandiMeta) || Tutti(ComandiItinerario)) {
+        cmbRicercaTappa.Visible = false;
+        ImpostaDefault(cmdEsce);
+    }
+    // A calculated timetable on screen allows only unlocking and printing.
+    if (ComandiMeta != QLatin1String("vv") && cmdCalcola.Caption != QLatin1String("&Calcola"))
+        ComandiMeta = QStringLiteral("CaSt");
+    if (Tutti(ComandiMeta))
+        ComandiMeta = QStringLiteral("NuRiSaCmCaStItGcCiEsImEx");
+    if (Tutti(ComandiItinerario))
+        ComandiItinerario = QStringLiteral("InAgCaRcRtCeFiMeDuAzTr");
+    if (frmInputBox.Visible)
+        ComandiMeta = QStringLiteral("F");
+
+    for (const CodiceComando& c : ComandiDellaMeta)
+        (this->*(c.pulsante)).Enabled = ComandiMeta.contains(QLatin1String(c.codice));
+    cmdEsce.Caption = ComandiMeta == QLatin1String("Es") ? QStringLiteral("&Stop") : QStringLiteral("&Esce");
+
+    for (const CodiceComando& c : ComandiDellItinerario)
+        (this->*(c.pulsante)).Enabled = ComandiItinerario.contains(QLatin1String(c.codice));
+    cmdCerca.Enabled = cmdCerca.Enabled && NumeroTappe > 1;
+    // An import goes only into an empty or one-stage itinerary.
+    cmdMapPoint.Enabled = NumeroTappe < 2;
+    cmdConverte.Enabled = false;
+    cmdConverte.Visible = false;
+
+    cmdEsce.Cancel = ComandiMeta == QLatin1String("NuRiEs") || ComandiMeta == QLatin1String("NuRi");
+    cmdEsce.ToolTipText = QStringLiteral("Esce dal form") + (cmdEsce.Cancel ? QStringLiteral(" (Esc attivo)") : QString());
+    piattaforma_.ElaboraEventi();
+}
+
+void FormViandora::BoxConferma(QString& operazione) {
+    static const struct {
+        const char* codice;
+        const char* titolo;
+    } titoli[] = {
+        {"I", "Inserimento meta"},
+        {"A", "Annullamento meta"},
+        {"M", "Modifica dati mèta"},
+        {"R", "Reset file mète"},
+        {"T", "Memorizzazione dell'itinerario"},
+        {"CR", "Cancellazione tappa"},
+        {"S", "Stampare l'itinerario"},
+        {"IP", "Inserimento tappe percorso"},
+        {"IS", "Inserimento soste del percorso"},
+        {"AB", "Rinuncia alle modifiche"},
+        {"CI", "la rinuncia alle eventuali modifiche dell'itinerario"},
+        {"AI", "Annullamento itinerario"},
+        {"DF", "Memorizzazione dati mèta di default"},
+        {"EX", "Export delle mète selezionate"},
+        {"IM", "Import delle mète selezionate nei propri archivi"},
+    };
+    for (const auto& t : titoli) {
+        if (operazione == QLatin1String(t.codice)) {
+            operazione = QString::fromUtf8(t.titolo);
+            break;
+        }
+    }
+    RispostaConferma = qint16(piattaforma_.MsgBox(QStringLiteral("Confermi ") + operazione.toLower() + QStringLiteral("?"),
+                                                  Msg::YesNo | Msg::Question, operazione));
+}
+
+void FormViandora::AggiornaPercentuale() {
+    ContatoreProgresso = qBound(0.0, ContatoreProgresso, qMax(0.0, TotaleProgresso));
+    txtPerc.Visible = ContatoreProgresso != 0;
+    if (ContatoreProgresso == 0) {
+        lblElaborazione.Caption = QStringLiteral("Sposta il mouse sui pulsanti/campi attivi per istruzioni.");
+        txtBase.Text.clear();
+        txtPerc.Width = 0;
+        return;
+    }
+    const int p = int(Int(ContatoreProgresso / TotaleProgresso * 100));
+    txtPerc.Width = txtBase.Width * p / 100;
+    txtPerc.Text = QString::number(p) + QStringLiteral("%");
+    piattaforma_.ElaboraEventi();
+}
+
+void FormViandora::AzzeraPercentuale() {
+    ContatoreProgresso = 0;
+    TotaleProgresso = 0;
+    AggiornaPercentuale();
+}
+
+void FormViandora::InizioAvanzamento(const QString& didascalia, double totale) {
+    lblElaborazione.Caption = didascalia;
+    TotaleProgresso = totale;
+    ContatoreProgresso = 0;
+}
+
+void FormViandora::Avanza() {
+    ContatoreProgresso += 1;
+    AggiornaPercentuale();
+}
+
+void FormViandora::FineAvanzamento() { AzzeraPercentuale(); }
+
+void FormViandora::cmdEsce_Click() {
+    if (cmdEsce.Caption == QLatin1String("&Stop")) {
+        if (piattaforma_.MsgBox(QStringLiteral("Vuoi interrompere l'elaborazione?"), Msg::YesNo | Msg::Question,
+                                QStringLiteral("Fine Lavoro")) == Msg::Yes)
+            Interrompi = true;
+        return;
+    }
+    if (piattaforma_.MsgBox(QStringLiteral("Vuoi chiudere la procedura?"), Msg::YesNo | Msg::Question,
+                            QStringLiteral("Fine Lavoro")) != Msg::Yes)
+        return;
+    AttivaFormMeta(true);
+    mfgTab.Width = 11535;
+    frmInputBox.Visible = false;
+    Db.Chiudi();
+    Termina();
+}
+
+void FormViandora::Form_QueryUnload(bool& annulla) {
+    annulla = true;
+    if (terminato_)
+        annulla = false;
+    else if (cmdEsce.Enabled && cmdEsce.Visible)
+        cmdEsce_Click();
+    if (terminato_)
+        annulla = false;
+}
+
+void FormViandora::AttivaFormMeta(bool attiva) {
+    frmMetePeriodo.Enabled = attiva;
+    frmMeteVelocita.Enabled = attiva;
+    frmMeteTempi.Enabled = attiva;
+}
+
+void FormViandora::PulisciFinestre() {
+    mfgTab.Width = 11535;
+    mfgTab.Height = 4055;
+    cmbRicercaTappa.Visible = false;
+    frmPercorso.Visible = false;
+    mfgCopia.Visible = false;
+    frmLista.Visible = false;
+    frmInputBox.Visible = false;
+    frmGuida.Visible = false;
+}
+
+void FormViandora::AzzeraSchermo() {
+    PulisciFinestre();
+    for (auto& t : txtFine)
+        t.Text.clear();
+    const QDateTime adesso = piattaforma_.Adesso();
+    const QDate oggi = adesso.date();
+    cmbInizio[0].SetText(Zero(oggi.day(), 2));
+    cmbInizio[1].SetText(Zero(oggi.month(), 2));
+    cmbInizio[2].SetText(Zero(oggi.year(), 4));
+    // Minutes to the nearest quarter; 53 to 59 carry into the next hour
+    // (the hour list runs to 24).
+    int ora = adesso.time().hour();
+    int minuti = int(Int(adesso.time().minute() / 15.0 + 0.5)) * 15;
+    if (minuti == 60) {
+        minuti = 0;
+        ++ora;
+    }
+    cmbInizio[3].SetText(Zero(ora, 2));
+    cmbInizio[4].SetText(Zero(minuti, 2));
+}
+
+void FormViandora::FiltroMaiuscolo(int& KeyAscii) {
+    const QString c = QString(QChar(KeyAscii)).toUpper();
+    if (c.size() == 1)
+        KeyAscii = c.at(0).unicode();
+}
+
+void FormViandora::FiltroVelocita(int& KeyAscii) {
+    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9'))
+        KeyAscii = 0;
+}
+
+void FormViandora::FiltroSoloLista(int& KeyAscii) { KeyAscii = 0; }
+
+void FormViandora::cmbGiorni_KeyPress(int& KeyAscii) {
+    if (KeyAscii < '0' || KeyAscii > '9')
+        KeyAscii = 0;
+}
+
+void FormViandora::cmbGiorni_Change() {
+    if (Val(cmbGiorni.Text()) > 997)
+        cmbGiorni.SetText(QStringLiteral("997"));
+}

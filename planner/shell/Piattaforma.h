@@ -1,0 +1,41 @@
+#pragma once
+// What the planner's core needs from the desktop: the real window provides
+// it, the tests provide scripted answers.
+#include <QDateTime>
+#include <QString>
+
+// Buttons and icons of a message box, and its answers.
+namespace Msg {
+constexpr int OkOnly = 0;
+constexpr int YesNoCancel = 3;
+constexpr int YesNo = 4;
+constexpr int Critical = 16;
+constexpr int Question = 32;
+constexpr int Exclamation = 48;
+constexpr int Information = 64;
+
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+constexpr int Yes = 6;
+constexpr int No = 7;
+} // namespace Msg
+
+class Piattaforma {
+public:
+    virtual ~Piattaforma() = default;
+
+    // A modal message box; gives Msg::Ok, Msg::Yes, Msg::No or Msg::Cancel.
+    virtual int MsgBox(const QString& testo, int pulsanti, const QString& titolo) = 0;
+    // File dialogs; an empty text when the user gives up. The filter is in
+    // the form "Descrizione (*.iei)".
+    virtual QString ApriFile(const QString& titolo, const QString& filtro) = 0;
+    virtual QString SalvaFile(const QString& titolo, const QString& filtro) = 0;
+    // Lets pending window events run (the stop button, repaints).
+    virtual void ElaboraEventi() = 0;
+    // Starts a program with one argument text without waiting for it.
+    virtual bool AvviaProgramma(const QString& programma, const QString& argomento) = 0;
+    // Today and the time of day.
+    virtual QDateTime Adesso() = 0;
+    // The program ends once the current command returns.
+    virtual void Termina() = 0;
+};

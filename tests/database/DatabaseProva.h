@@ -1,0 +1,72 @@
+#pragma once
+// Helpers shared by the database tests: real files in a temporary folder.
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <sqlite3.h>
+
+#include "database/Database.h"
+
+// A file as a first start leaves it: six tables, indexes, guide types.
+inline bool PreparaDatabase(Database& db, const QString& percorso) {
+    db.FileDatabase = percorso;
+    const bool creato = db.DatabaseCrea();
+    if (!db.DatabaseApre()) return false;
+    if (creato) db.DatabaseTabelleCreazione();
+    db.DataBaseTabelleAggiorna();
+    db.ScriviTipiGuidaDefault();
+    db.RecordSetImpostaDefault();
+    return true;
+}
+
+inline QByteArray LeggiFile(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// SQL run on the file through a bare connection, as another program would.
+// Only for statements that need no collation of ours.
+inline bool EseguiGrezzo(const QString& percorso, const QString& sql) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                              nullptr) == SQLITE_OK;
+    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+// Rows of a table read by a bare connection; NOT INDEXED because the
+// indexes need the program's collation.
+inline qint64 ContaGrezzo(const QString& percorso, const QString& tabella) {
+    sqlite3* db = nullptr;
+    qint64 n = -1;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(
+            db, QStringLiteral("SELECT count(*) FROM \"%1\" NOT INDEXED").arg(tabella).toUtf8().constData(),
+            -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        n = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return n;
+}
+
+inline void AggiungiTappa(Database& db, const QString& codice, const QString& sequenza,
+                          const QString& localita) {
+    RecordSet& rs = db.Rs(TabItinerari);
+    rs.AddNew();
+    rs.Imposta("CodiceMeta", codice);
+    rs.Imposta("Sequenza", sequenza);
+    rs.Imposta("Localita", localita);
+    rs.Update();
+}
+
+// One field of every row of a slot, in order.
+inline QStringList Colonna(Database& db, int slot, const QString& campo) {
+    QStringList valori;
+    RecordSet& rs = db.Rs(slot);
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        valori.append(rs.Testo(campo));
+    return valori;
+}

@@ -1,0 +1,161 @@
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "DatabaseProva.h"
+#include "database/Confronto.h"
+
+class TestQuery : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir cartella_;
+    Database db_;
+
+    // The localities of table 3 matching a query.
+    QStringList Localita(const Query& query) {
+        db_.RecordSetImposta(8, query);
+        return Colonna(db_, 8, "Localita");
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(PreparaDatabase(db_, cartella_.filePath(NomeFileDatabase)));
+        RecordSet& guida = db_.Rs(TabGuida);
+        for (const char* localita : {"Roma", "città", "100% Sud", "ROMA", "L'AQUILA", "CITTÀ", "Cittb",
+                                     "citta", "Ab_c", "Back\\slash", "Dice \"ciao\""}) {
+            guida.AddNew();
+            guida.Imposta("Localita", QString::fromUtf8(localita));
+            guida.Update();
+        }
+    }
+
+    void testoLeggibile() {
+        Query q("Itinerari");
+        q.Dove("CodiceMeta", "000001").DoveCome("Localita", "L'AQUILA").OrdinaPer("Sequenza");
+        QCOMPARE(q.Testo(),
+                 QStringLiteral("SELECT * FROM Itinerari WHERE CodiceMeta = '000001' AND Localita LIKE "
+                                "'L?AQUILA' ORDER BY Sequenza"));
+        QCOMPARE(q.Parametri(), (QStringList{"000001", "L'AQUILA"}));
+        QVERIFY(!q.Sql().contains("000001"));
+        QVERIFY(!q.Sql().contains("AQUILA"));
+
+        db_.RecordSetImposta(8, q);
+        QCOMPARE(db_.TestoQuery, q.Testo());
+        QCOMPARE(db_.NumeroRecord, 0.0);
+    }
+
+    void ugualeIgnoraMaiuscole() {
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "roma")), (QStringList{"Roma", "ROMA"}));
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("localita", "città")), (QStringList{"città", "CITTÀ"}));
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "CITTA")), QStringList{"citta"});
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "Città")),
+                 (QStringList{"città", "CITTÀ"}));
+        QCOMPARE(db_.NumeroRecord, 2.0);
+    }
+
+    void modelli() {
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "CITT?")),
+                 (QStringList{"città", "CITTÀ", "Cittb", "citta"}));
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "r*")), (QStringList{"Roma", "ROMA"}));
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "*À")), (QStringList{"città", "CITTÀ"}));
+        // The engine's own wildcards are plain characters here.
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "A%")), QStringList());
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "A_*")), QStringList());
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "ab_*")), QStringList{"Ab_c"});
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "100%*")), QStringList{"100% Sud"});
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "R*").DoveCome("Localita", "*a")),
+                 (QStringList{"Roma", "ROMA"}));
+    }
+
+    void valoriConApici() {
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "l'aquila")), QStringList{"L'AQUILA"});
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", LikeTesto("L'Aquila"))),
+                 QStringList{"L'AQUILA"});
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "Back\\slash")), QStringList{"Back\\slash"});
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "Dice \"ciao\"")),
+                 QStringList{"Dice \"ciao\""});
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "x' OR '1'='1")), QStringList());
+        QCOMPARE(Localita(Query("GuidaCitta").DoveCome("Localita", "*' OR '1'='1")), QStringList());
+        QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "x\" OR \"1\"=\"1")), QStringList());
+    }
+
+    void ordinamento() {
+        QCOMPARE(Localita(Query("GuidaCitta").OrdinaPer("Localita")),
+                 (QStringList{"100% Sud", "Ab_c", "Back\\slash", "citta", "città", "CITTÀ", "Cittb",
+                              "Dice \"ciao\"", "L'AQUILA", "Roma", "ROMA"}));
+        const QStringList inverso = Localita(Query("GuidaCitta").OrdinaPer("localita desc, CodiceGuida"));
+        QCOMPARE(inverso.first(), QStringLiteral("Roma"));
+        QCOMPARE(inverso.last(), QStringLiteral("100% Sud"));
+    }
+
+    void nomiNonValidi_data() {
+        QTest::addColumn<QString>("tabella");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("ordine");
+        QTest::newRow("tabella") << "GuidaCitta; DROP TABLE Itinerari"
+                                 << "Localita"
+                                 << "";
+        QTest::newRow("campo con apice") << "GuidaCitta"
+                                         << "Localita' OR '1'='1"
+                                         << "";
+        QTest::newRow("campo tra virgolette") << "GuidaCitta"
+                                              << "\"Localita\""
+                                              << "";
+        QTest::newRow("campo che inizia con cifra") << "GuidaCitta"
+                                                    << "1Localita"
+                                                    << "";
+        QTest::newRow("ordine con comando") << "GuidaCitta"
+                                            << "Localita"
+                                            << "Localita; DELETE FROM GuidaCitta";
+        QTest::newRow("ordine con verso ignoto") << "GuidaCitta"
+                                                 << "Localita"
+                                                 << "Localita SIDEWAYS";
+        QTest::newRow("ordine vuoto tra virgole") << "GuidaCitta"
+                                                  << "Localita"
+                                                  << "Localita,,CodiceGuida";
+    }
+    void nomiNonValidi() {
+        QFETCH(QString, tabella);
+        QFETCH(QString, campo);
+        QFETCH(QString, ordine);
+        db_.RecordSetImposta(8, Query("GuidaCitta"));
+        QVERIFY_THROWS_EXCEPTION(
+            ErroreDatabase, db_.RecordSetImposta(8, Query(tabella).Dove(campo, "Roma").OrdinaPer(ordine)));
+        QCOMPARE(db_.Rs(8).RecordCount(), 11);
+        QCOMPARE(ContaGrezzo(db_.FileDatabase, "Itinerari"), 0);
+    }
+
+    void campoInesistente() {
+        try {
+            db_.RecordSetImposta(8, Query("GuidaCitta").Dove("Pippo", "1"));
+            QFAIL("nessun errore");
+        } catch (const ErroreDatabase& e) {
+            QVERIFY(e.Messaggio().startsWith("Errore di lettura dal database"));
+        }
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db_.Rs(11));
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db_.Rs(-1));
+    }
+
+    void confrontoDiretto() {
+        QVERIFY(CorrispondeModello(u"*", u""));
+        QVERIFY(!CorrispondeModello(u"?", u""));
+        QVERIFY(CorrispondeModello(u"a*b?d", u"AxxxBcD"));
+        QVERIFY(!CorrispondeModello(u"a*b?d", u"abd"));
+        QVERIFY(CorrispondeModello(u"citt?", u"citta\u0300")); // the accent as a separate mark
+        QVERIFY(CorrispondeModello(u"*🚐*", u"in 🚐 verso Roma"));
+        QVERIFY(CorrispondeModello(u"??", u"🚐🚐"));
+        QCOMPARE(ConfrontaTesti(u"ROMA", u"roma"), 0);
+        QVERIFY(ConfrontaTesti(u"citta", u"città") < 0);
+        QVERIFY(ConfrontaTesti(u"città", u"cittb") < 0);
+
+        // Backtracking only to the last "*" keeps a hostile pattern fast.
+        const QString testo(20000, u'a');
+        QElapsedTimer tempo;
+        tempo.start();
+        QVERIFY(!CorrispondeModello(u"*a*a*a*a*a*a*a*a*a*a*b", testo));
+        QVERIFY(tempo.elapsed() < 2000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQuery)
+#include "test_query.moc"

@@ -1,0 +1,304 @@
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "DatabaseProva.h"
+
+namespace {
+
+class AvanzamentoProva : public Avanzamento {
+public:
+    QString didascalia;
+    double totale = -1;
+    int passi = 0;
+    int fine = 0;
+    void InizioAvanzamento(const QString& d, double t) override {
+        didascalia = d;
+        totale = t;
+    }
+    void Avanza() override { ++passi; }
+    void FineAvanzamento() override { ++fine; }
+};
+
+// Stages 0001-0003 of trip 000001 and 0001-0002 of trip 000002.
+void CinqueTappe(Database& db) {
+    AggiungiTappa(db, "000001", "0002", "Bologna");
+    AggiungiTappa(db, "000002", "0001", "Napoli");
+    AggiungiTappa(db, "000001", "0001", "Roma");
+    AggiungiTappa(db, "000002", "0002", "Bari");
+    AggiungiTappa(db, "000001", "0003", "Milano");
+}
+
+QString Messaggio(const std::function<void()>& azione) {
+    try {
+        azione();
+    } catch (const ErroreDatabase& e) {
+        return e.Messaggio();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestRecordSet : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir cartella_;
+    std::unique_ptr<Database> db_;
+
+    QString File() const { return cartella_.filePath(NomeFileDatabase); }
+
+private slots:
+    void init() {
+        QFile::remove(File());
+        db_ = std::make_unique<Database>();
+        QVERIFY(PreparaDatabase(*db_, File()));
+    }
+    void cleanup() { db_.reset(); }
+
+    void navigazione() {
+        CinqueTappe(*db_);
+        db_->RecordSetImposta(2, Query("Itinerari").Dove("CodiceMeta", "000001").OrdinaPer("Sequenza"));
+        QCOMPARE(db_->NumeroRecord, 3.0);
+        RecordSet& rs = db_->Rs(2);
+        QVERIFY(!rs.Eof() && !rs.Bof());
+        QCOMPARE(rs.Testo("localita"), QStringLiteral("Roma"));
+        rs.MoveNext();
+        rs.MoveNext();
+        QCOMPARE(rs.Testo("Localita"), QStringLiteral("Milano"));
+        rs.MoveNext();
+        QVERIFY(rs.Eof());
+        QCOMPARE(Messaggio([&] { rs.Valore("Localita"); }), QStringLiteral("Nessun record corrente"));
+        rs.MoveNext();
+        QVERIFY(rs.Eof());
+        rs.MovePrevious();
+        QCOMPARE(rs.Testo("Localita"), QStringLiteral("Milano"));
+        rs.MoveFirst();
+        rs.MovePrevious();
+        QVERIFY(rs.Bof() && !rs.Eof());
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, rs.Testo("Localita"));
+        rs.MoveNext();
+        QCOMPARE(rs.Testo("Localita"), QStringLiteral("Roma"));
+        rs.MoveLast();
+        QCOMPARE(rs.Testo(2), QStringLiteral("Milano"));
+
+        db_->RecordSetImposta(2, Query("Itinerari").Dove("CodiceMeta", "999999"));
+        QVERIFY(rs.Eof() && rs.Bof());
+        QCOMPARE(db_->NumeroRecord, 0.0);
+        rs.MoveFirst();
+        rs.MoveLast();
+        rs.MoveNext();
+        QVERIFY(rs.Eof());
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, rs.Edit());
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, rs.Delete());
+    }
+
+    void aggiuntaEModifica() {
+        RecordSet& rs = db_->Rs(TabItinerari);
+        QVERIFY(rs.Eof());
+        QVERIFY(Messaggio([&] { rs.Imposta("Localita", "Roma"); }).contains("senza AddNew o Edit"));
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, rs.Update());
+
+        rs.AddNew();
+        QVERIFY(!rs.Valore("Localita").isValid());
+        QCOMPARE(rs.Testo("Localita"), QString());
+        rs.Imposta("codicemeta", "000001");
+        rs.Imposta("Localita", QString(35, u'à'));
+        QCOMPARE(rs.Testo("Localita"), QString(30, u'à'));
+        QCOMPARE(Messaggio([&] { rs.Imposta("Pippo", "x"); }),
+                 QStringLiteral("Il campo Pippo non esiste nella tabella Itinerari"));
+        rs.Imposta("NomeStrada", QStringLiteral("🚐").repeated(70));
+        QCOMPARE(rs.Testo("NomeStrada"), QStringLiteral("🚐").repeated(64));
+        rs.Imposta("NomeStrada", "A1");
+        rs.Update();
+        QVERIFY(rs.Eof()); // past the end before AddNew, still there
+        AggiungiTappa(*db_, "000001", "0002", "Bologna");
+        QCOMPARE(rs.RecordCount(), 2);
+        rs.MoveFirst();
+        AggiungiTappa(*db_, "000001", "0003", "Milano");
+        QCOMPARE(rs.Testo("NomeStrada"), QStringLiteral("A1")); // the current row stays
+        rs.MoveLast();
+        QCOMPARE(rs.Testo("Localita"), QStringLiteral("Milano"));
+
+        rs.MoveFirst();
+        rs.Edit();
+        rs.Imposta("Tempososta", "01:02:30");
+        rs.Imposta("NomeStrada", QVariant());
+        rs.Update();
+        rs.Edit();
+        rs.Imposta("Localita", "Dimenticato");
+        rs.CancelUpdate();
+
+        // What the file holds, read back through a new query.
+        db_->RecordSetImposta(8, Query("Itinerari").OrdinaPer("Sequenza"));
+        RecordSet& letto = db_->Rs(8);
+        QCOMPARE(letto.Testo("Localita"), QString(30, u'à'));
+        QCOMPARE(letto.Testo("TempoSosta"), QStringLiteral("01:02:30"));
+        QVERIFY(!letto.Valore("NomeStrada").isValid());
+
+        RecordSet& tipi = db_->Rs(TabTipoGuida);
+        QVERIFY(tipi.SiNo("tempoobbligatorio"));
+        tipi.Edit();
+        tipi.Imposta("TempoObbligatorio", false);
+        tipi.Update();
+        tipi.AddNew();
+        QCOMPARE(tipi.Testo("TempoObbligatorio"), QStringLiteral("False"));
+        tipi.Imposta("CodiceGuida", "10");
+        tipi.Imposta("TempoObbligatorio", "True");
+        tipi.Update();
+        db_->RecordSetImpostaDefault();
+        QCOMPARE(Colonna(*db_, TabTipoGuida, "TempoObbligatorio").first(), QStringLiteral("False"));
+        QCOMPARE(Colonna(*db_, TabTipoGuida, "TempoObbligatorio").last(), QStringLiteral("True"));
+    }
+
+    void cancellazione() {
+        CinqueTappe(*db_);
+        db_->RecordSetImposta(8, Query("Itinerari"));
+        RecordSet& rs = db_->Rs(TabItinerari);
+        rs.MoveFirst();
+        rs.Delete();
+        QCOMPARE(Messaggio([&] { rs.Valore("Localita"); }), QStringLiteral("Nessun record corrente"));
+        QVERIFY(!rs.Eof());
+        QCOMPARE(rs.RecordCount(), 4);
+        QCOMPARE(ContaGrezzo(File(), "Itinerari"), 4);
+        rs.MoveNext();
+        QCOMPARE(rs.Testo("Localita"), QStringLiteral("Napoli"));
+        rs.MoveFirst();
+        QCOMPARE(rs.Testo("Localita"), QStringLiteral("Napoli"));
+        // The row is gone for the other record sets over the table too.
+        QCOMPARE(db_->Rs(8).RecordCount(), 4);
+        QCOMPARE(Colonna(*db_, 8, "Localita").first(), QStringLiteral("Napoli"));
+    }
+
+    void cancellaTabella() {
+        CinqueTappe(*db_);
+        AvanzamentoProva av;
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db_->CancellaTabella(TabItinerari, "CodiceMetta", "*", &av));
+        QCOMPARE(ContaGrezzo(File(), "Itinerari"), 5);
+
+        db_->CancellaTabella(TabItinerari, "CodiceMeta", "000001", &av);
+        QCOMPARE(av.didascalia, QStringLiteral("Cancellazione tabella Itinerari"));
+        QCOMPARE(av.totale, 3.0);
+        QCOMPARE(av.passi, 3);
+        QCOMPARE(av.fine, 1);
+        QCOMPARE(db_->NumeroRecord, 3.0);
+        db_->RecordSetImposta(2, Query("Itinerari"));
+        QCOMPARE(Colonna(*db_, 2, "CodiceMeta"), (QStringList{"000002", "000002"}));
+
+        db_->CancellaTabella(TabItinerari, "", "", nullptr);
+        QCOMPARE(ContaGrezzo(File(), "Itinerari"), 0);
+        QCOMPARE(ContaGrezzo(File(), "TipoGuida"), 9);
+    }
+
+    void guastoAnnullaTutto() {
+        CinqueTappe(*db_);
+        AvanzamentoProva av;
+        db_->ImpostaGuastoScrittura(2);
+        QVERIFY(Messaggio([&] {
+                    db_->CancellaTabella(TabItinerari, "CodiceMeta", "000001", &av);
+                }).startsWith("Errore di scrittura nel database"));
+        QCOMPARE(av.passi, 2);
+        QCOMPARE(av.fine, 1);
+        QCOMPARE(db_->Rs(7).RecordCount(), 3);
+        QCOMPARE(db_->Rs(TabItinerari).RecordCount(), 5);
+
+        try {
+            Database::Transazione transazione(*db_);
+            AggiungiTappa(*db_, "000003", "0001", "Torino");
+            AggiungiTappa(*db_, "000003", "0002", "Aosta");
+            db_->ImpostaGuastoScrittura(1);
+            AggiungiTappa(*db_, "000003", "0003", "Courmayeur");
+            transazione.Conferma();
+            QFAIL("nessun errore");
+        } catch (const ErroreDatabase&) {
+        }
+        QCOMPARE(db_->Rs(TabItinerari).RecordCount(), 5);
+
+        db_.reset();
+        Database riaperto;
+        riaperto.FileDatabase = File();
+        QVERIFY(riaperto.DatabaseApre());
+        riaperto.RecordSetImposta(2, Query("Itinerari").OrdinaPer("CodiceMeta, Sequenza"));
+        QCOMPARE(Colonna(riaperto, 2, "Localita"),
+                 (QStringList{"Roma", "Bologna", "Milano", "Napoli", "Bari"}));
+    }
+
+    void transazioniAnnidate() {
+        {
+            Database::Transazione esterna(*db_);
+            AggiungiTappa(*db_, "000001", "0001", "A");
+            {
+                Database::Transazione interna(*db_);
+                AggiungiTappa(*db_, "000001", "0002", "B");
+            }
+            {
+                Database::Transazione interna(*db_);
+                AggiungiTappa(*db_, "000001", "0003", "C");
+                interna.Conferma();
+            }
+            QCOMPARE(Colonna(*db_, TabItinerari, "Localita"), (QStringList{"A", "C"}));
+            esterna.Conferma();
+        }
+        {
+            Database::Transazione esterna(*db_);
+            Database::Transazione interna(*db_);
+            AggiungiTappa(*db_, "000001", "0004", "D");
+            interna.Conferma();
+        }
+        QCOMPARE(Colonna(*db_, TabItinerari, "Localita"), (QStringList{"A", "C"}));
+        QCOMPARE(ContaGrezzo(File(), "Itinerari"), 2);
+    }
+
+    void mappaColonne() {
+        RigaColonne colonne;
+        SeparaColonne("CodiceMeta;Pippo;Localita;", colonne);
+        QCOMPARE(db_->CaricaRiferimentiVettoreCampiTabelleDatabase(TabMete, colonne),
+                 QStringLiteral("0100\\0301\\"));
+        SeparaColonne("localita;CalcoloSoste;", colonne);
+        QCOMPARE(db_->CaricaRiferimentiVettoreCampiTabelleDatabase(TabMete, colonne),
+                 QStringLiteral("0223\\"));
+
+        QCOMPARE(db_->CercaCampoTabella(TabMete, "localita"), std::optional<int>(1));
+        QCOMPARE(db_->CercaCampoTabella(TabMete, "Localita"), std::nullopt);
+        QCOMPARE(db_->CercaCampoTabella(TabMete, "pippo"), std::nullopt);
+    }
+
+    void secondaCopiaAttende() {
+        std::atomic<bool> preso{false};
+        std::thread altro([&] {
+            Database a;
+            a.FileDatabase = File();
+            if (!a.DatabaseApre()) return;
+            a.RecordSetImpostaDefault();
+            Database::Transazione transazione(a);
+            RecordSet& rs = a.Rs(TabMetaCorrente);
+            rs.AddNew();
+            rs.Imposta("MetaCorrente", "000001");
+            rs.Update();
+            preso = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            transazione.Conferma();
+        });
+        while (!preso)
+            std::this_thread::yield();
+
+        QElapsedTimer tempo;
+        tempo.start();
+        RecordSet& rs = db_->Rs(TabMetaCorrente);
+        rs.AddNew();
+        rs.Imposta("MetaCorrente", "000002");
+        rs.Update();
+        const qint64 atteso = tempo.elapsed();
+        altro.join();
+        QVERIFY(atteso >= 150);
+        QCOMPARE(ContaGrezzo(File(), "MetaCorrente"), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordSet)
+#include "test_recordset.moc"

@@ -1,0 +1,271 @@
+#include <QDateTime>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "DatabaseProva.h"
+
+namespace {
+
+QStringList NomiCampi(const QList<InfoCampo>& campi) {
+    QStringList nomi;
+    for (const InfoCampo& c : campi)
+        nomi.append(c.nome);
+    return nomi;
+}
+
+// A trip table of an older version: Localita of 40 characters, with another
+// letter case and before Nazione, no CalcoloSoste, and a field of its own.
+QString VecchiaTabellaMete() {
+    QStringList colonne;
+    for (const SpecificaCampo& c : AnalizzaStruttura(SchemaViandora().StrutturaTabella[TabMete])) {
+        if (c.nome == QLatin1String("CalcoloSoste")) continue;
+        colonne.append(c.nome == QLatin1String("Localita")
+                           ? QStringLiteral("localita TEXT(40)")
+                           : QStringLiteral("%1 TEXT(%2)").arg(c.nome).arg(c.dimensione));
+    }
+    colonne.swapItemsAt(1, 2);
+    colonne.append(QStringLiteral("Note TEXT(50)"));
+    return QStringLiteral("CREATE TABLE MeteViandora (%1);").arg(colonne.join(u','));
+}
+
+const QString NomeLungo = QStringLiteral("Sant'Agata de' Goti e Valle Caudina"); // 35 characters
+
+bool CreaFileVecchio(const QString& percorso) {
+    return EseguiGrezzo(
+        percorso, VecchiaTabellaMete() +
+                      QStringLiteral("CREATE INDEX vecchio ON MeteViandora (CodiceMeta);"
+                                     "INSERT INTO MeteViandora (CodiceMeta, localita, Nazione, Note)"
+                                     " VALUES ('000001', '%1', 'Italia', 'tienimi'),"
+                                     " ('000002', 'Roma', 'Italia', NULL);"
+                                     "CREATE TABLE TipoGuida (CodiceGuida TEXT(2), Descrizione TEXT(32),"
+                                     " TempoObbligatorio TEXT(5));"
+                                     "INSERT INTO TipoGuida VALUES ('01', 'Ottimo', 'True'),"
+                                     " ('05', 'Punto Sosta', 'False');")
+                          .arg(QString(NomeLungo).replace(u'\'', QStringLiteral("''"))));
+}
+
+} // namespace
+
+class TestSchema : public QObject {
+    Q_OBJECT
+
+private slots:
+    void primoAvvioESecondo() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        const SchemaDatabase schema = SchemaViandora();
+        {
+            Database db;
+            QVERIFY(PreparaDatabase(db, percorso));
+            QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "Itinerari", "GuidaCitta", "TipoGuida",
+                                                    "MetaCorrente", "Parametri"}));
+            for (int t = TabMete; t <= TabParametri; ++t) {
+                const QList<InfoCampo> campi = db.CampiTabella(schema.NomeTabella[t]);
+                const QList<SpecificaCampo> specifiche = AnalizzaStruttura(schema.StrutturaTabella[t]);
+                QCOMPARE(campi.size(), specifiche.size());
+                for (int i = 0; i < campi.size(); ++i) {
+                    QCOMPARE(campi[i].nome, specifiche[i].nome);
+                    QVERIFY(campi[i].tipo == specifiche[i].tipo);
+                    QCOMPARE(campi[i].dimensione, specifiche[i].dimensione);
+                }
+                QStringList indici = db.NomiIndici(schema.NomeTabella[t]);
+                QStringList attesi = schema.IndiciTabella[t].split(u',', Qt::SkipEmptyParts);
+                indici.sort();
+                attesi.sort();
+                QCOMPARE(indici, attesi);
+            }
+            const QList<InfoCampo> mete = db.CampiTabella("MeteViandora");
+            QCOMPARE(mete.size(), 24);
+            QCOMPARE(mete[1].dimensione, 30);
+            QCOMPARE(NomiCampi(db.CampiTabella("Parametri")),
+                     (QStringList{"MediaAutostrada", "MediaSuperStrada", "MediaPrincipale", "MediaLocale",
+                                  "OraColazione", "OraPranzo", "DurataPranzo", "OraCena", "DurataCena",
+                                  "OraNotte", "RiposoMinuti", "RiposoOre", "RiposoGiorno", "RiposoDopoGiorni",
+                                  "InizioVisita", "FineVisita", "OreTraghetti", "CalcoloSoste"}));
+            QVERIFY(db.CampiTabella("TipoGuida")[2].tipo == TipoCampo::SiNo);
+
+            QCOMPARE(Colonna(db, TabTipoGuida, "CodiceGuida"),
+                     (QStringList{"01", "02", "03", "04", "05", "06", "07", "08", "09"}));
+            QCOMPARE(Colonna(db, TabTipoGuida, "Descrizione").at(5), QStringLiteral("PS e CS"));
+            QCOMPARE(
+                Colonna(db, TabTipoGuida, "TempoObbligatorio"),
+                (QStringList{"True", "True", "True", "True", "False", "False", "False", "False", "False"}));
+            QVERIFY(db.CopiaDiSicurezza().isEmpty());
+        }
+        Database db;
+        db.FileDatabase = percorso;
+        QVERIFY(!db.DatabaseCrea());
+        QVERIFY(db.DatabaseApre());
+        db.DataBaseTabelleAggiorna();
+        QVERIFY(!db.ScriviTipiGuidaDefault());
+        db.RecordSetImpostaDefault();
+        QCOMPARE(db.Rs(TabTipoGuida).RecordCount(), 9);
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
+    }
+
+    void tabellaEIndiceMancanti() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        {
+            Database db;
+            QVERIFY(PreparaDatabase(db, percorso));
+            AggiungiTappa(db, "000001", "0001", "Roma");
+            RecordSet& parametri = db.Rs(TabParametri);
+            parametri.AddNew();
+            parametri.Imposta("MediaLocale", "50");
+            parametri.Update();
+        }
+        QVERIFY(EseguiGrezzo(percorso, "DROP TABLE Parametri; DROP INDEX \"Itinerari.Sequenza\";"));
+
+        Database db;
+        db.FileDatabase = percorso;
+        QVERIFY(db.DatabaseApre());
+        db.DataBaseTabelleAggiorna();
+        QVERIFY(db.NomiTabelle().contains("Parametri"));
+        QCOMPARE(db.CampiTabella("Parametri").size(), 18);
+        QVERIFY(db.NomiIndici("Itinerari").contains("Sequenza"));
+        QCOMPARE(ContaGrezzo(percorso, "Parametri"), 0);
+        QCOMPARE(ContaGrezzo(percorso, "Itinerari"), 1);
+        QCOMPARE(ContaGrezzo(percorso, "TipoGuida"), 9);
+        QVERIFY(db.CopiaDiSicurezza().isEmpty());
+    }
+
+    void fileVecchioPortatoAlloSchema() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        QVERIFY(CreaFileVecchio(percorso));
+        // Files already bearing the names a copy could take are never touched.
+        const QDateTime adesso = QDateTime::currentDateTime();
+        QStringList esche;
+        for (int s = 0; s < 3; ++s) {
+            esche.append(cartella.filePath("ViandoraQuintora_copia_" +
+                                           adesso.addSecs(s).toString("yyyyMMdd_hhmmss") + ".mdb"));
+            QFile f(esche.last());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("non toccare");
+        }
+
+        Database db;
+        db.FileDatabase = percorso;
+        QVERIFY(db.DatabaseApre());
+        db.DataBaseTabelleAggiorna();
+
+        QStringList attesi;
+        for (const SpecificaCampo& c : AnalizzaStruttura(db.Schema().StrutturaTabella[TabMete]))
+            attesi.append(c.nome);
+        attesi.append("Note");
+        QCOMPARE(NomiCampi(db.CampiTabella("MeteViandora")), attesi);
+        QCOMPARE(db.CampiTabella("MeteViandora")[1].dimensione, 30);
+        QVERIFY(db.NomiIndici("MeteViandora").contains("Localita"));
+        QCOMPARE(db.NomiTabelle().size(), 6);
+
+        db.RecordSetImpostaDefault();
+        RecordSet& mete = db.Rs(TabMete);
+        QCOMPARE(mete.RecordCount(), 2);
+        QCOMPARE(mete.Testo("Localita"), NomeLungo.left(30));
+        QCOMPARE(mete.Testo("Nazione"), QStringLiteral("Italia"));
+        QCOMPARE(mete.Testo("Note"), QStringLiteral("tienimi"));
+        QVERIFY(!mete.Valore("CalcoloSoste").isValid());
+        mete.MoveNext();
+        QCOMPARE(mete.Testo("Localita"), QStringLiteral("Roma"));
+
+        // The yes/no field that an older file kept as text.
+        QCOMPARE(Colonna(db, TabTipoGuida, "TempoObbligatorio"), (QStringList{"True", "False"}));
+        QVERIFY(!db.ScriviTipiGuidaDefault());
+
+        const QString copia = db.CopiaDiSicurezza();
+        QVERIFY(QRegularExpression("^ViandoraQuintora_copia_\\d{8}_\\d{6}(_\\d+)?\\.mdb$")
+                    .match(QFileInfo(copia).fileName())
+                    .hasMatch());
+        QCOMPARE(QFileInfo(copia).absolutePath(), QFileInfo(percorso).absolutePath());
+        QVERIFY(!esche.contains(copia));
+        for (const QString& esca : esche)
+            QCOMPARE(LeggiFile(esca), QByteArray("non toccare"));
+
+        Database vecchio;
+        vecchio.FileDatabase = copia;
+        QVERIFY(vecchio.DatabaseApre());
+        QCOMPARE(vecchio.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
+        QCOMPARE(vecchio.CampiTabella("MeteViandora")[2].dimensione, 40);
+        vecchio.RecordSetImposta(1, Query("MeteViandora"));
+        QCOMPARE(vecchio.Rs(1).Testo("Localita"), NomeLungo);
+        QCOMPARE(vecchio.Rs(1).PosizioneCampo("CalcoloSoste"), -1);
+
+        // A second start finds nothing to rebuild and makes no copy.
+        db.Chiudi();
+        const int file = QDir(cartella.path()).entryList(QDir::Files).size();
+        QVERIFY(db.DatabaseApre());
+        db.DataBaseTabelleAggiorna();
+        QVERIFY(db.CopiaDiSicurezza().isEmpty());
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), file);
+    }
+
+    void ricostruzioneInterrottaNonPerdeNulla() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        QVERIFY(CreaFileVecchio(percorso));
+        Database db;
+        db.FileDatabase = percorso;
+        QVERIFY(db.DatabaseApre());
+        // The third write of the rebuild is the drop of the old table.
+        db.ImpostaGuastoScrittura(3);
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db.DataBaseTabelleAggiorna());
+        QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
+        QCOMPARE(db.CampiTabella("MeteViandora")[2].nome, QStringLiteral("localita"));
+        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
+
+        db.ImpostaGuastoScrittura(0);
+        db.DataBaseTabelleAggiorna();
+        QCOMPARE(db.NomiTabelle().size(), 6);
+        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
+    }
+
+    void fileNonDatabaseLasciatoIntatto() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        QByteArray testo;
+        for (int i = 0; i < 200; ++i)
+            testo += "Elenco delle tappe, non un database.\r\n";
+
+        QByteArray rovinato;
+        {
+            Database db;
+            QVERIFY(PreparaDatabase(db, cartella.filePath("vero.mdb")));
+            AggiungiTappa(db, "000001", "0001", "Roma");
+        }
+        rovinato = LeggiFile(cartella.filePath("vero.mdb"));
+        rovinato.replace(0, 16, "Non e' SQLite!!!");
+        QVERIFY(QFile::remove(cartella.filePath("vero.mdb")));
+
+        for (const QByteArray& contenuto : {testo, rovinato}) {
+            QFile f(percorso);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(contenuto);
+            f.close();
+
+            Database db;
+            db.FileDatabase = percorso;
+            QVERIFY(!db.DatabaseCrea());
+            QVERIFY(!db.DatabaseApre());
+            QVERIFY(!db.Aperto());
+            QCOMPARE(LeggiFile(percorso), contenuto);
+            QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
+        }
+    }
+
+    void strutturaLetta() {
+        const QList<SpecificaCampo> campi = AnalizzaStruttura("CodiceGuida[T=2],Descrizione[T=32],Visto[Y]");
+        QCOMPARE(campi.size(), 3);
+        QCOMPARE(campi[1].nome, QStringLiteral("Descrizione"));
+        QCOMPARE(campi[1].dimensione, 32);
+        QVERIFY(campi[2].tipo == TipoCampo::SiNo);
+        const SchemaDatabase schema = SchemaViandora();
+        QVERIFY(schema.NomeTabella[0].isEmpty() && schema.NomeTabella[7].isEmpty());
+        QCOMPARE(schema.IndiciTabella[TabItinerari], QStringLiteral("CodiceMeta,Sequenza,Localita"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchema)
+#include "test_schema.moc"
