@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -99,6 +100,13 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
         v->setEditTriggers(QAbstractItemView::NoEditTriggers);
         v->verticalHeader()->setDefaultSectionSize(18);
         v->verticalHeader()->setVisible(false);
+        auto* griglia = static_cast<Griglia*>(&c);
+        connect(v, &QTableView::clicked, this, [this, griglia, m, nome](const QModelIndex& indice) {
+            griglia->Row = griglia->RowSel = m->RigaGriglia(indice.row());
+            griglia->Col = griglia->ColSel = m->ColonnaGriglia(indice.column());
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        v->installEventFilter(this);
         return v;
     }
     }
@@ -203,6 +211,12 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
             v->horizontalHeader()->setVisible(g.FixedRows > 0);
             l.revisione = g.Revisione();
         }
+        if (l.primaRiga != g.TopRow) {
+            // The module scrolls the grid; the user's own scrolling stays
+            // until the module moves it again.
+            v->verticalScrollBar()->setValue(qMax(0, g.TopRow - g.FixedRows));
+            l.primaRiga = g.TopRow;
+        }
         const int riga = g.Row - g.FixedRows;
         if (riga >= 0 && riga < l.modelloGriglia->rowCount() && v->currentIndex().row() != riga) {
             QSignalBlocker blocco(v->selectionModel());
@@ -248,6 +262,33 @@ bool FinestraViandora::eventFilter(QObject* oggetto, QEvent* evento) {
                     emit e->textEdited(e->text());
                     return true;
                 }
+            }
+        }
+        if (qobject_cast<QTableView*>(oggetto) && form_.HaGestoreKeyDown(nome)) {
+            // The module moves the selection itself.
+            int codice = 0;
+            switch (tasto->key()) {
+            case Qt::Key_PageUp:
+                codice = 33;
+                break;
+            case Qt::Key_PageDown:
+                codice = 34;
+                break;
+            case Qt::Key_Up:
+                codice = 38;
+                break;
+            case Qt::Key_Down:
+                codice = 40;
+                break;
+            default:
+                break;
+            }
+            if (codice != 0) {
+                Evento([this, nome, codice] {
+                    int k = codice;
+                    form_.KeyDown(nome, k);
+                });
+                return true;
             }
         }
     } else if (evento->type() == QEvent::FocusOut && qobject_cast<QComboBox*>(oggetto)) {

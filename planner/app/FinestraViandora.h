@@ -34,6 +34,7 @@ private:
         QWidget* widget;
         ModelloGriglia* modelloGriglia = nullptr;
         int revisione = -1;
+        int primaRiga = -1; // the grid's TopRow last applied
     };
     QWidget* CreaWidget(Controllo& c, QWidget* genitore);
     void AggiornaWidget(Legame& l);

@@ -5,6 +5,8 @@
 FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProgramma)
     : CartellaProgramma(cartellaProgramma), piattaforma_(piattaforma) {
     Caption = QStringLiteral("Quintora 2.00 - 2005");
+    for (int k = 0; k < 3; ++k)
+        cmbSosta.emplace_back();
     CreaControlli();
     CreaSchermoMeta();
     CollegaEventi();
@@ -263,20 +265,7 @@ void FormViandora::CreaSchermoMeta() {
 
 void FormViandora::CollegaEventi() {
     click_.insert(QStringLiteral("cmdEsce"), [this] { cmdEsce_Click(); });
-
-    for (const QString& nome : {QStringLiteral("txtLocalita"), QStringLiteral("txtNazione")})
-        tasti_.insert(nome, [this](int& k) { FiltroMaiuscolo(k); });
-    for (int i = 0; i < 4; ++i)
-        tasti_.insert(cmbMediaKm[i].NomeCompleto(), [this](int& k) { FiltroVelocita(k); });
-    tasti_.insert(QStringLiteral("cmbGiorni"), [this](int& k) { cmbGiorni_KeyPress(k); });
-    cambi_.insert(QStringLiteral("cmbGiorni"), [this] { cmbGiorni_Change(); });
-    QList<Controllo*> soloLista = {&cmbRipG, &cmbRipGG, &cmbRipH, &cmbRipM, &cmbSoste};
-    for (auto& c : cmbInizio)
-        soloLista.append(&c);
-    for (int i = 0; i < 9; ++i)
-        soloLista << &cmbOra[i] << &cmbMin[i];
-    for (Controllo* c : soloLista)
-        tasti_.insert(c->NomeCompleto(), [this](int& k) { FiltroSoloLista(k); });
+    CollegaEventiMeta();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {
@@ -298,6 +287,13 @@ void FormViandora::KeyPress(const QString& controllo, int& KeyAscii) {
     if (auto it = tasti_.constFind(controllo); it != tasti_.constEnd()) {
         auto gestore = *it;
         Esegui([&] { gestore(KeyAscii); });
+    }
+}
+
+void FormViandora::KeyDown(const QString& controllo, int& KeyCode) {
+    if (auto it = tastiGiu_.constFind(controllo); it != tastiGiu_.constEnd()) {
+        auto gestore = *it;
+        Esegui([&] { gestore(KeyCode); });
     }
 }
 

@@ -10,6 +10,7 @@
 #include "database/Database.h"
 #include "shell/Controlli.h"
 #include "shell/Piattaforma.h"
+#include "trip/ParametriMeta.h"
 
 class FormViandora : public Avanzamento {
 public:
@@ -70,6 +71,13 @@ public:
     Etichetta lblRipM, lblRipH, lblRipG, lblRipGG, lblGiorni, lblDefault;
     std::deque<Pulsante> cmdDefault; // 0 save, 1 load, 2 restore
 
+    // Lists filled with the trip screen's lists, shown on other panels: the
+    // stage entry's stop (days, hours, minutes) and road type, the guide's
+    // type, hours and minutes.
+    std::deque<Elenco> cmbSosta;
+    Elenco cmbTipoStrada;
+    Elenco cmbGTipo, cmbGH, cmbGM;
+
     // ---- shared state -----------------------------------------------------
     QString ComandiMeta;
     QString ComandiItinerario;
@@ -81,6 +89,7 @@ public:
     qint16 NumeroTappe = 0;
     QString CartellaProgramma;
     Database Db;
+    ParametriMetaTipo ParametriMeta;
 
     // ---- start-up and screen states ---------------------------------------
     // The window's load event. False when the program must end (the database
@@ -110,12 +119,45 @@ public:
     void Avanza() override;
     void FineAvanzamento() override;
 
+    // ---- trip record, parameters and lifecycle -----------------------------
+    void CaricaComboBox();
+    void ImpostaGiorniMeseInizio();
+    void MettiGiornoSett();
+    void CaricaDatiAnagraficiMeta();
+    // modo 2: the built-in defaults; otherwise the user's saved ones.
+    void CaricaDefaultMeta(int modo);
+    void MemorizzaVariabiliMeta();
+    void cmdDefault_Click(int Index);
+    // Reads the hour and minute lists of time k (0..8), bringing the hour
+    // into its list's range; gives the value read before any correction.
+    float ControlloOrarioCmbOra(int k, bool& corretto);
+    void ControllaVariabiliConvertite();
+    void Aggiorna(bool mantieniPannelli);
+    void cmbInizio_Click(int Index);
+
+    // ---- itinerary: stage grid, storage, totals ----------------------------
+    static constexpr qint16 RigheVisibili = 17;
+    qint16 RigaCorrente = 1;
+    void CancellaMatrice();
+    void ImpostaGriglia(int Modo);
+    void CaricaTappeItinerario();
+    void AggiornaNumeroRiga();
+    void CalcolaKmTempiItinerario();
+
+    // ---- city guide ----------------------------------------------------------
+
+    // ---- stage editor --------------------------------------------------------
+
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name
     // ("cmdEsce", "cmbOra(3)"). Each runs to its end; a database failure
     // abandons the command with a message and loses nothing stored.
     void Click(const QString& controllo);
     void KeyPress(const QString& controllo, int& KeyAscii);
+    // Keys without a character (arrows, Page Up/Down) by their key codes:
+    // 33 Page Up, 34 Page Down, 38 Up, 40 Down.
+    void KeyDown(const QString& controllo, int& KeyCode);
+    bool HaGestoreKeyDown(const QString& controllo) const { return tastiGiu_.contains(controllo); }
     void Change(const QString& controllo);
     void LostFocus(const QString& controllo);
     bool HaGestoreTasti(const QString& controllo) const { return tasti_.contains(controllo); }
@@ -132,6 +174,7 @@ private:
     void CreaSchermoMeta();
     void ImpostaDefault(Pulsante& pulsante);
     void CollegaEventi();
+    void CollegaEventiMeta();
     void Esegui(const std::function<void()>& azione);
     void Termina();
 
@@ -140,6 +183,7 @@ private:
     QHash<QString, Controllo*> perNome_;
     QHash<QString, std::function<void()>> click_;
     QHash<QString, std::function<void(int&)>> tasti_;
+    QHash<QString, std::function<void(int&)>> tastiGiu_;
     QHash<QString, std::function<void()>> cambi_;
     QHash<QString, std::function<void()>> uscite_;
     bool terminato_ = false;
