@@ -1,6 +1,7 @@
 #include "app/FinestraViandora.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -28,6 +29,13 @@ FinestraViandora::FinestraViandora(FormViandora& form, QWidget* parent) : QWidge
     QFont carattere = font();
     carattere.setPointSizeF(8);
     setFont(carattere);
+    // Narrow lists: the drop-down arrow must leave room for two digits.
+    setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px 0px 3px; }"
+                                 "QComboBox::drop-down { width: 12px; }"
+                                 "QGroupBox { font-weight: bold; }"
+                                 "QGroupBox QLabel, QGroupBox QPushButton, QGroupBox QLineEdit,"
+                                 " QGroupBox QComboBox, QGroupBox QTableView, QHeaderView { font-weight: normal; }"
+                                 "QHeaderView::section { padding: 0px 1px; }"));
     setFixedSize(Px(form_.Width - BordoTwips), Px(form_.Height - TitoloTwips));
 
     QHash<QString, QWidget*> contenitori;
@@ -91,6 +99,17 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
         cb->installEventFilter(this);
         return cb;
     }
+    case Controllo::Tipo::CasellaSpunta: {
+        auto* cb = new QCheckBox(genitore);
+        auto* spunta = static_cast<CasellaSpunta*>(&c);
+        connect(cb, &QCheckBox::toggled, this, [this, spunta, nome](bool spuntata) {
+            if (aggiornamento_)
+                return;
+            spunta->Value = spuntata;
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        return cb;
+    }
     case Controllo::Tipo::Griglia: {
         auto* v = new QTableView(genitore);
         auto* m = new ModelloGriglia(*static_cast<Griglia*>(&c), v);
@@ -100,6 +119,7 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
         v->setEditTriggers(QAbstractItemView::NoEditTriggers);
         v->verticalHeader()->setDefaultSectionSize(18);
         v->verticalHeader()->setVisible(false);
+        v->horizontalHeader()->setHighlightSections(false);
         auto* griglia = static_cast<Griglia*>(&c);
         connect(v, &QTableView::clicked, this, [this, griglia, m, nome](const QModelIndex& indice) {
             griglia->Row = griglia->RowSel = m->RigaGriglia(indice.row());
@@ -175,6 +195,17 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
             lb->setText(caption);
         break;
     }
+    case Controllo::Tipo::CasellaSpunta: {
+        auto* cb = static_cast<QCheckBox*>(w);
+        const auto& t = static_cast<CasellaSpunta&>(c);
+        if (cb->text() != t.Caption)
+            cb->setText(t.Caption);
+        if (cb->isChecked() != t.Value) {
+            QSignalBlocker blocco(cb);
+            cb->setChecked(t.Value);
+        }
+        break;
+    }
     case Controllo::Tipo::Elenco: {
         auto* cb = static_cast<QComboBox*>(w);
         const auto& e = static_cast<Elenco&>(c);
@@ -190,8 +221,16 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
                 cb->clear();
                 cb->addItems(e.Voci());
             }
-            cb->setCurrentIndex(e.ListIndex());
-            cb->setEditText(e.Text());
+            // An index of -1 would empty the typed text: only a chosen entry
+            // moves the list's index.
+            if (e.ListIndex() >= 0 && cb->currentIndex() != e.ListIndex())
+                cb->setCurrentIndex(e.ListIndex());
+            if (cb->currentText() != e.Text()) {
+                cb->setEditText(e.Text());
+                // A long choice shows its beginning, unless the user is typing.
+                if (!cb->lineEdit()->hasFocus())
+                    cb->lineEdit()->setCursorPosition(0);
+            }
             l.revisione = e.Revisione();
         }
         break;
@@ -248,7 +287,12 @@ bool FinestraViandora::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() == QEvent::KeyPress) {
         auto* tasto = static_cast<QKeyEvent*>(evento);
         const QString testo = tasto->text();
-        if (testo.size() == 1 && form_.HaGestoreTasti(nome)) {
+        // Tab moves the focus, Enter and Esc belong to the default and cancel
+        // buttons: none of them reaches a field's key filter.
+        const bool tastoDellaFinestra = tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab ||
+                                        tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter ||
+                                        tasto->key() == Qt::Key_Escape;
+        if (testo.size() == 1 && !tastoDellaFinestra && form_.HaGestoreTasti(nome)) {
             int KeyAscii = testo.at(0).unicode();
             const int originale = KeyAscii;
             form_.KeyPress(nome, KeyAscii);

@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The same look on every desktop.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Viandora"));
     QApplication::setOrganizationName(QStringLiteral("Viandora"));
 

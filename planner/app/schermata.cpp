@@ -11,6 +11,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The same look on every desktop.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     const QStringList argomenti = QApplication::arguments();
     if (argomenti.size() < 2) {
         std::fprintf(stderr, "uso: viandora-schermata file.png [cartella dati]\n");

@@ -188,7 +188,7 @@ Database::~Database() {
 // ---- opening and closing ------------------------------------------------
 
 bool Database::DatabaseCrea() {
-    if (FileDatabase.isEmpty() || QFileInfo::exists(FileDatabase)) return false;
+    if (CopiaInMemoria() || FileDatabase.isEmpty() || QFileInfo::exists(FileDatabase)) return false;
     sqlite3* nuovo = nullptr;
     const int rc = sqlite3_open_v2(FileDatabase.toUtf8().constData(), &nuovo,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -208,7 +208,13 @@ bool Database::DatabaseApre() {
     sqlite3* nuovo = nullptr;
     // Nothing is written before the check below: a file that is not a
     // database stays exactly as it was.
-    int rc = sqlite3_open_v2(FileDatabase.toUtf8().constData(), &nuovo, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = SQLITE_OK;
+    if (CopiaInMemoria()) {
+        nuovo = ApriCopia();
+        if (!nuovo) return false;
+    } else {
+        rc = sqlite3_open_v2(FileDatabase.toUtf8().constData(), &nuovo, SQLITE_OPEN_READWRITE, nullptr);
+    }
     if (rc == SQLITE_OK && sqlite3_db_readonly(nuovo, "main") == 1) rc = SQLITE_READONLY;
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(nuovo, 1);
@@ -229,6 +235,36 @@ bool Database::DatabaseApre() {
     }
     db_ = nuovo;
     return true;
+}
+
+// The source is read through SQLite's backup, page by page, under a read
+// lock: a copy as consistent as the file, even while another program has it
+// open. Null when the file cannot be read as a database.
+sqlite3* Database::ApriCopia() {
+    if (!QFileInfo(fileOrigine_).isFile()) return nullptr;
+    sqlite3* origine = nullptr;
+    sqlite3* copia = nullptr;
+    int rc = sqlite3_open_v2(fileOrigine_.toUtf8().constData(), &origine, SQLITE_OPEN_READONLY, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(origine, AttesaOccupato);
+        rc = sqlite3_open_v2(":memory:", &copia, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    }
+    if (rc == SQLITE_OK) {
+        sqlite3_backup* backup = sqlite3_backup_init(copia, "main", origine, "main");
+        if (!backup) {
+            rc = SQLITE_ERROR;
+        } else {
+            rc = sqlite3_backup_step(backup, -1);
+            const int fine = sqlite3_backup_finish(backup);
+            rc = rc == SQLITE_DONE ? fine : SQLITE_ERROR;
+        }
+    }
+    sqlite3_close(origine);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(copia);
+        return nullptr;
+    }
+    return copia;
 }
 
 void Database::Chiudi() {
@@ -402,7 +438,8 @@ void Database::DataBaseTabelleAggiorna() {
         if (EsisteTabella(schema_.NomeTabella[t]) && !TabellaConformeSchema(t)) daRicostruire.append(t);
     // The copy cannot be taken inside a transaction, so it comes first and
     // holds the file exactly as it was found.
-    if (!daRicostruire.isEmpty()) FaiCopiaDiSicurezza();
+    // A copy in memory leaves its file as it was: nothing to keep.
+    if (!daRicostruire.isEmpty() && !CopiaInMemoria()) FaiCopiaDiSicurezza();
 
     ChiudiIstruzioni();
     Transazione transazione(*this);

@@ -52,6 +52,13 @@ public:
     bool Aperto() const { return db_ != nullptr; }
     void Chiudi();
 
+    // From the next DatabaseApre on, works on a copy in memory of the given
+    // file, which is opened read-only and never written: DatabaseCrea then
+    // creates nothing and no safety copy is kept beside it. An empty text
+    // goes back to FileDatabase itself.
+    void UsaCopiaInMemoria(const QString& fileOrigine) { fileOrigine_ = fileOrigine; }
+    bool CopiaInMemoria() const { return !fileOrigine_.isEmpty(); }
+
     void DatabaseTabelleCreazione();
     void DatabaseTabellaCrea(int tabella);
     // Creates missing tables and indexes. A table lacking a schema field, or
@@ -129,6 +136,7 @@ private:
     bool TabellaConformeSchema(int tabella);
     void RicostruisciTabella(int tabella);
     void FaiCopiaDiSicurezza();
+    sqlite3* ApriCopia();
 
     SchemaDatabase schema_;
     sqlite3* db_ = nullptr;
@@ -138,4 +146,5 @@ private:
     int livelloTransazione_ = 0;
     int guastoTra_ = 0;
     QString copiaDiSicurezza_;
+    QString fileOrigine_;
 };

@@ -41,6 +41,7 @@ bool FormViandora::Form_Load() {
     frmStampaInCorso.Visible = false;
     mfgTab.Visible = true;
 
+    CancellaMatrice();
     ComandiMeta = QStringLiteral("ZZ");
     ComandiItinerario = QStringLiteral("ZZ");
     AbilitaPulsantiComando();
@@ -71,11 +72,24 @@ bool FormViandora::Form_Load() {
     }
 
     Db.RecordSetImpostaDefault();
+    CaricaComboBox();
+    ImpostaGriglia(1);
     cmdItinerario.Visible = true;
     AzzeraPercentuale();
 
+    RicercaMetaCorrente();
+    if (!CodiceMetaCorrente.isEmpty()) {
+        CaricaDatiAnagraficiMeta();
+        CaricaTappeItinerario();
+    }
+    RigaCorrente = qMax<qint16>(RigaCorrente, 1);
+    AggiornaNumeroRiga();
+    CaricaTipiGuida();
+
     Db.RecordSetImpostaDefault();
     mfgCopia.Visible = false;
+    mfgTab.Modificata();
+    mfgCopia.Modificata();
 
     ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
     AbilitaPulsantiComando();
@@ -84,5 +98,6 @@ bool FormViandora::Form_Load() {
         cmdConverte.Visible = true;
         cmdConverte.Enabled = true;
     }
+    ImpostaGiorniMeseInizio();
     return true;
 }

@@ -167,6 +167,8 @@ void FormViandora::AttivaFormMeta(bool attiva) {
     frmMetePeriodo.Enabled = attiva;
     frmMeteVelocita.Enabled = attiva;
     frmMeteTempi.Enabled = attiva;
+    if (attiva && TabellaCalcolata)
+        RicomponiTabellaMfgTab();
 }
 
 void FormViandora::PulisciFinestre() {
@@ -199,6 +201,7 @@ void FormViandora::AzzeraSchermo() {
     }
     cmbInizio[3].SetText(Zero(ora, 2));
     cmbInizio[4].SetText(Zero(minuti, 2));
+    CancellaMatrice();
 }
 
 void FormViandora::FiltroMaiuscolo(int& KeyAscii) {

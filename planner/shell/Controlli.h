@@ -8,7 +8,7 @@
 
 class Controllo {
 public:
-    enum class Tipo { Pannello, Pulsante, CasellaTesto, Etichetta, Elenco, Griglia };
+    enum class Tipo { Pannello, Pulsante, CasellaTesto, Etichetta, Elenco, Griglia, CasellaSpunta };
 
     explicit Controllo(Tipo tipo) : tipo_(tipo) {}
     virtual ~Controllo() = default;
@@ -74,6 +74,15 @@ class Etichetta : public Controllo {
 public:
     Etichetta() : Controllo(Tipo::Etichetta) {}
     QString Caption;
+};
+
+// A tick box; the window sets Value when the user ticks it, then reports a
+// click.
+class CasellaSpunta : public Controllo {
+public:
+    CasellaSpunta() : Controllo(Tipo::CasellaSpunta) {}
+    QString Caption;
+    bool Value = false;
 };
 
 // A drop-down list whose text may also be typed (or only chosen, when the

@@ -9,6 +9,8 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
         cmbSosta.emplace_back();
     CreaControlli();
     CreaSchermoMeta();
+    CreaPannelloGuida();
+    CreaPannelloInserimento();
     CollegaEventi();
 }
 
@@ -53,10 +55,10 @@ void FormViandora::CreaControlli() {
     };
     // The trip screen's panels; the secondary panels are placed at start-up.
     pannello(frmMetaIntesta, "frmMetaIntesta", {}, 0, 0, 11535, 420);
-    pannello(frmMetePeriodo, "frmMetePeriodo", QStringLiteral("Periodo del viaggio:"), 0, 420, 2400, 2400);
-    pannello(frmMeteVelocita, "frmMeteVelocita", QStringLiteral("Percorrenze:"), 2430, 420, 3270, 2400);
-    pannello(frmMeteTempi, "frmMeteTempi", QStringLiteral("Tempi tecnici giornalieri/Riposi/Visite:"), 5730,
-             420, 5805, 2400);
+    pannello(frmMetePeriodo, "frmMetePeriodo", QStringLiteral("Periodo del viaggio:"), 0, 420, 2370, 2400);
+    pannello(frmMeteVelocita, "frmMeteVelocita", QStringLiteral("Percorrenze:"), 2400, 420, 3390, 2400);
+    pannello(frmMeteTempi, "frmMeteTempi", QStringLiteral("Tempi tecnici giornalieri/Riposi/Visite:"), 5820,
+             420, 5715, 2400);
     pannello(frmBottoni, "frmBottoni", QStringLiteral("Inserimento dati:"), 0, 6900, 11535, 975);
 
     Registra(mfgTab, QStringLiteral("mfgTab"), {}, 5, 2850, 11535, 4055);
@@ -197,24 +199,24 @@ void FormViandora::CreaSchermoMeta() {
     // Speeds and totals per road type.
     const QString velocita = QStringLiteral("frmMeteVelocita");
     auto riga = [](int r) { return 195 + r * 300; };
-    etichetta(lblKmh, "lblKmh", QStringLiteral("km/h"), velocita, 1000, riga(0), 600);
-    etichetta(lblKm, "lblKm", QStringLiteral("Km."), velocita, 1650, riga(0), 700);
-    etichetta(lblTempo, "lblTempo", QStringLiteral("Tempo"), velocita, 2400, riga(0), 800);
+    etichetta(lblKmh, "lblKmh", QStringLiteral("km/h"), velocita, 1150, riga(0), 560);
+    etichetta(lblKm, "lblKm", QStringLiteral("Km."), velocita, 1740, riga(0), 700);
+    etichetta(lblTempo, "lblTempo", QStringLiteral("Tempo"), velocita, 2470, riga(0), 820);
     const char* tipi[] = {"Autostrada", "Superstrada", "Principale", "Locale"};
     for (int k = 0; k < 4; ++k) {
         lblTipoStrada.emplace_back();
-        Registra(lblTipoStrada.back(), QStringLiteral("lblTipoStrada"), velocita, 90, riga(k + 1) + 30, 900, 255,
+        Registra(lblTipoStrada.back(), QStringLiteral("lblTipoStrada"), velocita, 90, riga(k + 1) + 30, 1050, 255,
                  k);
         lblTipoStrada.back().Caption = QString::fromLatin1(tipi[k]);
-        Aggiungi(cmbMediaKm, QStringLiteral("cmbMediaKm"), velocita, 1000, riga(k + 1), 600, 285);
+        Aggiungi(cmbMediaKm, QStringLiteral("cmbMediaKm"), velocita, 1150, riga(k + 1), 560, 285);
     }
     for (int k = 0; k < 5; ++k) {
-        Aggiungi(txtKmTot, QStringLiteral("txtKmTot"), velocita, 1650, riga(k + 1), 700, 285).Locked = true;
-        Aggiungi(txtTempo, QStringLiteral("txtTempo"), velocita, 2400, riga(k + 1), 800, 285).Locked = true;
+        Aggiungi(txtKmTot, QStringLiteral("txtKmTot"), velocita, 1740, riga(k + 1), 700, 285).Locked = true;
+        Aggiungi(txtTempo, QStringLiteral("txtTempo"), velocita, 2470, riga(k + 1), 820, 285).Locked = true;
     }
-    etichetta(lblTotale, "lblTotale", QStringLiteral("Totale:"), velocita, 90, riga(5), 900);
-    etichetta(lblTragh, "lblTragh", QStringLiteral("Traghetti:"), velocita, 90, riga(6), 900);
-    Registra(txtTragh, QStringLiteral("txtTragh"), velocita, 1650, riga(6), 700, 285);
+    etichetta(lblTotale, "lblTotale", QStringLiteral("Totale:"), velocita, 90, riga(5), 1050);
+    etichetta(lblTragh, "lblTragh", QStringLiteral("Traghetti:"), velocita, 90, riga(6), 1050);
+    Registra(txtTragh, QStringLiteral("txtTragh"), velocita, 1740, riga(6), 700, 285);
     txtTragh.Locked = true;
 
     // Daily times: nine hour/minute pairs, rests, days and stop choice.
@@ -229,43 +231,47 @@ void FormViandora::CreaSchermoMeta() {
     const Posto posti[] = {{0, 0, 0}, {1, 1, 0}, {2, 2, 0}, {3, 3, 0}, {6, 4, 0},
                            {8, 0, 1}, {4, 1, 1}, {5, 2, 1}, {7, 4, 1}};
     for (const Posto& p : posti) {
-        const int x = p.colonna == 0 ? 1000 : 3110;
-        Registra(cmbOra[p.coppia], QStringLiteral("cmbOra"), tempi, x, riga(p.riga), 540, 285, p.coppia);
-        Registra(cmbMin[p.coppia], QStringLiteral("cmbMin"), tempi, x + 560, riga(p.riga), 540, 285, p.coppia);
+        const int x = p.colonna == 0 ? 1200 : 3190;
+        Registra(cmbOra[p.coppia], QStringLiteral("cmbOra"), tempi, x, riga(p.riga), 520, 285, p.coppia);
+        Registra(cmbMin[p.coppia], QStringLiteral("cmbMin"), tempi, x + 530, riga(p.riga), 520, 285, p.coppia);
     }
-    etichetta(lblMetePauseColaz, "lblMetePauseColaz", QStringLiteral("Colazione:"), tempi, 90, riga(0), 900);
-    etichetta(lblMetePausaPranzo, "lblMetePausaPranzo", QStringLiteral("Pranzo:"), tempi, 90, riga(1), 900);
-    etichetta(lblMetePausaCena, "lblMetePausaCena", QStringLiteral("Cena:"), tempi, 90, riga(2), 900);
-    etichetta(lblMetePauseNotte, "lblMetePauseNotte", QStringLiteral("Notte:"), tempi, 90, riga(3), 900);
-    etichetta(lblVisite, "lblVisite", QStringLiteral("Visite dalle:"), tempi, 90, riga(4), 900);
-    etichetta(lblTraghetto, "lblTraghetto", QStringLiteral("Traghetto:"), tempi, 2250, riga(0), 850);
-    etichetta(lblDurataPranzo, "lblDurataPranzo", QStringLiteral("durata:"), tempi, 2250, riga(1), 850);
-    etichetta(lblDurataCena, "lblDurataCena", QStringLiteral("durata:"), tempi, 2250, riga(2), 850);
-    etichetta(lblVisiteAlle, "lblVisiteAlle", QStringLiteral("alle:"), tempi, 2250, riga(4), 850);
+    etichetta(lblMetePauseColaz, "lblMetePauseColaz", QStringLiteral("Colazione:"), tempi, 90, riga(0), 1100);
+    etichetta(lblMetePausaPranzo, "lblMetePausaPranzo", QStringLiteral("Pranzo:"), tempi, 90, riga(1), 1100);
+    etichetta(lblMetePausaCena, "lblMetePausaCena", QStringLiteral("Cena:"), tempi, 90, riga(2), 1100);
+    etichetta(lblMetePauseNotte, "lblMetePauseNotte", QStringLiteral("Notte:"), tempi, 90, riga(3), 1100);
+    etichetta(lblVisite, "lblVisite", QStringLiteral("Visite dalle:"), tempi, 90, riga(4), 1100);
+    etichetta(lblTraghetto, "lblTraghetto", QStringLiteral("Traghetto:"), tempi, 2300, riga(0), 880);
+    etichetta(lblDurataPranzo, "lblDurataPranzo", QStringLiteral("durata:"), tempi, 2300, riga(1), 880);
+    etichetta(lblDurataCena, "lblDurataCena", QStringLiteral("durata:"), tempi, 2300, riga(2), 880);
+    etichetta(lblVisiteAlle, "lblVisiteAlle", QStringLiteral("alle:"), tempi, 2300, riga(4), 880);
 
-    etichetta(lblRipM, "lblRipM", QStringLiteral("Riposo min.:"), tempi, 90, riga(5), 900);
-    Registra(cmbRipM, QStringLiteral("cmbRipM"), tempi, 1000, riga(5), 540, 285);
-    etichetta(lblRipH, "lblRipH", QStringLiteral("ogni ore:"), tempi, 2250, riga(5), 850);
-    Registra(cmbRipH, QStringLiteral("cmbRipH"), tempi, 3110, riga(5), 540, 285);
-    etichetta(lblRipG, "lblRipG", QStringLiteral("Giorni riposo:"), tempi, 90, riga(6), 900);
-    Registra(cmbRipG, QStringLiteral("cmbRipG"), tempi, 1000, riga(6), 540, 285);
-    etichetta(lblRipGG, "lblRipGG", QStringLiteral("ogni giorni:"), tempi, 2250, riga(6), 850);
-    Registra(cmbRipGG, QStringLiteral("cmbRipGG"), tempi, 3110, riga(6), 540, 285);
-    Registra(cmbSoste, QStringLiteral("cmbSoste"), tempi, 2250, riga(3), 2000, 285);
+    etichetta(lblRipM, "lblRipM", QStringLiteral("Riposo min.:"), tempi, 90, riga(5), 1100);
+    Registra(cmbRipM, QStringLiteral("cmbRipM"), tempi, 1200, riga(5), 520, 285);
+    etichetta(lblRipH, "lblRipH", QStringLiteral("ogni ore:"), tempi, 2300, riga(5), 880);
+    Registra(cmbRipH, QStringLiteral("cmbRipH"), tempi, 3190, riga(5), 520, 285);
+    etichetta(lblRipG, "lblRipG", QStringLiteral("Gg. riposo:"), tempi, 90, riga(6), 1100);
+    Registra(cmbRipG, QStringLiteral("cmbRipG"), tempi, 1200, riga(6), 520, 285);
+    etichetta(lblRipGG, "lblRipGG", QStringLiteral("ogni gg.:"), tempi, 2300, riga(6), 880);
+    Registra(cmbRipGG, QStringLiteral("cmbRipGG"), tempi, 3190, riga(6), 520, 285);
+    Registra(cmbSoste, QStringLiteral("cmbSoste"), tempi, 2300, riga(3), 1940, 285);
     cmbSoste.ToolTipText = QStringLiteral("Calcolo delle soste");
 
-    etichetta(lblGiorni, "lblGiorni", QStringLiteral("Giorni max:"), tempi, 4380, riga(0), 1300);
-    Registra(cmbGiorni, QStringLiteral("cmbGiorni"), tempi, 4380, riga(1), 800, 285);
-    etichetta(lblDefault, "lblDefault", QStringLiteral("Default:"), tempi, 4380, riga(3), 1300);
+    etichetta(lblGiorni, "lblGiorni", QStringLiteral("Giorni max:"), tempi, 4330, riga(0), 1300);
+    Registra(cmbGiorni, QStringLiteral("cmbGiorni"), tempi, 4330, riga(1), 800, 285);
+    etichetta(lblDefault, "lblDefault", QStringLiteral("Default:"), tempi, 4330, riga(3), 1300);
     const char* defaultCaption[] = {"Sa&lva", "Car&ica", "&Reset"};
     for (int k = 0; k < 3; ++k)
-        Aggiungi(cmdDefault, QStringLiteral("cmdDefault"), tempi, 4380, riga(4 + k), 1300, 285).Caption =
+        Aggiungi(cmdDefault, QStringLiteral("cmdDefault"), tempi, 4330, riga(4 + k), 1300, 285).Caption =
             QString::fromLatin1(defaultCaption[k]);
 }
 
 void FormViandora::CollegaEventi() {
     click_.insert(QStringLiteral("cmdEsce"), [this] { cmdEsce_Click(); });
     CollegaEventiMeta();
+    CollegaEventiItinerario();
+    CollegaEventiGuida();
+    CollegaEventiEditor();
+    CollegaEventiCalcolo();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {

@@ -126,6 +126,9 @@ public:
     void CaricaDatiAnagraficiMeta();
     // modo 2: the built-in defaults; otherwise the user's saved ones.
     void CaricaDefaultMeta(int modo);
+    void MettiDefaultIncorporati();
+    // Selects the stop choice of a stored CalcoloSoste.
+    void MettiCalcoloSoste(const QString& calcoloSoste);
     void MemorizzaVariabiliMeta();
     void cmdDefault_Click(int Index);
     // Reads the hour and minute lists of time k (0..8), bringing the hour
@@ -134,6 +137,25 @@ public:
     void ControllaVariabiliConvertite();
     void Aggiorna(bool mantieniPannelli);
     void cmbInizio_Click(int Index);
+    void cmbMediaKm_Click(int Index);
+
+    // Purpose of the shared list-choice handler: 1 trip search, 2 locality
+    // search, 3 and 4 copying stretches from other trips.
+    qint16 ModoRicerca = 0;
+    void cmdNuovo_Click();
+    void cmdRicerca_Click();
+    void cmbRicerca_Click();
+    void cmbRicercaTappa_Click();
+    void RicercaDiUnaSingolaTappa();
+    void cmdSalva_Click();
+    void cmdCancMeta_Click();
+    void cmdCancItin_Click();
+    void RicercaMetaCorrente();
+    void SalvaIlCodiceMetaCorrente();
+    // The first free trip number.
+    int NuovoCodiceMeta();
+    // One row per trip: destination, country and code in columns 1 to 3.
+    void CaricaListaMete(Griglia& griglia);
 
     // ---- itinerary: stage grid, storage, totals ----------------------------
     static constexpr qint16 RigheVisibili = 17;
@@ -143,10 +165,135 @@ public:
     void CaricaTappeItinerario();
     void AggiornaNumeroRiga();
     void CalcolaKmTempiItinerario();
+    // The stage grid mfgTab is the itinerary matrix itself: row 0 headings,
+    // rows 1..NumeroTappe the stages, 20 columns.
+    static constexpr int ColonneMatrice = 20;
+    // Cell colour of the grid before loading; -1 is the grid's own.
+    double ColoreBaseCelle = -1;
+    // A calculated timetable is on the stage grid; the stages wait in mfgCopia.
+    bool TabellaCalcolata = false;
+    // Editing fields of the stage entry, loaded from the selected row.
+    CasellaTesto txtTappa, txtStrada, txtKm, txtRiga;
+    CasellaTesto txtKmProgressivi;
+    CasellaSpunta chkFineGiornata, chkProgressivo;
+    // Selects rows Riga1..Riga2, columns Col1..Col2 of the stage grid,
+    // scrolling the first row into view.
+    void SelezioneGriglia(int Riga1, int Col1, int Riga2, int Col2);
+    void InserisciRigheItinerario(int NumeroRighe);
+    void MemorizzaTappeItinerario();
+    void RicomponiTabellaMfgTab();
+    void mfgTab_Click();
+    // 38/40 one row up/down, 33/34 a page; any key refreshes the row.
+    void mfgTab_KeyDown(int& KeyCode);
+    // Paints an end-of-day stop cell so that it stands out.
+    void ColoraFineGiornata(int riga);
+    // Moves the progress counter to contatore, redrawing the bar only when
+    // its percentage changes.
+    void AvanzaPercentuale(double contatore);
 
     // ---- city guide ----------------------------------------------------------
+    // The guide list is on the stage grid.
+    bool ModoGuida = false;
+    // Guide types by numeric code, 1..10 (0 unused).
+    std::array<QString, 11> DescrizioneTipoGuida;
+    std::array<bool, 11> TempoObbligatorioTipoGuida{};
+    Etichetta lblGLocalita, lblGTipo, lblGDescrizione, lblGTempo;
+    CasellaTesto txtGLocalita, txtGDescrizione;
+    Pulsante cmdSalvaRiga, cmdCancellaRiga, cmdFind, cmdFineInserimento;
+    // Reads "TipoGuida" into the arrays and the type list.
+    void CaricaTipiGuida();
+    // The code 1..10 of a type description, 0 when none has it.
+    int CodiceTipoGuida(const QString& descrizione) const;
+    void SettaAZeroFlaGVisto();
+    void cmdGuidaCitta_Click();
+    void CreaLaListadellaGuida();
+    void InserisciGuida();
+    void CmdSalvaRiga_Click();
+    void cmdCancellaRiga_Click();
+    void cmdFind_Click();
+    void CercaLocalitaGuida();
+    void cmdFineInserimento_Click();
 
     // ---- stage editor --------------------------------------------------------
+    // The activity asked for when a screen opens: "Ricalcola" shows the stage
+    // editor; emptied once it is shown.
+    QString AttivitaCorrente;
+    Etichetta lblInsTappa, lblInsStrada, lblInsKm, lblInsTipoStrada, lblInsSosta, lblInsRiga;
+    void cmdItinerario_Click();
+    // Brings the stage list back on the grid and, for "Ricalcola", opens
+    // the entry panel.
+    void AttivitaInserimentoItinerario();
+    void cmdInserisce_Click();
+    void cmdAggiunge_Click();
+    void cmdCancella_Click();
+    void cmdCerca_Click();
+    void CercaLocalita();
+    // A choice in the locality list (search mode 2): selects its row.
+    void ScegliLocalitaCercata();
+    void cmdRitorno_Click();
+    void cmdAzzeraSoste_Click();
+    void cmdTrasferisce_Click();
+    void cmdMemorizza_Click();
+    void cmdFine_Click();
+    void txtTappa_KeyPress(int& KeyAscii);
+    void txtStrada_KeyPress(int& KeyAscii);
+    void txtKm_KeyPress(int& KeyAscii);
+    void cmbTipoStrada_KeyPress(int& KeyAscii);
+    void cmbSosta_KeyPress(int Index, int& KeyAscii);
+    // Shows the progressive box from the third row on, ticked when the row
+    // above has passed 100 km.
+    void AggiornaCasellaProgressivo();
+
+    // ---- timetable calculation ---------------------------------------------
+    // The simulated clock and calendar of a pass: hundredths of an hour
+    // since midnight, day numbers.
+    float OraCorrente = 0;
+    float GiornoCorrente = 0;
+    float GiornoPartenza = 0;
+    float GiornoUltimoRiposo = 0; // the periodic rest days count from here
+    float OraUltimaPausa = 0;     // continuous driving began here
+    float OraArrivo = 0;          // end of the segment being planned
+    bool PranzoFatto = false;
+    bool CenaFatta = false;
+    int TappaCorrente = 0;           // row of the prepared stage table
+    qint32 RigaTabella = 1;          // next timetable row to write
+    qint16 KmResidui = 0;            // of the current stage
+    qint32 KmProgressivi = 0;        // 32 bits: trips beyond 32,767 km
+    qint32 NumeroTraghetti = 0;
+    std::array<float, 4> KmPerTipoStrada{}; // "A", "S", "P", "L"
+    qint16 TolleranzaPasti = 10;     // window that recognises meal and night times
+    float FattoreSoste = 1;          // applied to every stop of the next pass
+    double GiorniStimati = 0;
+    int NumeroTentativo = 0;
+    // Length of the trip in days, as the last pass counted it.
+    CasellaTesto txtGiorni;
+    // The timetable's row count while a pass writes it; the grid itself
+    // grows ahead in larger steps and is cut to this at the end.
+    int RigheTabella = 0;
+    // Day number of each row's continuation limit, kept beside its text.
+    QHash<int, float> GiornoLimite;
+    // The guide entries listed for each locality pattern during one run
+    // (description, time, code): the guide does not change between passes.
+    QHash<QString, QList<QStringList>> VociGuidaCalcolo;
+    const QList<QStringList>& VociGuida(const QString& localita);
+    // RigaTabella grows by one, the timetable's rows with it when needed.
+    void AvanzaRigaTabella();
+    // Builds the prepared stage table on mfgCopia; Ts is its total stop time.
+    void PreparaTabellaPerCalcoloTabellaDiMarcia(float& Ts);
+    void CalcolaTabellaDiMarcia();
+    // Preparation and the passes until the days fit; false when stopped.
+    bool PassateTabellaDiMarcia();
+    // One day-by-day pass over the prepared stages; false when stopped.
+    bool PassaggioTabellaDiMarcia();
+    // The stage list back on the grid in place of the timetable.
+    void RiprendiElencoTappe();
+    void CalcolaLaSosta(float fattoreSoste, qint16 Traghetto, QString& descrizione);
+    // Column 13: the latest time to go on, from the end the last pass
+    // reached, then the latest time to turn back, from that same end.
+    void CalcolaLimitiProsecuzione();
+    void CalcolaLimitiRitorno(float giornoFine, float oraFine);
+    void cmdCalcola_Click();
+    void cmdRicalcola_Click();
 
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name
@@ -175,6 +322,12 @@ private:
     void ImpostaDefault(Pulsante& pulsante);
     void CollegaEventi();
     void CollegaEventiMeta();
+    void CollegaEventiItinerario();
+    void CollegaEventiGuida();
+    void CollegaEventiCalcolo();
+    void CreaPannelloGuida();
+    void CreaPannelloInserimento();
+    void CollegaEventiEditor();
     void Esegui(const std::function<void()>& azione);
     void Termina();
 

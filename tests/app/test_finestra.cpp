@@ -19,6 +19,7 @@ private slots:
     void tastiFiltrati();
     void grigliaSuTableView();
     void esceDallaFinestra();
+    void nuovaMetaDallaFinestra();
 };
 
 void TestFinestra::pannelliEComandi() {
@@ -79,13 +80,24 @@ void TestFinestra::tastiFiltrati() {
 
     auto* velocita = qobject_cast<QComboBox*>(finestra.Widget("cmbMediaKm(1)"));
     velocita->lineEdit()->setFocus();
+    velocita->lineEdit()->selectAll();
     QTest::keyClicks(velocita->lineEdit(), "9x0");
     QCOMPARE(form.cmbMediaKm[1].Text(), QString("90"));
 
     auto* ora = qobject_cast<QComboBox*>(finestra.Widget("cmbOra(3)"));
     ora->lineEdit()->setFocus();
     QTest::keyClicks(ora->lineEdit(), "12");
-    QCOMPARE(form.cmbOra[3].Text(), QString());
+    QCOMPARE(form.cmbOra[3].Text(), QString("22"));
+    QCOMPARE(ora->currentText(), QString("22"));
+
+    // Enter is no key for a field's filter: it triggers the default button
+    // (here the exit command, answered No).
+    QVERIFY(form.cmdEsce.Default);
+    p.risposte = {Msg::No};
+    QTest::keyClick(localita, Qt::Key_Return);
+    QCOMPARE(p.messaggi.size(), 1);
+    QCOMPARE(p.messaggi.last().testo, QString("Vuoi chiudere la procedura?"));
+    QCOMPARE(form.txtLocalita.Text, QString("L'AQUILA"));
 }
 
 void TestFinestra::grigliaSuTableView() {
@@ -134,6 +146,41 @@ void TestFinestra::esceDallaFinestra() {
     QVERIFY(finestra.close());
     QVERIFY(p.terminato);
     QVERIFY(!form.Db.Aperto());
+}
+
+void TestFinestra::nuovaMetaDallaFinestra() {
+    QTemporaryDir d;
+    PiattaformaProva p;
+    {
+        FormViandora form(p, d.path() + "/");
+        QVERIFY(form.Form_Load());
+        FinestraViandora finestra(form);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        QTest::mouseClick(finestra.Widget("cmdNuovo"), Qt::LeftButton);
+        auto* localita = qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"));
+        auto* nazione = qobject_cast<QLineEdit*>(finestra.Widget("txtNazione"));
+        QTest::keyClicks(localita, "parigi");
+        QTest::keyClicks(nazione, "francia");
+        // The start year is chosen from its list.
+        auto* anno = qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"));
+        const int indice = anno->findText("2007");
+        QVERIFY(indice >= 0);
+        anno->setCurrentIndex(indice);
+        emit anno->activated(indice);
+        p.risposte = {Msg::Yes};
+        QTest::mouseClick(finestra.Widget("cmdSalva"), Qt::LeftButton);
+        QCOMPARE(p.messaggi.last().testo, QString("Confermi inserimento meta?"));
+        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtCodice"))->text(), QString("000001"));
+        QVERIFY(qobject_cast<QPushButton*>(finestra.Widget("cmdCancMeta"))->isEnabled());
+    }
+    // The next start shows the trip again.
+    FormViandora form(p, d.path() + "/");
+    QVERIFY(form.Form_Load());
+    FinestraViandora finestra(form);
+    QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), QString("PARIGI"));
+    QCOMPARE(qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"))->currentText(), QString("2007"));
 }
 
 QTEST_MAIN(TestFinestra)

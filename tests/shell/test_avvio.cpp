@@ -161,9 +161,12 @@ void TestAvvio::fileVecchioPortatoAlloSchema() {
     QVERIFY(f.Form_Load());
     QVERIFY(p.messaggi.isEmpty());
 
+    // The missing table is created; the start then stores the built-in
+    // defaults in it, as in a new file.
     QVERIFY(f.Db.NomiTabelle().contains("Parametri"));
     f.Db.RecordSetImposta(8, Query("Parametri"));
-    QCOMPARE(f.Db.NumeroRecord, 0.0);
+    QCOMPARE(f.Db.NumeroRecord, 1.0);
+    QCOMPARE(f.Db.Rs(8).Testo("MediaAutostrada"), QString("75"));
 
     const QList<InfoCampo> campi = f.Db.CampiTabella("MeteViandora");
     QCOMPARE(campi.size(), 24);

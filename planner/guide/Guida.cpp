@@ -1,0 +1,266 @@
+// The city guide: its types, the list of the open trip's localities with
+// their entries on the stage grid, and adding, changing and deleting entries.
+//
+// Record-set slots: 8 the trip's stages, 9 one locality's entries, 10 the
+// types, the entry being changed and the visited-flag reset.
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+#include "itinerary/PassaggioGuida.h"
+#include "itinerary/ValoriTappa.h"
+#include "shell/FormViandora.h"
+
+namespace {
+
+constexpr int SlotTappe = 8;
+constexpr int SlotVoci = 9;
+constexpr int SlotLavoro = 10;
+
+const QString TitoloGuida = QStringLiteral("Guida Città");
+
+} // namespace
+
+void FormViandora::CaricaTipiGuida() {
+    Db.ScriviTipiGuidaDefault();
+    Db.RecordSetImposta(
+        SlotLavoro, Query(Db.Schema().NomeTabella[TabTipoGuida]).OrdinaPer(QStringLiteral("CodiceGuida")));
+    RecordSet& rs = Db.Rs(SlotLavoro);
+    DescrizioneTipoGuida.fill(QString());
+    TempoObbligatorioTipoGuida.fill(false);
+    cmbGTipo.Clear();
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        const int codice = int(Val(rs.Testo(QStringLiteral("CodiceGuida"))));
+        // A type outside the arrays could be listed but never saved.
+        if (codice < 1 || codice >= int(DescrizioneTipoGuida.size())) continue;
+        DescrizioneTipoGuida[codice] = rs.Testo(QStringLiteral("Descrizione"));
+        TempoObbligatorioTipoGuida[codice] = rs.SiNo(QStringLiteral("TempoObbligatorio"));
+        cmbGTipo.AddItem(DescrizioneTipoGuida[codice]);
+    }
+    const auto campi = Db.CampiTabella(Db.Schema().NomeTabella[TabGuida]);
+    for (const InfoCampo& c : campi)
+        if (c.nome.compare(QLatin1String("Descrizione"), Qt::CaseInsensitive) == 0)
+            txtGDescrizione.MaxLength = c.dimensione;
+}
+
+int FormViandora::CodiceTipoGuida(const QString& descrizione) const {
+    if (descrizione.isEmpty()) return 0;
+    for (int i = 1; i < int(DescrizioneTipoGuida.size()); ++i)
+        if (DescrizioneTipoGuida[i] == descrizione) return i;
+    return 0;
+}
+
+void FormViandora::SettaAZeroFlaGVisto() {
+    Database::Transazione transazione(Db);
+    InizioAvanzamento(QStringLiteral("Reset tabella Guida Città"), 0);
+    try {
+        // A pass that counts nothing leaves every flag at "0".
+        PassaggioGuida guida(Db, SlotLavoro, &CentesimiTempoGuida, [this](double letti) {
+            if (letti == 1) TotaleProgresso = Db.NumeroRecord;
+            AvanzaPercentuale(letti);
+        });
+        guida.ScriviVisti();
+        transazione.Conferma();
+    } catch (...) {
+        FineAvanzamento();
+        throw;
+    }
+    FineAvanzamento();
+}
+
+void FormViandora::cmdGuidaCitta_Click() {
+    AttivaFormMeta(true);
+    ComandiMeta = QStringLiteral("zz");
+    AbilitaPulsantiComando();
+    const int righe = mfgTab.Rows();
+    mfgTab.SetRows(1);
+    mfgTab.SetRows(righe);
+    ImpostaGriglia(2);
+    ModoGuida = true;
+    CreaLaListadellaGuida();
+    if (ModoGuida) ImpostaDefault(cmdFineInserimento);
+}
+
+void FormViandora::CreaLaListadellaGuida() {
+    Db.RecordSetImposta(SlotTappe, Query(Db.Schema().NomeTabella[TabItinerari])
+                                       .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                       .OrdinaPer(QStringLiteral("Localita")));
+    RecordSet& tappe = Db.Rs(SlotTappe);
+    if (tappe.RecordCount() == 0) {
+        piattaforma_.MsgBox(QStringLiteral("Impossibile... non esistono tappe memorizzate!"),
+                            Msg::OkOnly | Msg::Exclamation, TitoloGuida);
+        // Back to the stage grid: the guide screen never opened.
+        ModoGuida = false;
+        ImpostaGriglia(1);
+        ComandiMeta = QStringLiteral("all");
+        AbilitaPulsantiComando();
+        return;
+    }
+
+    Griglia& g = mfgTab;
+    g.SetRows(1);
+    g.SetRows(int(qMin<qint64>(qMax<qint64>(tappe.RecordCount(), RigheVisibili), 32000)) + 1);
+    g.Col = 1;
+    int riga = 0;
+    auto nuovaRiga = [&] {
+        ++riga;
+        if (riga > g.Rows() - 2) g.SetRows(riga + 5);
+        g.SetTextMatrix(riga, 0, QString::number(riga));
+    };
+
+    const QString tabellaGuida = Db.Schema().NomeTabella[TabGuida];
+    QString precedente = QStringLiteral("\\");
+    for (tappe.MoveFirst(); !tappe.Eof(); tappe.MoveNext()) {
+        const QString localita = tappe.Testo(QStringLiteral("Localita"));
+        if (localita == precedente) continue;
+        precedente = localita;
+        nuovaRiga();
+        g.SetTextMatrix(riga, 1, localita);
+        g.SetTextMatrix(riga, 2, tappe.Testo(QStringLiteral("TempoSosta")).trimmed());
+
+        Db.RecordSetImposta(SlotVoci, Query(tabellaGuida)
+                                          .DoveCome(QStringLiteral("Localita"), LikeTesto(localita))
+                                          .OrdinaPer(QStringLiteral("CodiceGuida, Descrizione")));
+        RecordSet& voci = Db.Rs(SlotVoci);
+        for (voci.MoveFirst(); !voci.Eof(); voci.MoveNext()) {
+            nuovaRiga();
+            const int codice = int(Val(voci.Testo(QStringLiteral("CodiceGuida"))));
+            g.SetTextMatrix(riga, 1, localita);
+            g.SetTextMatrix(riga, 3, voci.Testo(QStringLiteral("Descrizione")));
+            g.SetTextMatrix(riga, 4, voci.Testo(QStringLiteral("TempoSosta")));
+            g.SetTextMatrix(riga, 5,
+                            codice >= 1 && codice < int(DescrizioneTipoGuida.size())
+                                ? DescrizioneTipoGuida[codice]
+                                : QString());
+            g.SetTextMatrix(riga, 8, QStringLiteral("1"));
+        }
+    }
+    g.SetRows(qMax(riga, int(RigheVisibili)) + 1);
+    frmGuida.Visible = true;
+    g.Height = 3770;
+}
+
+void FormViandora::InserisciGuida() {
+    Griglia& g = mfgTab;
+    // Below the list: back up to its last row, so that an entry always has
+    // a locality.
+    bool spostata = false;
+    while (RigaCorrente > 1 && g.TextMatrix(RigaCorrente, 1).trimmed().isEmpty()) {
+        --RigaCorrente;
+        spostata = true;
+    }
+    if (spostata) AggiornaNumeroRiga();
+    const int r = RigaCorrente;
+    txtGLocalita.Text = g.TextMatrix(r, 1);
+    const QString tipo = g.TextMatrix(r, 5);
+    cmbGTipo.SetText(tipo.isEmpty() ? DescrizioneTipoGuida[1] : tipo);
+    txtGDescrizione.Text = g.TextMatrix(r, 3).trimmed();
+    const QString tempo = g.TextMatrix(r, 4);
+    cmbGH.SetText(Zero(Val(tempo.left(2)), 2));
+    cmbGM.SetText(Zero(Val(tempo.right(2)), 2));
+    cmdCancellaRiga.Enabled = !g.TextMatrix(r, 3).trimmed().isEmpty();
+}
+
+namespace {
+
+// The stored entry shown on a grid row; found when the record set in slot
+// is not empty, its first row being the entry.
+bool TrovaVoce(Database& db, int slot, const Griglia& g, int riga, const QString& localita, int codice) {
+    // A locality row has no type: "NUL" matches no entry.
+    const QString codiceVecchio = codice >= 1 ? Zero(codice, 2) : QStringLiteral("NUL");
+    const QString tempoVecchio = g.TextMatrix(riga, 4);
+    // The description is compared whole: as a pattern, its quotes would
+    // become wildcards and could reach another entry.
+    Query query(db.Schema().NomeTabella[TabGuida]);
+    query.DoveCome(QStringLiteral("Localita"), LikeTesto(localita))
+        .Dove(QStringLiteral("CodiceGuida"), codiceVecchio)
+        .Dove(QStringLiteral("Descrizione"), g.TextMatrix(riga, 3));
+    if (!tempoVecchio.isEmpty()) query.Dove(QStringLiteral("TempoSosta"), tempoVecchio);
+    db.RecordSetImposta(slot, query);
+    RecordSet& rs = db.Rs(slot);
+    rs.MoveFirst();
+    return !rs.Eof();
+}
+
+} // namespace
+
+void FormViandora::CmdSalvaRiga_Click() {
+    auto errore = [this](const char* testo) {
+        piattaforma_.MsgBox(QString::fromUtf8(testo), Msg::OkOnly | Msg::Exclamation, TitoloGuida);
+    };
+    const QString descrizione = txtGDescrizione.Text.trimmed();
+    if (descrizione.isEmpty()) return errore("Errore! Manca la descrizione!!!");
+    const int codice = CodiceTipoGuida(cmbGTipo.Text());
+    if (codice < 1) return errore("Errore! Manca la tipologia!!!");
+    // An unchosen hour or minute list counts as "00".
+    const QString tempo = Zero(Val(cmbGH.Text()), 2) + u':' + Zero(Val(cmbGM.Text()), 2);
+    if (TempoObbligatorioTipoGuida[codice] && tempo == QLatin1String("00:00"))
+        return errore("Errore! Manca il tempo stimato!!!");
+    // An entry without a locality would never be listed again.
+    if (txtGLocalita.Text.trimmed().isEmpty()) return errore("Errore! Manca la località!!!");
+
+    const int r = RigaCorrente;
+    const bool trovata =
+        TrovaVoce(Db, SlotLavoro, mfgTab, r, txtGLocalita.Text, CodiceTipoGuida(mfgTab.TextMatrix(r, 5)));
+    RecordSet& rs = Db.Rs(SlotLavoro);
+    if (trovata)
+        rs.Edit();
+    else
+        rs.AddNew();
+    rs.Imposta(QStringLiteral("Localita"), txtGLocalita.Text);
+    rs.Imposta(QStringLiteral("CodiceGuida"), Zero(codice, 2));
+    rs.Imposta(QStringLiteral("Descrizione"), descrizione);
+    rs.Imposta(QStringLiteral("TempoSosta"), tempo);
+    rs.Imposta(QStringLiteral("FlagVisto"), QStringLiteral("0"));
+    rs.Update();
+
+    const int primaVisibile = mfgTab.TopRow;
+    CreaLaListadellaGuida();
+    mfgTab.TopRow = primaVisibile;
+    AggiornaNumeroRiga();
+    if (mfgTab.TextMatrix(RigaCorrente, 3).trimmed().isEmpty()) txtGDescrizione.Text.clear();
+}
+
+void FormViandora::cmdCancellaRiga_Click() {
+    const int r = RigaCorrente;
+    if (TrovaVoce(Db, SlotLavoro, mfgTab, r, txtGLocalita.Text, CodiceTipoGuida(mfgTab.TextMatrix(r, 5))))
+        Db.Rs(SlotLavoro).Delete();
+    const int primaVisibile = mfgTab.TopRow;
+    CreaLaListadellaGuida();
+    mfgTab.TopRow = primaVisibile;
+    AggiornaNumeroRiga();
+    if (mfgTab.TextMatrix(RigaCorrente, 3).trimmed().isEmpty()) {
+        txtGDescrizione.Text.clear();
+        cmdCancellaRiga.Enabled = false;
+    }
+}
+
+void FormViandora::cmdFind_Click() {
+    CercaLocalitaGuida();
+}
+
+void FormViandora::CercaLocalitaGuida() {
+    frmBottoni.Enabled = false;
+    mfgTab.Enabled = false;
+    cmbRicercaTappa.Clear();
+    QString precedente = QStringLiteral("zz");
+    for (int r = 1; r < mfgTab.Rows(); ++r) {
+        const QString localita = mfgTab.TextMatrix(r, 1);
+        if (localita.trimmed().isEmpty() || localita == precedente) continue;
+        precedente = localita;
+        cmbRicercaTappa.AddItem(AggStr(localita, 31, QStringLiteral(" ")) + Zero(r, 4));
+    }
+    ModoRicerca = 2;
+    cmbRicercaTappa.Move(450, 3100, 3500, 3800);
+    cmbRicercaTappa.Visible = true;
+}
+
+void FormViandora::cmdFineInserimento_Click() {
+    ModoGuida = false;
+    ImpostaGriglia(1);
+    CaricaDatiAnagraficiMeta();
+    CaricaTappeItinerario();
+    mfgTab.Height = 4055;
+    frmGuida.Visible = false;
+    ComandiMeta = QStringLiteral("all");
+    AbilitaPulsantiComando();
+    AggiornaNumeroRiga();
+}

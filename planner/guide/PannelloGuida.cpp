@@ -1,0 +1,49 @@
+// The guide panel's controls and events.
+#include "shell/FormViandora.h"
+
+void FormViandora::CreaPannelloGuida() {
+    const QString guida = QStringLiteral("frmGuida");
+    auto etichetta = [&](Etichetta& e, const char* nome, const char* caption, int l, int t, int w) {
+        Registra(e, QString::fromLatin1(nome), guida, l, t, w, 255);
+        e.Caption = QString::fromUtf8(caption);
+    };
+    etichetta(lblGLocalita, "lblGLocalita", "Località di riferimento (automatico da riga selezionata)", 120,
+              210, 4200);
+    Registra(txtGLocalita, QStringLiteral("txtGLocalita"), guida, 120, 450, 4200, 285);
+    txtGLocalita.Locked = true;
+    txtGLocalita.MaxLength = 30;
+    etichetta(lblGTipo, "lblGTipo", "Tipologia", 4440, 210, 1900);
+    Registra(cmbGTipo, QStringLiteral("cmbGTipo"), guida, 4440, 450, 1900, 285);
+    etichetta(lblGTempo, "lblGTempo", "Tempo necessario per la visita dell'oggetto (obbligatorio per visite)",
+              6460, 210, 5000);
+    Registra(cmbGH, QStringLiteral("cmbGH"), guida, 6460, 450, 600, 285);
+    Registra(cmbGM, QStringLiteral("cmbGM"), guida, 7120, 450, 600, 285);
+    etichetta(lblGDescrizione, "lblGDescrizione", "Descrizione dell'oggetto della guida", 120, 780, 4200);
+    Registra(txtGDescrizione, QStringLiteral("txtGDescrizione"), guida, 120, 1000, 7600, 285);
+    txtGDescrizione.MaxLength = 96;
+
+    struct Bottone {
+        Pulsante* pulsante;
+        const char* nome;
+        const char* caption;
+        int left, top;
+    };
+    const Bottone bottoni[] = {
+        {&cmdSalvaRiga, "cmdSalvaRiga", "&Salva riga", 7900, 450},
+        {&cmdCancellaRiga, "cmdCancellaRiga", "&Cancella riga", 9100, 450},
+        {&cmdFind, "cmdFind", "C&erca", 7900, 900},
+        {&cmdFineInserimento, "cmdFineInserimento", "&Fine inserimento", 9100, 900},
+    };
+    for (const Bottone& b : bottoni) {
+        Registra(*b.pulsante, QString::fromLatin1(b.nome), guida, b.left, b.top, 1150, 345);
+        b.pulsante->Caption = QString::fromUtf8(b.caption);
+    }
+}
+
+void FormViandora::CollegaEventiGuida() {
+    click_.insert(QStringLiteral("cmdGuidaCitta"), [this] { cmdGuidaCitta_Click(); });
+    click_.insert(QStringLiteral("cmdSalvaRiga"), [this] { CmdSalvaRiga_Click(); });
+    click_.insert(QStringLiteral("cmdCancellaRiga"), [this] { cmdCancellaRiga_Click(); });
+    click_.insert(QStringLiteral("cmdFind"), [this] { cmdFind_Click(); });
+    click_.insert(QStringLiteral("cmdFineInserimento"), [this] { cmdFineInserimento_Click(); });
+}

@@ -1,0 +1,87 @@
+// Opening the stage editor, storing its stage list and leaving it.
+#include "shell/FormViandora.h"
+
+namespace {
+// The stage grid beside the entry panel, and across the window without it.
+constexpr int LarghezzaGrigliaEditor = 7950;
+constexpr int LarghezzaGrigliaIntera = 11592;
+} // namespace
+
+void FormViandora::cmdItinerario_Click() {
+    AttivaFormMeta(true);
+    AttivitaCorrente = QStringLiteral("Ricalcola");
+    AttivitaInserimentoItinerario();
+}
+
+void FormViandora::AttivitaInserimentoItinerario() {
+    cmdCalcola.Caption = QStringLiteral("&Calcola");
+    if (TabellaCalcolata) RicomponiTabellaMfgTab();
+    AggiornaNumeroRiga();
+    ComandiMeta = QStringLiteral("zz");
+    ComandiItinerario = QStringLiteral("all");
+    AbilitaPulsantiComando();
+    if (AttivitaCorrente != QLatin1String("Ricalcola")) return;
+    frmInputBox.Visible = true;
+    mfgTab.Width = LarghezzaGrigliaEditor;
+    cmbRicercaTappa.Visible = false;
+    cmdMapPoint.Enabled = NumeroTappe < 2;
+    AttivitaCorrente.clear();
+    AggiornaCasellaProgressivo();
+    ImpostaDefault(cmdFine);
+}
+
+void FormViandora::cmdMemorizza_Click() {
+    const QString titolo = QStringLiteral("Salvataggio itinerario");
+    const int risposta = piattaforma_.MsgBox(QStringLiteral("Vuoi salvare l'itinerario?"),
+                                             Msg::YesNoCancel | Msg::Question, titolo);
+    if (risposta == Msg::Yes) {
+        MemorizzaTappeItinerario();
+        ComandiMeta = QStringLiteral("ZZ");
+        ComandiItinerario = QStringLiteral("all");
+        AbilitaPulsantiComando();
+        ImpostaDefault(cmdFine);
+    } else if (risposta == Msg::No) {
+        if (piattaforma_.MsgBox(QStringLiteral("Vuoi recuperare l'itinerario originale?"),
+                                Msg::YesNo | Msg::Question, titolo) != Msg::Yes)
+            return;
+        CaricaDatiAnagraficiMeta();
+        CaricaTappeItinerario();
+        AggiornaNumeroRiga();
+        AggiornaCasellaProgressivo();
+    }
+}
+
+void FormViandora::cmdFine_Click() {
+    // With the locality list or the trip list open, the key closes them and
+    // the editor stays.
+    if (cmbRicercaTappa.Visible || frmLista.Visible) {
+        cmbRicercaTappa.Visible = false;
+        frmLista.Visible = false;
+        mfgCopia.Visible = false;
+        frmPercorso.Visible = false;
+        mfgTab.Enabled = true;
+        frmBottoni.Enabled = true;
+        frmInputBox.Enabled = true;
+        ComandiItinerario = QStringLiteral("all");
+        AbilitaPulsantiComando();
+        ImpostaDefault(cmdFine);
+        return;
+    }
+    const int risposta =
+        piattaforma_.MsgBox(QStringLiteral("Hai chiesto di uscire dalla funzione 'Itinerari':\r\n\r\n"
+                                           "Vuoi salvare le eventuali modifiche?"),
+                            Msg::YesNoCancel | Msg::Question, QStringLiteral("Fine inserimento"));
+    if (risposta != Msg::Yes && risposta != Msg::No) return;
+    if (risposta == Msg::Yes) MemorizzaTappeItinerario();
+    // Reloaded either way: what is left on screen is what is stored.
+    CaricaDatiAnagraficiMeta();
+    CaricaTappeItinerario();
+    AggiornaNumeroRiga();
+    mfgTab.Width = LarghezzaGrigliaIntera;
+    frmInputBox.Visible = false;
+    chkProgressivo.Visible = false;
+    chkProgressivo.Value = false;
+    ComandiMeta = QStringLiteral("all");
+    ComandiItinerario = QStringLiteral("zz");
+    AbilitaPulsantiComando();
+}

@@ -1,0 +1,92 @@
+// The stage editor's stop commands: clearing every stop, and adding the
+// city guide's visit times to the stops.
+//
+// Record-set slots: 9 one locality's guide entries, 10 the guide's
+// localities (through PassaggioGuida) and the visited-flag reset.
+#include <QHash>
+
+#include "common/Stringhe.h"
+#include "common/Tempi.h"
+#include "itinerary/PassaggioGuida.h"
+#include "shell/FormViandora.h"
+
+namespace {
+
+constexpr int SlotGuida = 9;
+constexpr int SlotIndiceGuida = 10;
+// Localita of the guide holds what the itinerary stores: 29 characters.
+constexpr int LunghezzaLocalita = 29;
+
+double CentesimiVoceGuida(const QString& tempo) {
+    QString testo = tempo;
+    return ghmStringa2Centesimi(testo, CentesimiGiorno);
+}
+
+QString AvvisoModifica(const char* domanda, const char* effetto) {
+    return QString::fromUtf8(domanda) +
+           QStringLiteral("\r\n\r\nI tempi traghetto e riposi non sono influenzati e la\r\n") +
+           QString::fromUtf8(effetto) +
+           QStringLiteral(" sarà effettiva dopo il salvataggio dell'itinerario.") +
+           QStringLiteral("\r\n\r\nProcedo?");
+}
+
+} // namespace
+
+void FormViandora::cmdAzzeraSoste_Click() {
+    if (piattaforma_.MsgBox(
+            AvvisoModifica("Vuoi azzerare le soste indicate nell'itinerario?", "cancellazione"),
+            Msg::YesNo | Msg::Question, QStringLiteral("Azzera soste itinerario")) != Msg::Yes)
+        return;
+    Griglia& g = mfgTab;
+    // The end-of-day mark goes with the stop, and so does its colour.
+    for (int r = 1; r < g.Rows(); ++r) {
+        g.SetTextMatrix(r, 7, QString());
+        Griglia::StileCella stile = g.Stile(r, 7);
+        stile.BackColor = int(ColoreBaseCelle);
+        g.SetStile(r, 7, stile);
+    }
+    CalcolaKmTempiItinerario();
+    AggiornaNumeroRiga();
+}
+
+void FormViandora::cmdTrasferisce_Click() {
+    if (piattaforma_.MsgBox(
+            AvvisoModifica("Vuoi copiare le soste indicate nella Guida nelle tappe dell'itinerario?",
+                           "modifica"),
+            Msg::YesNo | Msg::Question, QStringLiteral("Copia soste Guida -> Itinerario")) != Msg::Yes)
+        return;
+    Griglia& g = mfgTab;
+    // The new stops reach the grid only once the visited flags are
+    // committed: a failure leaves both as they were.
+    QHash<int, QString> soste;
+    AzzeraPercentuale();
+    try {
+        Database::Transazione transazione(Db);
+        SettaAZeroFlaGVisto();
+        PassaggioGuida guida(Db, SlotGuida, SlotIndiceGuida, &CentesimiVoceGuida);
+        InizioAvanzamento(QStringLiteral("Copia soste Guida -> Itinerario"), g.Rows() - 1);
+        for (int r = 1; r < g.Rows(); ++r) {
+            AvanzaPercentuale(r);
+            const QString localita = g.TextMatrix(r, 1).trimmed();
+            if (localita.isEmpty()) continue;
+            // Each locality's entries count once, on its first stage.
+            const double tempoGuida = guida.TempoLocalita(localita.left(LunghezzaLocalita));
+            if (tempoGuida <= 0) continue;
+            QString sosta = g.TextMatrix(r, 7).trimmed();
+            const bool fineGiornata = sosta.startsWith(u'*');
+            if (fineGiornata) sosta = sosta.mid(1).trimmed();
+            const double totale = ghmStringa2Centesimi(sosta, CentesimiGiorno) + tempoGuida;
+            soste.insert(r, (fineGiornata ? QStringLiteral("*") : QString()) +
+                                ghmCentesimi2Stringa(float(totale), CentesimiGiorno));
+        }
+        transazione.Conferma();
+    } catch (...) {
+        AzzeraPercentuale();
+        throw;
+    }
+    AzzeraPercentuale();
+    for (auto it = soste.cbegin(); it != soste.cend(); ++it)
+        g.SetTextMatrix(it.key(), 7, it.value());
+    CalcolaKmTempiItinerario();
+    AggiornaNumeroRiga();
+}

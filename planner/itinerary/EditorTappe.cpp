@@ -1,0 +1,213 @@
+// The stage editor's row commands: writing a stage from the entry fields,
+// opening and deleting rows, the locality search and the return journey.
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+#include "shell/FormViandora.h"
+
+namespace {
+
+// A stage cannot carry more than one stored record's kilometres.
+constexpr double KmMassimi = 999;
+// Above this the row above's progressive figure can be an odometer reading.
+constexpr double ProgressivoMinimo = 100;
+
+QString Localita(const Griglia& g, int riga) {
+    return g.TextMatrix(riga, 1).trimmed();
+}
+
+// Columns 1 onwards, with their look: column 0 is the row's own number.
+void CopiaRiga(Griglia& g, int da, int a) {
+    for (int c = 1; c < g.Cols(); ++c) {
+        g.SetTextMatrix(a, c, g.TextMatrix(da, c));
+        g.SetStile(a, c, g.Stile(da, c));
+    }
+}
+
+void SvuotaRiga(Griglia& g, int riga) {
+    for (int c = 1; c < g.Cols(); ++c) {
+        g.SetTextMatrix(riga, c, QString());
+        g.SetStile(riga, c, {});
+    }
+}
+
+QString Messaggio(const char* riga1, const char* riga2) {
+    return QString::fromUtf8(riga1) + QStringLiteral("\r\n") + QString::fromUtf8(riga2);
+}
+
+} // namespace
+
+void FormViandora::AggiornaCasellaProgressivo() {
+    chkProgressivo.Visible = frmInputBox.Visible && RigaCorrente > 2;
+    chkProgressivo.Value = chkProgressivo.Visible &&
+                           ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, 5)) > ProgressivoMinimo;
+}
+
+void FormViandora::cmdInserisce_Click() {
+    Griglia& g = mfgTab;
+    // Row 0 holds the headings.
+    const int riga = qMax(1, int(RigaCorrente));
+    const QString tipo = cmbTipoStrada.Text().left(1);
+    // Digits only, so the grid's own "1.250" reads as 1250 as well.
+    QString km = txtKm.Text.trimmed();
+    double valoreKm = ValoreSenzaPunti(km);
+
+    // The progressive figure typed instead of the distance, when the box
+    // says so: the user can untick it to give a real distance above it.
+    if (riga > 2 && chkProgressivo.Value) {
+        const double progressivo = ValoreSenzaPunti(g.TextMatrix(riga - 1, 5));
+        if (progressivo > ProgressivoMinimo && valoreKm > progressivo) {
+            valoreKm -= progressivo;
+            km = QString::number(valoreKm, 'f', 0);
+        }
+    }
+
+    const int avviso = Msg::OkOnly | Msg::Exclamation;
+    if (valoreKm > KmMassimi) {
+        piattaforma_.MsgBox(Messaggio("Impossibile:", "Indica un valore compreso tra 1 e 999"), avviso,
+                            Caption);
+        return;
+    }
+    const QString localita = txtTappa.Text.trimmed();
+    if (localita.isEmpty()) {
+        piattaforma_.MsgBox(Messaggio("Impossibile:", "Indica il nome della località!"), avviso, Caption);
+        return;
+    }
+    QString sosta;
+    for (int k = 0; k < 3; ++k)
+        sosta += (k > 0 ? QStringLiteral(":") : QString()) + Zero(Val(cmbSosta[k].Text()), 2);
+    if (sosta == QLatin1String("00:00:00")) sosta.clear();
+    const QString strada = txtStrada.Text.trimmed();
+    const bool fineGiornata = chkFineGiornata.Value;
+    const QString titoloObbligo = QStringLiteral("Dato obbligatorio");
+    // Only the start may have neither distance nor stop, unless the day
+    // ends there or it is a ferry.
+    if (valoreKm == 0 && sosta.isEmpty() && riga >= 2 && !fineGiornata &&
+        !strada.contains(QLatin1String("TRAGH"))) {
+        piattaforma_.MsgBox(QStringLiteral("Chilometri (o sosta): dato obbligatorio!"), avviso,
+                            titoloObbligo);
+        return;
+    }
+    if (valoreKm != 0 && !QStringLiteral("ASPL").contains(tipo)) {
+        piattaforma_.MsgBox(QStringLiteral("Tipo strada obbligatorio!"), avviso, titoloObbligo);
+        return;
+    }
+
+    if (riga >= g.Rows()) g.SetRows(riga + 2);
+    g.SetTextMatrix(riga, 0, QString::number(riga));
+    g.SetTextMatrix(riga, 1, localita);
+    g.SetTextMatrix(riga, 2, strada);
+    g.SetTextMatrix(riga, 3, km);
+    g.SetTextMatrix(riga, 4, valoreKm == 0 ? QString() : tipo);
+    g.SetTextMatrix(riga, 7, (fineGiornata ? QStringLiteral("*") : QString()) + sosta);
+    if (fineGiornata) {
+        ColoraFineGiornata(riga);
+    } else {
+        Griglia::StileCella stile = g.Stile(riga, 7);
+        stile.BackColor = int(ColoreBaseCelle);
+        g.SetStile(riga, 7, stile);
+    }
+
+    if (riga > g.Rows() - 3) g.SetRows(qMax(riga + 5, int(RigheVisibili)));
+    RigaCorrente = qint16(riga + 1);
+    SelezioneGriglia(RigaCorrente, 0, RigaCorrente, 99);
+    AggiornaNumeroRiga();
+    // An import goes only into an itinerary without stages.
+    cmdMapPoint.Enabled = NumeroTappe == 0;
+    CalcolaKmTempiItinerario();
+    AggiornaCasellaProgressivo();
+}
+
+void FormViandora::cmdAggiunge_Click() {
+    InserisciRigheItinerario(1);
+    AggiornaNumeroRiga();
+    AggiornaCasellaProgressivo();
+}
+
+void FormViandora::cmdCancella_Click() {
+    Griglia& g = mfgTab;
+    const int riga = qMax(1, int(RigaCorrente));
+    for (int i = riga; i <= g.Rows() - 2; ++i)
+        CopiaRiga(g, i + 1, i);
+    if (g.Rows() > 1) SvuotaRiga(g, g.Rows() - 1);
+    CalcolaKmTempiItinerario();
+    AggiornaNumeroRiga();
+    AggiornaCasellaProgressivo();
+}
+
+void FormViandora::cmdCerca_Click() {
+    // While the list is open only leaving it makes sense: a changed grid
+    // would point its items at other rows.
+    ComandiItinerario = QStringLiteral("Fi");
+    AbilitaPulsantiComando();
+    CercaLocalita();
+}
+
+void FormViandora::CercaLocalita() {
+    mfgTab.Enabled = false;
+    frmBottoni.Enabled = false;
+    cmbRicercaTappa.Clear();
+    for (int r = 1; r < mfgTab.Rows(); ++r) {
+        const QString localita = Localita(mfgTab, r);
+        // The row number is always the item's last four characters.
+        if (!localita.isEmpty())
+            cmbRicercaTappa.AddItem(AggStr(localita, 31, QStringLiteral(" ")) + Zero(r, 4));
+    }
+    ModoRicerca = 2;
+    cmbRicercaTappa.Visible = true;
+}
+
+void FormViandora::ScegliLocalitaCercata() {
+    const int scelta = cmbRicercaTappa.ListIndex();
+    cmbRicercaTappa.Visible = false;
+    mfgTab.Enabled = true;
+    frmBottoni.Enabled = true;
+    if (frmInputBox.Visible) {
+        ComandiItinerario = QStringLiteral("all");
+        AbilitaPulsantiComando();
+        ImpostaDefault(cmdFine);
+    }
+    // Text typed in the list names no row: the selection stays.
+    if (scelta < 0) return;
+    mfgTab.Row = mfgTab.RowSel = int(Val(cmbRicercaTappa.List(scelta).right(4)));
+    // As a click on the row: the entry fields follow the selection.
+    mfgTab_Click();
+}
+
+void FormViandora::cmdRitorno_Click() {
+    Griglia& g = mfgTab;
+    // Gaps closed; what lies below the last stage is left over from the
+    // moves and would come back as stages.
+    int tappe = 0;
+    for (int k = 1; k < g.Rows(); ++k) {
+        if (Localita(g, k).isEmpty()) continue;
+        ++tappe;
+        if (k != tappe) CopiaRiga(g, k, tappe);
+        g.SetTextMatrix(tappe, 0, QString::number(tappe));
+    }
+    for (int r = tappe + 1; r < g.Rows(); ++r)
+        SvuotaRiga(g, r);
+
+    // The last stage rejoins the outward route at its latest earlier
+    // occurrence; from there the route runs backwards to the start.
+    int incrocio = 0;
+    if (tappe > 0) {
+        const QString ultima = Localita(g, tappe);
+        for (int r = tappe - 1; r >= 1 && incrocio == 0; --r)
+            if (Localita(g, r) == ultima) incrocio = r;
+    }
+    if (incrocio > 0) {
+        g.SetRows(qMax(g.Rows() + incrocio + 2, int(RigheVisibili)));
+        for (int k = incrocio - 1; k >= 1; --k) {
+            ++tappe;
+            g.SetTextMatrix(tappe, 0, QString::number(tappe));
+            g.SetTextMatrix(tappe, 1, g.TextMatrix(k, 1));
+            // The road that led from k to k + 1 now leads back.
+            for (int c = 2; c <= 4; ++c)
+                g.SetTextMatrix(tappe, c, g.TextMatrix(k + 1, c));
+        }
+    }
+    NumeroTappe = qint16(qMin(tappe, 32767));
+    CalcolaKmTempiItinerario();
+    AggiornaNumeroRiga();
+    AggiornaCasellaProgressivo();
+}

@@ -1,0 +1,172 @@
+// Loading the open trip's stages from "Itinerari" into the stage grid and
+// storing them back.
+//
+// Record-set slots: 8 the trip's stages, 9 the city guide.
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+#include "common/Tempi.h"
+#include "itinerary/PassaggioGuida.h"
+#include "itinerary/ValoriTappa.h"
+#include "shell/FormViandora.h"
+
+namespace {
+
+constexpr int SlotTappe = 8;
+constexpr int SlotGuida = 9;
+
+// The most one stored record carries; a longer stage takes several.
+constexpr qint16 KmPerRecord = 999;
+// Sequenza has four digits.
+constexpr int MassimoRecord = 9999;
+
+double TempoSommatoComeStringa(const QString& tempo) {
+    QString testo = tempo;
+    return ghmStringa2Centesimi(testo, CentesimiGiorno);
+}
+
+int DimensioneCampo(const RecordSet& rs, const QString& campo) {
+    const int p = rs.PosizioneCampo(campo);
+    return p < 0 ? 0 : rs.Campi().at(p).dimensione;
+}
+
+} // namespace
+
+void FormViandora::CaricaTappeItinerario() {
+    CancellaMatrice();
+    ControllaVariabiliConvertite();
+
+    Db.RecordSetImposta(SlotTappe, Query(Db.Schema().NomeTabella[TabItinerari])
+                                       .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                       .OrdinaPer(QStringLiteral("Sequenza")));
+    RecordSet& rs = Db.Rs(SlotTappe);
+    const int record = int(qMin<qint64>(rs.RecordCount(), 32000));
+    NumeroTappe = qint16(record);
+    mfgTab.SetRows(qMax(record + 2, int(RigheVisibili)));
+    ColoreBaseCelle = mfgTab.Stile(1, 1).BackColor;
+
+    // The stages first, all of them: a failure while marking the guide must
+    // not leave a partial itinerary on screen, which "Salva Reset" would then
+    // store over the whole one.
+    int r = 0;
+    for (rs.MoveFirst(); !rs.Eof() && r < record; rs.MoveNext()) {
+        ++r;
+        const QString fineGiorno = rs.Testo(QStringLiteral("FineGiorno"));
+        mfgTab.SetTextMatrix(r, 0, QString::number(r));
+        mfgTab.SetTextMatrix(r, 1, rs.Testo(QStringLiteral("Localita")));
+        mfgTab.SetTextMatrix(r, 2, rs.Testo(QStringLiteral("NomeStrada")));
+        mfgTab.SetTextMatrix(r, 3,
+                             Formato(Val(rs.Testo(QStringLiteral("Chilometri"))), QStringLiteral("#,###")));
+        mfgTab.SetTextMatrix(r, 4, rs.Testo(QStringLiteral("TipoStrada")));
+        const QString segno = fineGiorno == QLatin1String("1") ? QStringLiteral("*") : QStringLiteral(" ");
+        mfgTab.SetTextMatrix(r, 7, (segno + rs.Testo(QStringLiteral("TempoSosta"))).trimmed());
+        mfgTab.SetTextMatrix(r, 9, QString());
+        mfgTab.SetTextMatrix(r, 10, QString());
+        mfgTab.SetTextMatrix(r, 11, QString());
+        mfgTab.SetTextMatrix(r, 14, fineGiorno);
+        if (fineGiorno == QLatin1String("1")) ColoraFineGiornata(r);
+    }
+
+    {
+        Database::Transazione transazione(Db);
+        PassaggioGuida guida(Db, SlotGuida, &CentesimiTempoGuida);
+        for (int k = 1; k <= r; ++k) {
+            const double tempo = guida.TempoLocalita(mfgTab.TextMatrix(k, 1));
+            mfgTab.SetTextMatrix(k, 8, ghmCentesimi2Stringa(float(tempo), CentesimiGiorno));
+        }
+        guida.ScriviVisti();
+        transazione.Conferma();
+    }
+
+    CalcolaKmTempiItinerario();
+}
+
+void FormViandora::MemorizzaTappeItinerario() {
+    const QString titolo = QStringLiteral("Memorizzazione dell'itinerario");
+    // Stages without a trip would belong to no one.
+    if (CodiceMetaCorrente.trimmed().isEmpty()) {
+        piattaforma_.MsgBox(
+            QStringLiteral("Impossibile memorizzare l'itinerario: la mèta non è stata salvata!"),
+            Msg::OkOnly | Msg::Exclamation, titolo);
+        return;
+    }
+    const Griglia& g = mfgTab;
+    qint64 daScrivere = 0;
+    for (int i = 1; i < g.Rows(); ++i)
+        if (!g.TextMatrix(i, 1).trimmed().isEmpty())
+            daScrivere += qMax(1, (KmCella(g.TextMatrix(i, 3)) + KmPerRecord - 1) / KmPerRecord);
+    // Beyond four digits the sequence numbers would repeat and the order
+    // of the stages would be lost.
+    if (daScrivere > MassimoRecord) {
+        piattaforma_.MsgBox(QStringLiteral("Impossibile memorizzare l'itinerario: supera %1 registrazioni!")
+                                .arg(MassimoRecord),
+                            Msg::OkOnly | Msg::Exclamation, titolo);
+        return;
+    }
+
+    AzzeraPercentuale();
+    try {
+        // The old stages go in the same transaction as the new ones: a
+        // failure leaves the itinerary stored last untouched.
+        Database::Transazione transazione(Db);
+        const QString tabella = Db.Schema().NomeTabella[TabItinerari];
+        Db.CancellaTabella(TabItinerari, QStringLiteral("CodiceMeta"), CodiceMetaCorrente, this);
+        PassaggioGuida guida(Db, SlotGuida, &TempoSommatoComeStringa);
+        InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
+
+        Db.RecordSetImposta(SlotTappe, Query(tabella).Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente));
+        RecordSet& rs = Db.Rs(SlotTappe);
+        const int lunghezzaLocalita = qMax(1, DimensioneCampo(rs, QStringLiteral("Localita")) - 1);
+        int contatore = 0;
+        for (int i = 1; i < g.Rows(); ++i) {
+            AvanzaPercentuale(i);
+            if (g.TextMatrix(i, 1).trimmed().isEmpty()) continue;
+            const QString localita = g.TextMatrix(i, 1).left(lunghezzaLocalita);
+            QString tempoGuida = ghmCentesimi2Stringa(float(guida.TempoLocalita(localita)), CentesimiGiorno);
+            if (tempoGuida.isEmpty()) tempoGuida = QStringLiteral(" ");
+            // Trailing blanks dropped first, so that the blank added for an
+            // empty road does not pile up at every save.
+            QString strada = g.TextMatrix(i, 2);
+            while (strada.endsWith(u' '))
+                strada.chop(1);
+            QString sosta = g.TextMatrix(i, 7).trimmed();
+            const bool fineGiorno = sosta.startsWith(u'*');
+            if (fineGiorno) sosta = sosta.mid(1).trimmed();
+
+            qint16 km = KmCella(g.TextMatrix(i, 3));
+            do {
+                const qint16 tratto = Minore(km, KmPerRecord);
+                ++contatore;
+                rs.AddNew();
+                rs.Imposta(QStringLiteral("CodiceMeta"), CodiceMetaCorrente);
+                rs.Imposta(QStringLiteral("Sequenza"), Zero(contatore, 4));
+                rs.Imposta(QStringLiteral("Localita"), localita);
+                rs.Imposta(QStringLiteral("Chilometri"), QString::number(tratto));
+                rs.Imposta(QStringLiteral("NomeStrada"), strada + u' ');
+                rs.Imposta(QStringLiteral("TipoStrada"), g.TextMatrix(i, 4).left(1) + u' ');
+                rs.Imposta(QStringLiteral("TempoSosta"), (sosta + u' ').left(8));
+                rs.Imposta(QStringLiteral("SostaGuidaCitta"), tempoGuida);
+                rs.Imposta(QStringLiteral("FineGiorno"),
+                           fineGiorno ? QStringLiteral("1") : QStringLiteral("0"));
+                rs.Update();
+                tempoGuida = QStringLiteral(" ");
+                km = qint16(km - tratto);
+            } while (km > 0);
+        }
+        guida.ScriviVisti();
+        transazione.Conferma();
+    } catch (...) {
+        AzzeraPercentuale();
+        throw;
+    }
+    AzzeraPercentuale();
+}
+
+void FormViandora::AvanzaPercentuale(double contatore) {
+    auto percento = [this](double c) {
+        return TotaleProgresso > 0 ? int(Int(c / TotaleProgresso * 100)) : 0;
+    };
+    // Thousands of rows would otherwise redraw the bar thousands of times.
+    const bool ridisegna = ContatoreProgresso == 0 || percento(contatore) != percento(ContatoreProgresso);
+    ContatoreProgresso = contatore;
+    if (ridisegna) AggiornaPercentuale();
+}

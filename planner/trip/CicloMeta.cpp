@@ -1,0 +1,278 @@
+// A trip's life: new, search, save, delete, and the trip that comes back at
+// the next start.
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+#include "shell/FormViandora.h"
+#include "trip/CampiMeta.h"
+
+namespace {
+const QString CampoCodice = QStringLiteral("CodiceMeta");
+}
+
+void FormViandora::RicercaMetaCorrente() {
+    CodiceMetaCorrente.clear();
+    const QString mete = Db.Schema().NomeTabella[TabMete];
+    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
+    if (!Db.Rs(9).Eof()) {
+        CodiceMetaCorrente = Db.Rs(9).Testo(QStringLiteral("MetaCorrente"));
+        Db.RecordSetImposta(9, Query(mete).Dove(CampoCodice, CodiceMetaCorrente));
+        if (Db.Rs(9).Eof())
+            CodiceMetaCorrente.clear();
+    }
+    if (CodiceMetaCorrente.isEmpty()) {
+        Db.RecordSetImposta(9, Query(mete).OrdinaPer(CampoCodice));
+        if (!Db.Rs(9).Eof()) {
+            Db.Rs(9).MoveLast();
+            CodiceMetaCorrente = Db.Rs(9).Testo(CampoCodice);
+        }
+    }
+    ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all");
+    AbilitaPulsantiComando();
+}
+
+void FormViandora::SalvaIlCodiceMetaCorrente() {
+    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
+    RecordSet& rs = Db.Rs(9);
+    if (rs.Eof())
+        rs.AddNew();
+    else
+        rs.Edit();
+    rs.Imposta(QStringLiteral("MetaCorrente"), txtCodice.Text);
+    rs.Update();
+    CodiceMetaCorrente = txtCodice.Text;
+}
+
+void FormViandora::cmdNuovo_Click() {
+    AzzeraSchermo();
+    AttivaFormMeta(true);
+    txtLocalita.Text.clear();
+    txtNazione.Text.clear();
+    txtCodice.Text.clear();
+    cmbGiorni.SetText(QStringLiteral("000"));
+    ComandiMeta = QStringLiteral("NuSaEs");
+    if (!CodiceMetaCorrente.isEmpty())
+        ComandiMeta += QStringLiteral("Ri");
+    AbilitaPulsantiComando();
+}
+
+void FormViandora::cmdRicerca_Click() {
+    AttivaFormMeta(true);
+    PulisciFinestre();
+    cmbRicerca.Clear();
+    ComandiMeta = QStringLiteral("NuEs");
+    AbilitaPulsantiComando();
+    ModoRicerca = 1;
+    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
+    RecordSet& rs = Db.Rs(9);
+    if (rs.Eof()) {
+        piattaforma_.MsgBox(QStringLiteral("Nessuna mèta nel database!"), Msg::OkOnly | Msg::Exclamation,
+                            QStringLiteral("Database vuoto"));
+    } else {
+        // Motorway destinations (stored in lower case) go last.
+        QStringList autostrade;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            const QString localita = rs.Testo(QStringLiteral("Localita"));
+            if (localita.contains(QLatin1String("autostrada")))
+                autostrade << localita;
+            else
+                cmbRicerca.AddItem(localita);
+        }
+        for (const QString& localita : autostrade)
+            cmbRicerca.AddItem(localita);
+        cmbRicerca.Visible = true;
+    }
+    AggiornaNumeroRiga();
+}
+
+void FormViandora::cmbRicerca_Click() { RicercaDiUnaSingolaTappa(); }
+
+void FormViandora::cmbRicercaTappa_Click() {
+    cmbRicerca.Move(450, 3100, 3500, 3800);
+    cmbRicercaTappa.Visible = false;
+    mfgTab.Enabled = true;
+    frmBottoni.Enabled = true;
+    RicercaDiUnaSingolaTappa();
+}
+
+void FormViandora::RicercaDiUnaSingolaTappa() {
+    if (ModoRicerca == 2) {
+        ScegliLocalitaCercata();
+        return;
+    }
+    if (ModoRicerca != 1)
+        return;
+    const QString scelta = cmbRicerca.Text();
+    PulisciFinestre();
+    CancellaMatrice();
+    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMete]).DoveCome(QStringLiteral("Localita"), LikeTesto(scelta)));
+    if (!Db.Rs(9).Eof()) {
+        txtCodice.Text = Db.Rs(9).Testo(CampoCodice);
+        SalvaIlCodiceMetaCorrente();
+    } else {
+        CodiceMetaCorrente.clear();
+    }
+    ComandiMeta = QStringLiteral("All");
+    AbilitaPulsantiComando();
+    CaricaDatiAnagraficiMeta();
+    CaricaTappeItinerario();
+    cmbRicerca.Visible = false;
+}
+
+void FormViandora::cmdSalva_Click() {
+    AttivaFormMeta(true);
+    if (txtLocalita.Text.trimmed().isEmpty()) {
+        piattaforma_.MsgBox(QStringLiteral("Campo Località: obbligatorio!"), Msg::OkOnly | Msg::Exclamation, Caption);
+        return;
+    }
+    if (txtNazione.Text.trimmed().isEmpty()) {
+        piattaforma_.MsgBox(QStringLiteral("Campo Nazione: obbligatorio!"), Msg::OkOnly | Msg::Exclamation, Caption);
+        return;
+    }
+    PulisciFinestre();
+
+    const QString mete = Db.Schema().NomeTabella[TabMete];
+    QString operazione = QStringLiteral("I");
+    QString codice;
+    if (Val(txtCodice.Text) != 0) {
+        // A trip deleted meanwhile by another running copy is stored anew.
+        Db.RecordSetImposta(10, Query(mete).Dove(CampoCodice, Zero(Val(txtCodice.Text), 6)));
+        if (!Db.Rs(10).Eof()) {
+            operazione = QStringLiteral("M");
+            codice = Db.Rs(10).Testo(CampoCodice);
+        }
+    }
+    if (operazione == QLatin1String("I")) {
+        Db.RecordSetImposta(10, Query(mete).DoveCome(QStringLiteral("Localita"), LikeTesto(txtLocalita.Text)));
+        if (!Db.Rs(10).Eof()) {
+            operazione = QStringLiteral("M");
+            codice = Db.Rs(10).Testo(CampoCodice);
+        }
+    }
+    if (operazione == QLatin1String("I"))
+        codice = Zero(NuovoCodiceMeta(), 6);
+
+    QString domanda = operazione;
+    BoxConferma(domanda);
+    if (RispostaConferma != Msg::Yes)
+        return;
+
+    if (txtLocalita.Text.contains(QLatin1String("AUTOSTRADA")))
+        txtLocalita.Text = txtLocalita.Text.toLower();
+
+    // The trip and the "current trip" mark are stored together.
+    Database::Transazione transazione(Db);
+    if (operazione == QLatin1String("M")) {
+        Db.RecordSetImposta(10, Query(mete).Dove(CampoCodice, codice));
+        Db.Rs(10).Edit();
+    } else {
+        Db.RecordSetImposta(10, Query(mete).Dove(CampoCodice, codice));
+        Db.Rs(10).AddNew();
+    }
+    RecordSet& rs = Db.Rs(10);
+    rs.Imposta(CampoCodice, codice);
+    rs.Imposta(QStringLiteral("Localita"), txtLocalita.Text.trimmed());
+    rs.Imposta(QStringLiteral("Nazione"), (txtNazione.Text.trimmed() + QStringLiteral(" ")).left(19));
+    rs.Imposta(QStringLiteral("DataInizio"), cmbInizio[0].Text() + cmbInizio[1].Text() + cmbInizio[2].Text());
+    rs.Imposta(QStringLiteral("OraInizio"), cmbInizio[3].Text() + cmbInizio[4].Text());
+    for (int k = 0; k < 4; ++k)
+        rs.Imposta(QString::fromLatin1(CampiVelocita[k]), TestoNumero(Val(cmbMediaKm[k].Text())));
+    for (int k = 0; k < 9; ++k)
+        rs.Imposta(QString::fromLatin1(CampiOrari[k]), cmbOra[k].Text() + cmbMin[k].Text());
+    rs.Imposta(QStringLiteral("RiposoMinuti"), cmbRipM.Text());
+    rs.Imposta(QStringLiteral("RiposoOre"), cmbRipH.Text());
+    rs.Imposta(QStringLiteral("RiposoGiorno"), cmbRipG.Text());
+    rs.Imposta(QStringLiteral("RiposoDopoGiorni"), cmbRipGG.Text());
+    rs.Imposta(QStringLiteral("GiorniAdeguamento"), cmbGiorni.Text());
+    rs.Imposta(QStringLiteral("CalcoloSoste"), cmbSoste.Text().left(1));
+    rs.Update();
+    txtCodice.Text = codice;
+    SalvaIlCodiceMetaCorrente();
+    transazione.Conferma();
+
+    CaricaDatiAnagraficiMeta();
+    CaricaTappeItinerario();
+    ComandiMeta = QStringLiteral("all");
+    AbilitaPulsantiComando();
+}
+
+int FormViandora::NuovoCodiceMeta() {
+    // The first free number, counting from 1 in code order.
+    Db.RecordSetImposta(10, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(CampoCodice));
+    RecordSet& rs = Db.Rs(10);
+    if (rs.Eof())
+        return 1;
+    const qint64 righe = rs.RecordCount();
+    rs.MoveLast();
+    if (qint64(Val(rs.Testo(CampoCodice))) == righe)
+        return int(righe + 1);
+    int contatore = 1;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        if (Val(rs.Testo(CampoCodice)) != contatore)
+            break;
+        ++contatore;
+    }
+    return contatore;
+}
+
+void FormViandora::cmdCancMeta_Click() {
+    AttivaFormMeta(true);
+    frmInputBox.Visible = false;
+    mfgTab.Width = 11535;
+    CancellaMatrice();
+    Aggiorna(false);
+    // Unsaved changes on screen are dropped first.
+    RicercaMetaCorrente();
+    CaricaDatiAnagraficiMeta();
+    CaricaTappeItinerario();
+
+    QString domanda = QStringLiteral("A");
+    BoxConferma(domanda);
+    if (RispostaConferma == Msg::Yes && !CodiceMetaCorrente.isEmpty()) {
+        ComandiMeta = QStringLiteral("zz");
+        AbilitaPulsantiComando();
+        // The trip goes with its stages; its city guide stays with the locality.
+        {
+            Database::Transazione transazione(Db);
+            Db.CancellaTabella(TabItinerari, CampoCodice, CodiceMetaCorrente, this);
+            Db.CancellaTabella(TabMete, CampoCodice, CodiceMetaCorrente, this);
+            transazione.Conferma();
+        }
+        RicercaMetaCorrente();
+        CaricaDatiAnagraficiMeta();
+        CaricaTappeItinerario();
+    }
+    AbilitaPulsantiComando();
+}
+
+void FormViandora::cmdCancItin_Click() {
+    AttivaFormMeta(true);
+    QString domanda = QStringLiteral("AI");
+    BoxConferma(domanda);
+    if (RispostaConferma != Msg::Yes)
+        return;
+    if (piattaforma_.MsgBox(QStringLiteral("Sei sicuro di voler cancellare l'itinerario?\r\n\r\n"
+                                           "In caso positivo, non sarà più recuperabile!"),
+                            Msg::YesNo | Msg::Question, QStringLiteral("Annullamento itinerario")) != Msg::Yes)
+        return;
+    if (CodiceMetaCorrente.isEmpty())
+        return;
+    ComandiMeta = QStringLiteral("zz");
+    AbilitaPulsantiComando();
+    Db.CancellaTabella(TabItinerari, CampoCodice, CodiceMetaCorrente, this);
+    RicercaMetaCorrente();
+    CaricaDatiAnagraficiMeta();
+    CaricaTappeItinerario();
+}
+
+void FormViandora::CaricaListaMete(Griglia& griglia) {
+    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
+    RecordSet& rs = Db.Rs(9);
+    int riga = griglia.FixedRows;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++riga) {
+        if (griglia.Rows() <= riga)
+            griglia.SetRows(riga + 1);
+        griglia.SetTextMatrix(riga, 1, rs.Testo(QStringLiteral("Localita")));
+        griglia.SetTextMatrix(riga, 2, rs.Testo(QStringLiteral("Nazione")));
+        griglia.SetTextMatrix(riga, 3, rs.Testo(CampoCodice));
+    }
+}

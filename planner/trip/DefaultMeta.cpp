@@ -1,0 +1,97 @@
+// The built-in travel parameters and the user's saved defaults ("Parametri").
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+#include "shell/FormViandora.h"
+#include "trip/CampiMeta.h"
+
+void FormViandora::MettiDefaultIncorporati() {
+    for (int k = 0; k < 4; ++k)
+        cmbMediaKm[k].SetText(QString::fromLatin1(VelocitaDefault[k]));
+    for (int k = 0; k < 9; ++k) {
+        const QString hhmm = QString::fromLatin1(OrariDefault[k]);
+        cmbOra[k].SetText(hhmm.left(2));
+        cmbMin[k].SetText(hhmm.right(2));
+    }
+    cmbRipM.SetText(QStringLiteral("15"));
+    cmbRipH.SetText(QStringLiteral("03"));
+    cmbRipG.SetText(QStringLiteral("01"));
+    cmbRipGG.SetText(QStringLiteral("05"));
+    MettiCalcoloSoste(QStringLiteral("3"));
+}
+
+void FormViandora::MettiCalcoloSoste(const QString& calcoloSoste) {
+    // Empty counts as 3, below 1 as the first choice; beyond the five
+    // choices (a file of another installation) as the usual 3 too.
+    const QString testo = calcoloSoste.trimmed();
+    double n = testo.isEmpty() ? 3 : Val(testo);
+    if (n > cmbSoste.ListCount())
+        n = 3;
+    cmbSoste.SetListIndex(n < 1 ? 0 : int(n) - 1);
+}
+
+void FormViandora::CaricaDefaultMeta(int modo) {
+    const QString parametri = Db.Schema().NomeTabella[TabParametri];
+    Db.RecordSetImposta(8, Query(parametri));
+    if (Db.NumeroRecord == 0 || modo == 2) {
+        MettiDefaultIncorporati();
+        MemorizzaVariabiliMeta();
+        Db.RecordSetImposta(8, Query(parametri));
+    }
+    RecordSet& rs = Db.Rs(8);
+    if (rs.Eof())
+        return;
+    for (int k = 0; k < 4; ++k)
+        cmbMediaKm[k].SetText(rs.Testo(QString::fromLatin1(CampiVelocita[k])));
+    for (int k = 0; k < 9; ++k) {
+        const QString hhmm = rs.Testo(QString::fromLatin1(CampiOrari[k]));
+        cmbOra[k].SetText(hhmm.left(2));
+        cmbMin[k].SetText(hhmm.right(2));
+    }
+    cmbRipM.SetText(rs.Testo(QStringLiteral("RiposoMinuti")));
+    cmbRipH.SetText(rs.Testo(QStringLiteral("RiposoOre")));
+    cmbRipG.SetText(rs.Testo(QStringLiteral("RiposoGiorno")));
+    cmbRipGG.SetText(rs.Testo(QStringLiteral("RiposoDopoGiorni")));
+    MettiCalcoloSoste(rs.Testo(QStringLiteral("CalcoloSoste")));
+}
+
+void FormViandora::MemorizzaVariabiliMeta() {
+    Db.RecordSetImposta(8, Query(Db.Schema().NomeTabella[TabParametri]));
+    RecordSet& rs = Db.Rs(8);
+    if (rs.Eof())
+        rs.AddNew();
+    else
+        rs.Edit();
+    for (int k = 0; k < 4; ++k)
+        rs.Imposta(QString::fromLatin1(CampiVelocita[k]), cmbMediaKm[k].Text());
+    for (int k = 0; k < 9; ++k)
+        rs.Imposta(QString::fromLatin1(CampiOrari[k]), cmbOra[k].Text() + cmbMin[k].Text());
+    rs.Imposta(QStringLiteral("RiposoMinuti"), cmbRipM.Text());
+    rs.Imposta(QStringLiteral("RiposoOre"), cmbRipH.Text());
+    rs.Imposta(QStringLiteral("RiposoGiorno"), cmbRipG.Text());
+    rs.Imposta(QStringLiteral("RiposoDopoGiorni"), cmbRipGG.Text());
+    rs.Imposta(QStringLiteral("CalcoloSoste"), cmbSoste.Text().left(1));
+    rs.Update();
+}
+
+void FormViandora::cmdDefault_Click(int Index) {
+    const char* verbi[] = {"salvare", "caricare", "ripristinare"};
+    if (Index < 0 || Index > 2)
+        return;
+    const QString titolo = QStringLiteral("Dati di default");
+    if (piattaforma_.MsgBox(QStringLiteral("Vuoi %1 i dati di default?").arg(QLatin1String(verbi[Index])),
+                            Msg::YesNo | Msg::Question, titolo) != Msg::Yes)
+        return;
+    switch (Index) {
+    case 0:
+        MemorizzaVariabiliMeta();
+        break;
+    case 1:
+        CaricaDefaultMeta(0);
+        CalcolaKmTempiItinerario();
+        break;
+    default:
+        CaricaDefaultMeta(2);
+        break;
+    }
+    piattaforma_.MsgBox(QStringLiteral("Operazione eseguita!"), Msg::OkOnly | Msg::Information, titolo);
+}

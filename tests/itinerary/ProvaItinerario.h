@@ -1,0 +1,87 @@
+#pragma once
+// Helpers of the itinerary and guide tests: a planner over a temporary
+// folder, stages typed into the grid, guide entries and stored rows.
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "shell/FormViandora.h"
+#include "support/PiattaformaProva.h"
+
+struct Planner {
+    QTemporaryDir dir;
+    PiattaformaProva p;
+    std::unique_ptr<FormViandora> f;
+
+    Planner() { Riapri(); }
+    // A new window on the same folder, as at the next start.
+    void Riapri() {
+        f.reset();
+        f = std::make_unique<FormViandora>(p, dir.path() + "/");
+        f->Form_Load();
+    }
+};
+
+// "locality|road|km|type|stop", the empty text for an empty row.
+inline void ScriviTappe(FormViandora& f, const QStringList& tappe) {
+    f.CancellaMatrice();
+    f.mfgTab.SetRows(qMax(int(FormViandora::RigheVisibili), int(tappe.size()) + 2));
+    for (int i = 0; i < tappe.size(); ++i) {
+        const QStringList c = tappe.at(i).split(u'|');
+        f.mfgTab.SetTextMatrix(i + 1, 0, QString::number(i + 1));
+        for (int k = 0; k < c.size() && k < 5; ++k)
+            f.mfgTab.SetTextMatrix(i + 1, k == 4 ? 7 : k + 1, c.at(k));
+    }
+}
+
+// Column c of rows 1..n joined by "|" per row, for whole-grid comparisons.
+inline QStringList Colonne(const Griglia& g, const QList<int>& colonne) {
+    QStringList righe;
+    for (int r = 1; r < g.Rows(); ++r) {
+        if (g.TextMatrix(r, 1).trimmed().isEmpty()) continue;
+        QStringList celle;
+        for (int c : colonne)
+            celle << g.TextMatrix(r, c);
+        righe << celle.join(u'|');
+    }
+    return righe;
+}
+
+// The stored records of a trip, in order, as "field|field|...".
+inline QStringList RecordItinerario(FormViandora& f, const QString& codice, const QStringList& campi) {
+    f.Db.RecordSetImposta(7, Query("Itinerari").Dove("CodiceMeta", codice).OrdinaPer("Sequenza"));
+    RecordSet& rs = f.Db.Rs(7);
+    QStringList righe;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        QStringList valori;
+        for (const QString& c : campi)
+            valori << rs.Testo(c);
+        righe << valori.join(u'|');
+    }
+    return righe;
+}
+
+inline void AggiungiVoce(FormViandora& f, const QString& localita, const QString& codice,
+                         const QString& descrizione, const QString& tempo, const QString& visto = "0") {
+    f.Db.RecordSetImposta(7, Query("GuidaCitta").Dove("Localita", "\\"));
+    RecordSet& rs = f.Db.Rs(7);
+    rs.AddNew();
+    rs.Imposta("Localita", localita);
+    rs.Imposta("CodiceGuida", codice);
+    rs.Imposta("Descrizione", descrizione);
+    rs.Imposta("TempoSosta", tempo);
+    rs.Imposta("FlagVisto", visto);
+    rs.Update();
+}
+
+// "Localita|Descrizione|TempoSosta|FlagVisto" of every guide entry, sorted.
+inline QStringList VociGuida(FormViandora& f) {
+    f.Db.RecordSetImposta(7, Query("GuidaCitta").OrdinaPer("Localita, Descrizione"));
+    RecordSet& rs = f.Db.Rs(7);
+    QStringList voci;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        voci << QStringList{rs.Testo("Localita"), rs.Testo("CodiceGuida"), rs.Testo("Descrizione"),
+                            rs.Testo("TempoSosta"), rs.Testo("FlagVisto")}
+                    .join(u'|');
+    return voci;
+}
