@@ -19,6 +19,11 @@ constexpr qint16 KmPerRecord = 999;
 // Sequenza has four digits.
 constexpr int MassimoRecord = 9999;
 
+const QStringList CampiItinerario = {
+    QStringLiteral("CodiceMeta"), QStringLiteral("Sequenza"),        QStringLiteral("Localita"),
+    QStringLiteral("Chilometri"), QStringLiteral("NomeStrada"),      QStringLiteral("TipoStrada"),
+    QStringLiteral("TempoSosta"), QStringLiteral("SostaGuidaCitta"), QStringLiteral("FineGiorno")};
+
 double TempoSommatoComeStringa(const QString& tempo) {
     QString testo = tempo;
     return ghmStringa2Centesimi(testo, CentesimiGiorno);
@@ -44,9 +49,9 @@ void FormViandora::CaricaTappeItinerario() {
     mfgTab.SetRows(qMax(record + 2, int(RigheVisibili)));
     ColoreBaseCelle = mfgTab.Stile(1, 1).BackColor;
 
-    // The stages first, all of them: a failure while marking the guide must
-    // not leave a partial itinerary on screen, which "Salva Reset" would then
-    // store over the whole one.
+    // The stages first, all of them: a failure in the guide must not leave
+    // a partial itinerary on screen, which "Salva Reset" would then store
+    // over the whole one.
     int r = 0;
     for (rs.MoveFirst(); !rs.Eof() && r < record; rs.MoveNext()) {
         ++r;
@@ -66,7 +71,7 @@ void FormViandora::CaricaTappeItinerario() {
         if (fineGiorno == QLatin1String("1")) ColoraFineGiornata(r);
     }
 
-    {
+    try {
         Database::Transazione transazione(Db);
         PassaggioGuida guida(Db, SlotGuida, &CentesimiTempoGuida);
         for (int k = 1; k <= r; ++k) {
@@ -75,8 +80,10 @@ void FormViandora::CaricaTappeItinerario() {
         }
         guida.ScriviVisti();
         transazione.Conferma();
+    } catch (...) {
+        CalcolaKmTempiItinerario();
+        throw;
     }
-
     CalcolaKmTempiItinerario();
 }
 
@@ -105,18 +112,19 @@ void FormViandora::MemorizzaTappeItinerario() {
 
     AzzeraPercentuale();
     try {
-        // The old stages go in the same transaction as the new ones: a
-        // failure leaves the itinerary stored last untouched.
+        // The old stages are replaced in the same transaction as the new
+        // ones are written: a failure leaves the itinerary stored last.
         Database::Transazione transazione(Db);
         const QString tabella = Db.Schema().NomeTabella[TabItinerari];
-        Db.CancellaTabella(TabItinerari, QStringLiteral("CodiceMeta"), CodiceMetaCorrente, this);
-        PassaggioGuida guida(Db, SlotGuida, &TempoSommatoComeStringa);
-        InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
-
-        Db.RecordSetImposta(SlotTappe, Query(tabella).Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente));
+        Db.RecordSetImposta(SlotTappe, Query(tabella)
+                                           .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                           .OrdinaPer(QStringLiteral("Sequenza")));
         RecordSet& rs = Db.Rs(SlotTappe);
         const int lunghezzaLocalita = qMax(1, DimensioneCampo(rs, QStringLiteral("Localita")) - 1);
-        int contatore = 0;
+
+        PassaggioGuida guida(Db, SlotGuida, &TempoSommatoComeStringa);
+        InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
+        QVector<QStringList> record;
         for (int i = 1; i < g.Rows(); ++i) {
             AvanzaPercentuale(i);
             if (g.TextMatrix(i, 1).trimmed().isEmpty()) continue;
@@ -135,22 +143,28 @@ void FormViandora::MemorizzaTappeItinerario() {
             qint16 km = KmCella(g.TextMatrix(i, 3));
             do {
                 const qint16 tratto = Minore(km, KmPerRecord);
-                ++contatore;
-                rs.AddNew();
-                rs.Imposta(QStringLiteral("CodiceMeta"), CodiceMetaCorrente);
-                rs.Imposta(QStringLiteral("Sequenza"), Zero(contatore, 4));
-                rs.Imposta(QStringLiteral("Localita"), localita);
-                rs.Imposta(QStringLiteral("Chilometri"), QString::number(tratto));
-                rs.Imposta(QStringLiteral("NomeStrada"), strada + u' ');
-                rs.Imposta(QStringLiteral("TipoStrada"), g.TextMatrix(i, 4).left(1) + u' ');
-                rs.Imposta(QStringLiteral("TempoSosta"), (sosta + u' ').left(8));
-                rs.Imposta(QStringLiteral("SostaGuidaCitta"), tempoGuida);
-                rs.Imposta(QStringLiteral("FineGiorno"),
-                           fineGiorno ? QStringLiteral("1") : QStringLiteral("0"));
-                rs.Update();
+                record << QStringList{CodiceMetaCorrente,
+                                      Zero(double(record.size() + 1), 4),
+                                      localita,
+                                      QString::number(tratto),
+                                      strada + u' ',
+                                      g.TextMatrix(i, 4).left(1) + u' ',
+                                      (sosta + u' ').left(8),
+                                      tempoGuida,
+                                      fineGiorno ? QStringLiteral("1") : QStringLiteral("0")};
                 tempoGuida = QStringLiteral(" ");
                 km = qint16(km - tratto);
             } while (km > 0);
+        }
+
+        // The old records go first; the new ones follow in order.
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+            rs.Delete();
+        for (const QStringList& valori : std::as_const(record)) {
+            rs.AddNew();
+            for (int c = 0; c < CampiItinerario.size(); ++c)
+                rs.Imposta(CampiItinerario[c], valori[c]);
+            rs.Update();
         }
         guida.ScriviVisti();
         transazione.Conferma();

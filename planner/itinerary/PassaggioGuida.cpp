@@ -18,6 +18,18 @@ bool HaJolly(const QString& modello) {
 // composed, then folded one code point at a time.
 std::u32string Piegata(const QString& testo) {
     std::u32string piegata;
+    piegata.reserve(size_t(testo.size()));
+    // Plain ASCII, most names, needs no composing.
+    bool ascii = true;
+    for (const QChar c : testo)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        for (const QChar c : testo) {
+            const char16_t u = c.unicode();
+            piegata.push_back(u >= u'A' && u <= u'Z' ? char32_t(u - u'A' + u'a') : char32_t(u));
+        }
+        return piegata;
+    }
     for (const uint c : testo.normalized(QString::NormalizationForm_C).toUcs4())
         piegata.push_back(QChar::toCaseFolded(char32_t(c)));
     return piegata;
@@ -51,11 +63,27 @@ bool Corrisponde(const std::u32string& modello, const std::u32string& testo) {
     return i == modello.size();
 }
 
-QStringList Campi(const RecordSet& rs) {
-    return {rs.Testo(Localita), rs.Testo(QStringLiteral("CodiceGuida")),
-            rs.Testo(QStringLiteral("Descrizione")), rs.Testo(QStringLiteral("TempoSosta")),
-            rs.Testo(FlagVisto)};
-}
+// Locality, code, description, time and flag of the current entry; the
+// positions are looked up once per record set.
+struct LetturaVoce {
+    int posizioni[5];
+    explicit LetturaVoce(const RecordSet& rs) {
+        const QString nomi[5] = {Localita, QStringLiteral("CodiceGuida"), QStringLiteral("Descrizione"),
+                                 QStringLiteral("TempoSosta"), FlagVisto};
+        for (int i = 0; i < 5; ++i) {
+            posizioni[i] = rs.PosizioneCampo(nomi[i]);
+            if (posizioni[i] < 0)
+                throw ErroreDatabase(
+                    QStringLiteral("Il campo %1 non esiste nella tabella %2").arg(nomi[i], rs.Tabella()));
+        }
+    }
+    QStringList operator()(const RecordSet& rs) const {
+        QStringList campi;
+        for (int p : posizioni)
+            campi << rs.Testo(p);
+        return campi;
+    }
+};
 
 } // namespace
 
@@ -67,6 +95,7 @@ PassaggioGuida::PassaggioGuida(Database& db, int slot, TempoVoce tempo,
     RecordSet& rs = db_.Rs(slot_);
     voci_.reserve(rs.RecordCount());
     int letti = 0;
+    const LetturaVoce Campi(rs);
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         if (avanza) avanza(++letti);
         const QStringList c = Campi(rs);
@@ -149,6 +178,7 @@ void PassaggioGuida::ScriviVisti() {
         // "=" gives the group's entries in the order they were read.
         db_.RecordSetImposta(slot_, Query(tabella).Dove(Localita, gruppo.localita));
         RecordSet& rs = db_.Rs(slot_);
+        const LetturaVoce Campi(rs);
         rs.MoveFirst();
         for (int v : gruppo.voci) {
             Voce& voce = voci_[v];

@@ -11,6 +11,7 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaSchermoMeta();
     CreaPannelloGuida();
     CreaPannelloInserimento();
+    CreaPulsantiAiuto();
     CollegaEventi();
 }
 
@@ -271,6 +272,7 @@ void FormViandora::CollegaEventi() {
     CollegaEventiItinerario();
     CollegaEventiGuida();
     CollegaEventiEditor();
+    CollegaEventiAiuto();
     CollegaEventiCalcolo();
 }
 

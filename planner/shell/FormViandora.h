@@ -295,6 +295,25 @@ public:
     void cmdCalcola_Click();
     void cmdRicalcola_Click();
 
+    // ---- help texts ---------------------------------------------------------
+    // The small "?" buttons of the panels; each shows its fixed text.
+    Pulsante cmdHelpGenerico, cmdHelpTotale1, cmdHelpTotale2, cmdHelpTt, cmdHelpKm;
+    Pulsante cmdHelpDuplica, cmdHelpExport;
+    std::deque<Pulsante> cmdHelpItin;  // 0..3 the rows of itinerary commands, 4 the route-planner import
+    std::deque<Pulsante> cmdHelpGuida; // 0 the guide's buttons, 1 its fields
+    // The text of a help button by its full name ("cmdHelpItin(2)"), lines
+    // joined by CR LF; empty for any other name.
+    static QString TestoAiuto(const QString& pulsante);
+    void cmdHelpGenerico_Click();
+    void cmdHelpTotale1_Click();
+    void cmdHelpTotale2_Click();
+    void cmdHelpTt_Click();
+    void cmdHelpKm_Click();
+    void cmdHelpItin_Click(int Index);
+    void cmdHelpDuplica_Click();
+    void cmdHelpExport_Click();
+    void cmdHelpGuida_Click(int Index);
+
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name
     // ("cmdEsce", "cmbOra(3)"). Each runs to its end; a database failure
@@ -328,6 +347,9 @@ private:
     void CreaPannelloGuida();
     void CreaPannelloInserimento();
     void CollegaEventiEditor();
+    void CreaPulsantiAiuto();
+    void CollegaEventiAiuto();
+    void MostraAiuto(const QString& pulsante);
     void Esegui(const std::function<void()>& azione);
     void Termina();
 

@@ -19,12 +19,14 @@ bool SenzaGuida(const Griglia& g, int riga) {
     return g.TextMatrix(riga, 6).trimmed().isEmpty();
 }
 
-// Back over the meals and nights that lie before the clock. A day always
-// holds some driving time, so a few rounds settle it; the bound only guards
-// against parameters that would leave none.
+// Back over the meals and nights that lie before the clock. Each night
+// brings back a day's driving time; checked parameters always leave some,
+// and without it the walk back stops rather than go round for ever.
 void TornaIndietro(FormViandora& f) {
     const ParametriMetaTipo& p = f.ParametriMeta;
-    for (int giro = 0; giro < 100000; ++giro) {
+    bool primoGiro = true;
+    float prima = 0;
+    for (;;) {
         if (p.OraCena + p.DurataCena > f.OraCorrente && f.CenaFatta) {
             f.OraCorrente -= p.DurataCena;
             f.CenaFatta = false;
@@ -34,6 +36,9 @@ void TornaIndietro(FormViandora& f) {
             f.PranzoFatto = false;
         }
         if (f.OraCorrente >= p.OraColazione) return;
+        if (!primoGiro && f.OraCorrente <= prima) return;
+        primoGiro = false;
+        prima = f.OraCorrente;
         f.OraCorrente = p.OraNotte - (p.OraColazione - f.OraCorrente);
         f.GiornoCorrente -= 1;
         f.CenaFatta = true;

@@ -19,6 +19,7 @@ private slots:
     void tempiGuidaContatiUnaVolta_data();
     void tempiGuidaContatiUnaVolta();
     void guastoDuranteLaMemorizzazione();
+    void guastoDuranteIlCaricamento();
     void senzaMetaNonSiMemorizza();
 
     void righeDopoLUltimaTappa_data();
@@ -206,7 +207,7 @@ void TestItinerario::guastoDuranteLaMemorizzazione() {
         QCOMPARE(f.ContatoreProgresso, 0.0);
         QVERIFY(n < 100);
     }
-    // 4 deletions, 1 flag changed (ALBA; BRA stays counted), 5 new records.
+    // 4 records deleted, 5 added, 1 flag (ALBA; BRA stays counted).
     QCOMPARE(guasti, 10);
     QCOMPARE(RecordItinerario(f, Codice, {"Localita"}),
              QStringList({"ALBA", "BRA", "TORINO", "TORINO", "GENOVA"}));
@@ -216,8 +217,32 @@ void TestItinerario::guastoDuranteLaMemorizzazione() {
     f.Db.ImpostaGuastoScrittura(3);
     QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.MemorizzaTappeItinerario());
     pl.Riapri();
-    QCOMPARE(RecordItinerario(*pl.f, Codice, {"Localita"}),
+    FormViandora& g = *pl.f;
+    QCOMPARE(RecordItinerario(g, Codice, {"Localita"}),
              QStringList({"ALBA", "BRA", "TORINO", "TORINO", "GENOVA"}));
+
+    // A shorter itinerary leaves no record of the longer one.
+    g.CodiceMetaCorrente = Codice;
+    ScriviTappe(g, {"ASTI|A21|10|A|", "BRA|SP7|20|P|"});
+    g.MemorizzaTappeItinerario();
+    QCOMPARE(RecordItinerario(g, Codice, {"Sequenza", "Localita"}), QStringList({"0001|ASTI", "0002|BRA"}));
+}
+
+void TestItinerario::guastoDuranteIlCaricamento() {
+    Planner pl;
+    FormViandora& f = *pl.f;
+    f.CodiceMetaCorrente = Codice;
+    ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|1500|L|"});
+    f.MemorizzaTappeItinerario();
+    // An entry marked by another pass: loading must set it back to "0".
+    AggiungiVoce(f, "ALBA", "01", "Duomo", "01:00", "1");
+    f.Db.ImpostaGuastoScrittura(1);
+    QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.CaricaTappeItinerario());
+    f.Db.ImpostaGuastoScrittura(0);
+    QCOMPARE(Colonne(f.mfgTab, {1, 3, 5}),
+             QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|999|1.029", "CUNEO|501|1.530"}));
+    QCOMPARE(f.txtKmTot[4].Text, QString("1.530"));
+    QCOMPARE(VociGuida(f), QStringList({"ALBA|01|Duomo|01:00|1"}));
 }
 
 void TestItinerario::senzaMetaNonSiMemorizza() {

@@ -6,20 +6,13 @@
 
 #include "shell/CartellaProgramma.h"
 #include "shell/FormViandora.h"
+#include "support/ComandiAbilitati.h"
 #include "support/PiattaformaProva.h"
 
 namespace {
 QString Cartella(const QTemporaryDir& d) { return d.path() + QLatin1Char('/'); }
 
-QStringList Abilitati(FormViandora& f) {
-    QStringList nomi;
-    for (Controllo* c : f.Controlli())
-        if (c->TipoControllo() == Controllo::Tipo::Pulsante && c->Enabled && c->Visible &&
-            c->Genitore() == QLatin1String("frmBottoni"))
-            nomi << c->Nome();
-    nomi.sort();
-    return nomi;
-}
+QStringList Abilitati(FormViandora& f) { return ComandiAbilitati(f); }
 
 void EseguiSql(const QString& file, const char* sql) {
     sqlite3* db = nullptr;

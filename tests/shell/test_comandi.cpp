@@ -3,18 +3,11 @@
 #include <QTest>
 
 #include "shell/FormViandora.h"
+#include "support/ComandiAbilitati.h"
 #include "support/PiattaformaProva.h"
 
 namespace {
-QStringList Abilitati(FormViandora& f, const QString& pannello) {
-    QStringList nomi;
-    for (Controllo* c : f.Controlli())
-        if (c->TipoControllo() == Controllo::Tipo::Pulsante && c->Enabled && c->Genitore() == pannello &&
-            c->Nome() != QLatin1String("cmdConverte"))
-            nomi << c->Nome();
-    nomi.sort();
-    return nomi;
-}
+QStringList Abilitati(FormViandora& f, const QString& pannello) { return ComandiAbilitati(f, pannello); }
 
 const QStringList TuttiMeta = {"cmdCalcola",  "cmdCancItin", "cmdCancMeta", "cmdEsce",
                                "cmdExport",   "cmdGuidaCitta", "cmdImport", "cmdItinerario",

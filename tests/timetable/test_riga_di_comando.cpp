@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <sqlite3.h>
 
 #include "ViaggioProva.h"
+#include "database/Confronto.h"
 
 namespace {
 
@@ -96,6 +98,7 @@ private slots:
     void tabellaDiUnaMeta();
     void comeIlPlanner();
     void fileIntatto();
+    void fileDiUnaVersionePrecedente();
     void errori_data();
     void errori();
 
@@ -178,6 +181,28 @@ void TestRigaDiComando::fileIntatto() {
     QCOMPARE(Esegui({"calcola", file_, "000001"}).codice, 0);
     QCOMPARE(Impronta(file_), prima);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), fileNellaCartella);
+}
+
+void TestRigaDiComando::fileDiUnaVersionePrecedente() {
+    // A table without one of its fields is rebuilt, in memory only: no copy
+    // of the file is kept beside it, since the file is not touched.
+    QTemporaryDir vecchia;
+    const QString file = vecchia.filePath("vecchio.mdb");
+    QVERIFY(QFile::copy(file_, file));
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
+    QCOMPARE(RegistraConfronti(db), SQLITE_OK);
+    QCOMPARE(
+        sqlite3_exec(db, "ALTER TABLE TipoGuida DROP COLUMN TempoObbligatorio", nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(db);
+    const QByteArray prima = Impronta(file);
+
+    const Esito e = Esegui({"calcola", file, "1"});
+    QCOMPARE(e.codice, 0);
+    QCOMPARE(e.righe.value(3), QString("\t> Uffizi\t\t\t\t\t\t02:00\t\t\t\t\tOttimo\t\t"));
+    QCOMPARE(Impronta(file), prima);
+    QCOMPARE(QDir(vecchia.path()).entryList(QDir::Files), QStringList{"vecchio.mdb"});
 }
 
 void TestRigaDiComando::errori_data() {

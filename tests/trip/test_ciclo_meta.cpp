@@ -4,18 +4,11 @@
 #include <QTest>
 
 #include "shell/FormViandora.h"
+#include "support/ComandiAbilitati.h"
 #include "support/PiattaformaProva.h"
 
 namespace {
-QStringList Abilitati(FormViandora& f) {
-    QStringList nomi;
-    for (Controllo* c : f.Controlli())
-        if (c->TipoControllo() == Controllo::Tipo::Pulsante && c->Enabled && c->Genitore() == "frmBottoni" &&
-            c->Nome() != "cmdConverte")
-            nomi << c->Nome();
-    nomi.sort();
-    return nomi;
-}
+QStringList Abilitati(FormViandora& f) { return ComandiAbilitati(f); }
 
 int Righe(FormViandora& f, const QString& tabella) {
     f.Db.RecordSetImposta(10, Query(tabella));

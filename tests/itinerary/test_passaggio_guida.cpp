@@ -1,0 +1,92 @@
+// A pass over the city guide finds, for a locality, exactly the entries the
+// database's LIKE finds, and counts each entry once.
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "common/Stringhe.h"
+#include "database/DatabaseProva.h"
+#include "itinerary/PassaggioGuida.h"
+#include "itinerary/ValoriTappa.h"
+
+namespace {
+// Each entry takes twice the hours of the one before: a sum names the set.
+const QStringList Localita = {"L'AQUILA",
+                              "l'aquila",
+                              "L AQUILA",
+                              "CITTÀ DEL VATICANO",
+                              "città del vaticano",
+                              "CITTA DEL VATICANO",
+                              "SANT'ANGELO",
+                              "STRASSE",
+                              "straße",
+                              "Ærøskøbing",
+                              "ROMA ",
+                              "ROMA"};
+
+double SommaDalDatabase(Database& db, const QString& localita) {
+    db.RecordSetImposta(7, Query("GuidaCitta").DoveCome("Localita", LikeTesto(localita)));
+    double somma = 0;
+    for (RecordSet& rs = db.Rs(7); !rs.Eof(); rs.MoveNext())
+        somma += CentesimiTempoGuida(rs.Testo("TempoSosta"));
+    return somma;
+}
+} // namespace
+
+class TestPassaggioGuida : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void comeIlDatabase_data();
+    void comeIlDatabase();
+    void contataUnaVolta();
+
+private:
+    QTemporaryDir dir_;
+    Database db_;
+};
+
+void TestPassaggioGuida::initTestCase() {
+    QVERIFY(PreparaDatabase(db_, dir_.path() + "/prova.mdb"));
+    db_.RecordSetImposta(7, Query("GuidaCitta"));
+    RecordSet& rs = db_.Rs(7);
+    for (int i = 0; i < Localita.size(); ++i) {
+        rs.AddNew();
+        rs.Imposta("Localita", Localita.at(i));
+        rs.Imposta("CodiceGuida", "01");
+        rs.Imposta("Descrizione", QString("Voce %1").arg(i));
+        rs.Imposta("TempoSosta", QString("%1:00").arg(Zero(1 << (i % 7), 2)));
+        rs.Imposta("FlagVisto", "0");
+        rs.Update();
+    }
+}
+
+void TestPassaggioGuida::comeIlDatabase_data() {
+    QTest::addColumn<QString>("localita");
+    for (const char* l : {"L'AQUILA", "l'Aquila", "L\"AQUILA", "CITTÀ DEL VATICANO", "Città del Vaticano",
+                          "CITTA DEL VATICANO", "SANT'ANGELO", "SANT*", "*AQUILA", "STRASSE", "STRAßE",
+                          "ærøskøbing", "ROMA", "ROMA ", "R?MA", "NAPOLI"})
+        QTest::newRow(l) << QString::fromUtf8(l);
+}
+
+void TestPassaggioGuida::comeIlDatabase() {
+    QFETCH(QString, localita);
+    Database::Transazione t(db_);
+    PassaggioGuida guida(db_, 8, &CentesimiTempoGuida);
+    QCOMPARE(guida.TempoLocalita(localita), SommaDalDatabase(db_, localita));
+}
+
+void TestPassaggioGuida::contataUnaVolta() {
+    Database::Transazione t(db_);
+    PassaggioGuida guida(db_, 8, &CentesimiTempoGuida);
+    // Through the apostrophe, "L'AQUILA" takes "L AQUILA" too.
+    QCOMPARE(guida.TempoLocalita("L'AQUILA"), 700.0);
+    QCOMPARE(guida.TempoLocalita("L AQUILA"), 0.0);
+    QCOMPARE(guida.TempoLocalita("l'aquila"), 0.0);
+    QCOMPARE(guida.TempoLocalita("   "), 0.0);
+    guida.ScriviVisti();
+    db_.RecordSetImposta(7, Query("GuidaCitta").Dove("FlagVisto", "1"));
+    QCOMPARE(db_.NumeroRecord, 3.0);
+}
+
+QTEST_APPLESS_MAIN(TestPassaggioGuida)
+#include "test_passaggio_guida.moc"
