@@ -60,6 +60,8 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
     switch (c.TipoControllo()) {
     case Controllo::Tipo::Pannello: {
         auto* g = new QGroupBox(genitore);
+        // A panel shown over others hides what lies beneath.
+        g->setAutoFillBackground(true);
         return g;
     }
     case Controllo::Tipo::Pulsante: {

@@ -661,18 +661,33 @@ void Database::RicaricaRecordSet(RecordSet& rs) {
     rs = std::move(nuovo);
 }
 
+// The field names of a record set joined, as a key for its statements.
+static QString NomiCampi(const QList<InfoCampo>& campi) {
+    QString nomi;
+    for (const InfoCampo& c : campi) {
+        nomi += c.nome;
+        nomi += QLatin1Char(',');
+    }
+    return nomi;
+}
+
 qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi,
                            const QVector<QVariant>& valori) {
     ControllaGuasto();
-    QStringList nomi, segnaposto;
-    for (const InfoCampo& c : campi) {
-        nomi.append(Quota(c.nome));
-        segnaposto.append(QStringLiteral("?"));
+    // The statement text is the same for every row of a table: built once.
+    const QString chiave = QStringLiteral("I\x1f") + tabella + QStringLiteral("\x1f") + NomiCampi(campi);
+    QString& sql = sqlScrittura_[chiave];
+    if (sql.isEmpty()) {
+        QStringList nomi, segnaposto;
+        for (const InfoCampo& c : campi) {
+            nomi.append(Quota(c.nome));
+            segnaposto.append(QStringLiteral("?"));
+        }
+        sql = campi.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quota(tabella))
+                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(Quota(tabella), nomi.join(QStringLiteral(", ")),
+                                         segnaposto.join(QStringLiteral(", ")));
     }
-    const QString sql = campi.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quota(tabella))
-                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                              .arg(Quota(tabella), nomi.join(QStringLiteral(", ")),
-                                                   segnaposto.join(QStringLiteral(", ")));
     sqlite3_stmt* st = Prepara(sql, ContestoScrittura);
     Uso uso(st);
     for (int i = 0; i < campi.size(); ++i)
@@ -684,11 +699,15 @@ qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi
 void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
                         const QVector<QVariant>& valori) {
     ControllaGuasto();
-    QStringList assegnazioni;
-    for (const InfoCampo& c : campi)
-        assegnazioni.append(Quota(c.nome) + QStringLiteral(" = ?"));
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                            .arg(Quota(tabella), assegnazioni.join(QStringLiteral(", ")));
+    const QString chiave = QStringLiteral("U\x1f") + tabella + QStringLiteral("\x1f") + NomiCampi(campi);
+    QString& sql = sqlScrittura_[chiave];
+    if (sql.isEmpty()) {
+        QStringList assegnazioni;
+        for (const InfoCampo& c : campi)
+            assegnazioni.append(Quota(c.nome) + QStringLiteral(" = ?"));
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                  .arg(Quota(tabella), assegnazioni.join(QStringLiteral(", ")));
+    }
     sqlite3_stmt* st = Prepara(sql, ContestoScrittura);
     Uso uso(st);
     for (int i = 0; i < campi.size(); ++i)
@@ -703,11 +722,11 @@ void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, q
         if (!rs.Aperto() || rs.tabella_.compare(tabella, Qt::CaseInsensitive) != 0 ||
             rs.campi_.size() != campi.size())
             continue;
-        for (RecordSet::Riga& riga : rs.righe_)
-            if (riga.rowid == rowid && !riga.cancellata) {
-                riga.valori = valori;
-                rs.SegnaModificato();
-            }
+        const int i = rs.RigaDelRowid(rowid);
+        if (i >= 0 && !rs.righe_.at(i).cancellata) {
+            rs.righe_[i].valori = valori;
+            rs.SegnaModificato();
+        }
     }
 }
 
@@ -721,12 +740,12 @@ void Database::Elimina(const QString& tabella, qint64 rowid) {
     // The row is gone for every record set over the table, not only this one.
     for (RecordSet& rs : slot_) {
         if (!rs.Aperto() || rs.tabella_.compare(tabella, Qt::CaseInsensitive) != 0) continue;
-        for (RecordSet::Riga& riga : rs.righe_)
-            if (riga.rowid == rowid && !riga.cancellata) {
-                riga.cancellata = true;
-                ++rs.cancellate_;
-                rs.SegnaModificato();
-            }
+        const int i = rs.RigaDelRowid(rowid);
+        if (i >= 0 && !rs.righe_.at(i).cancellata) {
+            rs.righe_[i].cancellata = true;
+            ++rs.cancellate_;
+            rs.SegnaModificato();
+        }
     }
 }
 

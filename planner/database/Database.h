@@ -142,6 +142,8 @@ private:
     sqlite3* db_ = nullptr;
     std::array<RecordSet, 11> slot_;
     QHash<QString, sqlite3_stmt*> istruzioni_;
+    // Insert and update texts by table and field list.
+    QHash<QString, QString> sqlScrittura_;
     QHash<QString, QList<InfoCampo>> campiTabella_;
     int livelloTransazione_ = 0;
     int guastoTra_ = 0;

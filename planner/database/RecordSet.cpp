@@ -167,6 +167,7 @@ void RecordSet::Update() {
         // A set that was past its end stays past its end.
         const bool eraEof = corrente_ >= righe_.size();
         righe_.append(Riga{rowid, buffer_, false});
+        if (posizioniPronte_) posizioni_.insert(rowid, int(righe_.size()) - 1);
         if (eraEof) corrente_ = int(righe_.size());
     } else {
         // The row may have been deleted through another record set meanwhile.
@@ -198,4 +199,15 @@ void RecordSet::Delete() {
 
 void RecordSet::SegnaModificato() {
     if (db_ && db_->livelloTransazione_ > 0) modificato_ = true;
+}
+
+int RecordSet::RigaDelRowid(qint64 rowid) {
+    if (!posizioniPronte_) {
+        posizioni_.clear();
+        posizioni_.reserve(righe_.size());
+        for (int i = 0; i < righe_.size(); ++i)
+            posizioni_.insert(righe_.at(i).rowid, i);
+        posizioniPronte_ = true;
+    }
+    return posizioni_.value(rowid, -1);
 }

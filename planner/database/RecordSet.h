@@ -1,6 +1,7 @@
 #pragma once
 // A record set: a snapshot of a query's rows with their row ids. AddNew/Edit
 // followed by Update, and Delete, are written through to the file at once.
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -77,11 +78,17 @@ private:
     QVariant Conforma(int posizione, const QVariant& valore) const;
     int Vicina(int da, int passo) const;
     void SegnaModificato();
+    // Position of the row with that row id, -1 when the set does not hold it.
+    int RigaDelRowid(qint64 rowid);
 
     Database* db_ = nullptr;
     QString tabella_;
     QList<InfoCampo> campi_;
     QVector<Riga> righe_;
+    // Row id -> position, built when another record set first writes to the
+    // table, so that keeping every open set in line costs no scan.
+    QHash<qint64, int> posizioni_;
+    bool posizioniPronte_ = false;
     int corrente_ = 0; // index into righe_; righe_.size() = EOF, -1 = BOF
     Modo modo_ = Modo::Nessuno;
     QVector<QVariant> buffer_;

@@ -26,15 +26,6 @@ Controllo& FormViandora::Registra(Controllo& c, const QString& nome, const QStri
     return c;
 }
 
-template <typename T>
-T& FormViandora::Aggiungi(std::deque<T>& array, const QString& nome, const QString& genitore, int left,
-                          int top, int width, int height) {
-    array.emplace_back();
-    T& c = array.back();
-    Registra(c, nome, genitore, left, top, width, height, int(array.size()) - 1);
-    return c;
-}
-
 Controllo* FormViandora::TrovaControllo(const QString& nomeCompleto) const {
     return perNome_.value(nomeCompleto, nullptr);
 }

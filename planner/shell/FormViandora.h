@@ -334,8 +334,15 @@ public:
 private:
     Controllo& Registra(Controllo& c, const QString& nome, const QString& genitore, int left, int top,
                         int width, int height, int indice = -1);
-    template <typename T> T& Aggiungi(std::deque<T>& array, const QString& nome, const QString& genitore,
-                                      int left, int top, int width, int height);
+    // The next element of a control array, registered with its index.
+    template <typename T>
+    T& Aggiungi(std::deque<T>& array, const QString& nome, const QString& genitore, int left, int top,
+                int width, int height) {
+        array.emplace_back();
+        T& c = array.back();
+        Registra(c, nome, genitore, left, top, width, height, int(array.size()) - 1);
+        return c;
+    }
     void CreaControlli();
     void CreaSchermoMeta();
     void ImpostaDefault(Pulsante& pulsante);

@@ -15,7 +15,6 @@ class TestItinerario : public QObject {
 private slots:
     void memorizzaERicarica_data();
     void memorizzaERicarica();
-    void fineGiornataEvidenziata();
     void tempiGuidaContatiUnaVolta_data();
     void tempiGuidaContatiUnaVolta();
     void guastoDuranteLaMemorizzazione();
@@ -27,8 +26,6 @@ private slots:
     void tastiDellaGriglia_data();
     void tastiDellaGriglia();
     void campiDiModificaDallaRiga();
-    void clicSullaGriglia_data();
-    void clicSullaGriglia();
     void inserisciRighe();
     void ricomponiDopoIlCalcolo();
     void avvioCaricaLItinerario();
@@ -93,29 +90,16 @@ void TestItinerario::memorizzaERicarica() {
     f.CaricaTappeItinerario();
     QCOMPARE(Colonne(f.mfgTab, {1, 2, 3, 4, 7, 14}), griglia);
     QCOMPARE(f.NumeroTappe, qint16(record.size()));
-    for (int r = 1; r <= record.size(); ++r)
+    for (int r = 1; r <= record.size(); ++r) {
         QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
+        // End-of-day stops stand out.
+        QCOMPARE(f.mfgTab.Stile(r, 7).BackColor >= 0, f.mfgTab.TextMatrix(r, 7).startsWith('*'));
+    }
     QVERIFY(f.mfgTab.Rows() >= qMax(int(FormViandora::RigheVisibili), int(record.size()) + 2));
 
     // Stored again as loaded, the records do not change.
     f.MemorizzaTappeItinerario();
     QCOMPARE(RecordItinerario(f, Codice, CampiRecord), record);
-}
-
-void TestItinerario::fineGiornataEvidenziata() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    f.CodiceMetaCorrente = Codice;
-    ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|30|L|"});
-    f.MemorizzaTappeItinerario();
-    f.CaricaTappeItinerario();
-    QCOMPARE(f.mfgTab.Stile(1, 7).BackColor, -1);
-    QVERIFY(f.mfgTab.Stile(2, 7).BackColor >= 0);
-    QCOMPARE(f.mfgTab.Stile(3, 7).BackColor, -1);
-    // Loading another itinerary takes the colour away.
-    f.CodiceMetaCorrente = "000002";
-    f.CaricaTappeItinerario();
-    QCOMPARE(f.mfgTab.Stile(2, 7).BackColor, -1);
 }
 
 void TestItinerario::tempiGuidaContatiUnaVolta_data() {
@@ -310,11 +294,9 @@ void TestItinerario::tastiDellaGriglia_data() {
     QTest::addColumn<int>("primaVisibile");
     QTest::newRow("su dalla prima riga") << 5 << 1 << 38 << 1 << 1;
     QTest::newRow("giù") << 5 << 2 << 40 << 3 << 1;
-    QTest::newRow("giù fino alla riga nuova") << 5 << 5 << 40 << 6 << 1;
     QTest::newRow("giù oltre la riga nuova") << 5 << 6 << 40 << 6 << 1;
     QTest::newRow("pagina giù") << 40 << 1 << 34 << 19 << 5;
     QTest::newRow("pagina su oltre l'inizio") << 40 << 10 << 33 << 1 << 1;
-    QTest::newRow("altro tasto") << 5 << 3 << 65 << 3 << 1;
 }
 
 void TestItinerario::tastiDellaGriglia() {
@@ -382,39 +364,6 @@ void TestItinerario::campiDiModificaDallaRiga() {
     f.AggiornaNumeroRiga();
     QVERIFY(f.cmdMapPoint.Enabled && !f.cmdRicalcola.Enabled && !f.cmdCancella.Enabled &&
             !f.cmdRitorno.Enabled);
-}
-
-void TestItinerario::clicSullaGriglia_data() {
-    QTest::addColumn<bool>("inserimento");
-    QTest::addColumn<int>("riga");
-    QTest::addColumn<QString>("progressiviPrima");
-    QTest::addColumn<bool>("visibile");
-    QTest::addColumn<bool>("spuntato");
-    QTest::newRow("pannello chiuso") << false << 3 << "1.250" << false << false;
-    QTest::newRow("oltre 100 km") << true << 3 << "1.250" << true << true;
-    QTest::newRow("fino a 100 km") << true << 3 << "90" << true << false;
-    QTest::newRow("seconda riga") << true << 2 << "1.250" << false << false;
-}
-
-void TestItinerario::clicSullaGriglia() {
-    QFETCH(bool, inserimento);
-    QFETCH(int, riga);
-    QFETCH(QString, progressiviPrima);
-    QFETCH(bool, visibile);
-    QFETCH(bool, spuntato);
-    Planner pl;
-    FormViandora& f = *pl.f;
-    ScriviTappe(f, {"ROMA|A1|100|A|", "FIRENZE|A1|50|A|", "BOLOGNA|A1|80|A|"});
-    f.mfgTab.SetTextMatrix(riga - 1, 5, progressiviPrima);
-    f.frmInputBox.Visible = inserimento;
-    f.chkProgressivo.Value = true;
-    f.chkProgressivo.Visible = true;
-    f.mfgTab.Row = riga;
-    f.Click("mfgTab");
-    QCOMPARE(int(f.RigaCorrente), riga);
-    QCOMPARE(f.txtTappa.Text, f.mfgTab.TextMatrix(riga, 1));
-    QCOMPARE(f.chkProgressivo.Visible, visibile);
-    QCOMPARE(f.chkProgressivo.Value, spuntato);
 }
 
 void TestItinerario::inserisciRighe() {
