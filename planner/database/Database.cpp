@@ -87,12 +87,12 @@ QString TipoSicuro(const QString& dichiarato) {
 }
 
 // The value of an old column brought to a schema field.
-QString EspressioneCopia(const SpecificaCampo& spec, const QString& sorgente) {
+QString EspressioneCopia(const SpecificaCampo& voce, const QString& sorgente) {
     if (sorgente.isEmpty())
-        return spec.tipo == TipoCampo::SiNo ? QStringLiteral("0") : QStringLiteral("NULL");
-    switch (spec.tipo) {
+        return voce.tipo == TipoCampo::SiNo ? QStringLiteral("0") : QStringLiteral("NULL");
+    switch (voce.tipo) {
     case TipoCampo::Testo:
-        return QStringLiteral("substr(CAST(%1 AS TEXT), 1, %2)").arg(sorgente).arg(spec.dimensione);
+        return QStringLiteral("substr(CAST(%1 AS TEXT), 1, %2)").arg(sorgente).arg(voce.dimensione);
     case TipoCampo::SiNo:
         return QStringLiteral("CASE WHEN %1 IS NULL THEN 0"
                               " WHEN typeof(%1) IN ('integer', 'real') THEN (%1 <> 0)"
@@ -422,11 +422,11 @@ void Database::DatabaseTabellaCrea(int tabella) {
 
 bool Database::TabellaConformeSchema(int tabella) {
     const QList<InfoCampo> campi = CampiTabella(schema_.NomeTabella[tabella]);
-    for (const SpecificaCampo& spec : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
+    for (const SpecificaCampo& voce : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
         const auto trovato =
-            std::find_if(campi.begin(), campi.end(), [&](const InfoCampo& c) { return c.nome == spec.nome; });
-        if (trovato == campi.end() || trovato->tipo != spec.tipo) return false;
-        if (spec.tipo == TipoCampo::Testo && trovato->dimensione != spec.dimensione) return false;
+            std::find_if(campi.begin(), campi.end(), [&](const InfoCampo& c) { return c.nome == voce.nome; });
+        if (trovato == campi.end() || trovato->tipo != voce.tipo) return false;
+        if (voce.tipo == TipoCampo::Testo && trovato->dimensione != voce.dimensione) return false;
     }
     return true;
 }
@@ -489,17 +489,17 @@ void Database::RicostruisciTabella(int tabella) {
     };
 
     QStringList colonne, destinazioni, sorgenti;
-    for (const SpecificaCampo& spec : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
-        int k = cerca(spec.nome, Qt::CaseSensitive);
-        if (k < 0) k = cerca(spec.nome, Qt::CaseInsensitive);
+    for (const SpecificaCampo& voce : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
+        int k = cerca(voce.nome, Qt::CaseSensitive);
+        if (k < 0) k = cerca(voce.nome, Qt::CaseInsensitive);
         QString sorgente;
         if (k >= 0) {
             usata[k] = true;
             sorgente = Quota(vecchie.at(k).first);
         }
-        colonne.append(Quota(spec.nome) + u' ' + Dichiarazione(spec));
-        destinazioni.append(Quota(spec.nome));
-        sorgenti.append(EspressioneCopia(spec, sorgente));
+        colonne.append(Quota(voce.nome) + u' ' + Dichiarazione(voce));
+        destinazioni.append(Quota(voce.nome));
+        sorgenti.append(EspressioneCopia(voce, sorgente));
     }
     for (int k = 0; k < vecchie.size(); ++k) {
         if (usata.at(k)) continue;
@@ -671,9 +671,7 @@ static QString NomiCampi(const QList<InfoCampo>& campi) {
     return nomi;
 }
 
-qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi,
-                           const QVector<QVariant>& valori) {
-    ControllaGuasto();
+const QString& Database::SqlInserimento(const QString& tabella, const QList<InfoCampo>& campi) {
     // The statement text is the same for every row of a table: built once.
     const QString chiave = QStringLiteral("I\x1f") + tabella + QStringLiteral("\x1f") + NomiCampi(campi);
     QString& sql = sqlScrittura_[chiave];
@@ -688,12 +686,55 @@ qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi
                                     .arg(Quota(tabella), nomi.join(QStringLiteral(", ")),
                                          segnaposto.join(QStringLiteral(", ")));
     }
-    sqlite3_stmt* st = Prepara(sql, ContestoScrittura);
+    return sql;
+}
+
+qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi,
+                           const QVector<QVariant>& valori) {
+    ControllaGuasto();
+    sqlite3_stmt* st = Prepara(SqlInserimento(tabella, campi), ContestoScrittura);
     Uso uso(st);
     for (int i = 0; i < campi.size(); ++i)
         Lega(st, i + 1, valori.value(i), campi.at(i).tipo);
     if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
     return sqlite3_last_insert_rowid(db_);
+}
+
+void Database::AggiungiRighe(RecordSet& rs, const QStringList& campi, const QVector<QVector<QVariant>>& righe) {
+    if (!rs.Aperto()) throw ErroreDatabase(QStringLiteral("Record set non aperto"));
+    QVector<int> posizioni;
+    for (const QString& campo : campi)
+        posizioni.append(rs.Posizione(campo));
+    const QList<InfoCampo>& info = rs.campi_;
+    // What AddNew leaves in a field no value is given for.
+    QVector<QVariant> vuota;
+    for (const InfoCampo& c : info)
+        vuota.append(c.tipo == TipoCampo::SiNo ? QVariant(false) : QVariant());
+    rs.modo_ = RecordSet::Modo::Nessuno;
+    rs.buffer_.clear();
+    sqlite3_stmt* st = Prepara(SqlInserimento(rs.tabella_, info), ContestoScrittura);
+    rs.righe_.reserve(rs.righe_.size() + righe.size());
+    for (const QVector<QVariant>& valori : righe) {
+        ControllaGuasto();
+        QVector<QVariant> riga = vuota;
+        for (int i = 0; i < posizioni.size() && i < valori.size(); ++i)
+            riga[posizioni.at(i)] = rs.Conforma(posizioni.at(i), valori.at(i));
+        qint64 rowid;
+        {
+            Uso uso(st);
+            for (int i = 0; i < info.size(); ++i)
+                Lega(st, i + 1, riga.at(i), info.at(i).tipo);
+            if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
+            rowid = sqlite3_last_insert_rowid(db_);
+        }
+        // As Update after AddNew: at the end of the set, and a set past its
+        // end stays past its end.
+        const bool eraEof = rs.corrente_ >= rs.righe_.size();
+        rs.righe_.append(RecordSet::Riga{rowid, std::move(riga), false});
+        if (rs.posizioniPronte_) rs.posizioni_.insert(rowid, int(rs.righe_.size()) - 1);
+        if (eraEof) rs.corrente_ = int(rs.righe_.size());
+        rs.SegnaModificato();
+    }
 }
 
 void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
@@ -747,6 +788,35 @@ void Database::Elimina(const QString& tabella, qint64 rowid) {
             rs.SegnaModificato();
         }
     }
+}
+
+qint64 Database::EliminaRighe(const QString& tabella, const QString& campo, const QString& valore) {
+    ControllaGuasto();
+    sqlite3_stmt* st = Prepara(QStringLiteral("DELETE FROM %1 WHERE %2 = ? COLLATE VIANDORA RETURNING rowid")
+                                   .arg(Quota(tabella), Quota(campo.trimmed())),
+                               ContestoScrittura);
+    Uso uso(st);
+    const QByteArray testo = valore.toUtf8();
+    sqlite3_bind_text(st, 1, testo.constData(), int(testo.size()), SQLITE_TRANSIENT);
+    QVector<qint64> rowid;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+        rowid.append(sqlite3_column_int64(st, 0));
+    if (rc != SQLITE_DONE) Errore(ContestoScrittura);
+    for (RecordSet& rs : slot_) {
+        if (!rs.Aperto() || rs.tabella_.compare(tabella, Qt::CaseInsensitive) != 0) continue;
+        bool toccato = false;
+        for (const qint64 r : std::as_const(rowid)) {
+            const int i = rs.RigaDelRowid(r);
+            if (i >= 0 && !rs.righe_.at(i).cancellata) {
+                rs.righe_[i].cancellata = true;
+                ++rs.cancellate_;
+                toccato = true;
+            }
+        }
+        if (toccato) rs.SegnaModificato();
+    }
+    return rowid.size();
 }
 
 // ---- deleting rows and the field map -------------------------------------

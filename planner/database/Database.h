@@ -81,6 +81,15 @@ public:
     // field matches the value as a pattern, in one transaction.
     void CancellaTabella(int tabella, const QString& campo, const QString& valore, Avanzamento* avanzamento);
 
+    // Deletes the rows of the table whose field equals the value, as "="
+    // compares it, with one statement that counts as one write; they are
+    // gone for every open record set too. Gives how many went.
+    qint64 EliminaRighe(const QString& tabella, const QString& campo, const QString& valore);
+    // Adds one row per list of values, each value going to the field of the
+    // same position in campi, as AddNew, Imposta and Update would for every
+    // row in turn, each one write, with the statement prepared once.
+    void AggiungiRighe(RecordSet& rs, const QStringList& campi, const QVector<QVector<QVariant>>& righe);
+
     // Position of the field whose lower-case name equals the text.
     std::optional<int> CercaCampoTabella(int slot, const QString& nomeMinuscolo) const;
     // "ccff\" for each column c of the split line that names field f.
@@ -127,6 +136,7 @@ private:
     void CaricaSql(RecordSet& rs, const QString& tabella, const QString& sql, const QStringList& parametri);
     void RicaricaRecordSet(RecordSet& rs);
     void FineTransazione(bool annullata);
+    const QString& SqlInserimento(const QString& tabella, const QList<InfoCampo>& campi);
     qint64 Inserisci(const QString& tabella, const QList<InfoCampo>& campi, const QVector<QVariant>& valori);
     void Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
                   const QVector<QVariant>& valori);

@@ -21,7 +21,7 @@ struct SpecificaCampo {
     int dimensione = 0; // characters, text fields only
 };
 
-// Table names, field specifications ("Name[T=6],Other[Y]") and index lists
+// Table names, field lists ("Name[T=6],Other[Y]") and index lists
 // ("CodiceMeta,Sequenza,Localita"), indexed 1..6; 0 and 7..10 stay empty.
 struct SchemaDatabase {
     std::array<QString, 11> NomeTabella;
@@ -31,7 +31,7 @@ struct SchemaDatabase {
 
 SchemaDatabase SchemaViandora();
 
-// Parses a field specification: the name before "[", the type letter after
+// Parses a field list: each entry has the name before "[", the type letter after
 // it, for "T" the size between "=" and "]".
 QList<SpecificaCampo> AnalizzaStruttura(const QString& struttura);
 

@@ -124,7 +124,7 @@ void FormViandora::MemorizzaTappeItinerario() {
 
         PassaggioGuida guida(Db, SlotGuida, &TempoSommatoComeStringa);
         InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
-        QVector<QStringList> record;
+        QVector<QVector<QVariant>> record;
         for (int i = 1; i < g.Rows(); ++i) {
             AvanzaPercentuale(i);
             if (g.TextMatrix(i, 1).trimmed().isEmpty()) continue;
@@ -143,7 +143,7 @@ void FormViandora::MemorizzaTappeItinerario() {
             qint16 km = KmCella(g.TextMatrix(i, 3));
             do {
                 const qint16 tratto = Minore(km, KmPerRecord);
-                record << QStringList{CodiceMetaCorrente,
+                record << QVector<QVariant>{CodiceMetaCorrente,
                                       Zero(double(record.size() + 1), 4),
                                       localita,
                                       QString::number(tratto),
@@ -158,14 +158,13 @@ void FormViandora::MemorizzaTappeItinerario() {
         }
 
         // The old records go first; the new ones follow in order.
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            rs.Delete();
-        for (const QStringList& valori : std::as_const(record)) {
-            rs.AddNew();
-            for (int c = 0; c < CampiItinerario.size(); ++c)
-                rs.Imposta(CampiItinerario[c], valori[c]);
-            rs.Update();
-        }
+        // Thousands of stages: one statement for the old ones, one prepared
+        // insert for the new ones.
+        if (rs.RecordCount() > 0) Db.EliminaRighe(tabella, QStringLiteral("CodiceMeta"), CodiceMetaCorrente);
+        // Past the end: the new rows leave the set there.
+        rs.MoveLast();
+        rs.MoveNext();
+        Db.AggiungiRighe(rs, CampiItinerario, record);
         guida.ScriviVisti();
         transazione.Conferma();
     } catch (...) {

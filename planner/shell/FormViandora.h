@@ -130,6 +130,9 @@ public:
     // Selects the stop choice of a stored CalcoloSoste.
     void MettiCalcoloSoste(const QString& calcoloSoste);
     void MemorizzaVariabiliMeta();
+    // The daily times, rests and stop choice of the screen into a trip or
+    // defaults row being added or edited.
+    void ScriviOrariERiposi(RecordSet& rs);
     void cmdDefault_Click(int Index);
     // Reads the hour and minute lists of time k (0..8), bringing the hour
     // into its list's range; gives the value read before any correction.

@@ -176,14 +176,8 @@ void FormViandora::cmdSalva_Click() {
     rs.Imposta(QStringLiteral("OraInizio"), cmbInizio[3].Text() + cmbInizio[4].Text());
     for (int k = 0; k < 4; ++k)
         rs.Imposta(QString::fromLatin1(CampiVelocita[k]), TestoNumero(Val(cmbMediaKm[k].Text())));
-    for (int k = 0; k < 9; ++k)
-        rs.Imposta(QString::fromLatin1(CampiOrari[k]), cmbOra[k].Text() + cmbMin[k].Text());
-    rs.Imposta(QStringLiteral("RiposoMinuti"), cmbRipM.Text());
-    rs.Imposta(QStringLiteral("RiposoOre"), cmbRipH.Text());
-    rs.Imposta(QStringLiteral("RiposoGiorno"), cmbRipG.Text());
-    rs.Imposta(QStringLiteral("RiposoDopoGiorni"), cmbRipGG.Text());
+    ScriviOrariERiposi(rs);
     rs.Imposta(QStringLiteral("GiorniAdeguamento"), cmbGiorni.Text());
-    rs.Imposta(QStringLiteral("CalcoloSoste"), cmbSoste.Text().left(1));
     rs.Update();
     txtCodice.Text = codice;
     SalvaIlCodiceMetaCorrente();

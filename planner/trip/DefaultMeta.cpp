@@ -63,6 +63,11 @@ void FormViandora::MemorizzaVariabiliMeta() {
         rs.Edit();
     for (int k = 0; k < 4; ++k)
         rs.Imposta(QString::fromLatin1(CampiVelocita[k]), cmbMediaKm[k].Text());
+    ScriviOrariERiposi(rs);
+    rs.Update();
+}
+
+void FormViandora::ScriviOrariERiposi(RecordSet& rs) {
     for (int k = 0; k < 9; ++k)
         rs.Imposta(QString::fromLatin1(CampiOrari[k]), cmbOra[k].Text() + cmbMin[k].Text());
     rs.Imposta(QStringLiteral("RiposoMinuti"), cmbRipM.Text());
@@ -70,7 +75,6 @@ void FormViandora::MemorizzaVariabiliMeta() {
     rs.Imposta(QStringLiteral("RiposoGiorno"), cmbRipG.Text());
     rs.Imposta(QStringLiteral("RiposoDopoGiorni"), cmbRipGG.Text());
     rs.Imposta(QStringLiteral("CalcoloSoste"), cmbSoste.Text().left(1));
-    rs.Update();
 }
 
 void FormViandora::cmdDefault_Click(int Index) {
