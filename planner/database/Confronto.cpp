@@ -132,6 +132,10 @@ bool CorrispondeModello(QStringView modello, QStringView testo) {
     return Corrisponde(PiegaTesto(modello.toString()), PiegaTesto(testo.toString()));
 }
 
+bool CorrispondePiegati(const std::u32string& modello, const std::u32string& testo) {
+    return Corrisponde(modello, testo);
+}
+
 bool TestoSiNo(QStringView testo) {
     const QString s = testo.trimmed().toString().toLower();
     return s == QLatin1String("true") || s == QLatin1String("vero") || s == QLatin1String("-1") ||

@@ -1,5 +1,7 @@
 #include "itinerary/PassaggioGuida.h"
 
+#include "database/Confronto.h"
+
 #include <algorithm>
 
 #include "common/Stringhe.h"
@@ -39,29 +41,6 @@ QString Chiave(const std::u32string& piegata) {
     return QString::fromUcs4(piegata.data(), qsizetype(piegata.size()));
 }
 
-// LIKE on folded texts: "*" any run, "?" one code point. Backtracks only to
-// the last "*".
-bool Corrisponde(const std::u32string& modello, const std::u32string& testo) {
-    const size_t nessuna = std::u32string::npos;
-    size_t i = 0, j = 0, stella = nessuna, ripresa = 0;
-    while (j < testo.size()) {
-        if (i < modello.size() && modello[i] == U'*') {
-            stella = i++;
-            ripresa = j;
-        } else if (i < modello.size() && (modello[i] == U'?' || modello[i] == testo[j])) {
-            ++i;
-            ++j;
-        } else if (stella != nessuna) {
-            i = stella + 1;
-            j = ++ripresa;
-        } else {
-            return false;
-        }
-    }
-    while (i < modello.size() && modello[i] == U'*')
-        ++i;
-    return i == modello.size();
-}
 
 // Locality, code, description, time and flag of the current entry; the
 // positions are looked up once per record set.
@@ -147,7 +126,7 @@ double PassaggioGuida::TempoLocalita(const QString& localita) {
             candidati = perLunghezza_.value(qsizetype(piegato.size()));
         }
         for (int g : candidati)
-            if (Corrisponde(piegato, gruppi_[g].chiave)) gruppi.append(g);
+            if (CorrispondePiegati(piegato, gruppi_[g].chiave)) gruppi.append(g);
     }
 
     double somma = 0;
