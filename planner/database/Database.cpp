@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <sqlite3.h>
 
@@ -30,6 +32,9 @@ QString Quota(const QString& nome) {
 QString NomeIndice(const QString& tabella, const QString& campo) {
     return tabella + u'.' + campo;
 }
+
+// Ends the name of an index over the rows whose field is not "0".
+const QString SuffissoSegnato = QStringLiteral("_segnato");
 
 QString Dichiarazione(const SpecificaCampo& c) {
     switch (c.tipo) {
@@ -530,18 +535,30 @@ void Database::RicostruisciTabella(int tabella) {
 void Database::DataBaseVerificaIndici(int tabella) {
     ControllaTabella(tabella);
     const QString nome = schema_.NomeTabella[tabella];
-    QStringList mancanti;
+    QStringList mancanti, segnatiMancanti;
     for (const QString& campo : schema_.IndiciTabella[tabella].split(u',', Qt::SkipEmptyParts))
         mancanti.append(campo.trimmed());
-    for (const QString& esistente : NomiIndici(nome))
+    for (const QString& campo : schema_.IndiciSegnati[tabella].split(u',', Qt::SkipEmptyParts))
+        segnatiMancanti.append(campo.trimmed());
+    for (const QString& esistente : NomiIndici(nome)) {
         mancanti.removeAll(esistente);
-    if (mancanti.isEmpty()) return;
+        if (esistente.endsWith(SuffissoSegnato))
+            segnatiMancanti.removeAll(esistente.chopped(SuffissoSegnato.size()));
+    }
+    if (mancanti.isEmpty() && segnatiMancanti.isEmpty()) return;
     Transazione transazione(*this);
-    for (const InfoCampo& campo : CampiTabella(nome))
+    for (const InfoCampo& campo : CampiTabella(nome)) {
         if (mancanti.contains(campo.nome))
             EseguiScrittura(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
                                 .arg(Quota(NomeIndice(nome, campo.nome)), Quota(nome), Quota(campo.nome)),
                             ContestoStruttura);
+        // The condition is the one SegnaRighe writes, so that it can use it.
+        if (segnatiMancanti.contains(campo.nome))
+            EseguiScrittura(QStringLiteral("CREATE INDEX %1 ON %2 (%3) WHERE %3 IS NOT '0'")
+                                .arg(Quota(NomeIndice(nome, campo.nome + SuffissoSegnato)), Quota(nome),
+                                     Quota(campo.nome)),
+                            ContestoStruttura);
+    }
     transazione.Conferma();
 }
 
@@ -600,6 +617,26 @@ void Database::RecordSetImposta(int slot, const Query& query) {
 RecordSet& Database::Rs(int slot) {
     ControllaSlot(slot);
     return slot_[slot];
+}
+
+void Database::Leggi(const Query& query, const QStringList& campi,
+                     const std::function<void(qint64, const QStringList&)>& riga) {
+    sqlite3_stmt* st = Prepara(query.Sql(campi), ContestoLettura);
+    Uso uso(st);
+    const QStringList parametri = query.Parametri();
+    for (int i = 0; i < parametri.size(); ++i) {
+        const QByteArray valore = parametri.at(i).toUtf8();
+        sqlite3_bind_text(st, i + 1, valore.constData(), int(valore.size()), SQLITE_TRANSIENT);
+    }
+    QStringList valori;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        valori.clear();
+        for (int c = 0; c < campi.size(); ++c)
+            valori.append(TestoColonna(st, c + 1));
+        riga(sqlite3_column_int64(st, 0), valori);
+    }
+    if (rc != SQLITE_DONE) Errore(ContestoLettura);
 }
 
 void Database::CaricaRighe(RecordSet& rs, const Query& query) {
@@ -700,7 +737,8 @@ qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi
     return sqlite3_last_insert_rowid(db_);
 }
 
-void Database::AggiungiRighe(RecordSet& rs, const QStringList& campi, const QVector<QVector<QVariant>>& righe) {
+void Database::AggiungiRighe(RecordSet& rs, const QStringList& campi,
+                             const QVector<QVector<QVariant>>& righe) {
     if (!rs.Aperto()) throw ErroreDatabase(QStringLiteral("Record set non aperto"));
     QVector<int> posizioni;
     for (const QString& campo : campi)
@@ -738,22 +776,29 @@ void Database::AggiungiRighe(RecordSet& rs, const QStringList& campi, const QVec
 }
 
 void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
-                        const QVector<QVariant>& valori) {
+                        const QVector<QVariant>& valori, const QVector<int>& posizioni) {
     ControllaGuasto();
-    const QString chiave = QStringLiteral("U\x1f") + tabella + QStringLiteral("\x1f") + NomiCampi(campi);
+    // Only the fields that change: an index over an untouched field is left
+    // alone, and a change made meanwhile to another field is kept.
+    // Keyed by table and positions: thousands of rows are written in a row.
+    QString chiave = QStringLiteral("U\x1f") + tabella;
+    chiave.reserve(chiave.size() + 1 + posizioni.size());
+    chiave += QChar(0x1f);
+    for (const int p : posizioni)
+        chiave += QChar(char16_t(0x100 + p));
     QString& sql = sqlScrittura_[chiave];
     if (sql.isEmpty()) {
         QStringList assegnazioni;
-        for (const InfoCampo& c : campi)
-            assegnazioni.append(Quota(c.nome) + QStringLiteral(" = ?"));
+        for (const int p : posizioni)
+            assegnazioni.append(Quota(campi.at(p).nome) + QStringLiteral(" = ?"));
         sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                   .arg(Quota(tabella), assegnazioni.join(QStringLiteral(", ")));
     }
     sqlite3_stmt* st = Prepara(sql, ContestoScrittura);
     Uso uso(st);
-    for (int i = 0; i < campi.size(); ++i)
-        Lega(st, i + 1, valori.value(i), campi.at(i).tipo);
-    sqlite3_bind_int64(st, int(campi.size()) + 1, rowid);
+    for (int i = 0; i < posizioni.size(); ++i)
+        Lega(st, i + 1, valori.value(posizioni.at(i)), campi.at(posizioni.at(i)).tipo);
+    sqlite3_bind_int64(st, int(posizioni.size()) + 1, rowid);
     if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
     if (sqlite3_changes(db_) == 0)
         throw ErroreDatabase(ContestoScrittura + QStringLiteral(": il record non esiste più"));
@@ -765,9 +810,116 @@ void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, q
             continue;
         const int i = rs.RigaDelRowid(rowid);
         if (i >= 0 && !rs.righe_.at(i).cancellata) {
-            rs.righe_[i].valori = valori;
+            QVector<QVariant>& riga = rs.righe_[i].valori;
+            for (const int p : posizioni)
+                riga[p] = valori.at(p);
             rs.SegnaModificato();
         }
+    }
+}
+
+QVector<int> Database::CampiCambiati(const QVector<QVariant>& prima, const QVector<QVariant>& dopo) {
+    QVector<int> posizioni;
+    for (int p = 0; p < dopo.size(); ++p)
+        if (p >= prima.size() || prima.at(p) != dopo.at(p)) posizioni.append(p);
+    return posizioni;
+}
+
+void Database::SegnaRighe(const QString& tabella, const QString& campo, const QVector<qint64>& segnare,
+                          const QVector<qint64>& tenere) {
+    const QList<InfoCampo> campi = CampiTabella(tabella);
+    const InfoCampo* info = nullptr;
+    for (const InfoCampo& c : campi)
+        if (c.nome.compare(campo.trimmed(), Qt::CaseInsensitive) == 0) info = &c;
+    if (!info)
+        throw ErroreDatabase(QStringLiteral("Il campo %1 non esiste nella tabella %2").arg(campo, tabella));
+    const QString t = Quota(tabella), c = Quota(info->nome);
+    auto json = [](const QVector<qint64>& a, const QVector<qint64>& b) {
+        QJsonArray elenco;
+        for (const qint64 rowid : a)
+            elenco.append(rowid);
+        for (const qint64 rowid : b)
+            elenco.append(rowid);
+        return QJsonDocument(elenco).toJson(QJsonDocument::Compact);
+    };
+    // One statement, one write; the rows it changed, in every open set.
+    auto aggiorna = [&](const QString& condizione, const QString& valore, const QByteArray& righe) {
+        ControllaGuasto();
+        sqlite3_stmt* st = Prepara(
+            QStringLiteral("UPDATE %1 SET %2 = '%3' WHERE %4 RETURNING rowid").arg(t, c, valore, condizione),
+            ContestoScrittura);
+        Uso uso(st);
+        sqlite3_bind_text(st, 1, righe.constData(), int(righe.size()), SQLITE_TRANSIENT);
+        QVector<qint64> cambiate;
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            cambiate.append(sqlite3_column_int64(st, 0));
+        if (rc != SQLITE_DONE) Errore(ContestoScrittura);
+        for (RecordSet& rs : slot_) {
+            if (!rs.Aperto() || rs.tabella_.compare(tabella, Qt::CaseInsensitive) != 0) continue;
+            const int p = rs.PosizioneCampo(info->nome);
+            if (p < 0) continue;
+            bool toccato = false;
+            for (const qint64 rowid : std::as_const(cambiate)) {
+                const int i = rs.RigaDelRowid(rowid);
+                if (i >= 0 && !rs.righe_.at(i).cancellata) {
+                    rs.righe_[i].valori[p] = valore;
+                    toccato = true;
+                }
+            }
+            if (toccato) rs.SegnaModificato();
+        }
+    };
+    if (!segnare.isEmpty())
+        aggiorna(QStringLiteral("rowid IN (SELECT value FROM json_each(?)) AND %1 IS NOT '1'").arg(c),
+                 QStringLiteral("1"), json(segnare, {}));
+    // Through the partial index: when the marked rows are as many as the
+    // rows to keep marked, no other row is marked and nothing is written.
+    sqlite3_stmt* st =
+        Prepara(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 IS NOT '0'").arg(t, c), ContestoLettura);
+    qint64 segnate;
+    {
+        Uso uso(st);
+        if (sqlite3_step(st) != SQLITE_ROW) Errore(ContestoLettura);
+        segnate = sqlite3_column_int64(st, 0);
+    }
+    if (segnate > qint64(segnare.size()) + tenere.size())
+        aggiorna(QStringLiteral("%1 IS NOT '0' AND rowid NOT IN (SELECT value FROM json_each(?))").arg(c),
+                 QStringLiteral("0"), json(segnare, tenere));
+}
+
+void Database::SostituisciRighe(RecordSet& rs, const QStringList& campi,
+                                const QVector<QVector<QVariant>>& righe) {
+    if (!rs.Aperto()) throw ErroreDatabase(QStringLiteral("Record set non aperto"));
+    QVector<int> posizioni;
+    for (const QString& campo : campi)
+        posizioni.append(rs.Posizione(campo));
+    rs.modo_ = RecordSet::Modo::Nessuno;
+    rs.buffer_.clear();
+    int n = 0;
+    QVector<qint64> eccedenti;
+    for (int i = 0; i < rs.righe_.size(); ++i) {
+        if (rs.righe_.at(i).cancellata) continue;
+        if (n >= righe.size()) {
+            eccedenti.append(rs.righe_.at(i).rowid);
+            continue;
+        }
+        const QVector<QVariant>& valori = righe.at(n++);
+        QVector<QVariant> nuova = rs.righe_.at(i).valori;
+        for (int k = 0; k < posizioni.size() && k < valori.size(); ++k)
+            nuova[posizioni.at(k)] = rs.Conforma(posizioni.at(k), valori.at(k));
+        const QVector<int> cambiati = CampiCambiati(rs.righe_.at(i).valori, nuova);
+        if (cambiati.isEmpty()) continue;
+        Aggiorna(rs.tabella_, rs.campi_, rs.righe_.at(i).rowid, nuova, cambiati);
+        rs.righe_[i].valori = std::move(nuova);
+        rs.SegnaModificato();
+    }
+    for (const qint64 rowid : std::as_const(eccedenti))
+        Elimina(rs.tabella_, rowid);
+    if (n < righe.size()) {
+        // Past the end: the new rows leave the set there.
+        rs.corrente_ = int(rs.righe_.size());
+        AggiungiRighe(rs, campi, righe.mid(n));
     }
 }
 
@@ -788,35 +940,6 @@ void Database::Elimina(const QString& tabella, qint64 rowid) {
             rs.SegnaModificato();
         }
     }
-}
-
-qint64 Database::EliminaRighe(const QString& tabella, const QString& campo, const QString& valore) {
-    ControllaGuasto();
-    sqlite3_stmt* st = Prepara(QStringLiteral("DELETE FROM %1 WHERE %2 = ? COLLATE VIANDORA RETURNING rowid")
-                                   .arg(Quota(tabella), Quota(campo.trimmed())),
-                               ContestoScrittura);
-    Uso uso(st);
-    const QByteArray testo = valore.toUtf8();
-    sqlite3_bind_text(st, 1, testo.constData(), int(testo.size()), SQLITE_TRANSIENT);
-    QVector<qint64> rowid;
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-        rowid.append(sqlite3_column_int64(st, 0));
-    if (rc != SQLITE_DONE) Errore(ContestoScrittura);
-    for (RecordSet& rs : slot_) {
-        if (!rs.Aperto() || rs.tabella_.compare(tabella, Qt::CaseInsensitive) != 0) continue;
-        bool toccato = false;
-        for (const qint64 r : std::as_const(rowid)) {
-            const int i = rs.RigaDelRowid(r);
-            if (i >= 0 && !rs.righe_.at(i).cancellata) {
-                rs.righe_[i].cancellata = true;
-                ++rs.cancellate_;
-                toccato = true;
-            }
-        }
-        if (toccato) rs.SegnaModificato();
-    }
-    return rowid.size();
 }
 
 // ---- deleting rows and the field map -------------------------------------

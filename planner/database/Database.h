@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "common/Stringhe.h"
@@ -77,18 +78,35 @@ public:
     void RecordSetImposta(int slot, const Query& query);
     RecordSet& Rs(int slot);
 
+    // Reads the given fields of the rows a query selects, as text ("" for
+    // Null), straight from the file: no record set is filled and nothing is
+    // kept. riga is called once per row, in the query's order.
+    void Leggi(const Query& query, const QStringList& campi,
+               const std::function<void(qint64 rowid, const QStringList& valori)>& riga);
+
     // Deletes the table's rows, all of them (empty field name) or those whose
     // field matches the value as a pattern, in one transaction.
     void CancellaTabella(int tabella, const QString& campo, const QString& valore, Avanzamento* avanzamento);
 
-    // Deletes the rows of the table whose field equals the value, as "="
-    // compares it, with one statement that counts as one write; they are
-    // gone for every open record set too. Gives how many went.
-    qint64 EliminaRighe(const QString& tabella, const QString& campo, const QString& valore);
     // Adds one row per list of values, each value going to the field of the
     // same position in campi, as AddNew, Imposta and Update would for every
     // row in turn, each one write, with the statement prepared once.
     void AggiungiRighe(RecordSet& rs, const QStringList& campi, const QVector<QVector<QVariant>>& righe);
+
+    // Makes the rows of the set, in its order, hold the given values: the
+    // first rows are rewritten where a field differs (each row one write),
+    // rows left over are deleted, rows missing are added as AggiungiRighe
+    // adds them. The set then holds exactly those rows. An unchanged row
+    // costs no write at all.
+    void SostituisciRighe(RecordSet& rs, const QStringList& campi, const QVector<QVector<QVariant>>& righe);
+    // Sets the mark field to "1" on the rows of segnare and to "0" on every
+    // marked row (anything but "0") that is in neither list; the rows of
+    // tenere must hold "1" already. Only rows that change are written, by at
+    // most two statements, each one write; the other marked rows are found
+    // through the field's partial index (SchemaDatabase::IndiciSegnati).
+    // Open record sets show the new marks.
+    void SegnaRighe(const QString& tabella, const QString& campo, const QVector<qint64>& segnare,
+                    const QVector<qint64>& tenere);
 
     // Position of the field whose lower-case name equals the text.
     std::optional<int> CercaCampoTabella(int slot, const QString& nomeMinuscolo) const;
@@ -138,8 +156,10 @@ private:
     void FineTransazione(bool annullata);
     const QString& SqlInserimento(const QString& tabella, const QList<InfoCampo>& campi);
     qint64 Inserisci(const QString& tabella, const QList<InfoCampo>& campi, const QVector<QVariant>& valori);
+    // Writes the fields at the given positions of valori to the row.
     void Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
-                  const QVector<QVariant>& valori);
+                  const QVector<QVariant>& valori, const QVector<int>& posizioni);
+    static QVector<int> CampiCambiati(const QVector<QVariant>& prima, const QVector<QVariant>& dopo);
     void Elimina(const QString& tabella, qint64 rowid);
     QList<QPair<QString, QString>> ColonneDichiarate(const QString& tabella);
     bool EsisteTabella(const QString& tabella);

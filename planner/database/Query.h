@@ -8,11 +8,12 @@
 
 class Query {
 public:
-    enum class Operatore { Uguale, Come };
+    enum class Operatore { Uguale, Come, UnoDi, Da, Prima };
     struct Condizione {
         QString campo;
         Operatore operatore;
         QString valore;
+        QStringList valori; // UnoDi only
     };
 
     explicit Query(const QString& tabella);
@@ -21,8 +22,19 @@ public:
     Query& Dove(const QString& campo, const QString& valore);
     // campo LIKE 'modello': "*" any run, "?" one character, letter case ignored.
     Query& DoveCome(const QString& campo, const QString& modello);
+    // campo equal to one of the values, as "=" compares them: one indexed
+    // lookup per value.
+    Query& DoveUnoDi(const QString& campo, const QStringList& valori);
+    // da <= campo < prima, in the order ORDER BY gives.
+    Query& DoveTra(const QString& campo, const QString& da, const QString& prima);
     // Comma-separated field list, each optionally followed by DESC.
     Query& OrdinaPer(const QString& campi);
+    // Rows in whatever order the database finds them, rather than in the
+    // order they were stored: for readers that need no order.
+    Query& SenzaOrdine() {
+        senzaOrdine_ = true;
+        return *this;
+    }
 
     const QString& Tabella() const { return tabella_; }
     const QList<Condizione>& Condizioni() const { return condizioni_; }
@@ -32,11 +44,13 @@ public:
     QString Testo() const;
     // SQL with "?" placeholders, and the values to bind in order. Throws
     // ErroreDatabase for a table or field name that is not a plain name.
-    QString Sql() const;
+    // With a field list, only those fields follow the row id.
+    QString Sql(const QStringList& campi = {}) const;
     QStringList Parametri() const;
 
 private:
     QString tabella_;
     QList<Condizione> condizioni_;
     QString ordine_;
+    bool senzaOrdine_ = false;
 };

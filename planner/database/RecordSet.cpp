@@ -4,8 +4,6 @@
 #include "database/Database.h"
 #include "database/ErroreDatabase.h"
 
-namespace {
-
 // Sizes count characters, so a pair of UTF-16 surrogates is never split.
 QString TagliaTesto(const QString& testo, int dimensione) {
     if (dimensione <= 0) return testo;
@@ -17,6 +15,8 @@ QString TagliaTesto(const QString& testo, int dimensione) {
     }
     return i < testo.size() ? testo.left(i) : testo;
 }
+
+namespace {
 
 bool ValoreSiNo(const QVariant& valore) {
     if (!valore.isValid() || valore.isNull()) return false;
@@ -133,6 +133,11 @@ QVariant RecordSet::Conforma(int posizione, const QVariant& valore) const {
     return TagliaTesto(testo, campo.dimensione);
 }
 
+qint64 RecordSet::RowId() const {
+    ControllaRigaCorrente();
+    return righe_.at(corrente_).rowid;
+}
+
 void RecordSet::Imposta(const QString& campo, const QVariant& valore) {
     Imposta(Posizione(campo), valore);
 }
@@ -172,7 +177,10 @@ void RecordSet::Update() {
     } else {
         // The row may have been deleted through another record set meanwhile.
         ControllaRigaCorrente();
-        db_->Aggiorna(tabella_, campi_, righe_.at(corrente_).rowid, buffer_);
+        const QVector<int> cambiati = Database::CampiCambiati(righe_.at(corrente_).valori, buffer_);
+        // Nothing changed, nothing to write.
+        if (!cambiati.isEmpty())
+            db_->Aggiorna(tabella_, campi_, righe_.at(corrente_).rowid, buffer_, cambiati);
         righe_[corrente_].valori = buffer_;
     }
     modo_ = Modo::Nessuno;

@@ -12,6 +12,9 @@
 
 class Database;
 
+// The text cut to a field of that many characters (0: no limit).
+QString TagliaTesto(const QString& testo, int dimensione);
+
 struct InfoCampo {
     QString nome;
     TipoCampo tipo = TipoCampo::Testo;
@@ -34,6 +37,8 @@ public:
     void MovePrevious();
     // Rows not deleted.
     qint64 RecordCount() const;
+    // The file's row id of the current row.
+    qint64 RowId() const;
 
     // The field list (name, type, size), in table order.
     const QList<InfoCampo>& Campi() const { return campi_; }

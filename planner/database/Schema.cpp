@@ -58,6 +58,7 @@ SchemaDatabase SchemaViandora() {
     s.StrutturaTabella[TabGuida] =
         QStringLiteral("Localita[T=30],CodiceGuida[T=2],Descrizione[T=96],TempoSosta[T=5],FlagVisto[T=1]");
     s.IndiciTabella[TabGuida] = QStringLiteral("Localita");
+    s.IndiciSegnati[TabGuida] = QStringLiteral("FlagVisto");
 
     s.NomeTabella[TabTipoGuida] = QStringLiteral("TipoGuida");
     s.StrutturaTabella[TabTipoGuida] =

@@ -27,6 +27,9 @@ struct SchemaDatabase {
     std::array<QString, 11> NomeTabella;
     std::array<QString, 11> StrutturaTabella;
     std::array<QString, 11> IndiciTabella;
+    // Fields indexed only on the rows where they are not "0": marks that few
+    // rows carry at a time, found without reading the whole table.
+    std::array<QString, 11> IndiciSegnati;
 };
 
 SchemaDatabase SchemaViandora();

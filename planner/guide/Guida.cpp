@@ -52,11 +52,9 @@ void FormViandora::SettaAZeroFlaGVisto() {
     Database::Transazione transazione(Db);
     InizioAvanzamento(QStringLiteral("Reset tabella Guida Città"), 0);
     try {
-        // A pass that counts nothing leaves every flag at "0".
-        PassaggioGuida guida(Db, SlotLavoro, &CentesimiTempoGuida, [this](double letti) {
-            if (letti == 1) TotaleProgresso = Db.NumeroRecord;
-            AvanzaPercentuale(letti);
-        });
+        // A pass that counts nothing leaves every flag at "0"; it reads only
+        // the entries marked.
+        PassaggioGuida guida(Db, &CentesimiTempoGuida);
         guida.ScriviVisti();
         transazione.Conferma();
     } catch (...) {

@@ -1,8 +1,5 @@
 // The stage editor's stop commands: clearing every stop, and adding the
 // city guide's visit times to the stops.
-//
-// Record-set slots: 9 one locality's guide entries, 10 the guide's
-// localities (through PassaggioGuida) and the visited-flag reset.
 #include <QHash>
 
 #include "common/Stringhe.h"
@@ -12,8 +9,6 @@
 
 namespace {
 
-constexpr int SlotGuida = 9;
-constexpr int SlotIndiceGuida = 10;
 // Localita of the guide holds what the itinerary stores: 29 characters.
 constexpr int LunghezzaLocalita = 29;
 
@@ -62,8 +57,11 @@ void FormViandora::cmdTrasferisce_Click() {
     AzzeraPercentuale();
     try {
         Database::Transazione transazione(Db);
-        SettaAZeroFlaGVisto();
-        PassaggioGuida guida(Db, SlotGuida, SlotIndiceGuida, &CentesimiVoceGuida);
+        // The pass leaves what resetting every flag and then marking would.
+        QStringList tutte;
+        for (int r = 1; r < g.Rows(); ++r)
+            tutte << g.TextMatrix(r, 1).trimmed().left(LunghezzaLocalita);
+        PassaggioGuida guida(Db, &CentesimiVoceGuida, tutte);
         InizioAvanzamento(QStringLiteral("Copia soste Guida -> Itinerario"), g.Rows() - 1);
         for (int r = 1; r < g.Rows(); ++r) {
             AvanzaPercentuale(r);
@@ -79,6 +77,7 @@ void FormViandora::cmdTrasferisce_Click() {
             soste.insert(r, (fineGiornata ? QStringLiteral("*") : QString()) +
                                 ghmCentesimi2Stringa(float(totale), CentesimiGiorno));
         }
+        guida.ScriviVisti();
         transazione.Conferma();
     } catch (...) {
         AzzeraPercentuale();

@@ -1,7 +1,7 @@
 // Loading the open trip's stages from "Itinerari" into the stage grid and
 // storing them back.
 //
-// Record-set slots: 8 the trip's stages, 9 the city guide.
+// Record-set slot: 8, the trip's stages.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int SlotTappe = 8;
-constexpr int SlotGuida = 9;
 
 // The most one stored record carries; a longer stage takes several.
 constexpr qint16 KmPerRecord = 999;
@@ -73,7 +72,10 @@ void FormViandora::CaricaTappeItinerario() {
 
     try {
         Database::Transazione transazione(Db);
-        PassaggioGuida guida(Db, SlotGuida, &CentesimiTempoGuida);
+        QStringList localita;
+        for (int k = 1; k <= r; ++k)
+            localita << mfgTab.TextMatrix(k, 1);
+        PassaggioGuida guida(Db, &CentesimiTempoGuida, localita);
         for (int k = 1; k <= r; ++k) {
             const double tempo = guida.TempoLocalita(mfgTab.TextMatrix(k, 1));
             mfgTab.SetTextMatrix(k, 8, ghmCentesimi2Stringa(float(tempo), CentesimiGiorno));
@@ -122,14 +124,19 @@ void FormViandora::MemorizzaTappeItinerario() {
         RecordSet& rs = Db.Rs(SlotTappe);
         const int lunghezzaLocalita = qMax(1, DimensioneCampo(rs, QStringLiteral("Localita")) - 1);
 
-        PassaggioGuida guida(Db, SlotGuida, &TempoSommatoComeStringa);
+        QStringList tutte;
+        for (int i = 1; i < g.Rows(); ++i)
+            tutte << g.TextMatrix(i, 1).left(lunghezzaLocalita);
+        PassaggioGuida guida(Db, &TempoSommatoComeStringa, tutte);
         InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
         QVector<QVector<QVariant>> record;
         for (int i = 1; i < g.Rows(); ++i) {
             AvanzaPercentuale(i);
             if (g.TextMatrix(i, 1).trimmed().isEmpty()) continue;
             const QString localita = g.TextMatrix(i, 1).left(lunghezzaLocalita);
-            QString tempoGuida = ghmCentesimi2Stringa(float(guida.TempoLocalita(localita)), CentesimiGiorno);
+            const double centesimiGuida = guida.TempoLocalita(localita);
+            QString tempoGuida =
+                centesimiGuida > 0 ? ghmCentesimi2Stringa(float(centesimiGuida), CentesimiGiorno) : QString();
             if (tempoGuida.isEmpty()) tempoGuida = QStringLiteral(" ");
             // Trailing blanks dropped first, so that the blank added for an
             // empty road does not pile up at every save.
@@ -144,27 +151,23 @@ void FormViandora::MemorizzaTappeItinerario() {
             do {
                 const qint16 tratto = Minore(km, KmPerRecord);
                 record << QVector<QVariant>{CodiceMetaCorrente,
-                                      Zero(double(record.size() + 1), 4),
-                                      localita,
-                                      QString::number(tratto),
-                                      strada + u' ',
-                                      g.TextMatrix(i, 4).left(1) + u' ',
-                                      (sosta + u' ').left(8),
-                                      tempoGuida,
-                                      fineGiorno ? QStringLiteral("1") : QStringLiteral("0")};
+                                            Zero(double(record.size() + 1), 4),
+                                            localita,
+                                            QString::number(tratto),
+                                            strada + u' ',
+                                            g.TextMatrix(i, 4).left(1) + u' ',
+                                            (sosta + u' ').left(8),
+                                            tempoGuida,
+                                            fineGiorno ? QStringLiteral("1") : QStringLiteral("0")};
                 tempoGuida = QStringLiteral(" ");
                 km = qint16(km - tratto);
             } while (km > 0);
         }
 
-        // The old records go first; the new ones follow in order.
-        // Thousands of stages: one statement for the old ones, one prepared
-        // insert for the new ones.
-        if (rs.RecordCount() > 0) Db.EliminaRighe(tabella, QStringLiteral("CodiceMeta"), CodiceMetaCorrente);
-        // Past the end: the new rows leave the set there.
-        rs.MoveLast();
-        rs.MoveNext();
-        Db.AggiungiRighe(rs, CampiItinerario, record);
+        // The stored records, in their order, take the new values: a stage
+        // that did not change costs nothing, the others are rewritten in
+        // place, and the count is then made even.
+        Db.SostituisciRighe(rs, CampiItinerario, record);
         guida.ScriviVisti();
         transazione.Conferma();
     } catch (...) {

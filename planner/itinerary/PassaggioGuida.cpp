@@ -1,10 +1,7 @@
 #include "itinerary/PassaggioGuida.h"
 
-#include "database/Confronto.h"
-
-#include <algorithm>
-
 #include "common/Stringhe.h"
+#include "database/Confronto.h"
 #include "database/Database.h"
 
 namespace {
@@ -37,84 +34,104 @@ std::u32string Piegata(const QString& testo) {
     return piegata;
 }
 
-QString Chiave(const std::u32string& piegata) {
-    return QString::fromUcs4(piegata.data(), qsizetype(piegata.size()));
+// The literal start of a pattern, before its first wildcard.
+QString Prefisso(const QString& modello) {
+    qsizetype i = 0;
+    while (i < modello.size() && modello.at(i) != u'*' && modello.at(i) != u'?')
+        ++i;
+    return modello.left(i);
 }
 
-
-// Locality, code, description, time and flag of the current entry; the
-// positions are looked up once per record set.
-struct LetturaVoce {
-    int posizioni[5];
-    explicit LetturaVoce(const RecordSet& rs) {
-        const QString nomi[5] = {Localita, QStringLiteral("CodiceGuida"), QStringLiteral("Descrizione"),
-                                 QStringLiteral("TempoSosta"), FlagVisto};
-        for (int i = 0; i < 5; ++i) {
-            posizioni[i] = rs.PosizioneCampo(nomi[i]);
-            if (posizioni[i] < 0)
-                throw ErroreDatabase(
-                    QStringLiteral("Il campo %1 non esiste nella tabella %2").arg(nomi[i], rs.Tabella()));
-        }
-    }
-    QStringList operator()(const RecordSet& rs) const {
-        QStringList campi;
-        for (int p : posizioni)
-            campi << rs.Testo(p);
-        return campi;
-    }
-};
+// Past every name that starts with the prefix, in the database's order: the
+// order compares folded names code point by code point, and no name holds
+// the last code point there is.
+QString OltrePrefisso(const QString& prefisso) {
+    return prefisso + QString::fromUcs4(U"\U0010FFFF", 1);
+}
 
 } // namespace
 
-PassaggioGuida::PassaggioGuida(Database& db, int slot, TempoVoce tempo,
-                               const std::function<void(double)>& avanza)
-    : db_(db), slot_(slot), tempoVoce_(tempo) {
-    const QString tabella = db_.Schema().NomeTabella[TabGuida];
-    db_.RecordSetImposta(slot_, Query(tabella));
-    RecordSet& rs = db_.Rs(slot_);
-    voci_.reserve(rs.RecordCount());
-    int letti = 0;
-    const LetturaVoce Campi(rs);
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        if (avanza) avanza(++letti);
-        const QStringList c = Campi(rs);
-        // An entry without a locality belongs to no stage.
-        if (c[0].isEmpty()) continue;
-        const int indice = int(voci_.size());
-        voci_.append({c[0], c[1], c[2], c[3], c[4], false});
-        std::u32string piegata = Piegata(c[0]);
-        const QString chiave = Chiave(piegata);
-        auto it = perChiave_.constFind(chiave);
-        if (it == perChiave_.constEnd()) {
-            it = perChiave_.insert(chiave, int(gruppi_.size()));
-            perLunghezza_[qsizetype(piegata.size())].append(*it);
-            gruppi_.append({c[0], std::move(piegata), {}});
-        }
-        gruppi_[*it].voci.append(indice);
-        if (c[4] != QLatin1String("0")) daScrivere_.insert(*it);
-    }
-    // Every write visits the rows of the open record sets: the whole guide
-    // must not stay open while flags are written. No entry has a code of
-    // three characters.
-    db_.RecordSetImposta(slot_, Query(tabella).Dove(QStringLiteral("CodiceGuida"), QStringLiteral("NUL")));
+PassaggioGuida::Segno PassaggioGuida::SegnoLetto(const QString& visto) {
+    if (visto == QLatin1String("1")) return Segno::Uno;
+    return visto == QLatin1String("0") ? Segno::Zero : Segno::Altro;
 }
 
-PassaggioGuida::PassaggioGuida(Database& db, int slot, int, TempoVoce tempo)
-    : PassaggioGuida(db, slot, tempo) {
-    scriviSubito_ = true;
+PassaggioGuida::PassaggioGuida(Database& db, TempoVoce tempo, const QStringList& localita)
+    : db_(db), tempoVoce_(tempo) {
+    Leggi(localita);
+}
+
+void PassaggioGuida::Leggi(const QStringList& localita) {
+    if (tuttaLetta_) return;
+    const QString tabella = db_.Schema().NomeTabella[TabGuida];
+    QStringList esatti;
+    QSet<QString> prefissi;
+    for (const QString& l : localita) {
+        if (l.trimmed().isEmpty()) continue;
+        const QString modello = LikeTesto(l);
+        quint8& stato = modelli_[modello];
+        if (stato & Letto) continue;
+        stato |= Letto;
+        if (!HaJolly(modello)) {
+            esatti.append(modello);
+            continue;
+        }
+        const QString prefisso = Prefisso(modello);
+        // A pattern that starts with a wildcard can match any name.
+        if (prefisso.isEmpty()) {
+            LeggiVoci(Query(tabella).SenzaOrdine());
+            tuttaLetta_ = true;
+            return;
+        }
+        prefissi.insert(prefisso);
+    }
+    if (!esatti.isEmpty()) LeggiVoci(Query(tabella).DoveUnoDi(Localita, esatti).SenzaOrdine());
+    for (const QString& prefisso : std::as_const(prefissi))
+        LeggiVoci(Query(tabella).DoveTra(Localita, prefisso, OltrePrefisso(prefisso)).SenzaOrdine());
+}
+
+void PassaggioGuida::LeggiVoci(const Query& query) {
+    static const QStringList campi = {Localita, QStringLiteral("TempoSosta"), FlagVisto};
+    // The entries of a locality mostly come one after another.
+    QString ultima;
+    int gruppo = -1;
+    db_.Leggi(query, campi, [&](qint64 rowid, const QStringList& valori) {
+        if (rowid_.contains(rowid)) return;
+        rowid_.insert(rowid);
+        const QString& nome = valori.at(0);
+        // An entry without a locality belongs to no stage.
+        if (nome.isEmpty()) return;
+        // Most entries share a handful of times.
+        auto tempo = tempi_.constFind(valori.at(1));
+        if (tempo == tempi_.constEnd()) tempo = tempi_.insert(valori.at(1), tempoVoce_(valori.at(1)));
+        voci_.append({rowid, *tempo, SegnoLetto(valori.at(2)), false});
+        if (gruppo < 0 || nome != ultima) {
+            std::u32string piegata = Piegata(nome);
+            auto [it, nuovo] = perChiave_.try_emplace(piegata, int(gruppi_.size()));
+            if (nuovo) {
+                perLunghezza_[qsizetype(piegata.size())].append(it->second);
+                gruppi_.append({std::move(piegata), {}});
+            }
+            gruppo = it->second;
+            ultima = nome;
+        }
+        gruppi_[gruppo].voci.append(int(voci_.size()) - 1);
+    });
 }
 
 double PassaggioGuida::TempoLocalita(const QString& localita) {
     if (localita.trimmed().isEmpty()) return 0;
     const QString modello = LikeTesto(localita);
     // A pattern met before has had all its entries counted.
-    if (contati_.contains(modello)) return 0;
-    contati_.insert(modello);
+    quint8& stato = modelli_[modello];
+    if (stato & Contato) return 0;
+    stato |= Contato;
+    if (!(stato & Letto) && !tuttaLetta_) Leggi({localita});
 
     const std::u32string piegato = Piegata(modello);
     QVector<int> gruppi;
     if (!HaJolly(modello)) {
-        if (auto it = perChiave_.constFind(Chiave(piegato)); it != perChiave_.constEnd()) gruppi.append(*it);
+        if (auto it = perChiave_.find(piegato); it != perChiave_.end()) gruppi.append(it->second);
     } else {
         // "?" stands for exactly one character: only names of the pattern's
         // length can match, unless it has a "*".
@@ -131,51 +148,21 @@ double PassaggioGuida::TempoLocalita(const QString& localita) {
 
     double somma = 0;
     for (int g : gruppi) {
-        daScrivere_.insert(g);
         for (int v : gruppi_[g].voci) {
             Voce& voce = voci_[v];
             if (voce.contata) continue;
             voce.contata = true;
-            somma += tempoVoce_(voce.tempo);
+            somma += voce.centesimi;
         }
     }
-    if (scriviSubito_) ScriviVisti();
     return somma;
 }
 
 void PassaggioGuida::ScriviVisti() {
-    const QString tabella = db_.Schema().NomeTabella[TabGuida];
-    QList<int> daScrivere = daScrivere_.values();
-    // In the order of the file, which the tests and a reader can follow.
-    std::sort(daScrivere.begin(), daScrivere.end());
-    for (int g : std::as_const(daScrivere)) {
-        const Gruppo& gruppo = gruppi_[g];
-        bool cambia = false;
-        for (int v : gruppo.voci)
-            cambia = cambia || voci_[v].visto != (voci_[v].contata ? u"1" : u"0");
-        if (!cambia) continue;
-        // "=" gives the group's entries in the order they were read.
-        db_.RecordSetImposta(slot_, Query(tabella).Dove(Localita, gruppo.localita));
-        RecordSet& rs = db_.Rs(slot_);
-        const LetturaVoce Campi(rs);
-        rs.MoveFirst();
-        for (int v : gruppo.voci) {
-            Voce& voce = voci_[v];
-            if (rs.Eof() || Campi(rs) != QStringList{voce.localita, voce.codice, voce.descrizione, voce.tempo,
-                                                     voce.visto})
-                throw ErroreDatabase(
-                    QStringLiteral("Errore di scrittura nel database: la guida di %1 è cambiata")
-                        .arg(gruppo.localita));
-            const QString visto = voce.contata ? QStringLiteral("1") : QStringLiteral("0");
-            if (voce.visto != visto) {
-                rs.Edit();
-                rs.Imposta(FlagVisto, visto);
-                rs.Update();
-                voce.visto = visto;
-            }
-            rs.MoveNext();
-        }
-    }
-    daScrivere_.clear();
-    db_.RecordSetImposta(slot_, Query(tabella).Dove(QStringLiteral("CodiceGuida"), QStringLiteral("NUL")));
+    QVector<qint64> segnare, tenere;
+    for (const Voce& voce : std::as_const(voci_))
+        if (voce.contata) (voce.segno == Segno::Uno ? tenere : segnare).append(voce.rowid);
+    db_.SegnaRighe(db_.Schema().NomeTabella[TabGuida], FlagVisto, segnare, tenere);
+    for (Voce& voce : voci_)
+        voce.segno = voce.contata ? Segno::Uno : Segno::Zero;
 }

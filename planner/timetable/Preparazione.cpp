@@ -1,8 +1,6 @@
 // The prepared stage table that a calculation drives: the stages copied to
 // the copy grid without gaps, each with its locality's city-guide time and
 // the stop that the trip's choice keeps.
-//
-// Record-set slot: 9, the guide read by PassaggioGuida.
 #include "common/Numeri.h"
 #include "common/Tempi.h"
 #include "itinerary/PassaggioGuida.h"
@@ -10,8 +8,6 @@
 #include "shell/FormViandora.h"
 
 namespace {
-
-constexpr int SlotGuida = 9;
 
 QString Tempo(float centesimi) {
     return ghmCentesimi2Stringa(centesimi, CentesimiGiorno);
@@ -59,7 +55,10 @@ void FormViandora::PreparaTabellaPerCalcoloTabellaDiMarcia(float& Ts) {
     // at "1": the pass leaves exactly that, writing only the flags that
     // change, in one transaction, so a failure leaves the guide as it was.
     Database::Transazione transazione(Db);
-    PassaggioGuida guida(Db, SlotGuida, &CentesimiTempoGuida);
+    QStringList localita;
+    for (int r = 1; r < mfgTab.Rows(); ++r)
+        localita << mfgTab.TextMatrix(r, 1);
+    PassaggioGuida guida(Db, &CentesimiTempoGuida, localita);
 
     Griglia& t = mfgCopia;
     t.SetRows(1);

@@ -1,187 +1,267 @@
-// The real window, offscreen, over a real database in a temporary folder.
+// The real window, offscreen, over a real database in a temporary folder:
+// panels and commands, key filters on real key presses, the grid's view, the
+// stage entry panel and "&Calcola" with its timetable view.
 #include <QAbstractItemModelTester>
-#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/FinestraViandora.h"
-#include "support/PiattaformaProva.h"
+#include "itinerary/EditorProva.h"
+#include "timetable/ViaggioProva.h"
+
+namespace {
+// Columns 1 to 4 and 7 of the rows shown with a locality; the view leaves
+// out the grid's fixed columns.
+QStringList Mostrate(const QAbstractItemModel& m, int fisse) {
+    QStringList righe;
+    for (int r = 0; r < m.rowCount(); ++r) {
+        if (m.index(r, 1 - fisse).data().toString().isEmpty()) continue;
+        QStringList celle;
+        for (int c : {1, 2, 3, 4, 7})
+            celle << m.index(r, c - fisse).data().toString();
+        righe << celle.join(u'|');
+    }
+    return righe;
+}
+} // namespace
 
 class TestFinestra : public QObject {
     Q_OBJECT
 private slots:
-    void pannelliEComandi();
-    void tastiFiltrati();
-    void grigliaSuTableView();
-    void esceDallaFinestra();
-    void nuovaMetaDallaFinestra();
-};
-
-void TestFinestra::pannelliEComandi() {
-    QTemporaryDir d;
-    PiattaformaProva p;
-    FormViandora form(p, d.path() + "/");
-    QVERIFY(form.Form_Load());
-    FinestraViandora finestra(form);
-    finestra.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
-    QCOMPARE(finestra.windowTitle(), QString("Quintora 2.00 - 2005"));
-    // 15 twips make one pixel.
-    auto* input = qobject_cast<QGroupBox*>(finestra.Widget("frmInputBox"));
-    QVERIFY(input);
-    QCOMPARE(input->title(), QString("Inserimento itinerario:"));
-    QCOMPARE(input->geometry(), QRect(527, 157, 243, 342));
-    auto* griglia = finestra.Widget("mfgTab");
-    QCOMPARE(griglia->geometry(), QRect(0, 190, 769, 270));
-    QVERIFY(griglia->isVisible());
-    QVERIFY(!finestra.Widget("frmGuida")->isVisible());
-    QVERIFY(!finestra.Widget("cmdConverte")->isVisible());
-
-    auto* nuovo = qobject_cast<QPushButton*>(finestra.Widget("cmdNuovo"));
-    auto* salva = qobject_cast<QPushButton*>(finestra.Widget("cmdSalva"));
-    QCOMPARE(nuovo->text(), QString("&Nuovo"));
-    QCOMPARE(nuovo->toolTip(), QString("Predispone per una nuova meta (cancella tutti i campi)"));
-    QVERIFY(nuovo->isEnabled());
-    QVERIFY(!salva->isEnabled());
-
-    // A change of the command list shows after the repaint.
-    form.ComandiMeta = "Es";
-    form.AbilitaPulsantiComando();
-    finestra.Aggiorna();
-    QVERIFY(!nuovo->isEnabled());
-    QCOMPARE(qobject_cast<QPushButton*>(finestra.Widget("cmdEsce"))->text(), QString("&Stop"));
-    p.risposte = {Msg::Yes};
-    QTest::mouseClick(finestra.Widget("cmdEsce"), Qt::LeftButton);
-    QVERIFY(form.Interrompi);
-}
-
-void TestFinestra::tastiFiltrati() {
-    QTemporaryDir d;
-    PiattaformaProva p;
-    FormViandora form(p, d.path() + "/");
-    QVERIFY(form.Form_Load());
-    form.ComandiMeta = "All";
-    form.AbilitaPulsantiComando();
-    FinestraViandora finestra(form);
-    finestra.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
-    auto* localita = qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"));
-    localita->setFocus();
-    QTest::keyClicks(localita, "l'aquila");
-    QCOMPARE(localita->text(), QString("L'AQUILA"));
-    QCOMPARE(form.txtLocalita.Text, QString("L'AQUILA"));
-
-    auto* velocita = qobject_cast<QComboBox*>(finestra.Widget("cmbMediaKm(1)"));
-    velocita->lineEdit()->setFocus();
-    velocita->lineEdit()->selectAll();
-    QTest::keyClicks(velocita->lineEdit(), "9x0");
-    QCOMPARE(form.cmbMediaKm[1].Text(), QString("90"));
-
-    auto* ora = qobject_cast<QComboBox*>(finestra.Widget("cmbOra(3)"));
-    ora->lineEdit()->setFocus();
-    QTest::keyClicks(ora->lineEdit(), "12");
-    QCOMPARE(form.cmbOra[3].Text(), QString("22"));
-    QCOMPARE(ora->currentText(), QString("22"));
-
-    // Enter is no key for a field's filter: it triggers the default button
-    // (here the exit command, answered No).
-    QVERIFY(form.cmdEsce.Default);
-    p.risposte = {Msg::No};
-    QTest::keyClick(localita, Qt::Key_Return);
-    QCOMPARE(p.messaggi.size(), 1);
-    QCOMPARE(p.messaggi.last().testo, QString("Vuoi chiudere la procedura?"));
-    QCOMPARE(form.txtLocalita.Text, QString("L'AQUILA"));
-}
-
-void TestFinestra::grigliaSuTableView() {
-    QTemporaryDir d;
-    PiattaformaProva p;
-    FormViandora form(p, d.path() + "/");
-    QVERIFY(form.Form_Load());
-    FinestraViandora finestra(form);
-    auto* vista = qobject_cast<QTableView*>(finestra.Widget("mfgTab"));
-    QVERIFY(vista);
-    QAbstractItemModelTester tester(vista->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-
-    form.mfgTab.SetCols(4);
-    form.mfgTab.SetRows(3);
-    form.mfgTab.SetTextMatrix(0, 1, "Localita");
-    form.mfgTab.SetTextMatrix(2, 1, "ROMA");
-    form.mfgTab.SetColWidth(3, 0);
-    form.mfgTab.SetColAlignment(1, Griglia::Destra);
-    form.mfgTab.SetStile(2, 1, {true, 0xFFFF00, -1});
-    finestra.Aggiorna();
-    QAbstractItemModel* m = vista->model();
-    QCOMPARE(m->rowCount(), 2);
-    QCOMPARE(m->columnCount(), 4);
-    QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QString("Localita"));
-    QCOMPARE(m->index(1, 1).data().toString(), QString("ROMA"));
-    QVERIFY(m->index(1, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
-    QVERIFY(m->index(1, 1).data(Qt::FontRole).value<QFont>().bold());
-    QVERIFY(vista->isColumnHidden(3));
-    form.mfgTab.SetRows(1);
-    finestra.Aggiorna();
-    QCOMPARE(m->rowCount(), 0);
-}
-
-void TestFinestra::esceDallaFinestra() {
-    QTemporaryDir d;
-    PiattaformaProva p;
-    FormViandora form(p, d.path() + "/");
-    QVERIFY(form.Form_Load());
-    FinestraViandora finestra(form);
-    finestra.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-    p.risposte = {Msg::No};
-    QVERIFY(!finestra.close());
-    QVERIFY(finestra.isVisible());
-    p.risposte = {Msg::Yes};
-    QVERIFY(finestra.close());
-    QVERIFY(p.terminato);
-    QVERIFY(!form.Db.Aperto());
-}
-
-void TestFinestra::nuovaMetaDallaFinestra() {
-    QTemporaryDir d;
-    PiattaformaProva p;
-    {
-        FormViandora form(p, d.path() + "/");
-        QVERIFY(form.Form_Load());
+    void pannelliEComandi() {
+        Planner pl;
+        FormViandora& form = *pl;
         FinestraViandora finestra(form);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
 
-        QTest::mouseClick(finestra.Widget("cmdNuovo"), Qt::LeftButton);
-        auto* localita = qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"));
-        auto* nazione = qobject_cast<QLineEdit*>(finestra.Widget("txtNazione"));
-        QTest::keyClicks(localita, "parigi");
-        QTest::keyClicks(nazione, "francia");
-        // The start year is chosen from its list.
-        auto* anno = qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"));
-        const int indice = anno->findText("2007");
-        QVERIFY(indice >= 0);
-        anno->setCurrentIndex(indice);
-        emit anno->activated(indice);
-        p.risposte = {Msg::Yes};
-        QTest::mouseClick(finestra.Widget("cmdSalva"), Qt::LeftButton);
-        QCOMPARE(p.messaggi.last().testo, QString("Confermi inserimento meta?"));
-        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtCodice"))->text(), QString("000001"));
-        QVERIFY(qobject_cast<QPushButton*>(finestra.Widget("cmdCancMeta"))->isEnabled());
+        QCOMPARE(finestra.windowTitle(), QString("Quintora 2.00 - 2005"));
+        // 15 twips make one pixel.
+        auto* input = qobject_cast<QGroupBox*>(finestra.Widget("frmInputBox"));
+        QVERIFY(input);
+        QCOMPARE(input->title(), QString("Inserimento itinerario:"));
+        QCOMPARE(input->geometry(), QRect(527, 157, 243, 342));
+        auto* griglia = finestra.Widget("mfgTab");
+        QCOMPARE(griglia->geometry(), QRect(0, 190, 769, 270));
+        QVERIFY(griglia->isVisible());
+        QVERIFY(!finestra.Widget("frmGuida")->isVisible());
+        QVERIFY(!finestra.Widget("cmdConverte")->isVisible());
+
+        auto* nuovo = qobject_cast<QPushButton*>(finestra.Widget("cmdNuovo"));
+        auto* salva = qobject_cast<QPushButton*>(finestra.Widget("cmdSalva"));
+        QCOMPARE(nuovo->text(), QString("&Nuovo"));
+        QVERIFY(nuovo->isEnabled());
+        QVERIFY(!salva->isEnabled());
+
+        // A change of the command list shows after the repaint.
+        form.ComandiMeta = "Es";
+        form.AbilitaPulsantiComando();
+        finestra.Aggiorna();
+        QVERIFY(!nuovo->isEnabled());
+        QCOMPARE(qobject_cast<QPushButton*>(finestra.Widget("cmdEsce"))->text(), QString("&Stop"));
+        pl.p.risposte = {Msg::Yes};
+        QTest::mouseClick(finestra.Widget("cmdEsce"), Qt::LeftButton);
+        QVERIFY(form.Interrompi);
     }
-    // The next start shows the trip again.
-    FormViandora form(p, d.path() + "/");
-    QVERIFY(form.Form_Load());
-    FinestraViandora finestra(form);
-    QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), QString("PARIGI"));
-    QCOMPARE(qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"))->currentText(), QString("2007"));
-}
+
+    void tastiFiltrati() {
+        Planner pl;
+        FormViandora& form = *pl;
+        form.ComandiMeta = "All";
+        form.AbilitaPulsantiComando();
+        FinestraViandora finestra(form);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        auto* localita = qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"));
+        localita->setFocus();
+        QTest::keyClicks(localita, "l'aquila");
+        QCOMPARE(localita->text(), QString("L'AQUILA"));
+        QCOMPARE(form.txtLocalita.Text, QString("L'AQUILA"));
+
+        auto* velocita = qobject_cast<QComboBox*>(finestra.Widget("cmbMediaKm(1)"));
+        velocita->lineEdit()->setFocus();
+        velocita->lineEdit()->selectAll();
+        QTest::keyClicks(velocita->lineEdit(), "9x0");
+        QCOMPARE(form.cmbMediaKm[1].Text(), QString("90"));
+
+        auto* ora = qobject_cast<QComboBox*>(finestra.Widget("cmbOra(3)"));
+        ora->lineEdit()->setFocus();
+        QTest::keyClicks(ora->lineEdit(), "12");
+        QCOMPARE(form.cmbOra[3].Text(), QString("22"));
+        QCOMPARE(ora->currentText(), QString("22"));
+
+        // Enter is no key for a field's filter: it triggers the default button
+        // (here the exit command, answered No).
+        QVERIFY(form.cmdEsce.Default);
+        pl.p.risposte = {Msg::No};
+        QTest::keyClick(localita, Qt::Key_Return);
+        QCOMPARE(pl.p.messaggi.size(), 1);
+        QCOMPARE(pl.p.messaggi.last().testo, QString("Vuoi chiudere la procedura?"));
+        QCOMPARE(form.txtLocalita.Text, QString("L'AQUILA"));
+    }
+
+    void grigliaSuTableView() {
+        Planner pl;
+        FormViandora& form = *pl;
+        FinestraViandora finestra(form);
+        auto* vista = qobject_cast<QTableView*>(finestra.Widget("mfgTab"));
+        QVERIFY(vista);
+        QAbstractItemModelTester tester(vista->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+        form.mfgTab.SetCols(4);
+        form.mfgTab.SetRows(3);
+        form.mfgTab.SetTextMatrix(0, 1, "Localita");
+        form.mfgTab.SetTextMatrix(2, 1, "ROMA");
+        form.mfgTab.SetColWidth(3, 0);
+        form.mfgTab.SetColAlignment(1, Griglia::Destra);
+        form.mfgTab.SetStile(2, 1, {true, 0xFFFF00, -1});
+        finestra.Aggiorna();
+        QAbstractItemModel* m = vista->model();
+        QCOMPARE(m->rowCount(), 2);
+        QCOMPARE(m->columnCount(), 4);
+        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QString("Localita"));
+        QCOMPARE(m->index(1, 1).data().toString(), QString("ROMA"));
+        QVERIFY(m->index(1, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+        QVERIFY(m->index(1, 1).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(vista->isColumnHidden(3));
+        form.mfgTab.SetRows(1);
+        finestra.Aggiorna();
+        QCOMPARE(m->rowCount(), 0);
+    }
+
+    void esceDallaFinestra() {
+        Planner pl;
+        FormViandora& form = *pl;
+        FinestraViandora finestra(form);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        pl.p.risposte = {Msg::No};
+        QVERIFY(!finestra.close());
+        QVERIFY(finestra.isVisible());
+        pl.p.risposte = {Msg::Yes};
+        QVERIFY(finestra.close());
+        QVERIFY(pl.p.terminato);
+        QVERIFY(!form.Db.Aperto());
+    }
+
+    void nuovaMetaDallaFinestra() {
+        Planner pl;
+        {
+            FinestraViandora finestra(*pl);
+            finestra.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+            QTest::mouseClick(finestra.Widget("cmdNuovo"), Qt::LeftButton);
+            QTest::keyClicks(finestra.Widget("txtLocalita"), "parigi");
+            QTest::keyClicks(finestra.Widget("txtNazione"), "francia");
+            // The start year is chosen from its list.
+            auto* anno = qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"));
+            const int indice = anno->findText("2007");
+            QVERIFY(indice >= 0);
+            anno->setCurrentIndex(indice);
+            emit anno->activated(indice);
+            pl.p.risposte = {Msg::Yes};
+            QTest::mouseClick(finestra.Widget("cmdSalva"), Qt::LeftButton);
+            QCOMPARE(pl.p.messaggi.last().testo, QString("Confermi inserimento meta?"));
+            QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtCodice"))->text(), QString("000001"));
+            QVERIFY(qobject_cast<QPushButton*>(finestra.Widget("cmdCancMeta"))->isEnabled());
+        }
+        // The next start shows the trip again.
+        pl.Riapri();
+        FinestraViandora finestra(*pl);
+        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), QString("PARIGI"));
+        QCOMPARE(qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"))->currentText(), QString("2007"));
+    }
+
+    void pannelloInserimento() {
+        EditorProva e;
+        FormViandora& f = *e;
+        FinestraViandora finestra(f);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        auto* fine = qobject_cast<QCheckBox*>(finestra.Widget("chkFineGiornata"));
+        auto* progressivo = qobject_cast<QCheckBox*>(finestra.Widget("chkProgressivo"));
+        QVERIFY(fine && progressivo);
+        QCOMPARE(fine->text(), QString("Fine giornata"));
+        QVERIFY(fine->isVisible());
+        // Shown from the third row on.
+        QVERIFY(!progressivo->isVisible());
+        QCOMPARE(qobject_cast<QComboBox*>(finestra.Widget("cmbTipoStrada"))->count(), 4);
+        QVERIFY(finestra.Widget("cmbSosta(2)")->isVisible());
+
+        QTest::mouseClick(fine, Qt::LeftButton);
+        QVERIFY(f.chkFineGiornata.Value);
+        f.chkFineGiornata.Value = false;
+        finestra.Aggiorna();
+        QVERIFY(!fine->isChecked());
+
+        auto* tappa = qobject_cast<QLineEdit*>(finestra.Widget("txtTappa"));
+        tappa->setFocus();
+        QTest::keyClicks(tappa, "l'aquila");
+        QCOMPARE(f.txtTappa.Text, QString("L'AQUILA"));
+        auto* km = qobject_cast<QLineEdit*>(finestra.Widget("txtKm"));
+        km->setFocus();
+        QTest::keyClicks(km, "1a2.0");
+        QCOMPARE(f.txtKm.Text, QString("120"));
+        QTest::keyClick(km, Qt::Key_Backspace);
+        QCOMPARE(km->text(), QString("120"));
+
+        QTest::mouseClick(finestra.Widget("cmdInserisce"), Qt::LeftButton);
+        QCOMPARE(Tappe(f), QStringList({"L'AQUILA||120||"}));
+        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtRiga"))->text(), QString("2"));
+    }
+
+    void calcolaESblocca() {
+        Viaggio v;
+        v.Voce("FIRENZE", "01", "Uffizi", "02:00");
+        v.Partenza("05/08/2006", "09:00");
+        v.Velocita(0, "100");
+        v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|*01:00"});
+        v->ComandiMeta = "all";
+        v->AbilitaPulsantiComando();
+        FinestraViandora finestra(*v);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        auto* vista = qobject_cast<QTableView*>(finestra.Widget("mfgTab"));
+        auto* calcola = qobject_cast<QPushButton*>(finestra.Widget("cmdCalcola"));
+        QVERIFY(vista && calcola);
+        QAbstractItemModelTester tester(vista->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QStringList tappe = Mostrate(*vista->model(), v->mfgTab.FixedCols);
+        QCOMPARE(tappe, (QStringList{"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|*01:00"}));
+
+        QTest::mouseClick(calcola, Qt::LeftButton);
+        QCOMPARE(calcola->text(), QString("&Sblocca"));
+        QVERIFY(!qobject_cast<QPushButton*>(finestra.Widget("cmdNuovo"))->isEnabled());
+        const int x = -v->mfgTab.FixedCols;
+        const QAbstractItemModel* m = vista->model();
+        QCOMPARE(m->headerData(7 + x, Qt::Horizontal).toString(), QString("Sosta"));
+        QVERIFY(vista->isColumnHidden(8 + x));
+        QCOMPARE(m->index(0, 1 + x).data().toString(), QString("AREZZO"));
+        QCOMPARE(m->index(0, 12 + x).data().toString(), QString("Pranzo"));
+        QCOMPARE(m->index(2, 1 + x).data().toString(), QString("a: Firenze"));
+        QCOMPARE(m->index(2, 7 + x).data().toString(), QString("00:02:00*"));
+        QCOMPARE(m->index(3, 1 + x).data().toString(), QString(" > Uffizi"));
+        QVERIFY(m->index(3, 7 + x).data(Qt::FontRole).value<QFont>().bold());
+        auto* giorni = qobject_cast<QLineEdit*>(finestra.Widget("txtGiorni"));
+        QVERIFY(giorni && giorni->isVisible());
+        QCOMPARE(giorni->text(), QString("1"));
+
+        QTest::mouseClick(calcola, Qt::LeftButton);
+        QCOMPARE(calcola->text(), QString("&Calcola"));
+        QCOMPARE(vista->model()->headerData(7 + x, Qt::Horizontal).toString(), QString("Itinerario"));
+        QVERIFY(!vista->isColumnHidden(8 + x));
+        QCOMPARE(Mostrate(*vista->model(), v->mfgTab.FixedCols), tappe);
+    }
+};
 
 QTEST_MAIN(TestFinestra)
 #include "test_finestra.moc"

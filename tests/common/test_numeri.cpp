@@ -93,36 +93,21 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("modello");
         QTest::addColumn<QString>("testo");
-        QTest::newRow("milioni") << 1234567.0 << "#,##0"
-                                 << "1.234.567";
-        QTest::newRow("negativo") << -1234.0 << "#,##0"
-                                  << "-1.234";
-        QTest::newRow("zero senza cifre") << 0.0 << "#,###"
-                                          << "";
-        QTest::newRow("zero con cifra") << 0.0 << "#,##0"
-                                        << "0";
-        QTest::newRow("meno di mezzo") << 0.4 << "#,###"
-                                       << "";
-        QTest::newRow("negativo che arrotonda a zero") << -0.4 << "#0"
-                                                       << "0";
-        QTest::newRow("semplice") << 5.0 << "#0"
-                                  << "5";
-        QTest::newRow("meta in su") << 2.5 << "#0"
-                                    << "3";
-        QTest::newRow("meta negativa") << -2.5 << "#0"
-                                       << "-3";
-        QTest::newRow("riporto nel gruppo") << 999.5 << "#,##0"
-                                            << "1.000";
-        QTest::newRow("modello lungo") << 1234.0 << "##,##0"
-                                       << "1.234";
-        QTest::newRow("decimali") << 3.14159 << "0.00"
-                                  << "3,14";
-        QTest::newRow("decimali aggiunti") << 123.0 << "0.00"
-                                           << "123,00";
-        QTest::newRow("decimale scritto") << 1.005 << "0.00"
-                                          << "1,01";
-        QTest::newRow("grande") << 1e15 << "#,##0"
-                                << "1.000.000.000.000.000";
+        QTest::newRow("milioni") << 1234567.0 << "#,##0" << QString("1.234.567");
+        QTest::newRow("negativo") << -1234.0 << "#,##0" << QString("-1.234");
+        QTest::newRow("zero senza cifre") << 0.0 << "#,###" << QString("");
+        QTest::newRow("zero con cifra") << 0.0 << "#,##0" << QString("0");
+        QTest::newRow("meno di mezzo") << 0.4 << "#,###" << QString("");
+        QTest::newRow("negativo che arrotonda a zero") << -0.4 << "#0" << QString("0");
+        QTest::newRow("semplice") << 5.0 << "#0" << QString("5");
+        QTest::newRow("meta in su") << 2.5 << "#0" << QString("3");
+        QTest::newRow("meta negativa") << -2.5 << "#0" << QString("-3");
+        QTest::newRow("riporto nel gruppo") << 999.5 << "#,##0" << QString("1.000");
+        QTest::newRow("modello lungo") << 1234.0 << "##,##0" << QString("1.234");
+        QTest::newRow("decimali") << 3.14159 << "0.00" << QString("3,14");
+        QTest::newRow("decimali aggiunti") << 123.0 << "0.00" << QString("123,00");
+        QTest::newRow("decimale scritto") << 1.005 << "0.00" << QString("1,01");
+        QTest::newRow("grande") << 1e15 << "#,##0" << QString("1.000.000.000.000.000");
     }
     void formato() {
         QFETCH(double, x);

@@ -37,24 +37,15 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("riempimento");
         QTest::addColumn<QString>("risultato");
-        QTest::newRow("AntStr zeri") << true << "5" << 3 << "0"
-                                     << "005";
-        QTest::newRow("AntStr taglia") << true << "abcdef" << 3 << "0"
-                                       << "def";
-        QTest::newRow("AntStr primo carattere") << true << "ab" << 4 << "xyz"
-                                                << "xxab";
-        QTest::newRow("AggStr codice 32") << false << "ab" << 4 << "32"
-                                          << "ab  ";
-        QTest::newRow("AggStr taglia") << false << "abcdef" << 3 << "0"
-                                       << "abc";
-        QTest::newRow("AggStr cifra 9") << false << "a" << 3 << "9"
-                                        << "a99";
-        QTest::newRow("AggStr codice 128") << false << "a" << 2 << "128"
-                                           << "a\u20AC";
-        QTest::newRow("AggStr senza riempimento") << false << "a" << 3 << ""
-                                                  << "a  ";
-        QTest::newRow("lunghezza negativa") << false << "a" << -1 << "0"
-                                            << "";
+        QTest::newRow("AntStr zeri") << true << "5" << 3 << "0" << QString("005");
+        QTest::newRow("AntStr taglia") << true << "abcdef" << 3 << "0" << QString("def");
+        QTest::newRow("AntStr primo carattere") << true << "ab" << 4 << "xyz" << QString("xxab");
+        QTest::newRow("AggStr codice 32") << false << "ab" << 4 << "32" << QString("ab  ");
+        QTest::newRow("AggStr taglia") << false << "abcdef" << 3 << "0" << QString("abc");
+        QTest::newRow("AggStr cifra 9") << false << "a" << 3 << "9" << QString("a99");
+        QTest::newRow("AggStr codice 128") << false << "a" << 2 << "128" << QString("a\u20AC");
+        QTest::newRow("AggStr senza riempimento") << false << "a" << 3 << "" << QString("a  ");
+        QTest::newRow("lunghezza negativa") << false << "a" << -1 << "0" << QString("");
     }
     void riempimento() {
         QFETCH(bool, aSinistra);
@@ -73,20 +64,13 @@ private slots:
     void primoMaiuscolo_data() {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("risultato");
-        QTest::newRow("apostrofo") << "l'aquila"
-                                   << "L'Aquila";
-        QTest::newRow("due parole") << "san marino"
-                                    << "San Marino";
-        QTest::newRow("maiuscole e spazi") << "  ROMA  "
-                                           << "Roma";
-        QTest::newRow("trattino") << "emilia-romagna"
-                                  << "Emilia-Romagna";
-        QTest::newRow("accento finale") << "città di castello"
-                                        << "Città Di Castello";
-        QTest::newRow("dopo una lettera accentata") << "perùgia"
-                                                    << "PerùGia";
-        QTest::newRow("vuoto") << ""
-                               << "";
+        QTest::newRow("apostrofo") << "l'aquila" << QString("L'Aquila");
+        QTest::newRow("due parole") << "san marino" << QString("San Marino");
+        QTest::newRow("maiuscole e spazi") << "  ROMA  " << QString("Roma");
+        QTest::newRow("trattino") << "emilia-romagna" << QString("Emilia-Romagna");
+        QTest::newRow("accento finale") << "città di castello" << QString("Città Di Castello");
+        QTest::newRow("dopo una lettera accentata") << "perùgia" << QString("PerùGia");
+        QTest::newRow("vuoto") << "" << QString("");
     }
     void primoMaiuscolo() {
         QFETCH(QString, testo);

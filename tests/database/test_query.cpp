@@ -79,6 +79,38 @@ private slots:
         QCOMPARE(Localita(Query("GuidaCitta").Dove("Localita", "x\" OR \"1\"=\"1")), QStringList());
     }
 
+    // The forms the guide pass reads with: one lookup per name, and a range
+    // that holds every name starting with a prefix, accents and case as "="
+    // sees them.
+    void elenchiEIntervalli() {
+        auto ordinate = [](QStringList l) {
+            l.sort();
+            return l;
+        };
+        QCOMPARE(
+            ordinate(Localita(Query("GuidaCitta").DoveUnoDi("Localita", {"roma", "CITTÀ", "l'aquila", "x"}))),
+            ordinate({"Roma", "ROMA", "città", "CITTÀ", "L'AQUILA"}));
+        QCOMPARE(Localita(Query("GuidaCitta").DoveUnoDi("Localita", {})), QStringList());
+        const Query intervallo =
+            Query("GuidaCitta").DoveTra("Localita", "CITT", QStringLiteral("CITT\U0010FFFF"));
+        QCOMPARE(ordinate(Localita(intervallo)), ordinate({"città", "CITTÀ", "Cittb", "citta"}));
+        QVERIFY(intervallo.Testo().contains("Localita >= 'CITT' AND Localita < 'CITT"));
+        QCOMPARE(Localita(Query("GuidaCitta").DoveTra("Localita", "Dice \"", "Dice \"\U0010FFFF")),
+                 QStringList{"Dice \"ciao\""});
+        // Without an order the same rows come back.
+        QCOMPARE(ordinate(Localita(Query("GuidaCitta").DoveCome("Localita", "r*").SenzaOrdine())),
+                 ordinate({"Roma", "ROMA"}));
+        QVERIFY(!Query("GuidaCitta").SenzaOrdine().Sql().contains("ORDER BY"));
+        // Read without a record set: only the fields asked for.
+        QStringList letti;
+        db_.Leggi(Query("GuidaCitta").Dove("Localita", "roma"), {"Localita", "FlagVisto"},
+                  [&](qint64 rowid, const QStringList& valori) {
+                      QVERIFY(rowid > 0);
+                      letti << valori.join(u'|');
+                  });
+        QCOMPARE(letti, (QStringList{"Roma|", "ROMA|"}));
+    }
+
     void ordinamento() {
         QCOMPARE(Localita(Query("GuidaCitta").OrdinaPer("Localita")),
                  (QStringList{"100% Sud", "Ab_c", "Back\\slash", "citta", "città", "CITTÀ", "Cittb",

@@ -156,6 +156,82 @@ private slots:
         QCOMPARE(Colonna(*db_, TabTipoGuida, "TempoObbligatorio").last(), QStringLiteral("True"));
     }
 
+    // Replacing a trip's rows rewrites only what changed: the failure seam
+    // counts the writes, the row ids show which rows stayed.
+    void sostituzioneRighe() {
+        CinqueTappe(*db_);
+        const QStringList campi = {"Sequenza", "Localita"};
+        auto apri = [&] {
+            db_->RecordSetImposta(8, Query("Itinerari").Dove("CodiceMeta", "000001").OrdinaPer("Sequenza"));
+        };
+        apri();
+        RecordSet& rs = db_->Rs(8);
+        QVector<qint64> prima;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+            prima << rs.RowId();
+
+        // The same rows: no write at all.
+        db_->ImpostaGuastoScrittura(1);
+        db_->SostituisciRighe(rs, campi, {{"0001", "Roma"}, {"0002", "Bologna"}, {"0003", "Milano"}});
+        db_->ImpostaGuastoScrittura(0);
+
+        // One row changed, one added: two writes, the second fails and the
+        // file keeps the rows it had.
+        db_->ImpostaGuastoScrittura(2);
+        {
+            Database::Transazione t(*db_);
+            QVERIFY_THROWS_EXCEPTION(
+                ErroreDatabase,
+                db_->SostituisciRighe(
+                    rs, campi, {{"0001", "Roma"}, {"0002", "Parma"}, {"0003", "Milano"}, {"0004", "Asti"}}));
+        }
+        db_->ImpostaGuastoScrittura(0);
+        apri();
+        QCOMPARE(Colonna(*db_, 8, "Localita"), (QStringList{"Roma", "Bologna", "Milano"}));
+
+        // Fewer rows: the first is rewritten in place, the others go, and
+        // another open set over the table sees it all.
+        RecordSet& tutte = db_->Rs(TabItinerari);
+        db_->SostituisciRighe(db_->Rs(8), campi, {{"0001", "Torino"}});
+        QCOMPARE(Colonna(*db_, 8, "Localita"), QStringList{"Torino"});
+        QCOMPARE(tutte.RecordCount(), 3);
+        apri();
+        QCOMPARE(db_->Rs(8).RowId(), prima.first());
+        QCOMPARE(Colonna(*db_, 8, "Localita"), QStringList{"Torino"});
+        // Other trips untouched; the stage fields not given keep their values.
+        db_->RecordSetImposta(8, Query("Itinerari").Dove("CodiceMeta", "000002").OrdinaPer("Sequenza"));
+        QCOMPARE(Colonna(*db_, 8, "Localita"), (QStringList{"Napoli", "Bari"}));
+    }
+
+    // Marks: "1" on the rows given, "0" on every other marked row, Null and
+    // blanks included; nothing written when nothing changes.
+    void segnaRighe() {
+        RecordSet& guida = db_->Rs(TabGuida);
+        QVector<qint64> rowid;
+        for (const char* visto : std::initializer_list<const char*>{"1", "0", "1", " ", nullptr, "0"}) {
+            guida.AddNew();
+            guida.Imposta("Localita", "Roma");
+            guida.Imposta("FlagVisto", visto ? QVariant(QString(visto)) : QVariant());
+            guida.Update();
+            guida.MoveLast();
+            rowid << guida.RowId();
+        }
+        auto flag = [&] {
+            db_->RecordSetImposta(8, Query("GuidaCitta"));
+            return Colonna(*db_, 8, "FlagVisto").join(u',');
+        };
+        // Row 1 kept, row 2 marked; 3, 4 and 5 cleared.
+        db_->SegnaRighe("GuidaCitta", "FlagVisto", {rowid[1]}, {rowid[0]});
+        QCOMPARE(flag(), QStringLiteral("1,1,0,0,0,0"));
+        QCOMPARE(Colonna(*db_, TabGuida, "FlagVisto").join(u','), QStringLiteral("1,1,0,0,0,0"));
+        db_->ImpostaGuastoScrittura(1);
+        db_->SegnaRighe("GuidaCitta", "FlagVisto", {}, {rowid[0], rowid[1]});
+        db_->ImpostaGuastoScrittura(0);
+        db_->SegnaRighe("GuidaCitta", "FlagVisto", {}, {});
+        QCOMPARE(flag(), QStringLiteral("0,0,0,0,0,0"));
+        QVERIFY(db_->NomiIndici("GuidaCitta").contains("FlagVisto_segnato"));
+    }
+
     void cancellazione() {
         CinqueTappe(*db_);
         db_->RecordSetImposta(8, Query("Itinerari"));

@@ -72,6 +72,8 @@ private slots:
                 }
                 QStringList indici = db.NomiIndici(schema.NomeTabella[t]);
                 QStringList attesi = schema.IndiciTabella[t].split(u',', Qt::SkipEmptyParts);
+                for (const QString& campo : schema.IndiciSegnati[t].split(u',', Qt::SkipEmptyParts))
+                    attesi << campo + "_segnato";
                 indici.sort();
                 attesi.sort();
                 QCOMPARE(indici, attesi);

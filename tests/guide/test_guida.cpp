@@ -2,7 +2,7 @@
 // entries, adding, changing and deleting entries, the visited flags.
 #include <QTest>
 
-#include "itinerary/ProvaItinerario.h"
+#include "support/PlannerProva.h"
 
 namespace {
 
@@ -47,317 +47,272 @@ void Clic(FormViandora& f, int riga) {
 class TestGuida : public QObject {
     Q_OBJECT
 private slots:
-    void tipiDiGuida_data();
-    void tipiDiGuida();
-    void tipoOltreLeDieciVoci();
-    void listaDelleLocalita();
-    void senzaTappeMemorizzate();
-    void salvaRiga_data();
-    void salvaRiga();
-    void cancellaRiga_data();
-    void cancellaRiga();
-    void clicCaricaLaVoce();
-    void cercaLocalita();
-    void fineInserimento();
-    void azzeraVisti();
-};
+    void tipiDiGuida_data() {
+        QTest::addColumn<QString>("descrizione");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<bool>("tempoObbligatorio");
+        // Time is asked for the four levels of interest, not for the logistic types.
+        QTest::newRow("Vedibile") << "Vedibile" << 4 << true;
+        QTest::newRow("Punto Sosta") << "Punto Sosta" << 5 << false;
+        QTest::newRow("lettere diverse") << "ottimo" << 0 << false;
+        QTest::newRow("vuota") << "" << 0 << false;
+    }
 
-void TestGuida::tipiDiGuida_data() {
-    QTest::addColumn<QString>("descrizione");
-    QTest::addColumn<int>("codice");
-    QTest::addColumn<bool>("tempoObbligatorio");
-    QTest::newRow("Ottimo") << "Ottimo" << 1 << true;
-    QTest::newRow("Vedibile") << "Vedibile" << 4 << true;
-    QTest::newRow("Punto Sosta") << "Punto Sosta" << 5 << false;
-    QTest::newRow("Gpl") << "Gpl" << 9 << false;
-    QTest::newRow("lettere diverse") << "ottimo" << 0 << false;
-    QTest::newRow("vuota") << "" << 0 << false;
-}
+    void tipiDiGuida() {
+        QFETCH(QString, descrizione);
+        QFETCH(int, codice);
+        QFETCH(bool, tempoObbligatorio);
+        Planner pl;
+        FormViandora& f = *pl;
+        QCOMPARE(f.CodiceTipoGuida(descrizione), codice);
+        QCOMPARE(f.TempoObbligatorioTipoGuida[codice], tempoObbligatorio);
+        QCOMPARE(f.cmbGTipo.ListCount(), 9);
+        QCOMPARE(f.txtGDescrizione.MaxLength, 96);
+    }
 
-void TestGuida::tipiDiGuida() {
-    QFETCH(QString, descrizione);
-    QFETCH(int, codice);
-    QFETCH(bool, tempoObbligatorio);
-    Planner pl;
-    FormViandora& f = *pl.f;
-    QCOMPARE(f.CodiceTipoGuida(descrizione), codice);
-    QCOMPARE(f.TempoObbligatorioTipoGuida[codice], tempoObbligatorio);
-    QCOMPARE(f.cmbGTipo.ListCount(), 9);
-    QCOMPARE(f.cmbGTipo.List(4), QString("Punto Sosta"));
-    QCOMPARE(f.txtGDescrizione.MaxLength, 96);
-}
+    void tipoOltreLeDieciVoci() {
+        Planner pl;
+        pl.f->Db.RecordSetImposta(7, Query("TipoGuida"));
+        RecordSet& rs = pl.f->Db.Rs(7);
+        rs.AddNew();
+        rs.Imposta("CodiceGuida", "12");
+        rs.Imposta("Descrizione", "Museo");
+        rs.Imposta("TempoObbligatorio", true);
+        rs.Update();
+        pl.Riapri();
+        QCOMPARE(pl.f->cmbGTipo.ListCount(), 9);
+        QCOMPARE(pl.f->CodiceTipoGuida("Museo"), 0);
+    }
 
-void TestGuida::tipoOltreLeDieciVoci() {
-    Planner pl;
-    pl.f->Db.RecordSetImposta(7, Query("TipoGuida"));
-    RecordSet& rs = pl.f->Db.Rs(7);
-    rs.AddNew();
-    rs.Imposta("CodiceGuida", "12");
-    rs.Imposta("Descrizione", "Museo");
-    rs.Imposta("TempoObbligatorio", true);
-    rs.Update();
-    pl.Riapri();
-    QCOMPARE(pl.f->cmbGTipo.ListCount(), 9);
-    QCOMPARE(pl.f->CodiceTipoGuida("Museo"), 0);
-}
-
-void TestGuida::listaDelleLocalita() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    PreparaGuida(f);
-    f.Click("cmdGuidaCitta");
-    QVERIFY(pl.p.messaggi.isEmpty());
-    // ROMA, on stages 2 and 5, is listed once, with the stop of its first
-    // stage; L'AQUILA finds the entry written "l'aquila".
-    QCOMPARE(Lista(f.mfgTab), QStringList({
-                                  "1|FIRENZE|||||",
-                                  "2|L'AQUILA|||||",
-                                  "3|L'AQUILA||Duomo|01:15|Da vedere|1",
-                                  "4|NAPOLI|||||",
-                                  "5|ROMA|00:01:00||||",
-                                  "6|ROMA||Area Sacra|00:30|Ottimo|1",
-                                  "7|ROMA||Colosseo|02:00|Ottimo|1",
-                                  "8|ROMA||Parcheggio|00:00|Punto Sosta|1",
-                              }));
-    QCOMPARE(f.mfgTab.Rows(), FormViandora::RigheVisibili + 1);
-    QVERIFY(f.ModoGuida);
-    QVERIFY(f.frmGuida.Visible);
-    QCOMPARE(f.mfgTab.Height, 3770);
-    QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Descrizione segnalazione"));
-    QVERIFY(f.cmdFineInserimento.Default);
-    QVERIFY(!f.cmdNuovo.Enabled && !f.cmdGuidaCitta.Enabled);
-}
-
-void TestGuida::senzaTappeMemorizzate() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    f.CodiceMetaCorrente = Codice;
-    f.Click("cmdGuidaCitta");
-    QCOMPARE(pl.p.messaggi.size(), 1);
-    QCOMPARE(pl.p.messaggi.first().testo, QString("Impossibile... non esistono tappe memorizzate!"));
-    QCOMPARE(pl.p.messaggi.first().titolo, QString("Guida Città"));
-    QVERIFY(!f.ModoGuida);
-    QVERIFY(!f.frmGuida.Visible);
-    QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Km."));
-    QVERIFY(f.cmdNuovo.Enabled && f.cmdGuidaCitta.Enabled);
-}
-
-void TestGuida::salvaRiga_data() {
-    QTest::addColumn<int>("riga");
-    QTest::addColumn<QString>("tipo");
-    QTest::addColumn<QString>("descrizione");
-    QTest::addColumn<QString>("ore");
-    QTest::addColumn<QString>("minuti");
-    QTest::addColumn<QString>("messaggio");
-    QTest::addColumn<QStringList>("voci");
-
-    QStringList conNapoli = VociIniziali;
-    conNapoli.insert(2, "NAPOLI|05|Area camper|00:00|0");
-    QTest::newRow("punto sosta senza tempo, riga della località") << 4 << "Punto Sosta"
-                                                                  << "Area camper"
-                                                                  << "00"
-                                                                  << "00"
-                                                                  << "" << conNapoli;
-    QTest::newRow("ottimo senza tempo") << 4 << "Ottimo"
-                                        << "Duomo"
-                                        << "00"
-                                        << "00"
-                                        << "Errore! Manca il tempo stimato!!!" << VociIniziali;
-    QTest::newRow("ore e minuti non scelti") << 4 << "Ottimo"
-                                             << "Duomo"
-                                             << ""
-                                             << ""
-                                             << "Errore! Manca il tempo stimato!!!" << VociIniziali;
-    QTest::newRow("manca la descrizione") << 4 << "Ottimo"
-                                          << "   "
-                                          << "01"
-                                          << "00"
-                                          << "Errore! Manca la descrizione!!!" << VociIniziali;
-    QTest::newRow("manca la tipologia") << 4 << ""
-                                        << "Duomo"
-                                        << "01"
-                                        << "00"
-                                        << "Errore! Manca la tipologia!!!" << VociIniziali;
-
-    QStringList colosseo = VociIniziali;
-    colosseo[3] = "ROMA|02|Colosseo e Fori|03:00|0";
-    QTest::newRow("riga della voce: sostituita") << 7 << "Da vedere"
-                                                 << "Colosseo e Fori"
-                                                 << "03"
-                                                 << "00"
-                                                 << "" << colosseo;
-    QStringList aquila = VociIniziali;
-    aquila[0] = "L'AQUILA|02|Duomo di San Massimo|01:15|0";
-    QTest::newRow("voce trovata attraverso l'apostrofo") << 3 << "Da vedere"
-                                                         << "Duomo di San Massimo"
-                                                         << "01"
-                                                         << "15"
-                                                         << "" << aquila;
-}
-
-void TestGuida::salvaRiga() {
-    QFETCH(int, riga);
-    QFETCH(QString, tipo);
-    QFETCH(QString, descrizione);
-    QFETCH(QString, ore);
-    QFETCH(QString, minuti);
-    QFETCH(QString, messaggio);
-    QFETCH(QStringList, voci);
-    Planner pl;
-    FormViandora& f = *pl.f;
-    PreparaGuida(f);
-    f.Click("cmdGuidaCitta");
-    Clic(f, riga);
-    f.cmbGTipo.SetText(tipo);
-    f.txtGDescrizione.Text = descrizione;
-    f.cmbGH.SetText(ore);
-    f.cmbGM.SetText(minuti);
-    f.Click("cmdSalvaRiga");
-    if (messaggio.isEmpty()) {
+    void listaDelleLocalita() {
+        Planner pl;
+        FormViandora& f = *pl;
+        PreparaGuida(f);
+        f.Click("cmdGuidaCitta");
         QVERIFY(pl.p.messaggi.isEmpty());
-    } else {
+        // ROMA, on stages 2 and 5, is listed once, with the stop of its first
+        // stage; L'AQUILA finds the entry written "l'aquila".
+        QCOMPARE(Lista(f.mfgTab), QStringList({
+                                      "1|FIRENZE|||||",
+                                      "2|L'AQUILA|||||",
+                                      "3|L'AQUILA||Duomo|01:15|Da vedere|1",
+                                      "4|NAPOLI|||||",
+                                      "5|ROMA|00:01:00||||",
+                                      "6|ROMA||Area Sacra|00:30|Ottimo|1",
+                                      "7|ROMA||Colosseo|02:00|Ottimo|1",
+                                      "8|ROMA||Parcheggio|00:00|Punto Sosta|1",
+                                  }));
+        QCOMPARE(f.mfgTab.Rows(), FormViandora::RigheVisibili + 1);
+        QVERIFY(f.ModoGuida);
+        QVERIFY(f.frmGuida.Visible);
+        QCOMPARE(f.mfgTab.Height, 3770);
+        QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Descrizione segnalazione"));
+        QVERIFY(f.cmdFineInserimento.Default);
+        QVERIFY(!f.cmdNuovo.Enabled && !f.cmdGuidaCitta.Enabled);
+    }
+
+    void senzaTappeMemorizzate() {
+        Planner pl;
+        FormViandora& f = *pl;
+        f.CodiceMetaCorrente = Codice;
+        f.Click("cmdGuidaCitta");
         QCOMPARE(pl.p.messaggi.size(), 1);
-        QCOMPARE(pl.p.messaggi.first().testo, messaggio);
+        QCOMPARE(pl.p.messaggi.first().testo, QString("Impossibile... non esistono tappe memorizzate!"));
+        QCOMPARE(pl.p.messaggi.first().titolo, QString("Guida Città"));
+        QVERIFY(!f.ModoGuida);
+        QVERIFY(!f.frmGuida.Visible);
+        QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Km."));
+        QVERIFY(f.cmdNuovo.Enabled && f.cmdGuidaCitta.Enabled);
     }
-    QCOMPARE(VociGuida(f), voci);
-    if (messaggio.isEmpty()) {
-        // The list shows the change; a locality row is ready for the next entry.
-        QCOMPARE(int(f.RigaCorrente), riga);
-        QCOMPARE(f.txtGDescrizione.Text, f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : descrizione);
-        bool trovata = false;
-        for (int r = 1; r < f.mfgTab.Rows(); ++r)
-            trovata = trovata || f.mfgTab.TextMatrix(r, 3) == descrizione;
-        QVERIFY(trovata);
+
+    void salvaRiga_data() {
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QStringList>("campi");
+        QTest::addColumn<QString>("messaggio");
+        QTest::addColumn<QStringList>("voci");
+
+        auto caso = [](const char* nome, int riga, const QString& campi, const char* messaggio,
+                       const QStringList& voci) {
+            QTest::newRow(nome) << riga << campi.split(u'|') << QString(messaggio) << voci;
+        };
+        const char* senzaTempo = "Errore! Manca il tempo stimato!!!";
+        QStringList conNapoli = VociIniziali;
+        conNapoli.insert(2, "NAPOLI|05|Area camper|00:00|0");
+        caso("punto sosta senza tempo, riga della località", 4, "Punto Sosta|Area camper|00|00", "",
+             conNapoli);
+        caso("ottimo senza tempo", 4, "Ottimo|Duomo|00|00", senzaTempo, VociIniziali);
+        caso("ore e minuti non scelti", 4, "Ottimo|Duomo||", senzaTempo, VociIniziali);
+        caso("manca la descrizione", 4, "Ottimo|   |01|00", "Errore! Manca la descrizione!!!", VociIniziali);
+        caso("manca la tipologia", 4, "|Duomo|01|00", "Errore! Manca la tipologia!!!", VociIniziali);
+        QStringList colosseo = VociIniziali;
+        colosseo[3] = "ROMA|02|Colosseo e Fori|03:00|0";
+        caso("riga della voce: sostituita", 7, "Da vedere|Colosseo e Fori|03|00", "", colosseo);
+        QStringList aquila = VociIniziali;
+        aquila[0] = "L'AQUILA|02|Duomo di San Massimo|01:15|0";
+        caso("voce trovata attraverso l'apostrofo", 3, "Da vedere|Duomo di San Massimo|01|15", "", aquila);
     }
-}
 
-void TestGuida::cancellaRiga_data() {
-    QTest::addColumn<QStringList>("altre"); // "locality|code|description|time" added to the guide
-    QTest::addColumn<int>("riga");
-    QTest::addColumn<QStringList>("voci");
-    QTest::addColumn<bool>("cancellaAbilitato");
-
-    QStringList senzaColosseo = VociIniziali;
-    senzaColosseo.removeAt(3);
-    QTest::newRow("riga della voce") << QStringList() << 7 << senzaColosseo << true;
-    QTest::newRow("riga della località") << QStringList() << 5 << VociIniziali << false;
-    QStringList senzaParcheggio = VociIniziali;
-    senzaParcheggio.removeAt(4);
-    QTest::newRow("ultima riga: resta vuota") << QStringList() << 8 << senzaParcheggio << false;
-    QTest::newRow("voci uguali: solo la prima")
-        << QStringList{"ROMA|01|Colosseo|02:00"} << 7 << VociIniziali << true;
-    // As patterns both would read "Porta ?A?": only the one shown goes.
-    QTest::newRow("virgolette e apostrofi")
-        << QStringList{"ROMA|01|Porta \"A\"|01:00", "ROMA|01|Porta 'A'|01:00"} << 9
-        << (QStringList(VociIniziali) << "ROMA|01|Porta \"A\"|01:00|0") << true;
-}
-
-void TestGuida::cancellaRiga() {
-    QFETCH(QStringList, altre);
-    QFETCH(int, riga);
-    QFETCH(QStringList, voci);
-    QFETCH(bool, cancellaAbilitato);
-    Planner pl;
-    FormViandora& f = *pl.f;
-    PreparaGuida(f);
-    for (const QString& v : altre) {
-        const QStringList c = v.split(u'|');
-        AggiungiVoce(f, c[0], c[1], c[2], c[3]);
+    void salvaRiga() {
+        QFETCH(int, riga);
+        QFETCH(QStringList, campi); // type, description, hours, minutes
+        QFETCH(QString, messaggio);
+        QFETCH(QStringList, voci);
+        Planner pl;
+        FormViandora& f = *pl;
+        PreparaGuida(f);
+        f.Click("cmdGuidaCitta");
+        Clic(f, riga);
+        f.cmbGTipo.SetText(campi[0]);
+        f.txtGDescrizione.Text = campi[1];
+        f.cmbGH.SetText(campi[2]);
+        f.cmbGM.SetText(campi[3]);
+        f.Click("cmdSalvaRiga");
+        if (messaggio.isEmpty()) {
+            QVERIFY(pl.p.messaggi.isEmpty());
+        } else {
+            QCOMPARE(pl.p.messaggi.size(), 1);
+            QCOMPARE(pl.p.messaggi.first().testo, messaggio);
+        }
+        QCOMPARE(VociGuida(f), voci);
+        if (messaggio.isEmpty()) {
+            // The list shows the change; a locality row is ready for the next entry.
+            QCOMPARE(int(f.RigaCorrente), riga);
+            QCOMPARE(f.txtGDescrizione.Text, f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : campi[1]);
+            bool trovata = false;
+            for (int r = 1; r < f.mfgTab.Rows(); ++r)
+                trovata = trovata || f.mfgTab.TextMatrix(r, 3) == campi[1];
+            QVERIFY(trovata);
+        }
     }
-    f.Click("cmdGuidaCitta");
-    Clic(f, riga);
-    f.Click("cmdCancellaRiga");
-    QVERIFY(pl.p.messaggi.isEmpty());
-    QStringList attese = voci;
-    std::sort(attese.begin(), attese.end(), [](const QString& a, const QString& b) {
-        return a.section(u'|', 0, 0).toUpper() + a.section(u'|', 2, 2) <
-               b.section(u'|', 0, 0).toUpper() + b.section(u'|', 2, 2);
-    });
-    QCOMPARE(VociGuida(f), attese);
-    QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
-    QCOMPARE(f.txtGDescrizione.Text.isEmpty(), f.mfgTab.TextMatrix(f.RigaCorrente, 3).isEmpty());
-}
 
-void TestGuida::clicCaricaLaVoce() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    PreparaGuida(f);
-    f.Click("cmdGuidaCitta");
+    void cancellaRiga_data() {
+        QTest::addColumn<QStringList>("altre"); // "locality|code|description|time" added to the guide
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QStringList>("voci");
+        QTest::addColumn<bool>("cancellaAbilitato");
 
-    Clic(f, 7);
-    QCOMPARE(QStringList({f.txtGLocalita.Text, f.cmbGTipo.Text(), f.txtGDescrizione.Text, f.cmbGH.Text(),
-                          f.cmbGM.Text()}),
-             QStringList({"ROMA", "Ottimo", "Colosseo", "02", "00"}));
-    QVERIFY(f.cmdCancellaRiga.Enabled);
+        QStringList senzaColosseo = VociIniziali;
+        senzaColosseo.removeAt(3);
+        QTest::newRow("riga della voce") << QStringList() << 7 << senzaColosseo << true;
+        QTest::newRow("riga della località") << QStringList() << 5 << VociIniziali << false;
+        QStringList senzaParcheggio = VociIniziali;
+        senzaParcheggio.removeAt(4);
+        QTest::newRow("ultima riga: resta vuota") << QStringList() << 8 << senzaParcheggio << false;
+        QTest::newRow("voci uguali: solo la prima")
+            << QStringList{"ROMA|01|Colosseo|02:00"} << 7 << VociIniziali << true;
+        // As patterns both would read "Porta ?A?": only the one shown goes.
+        QTest::newRow("virgolette e apostrofi")
+            << QStringList{"ROMA|01|Porta \"A\"|01:00", "ROMA|01|Porta 'A'|01:00"} << 9
+            << (QStringList(VociIniziali) << "ROMA|01|Porta \"A\"|01:00|0") << true;
+    }
 
-    Clic(f, 4);
-    QCOMPARE(QStringList({f.txtGLocalita.Text, f.cmbGTipo.Text(), f.txtGDescrizione.Text, f.cmbGH.Text(),
-                          f.cmbGM.Text()}),
-             QStringList({"NAPOLI", "Ottimo", "", "00", "00"}));
-    QVERIFY(!f.cmdCancellaRiga.Enabled);
+    void cancellaRiga() {
+        QFETCH(QStringList, altre);
+        QFETCH(int, riga);
+        QFETCH(QStringList, voci);
+        QFETCH(bool, cancellaAbilitato);
+        Planner pl;
+        FormViandora& f = *pl;
+        PreparaGuida(f);
+        for (const QString& v : altre) {
+            const QStringList c = v.split(u'|');
+            AggiungiVoce(f, c[0], c[1], c[2], c[3]);
+        }
+        f.Click("cmdGuidaCitta");
+        Clic(f, riga);
+        f.Click("cmdCancellaRiga");
+        QVERIFY(pl.p.messaggi.isEmpty());
+        QStringList attese = voci;
+        std::sort(attese.begin(), attese.end(), [](const QString& a, const QString& b) {
+            return a.section(u'|', 0, 0).toUpper() + a.section(u'|', 2, 2) <
+                   b.section(u'|', 0, 0).toUpper() + b.section(u'|', 2, 2);
+        });
+        QCOMPARE(VociGuida(f), attese);
+        QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
+        QCOMPARE(f.txtGDescrizione.Text.isEmpty(), f.mfgTab.TextMatrix(f.RigaCorrente, 3).isEmpty());
+    }
 
-    // Below the list: back to its last row, which has a locality.
-    Clic(f, 15);
-    QCOMPARE(int(f.RigaCorrente), 8);
-    QCOMPARE(f.txtGLocalita.Text, QString("ROMA"));
-    QCOMPARE(f.txtGDescrizione.Text, QString("Parcheggio"));
-    QCOMPARE(f.cmbGTipo.Text(), QString("Punto Sosta"));
-}
+    void clicCaricaLaVoce() {
+        Planner pl;
+        FormViandora& f = *pl;
+        PreparaGuida(f);
+        f.Click("cmdGuidaCitta");
 
-void TestGuida::cercaLocalita() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    PreparaGuida(f);
-    f.Click("cmdGuidaCitta");
-    f.Click("cmdFind");
-    QCOMPARE(f.cmbRicercaTappa.Voci(),
-             QStringList({AggStr("FIRENZE", 31, " ") + "0001", AggStr("L'AQUILA", 31, " ") + "0002",
-                          AggStr("NAPOLI", 31, " ") + "0004", AggStr("ROMA", 31, " ") + "0005"}));
-    QVERIFY(f.cmbRicercaTappa.Visible);
-    QVERIFY(!f.mfgTab.Enabled);
-    QVERIFY(!f.frmBottoni.Enabled);
-    QCOMPARE(int(f.ModoRicerca), 2);
-}
+        Clic(f, 7);
+        QCOMPARE(QStringList({f.txtGLocalita.Text, f.cmbGTipo.Text(), f.txtGDescrizione.Text, f.cmbGH.Text(),
+                              f.cmbGM.Text()}),
+                 QStringList({"ROMA", "Ottimo", "Colosseo", "02", "00"}));
+        QVERIFY(f.cmdCancellaRiga.Enabled);
 
-void TestGuida::fineInserimento() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    PreparaGuida(f);
-    f.Click("cmdGuidaCitta");
-    Clic(f, 7);
-    f.Click("cmdFineInserimento");
-    QVERIFY(!f.ModoGuida);
-    QVERIFY(!f.frmGuida.Visible);
-    QCOMPARE(f.mfgTab.Height, 4055);
-    QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Km."));
-    QCOMPARE(Colonne(f.mfgTab, {1, 8}),
-             QStringList({"FIRENZE|", "ROMA|00:02:30", "NAPOLI|", "L'AQUILA|00:01:15", "ROMA|"}));
-    QCOMPARE(f.NumeroTappe, qint16(5));
-    QVERIFY(f.cmdNuovo.Enabled);
-    // A click on the grid no longer reaches the guide.
-    f.txtGDescrizione.Text = "x";
-    Clic(f, 2);
-    QCOMPARE(f.txtGDescrizione.Text, QString("x"));
-}
+        Clic(f, 4);
+        QCOMPARE(QStringList({f.txtGLocalita.Text, f.cmbGTipo.Text(), f.txtGDescrizione.Text, f.cmbGH.Text(),
+                              f.cmbGM.Text()}),
+                 QStringList({"NAPOLI", "Ottimo", "", "00", "00"}));
+        QVERIFY(!f.cmdCancellaRiga.Enabled);
 
-void TestGuida::azzeraVisti() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    AggiungiVoce(f, "ROMA", "01", "Colosseo", "02:00", "1");
-    AggiungiVoce(f, "ROMA", "02", "Pantheon", "01:00", "0");
-    AggiungiVoce(f, "ROMA", "03", "Foro", "01:00", " ");
-    AggiungiVoce(f, "ROMA", "04", "Terme", "01:00", "");
-    const QStringList prima = VociGuida(f);
-    // All or nothing: a failure on the second write leaves every flag.
-    f.Db.ImpostaGuastoScrittura(2);
-    QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.SettaAZeroFlaGVisto());
-    QCOMPARE(VociGuida(f), prima);
-    QCOMPARE(f.ContatoreProgresso, 0.0);
-    f.Db.ImpostaGuastoScrittura(0);
-    f.SettaAZeroFlaGVisto();
-    for (const QString& v : VociGuida(f))
-        QVERIFY2(v.endsWith("|0"), qPrintable(v));
-}
+        // Below the list: back to its last row, which has a locality.
+        Clic(f, 15);
+        QCOMPARE(int(f.RigaCorrente), 8);
+        QCOMPARE(f.txtGLocalita.Text, QString("ROMA"));
+        QCOMPARE(f.txtGDescrizione.Text, QString("Parcheggio"));
+        QCOMPARE(f.cmbGTipo.Text(), QString("Punto Sosta"));
+    }
+
+    void cercaLocalita() {
+        Planner pl;
+        FormViandora& f = *pl;
+        PreparaGuida(f);
+        f.Click("cmdGuidaCitta");
+        f.Click("cmdFind");
+        QCOMPARE(f.cmbRicercaTappa.Voci(),
+                 QStringList({AggStr("FIRENZE", 31, " ") + "0001", AggStr("L'AQUILA", 31, " ") + "0002",
+                              AggStr("NAPOLI", 31, " ") + "0004", AggStr("ROMA", 31, " ") + "0005"}));
+        QVERIFY(f.cmbRicercaTappa.Visible);
+        QVERIFY(!f.mfgTab.Enabled);
+        QVERIFY(!f.frmBottoni.Enabled);
+        QCOMPARE(int(f.ModoRicerca), 2);
+    }
+
+    void fineInserimento() {
+        Planner pl;
+        FormViandora& f = *pl;
+        PreparaGuida(f);
+        f.Click("cmdGuidaCitta");
+        Clic(f, 7);
+        f.Click("cmdFineInserimento");
+        QVERIFY(!f.ModoGuida);
+        QVERIFY(!f.frmGuida.Visible);
+        QCOMPARE(f.mfgTab.Height, 4055);
+        QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Km."));
+        QCOMPARE(Colonne(f.mfgTab, {1, 8}),
+                 QStringList({"FIRENZE|", "ROMA|00:02:30", "NAPOLI|", "L'AQUILA|00:01:15", "ROMA|"}));
+        QCOMPARE(f.NumeroTappe, qint16(5));
+        QVERIFY(f.cmdNuovo.Enabled);
+        // A click on the grid no longer reaches the guide.
+        f.txtGDescrizione.Text = "x";
+        Clic(f, 2);
+        QCOMPARE(f.txtGDescrizione.Text, QString("x"));
+    }
+
+    void azzeraVisti() {
+        Planner pl;
+        FormViandora& f = *pl;
+        AggiungiVoce(f, "ROMA", "01", "Colosseo", "02:00", "1");
+        AggiungiVoce(f, "ROMA", "02", "Pantheon", "01:00", "0");
+        AggiungiVoce(f, "ROMA", "03", "Foro", "01:00", " ");
+        AggiungiVoce(f, "ROMA", "04", "Terme", "01:00", "");
+        const QStringList prima = VociGuida(f);
+        // A failure on its write leaves every flag.
+        f.Db.ImpostaGuastoScrittura(1);
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.SettaAZeroFlaGVisto());
+        QCOMPARE(VociGuida(f), prima);
+        QCOMPARE(f.ContatoreProgresso, 0.0);
+        f.Db.ImpostaGuastoScrittura(0);
+        f.SettaAZeroFlaGVisto();
+        for (const QString& v : VociGuida(f))
+            QVERIFY2(v.endsWith("|0"), qPrintable(v));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestGuida)
 #include "test_guida.moc"

@@ -6,386 +6,298 @@
 #include "EditorProva.h"
 #include "common/Stringhe.h"
 
-namespace {
-const QString Obbligatorio = "Dato obbligatorio";
-} // namespace
-
 class TestEditorTappe : public QObject {
     Q_OBJECT
 private slots:
-    void apertura_data();
-    void apertura();
-    void controlli_data();
-    void controlli();
-    void chilometriProgressivi_data();
-    void chilometriProgressivi();
-    void cancellaEAggiungeRighe();
-    void cercaLocalita();
-    void ritornoAStart_data();
-    void ritornoAStart();
-};
-
-void TestEditorTappe::apertura_data() {
-    QTest::addColumn<QString>("attivita");
-    QTest::addColumn<bool>("pannello");
-    QTest::newRow("editor") << "Ricalcola" << true;
-    QTest::newRow("sblocco dopo una stampa") << "Stampa" << false;
-}
-
-void TestEditorTappe::apertura() {
-    QFETCH(QString, attivita);
-    QFETCH(bool, pannello);
-    EditorProva e;
-    FormViandora& f = e.f();
-    f.Click("cmdFine");
-    QVERIFY(!f.frmInputBox.Visible);
-
-    // A calculated timetable on the grid, the stages waiting in the copy grid.
-    f.mfgCopia.SetCols(FormViandora::ColonneMatrice);
-    f.mfgCopia.SetRows(5);
-    f.mfgCopia.SetTextMatrix(1, 1, "ROMA");
-    f.mfgCopia.SetTextMatrix(3, 1, "FIRENZE");
-    f.mfgCopia.SetTextMatrix(3, 3, "280");
-    f.mfgTab.SetTextMatrix(1, 1, "a: Roma");
-    f.TabellaCalcolata = true;
-    f.cmdCalcola.Caption = "&Sblocca";
-    f.AttivitaCorrente = attivita;
-    f.AttivitaInserimentoItinerario();
-
-    QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
-    QVERIFY(!f.TabellaCalcolata);
-    QCOMPARE(f.cmdCalcola.Caption, QString("&Calcola"));
-    QCOMPARE(f.frmInputBox.Visible, pannello);
-    QCOMPARE(f.mfgTab.Width < 8000, pannello);
-    QCOMPARE(f.AttivitaCorrente, pannello ? QString() : attivita);
-    QCOMPARE(f.cmdFine.Default, pannello);
-    QVERIFY(f.cmdInserisce.Enabled);
-    if (pannello) {
-        // The trip's own commands wait until the editor is left.
-        QVERIFY(!f.cmdNuovo.Enabled && !f.cmdCalcola.Enabled && !f.cmdEsce.Enabled);
-        QVERIFY(f.cmdMemorizza.Enabled && f.cmdRitorno.Enabled);
+    void apertura_data() {
+        QTest::addColumn<QString>("attivita");
+        QTest::addColumn<bool>("pannello");
+        QTest::newRow("editor") << "Ricalcola" << true;
+        QTest::newRow("sblocco dopo una stampa") << "Stampa" << false;
     }
-}
 
-void TestEditorTappe::controlli_data() {
-    QTest::addColumn<bool>("partenza"); // a start stage already written
-    QTest::addColumn<QString>("localita");
-    QTest::addColumn<QString>("strada");
-    QTest::addColumn<QString>("km");
-    QTest::addColumn<QString>("tipo");
-    QTest::addColumn<QString>("sosta");
-    QTest::addColumn<bool>("fine");
-    QTest::addColumn<QString>("messaggio"); // empty: written
-    QTest::addColumn<QString>("titolo");
-    QTest::addColumn<QString>("riga");
+    void apertura() {
+        QFETCH(QString, attivita);
+        QFETCH(bool, pannello);
+        EditorProva e;
+        FormViandora& f = *e;
+        f.Click("cmdFine");
+        QVERIFY(!f.frmInputBox.Visible);
 
-    const QString obbligo = "Chilometri (o sosta): dato obbligatorio!";
-    const QString sosta0 = "00:00:00";
-    QTest::newRow("partenza senza km né sosta") << false << "ROMA"
-                                                << ""
-                                                << ""
-                                                << "" << sosta0 << false << ""
-                                                << ""
-                                                << "ROMA||||";
-    QTest::newRow("seconda tappa senza km né sosta")
-        << true << "FIRENZE"
-        << "A1"
-        << ""
-        << "Autostrada" << sosta0 << false << obbligo << Obbligatorio << "";
-    QTest::newRow("seconda tappa: km zero scritto")
-        << true << "FIRENZE"
-        << "A1"
-        << "0"
-        << "Autostrada" << sosta0 << false << obbligo << Obbligatorio << "";
-    QTest::newRow("traghetto senza km") << true << "OLBIA"
-                                        << "TRAGH CIV-OLB"
-                                        << ""
-                                        << "Autostrada" << sosta0 << false << ""
-                                        << ""
-                                        << "OLBIA|TRAGH CIV-OLB|||";
-    QTest::newRow("fine giornata senza km") << true << "TIVOLI"
-                                            << "SS5"
-                                            << ""
-                                            << "" << sosta0 << true << ""
-                                            << ""
-                                            << "TIVOLI|SS5|||*";
-    QTest::newRow("sosta senza km: tipo strada vuoto") << true << "OSTIA"
-                                                       << "SS8"
-                                                       << ""
-                                                       << "Principale"
-                                                       << "00:02:30" << false << ""
-                                                       << ""
-                                                       << "OSTIA|SS8|||00:02:30";
-    QTest::newRow("999 km") << true << "MILANO"
-                            << "A1"
-                            << "999"
-                            << "Autostrada" << sosta0 << false << ""
-                            << ""
-                            << "MILANO|A1|999|A|";
-    QTest::newRow("1000 km") << true << "MILANO"
-                             << "A1"
-                             << "1000"
-                             << "Autostrada" << sosta0 << false
-                             << "Impossibile:\r\nIndica un valore compreso tra 1 e 999"
-                             << "Quintora 2.00 - 2005"
-                             << "";
-    QTest::newRow("località vuota") << true << "   "
-                                    << "A1"
-                                    << "100"
-                                    << "Autostrada" << sosta0 << false
-                                    << "Impossibile:\r\nIndica il nome della località!"
-                                    << "Quintora 2.00 - 2005"
-                                    << "";
-    QTest::newRow("tipo strada sconosciuto")
-        << true << "PISA"
-        << "A12"
-        << "90"
-        << "Mulattiera" << sosta0 << false << "Tipo strada obbligatorio!" << Obbligatorio << "";
-    QTest::newRow("giorni, ore e minuti di sosta") << true << "SIENA"
-                                                   << "RA3"
-                                                   << "70"
-                                                   << "SuperStrada"
-                                                   << "01:05:45" << true << ""
-                                                   << ""
-                                                   << "SIENA|RA3|70|S|*01:05:45";
-    QTest::newRow("apostrofo e accenti") << true << "L'AQUILA"
-                                         << "A24"
-                                         << "110"
-                                         << "Autostrada" << sosta0 << false << ""
-                                         << ""
-                                         << "L'AQUILA|A24|110|A|";
-    QTest::newRow("virgolette") << true << "CITTÀ DEL VATICANO"
-                                << "VIA \"AURELIA\""
-                                << "5"
-                                << "Locale" << sosta0 << false << ""
-                                << ""
-                                << "CITTÀ DEL VATICANO|VIA \"AURELIA\"|5|L|";
-}
+        // A calculated timetable on the grid, the stages waiting in the copy grid.
+        f.mfgCopia.SetCols(FormViandora::ColonneMatrice);
+        f.mfgCopia.SetRows(5);
+        f.mfgCopia.SetTextMatrix(1, 1, "ROMA");
+        f.mfgCopia.SetTextMatrix(3, 1, "FIRENZE");
+        f.mfgCopia.SetTextMatrix(3, 3, "280");
+        f.mfgTab.SetTextMatrix(1, 1, "a: Roma");
+        f.TabellaCalcolata = true;
+        f.cmdCalcola.Caption = "&Sblocca";
+        f.AttivitaCorrente = attivita;
+        f.AttivitaInserimentoItinerario();
 
-void TestEditorTappe::controlli() {
-    QFETCH(bool, partenza);
-    QFETCH(QString, localita);
-    QFETCH(QString, strada);
-    QFETCH(QString, km);
-    QFETCH(QString, tipo);
-    QFETCH(QString, sosta);
-    QFETCH(bool, fine);
-    QFETCH(QString, messaggio);
-    QFETCH(QString, titolo);
-    QFETCH(QString, riga);
-    EditorProva e;
-    FormViandora& f = e.f();
-    QStringList attese;
-    if (partenza) {
+        QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
+        QVERIFY(!f.TabellaCalcolata);
+        QCOMPARE(f.cmdCalcola.Caption, QString("&Calcola"));
+        QCOMPARE(f.frmInputBox.Visible, pannello);
+        QCOMPARE(f.mfgTab.Width < 8000, pannello);
+        QCOMPARE(f.AttivitaCorrente, pannello ? QString() : attivita);
+        QCOMPARE(f.cmdFine.Default, pannello);
+        QVERIFY(f.cmdInserisce.Enabled);
+        if (pannello) {
+            // The trip's own commands wait until the editor is left.
+            QVERIFY(!f.cmdNuovo.Enabled && !f.cmdCalcola.Enabled && !f.cmdEsce.Enabled);
+            QVERIFY(f.cmdMemorizza.Enabled && f.cmdRitorno.Enabled);
+        }
+    }
+
+    void controlli_data() {
+        QTest::addColumn<bool>("partenza");      // a start stage already written
+        QTest::addColumn<QStringList>("campi");  // locality, road, km, road type, stop, "*" for end of day
+        QTest::addColumn<QString>("riga");       // the row written; empty when refused
+        QTest::addColumn<QStringList>("avviso"); // title and text of the refusal
+
+        const QStringList obbligo = {"Dato obbligatorio", "Chilometri (o sosta): dato obbligatorio!"};
+        const QString impossibile = "Impossibile:\r\n";
+        auto caso = [](const char* nome, bool partenza, const QString& campi, const QString& riga,
+                       const QStringList& avviso = {}) {
+            QTest::newRow(nome) << partenza << campi.split(u'|') << riga << avviso;
+        };
+        caso("partenza senza km né sosta", false, "ROMA|||||", "ROMA||||");
+        caso("seconda tappa senza km né sosta", true, "FIRENZE|A1||Autostrada||", "", obbligo);
+        caso("traghetto senza km", true, "OLBIA|TRAGH CIV-OLB||Autostrada||", "OLBIA|TRAGH CIV-OLB|||");
+        caso("fine giornata senza km", true, "TIVOLI|SS5||||*", "TIVOLI|SS5|||*");
+        caso("sosta senza km: tipo strada vuoto", true, "OSTIA|SS8||Principale|00:02:30|",
+             "OSTIA|SS8|||00:02:30");
+        caso("999 km", true, "MILANO|A1|999|Autostrada||", "MILANO|A1|999|A|");
+        caso("1000 km", true, "MILANO|A1|1000|Autostrada||", "",
+             {"Quintora 2.00 - 2005", impossibile + "Indica un valore compreso tra 1 e 999"});
+        caso("località vuota", true, "   |A1|100|Autostrada||", "",
+             {"Quintora 2.00 - 2005", impossibile + "Indica il nome della località!"});
+        caso("tipo strada sconosciuto", true, "PISA|A12|90|Mulattiera||", "",
+             {"Dato obbligatorio", "Tipo strada obbligatorio!"});
+        caso("giorni, ore e minuti di sosta", true, "SIENA|RA3|70|SuperStrada|01:05:45|*",
+             "SIENA|RA3|70|S|*01:05:45");
+        caso("apostrofo e accenti", true, "L'AQUILA|A24|110|Autostrada||", "L'AQUILA|A24|110|A|");
+        caso("virgolette", true, "CITTÀ DEL VATICANO|VIA \"AURELIA\"|5|Locale||",
+             "CITTÀ DEL VATICANO|VIA \"AURELIA\"|5|L|");
+    }
+
+    void controlli() {
+        QFETCH(bool, partenza);
+        QFETCH(QStringList, campi);
+        QFETCH(QString, riga);
+        QFETCH(QStringList, avviso);
+        EditorProva e;
+        FormViandora& f = *e;
+        QStringList attese;
+        if (partenza) {
+            Scrivi(f, "ROMA");
+            attese << "ROMA||||";
+        }
+        const int rigaScritta = f.RigaCorrente;
+        const QString sosta = campi[4].isEmpty() ? "00:00:00" : campi[4];
+        Scrivi(f, campi[0], campi[1], campi[2], campi[3], sosta, campi[5] == "*");
+
+        if (avviso.isEmpty()) {
+            QCOMPARE(e.p.messaggi.size(), 0);
+            QCOMPARE(Tappe(f), attese << riga);
+            QCOMPARE(f.mfgTab.TextMatrix(rigaScritta, 0), QString::number(rigaScritta));
+            // On to the next, empty row.
+            QCOMPARE(int(f.RigaCorrente), rigaScritta + 1);
+            QCOMPARE(f.txtTappa.Text, QString());
+            QCOMPARE(f.txtRiga.Text, QString::number(rigaScritta + 1));
+        } else {
+            QCOMPARE(e.p.messaggi.size(), 1);
+            QCOMPARE(e.p.messaggi[0].titolo, avviso[0]);
+            QCOMPARE(e.p.messaggi[0].testo, avviso[1]);
+            // Nothing written, the fields as typed.
+            QCOMPARE(Tappe(f), attese);
+            QCOMPARE(int(f.RigaCorrente), rigaScritta);
+            QCOMPARE(f.txtTappa.Text, campi[0]);
+            QCOMPARE(f.txtKm.Text, campi[2]);
+        }
+    }
+
+    void chilometriProgressivi_data() {
+        QTest::addColumn<QStringList>("precedenti"); // "locality|km" after the start
+        QTest::addColumn<bool>("spuntata");          // the box as the editor offers it
+        QTest::addColumn<int>("spunta");             // -1 left so, else 0/1
+        QTest::addColumn<QString>("digitati");
+        QTest::addColumn<QString>("scritti"); // empty: refused
+
+        const QStringList oltre1250 = {"FIRENZE|600", "BOLOGNA|650"};
+        const QStringList a150 = {"FIRENZE|100", "BOLOGNA|50"};
+        QTest::newRow("progressivo 1.250, digitato 1320")
+            << oltre1250 << true << -1 << "1320" << QString("70");
+        QTest::newRow("progressivo 150, digitato 200") << a150 << true << -1 << "200" << QString("50");
+        QTest::newRow("digitato sotto il progressivo") << a150 << true << -1 << "120" << QString("120");
+        QTest::newRow("casella tolta: distanza vera") << a150 << true << 0 << "200" << QString("200");
+        QTest::newRow("casella tolta, oltre 999") << oltre1250 << true << 0 << "1320" << QString();
+        QTest::newRow("progressivo di soli 100")
+            << QStringList{"FIRENZE|60", "BOLOGNA|40"} << false << 1 << "130" << QString("130");
+    }
+
+    void chilometriProgressivi() {
+        QFETCH(QStringList, precedenti);
+        QFETCH(bool, spuntata);
+        QFETCH(int, spunta);
+        QFETCH(QString, digitati);
+        QFETCH(QString, scritti);
+        EditorProva e;
+        FormViandora& f = *e;
         Scrivi(f, "ROMA");
-        attese << "ROMA||||";
-    }
-    const int rigaScritta = f.RigaCorrente;
-    Scrivi(f, localita, strada, km, tipo, sosta, fine);
+        QVERIFY(!f.chkProgressivo.Visible);
+        for (const QString& t : precedenti) {
+            // Real distances, not progressive figures.
+            f.chkProgressivo.Value = false;
+            Scrivi(f, t.section('|', 0, 0), "A1", t.section('|', 1, 1), "Autostrada");
+        }
+        const int riga = f.RigaCorrente;
+        QVERIFY(f.chkProgressivo.Visible);
+        QCOMPARE(f.chkProgressivo.Value, spuntata);
+        if (spunta >= 0) f.chkProgressivo.Value = spunta == 1;
 
-    if (messaggio.isEmpty()) {
-        QCOMPARE(e.p.messaggi.size(), 0);
-        QCOMPARE(Tappe(f), attese << riga);
-        QCOMPARE(f.mfgTab.TextMatrix(rigaScritta, 0), QString::number(rigaScritta));
-        // On to the next, empty row.
-        QCOMPARE(int(f.RigaCorrente), rigaScritta + 1);
+        Scrivi(f, "VERONA", "A22", digitati, "Autostrada");
+        if (scritti.isEmpty()) {
+            QCOMPARE(e.p.messaggi.size(), 1);
+            QCOMPARE(f.mfgTab.TextMatrix(riga, 1), QString());
+        } else {
+            QCOMPARE(e.p.messaggi.size(), 0);
+            QCOMPARE(f.mfgTab.TextMatrix(riga, 3), scritti);
+            // The progressive figure follows the distance written.
+            QCOMPARE(ValoreSenzaPunti(f.mfgTab.TextMatrix(riga, 5)),
+                     ValoreSenzaPunti(f.mfgTab.TextMatrix(riga - 1, 5)) + scritti.toInt());
+        }
+    }
+
+    void cancellaEAggiungeRighe() {
+        EditorProva e;
+        FormViandora& f = *e;
+        Scrivi(f, "ROMA");
+        Scrivi(f, "FIRENZE", "A1", "280", "Autostrada");
+        Scrivi(f, "BOLOGNA", "A1", "100", "Autostrada", "00:01:00", true);
+        Scrivi(f, "VERONA", "A22", "140", "Autostrada");
+        const int colore = f.mfgTab.Stile(3, 7).BackColor;
+        QVERIFY(colore != -1);
+
+        f.mfgTab.Row = 2;
+        f.Click("mfgTab");
+        f.Click("cmdCancella");
+        QCOMPARE(Tappe(f), QStringList({"ROMA||||", "BOLOGNA|A1|100|A|*00:01:00", "VERONA|A22|140|A|"}));
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
+        QCOMPARE(f.NumeroTappe, qint16(3));
+        QCOMPARE(f.txtKmTot[4].Text, QString("240"));
+        QCOMPARE(f.txtTappa.Text, QString("BOLOGNA"));
+        // The end-of-day colour moves with its stop.
+        QCOMPARE(f.mfgTab.Stile(2, 7).BackColor, colore);
+        QCOMPARE(f.mfgTab.Stile(3, 7).BackColor, -1);
+
+        f.Click("cmdAggiunge");
+        QCOMPARE(f.mfgTab.TextMatrix(2, 1), QString());
+        QCOMPARE(f.mfgTab.TextMatrix(3, 1), QString("BOLOGNA"));
+        QCOMPARE(f.mfgTab.TextMatrix(4, 0), QString("4"));
         QCOMPARE(f.txtTappa.Text, QString());
-        QCOMPARE(f.txtRiga.Text, QString::number(rigaScritta + 1));
-    } else {
-        QCOMPARE(e.p.messaggi.size(), 1);
-        QCOMPARE(e.p.messaggi[0].testo, messaggio);
-        QCOMPARE(e.p.messaggi[0].titolo, titolo);
-        // Nothing written, the fields as typed.
+        Scrivi(f, "FIRENZE", "A1", "280", "Autostrada");
+        QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|*00:01:00",
+                                        "VERONA|A22|140|A|"}));
+        QCOMPARE(f.txtKmTot[4].Text, QString("520"));
+
+        // The last stage goes; the grid keeps its empty rows.
+        f.mfgTab.Row = 4;
+        f.Click("mfgTab");
+        f.Click("cmdCancella");
+        QCOMPARE(f.NumeroTappe, qint16(3));
+        QVERIFY(f.mfgTab.Rows() >= FormViandora::RigheVisibili);
+        QCOMPARE(f.mfgTab.TextMatrix(4, 1), QString());
+    }
+
+    void cercaLocalita() {
+        EditorProva e;
+        FormViandora& f = *e;
+        Scrivi(f, "ROMA");
+        Scrivi(f, "FIRENZE", "A1", "280", "Autostrada");
+        Scrivi(f, "L'AQUILA", "A24", "250", "Autostrada");
+        Scrivi(f, "ROMA", "A24", "110", "Autostrada");
+        f.mfgTab.Row = 3;
+        f.Click("mfgTab");
+        f.Click("cmdAggiunge");
+
+        f.Click("cmdCerca");
+        const QStringList voci = {AggStr("ROMA", 31, " ") + "0001", AggStr("FIRENZE", 31, " ") + "0002",
+                                  AggStr("L'AQUILA", 31, " ") + "0004", AggStr("ROMA", 31, " ") + "0005"};
+        QCOMPARE(f.cmbRicercaTappa.Voci(), voci);
+        QVERIFY(f.cmbRicercaTappa.Visible);
+        QVERIFY(!f.mfgTab.Enabled && !f.frmBottoni.Enabled);
+        QVERIFY(!f.cmdInserisce.Enabled && !f.cmdCancella.Enabled && f.cmdFine.Enabled);
+
+        f.cmbRicercaTappa.SetListIndex(2);
+        f.Click("cmbRicercaTappa");
+        QVERIFY(!f.cmbRicercaTappa.Visible);
+        QVERIFY(f.mfgTab.Enabled && f.frmBottoni.Enabled);
+        QCOMPARE(int(f.RigaCorrente), 4);
+        QCOMPARE(f.mfgTab.Row, 4);
+        QCOMPARE(f.txtTappa.Text, QString("L'AQUILA"));
+        QCOMPARE(f.txtKm.Text, QString("250"));
+        QVERIFY(f.cmdInserisce.Enabled && f.cmdFine.Default);
+
+        // "Fine inser." with the list open only closes it.
+        f.Click("cmdCerca");
+        f.Click("cmdFine");
+        QVERIFY(e.p.messaggi.isEmpty());
+        QVERIFY(!f.cmbRicercaTappa.Visible);
+        QVERIFY(f.frmInputBox.Visible && f.mfgTab.Enabled && f.cmdInserisce.Enabled);
+        QCOMPARE(int(f.RigaCorrente), 4);
+    }
+
+    void ritornoAStart_data() {
+        QTest::addColumn<QStringList>("righe"); // "" for an empty row
+        QTest::addColumn<QStringList>("attese");
+
+        const QStringList andata = {"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|00:01:00",
+                                    "VERONA|A22|140|A|*", "BOLOGNA|A22|140|A|"};
+        QTest::newRow("da Bologna a Roma")
+            << andata << (QStringList(andata) << "FIRENZE|A1|100|A|" << QString("ROMA|A1|280|A|"));
+        QTest::newRow("nessuna occorrenza: buchi chiusi")
+            << QStringList{"ROMA||||", "", "FIRENZE|A1|280|A|", "", "PISA|A11|90|A|"}
+            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "PISA|A11|90|A|"};
+        QTest::newRow("buchi e ritorno")
+            << QStringList{"ROMA||||",         "", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "",
+                           "FIRENZE|RA3|70|S|"}
+            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "FIRENZE|RA3|70|S|",
+                           "ROMA|A1|280|A|"};
+        QTest::newRow("apostrofo") << QStringList{"ROMA||||", "L'AQUILA|A24|110|A|", "PESCARA|A25|100|A|",
+                                                  "L'AQUILA|A25|100|A|"}
+                                   << QStringList{"ROMA||||", "L'AQUILA|A24|110|A|", "PESCARA|A25|100|A|",
+                                                  "L'AQUILA|A25|100|A|", "ROMA|A24|110|A|"};
+        QTest::newRow("il nome va uguale, maiuscole comprese")
+            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"}
+            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"};
+    }
+
+    void ritornoAStart() {
+        QFETCH(QStringList, righe);
+        QFETCH(QStringList, attese);
+        EditorProva e;
+        FormViandora& f = *e;
+        for (int r = 0; r < righe.size(); ++r) {
+            const QStringList c = righe[r].split('|');
+            for (int k = 0; k < c.size(); ++k)
+                f.mfgTab.SetTextMatrix(r + 1, k == 4 ? 7 : k + 1, c[k]);
+        }
+        f.AggiornaNumeroRiga();
+        f.Click("cmdRitorno");
+
         QCOMPARE(Tappe(f), attese);
-        QCOMPARE(int(f.RigaCorrente), rigaScritta);
-        QCOMPARE(f.txtTappa.Text, localita);
-        QCOMPARE(f.txtKm.Text, km);
+        QCOMPARE(int(f.NumeroTappe), int(attese.size()));
+        // One stage after the other, numbered, and nothing left below them.
+        for (int r = 1; r < f.mfgTab.Rows(); ++r) {
+            QCOMPARE(f.mfgTab.TextMatrix(r, 1).isEmpty(), r > attese.size());
+            if (r <= attese.size()) QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
+        }
     }
-}
-
-void TestEditorTappe::chilometriProgressivi_data() {
-    QTest::addColumn<QStringList>("precedenti"); // "locality|km" after the start
-    QTest::addColumn<bool>("spuntata");          // the box as the editor offers it
-    QTest::addColumn<int>("spunta");             // -1 left so, else 0/1
-    QTest::addColumn<QString>("digitati");
-    QTest::addColumn<QString>("scritti"); // empty: refused
-
-    const QStringList oltre1250 = {"FIRENZE|600", "BOLOGNA|650"};
-    const QStringList a150 = {"FIRENZE|100", "BOLOGNA|50"};
-    QTest::newRow("progressivo 1.250, digitato 1320") << oltre1250 << true << -1 << "1320"
-                                                      << "70";
-    QTest::newRow("progressivo 150, digitato 200") << a150 << true << -1 << "200"
-                                                   << "50";
-    QTest::newRow("digitato sotto il progressivo") << a150 << true << -1 << "120"
-                                                   << "120";
-    QTest::newRow("casella tolta: distanza vera") << a150 << true << 0 << "200"
-                                                  << "200";
-    QTest::newRow("casella tolta, oltre 999") << oltre1250 << true << 0 << "1320"
-                                              << "";
-    QTest::newRow("progressivo di soli 100") << QStringList{"FIRENZE|60", "BOLOGNA|40"} << false << 1 << "130"
-                                             << "130";
-}
-
-void TestEditorTappe::chilometriProgressivi() {
-    QFETCH(QStringList, precedenti);
-    QFETCH(bool, spuntata);
-    QFETCH(int, spunta);
-    QFETCH(QString, digitati);
-    QFETCH(QString, scritti);
-    EditorProva e;
-    FormViandora& f = e.f();
-    Scrivi(f, "ROMA");
-    QVERIFY(!f.chkProgressivo.Visible);
-    for (const QString& t : precedenti) {
-        // Real distances, not progressive figures.
-        f.chkProgressivo.Value = false;
-        Scrivi(f, t.section('|', 0, 0), "A1", t.section('|', 1, 1), "Autostrada");
-    }
-    const int riga = f.RigaCorrente;
-    QVERIFY(f.chkProgressivo.Visible);
-    QCOMPARE(f.chkProgressivo.Value, spuntata);
-    if (spunta >= 0) f.chkProgressivo.Value = spunta == 1;
-
-    Scrivi(f, "VERONA", "A22", digitati, "Autostrada");
-    if (scritti.isEmpty()) {
-        QCOMPARE(e.p.messaggi.size(), 1);
-        QCOMPARE(f.mfgTab.TextMatrix(riga, 1), QString());
-    } else {
-        QCOMPARE(e.p.messaggi.size(), 0);
-        QCOMPARE(f.mfgTab.TextMatrix(riga, 3), scritti);
-        // The progressive figure follows the distance written.
-        QCOMPARE(ValoreSenzaPunti(f.mfgTab.TextMatrix(riga, 5)),
-                 ValoreSenzaPunti(f.mfgTab.TextMatrix(riga - 1, 5)) + scritti.toInt());
-    }
-}
-
-void TestEditorTappe::cancellaEAggiungeRighe() {
-    EditorProva e;
-    FormViandora& f = e.f();
-    Scrivi(f, "ROMA");
-    Scrivi(f, "FIRENZE", "A1", "280", "Autostrada");
-    Scrivi(f, "BOLOGNA", "A1", "100", "Autostrada", "00:01:00", true);
-    Scrivi(f, "VERONA", "A22", "140", "Autostrada");
-    const int colore = f.mfgTab.Stile(3, 7).BackColor;
-    QVERIFY(colore != -1);
-
-    f.mfgTab.Row = 2;
-    f.Click("mfgTab");
-    f.Click("cmdCancella");
-    QCOMPARE(Tappe(f), QStringList({"ROMA||||", "BOLOGNA|A1|100|A|*00:01:00", "VERONA|A22|140|A|"}));
-    for (int r = 1; r <= 3; ++r)
-        QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
-    QCOMPARE(f.NumeroTappe, qint16(3));
-    QCOMPARE(f.txtKmTot[4].Text, QString("240"));
-    QCOMPARE(f.txtTappa.Text, QString("BOLOGNA"));
-    // The end-of-day colour moves with its stop.
-    QCOMPARE(f.mfgTab.Stile(2, 7).BackColor, colore);
-    QCOMPARE(f.mfgTab.Stile(3, 7).BackColor, -1);
-
-    f.Click("cmdAggiunge");
-    QCOMPARE(f.mfgTab.TextMatrix(2, 1), QString());
-    QCOMPARE(f.mfgTab.TextMatrix(3, 1), QString("BOLOGNA"));
-    QCOMPARE(f.mfgTab.TextMatrix(4, 0), QString("4"));
-    QCOMPARE(f.txtTappa.Text, QString());
-    Scrivi(f, "FIRENZE", "A1", "280", "Autostrada");
-    QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|*00:01:00",
-                                    "VERONA|A22|140|A|"}));
-    QCOMPARE(f.txtKmTot[4].Text, QString("520"));
-
-    // The last stage goes; the grid keeps its empty rows.
-    f.mfgTab.Row = 4;
-    f.Click("mfgTab");
-    f.Click("cmdCancella");
-    QCOMPARE(f.NumeroTappe, qint16(3));
-    QVERIFY(f.mfgTab.Rows() >= FormViandora::RigheVisibili);
-    QCOMPARE(f.mfgTab.TextMatrix(4, 1), QString());
-}
-
-void TestEditorTappe::cercaLocalita() {
-    EditorProva e;
-    FormViandora& f = e.f();
-    Scrivi(f, "ROMA");
-    Scrivi(f, "FIRENZE", "A1", "280", "Autostrada");
-    Scrivi(f, "L'AQUILA", "A24", "250", "Autostrada");
-    Scrivi(f, "ROMA", "A24", "110", "Autostrada");
-    f.mfgTab.Row = 3;
-    f.Click("mfgTab");
-    f.Click("cmdAggiunge");
-
-    f.Click("cmdCerca");
-    const QStringList voci = {AggStr("ROMA", 31, " ") + "0001", AggStr("FIRENZE", 31, " ") + "0002",
-                              AggStr("L'AQUILA", 31, " ") + "0004", AggStr("ROMA", 31, " ") + "0005"};
-    QCOMPARE(f.cmbRicercaTappa.Voci(), voci);
-    QVERIFY(f.cmbRicercaTappa.Visible);
-    QVERIFY(!f.mfgTab.Enabled && !f.frmBottoni.Enabled);
-    QVERIFY(!f.cmdInserisce.Enabled && !f.cmdCancella.Enabled && f.cmdFine.Enabled);
-
-    f.cmbRicercaTappa.SetListIndex(2);
-    f.Click("cmbRicercaTappa");
-    QVERIFY(!f.cmbRicercaTappa.Visible);
-    QVERIFY(f.mfgTab.Enabled && f.frmBottoni.Enabled);
-    QCOMPARE(int(f.RigaCorrente), 4);
-    QCOMPARE(f.mfgTab.Row, 4);
-    QCOMPARE(f.txtTappa.Text, QString("L'AQUILA"));
-    QCOMPARE(f.txtKm.Text, QString("250"));
-    QVERIFY(f.cmdInserisce.Enabled && f.cmdFine.Default);
-
-    // "Fine inser." with the list open only closes it.
-    f.Click("cmdCerca");
-    f.Click("cmdFine");
-    QVERIFY(e.p.messaggi.isEmpty());
-    QVERIFY(!f.cmbRicercaTappa.Visible);
-    QVERIFY(f.frmInputBox.Visible && f.mfgTab.Enabled && f.cmdInserisce.Enabled);
-    QCOMPARE(int(f.RigaCorrente), 4);
-}
-
-void TestEditorTappe::ritornoAStart_data() {
-    QTest::addColumn<QStringList>("righe"); // "" for an empty row
-    QTest::addColumn<QStringList>("attese");
-
-    const QStringList andata = {"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|00:01:00",
-                                "VERONA|A22|140|A|*", "BOLOGNA|A22|140|A|"};
-    QTest::newRow("da Bologna a Roma") << andata
-                                       << (QStringList(andata) << "FIRENZE|A1|100|A|"
-                                                               << "ROMA|A1|280|A|");
-    QTest::newRow("nessuna occorrenza: buchi chiusi")
-        << QStringList{"ROMA||||", "", "FIRENZE|A1|280|A|", "", "PISA|A11|90|A|"}
-        << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "PISA|A11|90|A|"};
-    QTest::newRow("buchi e ritorno")
-        << QStringList{"ROMA||||",         "", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "",
-                       "FIRENZE|RA3|70|S|"}
-        << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "FIRENZE|RA3|70|S|",
-                       "ROMA|A1|280|A|"};
-    QTest::newRow("apostrofo") << QStringList{"ROMA||||", "L'AQUILA|A24|110|A|", "PESCARA|A25|100|A|",
-                                              "L'AQUILA|A25|100|A|"}
-                               << QStringList{"ROMA||||", "L'AQUILA|A24|110|A|", "PESCARA|A25|100|A|",
-                                              "L'AQUILA|A25|100|A|", "ROMA|A24|110|A|"};
-    QTest::newRow("il nome va uguale, maiuscole comprese")
-        << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"}
-        << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"};
-}
-
-void TestEditorTappe::ritornoAStart() {
-    QFETCH(QStringList, righe);
-    QFETCH(QStringList, attese);
-    EditorProva e;
-    FormViandora& f = e.f();
-    for (int r = 0; r < righe.size(); ++r) {
-        const QStringList c = righe[r].split('|');
-        for (int k = 0; k < c.size(); ++k)
-            f.mfgTab.SetTextMatrix(r + 1, k == 4 ? 7 : k + 1, c[k]);
-    }
-    f.AggiornaNumeroRiga();
-    f.Click("cmdRitorno");
-
-    QCOMPARE(Tappe(f), attese);
-    QCOMPARE(int(f.NumeroTappe), int(attese.size()));
-    // One stage after the other, numbered, and nothing left below them.
-    for (int r = 1; r < f.mfgTab.Rows(); ++r) {
-        QCOMPARE(f.mfgTab.TextMatrix(r, 1).isEmpty(), r > attese.size());
-        if (r <= attese.size()) QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
-    }
-}
+};
 
 QTEST_GUILESS_MAIN(TestEditorTappe)
 #include "test_editor_tappe.moc"

@@ -39,6 +39,7 @@ private slots:
     void comeIlDatabase_data();
     void comeIlDatabase();
     void contataUnaVolta();
+    void comeIlProtocollo();
 
 private:
     QTemporaryDir dir_;
@@ -71,13 +72,13 @@ void TestPassaggioGuida::comeIlDatabase_data() {
 void TestPassaggioGuida::comeIlDatabase() {
     QFETCH(QString, localita);
     Database::Transazione t(db_);
-    PassaggioGuida guida(db_, 8, &CentesimiTempoGuida);
+    PassaggioGuida guida(db_, &CentesimiTempoGuida);
     QCOMPARE(guida.TempoLocalita(localita), SommaDalDatabase(db_, localita));
 }
 
 void TestPassaggioGuida::contataUnaVolta() {
     Database::Transazione t(db_);
-    PassaggioGuida guida(db_, 8, &CentesimiTempoGuida);
+    PassaggioGuida guida(db_, &CentesimiTempoGuida);
     // Through the apostrophe, "L'AQUILA" takes "L AQUILA" too.
     QCOMPARE(guida.TempoLocalita("L'AQUILA"), 700.0);
     QCOMPARE(guida.TempoLocalita("L AQUILA"), 0.0);
@@ -86,6 +87,61 @@ void TestPassaggioGuida::contataUnaVolta() {
     guida.ScriviVisti();
     db_.RecordSetImposta(7, Query("GuidaCitta").Dove("FlagVisto", "1"));
     QCOMPARE(db_.NumeroRecord, 3.0);
+}
+
+// A whole itinerary, its localities named up front, gives what the plain
+// protocol gives: reset every flag, then per stage sum the entries of the
+// locality still at "0" and mark them.
+void TestPassaggioGuida::comeIlProtocollo() {
+    const QStringList tappe = {"SANT*", "ROMA",    "l'Aquila", "Città del Vaticano", "R?MA",     "STRAßE",
+                               "ROMA ", "*AQUILA", "NAPOLI",   "ærøskøbing",         "L\"AQUILA"};
+    // Flags left by an earlier pass, one of them blank.
+    db_.RecordSetImposta(7, Query("GuidaCitta"));
+    int n = 0;
+    for (RecordSet& rs = db_.Rs(7); !rs.Eof(); rs.MoveNext(), ++n) {
+        rs.Edit();
+        rs.Imposta("FlagVisto", n == 3 ? " " : (n % 2 ? "1" : "0"));
+        rs.Update();
+    }
+    for (int inizio = 0; inizio < tappe.size(); ++inizio) {
+        // Each start shifts the order, so that each kind of pattern comes first.
+        const QStringList ordine = tappe.mid(inizio) + tappe.mid(0, inizio);
+        QList<double> attese;
+        QStringList flagAttesi;
+        {
+            Database::Transazione t(db_);
+            db_.RecordSetImposta(7, Query("GuidaCitta"));
+            for (RecordSet& rs = db_.Rs(7); !rs.Eof(); rs.MoveNext()) {
+                rs.Edit();
+                rs.Imposta("FlagVisto", "0");
+                rs.Update();
+            }
+            for (const QString& l : ordine) {
+                db_.RecordSetImposta(
+                    7, Query("GuidaCitta").DoveCome("Localita", LikeTesto(l)).Dove("FlagVisto", "0"));
+                double somma = 0;
+                for (RecordSet& rs = db_.Rs(7); !rs.Eof(); rs.MoveNext()) {
+                    somma += CentesimiTempoGuida(rs.Testo("TempoSosta"));
+                    rs.Edit();
+                    rs.Imposta("FlagVisto", "1");
+                    rs.Update();
+                }
+                attese << somma;
+            }
+            db_.RecordSetImposta(7, Query("GuidaCitta"));
+            flagAttesi = Colonna(db_, 7, "FlagVisto");
+            // Undone: the pass starts from other flags.
+        }
+        Database::Transazione t(db_);
+        PassaggioGuida guida(db_, &CentesimiTempoGuida, ordine);
+        QList<double> ottenute;
+        for (const QString& l : ordine)
+            ottenute << guida.TempoLocalita(l);
+        guida.ScriviVisti();
+        QCOMPARE(ottenute, attese);
+        db_.RecordSetImposta(7, Query("GuidaCitta"));
+        QCOMPARE(Colonna(db_, 7, "FlagVisto"), flagAttesi);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestPassaggioGuida)

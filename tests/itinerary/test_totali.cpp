@@ -2,7 +2,7 @@
 // day-count list.
 #include <QTest>
 
-#include "ProvaItinerario.h"
+#include "support/PlannerProva.h"
 
 namespace {
 void Velocita(FormViandora& f, const QStringList& velocita) {
@@ -21,153 +21,140 @@ QStringList Giorni(int da, int a, int passo) {
 class TestTotali : public QObject {
     Q_OBJECT
 private slots:
-    void tempiETotali_data();
-    void tempiETotali();
-    void velocitaNulla_data();
-    void velocitaNulla();
-    void righeSenzaChilometri();
-    void listaDeiGiorni_data();
-    void listaDeiGiorni();
+    void tempiETotali_data() {
+        QTest::addColumn<QStringList>("tappe");
+        QTest::addColumn<QStringList>("velocita");
+        QTest::addColumn<QStringList>("colonne");    // columns 5|6 per stage
+        QTest::addColumn<QStringList>("chilometri"); // txtKmTot 0..4
+        QTest::addColumn<QStringList>("tempi");      // txtTempo 0..4
+        QTest::addColumn<QString>("traghetti");
+
+        const QStringList v = {"110", "90", "70", "40"};
+        QTest::newRow("250 km di autostrada a 110")
+            << QStringList{"ROMA|A1|250|A|"} << v << QStringList{"250|02:16"}
+            << QStringList{"250", "", "", "", "250"} << QStringList{"00:02:16", "", "", "", "00:02:16"}
+            << "0";
+        QTest::newRow("1200 km a 40: ore oltre le 24")
+            << QStringList{"ROMA|SP1|1200|L|"} << v << QStringList{"1.200|30:00"}
+            << QStringList{"", "", "", "1.200", "1.200"} << QStringList{"", "", "", "01:06:00", "01:06:00"}
+            << "0";
+        QTest::newRow("tipi diversi, progressivi")
+            << QStringList{"ASTI|A21|110|A|", "BRA|SS231|90|S|", "ALBA|SP7|35|P|", "CUNEO|X|20|Q|"} << v
+            << QStringList{"110|01:00", "200|01:00", "235|00:30", "255|00:30"}
+            << QStringList{"110", "90", "35", "20", "255"}
+            << QStringList{"00:01:00", "00:01:00", "00:00:30", "00:00:30", "00:03:00"} << "0";
+        // Ferries count whether or not a driving stage follows them.
+        QTest::newRow("traghetti dopo l'ultima tappa con km")
+            << QStringList{"NAPOLI|A3|110|A|", "PALERMO|TRAGHETTO|0|L|", "CAGLIARI|TRAGHETTO TIRRENIA|0||"}
+            << v << QStringList{"110|01:00", "|", "|"} << QStringList{"110", "", "", "", "110"}
+            << QStringList{"00:01:00", "", "", "", "00:01:00"} << "2";
+        QTest::newRow("solo traghetti")
+            << QStringList{"OLBIA|TRAGHETTO|0|L|"} << v << QStringList{"|"} << QStringList{"", "", "", "", ""}
+            << QStringList{"", "", "", "", ""} << "1";
+    }
+
+    void tempiETotali() {
+        QFETCH(QStringList, tappe);
+        QFETCH(QStringList, velocita);
+        QFETCH(QStringList, colonne);
+        QFETCH(QStringList, chilometri);
+        QFETCH(QStringList, tempi);
+        QFETCH(QString, traghetti);
+        Planner pl;
+        FormViandora& f = *pl.f;
+        // Totals left from another itinerary must not survive.
+        for (int k = 0; k < 5; ++k) {
+            f.txtKmTot[k].Text = "999";
+            f.txtTempo[k].Text = "09:09:09";
+        }
+        ScriviTappe(f, tappe);
+        Velocita(f, velocita);
+        f.CalcolaKmTempiItinerario();
+        QCOMPARE(Colonne(f.mfgTab, {5, 6}), colonne);
+        QStringList km, tempo;
+        for (int k = 0; k < 5; ++k) {
+            km << f.txtKmTot[k].Text;
+            tempo << f.txtTempo[k].Text;
+        }
+        QCOMPARE(km, chilometri);
+        QCOMPARE(tempo, tempi);
+        QCOMPARE(f.txtTragh.Text, traghetti);
+    }
+
+    void velocitaNulla_data() {
+        QTest::addColumn<QString>("velocita");
+        QTest::addColumn<QStringList>("lista");
+        QTest::addColumn<QString>("tempo");
+        QTest::newRow("zero: prima voce della lista") << "0" << QStringList{"80", "90"} << "01:15";
+        QTest::newRow("non numerica, lista vuota: la minima") << "abc" << QStringList() << "02:00";
+    }
+
+    void velocitaNulla() {
+        QFETCH(QString, velocita);
+        QFETCH(QStringList, lista);
+        QFETCH(QString, tempo);
+        Planner pl;
+        FormViandora& f = *pl.f;
+        f.cmbMediaKm[0].Clear();
+        for (const QString& v : lista)
+            f.cmbMediaKm[0].AddItem(v);
+        f.cmbMediaKm[0].SetText(velocita);
+        ScriviTappe(f, {"ROMA|A1|100|A|"});
+        f.CalcolaKmTempiItinerario();
+        QCOMPARE(f.mfgTab.TextMatrix(1, 6), tempo);
+    }
+
+    void righeSenzaChilometri() {
+        Planner pl;
+        FormViandora& f = *pl.f;
+        Velocita(f, {"100", "100", "100", "100"});
+        ScriviTappe(f, {"ROMA|A1|100|A|", "OSTIA|SS8|0|S|", "", "LATINA|SS7|50|S|"});
+        // A pure stop keeps what its time columns held; a row without a
+        // locality is emptied.
+        f.mfgTab.SetTextMatrix(2, 5, "7");
+        f.mfgTab.SetTextMatrix(2, 6, "00:10");
+        f.mfgTab.SetTextMatrix(3, 2, "A1");
+        f.mfgTab.SetTextMatrix(3, 7, "*");
+        f.CalcolaKmTempiItinerario();
+        QCOMPARE(Colonne(f.mfgTab, {1, 5, 6}),
+                 QStringList({"ROMA|100|01:00", "OSTIA|7|00:10", "LATINA|150|00:30"}));
+        for (int c = 1; c < f.mfgTab.Cols(); ++c)
+            QVERIFY(f.mfgTab.TextMatrix(3, c).isEmpty());
+        QCOMPARE(f.txtKmTot[1].Text, QString("50"));
+    }
+
+    void listaDeiGiorni_data() {
+        QTest::addColumn<int>("km"); // one motorway stage at 100 km/h
+        QTest::addColumn<QString>("richiesti");
+        QTest::addColumn<QString>("mostrati");
+        QTest::addColumn<QStringList>("voci");
+
+        const QStringList dopo = Giorni(30, 100, 5) + Giorni(110, 200, 10);
+        // 9,900 km at 100 km/h: 4 days and 3 hours of driving, so 5 days.
+        const QStringList cinque = QStringList{"000"} + Giorni(5, 35, 1) + dopo;
+        QTest::newRow("4 giorni e 3 ore, 3 richiesti") << 9900 << "003" << QString("005") << cinque;
+        QTest::newRow("richiesti più del minimo") << 9900 << "010" << QString("010") << cinque;
+        QTest::newRow("nessun giorno richiesto") << 9900 << "000" << QString("000") << cinque;
+        QTest::newRow("giorni interi")
+            << 4800 << "001" << QString("002") << (QStringList{"000"} + Giorni(2, 32, 1) + dopo);
+        QTest::newRow("nessun chilometro") << 0 << "003" << QString("003") << QStringList{"000"};
+    }
+
+    void listaDeiGiorni() {
+        QFETCH(int, km);
+        QFETCH(QString, richiesti);
+        QFETCH(QString, mostrati);
+        QFETCH(QStringList, voci);
+        Planner pl;
+        FormViandora& f = *pl.f;
+        Velocita(f, {"100", "100", "100", "100"});
+        ScriviTappe(f, {QString("ROMA|A1|%1|A|").arg(km)});
+        f.cmbGiorni.SetText(richiesti);
+        f.CalcolaKmTempiItinerario();
+        QCOMPARE(f.cmbGiorni.Voci(), voci);
+        QCOMPARE(f.cmbGiorni.Text(), mostrati);
+    }
 };
-
-void TestTotali::tempiETotali_data() {
-    QTest::addColumn<QStringList>("tappe");
-    QTest::addColumn<QStringList>("velocita");
-    QTest::addColumn<QStringList>("colonne");    // columns 5|6 per stage
-    QTest::addColumn<QStringList>("chilometri"); // txtKmTot 0..4
-    QTest::addColumn<QStringList>("tempi");      // txtTempo 0..4
-    QTest::addColumn<QString>("traghetti");
-
-    const QStringList v = {"110", "90", "70", "40"};
-    QTest::newRow("250 km di autostrada a 110")
-        << QStringList{"ROMA|A1|250|A|"} << v << QStringList{"250|02:16"}
-        << QStringList{"250", "", "", "", "250"} << QStringList{"00:02:16", "", "", "", "00:02:16"} << "0";
-    QTest::newRow("1200 km a 40: ore oltre le 24")
-        << QStringList{"ROMA|SP1|1200|L|"} << v << QStringList{"1.200|30:00"}
-        << QStringList{"", "", "", "1.200", "1.200"} << QStringList{"", "", "", "01:06:00", "01:06:00"}
-        << "0";
-    QTest::newRow("tipi diversi, progressivi")
-        << QStringList{"ASTI|A21|110|A|", "BRA|SS231|90|S|", "ALBA|SP7|35|P|", "CUNEO|X|20|Q|"} << v
-        << QStringList{"110|01:00", "200|01:00", "235|00:30", "255|00:30"}
-        << QStringList{"110", "90", "35", "20", "255"}
-        << QStringList{"00:01:00", "00:01:00", "00:00:30", "00:00:30", "00:03:00"} << "0";
-    // Ferries count whether or not a driving stage follows them.
-    QTest::newRow("traghetti dopo l'ultima tappa con km")
-        << QStringList{"NAPOLI|A3|110|A|", "PALERMO|TRAGHETTO|0|L|", "CAGLIARI|TRAGHETTO TIRRENIA|0||"} << v
-        << QStringList{"110|01:00", "|", "|"} << QStringList{"110", "", "", "", "110"}
-        << QStringList{"00:01:00", "", "", "", "00:01:00"} << "2";
-    QTest::newRow("solo traghetti") << QStringList{"OLBIA|TRAGHETTO|0|L|"} << v << QStringList{"|"}
-                                    << QStringList{"", "", "", "", ""} << QStringList{"", "", "", "", ""}
-                                    << "1";
-}
-
-void TestTotali::tempiETotali() {
-    QFETCH(QStringList, tappe);
-    QFETCH(QStringList, velocita);
-    QFETCH(QStringList, colonne);
-    QFETCH(QStringList, chilometri);
-    QFETCH(QStringList, tempi);
-    QFETCH(QString, traghetti);
-    Planner pl;
-    FormViandora& f = *pl.f;
-    // Totals left from another itinerary must not survive.
-    for (int k = 0; k < 5; ++k) {
-        f.txtKmTot[k].Text = "999";
-        f.txtTempo[k].Text = "09:09:09";
-    }
-    ScriviTappe(f, tappe);
-    Velocita(f, velocita);
-    f.CalcolaKmTempiItinerario();
-    QCOMPARE(Colonne(f.mfgTab, {5, 6}), colonne);
-    QStringList km, tempo;
-    for (int k = 0; k < 5; ++k) {
-        km << f.txtKmTot[k].Text;
-        tempo << f.txtTempo[k].Text;
-    }
-    QCOMPARE(km, chilometri);
-    QCOMPARE(tempo, tempi);
-    QCOMPARE(f.txtTragh.Text, traghetti);
-}
-
-void TestTotali::velocitaNulla_data() {
-    QTest::addColumn<QString>("velocita");
-    QTest::addColumn<QStringList>("lista");
-    QTest::addColumn<QString>("tempo");
-    QTest::newRow("zero: prima voce della lista") << "0" << QStringList{"80", "90"} << "01:15";
-    QTest::newRow("vuota: prima voce della lista") << "" << QStringList{"80", "90"} << "01:15";
-    QTest::newRow("vuota, lista vuota") << "" << QStringList() << "02:00";
-    QTest::newRow("non numerica") << "abc" << QStringList() << "02:00";
-}
-
-void TestTotali::velocitaNulla() {
-    QFETCH(QString, velocita);
-    QFETCH(QStringList, lista);
-    QFETCH(QString, tempo);
-    Planner pl;
-    FormViandora& f = *pl.f;
-    f.cmbMediaKm[0].Clear();
-    for (const QString& v : lista)
-        f.cmbMediaKm[0].AddItem(v);
-    f.cmbMediaKm[0].SetText(velocita);
-    ScriviTappe(f, {"ROMA|A1|100|A|"});
-    f.CalcolaKmTempiItinerario();
-    QCOMPARE(f.mfgTab.TextMatrix(1, 6), tempo);
-}
-
-void TestTotali::righeSenzaChilometri() {
-    Planner pl;
-    FormViandora& f = *pl.f;
-    Velocita(f, {"100", "100", "100", "100"});
-    ScriviTappe(f, {"ROMA|A1|100|A|", "OSTIA|SS8|0|S|", "", "LATINA|SS7|50|S|"});
-    // A pure stop keeps what its time columns held; a row without a
-    // locality is emptied.
-    f.mfgTab.SetTextMatrix(2, 5, "7");
-    f.mfgTab.SetTextMatrix(2, 6, "00:10");
-    f.mfgTab.SetTextMatrix(3, 2, "A1");
-    f.mfgTab.SetTextMatrix(3, 7, "*");
-    f.CalcolaKmTempiItinerario();
-    QCOMPARE(Colonne(f.mfgTab, {1, 5, 6}),
-             QStringList({"ROMA|100|01:00", "OSTIA|7|00:10", "LATINA|150|00:30"}));
-    for (int c = 1; c < f.mfgTab.Cols(); ++c)
-        QVERIFY(f.mfgTab.TextMatrix(3, c).isEmpty());
-    QCOMPARE(f.txtKmTot[1].Text, QString("50"));
-}
-
-void TestTotali::listaDeiGiorni_data() {
-    QTest::addColumn<int>("km"); // one motorway stage at 100 km/h
-    QTest::addColumn<QString>("richiesti");
-    QTest::addColumn<QString>("mostrati");
-    QTest::addColumn<QStringList>("voci");
-
-    const QStringList dopo = Giorni(30, 100, 5) + Giorni(110, 200, 10);
-    // 9,900 km at 100 km/h: 4 days and 3 hours of driving, so 5 days.
-    const QStringList cinque = QStringList{"000"} + Giorni(5, 35, 1) + dopo;
-    QTest::newRow("4 giorni e 3 ore, 3 richiesti") << 9900 << "003"
-                                                   << "005" << cinque;
-    QTest::newRow("richiesti più del minimo") << 9900 << "010"
-                                              << "010" << cinque;
-    QTest::newRow("nessun giorno richiesto") << 9900 << "000"
-                                             << "000" << cinque;
-    QTest::newRow("giorni interi") << 4800 << "001"
-                                   << "002" << (QStringList{"000"} + Giorni(2, 32, 1) + dopo);
-    QTest::newRow("nessun chilometro") << 0 << "003"
-                                       << "003" << QStringList{"000"};
-}
-
-void TestTotali::listaDeiGiorni() {
-    QFETCH(int, km);
-    QFETCH(QString, richiesti);
-    QFETCH(QString, mostrati);
-    QFETCH(QStringList, voci);
-    Planner pl;
-    FormViandora& f = *pl.f;
-    Velocita(f, {"100", "100", "100", "100"});
-    ScriviTappe(f, {QString("ROMA|A1|%1|A|").arg(km)});
-    f.cmbGiorni.SetText(richiesti);
-    f.CalcolaKmTempiItinerario();
-    QCOMPARE(f.cmbGiorni.Voci(), voci);
-    QCOMPARE(f.cmbGiorni.Text(), mostrati);
-}
 
 QTEST_APPLESS_MAIN(TestTotali)
 #include "test_totali.moc"

@@ -20,242 +20,231 @@ QStringList Limiti(const FormViandora& f) {
 class TestEsecuzione : public QObject {
     Q_OBJECT
 private slots:
-    void unaSolaPassata();
-    void adeguamentoDeiGiorni_data();
-    void adeguamentoDeiGiorni();
-    void fattoreDellaPrimaPassata();
-    void stimaSenzaTempi();
-    void limitiDiRitorno_data();
-    void limitiDiRitorno();
-    void sbloccoRidaLElencoTappe();
-    void stopDuranteIlCalcolo_data();
-    void stopDuranteIlCalcolo();
-    void guastoDelDatabase();
-};
-
-void TestEsecuzione::unaSolaPassata() {
-    Viaggio v;
-    v.Tappe(TreTappe);
-    v.Calcola();
-    const FormViandora& f = *v;
-    QCOMPARE(f.NumeroTentativo, 1);
-    QCOMPARE(f.FattoreSoste, 1.0f);
-    QVERIFY(v.p.messaggi.isEmpty());
-    QVERIFY(f.TabellaCalcolata);
-    QCOMPARE(f.cmdCalcola.Caption, QString("&Sblocca"));
-    QCOMPARE(f.ComandiMeta, QString("CaSt"));
-    QVERIFY(f.cmdCalcola.Enabled && f.cmdStampa.Enabled && !f.cmdNuovo.Enabled && !f.cmdItinerario.Enabled);
-    QCOMPARE(f.cmdEsce.Caption, QString("&Esce"));
-    QCOMPARE(f.mfgTab.TextMatrix(0, 7), QString("Sosta"));
-    QCOMPARE(f.mfgTab.ColWidth(7), 1600);
-    QCOMPARE(f.mfgTab.ColWidth(8), 0);
-    QCOMPARE(f.TolleranzaPasti, qint16(26));
-    QVERIFY(!f.frmMetePeriodo.Enabled);
-    QCOMPARE(f.ContatoreProgresso, 0.0);
-}
-
-void TestEsecuzione::adeguamentoDeiGiorni_data() {
-    QTest::addColumn<QString>("giorni");
-    QTest::addColumn<QString>("attivita");
-    QTest::addColumn<int>("passate");
-    QTest::addColumn<QString>("messaggio");
-    // A first day's drive without stops ends on the same day.
-    QTest::newRow("giusto alla prima") << "001"
-                                       << "" << 1 << "Elaborazione conclusa in 1 tentativi!";
-    QTest::newRow("per la stampa nessun messaggio") << "001"
-                                                    << "Stampa" << 1 << "";
-    // Stops cannot shorten the driving of two days.
-    QTest::newRow("impossibile") << "001"
-                                 << "" << 11 << "Elaborazione impossibile! (tentativi effettuati n. 11)";
-}
-
-void TestEsecuzione::adeguamentoDeiGiorni() {
-    QFETCH(QString, giorni);
-    QFETCH(QString, attivita);
-    QFETCH(int, passate);
-    QFETCH(QString, messaggio);
-
-    Viaggio v;
-    v.Giorni(giorni);
-    v->AttivitaCorrente = attivita;
-    v.Tappe(passate == 1 ? QStringList{"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"}
-                         : QStringList{"BARI|A14|1500|A|01:00"});
-    v.Calcola();
-    QCOMPARE(v->NumeroTentativo, passate);
-    if (messaggio.isEmpty()) {
+    void unaSolaPassata() {
+        Viaggio v;
+        v.Tappe(TreTappe);
+        v.Calcola();
+        const FormViandora& f = *v;
+        QCOMPARE(f.NumeroTentativo, 1);
+        QCOMPARE(f.FattoreSoste, 1.0f);
         QVERIFY(v.p.messaggi.isEmpty());
-    } else {
-        QCOMPARE(v.p.messaggi.size(), 1);
-        QCOMPARE(v.p.messaggi.first().testo, messaggio);
-        QCOMPARE(v.p.messaggi.first().titolo, QString("Calcolo tabella di marcia"));
-        QCOMPARE(v.p.messaggi.first().pulsanti, Msg::OkOnly | Msg::Information);
+        QVERIFY(f.TabellaCalcolata);
+        QCOMPARE(f.cmdCalcola.Caption, QString("&Sblocca"));
+        QCOMPARE(f.ComandiMeta, QString("CaSt"));
+        QVERIFY(f.cmdCalcola.Enabled && f.cmdStampa.Enabled && !f.cmdNuovo.Enabled &&
+                !f.cmdItinerario.Enabled);
+        QCOMPARE(f.cmdEsce.Caption, QString("&Esce"));
+        QCOMPARE(f.mfgTab.TextMatrix(0, 7), QString("Sosta"));
+        QCOMPARE(f.mfgTab.ColWidth(7), 1600);
+        QCOMPARE(f.mfgTab.ColWidth(8), 0);
+        QCOMPARE(f.TolleranzaPasti, qint16(26));
+        QVERIFY(!f.frmMetePeriodo.Enabled);
+        QCOMPARE(f.ContatoreProgresso, 0.0);
     }
-    // The estimate of one day scales the stops by 0.999.
-    QCOMPARE(v->mfgCopia.TextMatrix(1, 17), QString(passate == 1 ? "00:01:00" : ""));
-}
 
-void TestEsecuzione::fattoreDellaPrimaPassata() {
-    // 9 days and 12 hours of stops and 1:44 of driving: 13 days estimated.
-    Viaggio v;
-    v.Giorni("010");
-    v.Tappe({"ROMA|A1|100|A|09:12:00", "OSTIA|SS8|30|A|"});
-    QStringList passate;
-    v.p.suEventi = [&] {
-        const QString e = v->lblElaborazione.Caption;
-        if (e.startsWith("Calcolo della tabella di marcia") && !passate.contains(e)) passate << e;
-    };
-    v.Calcola();
-    QVERIFY(passate.size() >= 2);
-    QCOMPARE(passate.first(), QString("Calcolo della tabella di marcia, text n. 1/11 [13/10*I=0,769]"));
-    // The next factor: the days asked for over the days the pass reached,
-    // cut to three decimals (an exact ratio loses its last thousandth).
-    const QRegularExpression forma("text n. 2/11 \\[(\\d+)/10\\*I=([0-9,]+)\\]$");
-    const QRegularExpressionMatch m = forma.match(passate.at(1));
-    QVERIFY2(m.hasMatch(), qPrintable(passate.at(1)));
-    const double giorni = m.captured(1).toDouble();
-    QVERIFY(giorni > 10);
-    QCOMPARE(m.captured(2), TestoNumero(float(Int(10 / (giorni + 1e-11) * 1000) / 1000)));
-    QCOMPARE(v->NumeroTentativo, int(passate.size()));
-    const QString esito = v->GiorniStimati == 10 ? "Elaborazione conclusa in %1 tentativi!"
-                                                 : "Elaborazione impossibile! (tentativi effettuati n. %1)";
-    QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->NumeroTentativo));
-}
-
-void TestEsecuzione::stimaSenzaTempi() {
-    // No driving and no stops: one day, fitted at the first pass.
-    Viaggio v;
-    v.Giorni("001");
-    v.Tappe({"ROMA||0|A|", "OSTIA||0|A|"});
-    v->txtGiorni.Text = "9";
-    v.Calcola();
-    QCOMPARE(v->NumeroTentativo, 1);
-    QCOMPARE(v->txtGiorni.Text, QString("1"));
-    QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
-}
-
-void TestEsecuzione::limitiDiRitorno_data() {
-    QTest::addColumn<QString>("partenza");
-    QTest::addColumn<QStringList>("limiti");
-    QTest::newRow("un giorno") << "05/08/2006"
-                               << QStringList{"0:Limite ritorno", "1:<05/08-21:45", "16:>05/08-21:45"};
-    QTest::newRow("due giorni") << "30/11/2006"
-                                << QStringList{"0:Limite ritorno", "1:<01/12-21:45", "2:<01/12-15:00",
-                                               "3:<01/12-11:45",   "4:>01/12-15:00", "16:>01/12-21:45"};
-    // The limits after New Year keep their year.
-    QTest::newRow("a capodanno") << "31/12/2006"
-                                 << QStringList{"0:Limite ritorno", "1:<01/01-21:45", "2:<01/01-15:00",
-                                                "3:<01/01-11:45",   "4:>01/01-15:00", "16:>01/01-21:45"};
-}
-
-void TestEsecuzione::limitiDiRitorno() {
-    QFETCH(QString, partenza);
-    QFETCH(QStringList, limiti);
-    Viaggio v;
-    v.Partenza(partenza, "09:00");
-    v.Velocita(0, "100");
-    if (limiti.size() == 3)
-        v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|"});
-    else
-        v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|", "PRATO|A11|75|A|", "PISTOIA|A11|350|A|",
-                 "LUCCA|A11|500|A|"});
-    v.Calcola();
-    QCOMPARE(Limiti(*v), limiti);
-}
-
-void TestEsecuzione::sbloccoRidaLElencoTappe() {
-    Viaggio v;
-    v.Tappe({"AREZZO|A1|350|A|*01:00", "FIRENZE|A1|500|A|02:00", "", "PRATO|A11|75|S|"});
-    const QStringList prima = Elenco(*v);
-    QCOMPARE(prima.size(), 3);
-    v.Calcola();
-    QVERIFY(v->TabellaCalcolata);
-    QVERIFY(Elenco(*v) != prima);
-
-    v.Calcola();
-    QVERIFY(!v->TabellaCalcolata);
-    QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
-    QVERIFY(v->frmMetePeriodo.Enabled);
-    QCOMPARE(v->mfgTab.TextMatrix(0, 7), QString("Itinerario"));
-    QVERIFY(v->mfgTab.ColWidth(8) > 0);
-    // The stages come back in order, without the empty row.
-    QCOMPARE(Elenco(*v), prima);
-    QCOMPARE(v->NumeroTappe, qint16(3));
-
-    // And calculate again from the list given back.
-    v.Calcola();
-    QVERIFY(v->TabellaCalcolata);
-    QCOMPARE(v->mfgTab.TextMatrix(1, 1), QString("verso: Arezzo"));
-}
-
-void TestEsecuzione::stopDuranteIlCalcolo_data() {
-    QTest::addColumn<bool>("ricalcola");
-    QTest::addColumn<int>("eventi");
-    QTest::newRow("calcola, prima della passata") << false << 0;
-    QTest::newRow("calcola, a metà passata") << false << 3;
-    QTest::newRow("ricalcola dall'editor") << true << 2;
-}
-
-void TestEsecuzione::stopDuranteIlCalcolo() {
-    QFETCH(bool, ricalcola);
-    QFETCH(int, eventi);
-    Viaggio v;
-    v.Tappe(TreTappe);
-    if (ricalcola) {
-        v->AttivitaCorrente = "Ricalcola";
-        v->AttivitaInserimentoItinerario();
+    void adeguamentoDeiGiorni_data() {
+        QTest::addColumn<QString>("giorni");
+        QTest::addColumn<QString>("attivita");
+        QTest::addColumn<int>("passate");
+        QTest::addColumn<QString>("messaggio");
+        // A first day's drive without stops ends on the same day.
+        QTest::newRow("giusto alla prima")
+            << "001" << QString("") << 1 << "Elaborazione conclusa in 1 tentativi!";
+        QTest::newRow("per la stampa nessun messaggio") << "001" << QString("Stampa") << 1 << "";
+        // Stops cannot shorten the driving of two days.
+        QTest::newRow("impossibile") << "001" << QString("") << 11
+                                     << "Elaborazione impossibile! (tentativi effettuati n. 11)";
     }
-    const QStringList prima = Elenco(*v);
 
-    // The exit button, captioned "&Stop" while the run goes on, is pressed
-    // once the bar has been drawn a few times.
-    int contati = 0;
-    v.p.suEventi = [&] {
-        if (v->cmdEsce.Caption == "&Stop" && contati++ == eventi) {
-            v.p.risposte = {Msg::Yes};
-            v->Click("cmdEsce");
+    void adeguamentoDeiGiorni() {
+        QFETCH(QString, giorni);
+        QFETCH(QString, attivita);
+        QFETCH(int, passate);
+        QFETCH(QString, messaggio);
+
+        Viaggio v;
+        v.Giorni(giorni);
+        v->AttivitaCorrente = attivita;
+        v.Tappe(passate == 1 ? QStringList{"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"}
+                             : QStringList{"BARI|A14|1500|A|01:00"});
+        v.Calcola();
+        QCOMPARE(v->NumeroTentativo, passate);
+        if (messaggio.isEmpty()) {
+            QVERIFY(v.p.messaggi.isEmpty());
+        } else {
+            QCOMPARE(v.p.messaggi.size(), 1);
+            QCOMPARE(v.p.messaggi.first().testo, messaggio);
+            QCOMPARE(v.p.messaggi.first().titolo, QString("Calcolo tabella di marcia"));
+            QCOMPARE(v.p.messaggi.first().pulsanti, Msg::OkOnly | Msg::Information);
         }
-    };
-    v->Click(ricalcola ? "cmdRicalcola" : "cmdCalcola");
-    v.p.suEventi = nullptr;
+        // The estimate of one day scales the stops by 0.999.
+        QCOMPARE(v->mfgCopia.TextMatrix(1, 17), QString(passate == 1 ? "00:01:00" : ""));
+    }
 
-    QVERIFY(v->Interrompi);
-    QCOMPARE(v.p.messaggi.size(), 1);
-    QCOMPARE(v.p.messaggi.first().testo, QString("Vuoi interrompere l'elaborazione?"));
-    QVERIFY(!v->TabellaCalcolata);
-    QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
-    QCOMPARE(v->cmdEsce.Caption, QString("&Esce"));
-    QCOMPARE(Elenco(*v), prima);
-    QVERIFY(v->mfgTab.TextMatrix(1, 13).isEmpty());
-    // Back to the stage editor, or to the trip screen's commands.
-    QCOMPARE(v->frmInputBox.Visible, ricalcola);
-    QCOMPARE(v->cmdCalcola.Enabled, !ricalcola);
-    QCOMPARE(v->cmdRicalcola.Enabled, ricalcola);
-}
+    void fattoreDellaPrimaPassata() {
+        // 9 days and 12 hours of stops and 1:44 of driving: 13 days estimated.
+        Viaggio v;
+        v.Giorni("010");
+        v.Tappe({"ROMA|A1|100|A|09:12:00", "OSTIA|SS8|30|A|"});
+        QStringList passate;
+        v.p.suEventi = [&] {
+            const QString e = v->lblElaborazione.Caption;
+            if (e.startsWith("Calcolo della tabella di marcia") && !passate.contains(e)) passate << e;
+        };
+        v.Calcola();
+        QVERIFY(passate.size() >= 2);
+        QCOMPARE(passate.first(), QString("Calcolo della tabella di marcia, text n. 1/11 [13/10*I=0,769]"));
+        // The next factor: the days asked for over the days the pass reached,
+        // cut to three decimals (an exact ratio loses its last thousandth).
+        const QRegularExpression forma("text n. 2/11 \\[(\\d+)/10\\*I=([0-9,]+)\\]$");
+        const QRegularExpressionMatch m = forma.match(passate.at(1));
+        QVERIFY2(m.hasMatch(), qPrintable(passate.at(1)));
+        const double giorni = m.captured(1).toDouble();
+        QVERIFY(giorni > 10);
+        QCOMPARE(m.captured(2), TestoNumero(float(Int(10 / (giorni + 1e-11) * 1000) / 1000)));
+        QCOMPARE(v->NumeroTentativo, int(passate.size()));
+        const QString esito = v->GiorniStimati == 10
+                                  ? "Elaborazione conclusa in %1 tentativi!"
+                                  : "Elaborazione impossibile! (tentativi effettuati n. %1)";
+        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->NumeroTentativo));
+    }
 
-void TestEsecuzione::guastoDelDatabase() {
-    Viaggio v;
-    // Counting the entry marks it visited: the first write of the run.
-    v.Voce("AREZZO", "01", "Duomo", "01:00");
-    v.Tappe(TreTappe);
-    const QStringList flag = v.FlagGuida();
-    QCOMPARE(flag, QStringList{"AREZZO|Duomo|0"});
-    const QStringList prima = Elenco(*v);
-    v->Db.ImpostaGuastoScrittura(1);
-    v.Calcola();
-    v->Db.ImpostaGuastoScrittura(0);
+    void stimaSenzaTempi() {
+        // No driving and no stops: one day, fitted at the first pass.
+        Viaggio v;
+        v.Giorni("001");
+        v.Tappe({"ROMA||0|A|", "OSTIA||0|A|"});
+        v->txtGiorni.Text = "9";
+        v.Calcola();
+        QCOMPARE(v->NumeroTentativo, 1);
+        QCOMPARE(v->txtGiorni.Text, QString("1"));
+        QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
+    }
 
-    QCOMPARE(v.p.messaggi.size(), 1);
-    QVERIFY(v.p.messaggi.first().testo.startsWith("Errore di scrittura nel database"));
-    QCOMPARE(v.FlagGuida(), flag);
-    QCOMPARE(Elenco(*v), prima);
-    // Nothing is left locked: the user can calculate again.
-    QVERIFY(!v->TabellaCalcolata);
-    QVERIFY(v->cmdCalcola.Enabled && v->cmdEsce.Enabled);
-    QVERIFY(v->frmMetePeriodo.Enabled);
-    v.Calcola();
-    QVERIFY(v->TabellaCalcolata);
-    QCOMPARE(v.FlagGuida(), QStringList{"AREZZO|Duomo|1"});
-}
+    void limitiDiRitorno_data() {
+        QTest::addColumn<QString>("partenza");
+        QTest::addColumn<QStringList>("limiti");
+        QTest::newRow("un giorno") << "05/08/2006"
+                                   << QStringList{"0:Limite ritorno", "1:<05/08-21:45", "16:>05/08-21:45"};
+        QTest::newRow("due giorni") << "30/11/2006"
+                                    << QStringList{"0:Limite ritorno", "1:<01/12-21:45", "2:<01/12-15:00",
+                                                   "3:<01/12-11:45",   "4:>01/12-15:00", "16:>01/12-21:45"};
+        // The limits after New Year keep their year.
+        QTest::newRow("a capodanno") << "31/12/2006"
+                                     << QStringList{"0:Limite ritorno", "1:<01/01-21:45", "2:<01/01-15:00",
+                                                    "3:<01/01-11:45",   "4:>01/01-15:00", "16:>01/01-21:45"};
+    }
+
+    void limitiDiRitorno() {
+        QFETCH(QString, partenza);
+        QFETCH(QStringList, limiti);
+        Viaggio v;
+        v.Partenza(partenza, "09:00");
+        v.Velocita(0, "100");
+        if (limiti.size() == 3)
+            v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|"});
+        else
+            v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|", "PRATO|A11|75|A|", "PISTOIA|A11|350|A|",
+                     "LUCCA|A11|500|A|"});
+        v.Calcola();
+        QCOMPARE(Limiti(*v), limiti);
+    }
+
+    void sbloccoRidaLElencoTappe() {
+        Viaggio v;
+        v.Tappe({"AREZZO|A1|350|A|*01:00", "FIRENZE|A1|500|A|02:00", "", "PRATO|A11|75|S|"});
+        const QStringList prima = Elenco(*v);
+        QCOMPARE(prima.size(), 3);
+        v.Calcola();
+        QVERIFY(v->TabellaCalcolata);
+        QVERIFY(Elenco(*v) != prima);
+
+        v.Calcola();
+        QVERIFY(!v->TabellaCalcolata);
+        QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
+        QVERIFY(v->frmMetePeriodo.Enabled);
+        QCOMPARE(v->mfgTab.TextMatrix(0, 7), QString("Itinerario"));
+        QVERIFY(v->mfgTab.ColWidth(8) > 0);
+        // The stages come back in order, without the empty row.
+        QCOMPARE(Elenco(*v), prima);
+        QCOMPARE(v->NumeroTappe, qint16(3));
+
+        // And calculate again from the list given back.
+        v.Calcola();
+        QVERIFY(v->TabellaCalcolata);
+        QCOMPARE(v->mfgTab.TextMatrix(1, 1), QString("verso: Arezzo"));
+    }
+
+    void stopDuranteIlCalcolo_data() {
+        QTest::addColumn<bool>("ricalcola");
+        QTest::addColumn<int>("eventi");
+        QTest::newRow("calcola, prima della passata") << false << 0;
+        QTest::newRow("calcola, a metà passata") << false << 3;
+        QTest::newRow("ricalcola dall'editor") << true << 2;
+    }
+
+    void stopDuranteIlCalcolo() {
+        QFETCH(bool, ricalcola);
+        QFETCH(int, eventi);
+        Viaggio v;
+        v.Tappe(TreTappe);
+        if (ricalcola) {
+            v->AttivitaCorrente = "Ricalcola";
+            v->AttivitaInserimentoItinerario();
+        }
+        const QStringList prima = Elenco(*v);
+
+        // The exit button, captioned "&Stop" while the run goes on, is pressed
+        // once the bar has been drawn a few times.
+        int contati = 0;
+        v.p.suEventi = [&] {
+            if (v->cmdEsce.Caption == "&Stop" && contati++ == eventi) {
+                v.p.risposte = {Msg::Yes};
+                v->Click("cmdEsce");
+            }
+        };
+        v->Click(ricalcola ? "cmdRicalcola" : "cmdCalcola");
+        v.p.suEventi = nullptr;
+
+        QVERIFY(v->Interrompi);
+        QCOMPARE(v.p.messaggi.size(), 1);
+        QCOMPARE(v.p.messaggi.first().testo, QString("Vuoi interrompere l'elaborazione?"));
+        QVERIFY(!v->TabellaCalcolata);
+        QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
+        QCOMPARE(v->cmdEsce.Caption, QString("&Esce"));
+        QCOMPARE(Elenco(*v), prima);
+        QVERIFY(v->mfgTab.TextMatrix(1, 13).isEmpty());
+        // Back to the stage editor, or to the trip screen's commands.
+        QCOMPARE(v->frmInputBox.Visible, ricalcola);
+        QCOMPARE(v->cmdCalcola.Enabled, !ricalcola);
+        QCOMPARE(v->cmdRicalcola.Enabled, ricalcola);
+    }
+
+    void guastoDelDatabase() {
+        Viaggio v;
+        // Counting the entry marks it visited: the first write of the run.
+        v.Voce("AREZZO", "01", "Duomo", "01:00");
+        v.Tappe(TreTappe);
+        const QStringList flag = VociGuida(*v);
+        QCOMPARE(flag, QStringList{"AREZZO|01|Duomo|01:00|0"});
+        const QStringList prima = Elenco(*v);
+        v->Db.ImpostaGuastoScrittura(1);
+        v.Calcola();
+        v->Db.ImpostaGuastoScrittura(0);
+
+        QCOMPARE(v.p.messaggi.size(), 1);
+        QVERIFY(v.p.messaggi.first().testo.startsWith("Errore di scrittura nel database"));
+        QCOMPARE(VociGuida(*v), flag);
+        QCOMPARE(Elenco(*v), prima);
+        // Nothing is left locked: the user can calculate again.
+        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(v->cmdCalcola.Enabled && v->cmdEsce.Enabled);
+        QVERIFY(v->frmMetePeriodo.Enabled);
+        v.Calcola();
+        QVERIFY(v->TabellaCalcolata);
+        QCOMPARE(VociGuida(*v), QStringList{"AREZZO|01|Duomo|01:00|1"});
+    }
+};
 
 QTEST_GUILESS_MAIN(TestEsecuzione)
 #include "test_esecuzione.moc"

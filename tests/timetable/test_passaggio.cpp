@@ -6,7 +6,7 @@
 
 namespace {
 // Columns 0 to 12 but the hidden guide column.
-const QList<int> Colonne = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12};
+const QList<int> Visibili = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12};
 
 // "chiave=valore": A, S, P, L average speeds; ripM, ripH, ripG, ripGG the
 // rests; oraK the time pair K of the trip screen.
@@ -36,229 +36,222 @@ void Imposta(Viaggio& v, const QStringList& parametri) {
 class TestPassaggio : public QObject {
     Q_OBJECT
 private slots:
-    void tabellaDiMarcia_data();
-    void tabellaDiMarcia();
-    void totaliSulloSchermoDellaMeta();
-    void righeDellaGuida();
-    void oltre32767Km();
-    void traghettiAncheSenzaKm();
-    void righeSoloNumeroERighe();
+    void tabellaDiMarcia_data() {
+        QTest::addColumn<QString>("partenza");
+        QTest::addColumn<QStringList>("parametri");
+        QTest::addColumn<QStringList>("tappe");
+        QTest::addColumn<QStringList>("righe");
+
+        QTest::newRow("riposo breve")
+            << "08:00" << QStringList{"A=100", "ripM=15", "ripH=02"} << QStringList{"ROMA|A1|300|A|"}
+            << QStringList{"1|verso: Roma|A1|200|A|200|02:00||Sab|05/08|10:00|+ Riposo 15'",
+                           "2|ROMA|A1|100|A|300|01:00||Sab|05/08|11:15|"};
+        QTest::newRow("pranzo") << "10:00" << QStringList{"A=100"} << QStringList{"MILANO|A1|500|A|"}
+                                << QStringList{"1|verso: Milano|A1|250|A|250|02:30||Sab|05/08|12:30|Pranzo",
+                                               "2|MILANO|A1|250|A|500|02:30||Sab|05/08|17:30|"};
+        QTest::newRow("cena e notte")
+            << "17:00" << QStringList{"A=100"} << QStringList{"NAPOLI|A1|1000|A|"}
+            << QStringList{"1|verso: Napoli|A1|300|A|300|03:00||Sab|05/08|20:00|Cena",
+                           "2|verso: Napoli|A1|75|A|375|00:45||Sab|05/08|22:30|Notte",
+                           "3|verso: Napoli|A1|350|A|725|03:30||Dom|06/08|12:30|Pranzo",
+                           "4|NAPOLI|A1|275|A|1.000|02:45||Dom|06/08|17:45|"};
+        QTest::newRow("giorni di riposo")
+            << "09:00" << QStringList{"A=100", "ripG=01", "ripGG=03"} << QStringList{"BARI|A14|3000|A|"}
+            << QStringList{"1|verso: Bari|A14|350|A|350|03:30||Sab|05/08|12:30|Pranzo",
+                           "2|verso: Bari|A14|500|A|850|05:00||Sab|05/08|20:00|Cena",
+                           "3|verso: Bari|A14|75|A|925|00:45||Sab|05/08|22:30|Notte",
+                           "4|verso: Bari|A14|350|A|1.275|03:30||Dom|06/08|12:30|Pranzo",
+                           "5|verso: Bari|A14|500|A|1.775|05:00||Dom|06/08|20:00|Cena",
+                           "6|verso: Bari|A14|75|A|1.850|00:45||Dom|06/08|22:30|Notte",
+                           "7|verso: Bari|A14|350|A|2.200|03:30||Lun|07/08|12:30|Pranzo",
+                           "8|verso: Bari|A14|500|A|2.700|05:00||Lun|07/08|20:00|Cena",
+                           "9|verso: Bari|A14|75|A|2.775|00:45||Lun|07/08|* 22:30|Notte",
+                           "10|BARI|A14|225|A|3.000|02:15||Mer|09/08|11:15|"};
+        QTest::newRow("sosta di un giorno come riposo")
+            << "09:00" << QStringList{"A=100", "ripG=01", "ripGG=03"}
+            << QStringList{"ASTI|A1|925|A|01:00:00", "BRA|A1|500|A|"}
+            << QStringList{"1|verso: Asti|A1|350|A|350|03:30||Sab|05/08|12:30|Pranzo",
+                           "2|verso: Asti|A1|500|A|850|05:00||Sab|05/08|20:00|Cena",
+                           "3|ASTI|A1|75|A|925|00:45||Sab|05/08|22:30|Notte",
+                           "|a: Asti||||||01:00:00|Mar|08/08|15:00|Visita",
+                           "5|BRA|A1|500|A|1.425|05:00||Mar|08/08|20:00|Cena"};
+        QTest::newRow("sosta oltre l'orario di visita")
+            << "09:00" << QStringList{"A=100"} << QStringList{"COMO|A9|100|A|10:00", "LECCO|A9|100|A|"}
+            << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
+                           "|a: Como||||||00:10:00|Dom|06/08|11:00|Visita",
+                           "3|LECCO|A9|100|A|200|01:00||Dom|06/08|12:00|"};
+        QTest::newRow("sosta fino a fine visita")
+            << "09:00" << QStringList{"A=100"} << QStringList{"COMO|A9|100|A|08:00", "LECCO|A9|100|A|"}
+            << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
+                           "|a: Como||||||00:08:00|Dom|06/08|09:00|Visita",
+                           "3|LECCO|A9|100|A|200|01:00||Dom|06/08|10:00|"};
+        QTest::newRow("fine giornata")
+            << "09:00" << QStringList{"A=100"} << QStringList{"COMO|A9|100|A|*01:00", "LECCO|A9|100|A|"}
+            << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
+                           "|a: Como||||||00:01:00*|Dom|06/08|09:00|Visita/f.g.",
+                           "3|LECCO|A9|100|A|200|01:00||Dom|06/08|10:00|"};
+        QTest::newRow("traghetto") << "09:00" << QStringList{"A=100"} << QStringList{"OLBIA|TRAGHETTO|100|A|"}
+                                   << QStringList{"1|OLBIA|TRAGHETTO|100|A|100|01:00||Sab|05/08|10:00|",
+                                                  "|a: Olbia|||||||Sab|05/08|16:00|Traghetto/Visita"};
+        QTest::newRow("tappa senza km né sosta")
+            << "09:00" << QStringList{"A=100"} << QStringList{"ROMA||0|A|", "TIVOLI|SS5|100|A|"}
+            << QStringList{"1|ROMA||||||||||", "2|TIVOLI|SS5|100|A|100|01:00||Sab|05/08|10:00|"};
+        QTest::newRow("sosta senza km") << "09:00" << QStringList{"A=100"} << QStringList{"ROMA|A1|0|A|01:00"}
+                                        << QStringList{"1|ROMA|A1|0|A||||Sab|05/08|09:00|",
+                                                       "|a: Roma||||||00:01:00|Sab|05/08|10:00|Visita"};
+        QTest::newRow("pranzo due volte")
+            << "11:00" << QStringList{"A=100", "ora4=00:00"}
+            << QStringList{"PISA|A12|150|A|", "LUCCA|A11|10|A|"}
+            << QStringList{"1|PISA|A12|150|A|150|01:30||Sab|05/08|12:30|Pranzo",
+                           "2|LUCCA|A11|10|A|160|00:06||Sab|05/08|12:36|Pranzo"};
+
+        // Starts and arrivals past the night, and a clock past lunch, must bring
+        // the day to its end instead of cutting every segment to 1 km.
+        QTest::newRow("partenza dopo la notte")
+            << "23:00" << QStringList{"A=100"} << QStringList{"RIETI|SS4|100|A|"}
+            << QStringList{"1|RIETI|SS4|100|A|100|01:00||Dom|06/08|10:00|"};
+        QTest::newRow("partenza all'ora della notte")
+            << "22:30" << QStringList{"A=100"} << QStringList{"RIETI|SS4|100|A|"}
+            << QStringList{"1|RIETI|SS4|100|A|100|01:00||Dom|06/08|10:00|"};
+        QTest::newRow("cena oltre la notte")
+            << "17:00" << QStringList{"A=100", "ora2=18:00", "ora5=02:30", "ora3=20:00"}
+            << QStringList{"SIENA|A1|500|A|"}
+            << QStringList{"1|verso: Siena|A1|100|A|100|01:00||Sab|05/08|18:00|CenaNotte",
+                           "2|verso: Siena|A1|350|A|450|03:30||Dom|06/08|12:30|Pranzo",
+                           "3|SIENA|A1|50|A|500|00:30||Dom|06/08|15:30|"};
+        QTest::newRow("pasti mancati a passo lento")
+            << "08:45" << QStringList{"L=2", "ripM=00"} << QStringList{"TODI|SP|40|L|"}
+            << QStringList{"1|verso: Todi|SP|7|L|7|03:30||Sab|05/08|12:15|",
+                           "2|verso: Todi|SP|1|L|8|00:30||Sab|05/08|12:45|",
+                           "3|verso: Todi|SP|14|L|22|07:00||Sab|05/08|19:45|",
+                           "4|verso: Todi|SP|5|L|27|02:30||Sab|05/08|22:15|",
+                           "5|verso: Todi|SP|1|L|28|00:30||Sab|05/08|22:45|Notte",
+                           "6|verso: Todi|SP|7|L|35|03:30||Dom|06/08|12:30|Pranzo",
+                           "7|TODI|SP|5|L|40|02:30||Dom|06/08|17:30|"};
+    }
+
+    void tabellaDiMarcia() {
+        QFETCH(QString, partenza);
+        QFETCH(QStringList, parametri);
+        QFETCH(QStringList, tappe);
+        QFETCH(QStringList, righe);
+
+        Viaggio v;
+        v.Partenza("05/08/2006", partenza);
+        Imposta(v, parametri);
+        v.Tappe(tappe);
+        v.Calcola();
+        QVERIFY(v.p.messaggi.isEmpty());
+        QCOMPARE(Colonne(v->mfgTab, Visibili), righe);
+    }
+
+    void totaliSulloSchermoDellaMeta() {
+        Viaggio v;
+        v.Partenza("05/08/2006", "17:00");
+        v.Velocita(0, "100");
+        v.Velocita(1, "65");
+        v.Tappe({"NAPOLI|A1|1000|A|", "SORRENTO|SS145|130|S|"});
+        v->txtTragh.Text = "7";
+        v.Calcola();
+
+        const FormViandora& f = *v;
+        QCOMPARE(f.txtKmTot[0].Text, QString("1.000"));
+        QCOMPARE(f.txtTempo[0].Text, QString("00:10:00"));
+        QCOMPARE(f.txtKmTot[1].Text, QString("130"));
+        QCOMPARE(f.txtTempo[1].Text, QString("00:02:00"));
+        QCOMPARE(f.txtKmTot[4].Text, QString("1.130"));
+        QCOMPARE(f.txtTempo[4].Text, QString("00:12:00"));
+        QCOMPARE(f.txtTragh.Text, QString("0"));
+        // Arrival at Sorrento at 19:45 on the second day.
+        QCOMPARE((QStringList{f.txtFine[0].Text, f.txtFine[1].Text, f.txtFine[2].Text, f.txtFine[3].Text,
+                              f.txtFine[4].Text, f.txtFine[5].Text}),
+                 (QStringList{"06", "08", "2006", "19", "45", "Dom"}));
+        QCOMPARE(f.txtGiorni.Text, QString("2"));
+    }
+
+    void righeDellaGuida() {
+        Viaggio v;
+        v.Partenza("05/08/2006", "09:00");
+        v.Velocita(0, "100");
+        v.Voce("ROMA", "03", "Colosseo", "02:00");
+        v.Voce("ROMA", "01", "Vaticano", "03:30");
+        v.Voce("ROMA", "05", "Parcheggio", "00:00");
+        v.Voce("ROMA", "11", "Senza tipo", "00:30");
+        v.Voce("ROMA", "01", "Pantheon", "00:15");
+        v.Voce("OSTIA", "02", "Scavi", "01:00");
+        // Roma twice in a row: its guide time counts once, its entries show twice.
+        v.Tappe({"ROMA|A1|100|A|", "ROMA|A1|0|A|01:00", "OSTIA|SS8|30|A|"});
+        v.Calcola();
+
+        const QStringList voci = {" > Pantheon|00:15|Ottimo", " > Vaticano|03:30|Ottimo",
+                                  " > Colosseo|02:00|Interessante", " > Parcheggio||Punto Sosta",
+                                  " > Senza tipo|00:30|"};
+        QStringList attese = {"1|ROMA|A1|100|A|100|01:00||Sab|05/08|10:00|",
+                              "|a: Roma||||||00:06:15|Sab|05/08|16:15|Visita"};
+        for (const QString& voce : voci)
+            attese << "|" + voce.section(u'|', 0, 0) + "||||||" + voce.section(u'|', 1, 1) + "||||" +
+                          voce.section(u'|', 2, 2);
+        attese << "8|ROMA|A1|0|A|100|||Sab|05/08|16:15|"
+               << "|a: Roma||||||00:01:00|Sab|05/08|17:15|Visita";
+        for (const QString& voce : voci)
+            attese << "|" + voce.section(u'|', 0, 0) + "||||||" + voce.section(u'|', 1, 1) + "||||" +
+                          voce.section(u'|', 2, 2);
+        attese << "15|OSTIA|SS8|30|A|130|00:18||Sab|05/08|17:33|"
+               << "|a: Ostia||||||00:01:00|Dom|06/08|09:33|Visita"
+               << "| > Scavi||||||01:00||||Da vedere";
+        QCOMPARE(Colonne(v->mfgTab, Visibili), attese);
+
+        // The guide's time cells stand out; the others do not.
+        QVERIFY(v->mfgTab.Stile(3, 7).Bold);
+        QVERIFY(v->mfgTab.Stile(6, 7).Bold);
+        QVERIFY(!v->mfgTab.Stile(2, 7).Bold);
+        QVERIFY(!v->mfgTab.Stile(1, 7).Bold);
+    }
+
+    void oltre32767Km() {
+        Viaggio v;
+        v.Velocita(0, "140");
+        v.Tappe({"CAPO NORD|E6|20000|A|", "LISBONA|E1|20000|A|"});
+        v.Calcola();
+        const FormViandora& f = *v;
+        QCOMPARE(f.txtKmTot[0].Text, QString("40.000"));
+        QCOMPARE(f.txtKmTot[4].Text, QString("40.000"));
+        int ultima = f.RigaTabella - 1;
+        while (ultima > 0 && f.mfgTab.TextMatrix(ultima, 5).isEmpty())
+            --ultima;
+        QCOMPARE(f.mfgTab.TextMatrix(ultima, 1), QString("LISBONA"));
+        QCOMPARE(f.mfgTab.TextMatrix(ultima, 5), QString("40.000"));
+        // Every row's kilometres add up to the trip.
+        int km = 0;
+        for (int r = 1; r < f.RigaTabella; ++r)
+            km += f.mfgTab.TextMatrix(r, 3).toInt();
+        QCOMPARE(km, 40000);
+        // The grid keeps four or five rows after the last one written.
+        QVERIFY(f.mfgTab.Rows() - f.RigaTabella >= 4 && f.mfgTab.Rows() - f.RigaTabella <= 5);
+    }
+
+    void traghettiAncheSenzaKm() {
+        Viaggio v;
+        v.Tappe({"PIOMBINO|SS1|100|A|", "PORTOFERRAIO|TRAGHETTO|0|A|", "OLBIA|TRAGHETTO|0|A|"});
+        v->txtTragh.Text.clear();
+        v.Calcola();
+        QCOMPARE(v->txtTragh.Text, QString("2"));
+    }
+
+    void righeSoloNumeroERighe() {
+        Viaggio v;
+        v.Tappe({"ROMA|A1|100|A|", "TIVOLI|SS5|30|S|"});
+        v.Calcola();
+        // The prepared table keeps the stage grid's empty rows: each gives a
+        // numbered row without a locality after the last stage.
+        const FormViandora& f = *v;
+        QCOMPARE(f.mfgCopia.Rows(), int(FormViandora::RigheVisibili));
+        QCOMPARE(f.RigaTabella, int(FormViandora::RigheVisibili));
+        QCOMPARE(f.mfgTab.TextMatrix(3, 0), QString("3"));
+        QCOMPARE(f.mfgTab.TextMatrix(3, 1), QString());
+        QCOMPARE(f.mfgTab.TextMatrix(16, 0), QString("16"));
+    }
 };
-
-void TestPassaggio::tabellaDiMarcia_data() {
-    QTest::addColumn<QString>("partenza");
-    QTest::addColumn<QStringList>("parametri");
-    QTest::addColumn<QStringList>("tappe");
-    QTest::addColumn<QStringList>("righe");
-
-    QTest::newRow("riposo breve") << "08:00" << QStringList{"A=100", "ripM=15", "ripH=02"}
-                                  << QStringList{"ROMA|A1|300|A|"}
-                                  << QStringList{
-                                         "1|verso: Roma|A1|200|A|200|02:00||Sab|05/08|10:00|+ Riposo 15'",
-                                         "2|ROMA|A1|100|A|300|01:00||Sab|05/08|11:15|"};
-    QTest::newRow("pranzo") << "10:00" << QStringList{"A=100"} << QStringList{"MILANO|A1|500|A|"}
-                            << QStringList{"1|verso: Milano|A1|250|A|250|02:30||Sab|05/08|12:30|Pranzo",
-                                           "2|MILANO|A1|250|A|500|02:30||Sab|05/08|17:30|"};
-    QTest::newRow("cena e notte") << "17:00" << QStringList{"A=100"} << QStringList{"NAPOLI|A1|1000|A|"}
-                                  << QStringList{"1|verso: Napoli|A1|300|A|300|03:00||Sab|05/08|20:00|Cena",
-                                                 "2|verso: Napoli|A1|75|A|375|00:45||Sab|05/08|22:30|Notte",
-                                                 "3|verso: Napoli|A1|350|A|725|03:30||Dom|06/08|12:30|Pranzo",
-                                                 "4|NAPOLI|A1|275|A|1.000|02:45||Dom|06/08|17:45|"};
-    QTest::newRow("giorni di riposo")
-        << "09:00" << QStringList{"A=100", "ripG=01", "ripGG=03"} << QStringList{"BARI|A14|3000|A|"}
-        << QStringList{"1|verso: Bari|A14|350|A|350|03:30||Sab|05/08|12:30|Pranzo",
-                       "2|verso: Bari|A14|500|A|850|05:00||Sab|05/08|20:00|Cena",
-                       "3|verso: Bari|A14|75|A|925|00:45||Sab|05/08|22:30|Notte",
-                       "4|verso: Bari|A14|350|A|1.275|03:30||Dom|06/08|12:30|Pranzo",
-                       "5|verso: Bari|A14|500|A|1.775|05:00||Dom|06/08|20:00|Cena",
-                       "6|verso: Bari|A14|75|A|1.850|00:45||Dom|06/08|22:30|Notte",
-                       "7|verso: Bari|A14|350|A|2.200|03:30||Lun|07/08|12:30|Pranzo",
-                       "8|verso: Bari|A14|500|A|2.700|05:00||Lun|07/08|20:00|Cena",
-                       "9|verso: Bari|A14|75|A|2.775|00:45||Lun|07/08|* 22:30|Notte",
-                       "10|BARI|A14|225|A|3.000|02:15||Mer|09/08|11:15|"};
-    QTest::newRow("sosta di un giorno come riposo")
-        << "09:00" << QStringList{"A=100", "ripG=01", "ripGG=03"}
-        << QStringList{"ASTI|A1|925|A|01:00:00", "BRA|A1|500|A|"}
-        << QStringList{"1|verso: Asti|A1|350|A|350|03:30||Sab|05/08|12:30|Pranzo",
-                       "2|verso: Asti|A1|500|A|850|05:00||Sab|05/08|20:00|Cena",
-                       "3|ASTI|A1|75|A|925|00:45||Sab|05/08|22:30|Notte",
-                       "|a: Asti||||||01:00:00|Mar|08/08|15:00|Visita",
-                       "5|BRA|A1|500|A|1.425|05:00||Mar|08/08|20:00|Cena"};
-    QTest::newRow("sosta oltre l'orario di visita")
-        << "09:00" << QStringList{"A=100"} << QStringList{"COMO|A9|100|A|10:00", "LECCO|A9|100|A|"}
-        << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
-                       "|a: Como||||||00:10:00|Dom|06/08|11:00|Visita",
-                       "3|LECCO|A9|100|A|200|01:00||Dom|06/08|12:00|"};
-    QTest::newRow("sosta fino a fine visita")
-        << "09:00" << QStringList{"A=100"} << QStringList{"COMO|A9|100|A|08:00", "LECCO|A9|100|A|"}
-        << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
-                       "|a: Como||||||00:08:00|Dom|06/08|09:00|Visita",
-                       "3|LECCO|A9|100|A|200|01:00||Dom|06/08|10:00|"};
-    QTest::newRow("fine giornata") << "09:00" << QStringList{"A=100"}
-                                   << QStringList{"COMO|A9|100|A|*01:00", "LECCO|A9|100|A|"}
-                                   << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
-                                                  "|a: Como||||||00:01:00*|Dom|06/08|09:00|Visita/f.g.",
-                                                  "3|LECCO|A9|100|A|200|01:00||Dom|06/08|10:00|"};
-    QTest::newRow("traghetto") << "09:00" << QStringList{"A=100"} << QStringList{"OLBIA|TRAGHETTO|100|A|"}
-                               << QStringList{"1|OLBIA|TRAGHETTO|100|A|100|01:00||Sab|05/08|10:00|",
-                                              "|a: Olbia|||||||Sab|05/08|16:00|Traghetto/Visita"};
-    QTest::newRow("tappa senza km né sosta")
-        << "09:00" << QStringList{"A=100"} << QStringList{"ROMA||0|A|", "TIVOLI|SS5|100|A|"}
-        << QStringList{"1|ROMA||||||||||", "2|TIVOLI|SS5|100|A|100|01:00||Sab|05/08|10:00|"};
-    QTest::newRow("sosta senza km") << "09:00" << QStringList{"A=100"} << QStringList{"ROMA|A1|0|A|01:00"}
-                                    << QStringList{"1|ROMA|A1|0|A||||Sab|05/08|09:00|",
-                                                   "|a: Roma||||||00:01:00|Sab|05/08|10:00|Visita"};
-    QTest::newRow("pranzo due volte")
-        << "11:00" << QStringList{"A=100", "ora4=00:00"} << QStringList{"PISA|A12|150|A|", "LUCCA|A11|10|A|"}
-        << QStringList{"1|PISA|A12|150|A|150|01:30||Sab|05/08|12:30|Pranzo",
-                       "2|LUCCA|A11|10|A|160|00:06||Sab|05/08|12:36|Pranzo"};
-
-    // Starts and arrivals past the night, and a clock past lunch, must bring
-    // the day to its end instead of cutting every segment to 1 km.
-    QTest::newRow("partenza dopo la notte")
-        << "23:00" << QStringList{"A=100"} << QStringList{"RIETI|SS4|100|A|"}
-        << QStringList{"1|RIETI|SS4|100|A|100|01:00||Dom|06/08|10:00|"};
-    QTest::newRow("partenza all'ora della notte")
-        << "22:30" << QStringList{"A=100"} << QStringList{"RIETI|SS4|100|A|"}
-        << QStringList{"1|RIETI|SS4|100|A|100|01:00||Dom|06/08|10:00|"};
-    QTest::newRow("cena oltre la notte")
-        << "17:00" << QStringList{"A=100", "ora2=18:00", "ora5=02:30", "ora3=20:00"}
-        << QStringList{"SIENA|A1|500|A|"}
-        << QStringList{"1|verso: Siena|A1|100|A|100|01:00||Sab|05/08|18:00|CenaNotte",
-                       "2|verso: Siena|A1|350|A|450|03:30||Dom|06/08|12:30|Pranzo",
-                       "3|SIENA|A1|50|A|500|00:30||Dom|06/08|15:30|"};
-    QTest::newRow("pasti mancati a passo lento")
-        << "08:45" << QStringList{"L=2", "ripM=00"} << QStringList{"TODI|SP|40|L|"}
-        << QStringList{"1|verso: Todi|SP|7|L|7|03:30||Sab|05/08|12:15|",
-                       "2|verso: Todi|SP|1|L|8|00:30||Sab|05/08|12:45|",
-                       "3|verso: Todi|SP|14|L|22|07:00||Sab|05/08|19:45|",
-                       "4|verso: Todi|SP|5|L|27|02:30||Sab|05/08|22:15|",
-                       "5|verso: Todi|SP|1|L|28|00:30||Sab|05/08|22:45|Notte",
-                       "6|verso: Todi|SP|7|L|35|03:30||Dom|06/08|12:30|Pranzo",
-                       "7|TODI|SP|5|L|40|02:30||Dom|06/08|17:30|"};
-}
-
-void TestPassaggio::tabellaDiMarcia() {
-    QFETCH(QString, partenza);
-    QFETCH(QStringList, parametri);
-    QFETCH(QStringList, tappe);
-    QFETCH(QStringList, righe);
-
-    Viaggio v;
-    v.Partenza("05/08/2006", partenza);
-    Imposta(v, parametri);
-    v.Tappe(tappe);
-    v.Calcola();
-    QVERIFY(v.p.messaggi.isEmpty());
-    QCOMPARE(Righe(*v, Colonne), righe);
-}
-
-void TestPassaggio::totaliSulloSchermoDellaMeta() {
-    Viaggio v;
-    v.Partenza("05/08/2006", "17:00");
-    v.Velocita(0, "100");
-    v.Velocita(1, "65");
-    v.Tappe({"NAPOLI|A1|1000|A|", "SORRENTO|SS145|130|S|"});
-    v->txtTragh.Text = "7";
-    v.Calcola();
-
-    const FormViandora& f = *v;
-    QCOMPARE(f.txtKmTot[0].Text, QString("1.000"));
-    QCOMPARE(f.txtTempo[0].Text, QString("00:10:00"));
-    QCOMPARE(f.txtKmTot[1].Text, QString("130"));
-    QCOMPARE(f.txtTempo[1].Text, QString("00:02:00"));
-    QCOMPARE(f.txtKmTot[4].Text, QString("1.130"));
-    QCOMPARE(f.txtTempo[4].Text, QString("00:12:00"));
-    QCOMPARE(f.txtTragh.Text, QString("0"));
-    // Arrival at Sorrento at 19:45 on the second day.
-    QCOMPARE((QStringList{f.txtFine[0].Text, f.txtFine[1].Text, f.txtFine[2].Text, f.txtFine[3].Text,
-                          f.txtFine[4].Text, f.txtFine[5].Text}),
-             (QStringList{"06", "08", "2006", "19", "45", "Dom"}));
-    QCOMPARE(f.txtGiorni.Text, QString("2"));
-}
-
-void TestPassaggio::righeDellaGuida() {
-    Viaggio v;
-    v.Partenza("05/08/2006", "09:00");
-    v.Velocita(0, "100");
-    v.Voce("ROMA", "03", "Colosseo", "02:00");
-    v.Voce("ROMA", "01", "Vaticano", "03:30");
-    v.Voce("ROMA", "05", "Parcheggio", "00:00");
-    v.Voce("ROMA", "11", "Senza tipo", "00:30");
-    v.Voce("ROMA", "01", "Pantheon", "00:15");
-    v.Voce("OSTIA", "02", "Scavi", "01:00");
-    // Roma twice in a row: its guide time counts once, its entries show twice.
-    v.Tappe({"ROMA|A1|100|A|", "ROMA|A1|0|A|01:00", "OSTIA|SS8|30|A|"});
-    v.Calcola();
-
-    const QStringList voci = {" > Pantheon|00:15|Ottimo", " > Vaticano|03:30|Ottimo",
-                              " > Colosseo|02:00|Interessante", " > Parcheggio||Punto Sosta",
-                              " > Senza tipo|00:30|"};
-    QStringList attese = {"1|ROMA|A1|100|A|100|01:00||Sab|05/08|10:00|",
-                          "|a: Roma||||||00:06:15|Sab|05/08|16:15|Visita"};
-    for (const QString& voce : voci)
-        attese << "|" + voce.section(u'|', 0, 0) + "||||||" + voce.section(u'|', 1, 1) + "||||" +
-                      voce.section(u'|', 2, 2);
-    attese << "8|ROMA|A1|0|A|100|||Sab|05/08|16:15|"
-           << "|a: Roma||||||00:01:00|Sab|05/08|17:15|Visita";
-    for (const QString& voce : voci)
-        attese << "|" + voce.section(u'|', 0, 0) + "||||||" + voce.section(u'|', 1, 1) + "||||" +
-                      voce.section(u'|', 2, 2);
-    attese << "15|OSTIA|SS8|30|A|130|00:18||Sab|05/08|17:33|"
-           << "|a: Ostia||||||00:01:00|Dom|06/08|09:33|Visita"
-           << "| > Scavi||||||01:00||||Da vedere";
-    QCOMPARE(Righe(*v, Colonne), attese);
-
-    // The guide's time cells stand out; the others do not.
-    QVERIFY(v->mfgTab.Stile(3, 7).Bold);
-    QVERIFY(v->mfgTab.Stile(6, 7).Bold);
-    QVERIFY(!v->mfgTab.Stile(2, 7).Bold);
-    QVERIFY(!v->mfgTab.Stile(1, 7).Bold);
-}
-
-void TestPassaggio::oltre32767Km() {
-    Viaggio v;
-    v.Velocita(0, "140");
-    v.Tappe({"CAPO NORD|E6|20000|A|", "LISBONA|E1|20000|A|"});
-    v.Calcola();
-    const FormViandora& f = *v;
-    QCOMPARE(f.txtKmTot[0].Text, QString("40.000"));
-    QCOMPARE(f.txtKmTot[4].Text, QString("40.000"));
-    int ultima = f.RigaTabella - 1;
-    while (ultima > 0 && f.mfgTab.TextMatrix(ultima, 5).isEmpty())
-        --ultima;
-    QCOMPARE(f.mfgTab.TextMatrix(ultima, 1), QString("LISBONA"));
-    QCOMPARE(f.mfgTab.TextMatrix(ultima, 5), QString("40.000"));
-    // Every row's kilometres add up to the trip.
-    int km = 0;
-    for (int r = 1; r < f.RigaTabella; ++r)
-        km += f.mfgTab.TextMatrix(r, 3).toInt();
-    QCOMPARE(km, 40000);
-    // The grid keeps four or five rows after the last one written.
-    QVERIFY(f.mfgTab.Rows() - f.RigaTabella >= 4 && f.mfgTab.Rows() - f.RigaTabella <= 5);
-}
-
-void TestPassaggio::traghettiAncheSenzaKm() {
-    Viaggio v;
-    v.Tappe({"PIOMBINO|SS1|100|A|", "PORTOFERRAIO|TRAGHETTO|0|A|", "OLBIA|TRAGHETTO|0|A|"});
-    v->txtTragh.Text.clear();
-    v.Calcola();
-    QCOMPARE(v->txtTragh.Text, QString("2"));
-}
-
-void TestPassaggio::righeSoloNumeroERighe() {
-    Viaggio v;
-    v.Tappe({"ROMA|A1|100|A|", "TIVOLI|SS5|30|S|"});
-    v.Calcola();
-    // The prepared table keeps the stage grid's empty rows: each gives a
-    // numbered row without a locality after the last stage.
-    const FormViandora& f = *v;
-    QCOMPARE(f.mfgCopia.Rows(), int(FormViandora::RigheVisibili));
-    QCOMPARE(f.RigaTabella, int(FormViandora::RigheVisibili));
-    QCOMPARE(f.mfgTab.TextMatrix(3, 0), QString("3"));
-    QCOMPARE(f.mfgTab.TextMatrix(3, 1), QString());
-    QCOMPARE(f.mfgTab.TextMatrix(16, 0), QString("16"));
-}
 
 QTEST_GUILESS_MAIN(TestPassaggio)
 #include "test_passaggio.moc"

@@ -8,116 +8,103 @@
 class TestPreparazione : public QObject {
     Q_OBJECT
 private slots:
-    void sceltaDelleSoste_data();
-    void sceltaDelleSoste();
-    void guidaContataUnaVolta();
-    void tappeSenzaBuchi();
+    void sceltaDelleSoste_data() {
+        QTest::addColumn<int>("scelta");
+        QTest::addColumn<QString>("sosta");
+        QTest::addColumn<QString>("guida");
+        // Columns 14, 15, 16, 17 of the prepared row.
+        QTest::addColumn<QStringList>("attese");
+
+        auto caso = [](const char* nome, int scelta, const char* sosta, const char* guida,
+                       const QStringList& attese) {
+            QTest::newRow(nome) << scelta << QString(sosta) << QString(guida) << attese;
+        };
+        caso("1 entrambe", 1, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
+        caso("2 solo guida, fine giornata tolta", 2, "*01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        caso("3 guida maggiore", 3, "01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        caso("3 pari tiene l'itinerario", 3, "*01:30", "01:30", {"1", "00:01:30", "", "00:01:30"});
+        caso("3 senza guida", 3, "01:00", "", {"", "00:01:00", "", "00:01:00"});
+        caso("4 itinerario minore", 4, "01:00", "01:30", {"", "00:01:00", "", "00:01:00"});
+        caso("4 guida minore", 4, "02:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        caso("4 senza sosta d'itinerario nessuna sosta", 4, "*", "01:30", {"1", "", "", ""});
+        caso("5 nessuna sosta, fine giornata tolta", 5, "*01:00", "01:30", {"", "", "", ""});
+        caso("fine giornata senza soste", 5, "*", "", {"1", "", "", ""});
+        caso("scelta sconosciuta come 1", 0, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
+    }
+
+    void sceltaDelleSoste() {
+        QFETCH(int, scelta);
+        QFETCH(QString, sosta);
+        QFETCH(QString, guida);
+        QFETCH(QStringList, attese);
+
+        Viaggio v;
+        if (scelta == 0)
+            v->cmbSoste.SetText("9 - ?");
+        else
+            v.Soste(scelta);
+        if (!guida.isEmpty()) v.Voce("ROMA", "01", "Colosseo", guida);
+        v.Tappe({"ROMA|A1|100|A|" + sosta, "NAPOLI|A1|200|A|01:00"});
+        float Ts = -1;
+        v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
+
+        const Griglia& t = v->mfgCopia;
+        QCOMPARE(t.TextMatrix(1, 1), QString("ROMA"));
+        QCOMPARE(t.TextMatrix(1, 3), QString("100"));
+        QCOMPARE(t.TextMatrix(1, 8), guida.isEmpty() ? QString() : "00:" + guida);
+        QCOMPARE(
+            (QStringList{t.TextMatrix(1, 14), t.TextMatrix(1, 15), t.TextMatrix(1, 16), t.TextMatrix(1, 17)}),
+            attese);
+        // The total is that of the stops kept, the second stage's hour included
+        // unless the choice drops the itinerary's stops.
+        QString primo = attese.at(3);
+        const float atteso = (primo.isEmpty() ? 0 : ghmStringa2Centesimi(primo, 2400)) +
+                             (scelta == 2 || scelta == 5 ? 0 : 100);
+        QCOMPARE(Ts, atteso);
+        QVERIFY(!v->frmMetePeriodo.Enabled);
+    }
+
+    void guidaContataUnaVolta() {
+        Viaggio v;
+        v.Soste(1);
+        v.Voce("ROMA", "01", "Colosseo", "01:00", "1");
+        v.Voce("ROMA", "03", "Pantheon", "00:30");
+        v.Voce("MILANO", "02", "Duomo", "02:00");
+        v.Voce("L'AQUILA", "02", "Fontana", "00:45");
+        v.Tappe(
+            {"ROMA|A1|100|A|", "ROMA|A1|10|A|", "MILANO|A1|500|A|", "ROMA|A1|500|A|", "L'AQUILA|A24|100|A|"});
+        float Ts = 0;
+        v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
+
+        QStringList guida;
+        for (int r = 1; r <= 5; ++r)
+            guida << v->mfgCopia.TextMatrix(r, 8);
+        // Flags left over from before are reset first: the visited entry counts.
+        QCOMPARE(guida, (QStringList{"00:01:30", "", "00:02:00", "", "00:00:45"}));
+        QCOMPARE(Ts, 150.0f + 200 + 75);
+        for (const QString& voce : VociGuida(*v))
+            QVERIFY2(voce.endsWith("|1"), qPrintable(voce));
+    }
+
+    void tappeSenzaBuchi() {
+        Viaggio v;
+        v.Tappe({"ROMA|A1|100|A|", "", "MILANO|A1|500|A|*02:00"});
+        v->mfgTab.SetRows(30);
+        float Ts = 0;
+        v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
+        const Griglia& t = v->mfgCopia;
+        QCOMPARE(t.Rows(), 30);
+        QCOMPARE(t.Cols(), v->mfgTab.Cols());
+        QCOMPARE(t.TextMatrix(2, 1), QString("MILANO"));
+        QCOMPARE(t.TextMatrix(2, 14), QString("1"));
+        QCOMPARE(t.TextMatrix(2, 17), QString("00:02:00"));
+        for (int r = 3; r < t.Rows(); ++r)
+            for (int c = 0; c < t.Cols(); ++c)
+                QVERIFY(t.TextMatrix(r, c).isEmpty());
+        QCOMPARE(Ts, 200.0f);
+        QCOMPARE(v->lblElaborazione.Caption, QString("Elaborazione delle soste e guida città"));
+    }
 };
-
-void TestPreparazione::sceltaDelleSoste_data() {
-    QTest::addColumn<int>("scelta");
-    QTest::addColumn<QString>("sosta");
-    QTest::addColumn<QString>("guida");
-    // Columns 14, 15, 16, 17 of the prepared row.
-    QTest::addColumn<QStringList>("attese");
-
-    QTest::newRow("1 entrambe") << 1 << "01:00"
-                                << "01:30" << QStringList{"", "00:01:00", "00:01:30", "00:02:30"};
-    QTest::newRow("2 solo guida, fine giornata tolta")
-        << 2 << "*01:00"
-        << "01:30" << QStringList{"", "", "00:01:30", "00:01:30"};
-    QTest::newRow("3 guida maggiore") << 3 << "01:00"
-                                      << "01:30" << QStringList{"", "", "00:01:30", "00:01:30"};
-    QTest::newRow("3 pari tiene l'itinerario") << 3 << "*01:30"
-                                               << "01:30" << QStringList{"1", "00:01:30", "", "00:01:30"};
-    QTest::newRow("3 senza guida") << 3 << "01:00"
-                                   << "" << QStringList{"", "00:01:00", "", "00:01:00"};
-    QTest::newRow("4 itinerario minore") << 4 << "01:00"
-                                         << "01:30" << QStringList{"", "00:01:00", "", "00:01:00"};
-    QTest::newRow("4 guida minore") << 4 << "02:00"
-                                    << "01:30" << QStringList{"", "", "00:01:30", "00:01:30"};
-    QTest::newRow("4 senza sosta d'itinerario nessuna sosta") << 4 << "*"
-                                                              << "01:30" << QStringList{"1", "", "", ""};
-    QTest::newRow("5 nessuna sosta, fine giornata tolta") << 5 << "*01:00"
-                                                          << "01:30" << QStringList{"", "", "", ""};
-    QTest::newRow("fine giornata senza soste") << 5 << "*"
-                                               << "" << QStringList{"1", "", "", ""};
-    QTest::newRow("scelta sconosciuta come 1")
-        << 0 << "01:00"
-        << "01:30" << QStringList{"", "00:01:00", "00:01:30", "00:02:30"};
-}
-
-void TestPreparazione::sceltaDelleSoste() {
-    QFETCH(int, scelta);
-    QFETCH(QString, sosta);
-    QFETCH(QString, guida);
-    QFETCH(QStringList, attese);
-
-    Viaggio v;
-    if (scelta == 0)
-        v->cmbSoste.SetText("9 - ?");
-    else
-        v.Soste(scelta);
-    if (!guida.isEmpty()) v.Voce("ROMA", "01", "Colosseo", guida);
-    v.Tappe({"ROMA|A1|100|A|" + sosta, "NAPOLI|A1|200|A|01:00"});
-    float Ts = -1;
-    v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
-
-    const Griglia& t = v->mfgCopia;
-    QCOMPARE(t.TextMatrix(1, 1), QString("ROMA"));
-    QCOMPARE(t.TextMatrix(1, 3), QString("100"));
-    QCOMPARE(t.TextMatrix(1, 8), guida.isEmpty() ? QString() : "00:" + guida);
-    QCOMPARE(
-        (QStringList{t.TextMatrix(1, 14), t.TextMatrix(1, 15), t.TextMatrix(1, 16), t.TextMatrix(1, 17)}),
-        attese);
-    // The total is that of the stops kept, the second stage's hour included
-    // unless the choice drops the itinerary's stops.
-    QString primo = attese.at(3);
-    const float atteso =
-        (primo.isEmpty() ? 0 : ghmStringa2Centesimi(primo, 2400)) + (scelta == 2 || scelta == 5 ? 0 : 100);
-    QCOMPARE(Ts, atteso);
-    QVERIFY(!v->frmMetePeriodo.Enabled);
-}
-
-void TestPreparazione::guidaContataUnaVolta() {
-    Viaggio v;
-    v.Soste(1);
-    v.Voce("ROMA", "01", "Colosseo", "01:00", "1");
-    v.Voce("ROMA", "03", "Pantheon", "00:30");
-    v.Voce("MILANO", "02", "Duomo", "02:00");
-    v.Voce("L'AQUILA", "02", "Fontana", "00:45");
-    v.Tappe({"ROMA|A1|100|A|", "ROMA|A1|10|A|", "MILANO|A1|500|A|", "ROMA|A1|500|A|", "L'AQUILA|A24|100|A|"});
-    float Ts = 0;
-    v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
-
-    QStringList guida;
-    for (int r = 1; r <= 5; ++r)
-        guida << v->mfgCopia.TextMatrix(r, 8);
-    // Flags left over from before are reset first: the visited entry counts.
-    QCOMPARE(guida, (QStringList{"00:01:30", "", "00:02:00", "", "00:00:45"}));
-    QCOMPARE(Ts, 150.0f + 200 + 75);
-    for (const QString& voce : v.FlagGuida())
-        QVERIFY2(voce.endsWith("|1"), qPrintable(voce));
-}
-
-void TestPreparazione::tappeSenzaBuchi() {
-    Viaggio v;
-    v.Tappe({"ROMA|A1|100|A|", "", "MILANO|A1|500|A|*02:00"});
-    v->mfgTab.SetRows(30);
-    float Ts = 0;
-    v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
-    const Griglia& t = v->mfgCopia;
-    QCOMPARE(t.Rows(), 30);
-    QCOMPARE(t.Cols(), v->mfgTab.Cols());
-    QCOMPARE(t.TextMatrix(2, 1), QString("MILANO"));
-    QCOMPARE(t.TextMatrix(2, 14), QString("1"));
-    QCOMPARE(t.TextMatrix(2, 17), QString("00:02:00"));
-    for (int r = 3; r < t.Rows(); ++r)
-        for (int c = 0; c < t.Cols(); ++c)
-            QVERIFY(t.TextMatrix(r, c).isEmpty());
-    QCOMPARE(Ts, 200.0f);
-    QCOMPARE(v->lblElaborazione.Caption, QString("Elaborazione delle soste e guida città"));
-}
 
 QTEST_GUILESS_MAIN(TestPreparazione)
 #include "test_preparazione.moc"

@@ -42,32 +42,14 @@ void SalvaMeta(FormViandora& f, const QString& codice, const QString& data, cons
     f.Db.RecordSetImposta(7, Query("MeteViandora").Dove("CodiceMeta", "\\"));
     RecordSet& m = f.Db.Rs(7);
     m.AddNew();
-    const QList<QPair<QString, QString>> campi = {{"CodiceMeta", codice},
-                                                  {"Localita", "TOSCANA"},
-                                                  {"Nazione", "ITALIA"},
-                                                  {"DataInizio", data},
-                                                  {"OraInizio", ora},
-                                                  {"MediaAutostrada", "100"},
-                                                  {"MediaSuperStrada", "65"},
-                                                  {"MediaPrincipale", "50"},
-                                                  {"MediaLocale", "30"},
-                                                  {"OraColazione", "0900"},
-                                                  {"OraPranzo", "1230"},
-                                                  {"DurataPranzo", "0230"},
-                                                  {"OraCena", "2000"},
-                                                  {"DurataCena", "0145"},
-                                                  {"OraNotte", "2230"},
-                                                  {"RiposoMinuti", "15"},
-                                                  {"RiposoOre", riposoOre},
-                                                  {"RiposoGiorno", "01"},
-                                                  {"RiposoDopoGiorni", "05"},
-                                                  {"InizioVisita", "0900"},
-                                                  {"FineVisita", "1800"},
-                                                  {"OreTraghetti", "0600"},
-                                                  {"GiorniAdeguamento", giorni},
-                                                  {"CalcoloSoste", "3"}};
-    for (const auto& [campo, valore] : campi)
-        m.Imposta(campo, valore);
+    const QString campi = "CodiceMeta=%1;Localita=TOSCANA;Nazione=ITALIA;DataInizio=%2;OraInizio=%3;"
+                          "MediaAutostrada=100;MediaSuperStrada=65;MediaPrincipale=50;MediaLocale=30;"
+                          "OraColazione=0900;OraPranzo=1230;DurataPranzo=0230;OraCena=2000;DurataCena=0145;"
+                          "OraNotte=2230;RiposoMinuti=15;RiposoOre=%4;RiposoGiorno=01;RiposoDopoGiorni=05;"
+                          "InizioVisita=0900;FineVisita=1800;OreTraghetti=0600;GiorniAdeguamento=%5;"
+                          "CalcoloSoste=3";
+    for (const QString& campo : campi.arg(codice, data, ora, riposoOre, giorni).split(u';'))
+        m.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
     m.Update();
     f.Db.RecordSetImposta(7, Query("Itinerari").Dove("CodiceMeta", "\\"));
     RecordSet& t = f.Db.Rs(7);
@@ -94,155 +76,148 @@ void SalvaMeta(FormViandora& f, const QString& codice, const QString& data, cons
 class TestRigaDiComando : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void tabellaDiUnaMeta();
-    void comeIlPlanner();
-    void fileIntatto();
-    void fileDiUnaVersionePrecedente();
-    void errori_data();
-    void errori();
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        Viaggio v;
+        v.Voce("FIRENZE", "01", "Uffizi", "02:00");
+        v.Voce("FIRENZE", "05", "Parcheggio", "00:00");
+        v.Voce("L'AQUILA", "02", "Fontana", "00:45", "1");
+        SalvaMeta(*v, "000001", "05082006", "0900", "00", "000", {"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|"});
+        SalvaMeta(*v, "000002", "28122006", "0830", "03", "012",
+                  {"ROMA|A1|0|A|", "L'AQUILA|A24|120|A|*01:00", "PESCARA|A25|150|A|01:30",
+                   "FIRENZE|A1|700|A|", "OLBIA|TRAGHETTO|0|A|", "NUORO|SS131|120|S|00:01:00"});
+        file_ = dir_.filePath("viaggi.db");
+        // The guide's flags as the planner leaves them after a load.
+        v->Db.Chiudi();
+        QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file_));
+    }
+
+    void tabellaDiUnaMeta() {
+        const Esito e = Esegui({"calcola", file_, "1"});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.errore, QString());
+        // Firenze's guide time is its stop, spent the next morning.
+        const QStringList attese = {
+            "1\tAREZZO\tA1\t350\tA\t350\t03:30\t\t\tSab\t05/08\t12:30\tPranzo\t<06/08-11:00\t",
+            "2\tFIRENZE\tA1\t500\tA\t850\t05:00\t\t\tSab\t05/08\t20:00\tCena\t\t",
+            "\ta: Firenze\t\t\t\t\t\t00:02:00\t\tDom\t06/08\t11:00\tVisita\t\t",
+            "\t> Uffizi\t\t\t\t\t\t02:00\t\t\t\t\tOttimo\t\t",
+            "\t> Parcheggio\t\t\t\t\t\t\t\t\t\t\tPunto Sosta\t\t",
+            "850\t00:08:30\t\t\t\t\t\t\t850\t00:08:30\t0\t05/08/2006\t20:00\t1\t",
+            "1\t\t"};
+        QCOMPARE(e.righe, attese);
+    }
+
+    void comeIlPlanner() {
+        const Esito e = Esegui({"calcola", file_, "000002"});
+        QCOMPARE(e.codice, 0);
+
+        // The same trip calculated in the planner, on a copy of the file.
+        QTemporaryDir copia;
+        QVERIFY(QFile::copy(file_, copia.filePath(NomeFileDatabase)));
+        PiattaformaProva p;
+        FormViandora f(p, copia.path() + "/");
+        QVERIFY(f.Form_Load());
+        f.CodiceMetaCorrente = "000002";
+        f.CaricaDatiAnagraficiMeta();
+        f.CaricaTappeItinerario();
+        f.Click("cmdCalcola");
+        QStringList attese;
+        for (int r = 1; r < f.mfgTab.Rows(); ++r) {
+            if (f.mfgTab.TextMatrix(r, 1).trimmed().isEmpty()) continue;
+            QString riga;
+            for (int c = 0; c <= 13; ++c)
+                riga += f.mfgTab.TextMatrix(r, c).trimmed() + "\t";
+            attese << riga;
+        }
+        QString totali;
+        for (int k = 0; k < 5; ++k)
+            totali += f.txtKmTot[k].Text + "\t" + f.txtTempo[k].Text + "\t";
+        totali += f.txtTragh.Text + "\t" + f.txtFine[0].Text + "/" + f.txtFine[1].Text + "/" +
+                  f.txtFine[2].Text + "\t" + f.txtFine[3].Text + ":" + f.txtFine[4].Text + "\t" +
+                  f.txtGiorni.Text + "\t";
+        attese << totali;
+        QCOMPARE(p.messaggi.size(), 1);
+        attese << QString::number(f.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
+        QCOMPARE(e.righe, attese);
+        QVERIFY(attese.size() > 15);
+        QCOMPARE(f.txtTragh.Text, QString("1"));
+    }
+
+    void fileIntatto() {
+        const QByteArray prima = Impronta(file_);
+        const QStringList fileNellaCartella = QDir(dir_.path()).entryList(QDir::Files);
+        QCOMPARE(Esegui({"calcola", file_, "000002"}).codice, 0);
+        QCOMPARE(Esegui({"calcola", file_, "000001"}).codice, 0);
+        QCOMPARE(Impronta(file_), prima);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), fileNellaCartella);
+    }
+
+    void fileDiUnaVersionePrecedente() {
+        // A table without one of its fields is rebuilt, in memory only: no copy
+        // of the file is kept beside it, since the file is not touched.
+        QTemporaryDir vecchia;
+        const QString file = vecchia.filePath("vecchio.mdb");
+        QVERIFY(QFile::copy(file_, file));
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
+        QCOMPARE(RegistraConfronti(db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, "ALTER TABLE TipoGuida DROP COLUMN TempoObbligatorio", nullptr, nullptr,
+                              nullptr),
+                 SQLITE_OK);
+        sqlite3_close(db);
+        const QByteArray prima = Impronta(file);
+
+        const Esito e = Esegui({"calcola", file, "1"});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.righe.value(3), QString("\t> Uffizi\t\t\t\t\t\t02:00\t\t\t\t\tOttimo\t\t"));
+        QCOMPARE(Impronta(file), prima);
+        QCOMPARE(QDir(vecchia.path()).entryList(QDir::Files), QStringList{"vecchio.mdb"});
+    }
+
+    void errori_data() {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("file mancante") << "mancante" << 1 << "File inesistente: ";
+        QTest::newRow("meta sconosciuta") << "meta" << 1 << "Mèta inesistente: 000009";
+        QTest::newRow("non un database") << "testo" << 1 << "Il file non è un database leggibile: ";
+        QTest::newRow("argomenti") << "uso" << 2 << "Uso: viandora-cli calcola FILE_DATABASE CODICE_META";
+    }
+
+    void errori() {
+        QFETCH(QString, caso);
+        QFETCH(int, codice);
+        QFETCH(QString, messaggio);
+
+        const QString testo = dir_.filePath("note.txt");
+        QFile f(testo);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        const QByteArray prima = Impronta(testo);
+
+        QStringList argomenti;
+        if (caso == "mancante")
+            argomenti = {"calcola", dir_.filePath("mancante.db"), "1"};
+        else if (caso == "meta")
+            argomenti = {"calcola", file_, "9"};
+        else if (caso == "testo")
+            argomenti = {"calcola", testo, "1"};
+        else
+            argomenti = {"calcola", file_};
+        const Esito e = Esegui(argomenti);
+        QCOMPARE(e.codice, codice);
+        QVERIFY2(e.errore.startsWith(messaggio), qPrintable(e.errore));
+        QVERIFY(e.righe.isEmpty());
+        QCOMPARE(Impronta(testo), prima);
+        QVERIFY(!QFile::exists(dir_.filePath("mancante.db")));
+    }
 
 private:
     QTemporaryDir dir_;
     QString file_;
 };
-
-void TestRigaDiComando::initTestCase() {
-    QVERIFY(dir_.isValid());
-    Viaggio v;
-    v.Voce("FIRENZE", "01", "Uffizi", "02:00");
-    v.Voce("FIRENZE", "05", "Parcheggio", "00:00");
-    v.Voce("L'AQUILA", "02", "Fontana", "00:45", "1");
-    SalvaMeta(*v, "000001", "05082006", "0900", "00", "000", {"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|"});
-    SalvaMeta(*v, "000002", "28122006", "0830", "03", "012",
-              {"ROMA|A1|0|A|", "L'AQUILA|A24|120|A|*01:00", "PESCARA|A25|150|A|01:30", "FIRENZE|A1|700|A|",
-               "OLBIA|TRAGHETTO|0|A|", "NUORO|SS131|120|S|00:01:00"});
-    file_ = dir_.filePath("viaggi.db");
-    // The guide's flags as the planner leaves them after a load.
-    v->Db.Chiudi();
-    QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file_));
-}
-
-void TestRigaDiComando::tabellaDiUnaMeta() {
-    const Esito e = Esegui({"calcola", file_, "1"});
-    QCOMPARE(e.codice, 0);
-    QCOMPARE(e.errore, QString());
-    // Firenze's guide time is its stop, spent the next morning.
-    const QStringList attese = {
-        "1\tAREZZO\tA1\t350\tA\t350\t03:30\t\t\tSab\t05/08\t12:30\tPranzo\t<06/08-11:00\t",
-        "2\tFIRENZE\tA1\t500\tA\t850\t05:00\t\t\tSab\t05/08\t20:00\tCena\t\t",
-        "\ta: Firenze\t\t\t\t\t\t00:02:00\t\tDom\t06/08\t11:00\tVisita\t\t",
-        "\t> Uffizi\t\t\t\t\t\t02:00\t\t\t\t\tOttimo\t\t",
-        "\t> Parcheggio\t\t\t\t\t\t\t\t\t\t\tPunto Sosta\t\t",
-        "850\t00:08:30\t\t\t\t\t\t\t850\t00:08:30\t0\t05/08/2006\t20:00\t1\t",
-        "1\t\t"};
-    QCOMPARE(e.righe, attese);
-}
-
-void TestRigaDiComando::comeIlPlanner() {
-    const Esito e = Esegui({"calcola", file_, "000002"});
-    QCOMPARE(e.codice, 0);
-
-    // The same trip calculated in the planner, on a copy of the file.
-    QTemporaryDir copia;
-    QVERIFY(QFile::copy(file_, copia.filePath(NomeFileDatabase)));
-    PiattaformaProva p;
-    FormViandora f(p, copia.path() + "/");
-    QVERIFY(f.Form_Load());
-    f.CodiceMetaCorrente = "000002";
-    f.CaricaDatiAnagraficiMeta();
-    f.CaricaTappeItinerario();
-    f.Click("cmdCalcola");
-    QStringList attese;
-    for (int r = 1; r < f.mfgTab.Rows(); ++r) {
-        if (f.mfgTab.TextMatrix(r, 1).trimmed().isEmpty()) continue;
-        QString riga;
-        for (int c = 0; c <= 13; ++c)
-            riga += f.mfgTab.TextMatrix(r, c).trimmed() + "\t";
-        attese << riga;
-    }
-    QString totali;
-    for (int k = 0; k < 5; ++k)
-        totali += f.txtKmTot[k].Text + "\t" + f.txtTempo[k].Text + "\t";
-    totali += f.txtTragh.Text + "\t" + f.txtFine[0].Text + "/" + f.txtFine[1].Text + "/" + f.txtFine[2].Text +
-              "\t" + f.txtFine[3].Text + ":" + f.txtFine[4].Text + "\t" + f.txtGiorni.Text + "\t";
-    attese << totali;
-    QCOMPARE(p.messaggi.size(), 1);
-    attese << QString::number(f.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
-    QCOMPARE(e.righe, attese);
-    QVERIFY(attese.size() > 15);
-    QCOMPARE(f.txtTragh.Text, QString("1"));
-}
-
-void TestRigaDiComando::fileIntatto() {
-    const QByteArray prima = Impronta(file_);
-    const QStringList fileNellaCartella = QDir(dir_.path()).entryList(QDir::Files);
-    QCOMPARE(Esegui({"calcola", file_, "000002"}).codice, 0);
-    QCOMPARE(Esegui({"calcola", file_, "000001"}).codice, 0);
-    QCOMPARE(Impronta(file_), prima);
-    QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), fileNellaCartella);
-}
-
-void TestRigaDiComando::fileDiUnaVersionePrecedente() {
-    // A table without one of its fields is rebuilt, in memory only: no copy
-    // of the file is kept beside it, since the file is not touched.
-    QTemporaryDir vecchia;
-    const QString file = vecchia.filePath("vecchio.mdb");
-    QVERIFY(QFile::copy(file_, file));
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
-    QCOMPARE(RegistraConfronti(db), SQLITE_OK);
-    QCOMPARE(
-        sqlite3_exec(db, "ALTER TABLE TipoGuida DROP COLUMN TempoObbligatorio", nullptr, nullptr, nullptr),
-        SQLITE_OK);
-    sqlite3_close(db);
-    const QByteArray prima = Impronta(file);
-
-    const Esito e = Esegui({"calcola", file, "1"});
-    QCOMPARE(e.codice, 0);
-    QCOMPARE(e.righe.value(3), QString("\t> Uffizi\t\t\t\t\t\t02:00\t\t\t\t\tOttimo\t\t"));
-    QCOMPARE(Impronta(file), prima);
-    QCOMPARE(QDir(vecchia.path()).entryList(QDir::Files), QStringList{"vecchio.mdb"});
-}
-
-void TestRigaDiComando::errori_data() {
-    QTest::addColumn<QString>("caso");
-    QTest::addColumn<int>("codice");
-    QTest::addColumn<QString>("messaggio");
-    QTest::newRow("file mancante") << "mancante" << 1 << "File inesistente: ";
-    QTest::newRow("meta sconosciuta") << "meta" << 1 << "Mèta inesistente: 000009";
-    QTest::newRow("non un database") << "testo" << 1 << "Il file non è un database leggibile: ";
-    QTest::newRow("argomenti") << "uso" << 2 << "Uso: viandora-cli calcola FILE_DATABASE CODICE_META";
-}
-
-void TestRigaDiComando::errori() {
-    QFETCH(QString, caso);
-    QFETCH(int, codice);
-    QFETCH(QString, messaggio);
-
-    const QString testo = dir_.filePath("note.txt");
-    QFile f(testo);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
-    const QByteArray prima = Impronta(testo);
-
-    QStringList argomenti;
-    if (caso == "mancante")
-        argomenti = {"calcola", dir_.filePath("mancante.db"), "1"};
-    else if (caso == "meta")
-        argomenti = {"calcola", file_, "9"};
-    else if (caso == "testo")
-        argomenti = {"calcola", testo, "1"};
-    else
-        argomenti = {"calcola", file_};
-    const Esito e = Esegui(argomenti);
-    QCOMPARE(e.codice, codice);
-    QVERIFY2(e.errore.startsWith(messaggio), qPrintable(e.errore));
-    QVERIFY(e.righe.isEmpty());
-    QCOMPARE(Impronta(testo), prima);
-    QVERIFY(!QFile::exists(dir_.filePath("mancante.db")));
-}
 
 QTEST_GUILESS_MAIN(TestRigaDiComando)
 #include "test_riga_di_comando.moc"

@@ -64,47 +64,45 @@ void TrattoACaso(Viaggio& v, Caso& c) {
 class TestRobustezza : public QObject {
     Q_OBJECT
 private slots:
-    void viaggiACaso();
-};
+    void viaggiACaso() {
+        const QRegularExpression ora("^(\\* )*(\\d\\d:\\d\\d)?$");
+        const QRegularExpression limite("^[<>]\\d\\d/\\d\\d-(\\d\\d:\\d\\d)?$");
+        // One window for every trip: each calculation is unlocked before the
+        // next trip is typed in.
+        Viaggio v;
+        for (unsigned seme = 1; seme <= 150; ++seme) {
+            Caso c(seme);
+            TrattoACaso(v, c);
+            v.p.messaggi.clear();
+            v.Calcola();
+            const FormViandora& f = *v;
+            const QString caso = QStringLiteral("seme %1").arg(seme);
+            QVERIFY2(f.TabellaCalcolata, qPrintable(caso));
+            QVERIFY2(f.NumeroTentativo >= 1 && f.NumeroTentativo <= 11, qPrintable(caso));
+            QVERIFY2(v.p.messaggi.size() <= 1, qPrintable(caso));
+            QCOMPARE(f.mfgTab.TextMatrix(0, 13), QString("Limite ritorno"));
+            QVERIFY2(f.mfgTab.Rows() >= f.RigaTabella, qPrintable(caso));
+            if (f.RigaTabella > 1) QVERIFY2(f.mfgTab.TextMatrix(1, 13).startsWith(u'<'), qPrintable(caso));
 
-void TestRobustezza::viaggiACaso() {
-    const QRegularExpression ora("^(\\* )*(\\d\\d:\\d\\d)?$");
-    const QRegularExpression limite("^[<>]\\d\\d/\\d\\d-(\\d\\d:\\d\\d)?$");
-    // One window for every trip: each calculation is unlocked before the
-    // next trip is typed in.
-    Viaggio v;
-    for (unsigned seme = 1; seme <= 150; ++seme) {
-        Caso c(seme);
-        TrattoACaso(v, c);
-        v.p.messaggi.clear();
-        v.Calcola();
-        const FormViandora& f = *v;
-        const QString caso = QStringLiteral("seme %1").arg(seme);
-        QVERIFY2(f.TabellaCalcolata, qPrintable(caso));
-        QVERIFY2(f.NumeroTentativo >= 1 && f.NumeroTentativo <= 11, qPrintable(caso));
-        QVERIFY2(v.p.messaggi.size() <= 1, qPrintable(caso));
-        QCOMPARE(f.mfgTab.TextMatrix(0, 13), QString("Limite ritorno"));
-        QVERIFY2(f.mfgTab.Rows() >= f.RigaTabella, qPrintable(caso));
-        if (f.RigaTabella > 1) QVERIFY2(f.mfgTab.TextMatrix(1, 13).startsWith(u'<'), qPrintable(caso));
-
-        QHash<QString, int> righePerData;
-        for (int r = 1; r < f.RigaTabella; ++r) {
-            const QString dove = caso + QStringLiteral(" riga %1").arg(r);
-            QVERIFY2(ora.match(f.mfgTab.TextMatrix(r, 11)).hasMatch(), qPrintable(dove));
-            const QString l = f.mfgTab.TextMatrix(r, 13);
-            QVERIFY2(l.isEmpty() || limite.match(l).hasMatch(), qPrintable(dove + ": " + l));
-            if (!f.mfgTab.TextMatrix(r, 3).isEmpty()) {
-                bool numero = false;
-                QVERIFY2(f.mfgTab.TextMatrix(r, 3).toInt(&numero) >= 0 && numero, qPrintable(dove));
-                // A clock stuck past a meal or the night would fill one day
-                // with segments.
-                QVERIFY2(++righePerData[f.mfgTab.TextMatrix(r, 10)] < 400, qPrintable(dove));
+            QHash<QString, int> righePerData;
+            for (int r = 1; r < f.RigaTabella; ++r) {
+                const QString dove = caso + QStringLiteral(" riga %1").arg(r);
+                QVERIFY2(ora.match(f.mfgTab.TextMatrix(r, 11)).hasMatch(), qPrintable(dove));
+                const QString l = f.mfgTab.TextMatrix(r, 13);
+                QVERIFY2(l.isEmpty() || limite.match(l).hasMatch(), qPrintable(dove + ": " + l));
+                if (!f.mfgTab.TextMatrix(r, 3).isEmpty()) {
+                    bool numero = false;
+                    QVERIFY2(f.mfgTab.TextMatrix(r, 3).toInt(&numero) >= 0 && numero, qPrintable(dove));
+                    // A clock stuck past a meal or the night would fill one day
+                    // with segments.
+                    QVERIFY2(++righePerData[f.mfgTab.TextMatrix(r, 10)] < 400, qPrintable(dove));
+                }
             }
+            v.Calcola();
+            QVERIFY2(!f.TabellaCalcolata, qPrintable(caso));
         }
-        v.Calcola();
-        QVERIFY2(!f.TabellaCalcolata, qPrintable(caso));
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TestRobustezza)
 #include "test_robustezza.moc"

@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the itinerary and guide tests: a planner over a temporary
-// folder, stages typed into the grid, guide entries and stored rows.
+// A planner over a temporary folder, started as the program starts, with the
+// helpers that type stages into its grid, add guide entries and read back the
+// grid and the stored rows.
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -12,14 +13,20 @@ struct Planner {
     QTemporaryDir dir;
     PiattaformaProva p;
     std::unique_ptr<FormViandora> f;
+    bool avviato = false; // what the start returned
 
-    Planner() { Riapri(); }
+    // Without avvia the test puts files in the folder first, then calls Riapri().
+    explicit Planner(bool avvia = true) {
+        if (avvia) Riapri();
+    }
     // A new window on the same folder, as at the next start.
     void Riapri() {
         f.reset();
         f = std::make_unique<FormViandora>(p, dir.path() + "/");
-        f->Form_Load();
+        avviato = f->Form_Load();
     }
+    FormViandora& operator*() { return *f; }
+    FormViandora* operator->() { return f.get(); }
 };
 
 // "locality|road|km|type|stop", the empty text for an empty row.
@@ -34,7 +41,7 @@ inline void ScriviTappe(FormViandora& f, const QStringList& tappe) {
     }
 }
 
-// Column c of rows 1..n joined by "|" per row, for whole-grid comparisons.
+// The given columns of the rows with a locality, joined by "|" per row.
 inline QStringList Colonne(const Griglia& g, const QList<int>& colonne) {
     QStringList righe;
     for (int r = 1; r < g.Rows(); ++r) {
@@ -74,7 +81,8 @@ inline void AggiungiVoce(FormViandora& f, const QString& localita, const QString
     rs.Update();
 }
 
-// "Localita|Descrizione|TempoSosta|FlagVisto" of every guide entry, sorted.
+// "Localita|CodiceGuida|Descrizione|TempoSosta|FlagVisto" of every guide
+// entry, by locality and description.
 inline QStringList VociGuida(FormViandora& f) {
     f.Db.RecordSetImposta(7, Query("GuidaCitta").OrdinaPer("Localita, Descrizione"));
     RecordSet& rs = f.Db.Rs(7);
