@@ -78,7 +78,8 @@ void FormViandora::CaricaTappeItinerario() {
         PassaggioGuida guida(Db, &CentesimiTempoGuida, localita);
         for (int k = 1; k <= r; ++k) {
             const double tempo = guida.TempoLocalita(mfgTab.TextMatrix(k, 1));
-            mfgTab.SetTextMatrix(k, 8, ghmCentesimi2Stringa(float(tempo), CentesimiGiorno));
+            mfgTab.SetTextMatrix(k, 8,
+                                 tempo > 0 ? ghmCentesimi2Stringa(float(tempo), CentesimiGiorno) : QString());
         }
         guida.ScriviVisti();
         transazione.Conferma();
