@@ -131,6 +131,7 @@ void FormViandora::MemorizzaTappeItinerario() {
         PassaggioGuida guida(Db, &TempoSommatoComeStringa, tutte);
         InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
         QVector<QVector<QVariant>> record;
+        record.reserve(daScrivere);
         for (int i = 1; i < g.Rows(); ++i) {
             AvanzaPercentuale(i);
             if (g.TextMatrix(i, 1).trimmed().isEmpty()) continue;

@@ -66,6 +66,7 @@ void PassaggioGuida::Leggi(const QStringList& localita) {
     const QString tabella = db_.Schema().NomeTabella[TabGuida];
     QStringList esatti;
     QSet<QString> prefissi;
+    modelli_.reserve(modelli_.size() + localita.size());
     for (const QString& l : localita) {
         if (l.trimmed().isEmpty()) continue;
         const QString modello = LikeTesto(l);
