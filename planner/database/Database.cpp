@@ -629,11 +629,18 @@ void Database::Leggi(const Query& query, const QStringList& campi,
         sqlite3_bind_text(st, i + 1, valore.constData(), int(valore.size()), SQLITE_TRANSIENT);
     }
     QStringList valori;
+    const QString vuoto = QStringLiteral("");
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         valori.clear();
-        for (int c = 0; c < campi.size(); ++c)
-            valori.append(TestoColonna(st, c + 1));
+        for (int c = 0; c < campi.size(); ++c) {
+            if (sqlite3_column_type(st, c + 1) == SQLITE_NULL)
+                valori.append(QString());
+            else if (sqlite3_column_bytes(st, c + 1) == 0)
+                valori.append(vuoto);
+            else
+                valori.append(TestoColonna(st, c + 1));
+        }
         riga(sqlite3_column_int64(st, 0), valori);
     }
     if (rc != SQLITE_DONE) Errore(ContestoLettura);
@@ -729,50 +736,15 @@ const QString& Database::SqlInserimento(const QString& tabella, const QList<Info
 qint64 Database::Inserisci(const QString& tabella, const QList<InfoCampo>& campi,
                            const QVector<QVariant>& valori) {
     ControllaGuasto();
-    sqlite3_stmt* st = Prepara(SqlInserimento(tabella, campi), ContestoScrittura);
+    return Inserisci(Prepara(SqlInserimento(tabella, campi), ContestoScrittura), campi, valori);
+}
+
+qint64 Database::Inserisci(sqlite3_stmt* st, const QList<InfoCampo>& campi, const QVector<QVariant>& valori) {
     Uso uso(st);
     for (int i = 0; i < campi.size(); ++i)
         Lega(st, i + 1, valori.value(i), campi.at(i).tipo);
     if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
     return sqlite3_last_insert_rowid(db_);
-}
-
-void Database::AggiungiRighe(RecordSet& rs, const QStringList& campi,
-                             const QVector<QVector<QVariant>>& righe) {
-    if (!rs.Aperto()) throw ErroreDatabase(QStringLiteral("Record set non aperto"));
-    QVector<int> posizioni;
-    for (const QString& campo : campi)
-        posizioni.append(rs.Posizione(campo));
-    const QList<InfoCampo>& info = rs.campi_;
-    // What AddNew leaves in a field no value is given for.
-    QVector<QVariant> vuota;
-    for (const InfoCampo& c : info)
-        vuota.append(c.tipo == TipoCampo::SiNo ? QVariant(false) : QVariant());
-    rs.modo_ = RecordSet::Modo::Nessuno;
-    rs.buffer_.clear();
-    sqlite3_stmt* st = Prepara(SqlInserimento(rs.tabella_, info), ContestoScrittura);
-    rs.righe_.reserve(rs.righe_.size() + righe.size());
-    for (const QVector<QVariant>& valori : righe) {
-        ControllaGuasto();
-        QVector<QVariant> riga = vuota;
-        for (int i = 0; i < posizioni.size() && i < valori.size(); ++i)
-            riga[posizioni.at(i)] = rs.Conforma(posizioni.at(i), valori.at(i));
-        qint64 rowid;
-        {
-            Uso uso(st);
-            for (int i = 0; i < info.size(); ++i)
-                Lega(st, i + 1, riga.at(i), info.at(i).tipo);
-            if (sqlite3_step(st) != SQLITE_DONE) Errore(ContestoScrittura);
-            rowid = sqlite3_last_insert_rowid(db_);
-        }
-        // As Update after AddNew: at the end of the set, and a set past its
-        // end stays past its end.
-        const bool eraEof = rs.corrente_ >= rs.righe_.size();
-        rs.righe_.append(RecordSet::Riga{rowid, std::move(riga), false});
-        if (rs.posizioniPronte_) rs.posizioni_.insert(rowid, int(rs.righe_.size()) - 1);
-        if (eraEof) rs.corrente_ = int(rs.righe_.size());
-        rs.SegnaModificato();
-    }
 }
 
 void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
@@ -816,13 +788,6 @@ void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, q
             rs.SegnaModificato();
         }
     }
-}
-
-QVector<int> Database::CampiCambiati(const QVector<QVariant>& prima, const QVector<QVariant>& dopo) {
-    QVector<int> posizioni;
-    for (int p = 0; p < dopo.size(); ++p)
-        if (p >= prima.size() || prima.at(p) != dopo.at(p)) posizioni.append(p);
-    return posizioni;
 }
 
 void Database::SegnaRighe(const QString& tabella, const QString& campo, const QVector<qint64>& segnare,
@@ -888,39 +853,53 @@ void Database::SegnaRighe(const QString& tabella, const QString& campo, const QV
                  QStringLiteral("0"), json(segnare, tenere));
 }
 
-void Database::SostituisciRighe(RecordSet& rs, const QStringList& campi,
-                                const QVector<QVector<QVariant>>& righe) {
-    if (!rs.Aperto()) throw ErroreDatabase(QStringLiteral("Record set non aperto"));
+void Database::SostituisciRighe(const Query& query, const QStringList& campi,
+                                const QVector<QStringList>& righe) {
+    const QString tabella = query.Tabella();
+    const QList<InfoCampo> info = CampiTabella(tabella);
     QVector<int> posizioni;
-    for (const QString& campo : campi)
-        posizioni.append(rs.Posizione(campo));
-    rs.modo_ = RecordSet::Modo::Nessuno;
-    rs.buffer_.clear();
-    int n = 0;
-    QVector<qint64> eccedenti;
-    for (int i = 0; i < rs.righe_.size(); ++i) {
-        if (rs.righe_.at(i).cancellata) continue;
-        if (n >= righe.size()) {
-            eccedenti.append(rs.righe_.at(i).rowid);
-            continue;
+    for (const QString& campo : campi) {
+        int p = -1;
+        for (int i = 0; i < info.size(); ++i)
+            if (info.at(i).nome.compare(campo.trimmed(), Qt::CaseInsensitive) == 0) p = i;
+        if (p < 0)
+            throw ErroreDatabase(
+                QStringLiteral("Il campo %1 non esiste nella tabella %2").arg(campo, tabella));
+        if (info.at(p).tipo != TipoCampo::Testo)
+            throw ErroreDatabase(
+                QStringLiteral("Il campo %1 della tabella %2 non è di testo").arg(campo, tabella));
+        posizioni.append(p);
+    }
+    // The rows there are, in the query's order; Null stays apart from "".
+    QVector<qint64> rowid;
+    QVector<QStringList> vecchie;
+    Leggi(query, campi, [&](qint64 r, const QStringList& valori) {
+        rowid.append(r);
+        vecchie.append(valori);
+    });
+    QVector<QVariant> valori(info.size());
+    sqlite3_stmt* inserimento = nullptr;
+    for (int n = 0; n < righe.size(); ++n) {
+        const QStringList& riga = righe.at(n);
+        QVector<int> cambiati;
+        for (int k = 0; k < posizioni.size(); ++k) {
+            const int p = posizioni.at(k);
+            const QString nuovo = TagliaTesto(riga.value(k), info.at(p).dimensione);
+            valori[p] = nuovo;
+            if (n >= vecchie.size()) continue;
+            const QString& vecchio = vecchie.at(n).at(k);
+            if (vecchio != nuovo || vecchio.isNull() != nuovo.isNull()) cambiati.append(p);
         }
-        const QVector<QVariant>& valori = righe.at(n++);
-        QVector<QVariant> nuova = rs.righe_.at(i).valori;
-        for (int k = 0; k < posizioni.size() && k < valori.size(); ++k)
-            nuova[posizioni.at(k)] = rs.Conforma(posizioni.at(k), valori.at(k));
-        const QVector<int> cambiati = CampiCambiati(rs.righe_.at(i).valori, nuova);
-        if (cambiati.isEmpty()) continue;
-        Aggiorna(rs.tabella_, rs.campi_, rs.righe_.at(i).rowid, nuova, cambiati);
-        rs.righe_[i].valori = std::move(nuova);
-        rs.SegnaModificato();
+        if (n >= vecchie.size()) {
+            // Thousands of rows: the statement is looked up once.
+            ControllaGuasto();
+            if (!inserimento) inserimento = Prepara(SqlInserimento(tabella, info), ContestoScrittura);
+            Inserisci(inserimento, info, valori);
+        } else if (!cambiati.isEmpty())
+            Aggiorna(tabella, info, rowid.at(n), valori, cambiati);
     }
-    for (const qint64 rowid : std::as_const(eccedenti))
-        Elimina(rs.tabella_, rowid);
-    if (n < righe.size()) {
-        // Past the end: the new rows leave the set there.
-        rs.corrente_ = int(rs.righe_.size());
-        AggiungiRighe(rs, campi, righe.mid(n));
-    }
+    for (qsizetype n = righe.size(); n < rowid.size(); ++n)
+        Elimina(tabella, rowid.at(n));
 }
 
 void Database::Elimina(const QString& tabella, qint64 rowid) {

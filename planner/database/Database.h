@@ -78,8 +78,8 @@ public:
     void RecordSetImposta(int slot, const Query& query);
     RecordSet& Rs(int slot);
 
-    // Reads the given fields of the rows a query selects, as text ("" for
-    // Null), straight from the file: no record set is filled and nothing is
+    // Reads the given fields of the rows a query selects, as text (a null
+    // QString for Null), straight from the file: no record set is filled and nothing is
     // kept. riga is called once per row, in the query's order.
     void Leggi(const Query& query, const QStringList& campi,
                const std::function<void(qint64 rowid, const QStringList& valori)>& riga);
@@ -88,17 +88,13 @@ public:
     // field matches the value as a pattern, in one transaction.
     void CancellaTabella(int tabella, const QString& campo, const QString& valore, Avanzamento* avanzamento);
 
-    // Adds one row per list of values, each value going to the field of the
-    // same position in campi, as AddNew, Imposta and Update would for every
-    // row in turn, each one write, with the statement prepared once.
-    void AggiungiRighe(RecordSet& rs, const QStringList& campi, const QVector<QVector<QVariant>>& righe);
-
-    // Makes the rows of the set, in its order, hold the given values: the
-    // first rows are rewritten where a field differs (each row one write),
-    // rows left over are deleted, rows missing are added as AggiungiRighe
-    // adds them. The set then holds exactly those rows. An unchanged row
-    // costs no write at all.
-    void SostituisciRighe(RecordSet& rs, const QStringList& campi, const QVector<QVector<QVariant>>& righe);
+    // Makes the rows the query selects, in its order, hold the given text
+    // values, each list giving the fields of campi (text fields only, cut to
+    // their sizes): the first rows are rewritten where a field differs (each
+    // row one write), rows left over are deleted, rows missing are added.
+    // An unchanged row costs no write. Open record sets see the rewritten and
+    // deleted rows, as with Edit and Delete.
+    void SostituisciRighe(const Query& query, const QStringList& campi, const QVector<QStringList>& righe);
     // Sets the mark field to "1" on the rows of segnare and to "0" on every
     // marked row (anything but "0") that is in neither list; the rows of
     // tenere must hold "1" already. Only rows that change are written, by at
@@ -156,10 +152,11 @@ private:
     void FineTransazione(bool annullata);
     const QString& SqlInserimento(const QString& tabella, const QList<InfoCampo>& campi);
     qint64 Inserisci(const QString& tabella, const QList<InfoCampo>& campi, const QVector<QVariant>& valori);
+    // The same through the table's insert statement, already prepared.
+    qint64 Inserisci(sqlite3_stmt* st, const QList<InfoCampo>& campi, const QVector<QVariant>& valori);
     // Writes the fields at the given positions of valori to the row.
     void Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, qint64 rowid,
                   const QVector<QVariant>& valori, const QVector<int>& posizioni);
-    static QVector<int> CampiCambiati(const QVector<QVariant>& prima, const QVector<QVariant>& dopo);
     void Elimina(const QString& tabella, qint64 rowid);
     QList<QPair<QString, QString>> ColonneDichiarate(const QString& tabella);
     bool EsisteTabella(const QString& tabella);

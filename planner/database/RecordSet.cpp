@@ -18,6 +18,14 @@ QString TagliaTesto(const QString& testo, int dimensione) {
 
 namespace {
 
+// The positions where the edited row differs from the stored one.
+QVector<int> CampiCambiati(const QVector<QVariant>& prima, const QVector<QVariant>& dopo) {
+    QVector<int> posizioni;
+    for (int p = 0; p < dopo.size(); ++p)
+        if (p >= prima.size() || prima.at(p) != dopo.at(p)) posizioni.append(p);
+    return posizioni;
+}
+
 bool ValoreSiNo(const QVariant& valore) {
     if (!valore.isValid() || valore.isNull()) return false;
     if (valore.typeId() == QMetaType::QString) return TestoSiNo(valore.toString());
@@ -177,7 +185,7 @@ void RecordSet::Update() {
     } else {
         // The row may have been deleted through another record set meanwhile.
         ControllaRigaCorrente();
-        const QVector<int> cambiati = Database::CampiCambiati(righe_.at(corrente_).valori, buffer_);
+        const QVector<int> cambiati = CampiCambiati(righe_.at(corrente_).valori, buffer_);
         // Nothing changed, nothing to write.
         if (!cambiati.isEmpty())
             db_->Aggiorna(tabella_, campi_, righe_.at(corrente_).rowid, buffer_, cambiati);

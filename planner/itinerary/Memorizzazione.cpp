@@ -28,9 +28,10 @@ double TempoSommatoComeStringa(const QString& tempo) {
     return ghmStringa2Centesimi(testo, CentesimiGiorno);
 }
 
-int DimensioneCampo(const RecordSet& rs, const QString& campo) {
-    const int p = rs.PosizioneCampo(campo);
-    return p < 0 ? 0 : rs.Campi().at(p).dimensione;
+int DimensioneCampo(const QList<InfoCampo>& campi, const QString& campo) {
+    for (const InfoCampo& c : campi)
+        if (c.nome.compare(campo, Qt::CaseInsensitive) == 0) return c.dimensione;
+    return 0;
 }
 
 } // namespace
@@ -119,18 +120,15 @@ void FormViandora::MemorizzaTappeItinerario() {
         // ones are written: a failure leaves the itinerary stored last.
         Database::Transazione transazione(Db);
         const QString tabella = Db.Schema().NomeTabella[TabItinerari];
-        Db.RecordSetImposta(SlotTappe, Query(tabella)
-                                           .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
-                                           .OrdinaPer(QStringLiteral("Sequenza")));
-        RecordSet& rs = Db.Rs(SlotTappe);
-        const int lunghezzaLocalita = qMax(1, DimensioneCampo(rs, QStringLiteral("Localita")) - 1);
+        const int lunghezzaLocalita =
+            qMax(1, DimensioneCampo(Db.CampiTabella(tabella), QStringLiteral("Localita")) - 1);
 
         QStringList tutte;
         for (int i = 1; i < g.Rows(); ++i)
             tutte << g.TextMatrix(i, 1).left(lunghezzaLocalita);
         PassaggioGuida guida(Db, &TempoSommatoComeStringa, tutte);
         InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
-        QVector<QVector<QVariant>> record;
+        QVector<QStringList> record;
         record.reserve(daScrivere);
         for (int i = 1; i < g.Rows(); ++i) {
             AvanzaPercentuale(i);
@@ -152,15 +150,15 @@ void FormViandora::MemorizzaTappeItinerario() {
             qint16 km = KmCella(g.TextMatrix(i, 3));
             do {
                 const qint16 tratto = Minore(km, KmPerRecord);
-                record << QVector<QVariant>{CodiceMetaCorrente,
-                                            Zero(double(record.size() + 1), 4),
-                                            localita,
-                                            QString::number(tratto),
-                                            strada + u' ',
-                                            g.TextMatrix(i, 4).left(1) + u' ',
-                                            (sosta + u' ').left(8),
-                                            tempoGuida,
-                                            fineGiorno ? QStringLiteral("1") : QStringLiteral("0")};
+                record << QStringList{CodiceMetaCorrente,
+                                      Zero(double(record.size() + 1), 4),
+                                      localita,
+                                      QString::number(tratto),
+                                      strada + u' ',
+                                      g.TextMatrix(i, 4).left(1) + u' ',
+                                      (sosta + u' ').left(8),
+                                      tempoGuida,
+                                      fineGiorno ? QStringLiteral("1") : QStringLiteral("0")};
                 tempoGuida = QStringLiteral(" ");
                 km = qint16(km - tratto);
             } while (km > 0);
@@ -169,7 +167,10 @@ void FormViandora::MemorizzaTappeItinerario() {
         // The stored records, in their order, take the new values: a stage
         // that did not change costs nothing, the others are rewritten in
         // place, and the count is then made even.
-        Db.SostituisciRighe(rs, CampiItinerario, record);
+        Db.SostituisciRighe(Query(tabella)
+                                .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                .OrdinaPer(QStringLiteral("Sequenza")),
+                            CampiItinerario, record);
         guida.ScriviVisti();
         transazione.Conferma();
     } catch (...) {

@@ -161,18 +161,19 @@ private slots:
     void sostituzioneRighe() {
         CinqueTappe(*db_);
         const QStringList campi = {"Sequenza", "Localita"};
-        auto apri = [&] {
-            db_->RecordSetImposta(8, Query("Itinerari").Dove("CodiceMeta", "000001").OrdinaPer("Sequenza"));
+        const Query tappe = Query("Itinerari").Dove("CodiceMeta", "000001").OrdinaPer("Sequenza");
+        auto rowid = [&] {
+            db_->RecordSetImposta(8, tappe);
+            QVector<qint64> r;
+            for (RecordSet& rs = db_->Rs(8); !rs.Eof(); rs.MoveNext())
+                r << rs.RowId();
+            return r;
         };
-        apri();
-        RecordSet& rs = db_->Rs(8);
-        QVector<qint64> prima;
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            prima << rs.RowId();
+        const QVector<qint64> prima = rowid();
 
         // The same rows: no write at all.
         db_->ImpostaGuastoScrittura(1);
-        db_->SostituisciRighe(rs, campi, {{"0001", "Roma"}, {"0002", "Bologna"}, {"0003", "Milano"}});
+        db_->SostituisciRighe(tappe, campi, {{"0001", "Roma"}, {"0002", "Bologna"}, {"0003", "Milano"}});
         db_->ImpostaGuastoScrittura(0);
 
         // One row changed, one added: two writes, the second fails and the
@@ -180,25 +181,30 @@ private slots:
         db_->ImpostaGuastoScrittura(2);
         {
             Database::Transazione t(*db_);
-            QVERIFY_THROWS_EXCEPTION(
-                ErroreDatabase,
-                db_->SostituisciRighe(
-                    rs, campi, {{"0001", "Roma"}, {"0002", "Parma"}, {"0003", "Milano"}, {"0004", "Asti"}}));
+            QVERIFY_THROWS_EXCEPTION(ErroreDatabase,
+                                     db_->SostituisciRighe(tappe, campi,
+                                                           {{"0001", "Roma"},
+                                                            {"0002", "Parma"},
+                                                            {"0003", "Milano"},
+                                                            {"0004", "Asti"}}));
         }
         db_->ImpostaGuastoScrittura(0);
-        apri();
+        QCOMPARE(rowid(), prima);
         QCOMPARE(Colonna(*db_, 8, "Localita"), (QStringList{"Roma", "Bologna", "Milano"}));
 
-        // Fewer rows: the first is rewritten in place, the others go, and
-        // another open set over the table sees it all.
+        // Fewer rows: the first is rewritten in place, the others go, and an
+        // open set over the table sees it.
         RecordSet& tutte = db_->Rs(TabItinerari);
-        db_->SostituisciRighe(db_->Rs(8), campi, {{"0001", "Torino"}});
-        QCOMPARE(Colonna(*db_, 8, "Localita"), QStringList{"Torino"});
+        tutte.MoveFirst();
+        db_->SostituisciRighe(tappe, campi, {{"0001", QString(40, u'à')}});
         QCOMPARE(tutte.RecordCount(), 3);
-        apri();
-        QCOMPARE(db_->Rs(8).RowId(), prima.first());
-        QCOMPARE(Colonna(*db_, 8, "Localita"), QStringList{"Torino"});
-        // Other trips untouched; the stage fields not given keep their values.
+        QCOMPARE(rowid(), QVector<qint64>{prima.first()});
+        QCOMPARE(Colonna(*db_, 8, "Localita"), QStringList{QString(30, u'à')});
+        // An empty text is not a Null: it is written.
+        db_->SostituisciRighe(tappe, {"Sequenza", "NomeStrada"}, {{"0001", ""}});
+        db_->RecordSetImposta(8, Query("Itinerari").Dove("CodiceMeta", "000001").Dove("NomeStrada", ""));
+        QCOMPARE(db_->NumeroRecord, 1.0);
+        // Other trips untouched.
         db_->RecordSetImposta(8, Query("Itinerari").Dove("CodiceMeta", "000002").OrdinaPer("Sequenza"));
         QCOMPARE(Colonna(*db_, 8, "Localita"), (QStringList{"Napoli", "Bari"}));
     }
