@@ -79,8 +79,8 @@ public:
     RecordSet& Rs(int slot);
 
     // Reads the given fields of the rows a query selects, as text (a null
-    // QString for Null), straight from the file: no record set is filled and nothing is
-    // kept. riga is called once per row, in the query's order.
+    // QString for Null), straight from the file: no record set is filled and
+    // nothing is kept. riga is called once per row, in the query's order.
     void Leggi(const Query& query, const QStringList& campi,
                const std::function<void(qint64 rowid, const QStringList& valori)>& riga);
 

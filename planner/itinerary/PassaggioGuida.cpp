@@ -51,11 +51,6 @@ QString OltrePrefisso(const QString& prefisso) {
 
 } // namespace
 
-PassaggioGuida::Segno PassaggioGuida::SegnoLetto(const QString& visto) {
-    if (visto == QLatin1String("1")) return Segno::Uno;
-    return visto == QLatin1String("0") ? Segno::Zero : Segno::Altro;
-}
-
 PassaggioGuida::PassaggioGuida(Database& db, TempoVoce tempo, const QStringList& localita)
     : db_(db), tempoVoce_(tempo) {
     Leggi(localita);
@@ -105,7 +100,7 @@ void PassaggioGuida::LeggiVoci(const Query& query) {
         // Most entries share a handful of times.
         auto tempo = tempi_.constFind(valori.at(1));
         if (tempo == tempi_.constEnd()) tempo = tempi_.insert(valori.at(1), tempoVoce_(valori.at(1)));
-        voci_.append({rowid, *tempo, SegnoLetto(valori.at(2)), false});
+        voci_.append({rowid, *tempo, valori.at(2) == QLatin1String("1"), false});
         if (gruppo < 0 || nome != ultima) {
             std::u32string piegata = Piegata(nome);
             auto [it, nuovo] = perChiave_.try_emplace(piegata, int(gruppi_.size()));
@@ -162,8 +157,8 @@ double PassaggioGuida::TempoLocalita(const QString& localita) {
 void PassaggioGuida::ScriviVisti() {
     QVector<qint64> segnare, tenere;
     for (const Voce& voce : std::as_const(voci_))
-        if (voce.contata) (voce.segno == Segno::Uno ? tenere : segnare).append(voce.rowid);
+        if (voce.contata) (voce.visto ? tenere : segnare).append(voce.rowid);
     db_.SegnaRighe(db_.Schema().NomeTabella[TabGuida], FlagVisto, segnare, tenere);
     for (Voce& voce : voci_)
-        voce.segno = voce.contata ? Segno::Uno : Segno::Zero;
+        voce.visto = voce.contata;
 }

@@ -35,17 +35,11 @@ public:
     // writing only the flags that change.
     void ScriviVisti();
 
-    // Entries read so far.
-    qsizetype VociLette() const { return voci_.size(); }
-
 private:
-    // The flag as read: "1", "0", or anything else (Null or blank).
-    enum class Segno { Uno, Zero, Altro };
-    static Segno SegnoLetto(const QString& visto);
     struct Voce {
         qint64 rowid = 0;
         double centesimi = 0;
-        Segno segno = Segno::Zero;
+        bool visto = false; // its flag holds "1"
         bool contata = false;
     };
     struct Gruppo {
