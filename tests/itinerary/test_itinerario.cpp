@@ -10,6 +10,16 @@ const QStringList CampiRecord = {"Sequenza",   "Localita",   "Chilometri", "Nome
                                  "TipoStrada", "TempoSosta", "FineGiorno"};
 } // namespace
 
+namespace {
+// Stages LOC1..LOCn, each of i km on road SSi.
+QStringList TappeNumerate(int tappe) {
+    QStringList elenco;
+    for (int i = 1; i <= tappe; ++i)
+        elenco << QString("LOC%1|SS%1|%1|A|").arg(i);
+    return elenco;
+}
+} // namespace
+
 class TestItinerario : public QObject {
     Q_OBJECT
 private slots:
@@ -272,10 +282,7 @@ void TestItinerario::righeDopoLUltimaTappa() {
     QFETCH(int, righe);
     Planner pl;
     FormViandora& f = *pl.f;
-    QStringList elenco;
-    for (int i = 1; i <= tappe; ++i)
-        elenco << QString("LOC%1|SS%1|%1|A|").arg(i);
-    ScriviTappe(f, elenco);
+    ScriviTappe(f, TappeNumerate(tappe));
     f.AggiornaNumeroRiga();
     for (int i = tappe; i > tappe - cancellate; --i)
         f.mfgTab.SetTextMatrix(i, 1, QString());
@@ -308,10 +315,7 @@ void TestItinerario::tastiDellaGriglia() {
     QFETCH(int, primaVisibile);
     Planner pl;
     FormViandora& f = *pl.f;
-    QStringList elenco;
-    for (int i = 1; i <= tappe; ++i)
-        elenco << QString("LOC%1|SS%1|%1|A|").arg(i);
-    ScriviTappe(f, elenco);
+    ScriviTappe(f, TappeNumerate(tappe));
     f.RigaCorrente = qint16(riga);
     f.AggiornaNumeroRiga();
     f.KeyDown("mfgTab", tasto);
