@@ -1,99 +1,22 @@
-// viandora-cli calcola FILE CODICE: calculates the timetable of one trip of a
-// database file as "&Calcola" does and prints it as tab-separated lines:
-//   one line per timetable row with a locality: columns 0 to 13, trimmed,
-//     each followed by a tab;
-//   one line of totals: km and time of each road type (A, S, P, L), total km
-//     and time, ferries, end date gg/mm/aaaa, end time hh:mm, days;
-//   one line: the number of passes and the final message (may be empty).
-// The file is read into memory and never written.
+// viandora-cli: the planner without a window, one subcommand per capability.
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 #include <exception>
+#include <iterator>
 
-#include "cli/PiattaformaSenzaSchermo.h"
-#include "common/Numeri.h"
-#include "common/Stringhe.h"
-#include "shell/FormViandora.h"
+#include "cli/Comandi.h"
+#include "database/ErroreDatabase.h"
 
 namespace {
 
-enum Uscita { Riuscita = 0, Errore = 1, Uso = 2 };
+// Every subcommand, in the order "--help" lists them.
+const Cli::Comando Comandi[] = {
+    {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
+};
 
-// A trip code typed as a number is the stored six-digit code.
-QString CodiceMeta(const QString& testo) {
-    const QString codice = testo.trimmed();
-    bool numero = !codice.isEmpty() && codice.size() <= 6;
-    for (QChar c : codice)
-        numero = numero && c.isDigit();
-    return numero ? Zero(codice, 6) : codice;
-}
-
-void ScriviCelle(QTextStream& out, const QStringList& celle) {
-    for (const QString& c : celle)
-        out << c << '\t';
-    out << '\n';
-}
-
-void ScriviTabella(QTextStream& out, FormViandora& f, const QString& messaggio) {
-    const Griglia& g = f.mfgTab;
-    for (int r = 1; r < g.Rows(); ++r) {
-        if (g.TextMatrix(r, 1).trimmed().isEmpty()) continue;
-        QStringList celle;
-        for (int c = 0; c <= 13; ++c)
-            celle << g.TextMatrix(r, c).trimmed();
-        ScriviCelle(out, celle);
-    }
-    QStringList totali;
-    for (int k = 0; k < 5; ++k)
-        totali << f.txtKmTot[k].Text << f.txtTempo[k].Text;
-    totali << f.txtTragh.Text;
-    totali << f.txtFine[0].Text + u'/' + f.txtFine[1].Text + u'/' + f.txtFine[2].Text;
-    totali << f.txtFine[3].Text + u':' + f.txtFine[4].Text;
-    totali << f.txtGiorni.Text;
-    ScriviCelle(out, totali);
-    ScriviCelle(out, {QString::number(f.NumeroTentativo), messaggio});
-}
-
-int Calcola(const QString& file, const QString& codice, QTextStream& out, QTextStream& err) {
-    const QFileInfo info(file);
-    if (!info.exists()) {
-        err << "File inesistente: " << file << '\n';
-        return Errore;
-    }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
-        return Errore;
-    }
-
-    PiattaformaSenzaSchermo piattaforma;
-    FormViandora form(piattaforma, info.absolutePath() + u'/');
-    form.Db.UsaCopiaInMemoria(info.absoluteFilePath());
-    if (!form.Form_Load()) {
-        err << "Il file non è un database leggibile: " << file << '\n';
-        return Errore;
-    }
-    form.Db.RecordSetImposta(
-        8, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
-    if (form.Db.NumeroRecord == 0) {
-        err << "Mèta inesistente: " << codice << '\n';
-        return Errore;
-    }
-
-    // As the planner shows a trip chosen from the list, then "&Calcola".
-    form.CodiceMetaCorrente = codice;
-    form.CaricaDatiAnagraficiMeta();
-    form.CaricaTappeItinerario();
-    form.RigaCorrente = 1;
-    form.AggiornaNumeroRiga();
-    form.ComandiMeta = QStringLiteral("All");
-    form.AbilitaPulsantiComando();
-    piattaforma.Messaggi.clear();
-    form.cmdCalcola_Click();
-
-    const QString messaggio = piattaforma.Messaggi.isEmpty() ? QString() : piattaforma.Messaggi.last().testo;
-    ScriviTabella(out, form, messaggio);
-    return Riuscita;
+void ScriviUso(QTextStream& s) {
+    for (const Cli::Comando& c : Comandi)
+        s << "Uso: viandora-cli " << c.nome << ' ' << c.uso << '\n';
 }
 
 } // namespace
@@ -102,17 +25,32 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList argomenti = app.arguments();
-    if (argomenti.size() != 4 || argomenti.at(1) != QLatin1String("calcola")) {
-        err << "Uso: viandora-cli calcola FILE_DATABASE CODICE_META\n";
-        return Uso;
+    const QStringList argomenti = app.arguments().mid(1);
+    if (argomenti.size() == 1 &&
+        (argomenti.at(0) == QLatin1String("--help") || argomenti.at(0) == QLatin1String("-h"))) {
+        ScriviUso(out);
+        return Cli::Riuscita;
+    }
+    const Cli::Comando* comando = nullptr;
+    if (!argomenti.isEmpty())
+        for (const Cli::Comando& c : Comandi)
+            if (argomenti.at(0) == QLatin1String(c.nome)) comando = &c;
+    if (!comando) {
+        ScriviUso(err);
+        return Cli::Uso;
+    }
+    const QStringList propri = argomenti.mid(1);
+    if (propri.size() < comando->numeroArgomentiMinimo ||
+        (comando->numeroArgomentiMassimo >= 0 && propri.size() > comando->numeroArgomentiMassimo)) {
+        err << "Uso: viandora-cli " << comando->nome << ' ' << comando->uso << '\n';
+        return Cli::Uso;
     }
     try {
-        return Calcola(argomenti.at(2), CodiceMeta(argomenti.at(3)), out, err);
+        return comando->esegui(propri, out, err);
     } catch (const ErroreDatabase& e) {
         err << e.Messaggio() << '\n';
     } catch (const std::exception& e) {
         err << "Errore: " << e.what() << '\n';
     }
-    return Errore;
+    return Cli::Errore;
 }

@@ -1,0 +1,101 @@
+// viandora-cli calcola FILE CODICE: calculates the timetable of one trip of a
+// database file as "&Calcola" does and prints it as tab-separated lines:
+//   one line per timetable row with a locality: columns 0 to 13, trimmed,
+//     each followed by a tab;
+//   one line of totals: km and time of each road type (A, S, P, L), total km
+//     and time, ferries, end date gg/mm/aaaa, end time hh:mm, days;
+//   one line: the number of passes and the final message (may be empty).
+// The file is read into memory and never written.
+#include <QFileInfo>
+
+#include "cli/Comandi.h"
+#include "cli/PiattaformaSenzaSchermo.h"
+#include "common/Numeri.h"
+#include "common/Stringhe.h"
+#include "shell/FormViandora.h"
+
+namespace Cli {
+
+// A trip code typed as a number is the stored six-digit code.
+QString CodiceMeta(const QString& testo) {
+    const QString codice = testo.trimmed();
+    bool numero = !codice.isEmpty() && codice.size() <= 6;
+    for (QChar c : codice)
+        numero = numero && c.isDigit();
+    return numero ? Zero(codice, 6) : codice;
+}
+
+namespace {
+
+void ScriviCelle(QTextStream& out, const QStringList& celle) {
+    for (const QString& c : celle)
+        out << c << '\t';
+    out << '\n';
+}
+
+void ScriviTabella(QTextStream& out, FormViandora& f, const QString& messaggio) {
+    const Griglia& g = f.mfgTab;
+    for (int r = 1; r < g.Rows(); ++r) {
+        if (g.TextMatrix(r, 1).trimmed().isEmpty()) continue;
+        QStringList celle;
+        for (int c = 0; c <= 13; ++c)
+            celle << g.TextMatrix(r, c).trimmed();
+        ScriviCelle(out, celle);
+    }
+    QStringList totali;
+    for (int k = 0; k < 5; ++k)
+        totali << f.txtKmTot[k].Text << f.txtTempo[k].Text;
+    totali << f.txtTragh.Text;
+    totali << f.txtFine[0].Text + u'/' + f.txtFine[1].Text + u'/' + f.txtFine[2].Text;
+    totali << f.txtFine[3].Text + u':' + f.txtFine[4].Text;
+    totali << f.txtGiorni.Text;
+    ScriviCelle(out, totali);
+    ScriviCelle(out, {QString::number(f.NumeroTentativo), messaggio});
+}
+
+} // namespace
+
+int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
+    const QString file = argomenti.at(0);
+    const QString codice = CodiceMeta(argomenti.at(1));
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        err << "File inesistente: " << file << '\n';
+        return Errore;
+    }
+    if (!info.isFile()) {
+        err << "Non è un file: " << file << '\n';
+        return Errore;
+    }
+
+    PiattaformaSenzaSchermo piattaforma;
+    FormViandora form(piattaforma, info.absolutePath() + u'/');
+    form.Db.UsaCopiaInMemoria(info.absoluteFilePath());
+    if (!form.Form_Load()) {
+        err << "Il file non è un database leggibile: " << file << '\n';
+        return Errore;
+    }
+    form.Db.RecordSetImposta(
+        8, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
+    if (form.Db.NumeroRecord == 0) {
+        err << "Mèta inesistente: " << codice << '\n';
+        return Errore;
+    }
+
+    // As the planner shows a trip chosen from the list, then "&Calcola".
+    form.CodiceMetaCorrente = codice;
+    form.CaricaDatiAnagraficiMeta();
+    form.CaricaTappeItinerario();
+    form.RigaCorrente = 1;
+    form.AggiornaNumeroRiga();
+    form.ComandiMeta = QStringLiteral("All");
+    form.AbilitaPulsantiComando();
+    piattaforma.Messaggi.clear();
+    form.cmdCalcola_Click();
+
+    const QString messaggio = piattaforma.Messaggi.isEmpty() ? QString() : piattaforma.Messaggi.last().testo;
+    ScriviTabella(out, form, messaggio);
+    return Riuscita;
+}
+
+} // namespace Cli
