@@ -195,6 +195,9 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
         const QString& caption = static_cast<Etichetta&>(c).Caption;
         if (lb->text() != caption)
             lb->setText(caption);
+        // A label of two lines or more wraps its text.
+        if (lb->wordWrap() != (c.Height >= 480))
+            lb->setWordWrap(c.Height >= 480);
         break;
     }
     case Controllo::Tipo::CasellaSpunta: {

@@ -12,6 +12,7 @@ namespace {
 // Every subcommand, in the order "--help" lists them.
 const Cli::Comando Comandi[] = {
     {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
+    {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso},
 };
 
 void ScriviUso(QTextStream& s) {

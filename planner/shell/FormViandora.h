@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "database/Database.h"
+#include "itinerary/CopiaTratto.h"
 #include "shell/Controlli.h"
 #include "shell/Piattaforma.h"
 #include "trip/ParametriMeta.h"
@@ -246,6 +247,22 @@ public:
     // Shows the progressive box from the third row on, ticked when the row
     // above has passed 100 km.
     void AggiornaCasellaProgressivo();
+
+    // ---- stages from elsewhere: route-planner import, stretches of other trips
+    void cmdMapPoint_Click();
+    // Reads a route planner's exported route into the empty stage grid;
+    // false, with the message shown, when nothing was taken.
+    bool CaricaDaPacchetto(const QString& file);
+    StatoCopiaTratto CopiaTratto;
+    void cmdDuplica_Click();
+    void mfgCopia_Click();
+    void cmdAssegna_Click(int Index);
+    void SelezioneTappeDuplica();
+    void cmdInsEsegui_Click();
+    void RinunciaDuplicaItinerario();
+    void optTrasfSoste_Click();
+    void CreaPannelloCopia();
+    void CollegaEventiCopia();
 
     // ---- timetable calculation ---------------------------------------------
     // The simulated clock and calendar of a pass: hundredths of an hour
