@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +266,19 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
         if (riga >= 0 && riga < l.modelloGriglia->rowCount() && v->currentIndex().row() != riga) {
             QSignalBlocker blocco(v->selectionModel());
             v->selectRow(riga);
+        }
+        // A stretch of rows selected by the module (the copy grid's chosen
+        // stretch) is shown whole.
+        const int fine = g.RowSel - g.FixedRows;
+        if (riga >= 0 && fine != riga && fine >= 0 && fine < l.modelloGriglia->rowCount() &&
+            riga < l.modelloGriglia->rowCount()) {
+            const QItemSelection tratto(
+                l.modelloGriglia->index(qMin(riga, fine), 0),
+                l.modelloGriglia->index(qMax(riga, fine), l.modelloGriglia->columnCount() - 1));
+            if (v->selectionModel()->selection() != tratto) {
+                QSignalBlocker blocco(v->selectionModel());
+                v->selectionModel()->select(tratto, QItemSelectionModel::ClearAndSelect);
+            }
         }
         break;
     }

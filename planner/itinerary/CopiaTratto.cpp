@@ -41,33 +41,33 @@ int RigaDellaTappa(const Griglia& g, int numero) {
 
 void FormViandora::CreaPannelloCopia() {
     StatoCopiaTratto& s = CopiaTratto;
-    Registra(s.lblGuidaCopia, QStringLiteral("lblGuidaCopia"), QStringLiteral("frmLista"), 120, 150, 7600,
-             640);
+    Registra(s.lblGuidaCopia, QStringLiteral("lblGuidaCopia"), QStringLiteral("frmLista"), 120, 170, 7600,
+             900);
     Registra(s.lblMetaCopia, QStringLiteral("lblMetaCopia"), PannelloTratto, 90, 270, 2700, 255);
     const char* slot[] = {"Tappa iniziale:", "Tappa finale:"};
     const char* assegna[] = {"Asse&gna tappa iniziale", "Assegna tappa fina&le"};
     for (int k = 0; k < 2; ++k) {
         const int y = 570 + k * 1230;
-        Aggiungi(s.lblSlot, QStringLiteral("lblSlot"), PannelloTratto, 90, y, 3000, 255).Caption =
+        Aggiungi(s.lblSlot, QStringLiteral("lblSlot"), PannelloTratto, 90, y, 3460, 255).Caption =
             QString::fromLatin1(slot[k]);
         Aggiungi(s.txtDupNumero, QStringLiteral("txtDupNumero"), PannelloTratto, 90, y + 255, 450, 285);
-        Aggiungi(s.txtDupLocalita, QStringLiteral("txtDupLocalita"), PannelloTratto, 570, y + 255, 2540, 285);
-        Aggiungi(s.txtDupStrada, QStringLiteral("txtDupStrada"), PannelloTratto, 90, y + 570, 2000, 285);
-        Aggiungi(s.txtDupKm, QStringLiteral("txtDupKm"), PannelloTratto, 2120, y + 570, 990, 285);
+        Aggiungi(s.txtDupLocalita, QStringLiteral("txtDupLocalita"), PannelloTratto, 570, y + 255, 2980, 285);
+        Aggiungi(s.txtDupStrada, QStringLiteral("txtDupStrada"), PannelloTratto, 90, y + 570, 2300, 285);
+        Aggiungi(s.txtDupKm, QStringLiteral("txtDupKm"), PannelloTratto, 2420, y + 570, 1130, 285);
         Pulsante& p =
-            Aggiungi(s.cmdAssegna, QStringLiteral("cmdAssegna"), PannelloTratto, 90, y + 885, 3020, 315);
+            Aggiungi(s.cmdAssegna, QStringLiteral("cmdAssegna"), PannelloTratto, 90, y + 885, 3460, 315);
         p.Caption = QString::fromLatin1(assegna[k]);
         p.ToolTipText = QStringLiteral("Assegna la tappa selezionata nell'elenco");
     }
     for (auto* caselle : {&s.txtDupNumero, &s.txtDupLocalita, &s.txtDupStrada, &s.txtDupKm})
         for (CasellaTesto& t : *caselle)
             t.Locked = true;
-    Registra(s.optTrasfSoste, QStringLiteral("optTrasfSoste"), PannelloTratto, 90, 3090, 3020, 285);
+    Registra(s.optTrasfSoste, QStringLiteral("optTrasfSoste"), PannelloTratto, 90, 3120, 3460, 285);
     s.optTrasfSoste.Caption = QStringLiteral("Inserire anche le soste:");
-    Registra(s.cmdInsEsegui, QStringLiteral("cmdInsEsegui"), PannelloTratto, 90, 3480, 1700, 345);
+    Registra(s.cmdInsEsegui, QStringLiteral("cmdInsEsegui"), PannelloTratto, 90, 3540, 1900, 345);
     s.cmdInsEsegui.Caption = QStringLiteral("Inserisce &percorso");
     s.cmdInsEsegui.ToolTipText = QStringLiteral("Inserisce il tratto selezionato nel verso indicato");
-    Registra(s.cmdRinunciaCopia, QStringLiteral("cmdRinunciaCopia"), PannelloTratto, 1830, 3480, 1280, 345);
+    Registra(s.cmdRinunciaCopia, QStringLiteral("cmdRinunciaCopia"), PannelloTratto, 2050, 3540, 1500, 345);
     s.cmdRinunciaCopia.Caption = QStringLiteral("Ri&nuncia");
     s.cmdRinunciaCopia.ToolTipText = QStringLiteral("Torna all'itinerario senza copiare");
 }
@@ -127,6 +127,8 @@ void FormViandora::cmdDuplica_Click() {
     mfgCopia.Row = mfgCopia.RowSel = 1;
     mfgCopia.TopRow = 1;
     mfgCopia.Modificata();
+    // The guidance above the list takes up to four lines.
+    mfgCopia.Move(120, 1110, 6850, 2790);
     frmLista.Visible = true;
     mfgCopia.Visible = true;
     if (riga == 0)
@@ -143,6 +145,8 @@ void FormViandora::mfgCopia_Click() {
         if (codice.isEmpty()) return;
         s.RigaCopia = qint16(riga);
         frmInputBox.Enabled = false;
+        // Over the stage entry panel, which waits disabled beneath.
+        frmPercorso.Move(7900, 2350, 3650, 5130);
         frmPercorso.Visible = true;
         for (int k = 0; k < 2; ++k) {
             s.txtDupNumero[k].Text.clear();

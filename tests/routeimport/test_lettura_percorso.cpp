@@ -153,6 +153,24 @@ private slots:
         QCOMPARE(LetturaPercorso::ValoreKm(testo), km);
     }
 
+    void strade_data() {
+        QTest::addColumn<QString>("istruzione");
+        QTest::addColumn<QStringList>("strade");
+        QTest::newRow("numero europeo tra parentesi") << "Entrare su A1 (E35) verso Roma" << QStringList{"A1"};
+        QTest::newRow("solo tra parentesi") << "Prendere l'uscita (A12) per Genova" << QStringList{"A12"};
+        QTest::newRow("apostrofo e barra") << "Immettersi nell'A4/E64 verso Venezia" << QStringList{"A4/E64"};
+        QTest::newRow("piazza, non strada") << "Girare in P.ZA REPUBBLICA/2, poi SS36" << QStringList{"SS36"};
+        QTest::newRow("numeri che non sono strade") << "Continuare per 37 km, alle 12:30" << QStringList{};
+        QTest::newRow("traghetto") << "Imbarcarsi sul traghetto per Olbia" << QStringList{"TRAGH"};
+    }
+    void strade() {
+        QFETCH(QString, istruzione);
+        QFETCH(QStringList, strade);
+        LetturaPercorso l;
+        l.EstraeTappaStrada(istruzione);
+        QCOMPARE(l.StradeTappa, strade);
+    }
+
     void colonne() {
         LetturaPercorso l;
         QStringList parti;
