@@ -24,5 +24,8 @@ struct Comando {
 QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Elenca(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Esporta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Importa(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 } // namespace Cli

@@ -12,6 +12,7 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaPannelloGuida();
     CreaPannelloInserimento();
     CreaPulsantiAiuto();
+    CreaPannelloScambio();
     CollegaEventi();
 }
 
@@ -265,6 +266,7 @@ void FormViandora::CollegaEventi() {
     CollegaEventiEditor();
     CollegaEventiAiuto();
     CollegaEventiCalcolo();
+    CollegaEventiScambio();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {
