@@ -282,6 +282,8 @@ void FormViandora::TrasferisceMetaImportExport(int Index) {
             da.SetTextMatrix(r, c, da.TextMatrix(r + 1, c));
     for (int c = 0; c < da.Cols(); ++c)
         da.SetTextMatrix(da.Rows() - 1, c, QString());
+    // Nothing stays selected: the row clicked now holds another trip.
+    da.Row = da.RowSel = 0;
     AggiornaPulsantiImportExport();
     da.Modificata();
 }
