@@ -1,4 +1,5 @@
 // Writing the exchange file: the chosen trips, their stages, the whole guide.
+#include <QHash>
 #include <QSet>
 
 #include "common/Testo1252.h"
@@ -12,6 +13,13 @@ QStringList NomiCampi(Database& db, const QString& tabella) {
     for (const InfoCampo& c : db.CampiTabella(tabella))
         nomi.append(c.nome);
     return nomi;
+}
+
+// Where CodiceMeta stands among a table's fields.
+int PosizioneCodice(const QStringList& campi) {
+    for (int i = 0; i < campi.size(); ++i)
+        if (campi.at(i).compare(QStringLiteral("CodiceMeta"), Qt::CaseInsensitive) == 0) return i;
+    throw ErroreDatabase(QStringLiteral("Manca il campo CodiceMeta"));
 }
 
 } // namespace
@@ -43,19 +51,23 @@ bool EsportaMete(Database& db, const QStringList& codici, const QString& percors
         const QString mete = QString::fromLatin1(TabelleScambio[SezMete]);
         const QStringList campiMete = NomiCampi(db, mete);
         righe.append(RigaScambio(campiMete, SezMete));
+        // Each table is read once, in its order, whatever the number of
+        // trips: the time grows with the data and no more.
+        const int colonnaCodiceMeta = PosizioneCodice(campiMete);
+        QHash<QString, QStringList> recordMeta;
+        db.Leggi(Query(mete), campiMete, [&](qint64, const QStringList& valori) {
+            const QString& codice = valori.at(colonnaCodiceMeta);
+            // A code held by two trips would make the file ambiguous: the
+            // first one goes.
+            if (visti.contains(codice) && !recordMeta.contains(codice)) recordMeta.insert(codice, valori);
+        });
         QStringList trovati;
         Passi passi(avanzamento, QStringLiteral("Esportazione mète"), esportati.size());
         for (const QString& codice : esportati) {
-            // A code held by two trips would make the file ambiguous: the
-            // first one goes.
-            bool scritto = false;
-            db.Leggi(Query(mete).Dove(QStringLiteral("CodiceMeta"), codice), campiMete,
-                     [&](qint64, const QStringList& valori) {
-                         if (scritto) return;
-                         scrivi(valori, SezMete);
-                         scritto = true;
-                     });
-            if (scritto) trovati.append(codice);
+            if (const auto r = recordMeta.constFind(codice); r != recordMeta.constEnd()) {
+                scrivi(*r, SezMete);
+                trovati.append(codice);
+            }
             passi.Avanza();
         }
         esito.mete = int(trovati.size());
@@ -63,13 +75,18 @@ bool EsportaMete(Database& db, const QStringList& codici, const QString& percors
         const QString itinerari = QString::fromLatin1(TabelleScambio[SezItinerari]);
         const QStringList campiItinerari = NomiCampi(db, itinerari);
         righe.append(RigaScambio(campiItinerari, SezItinerari));
+        const int colonnaCodiceTappa = PosizioneCodice(campiItinerari);
+        QHash<QString, QVector<QStringList>> tappe;
+        db.Leggi(Query(itinerari), campiItinerari, [&](qint64, const QStringList& valori) {
+            const QString& codice = valori.at(colonnaCodiceTappa);
+            if (recordMeta.contains(codice)) tappe[codice].append(valori);
+        });
         passi.Inizia(QStringLiteral("Esportazione itinerari"), trovati.size());
         for (const QString& codice : trovati) {
-            db.Leggi(Query(itinerari).Dove(QStringLiteral("CodiceMeta"), codice), campiItinerari,
-                     [&](qint64, const QStringList& valori) {
-                         scrivi(valori, SezItinerari);
-                         ++esito.tappe;
-                     });
+            for (const QStringList& tappa : tappe.value(codice)) {
+                scrivi(tappa, SezItinerari);
+                ++esito.tappe;
+            }
             passi.Avanza();
         }
 

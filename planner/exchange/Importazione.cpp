@@ -38,7 +38,7 @@ bool CodiceSeiCifre(const QString& codice) {
 class Inseritore {
 public:
     Inseritore(Database& db, int tabella, const SezioneScambio& sezione, int& tagliati)
-        : db_(db), sezione_(sezione), tagliati_(tagliati) {
+        : db_(db), tagliati_(tagliati) {
         const QString nome = db.Schema().NomeTabella[tabella];
         // A query that selects nothing: the set only adds.
         db.RecordSetImposta(SlotScambio, Query(nome).Dove(CampoLocalita, QStringLiteral("\\")));
@@ -83,7 +83,6 @@ private:
         int dimensione;
     };
     Database& db_;
-    const SezioneScambio& sezione_;
     int& tagliati_;
     QVector<Voce> mappa_;
     int posizioneCodice_ = -1;
