@@ -10,7 +10,7 @@
 
 #include "Verifica.h"
 #include "common/Testo1252.h"
-#include "exchange/FileScambio.h"
+#include "planner/exchange/FileScambio.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "exchange/FileScambio.h"
+#include "FileScambio.h"
 
 #include <QDir>
 #include <QFile>
