@@ -25,5 +25,8 @@ QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Elenca(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Esporta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Importa(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 } // namespace Cli

@@ -13,6 +13,9 @@ namespace {
 const Cli::Comando Comandi[] = {
     {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
     {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso},
+    {"elenca", "FILE_IEI", 1, 1, Cli::Elenca},
+    {"esporta", "FILE_DATABASE FILE_IEI CODICE_META...", 3, -1, Cli::Esporta},
+    {"importa", "FILE_DATABASE FILE_IEI CODICE_META...|--tutte", 3, -1, Cli::Importa},
 };
 
 void ScriviUso(QTextStream& s) {

@@ -13,6 +13,7 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaPannelloInserimento();
     CreaPulsantiAiuto();
     CreaPannelloCopia();
+    CreaPannelloScambio();
     CollegaEventi();
 }
 
@@ -267,6 +268,7 @@ void FormViandora::CollegaEventi() {
     CollegaEventiAiuto();
     CollegaEventiCalcolo();
     CollegaEventiCopia();
+    CollegaEventiScambio();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {

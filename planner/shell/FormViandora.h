@@ -9,6 +9,7 @@
 
 #include "database/Database.h"
 #include "itinerary/CopiaTratto.h"
+#include "exchange/Scambio.h"
 #include "shell/Controlli.h"
 #include "shell/Piattaforma.h"
 #include "trip/ParametriMeta.h"
@@ -333,6 +334,21 @@ public:
     void cmdHelpDuplica_Click();
     void cmdHelpExport_Click();
     void cmdHelpGuida_Click(int Index);
+
+    // ---- trip exchange --------------------------------------------------------
+    // The exchange screen's controls and the file being imported.
+    StatoScambio Scambio;
+    void CreaPannelloScambio();
+    void CollegaEventiScambio();
+    void cmdExport_Click();
+    void cmdImport_Click();
+    void PreparaExportImport();
+    void mfgImExp_Click(int Index);
+    void TrasferisceMetaImportExport(int Index);
+    void cmdTutto_Click(int Index);
+    void AggiornaPulsantiImportExport();
+    void cmdImExp_Click();
+    void EsciExportImport();
 
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name
