@@ -24,5 +24,7 @@ struct Comando {
 QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int StampaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int StampaGuida(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 } // namespace Cli

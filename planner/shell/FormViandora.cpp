@@ -12,6 +12,7 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaPannelloGuida();
     CreaPannelloInserimento();
     CreaPulsantiAiuto();
+    CreaPannelliStampa();
     CollegaEventi();
 }
 
@@ -265,6 +266,7 @@ void FormViandora::CollegaEventi() {
     CollegaEventiEditor();
     CollegaEventiAiuto();
     CollegaEventiCalcolo();
+    CollegaEventiStampa();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {
