@@ -10,7 +10,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -113,6 +115,30 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
         });
         return cb;
     }
+    case Controllo::Tipo::ListaVoci: {
+        auto* lw = new QListWidget(genitore);
+        auto* lista = static_cast<ListaVoci*>(&c);
+        connect(lw, &QListWidget::currentRowChanged, this, [this, lista, nome](int riga) {
+            if (aggiornamento_)
+                return;
+            lista->ListIndex = riga;
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        return lw;
+    }
+    case Controllo::Tipo::Opzione: {
+        auto* rb = new QRadioButton(genitore);
+        // The module keeps one button of a group on.
+        rb->setAutoExclusive(false);
+        auto* opzione = static_cast<Opzione*>(&c);
+        connect(rb, &QRadioButton::toggled, this, [this, opzione, nome](bool acceso) {
+            if (aggiornamento_)
+                return;
+            opzione->Value = acceso;
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        return rb;
+    }
     case Controllo::Tipo::Griglia: {
         auto* v = new QTableView(genitore);
         auto* m = new ModelloGriglia(*static_cast<Griglia*>(&c), v);
@@ -209,6 +235,30 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
         if (cb->isChecked() != t.Value) {
             QSignalBlocker blocco(cb);
             cb->setChecked(t.Value);
+        }
+        break;
+    }
+    case Controllo::Tipo::ListaVoci: {
+        auto* lw = static_cast<QListWidget*>(w);
+        const auto& lista = static_cast<ListaVoci&>(c);
+        QSignalBlocker blocco(lw);
+        if (l.revisione != lista.Revisione()) {
+            lw->clear();
+            lw->addItems(lista.Voci());
+            l.revisione = lista.Revisione();
+        }
+        if (lw->currentRow() != lista.ListIndex)
+            lw->setCurrentRow(lista.ListIndex);
+        break;
+    }
+    case Controllo::Tipo::Opzione: {
+        auto* rb = static_cast<QRadioButton*>(w);
+        const auto& o = static_cast<Opzione&>(c);
+        if (rb->text() != o.Caption)
+            rb->setText(o.Caption);
+        if (rb->isChecked() != o.Value) {
+            QSignalBlocker blocco(rb);
+            rb->setChecked(o.Value);
         }
         break;
     }

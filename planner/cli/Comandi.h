@@ -28,5 +28,7 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
 int Elenca(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Esporta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Importa(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int StampaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int StampaGuida(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 } // namespace Cli

@@ -14,6 +14,7 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaPulsantiAiuto();
     CreaPannelloCopia();
     CreaPannelloScambio();
+    CreaPannelliStampa();
     CollegaEventi();
 }
 
@@ -269,6 +270,7 @@ void FormViandora::CollegaEventi() {
     CollegaEventiCalcolo();
     CollegaEventiCopia();
     CollegaEventiScambio();
+    CollegaEventiStampa();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {

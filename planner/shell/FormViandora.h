@@ -10,6 +10,7 @@
 #include "database/Database.h"
 #include "itinerary/CopiaTratto.h"
 #include "exchange/Scambio.h"
+#include "printing/Stampa.h"
 #include "shell/Controlli.h"
 #include "shell/Piattaforma.h"
 #include "trip/ParametriMeta.h"
@@ -349,6 +350,39 @@ public:
     void AggiornaPulsantiImportExport();
     void cmdImExp_Click();
     void EsciExportImport();
+    // ---- printing -----------------------------------------------------------
+    StatoStampa Stampa;
+    void CreaPannelliStampa();
+    void CollegaEventiStampa();
+    void cmdStampa_Click();
+    void CmdEsegui_Click(int Index);
+    // Fills the printer list (the installed printers, then "File PDF") and
+    // shows the printer panel.
+    void VisualizzaListaStampanti();
+    void cmdSelStampante_Click(int Index);
+    // Opens the document on the printer chosen in the list, asking for the
+    // file when it is "File PDF"; false when nothing is to be printed.
+    bool ApriDispositivoStampa();
+    // The timetable: text file, printout, logbook printer, report. False
+    // when something asked for failed (the messages say what).
+    bool StampaDellItinerario();
+    void ImpostaColonneTabella();
+    void StampaRigaTabella(int r);
+    void StampaIntestaPagina();
+    void StampaCaratteristiche();
+    void StampaFinePagina();
+    // Starts the logbook printer for the trip's period; false, with a
+    // message, when it cannot be started.
+    bool AvviaTaccuvo();
+    // The city guide.
+    void cmdStampaGuidaCitta_Click();
+    void cmdStampaGuida_Click(int Index);
+    void optGuidaStampa_Click(std::deque<Opzione>& gruppo, int Index);
+    // False when the document could not be completed.
+    bool StampaDelleMete();
+    void StampaRigaGuidaCitta(RecordSet& rs, int TipoDiListaGuidaDaStampare, int TipoDiDettaglioDaStampare);
+    void StampaIntestaPaginaGuida(int TipoDiListaGuidaDaStampare, int TipoDiDettaglioDaStampare);
+    void StampaFinePaginaGuida();
 
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name
