@@ -25,8 +25,8 @@ private slots:
         v.Tappe(TreTappe);
         v.Calcola();
         const FormViandora& f = *v;
-        QCOMPARE(f.NumeroTentativo, 1);
-        QCOMPARE(f.FattoreSoste, 1.0f);
+        QCOMPARE(f.Calcolo.NumeroTentativo, 1);
+        QCOMPARE(f.Calcolo.FattoreSoste, 1.0f);
         QVERIFY(v.p.messaggi.isEmpty());
         QVERIFY(f.TabellaCalcolata);
         QCOMPARE(f.cmdCalcola.Caption, QString("&Sblocca"));
@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(f.mfgTab.TextMatrix(0, 7), QString("Sosta"));
         QCOMPARE(f.mfgTab.ColWidth(7), 1600);
         QCOMPARE(f.mfgTab.ColWidth(8), 0);
-        QCOMPARE(f.TolleranzaPasti, qint16(26));
+        QCOMPARE(f.Calcolo.TolleranzaPasti, qint16(26));
         QVERIFY(!f.frmMetePeriodo.Enabled);
         QCOMPARE(f.ContatoreProgresso, 0.0);
     }
@@ -68,7 +68,7 @@ private slots:
         v.Tappe(passate == 1 ? QStringList{"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"}
                              : QStringList{"BARI|A14|1500|A|01:00"});
         v.Calcola();
-        QCOMPARE(v->NumeroTentativo, passate);
+        QCOMPARE(v->Calcolo.NumeroTentativo, passate);
         if (messaggio.isEmpty()) {
             QVERIFY(v.p.messaggi.isEmpty());
         } else {
@@ -102,11 +102,11 @@ private slots:
         const double giorni = m.captured(1).toDouble();
         QVERIFY(giorni > 10);
         QCOMPARE(m.captured(2), TestoNumero(float(Int(10 / (giorni + 1e-11) * 1000) / 1000)));
-        QCOMPARE(v->NumeroTentativo, int(passate.size()));
-        const QString esito = v->GiorniStimati == 10
+        QCOMPARE(v->Calcolo.NumeroTentativo, int(passate.size()));
+        const QString esito = v->Calcolo.GiorniStimati == 10
                                   ? "Elaborazione conclusa in %1 tentativi!"
                                   : "Elaborazione impossibile! (tentativi effettuati n. %1)";
-        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->NumeroTentativo));
+        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->Calcolo.NumeroTentativo));
     }
 
     void stimaSenzaTempi() {
@@ -116,7 +116,7 @@ private slots:
         v.Tappe({"ROMA||0|A|", "OSTIA||0|A|"});
         v->txtGiorni.Text = "9";
         v.Calcola();
-        QCOMPARE(v->NumeroTentativo, 1);
+        QCOMPARE(v->Calcolo.NumeroTentativo, 1);
         QCOMPARE(v->txtGiorni.Text, QString("1"));
         QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
     }

@@ -138,7 +138,7 @@ private slots:
                   f.txtGiorni.Text + "\t";
         attese << totali;
         QCOMPARE(p.messaggi.size(), 1);
-        attese << QString::number(f.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
+        attese << QString::number(f.Calcolo.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
         QCOMPARE(e.righe, attese);
         QVERIFY(attese.size() > 15);
         QCOMPARE(f.txtTragh.Text, QString("1"));
@@ -180,7 +180,10 @@ private slots:
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("file mancante") << "mancante" << 1 << "File inesistente: ";
-        QTest::newRow("meta sconosciuta") << "meta" << 1 << "Mèta inesistente: 000009";
+        QTest::newRow("meta sconosciuta") << "codice 9" << 1 << "Mèta inesistente: 000009";
+        // A code is matched exactly: "*" and "?" are not patterns.
+        QTest::newRow("codice con asterisco") << "codice 00000*" << 1 << "Mèta inesistente: 00000*";
+        QTest::newRow("codice con punto di domanda") << "codice 00000?" << 1 << "Mèta inesistente: 00000?";
         QTest::newRow("non un database") << "testo" << 1 << "Il file non è un database leggibile: ";
         QTest::newRow("argomenti") << "uso" << 2 << "Uso: viandora-cli calcola FILE_DATABASE CODICE_META";
     }
@@ -200,8 +203,8 @@ private slots:
         QStringList argomenti;
         if (caso == "mancante")
             argomenti = {"calcola", dir_.filePath("mancante.db"), "1"};
-        else if (caso == "meta")
-            argomenti = {"calcola", file_, "9"};
+        else if (caso.startsWith("codice "))
+            argomenti = {"calcola", file_, caso.mid(7)};
         else if (caso == "testo")
             argomenti = {"calcola", testo, "1"};
         else
