@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The timetables of many stored trips through one build of viandora-cli, one
 # file per trip, so that two builds can be compared with `diff -r`.
-#   build-test/tests/timetable/genera_viaggi /tmp/viaggi        # once
+#   build-test/bench/genera_viaggi /tmp/viaggi        # once
 #   scripts/confronta-calcolo.sh build-test /tmp/viaggi /tmp/prima
 #   ... change, rebuild ...
 #   scripts/confronta-calcolo.sh build-test /tmp/viaggi /tmp/dopo

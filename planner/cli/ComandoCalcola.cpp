@@ -13,6 +13,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 #include "timetable/GuidaDatabase.h"
 
 namespace Cli {

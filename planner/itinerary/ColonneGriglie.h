@@ -1,14 +1,6 @@
 #pragma once
-// The grid set-ups of the window (ImpostaGriglia) and the columns of each.
+// The columns of each grid set-up of the window (FormViandora::ImpostaGriglia).
 // The timetable's own columns are in timetable/ColonneTabella.h.
-
-enum ImpostazioneGriglia : int {
-    GrigliaTappe = 1,     // the stage list on the main grid
-    GrigliaGuida = 2,     // the guide list on the main grid
-    GrigliaTappeMeta = 3, // another trip's stages on the copy grid
-    GrigliaMete = 4,      // the trip list on the copy grid
-    GrigliaPreparata = 5, // the prepared stage table on the copy grid
-};
 
 // The stage grid (the itinerary matrix) and the prepared stage table, which
 // keeps its columns.
@@ -38,7 +30,8 @@ enum ColonnaGuida : int {
     GuidaDescrizione = 3,
     GuidaTempo = 4,
     GuidaTipo = 5,
-    GuidaVoce = 8, // "1" on the rows of stored entries
+    GuidaNascosta = 6, // empty, without width
+    GuidaVoce = 8,     // "1" on the rows of stored entries
 };
 
 // The copy grid's lists.

@@ -165,13 +165,21 @@ public:
     static constexpr qint16 RigheVisibili = 17;
     qint16 RigaCorrente = 1;
     void CancellaMatrice();
+    // The set-ups of ImpostaGriglia; their columns are in
+    // itinerary/ColonneGriglie.h and timetable/ColonneTabella.h.
+    enum ImpostazioneGriglia : int {
+        GrigliaTappe = 1,     // the stage list (and the timetable) on the main grid
+        GrigliaGuida = 2,     // the guide list on the main grid
+        GrigliaTappeMeta = 3, // another trip's stages on the copy grid
+        GrigliaMete = 4,      // the trip list on the copy grid
+        GrigliaPreparata = 5, // the prepared stage table on the copy grid
+    };
     void ImpostaGriglia(int Modo);
     void CaricaTappeItinerario();
     void AggiornaNumeroRiga();
     void CalcolaKmTempiItinerario();
     // The stage grid mfgTab is the itinerary matrix itself: row 0 headings,
-    // rows 1..NumeroTappe the stages, 20 columns.
-    static constexpr int ColonneMatrice = 20;
+    // rows 1..NumeroTappe the stages, ColonneMatrice columns.
     // Cell colour of the grid before loading; -1 is the grid's own.
     double ColoreBaseCelle = -1;
     // A calculated timetable is on the stage grid; the stages wait in mfgCopia.

@@ -1,7 +1,7 @@
 #pragma once
-// The record-set slots of the database that the commands share. Slots 0 to 5
-// hold one table each (as RecordSetImpostaDefault loads them); these are the
-// working ones.
+// The record-set slots of the database that the commands share. Slots 1 to 6
+// hold one table each, by its TabellaNumero (as RecordSetImpostaDefault loads
+// them); these are the working ones.
 enum SlotRecordSet : int {
     SlotLibero = 7,     // new rows added by tools and tests
     SlotMeta = 8,       // the trip on screen: its record, its stages, the defaults

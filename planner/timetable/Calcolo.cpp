@@ -100,7 +100,7 @@ void FormViandora::ScriviTabellaPreparata(const StatoCalcolo& s) {
     t.SetRows(1);
     t.SetRows(int(s.Preparata.size()));
     t.SetCols(mfgTab.Cols());
-    ImpostaGriglia(5);
+    ImpostaGriglia(GrigliaPreparata);
     for (int r = 1; r < s.Preparata.size(); ++r) {
         const QStringList& riga = s.Preparata.at(r);
         for (int c = 0; c < riga.size() && c < t.Cols(); ++c)

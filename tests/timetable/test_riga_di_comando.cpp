@@ -39,8 +39,8 @@ QByteArray Impronta(const QString& file) {
 // A trip and its stages stored as the planner stores them.
 void SalvaMeta(FormViandora& f, const QString& codice, const QString& data, const QString& ora,
                const QString& riposoOre, const QString& giorni, const QStringList& tappe) {
-    f.Db.RecordSetImposta(7, Query("MeteViandora").Dove("CodiceMeta", "\\"));
-    RecordSet& m = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("MeteViandora").Dove("CodiceMeta", "\\"));
+    RecordSet& m = f.Db.Rs(SlotLibero);
     m.AddNew();
     const QString campi = "CodiceMeta=%1;Localita=TOSCANA;Nazione=ITALIA;DataInizio=%2;OraInizio=%3;"
                           "MediaAutostrada=100;MediaSuperStrada=65;MediaPrincipale=50;MediaLocale=30;"
@@ -51,8 +51,8 @@ void SalvaMeta(FormViandora& f, const QString& codice, const QString& data, cons
     for (const QString& campo : campi.arg(codice, data, ora, riposoOre, giorni).split(u';'))
         m.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
     m.Update();
-    f.Db.RecordSetImposta(7, Query("Itinerari").Dove("CodiceMeta", "\\"));
-    RecordSet& t = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("Itinerari").Dove("CodiceMeta", "\\"));
+    RecordSet& t = f.Db.Rs(SlotLibero);
     int sequenza = 0;
     for (const QString& tappa : tappe) {
         const QStringList c = tappa.split(u'|');

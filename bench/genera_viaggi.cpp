@@ -15,6 +15,7 @@
 #include "cli/PiattaformaSenzaSchermo.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 
 namespace {
 
@@ -44,15 +45,15 @@ void Voce(RecordSet& rs, const QStringList& v) {
 
 // campi: "Field=value;..." of the trip record.
 void Meta(FormViandora& f, const QString& codice, const QString& campi, const QStringList& tappe) {
-    f.Db.RecordSetImposta(7, Query("MeteViandora").Dove("CodiceMeta", "\\"));
-    RecordSet& m = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("MeteViandora").Dove("CodiceMeta", "\\"));
+    RecordSet& m = f.Db.Rs(SlotLibero);
     m.AddNew();
     m.Imposta("CodiceMeta", codice);
     for (const QString& campo : campi.split(u';'))
         m.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
     m.Update();
-    f.Db.RecordSetImposta(7, Query("Itinerari").Dove("CodiceMeta", "\\"));
-    RecordSet& t = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("Itinerari").Dove("CodiceMeta", "\\"));
+    RecordSet& t = f.Db.Rs(SlotLibero);
     int sequenza = 0;
     for (const QString& tappa : tappe) {
         const QStringList c = tappa.split(u'|');
@@ -115,9 +116,9 @@ bool Casuali(const QString& cartella, unsigned seme, int viaggi) {
     if (!f.Form_Load()) return false;
     Caso c(seme);
     Database::Transazione t(f.Db);
-    f.Db.RecordSetImposta(7, Query("GuidaCitta").Dove("Localita", "\\"));
+    f.Db.RecordSetImposta(SlotLibero, Query("GuidaCitta").Dove("Localita", "\\"));
     for (int i = c.Tra(0, 40); i > 0; --i)
-        Voce(f.Db.Rs(7),
+        Voce(f.Db.Rs(SlotLibero),
              {QString(c.Uno(Localita)).remove(u'*'), Zero(c.Tra(0, 12), 2), "Voce " + QString::number(i),
               c.Due(0, 12) + ":" + c.Uno({"00", "15", "30", "45"})});
     for (int v = 1; v <= viaggi; ++v)
@@ -131,9 +132,9 @@ bool Sintetici(const QString& cartella) {
     FormViandora f(p, cartella + u'/');
     if (!f.Form_Load()) return false;
     Database::Transazione t(f.Db);
-    f.Db.RecordSetImposta(7, Query("GuidaCitta").Dove("Localita", "\\"));
+    f.Db.RecordSetImposta(SlotLibero, Query("GuidaCitta").Dove("Localita", "\\"));
     for (int i = 0; i < ViaggioSintetico::VociGuida; ++i)
-        Voce(f.Db.Rs(7), ViaggioSintetico::VoceGuida(i));
+        Voce(f.Db.Rs(SlotLibero), ViaggioSintetico::VoceGuida(i));
     const QString campi = "Localita=NORD;Nazione=ITALIA;DataInizio=01062007;OraInizio=0800;"
                           "MediaAutostrada=100;MediaSuperStrada=65;MediaPrincipale=50;MediaLocale=30;"
                           "OraColazione=0900;OraPranzo=1230;DurataPranzo=0230;OraCena=2000;DurataCena=0145;"
