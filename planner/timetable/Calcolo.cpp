@@ -13,7 +13,7 @@ namespace {
 const QString TitoloCalcolo = QStringLiteral("Calcolo tabella di marcia");
 
 // The first entry of each speed list: what the trip screen's check puts in
-// place of a speed that reads as 0.
+// place of a speed below 1 km/h.
 constexpr double VelocitaRiserva[4] = {50, 45, 30, 20};
 
 void Scrivi(CasellaTesto& casella, const std::optional<QString>& testo) {
@@ -34,8 +34,8 @@ IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
     in.Parametri = ParametriMeta;
     for (int i = 0; i < 4; ++i) {
         double v = Val(cmbMediaKm[i].Text());
-        if (v <= 0) v = Val(cmbMediaKm[i].List(0));
-        in.Velocita[size_t(i)] = v > 0 ? v : VelocitaRiserva[i];
+        if (v < 1) v = Val(cmbMediaKm[i].List(0));
+        in.Velocita[size_t(i)] = v >= 1 ? v : VelocitaRiserva[i];
     }
     in.TempoGuidaTotale = txtTempo[4].Text;
     in.SceltaSoste = int(Val(cmbSoste.Text().left(1)));
@@ -156,7 +156,15 @@ bool FormViandora::EseguiCalcolo() {
     Database::Transazione transazione(Db);
     GuidaDatabase guida(Db, LocalitaTappe(ingresso.Tappe));
     CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, ServiziCalcoloFinestra());
-    motore.Prepara();
+    if (!motore.Prepara()) {
+        piattaforma_.MsgBox(motore.Errore(), Msg::OkOnly | Msg::Exclamation, TitoloCalcolo);
+        if (AttivitaCorrente == QLatin1String("Ricalcola")) AttivitaInserimentoItinerario();
+        AttivaFormMeta(true);
+        ComandiMeta = QStringLiteral("all");
+        AbilitaPulsantiComando();
+        AzzeraPercentuale();
+        return false;
+    }
     guida.ScriviVisti();
     transazione.Conferma();
     ScriviTabellaPreparata(motore.Stato());

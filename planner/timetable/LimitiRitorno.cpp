@@ -86,17 +86,18 @@ void CalcoloTabellaDiMarcia::LimitiTornando(float giornoFine, float oraFine) {
         Avanza(r, s_.RigaTabella);
         const double T = TempoRiga(Cella(r, MarciaTempo));
         if (T == 0) continue;
-        // A driving row without a continuation limit has no driving after it:
-        // going on needs nothing, so turning back cannot beat it.
         const QString limite = Cella(r, MarciaLimite);
         const std::optional<float> giorno = r < s_.Righe.size() ? s_.Righe.at(r).GiornoLimite : std::nullopt;
-        if (limite.isEmpty() || !giorno) break;
-        // The day as it was computed: a text without the year would put a
-        // limit after New Year in the year before.
-        const float Cd = *giorno;
-        const double Ct = CentesimiOreMinuti(limite.mid(7, 2), limite.right(2));
         s_.OraCorrente = float(s_.OraCorrente - T);
-        if (!(Cd < s_.GiornoCorrente || (Cd == s_.GiornoCorrente && s_.OraCorrente > Ct))) break;
+        // A driving row without a continuation limit (only stops and guide
+        // rows follow it) has nothing to compare: it gets its turn-back limit.
+        if (!limite.isEmpty() && giorno) {
+            // The day as it was computed: a text without the year would put a
+            // limit after New Year in the year before.
+            const float Cd = *giorno;
+            const double Ct = CentesimiOreMinuti(limite.mid(7, 2), limite.right(2));
+            if (!(Cd < s_.GiornoCorrente || (Cd == s_.GiornoCorrente && s_.OraCorrente > Ct))) break;
+        }
         TornaIndietro();
         ImpostaCella(r, MarciaLimite, TestoLimite(u'<', s_.GiornoCorrente, s_.OraCorrente));
     }

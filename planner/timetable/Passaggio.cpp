@@ -18,6 +18,10 @@ namespace {
 // The rows a fresh timetable has, as many as the grid shows.
 constexpr int RigheIniziali = 17;
 
+// Pending window events run once per stage, and within a stage after this
+// many segments.
+constexpr int SegmentiPerEventi = 256;
+
 // Kilometres as a whole number; absurd speeds must not overflow it.
 int Km(double x) {
     return int(qBound(-2.0e9, Int(x), 2.0e9));
@@ -116,6 +120,7 @@ bool CalcoloTabellaDiMarcia::SegmentiTappa(const QString& localita, const QStrin
     const float intervalloRiposi = float(p.RiposoOre) * 100;
     const int tipo = IndiceTipoStrada(tipoStrada);
     const double V = in_.Velocita[size_t(tipo)];
+    int segmenti = 0;
     do {
         int K = s_.KmResidui;
         double T = TempoTratto(K, V);
@@ -141,8 +146,13 @@ bool CalcoloTabellaDiMarcia::SegmentiTappa(const QString& localita, const QStrin
         } else {
             limitato = false;
         }
-        if (limitato && K < 1) K = 1;
+        // Every segment of a stage with kilometres left advances: a rest cut
+        // below 1 km would repeat for ever.
+        if ((limitato || s_.KmResidui > 0) && K < 1) K = 1;
         Segmento(K, TempoTratto(K, V), tipo, localita, strada, tipoStrada);
+        // A long stage lets the window breathe, and "&Stop" end it.
+        if (++segmenti % SegmentiPerEventi == 0) Avanza(s_.TappaCorrente, double(s_.Preparata.size() - 1));
+        if (Fermato()) return false;
     } while (s_.KmResidui > 0);
     return true;
 }

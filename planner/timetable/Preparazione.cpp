@@ -1,6 +1,8 @@
 // The prepared stage table that a calculation drives: the stages copied
 // without gaps, each with its locality's city-guide time and the stop that
 // the trip's choice keeps.
+#include <QDate>
+
 #include "common/Numeri.h"
 #include "common/Tempi.h"
 #include "itinerary/ColonneGriglie.h"
@@ -98,7 +100,36 @@ bool CalcoloTabellaDiMarcia::Prepara() {
     return true;
 }
 
-// Values that only a file or an edit outside the planner can hold.
+// Values that only a file or an edit outside the planner can hold: a start
+// date that is no date, or a negative stop, would run the calendar or the
+// clock into nonsense.
 bool CalcoloTabellaDiMarcia::ControllaIngresso() {
+    const QString meta = in_.CodiceMeta.isEmpty() ? QStringLiteral("(non salvata)") : in_.CodiceMeta;
+    const QString& data = in_.DataInizioTesto;
+    bool cifre = data.size() == 8;
+    for (QChar c : data)
+        cifre = cifre && c.isDigit();
+    const QDate giorno =
+        cifre ? QDate(data.right(4).toInt(), data.mid(2, 2).toInt(), data.left(2).toInt()) : QDate();
+    if (!giorno.isValid() || giorno.year() < 1900 || giorno.year() > 2100) {
+        errore_ =
+            QStringLiteral("Mèta %1, campo DataInizio: \"%2\" non è una data valida (ggmmaaaa, anni dal "
+                           "1900 al 2100).")
+                .arg(meta, data);
+        return false;
+    }
+    int k = 0;
+    for (const QStringList& tappa : std::as_const(in_.Tappe)) {
+        const QString localita = tappa.value(TappaLocalita);
+        if (localita.trimmed().isEmpty()) continue;
+        ++k;
+        QString sosta = tappa.value(TappaSosta).trimmed();
+        if (sosta.startsWith(u'*')) sosta = sosta.mid(1);
+        QString tempo = sosta;
+        if (ghmStringa2Centesimi(tempo, CentesimiGiorno) >= 0) continue;
+        errore_ = QStringLiteral("Mèta %1, tappa %2 (%3), campo TempoSosta: \"%4\" è un tempo negativo.")
+                      .arg(meta, QString::number(k), localita.trimmed(), sosta);
+        return false;
+    }
     return true;
 }
