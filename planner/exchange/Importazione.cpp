@@ -7,11 +7,12 @@
 #include "common/Stringhe.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
+#include "shell/SlotRecordSet.h"
 
 namespace {
 
 // The slot the import writes through.
-constexpr int SlotScambio = 10;
+constexpr int SlotScambio = SlotScrittura;
 constexpr int CodiceMassimo = 999999;
 
 const QString CampoCodice = QStringLiteral("CodiceMeta");
