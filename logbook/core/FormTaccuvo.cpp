@@ -242,6 +242,8 @@ void FormTaccuvo::cmdAnnulla_Click() {
 }
 
 void FormTaccuvo::cmdFine_Click() {
+    // Ending in the middle of a printing discards the document, whole.
+    if (Stampando) StampaAnnullata = true;
     piattaforma_.Termina(0);
 }
 

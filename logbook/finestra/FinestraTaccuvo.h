@@ -29,7 +29,6 @@ public:
     QLineEdit* Localita() const { return txtLocalita_; }
     QComboBox* Elenco(const QString& nome) const;
     QPushButton* Pulsante(const QString& nome) const;
-    QListWidget* Stampanti() const { return lstStampanti_; }
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

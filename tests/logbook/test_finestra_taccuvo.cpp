@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -46,24 +45,6 @@ private slots:
         emit mese->activated(1);
         QCOMPARE(f.cmbm1.Text, QStringLiteral("02"));
         QCOMPARE(giorno->count(), 28);
-    }
-
-    void pannelloStampanti() {
-        PiattaformaRegistrata p;
-        p.stampanti = {QStringLiteral("Ufficio")};
-        FormTaccuvo f(p, {});
-        FinestraTaccuvo w(f);
-        f.form_load();
-        f.txtLocalita_Change(QStringLiteral("ROMA"));
-        w.Aggiorna();
-        w.show();
-        w.Pulsante(QStringLiteral("cmdStampa"))->click();
-        QVERIFY(w.Stampanti()->isVisible());
-        QCOMPARE(w.Stampanti()->count(), 2);
-        QCOMPARE(w.Stampanti()->item(1)->text(), QStringLiteral("File PDF"));
-        w.Pulsante(QStringLiteral("cmdSelStampante(1)"))->click();
-        QVERIFY(!w.Stampanti()->isVisible());
-        QVERIFY(p.aperti.isEmpty());
     }
 
     // Every caption is shown whole.

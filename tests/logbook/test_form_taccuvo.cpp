@@ -326,6 +326,7 @@ private slots:
         QTest::addColumn<int>("risposta");
         QTest::newRow("No goes on") << int(Msg::No);
         QTest::newRow("Yes discards") << int(Msg::Yes);
+        QTest::newRow("Fine discards and ends") << 0;
     }
     void annulla() {
         PiattaformaRegistrata p;
@@ -341,15 +342,16 @@ private slots:
         f.cmbCopie.Text = QStringLiteral("05");
         QFETCH(int, risposta);
         p.risposte = {Msg::Yes, risposta};
-        // The user presses "&Annulla" while page 2 is being printed.
+        // The user presses "&Annulla" (or "&Fine") while page 2 is being printed.
         p.suEventi = [&] {
             QVERIFY(f.cmdAnnulla.Visible && !f.cmdStampa.Visible);
-            if (p.eventi == 3) f.cmdAnnulla_Click();
+            if (p.eventi == 3) risposta ? f.cmdAnnulla_Click() : f.cmdFine_Click();
         };
         f.cmdStampa_Click();
         f.cmdSelStampante_Click(0);
-        QCOMPARE(p.messaggi.size(), 2);
-        QCOMPARE(p.messaggi[1].testo, QStringLiteral("Vuoi annullare la stampa?"));
+        QCOMPARE(p.messaggi.size(), risposta ? 2 : 1);
+        QCOMPARE(p.terminato, !risposta);
+        if (risposta) QCOMPARE(p.messaggi[1].testo, QStringLiteral("Vuoi annullare la stampa?"));
         if (risposta == Msg::No) {
             QVERIFY(Finito(*p.ultimo) && !Annullato(*p.ultimo));
             QCOMPARE(PagineGiorno(*p.ultimo), 5); // the count of the list, not the period

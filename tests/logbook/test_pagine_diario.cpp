@@ -58,15 +58,6 @@ double Fine(const Chiamata& c) {
 class TestPagineDiario : public QObject {
     Q_OBJECT
 private slots:
-    void lettereGiorno() {
-        // 730135 is 1 January 2000, a Saturday; 730135 = 7 * 104305.
-        QString settimana;
-        for (int i = 0; i < 9; ++i)
-            settimana += LettereGiorno(730135.0f + i);
-        QCOMPARE(settimana, QStringLiteral("SaDoLuMaMeGiVeSaDo"));
-        QCOMPARE(LettereGiorno(Data2Giul(QStringLiteral("07122026"))), QStringLiteral("Lu"));
-    }
-
     // Every box and line of the day page, by the block it belongs to, with
     // line width and fill.
     void geometria_data() {
