@@ -56,13 +56,21 @@ DataAvvio LeggiData(const QString& testo) {
     return d;
 }
 
+QString PulisciDestinazione(const QString& testo) {
+    // Control characters print as nothing readable: they become blanks.
+    QString d = testo;
+    for (QChar& c : d)
+        if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+    return d.trimmed().left(LunghezzaMassimaDestinazione).trimmed();
+}
+
 ParametriStampa SeparaParametriAvvio(const QString& ParametriAvvio) {
     ParametriStampa p;
     // Each field is read on its own: a field that cannot be read leaves the
     // others as they are.
     const qsizetype virgola = ParametriAvvio.indexOf(QLatin1Char(','));
     if (virgola < 0) return p;
-    p.Destinazione = ParametriAvvio.left(virgola).trimmed().left(LunghezzaMassimaDestinazione);
+    p.Destinazione = PulisciDestinazione(ParametriAvvio.left(virgola));
     const QString resto = ParametriAvvio.mid(virgola + 1).trimmed();
     const qsizetype seconda = resto.indexOf(QLatin1Char(','));
     if (seconda < 0) {

@@ -29,6 +29,9 @@ struct ParametriStampa {
     DataAvvio Inizio, Fine;
 };
 ParametriStampa SeparaParametriAvvio(const QString& ParametriAvvio);
+// The destination as printed: no control characters, no blanks at its ends,
+// at most LunghezzaMassimaDestinazione characters.
+QString PulisciDestinazione(const QString& testo);
 DataAvvio LeggiData(const QString& testo);
 
 // The longest destination printed; a longer one is cut there.

@@ -74,6 +74,10 @@ private slots:
                                    << "ROMA"
                                    << "1/7/2026"
                                    << "";
+        QTest::newRow("control characters") << "\tSAN\x1c MARINO\x7f\n,01/07/2026,02/07/2026"
+                                            << "SAN  MARINO"
+                                            << "1/7/2026"
+                                            << "2/7/2026";
         QTest::newRow("empty destination") << ",01/07/2026,02/07/2026"
                                            << ""
                                            << "1/7/2026"
@@ -127,6 +131,11 @@ private slots:
         const ParametriStampa p = SeparaParametriAvvio(lunga + QStringLiteral(",01/07/2026,02/07/2026"));
         QCOMPARE(p.Destinazione.size(), LunghezzaMassimaDestinazione);
         QVERIFY(p.Fine.Valida);
+        // Cut where a blank falls, it keeps no blank at its end.
+        const QString spezzata =
+            QString(LunghezzaMassimaDestinazione - 1, QLatin1Char('B')) + QStringLiteral(" CD");
+        QCOMPARE(SeparaParametriAvvio(spezzata + QLatin1Char(',')).Destinazione.size(),
+                 LunghezzaMassimaDestinazione - 1);
     }
 };
 
