@@ -152,7 +152,8 @@ private slots:
         QCOMPARE(giorni, (QStringList{"Sa", "Do", "Lu"}));
         // Day and month of the page date, right-aligned in their cells.
         const QString data = Giu2Datas(dati.PrimoGiorno + 2);
-        const Chiamata* mese = TrovaTesto(DellaPagina(p, 3), data.mid(2, 2));
+        const QList<Chiamata> terza = DellaPagina(p, 3);
+        const Chiamata* mese = TrovaTesto(terza, data.mid(2, 2));
         QVERIFY(mese);
         QCOMPARE(Fine(*mese), 196.0 - 3);
     }
@@ -201,7 +202,8 @@ private slots:
         PaginaRegistrata p;
         StampaCopertina(p, dati);
         StampaPaginaGiorno(p, dati, 1);
-        const Chiamata* grande = TrovaTesto(DellaPagina(p, 1), dati.Destinazione);
+        const QList<Chiamata> copertina = DellaPagina(p, 1);
+        const Chiamata* grande = TrovaTesto(copertina, dati.Destinazione);
         const QList<Chiamata> pagina = DellaPagina(p, 2);
         const Chiamata* banda = TrovaTesto(pagina, dati.Destinazione);
         QVERIFY(grande && banda);
