@@ -1,0 +1,130 @@
+// The program as a user runs it from a shell, and as the planner starts it
+// (one argument text, the data folder as working directory), with real PDFs
+// read back by poppler's tools.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/StrumentiPdf.h"
+
+namespace {
+struct Esito {
+    int codice = -1;
+    QString uscita, errori;
+};
+
+Esito Avvia(const QStringList& argomenti, const QString& cartella) {
+    QProcess p;
+    p.setWorkingDirectory(cartella);
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // No print server: the system has no printer, whatever this machine has.
+    ambiente.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
+    p.setProcessEnvironment(ambiente);
+    p.start(QStringLiteral(TACCUVO_PROGRAMMA), argomenti);
+    Esito e;
+    if (!p.waitForFinished(120000)) return e;
+    e.codice = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    e.uscita = QString::fromLocal8Bit(p.readAllStandardOutput());
+    e.errori = QString::fromLocal8Bit(p.readAllStandardError());
+    return e;
+}
+
+QString Marcatore(const QString& cartella) {
+    QFile f(cartella + QStringLiteral("/FineStampaQuintora.tmp"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
+QString Pagina(const QString& pdf, int n) {
+    return StrumentiPdf::Esegui(QStringLiteral("pdftotext"),
+                                {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"),
+                                 QString::number(n), pdf, QStringLiteral("-")});
+}
+} // namespace
+
+class TestTaccuvoPdf : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QFAIL("pdfinfo (poppler-utils) is missing: scripts/installa-dipendenze.sh installs it");
+    }
+
+    void daShell() {
+        QTemporaryDir cartella;
+        const Esito e = Avvia({QStringLiteral("--pdf"), QStringLiteral("out.pdf"),
+                               QStringLiteral("LISBONA,30/12/2026,02/01/2027")},
+                              cartella.path());
+        QCOMPARE(e.codice, 0);
+        const QString pdf = cartella.filePath(QStringLiteral("out.pdf"));
+        QCOMPARE(StrumentiPdf::Pagine(pdf), 5);
+        QVERIFY(StrumentiPdf::TuttoA4(pdf));
+        const QString copertina = Pagina(pdf, 1);
+        QVERIFY(copertina.contains(QStringLiteral("Diario di Bordo")));
+        QVERIFY(copertina.contains(QStringLiteral("LISBONA")));
+        QVERIFY(copertina.contains(QStringLiteral("30/12 - 02/01/2027")));
+        // 30 December 2026 is a Wednesday.
+        const QStringList giorni{QStringLiteral("Me"), QStringLiteral("Gi"), QStringLiteral("Ve"),
+                                 QStringLiteral("Sa")};
+        for (int k = 1; k <= 4; ++k) {
+            const QString testo = Pagina(pdf, k + 1);
+            QVERIFY2(testo.contains(QStringLiteral("Giorno %1 di 4").arg(k)), qPrintable(testo));
+            QVERIFY(testo.contains(QStringLiteral("Pernottamento")));
+            QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(giorni[k - 1]))));
+        }
+        QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
+    }
+
+    // As the planner starts it: one argument with blanks in the destination,
+    // no printer on the system, the data folder as working directory.
+    void dalPianificatore() {
+        QTemporaryDir cartella;
+        const Esito e = Avvia({QStringLiteral("PORTO SANTO STEFANO,01/07/2026,02/07/2026")}, cartella.path());
+        QCOMPARE(e.codice, 0);
+        const QString pdf = cartella.filePath(
+            QStringLiteral("Diario di Bordo - PORTO SANTO STEFANO - 01-07-2026 02-07-2026.pdf"));
+        QCOMPARE(e.uscita.trimmed(), pdf);
+        QCOMPARE(StrumentiPdf::Pagine(pdf), 3);
+        QVERIFY(StrumentiPdf::Testo(pdf).contains(QStringLiteral("PORTO SANTO STEFANO")));
+        QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
+        // Nothing half-written is left beside it.
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void rifiuti_data() {
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<bool>("marcatore");
+        QTest::newRow("inverted period")
+            << QStringList{"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"} << 1 << true;
+        QTest::newRow("over a year") << QStringList{"--pdf", "x.pdf", "ROMA,01/01/2026,31/12/2027"} << 1
+                                     << true;
+        QTest::newRow("unwritable pdf")
+            << QStringList{"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"} << 1 << true;
+        QTest::newRow("unknown option") << QStringList{"--copie", "3"} << 2 << false;
+    }
+    void rifiuti() {
+        QTemporaryDir cartella;
+        QFETCH(QStringList, argomenti);
+        const Esito e = Avvia(argomenti, cartella.path());
+        QTEST(e.codice, "codice");
+        QVERIFY(!e.errori.trimmed().isEmpty());
+        QVERIFY(!QFile::exists(cartella.filePath(QStringLiteral("x.pdf"))));
+        QFETCH(bool, marcatore);
+        QCOMPARE(Marcatore(cartella.path()), marcatore ? QStringLiteral("Fatto\r\n") : QString());
+    }
+
+    void aiuto() {
+        QTemporaryDir cartella;
+        const Esito e = Avvia({QStringLiteral("--help")}, cartella.path());
+        QCOMPARE(e.codice, 0);
+        QVERIFY(e.uscita.startsWith(QStringLiteral("Uso: Taccuvo")));
+        QVERIFY(QDir(cartella.path()).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTaccuvoPdf)
+#include "test_taccuvo_pdf.moc"
