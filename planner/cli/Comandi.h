@@ -24,5 +24,6 @@ struct Comando {
 QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 } // namespace Cli

@@ -12,6 +12,7 @@ namespace {
 // Every subcommand, in the order "--help" lists them.
 const Cli::Comando Comandi[] = {
     {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
+    {"converti", "FILE_DATABASE CARTELLA [--conserva]", 2, 3, Cli::Converti},
 };
 
 void ScriviUso(QTextStream& s) {

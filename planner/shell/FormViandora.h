@@ -317,6 +317,11 @@ public:
     void cmdHelpExport_Click();
     void cmdHelpGuida_Click(int Index);
 
+    // ---- conversion of the old data files -----------------------------------
+    void cmdConverte_Click();
+    // Shows "Converte" when the old trips file is in the program's folder.
+    void MostraConverte();
+
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name
     // ("cmdEsce", "cmbOra(3)"). Each runs to its end; a database failure
