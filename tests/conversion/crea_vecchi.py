@@ -90,7 +90,7 @@ scrivi("vian0012.dat", b"".join(slot(r, 64) for r in [
 
 # A header counting three stages, the second cut short after its
 # kilometres, the third missing.
-scrivi("vian0013.dat", slot(intestazione("3", "3"), 64) + slot(tappa("SARAGOZZA*N2", "310", "P", "000030"), 64)
+scrivi("vian0013.dat", slot(intestazione("3", "3"), 64) + slot(tappa("SARAGOZZA * N2 ", "310", "P", "000030"), 64)
        + (campo("VALENCIA*E15", 24) + b"34"))
 
 # A trip that is in no table.
