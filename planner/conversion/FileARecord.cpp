@@ -13,7 +13,11 @@ qint64 ContaRecord(qint64 lunghezzaFile, int lunghezzaSlot) {
 QString CampoRecord(const QByteArray& record, int offset, int larghezza) {
     QByteArray byte = offset >= 0 && offset < record.size() ? record.mid(offset, larghezza) : QByteArray();
     if (byte.size() < larghezza) byte.append(QByteArray(larghezza - byte.size(), ' '));
-    byte.replace('\0', ' ');
+    // Control characters belong to no text: NULs of a slot never written,
+    // line ends and tabs of a damaged file. As blanks they can neither make
+    // a blank field count as filled nor break a line of a text file later.
+    for (char& b : byte)
+        if (static_cast<unsigned char>(b) < 0x20 || b == 0x7F) b = ' ';
     return DecodificaWindows1252(byte);
 }
 

@@ -29,7 +29,8 @@ private:
 qint64 ContaRecord(qint64 lunghezzaFile, int lunghezzaSlot);
 
 // The field of a record at that offset and width, decoded from code page
-// 1252. What lies beyond the record, and NUL bytes, read as blanks.
+// 1252. What lies beyond the record, and control characters, read as
+// blanks.
 QString CampoRecord(const QByteArray& record, int offset, int larghezza);
 
 class FileARecord {

@@ -42,10 +42,10 @@ private slots:
     }
 
     void campiInCodePage1252() {
-        const QByteArray record = CodificaWindows1252("CITTÀ€") + QByteArray("\0\0X", 3);
+        const QByteArray record = CodificaWindows1252("CITTÀ€") + QByteArray("\0\r\tX\x7f", 5);
         QCOMPARE(CampoRecord(record, 0, 6), QString("CITTÀ€"));
-        // NUL bytes of a slot never written, and bytes past the record, are blanks.
-        QCOMPARE(CampoRecord(record, 6, 5), QString("  X  "));
+        // Control characters, and bytes past the record, are blanks.
+        QCOMPARE(CampoRecord(record, 6, 7), QString("   X   "));
         QCOMPARE(CampoRecord(record, 40, 3), QString("   "));
     }
 };
