@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "Verifica.h"
-#include "conversion/FileARecord.h"
-#include "conversion/RecordVecchi.h"
+#include "planner/conversion/FileARecord.h"
+#include "planner/conversion/RecordVecchi.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "conversion/FileARecord.h"
+#include "FileARecord.h"
 
 #include <QIODevice>
 

@@ -1,8 +1,8 @@
-#include "conversion/RecordVecchi.h"
+#include "RecordVecchi.h"
 
+#include "FileARecord.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "conversion/FileARecord.h"
 
 const QString FileMeteVecchio = QStringLiteral("VianMete.dat");
 const QString FileGuidaVecchio = QStringLiteral("VianGuid.dat");
