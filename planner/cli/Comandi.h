@@ -24,6 +24,7 @@ struct Comando {
 QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Elenca(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Esporta(const QStringList& argomenti, QTextStream& out, QTextStream& err);

@@ -13,6 +13,7 @@ namespace {
 // Every subcommand, in the order "--help" lists them.
 const Cli::Comando Comandi[] = {
     {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
+    {"converti", "FILE_DATABASE CARTELLA [--conserva]", 2, 3, Cli::Converti},
     {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso},
     {"elenca", "FILE_IEI", 1, 1, Cli::Elenca},
     {"esporta", "FILE_DATABASE FILE_IEI CODICE_META...", 3, -1, Cli::Esporta},

@@ -70,6 +70,10 @@ public:
     void DataBaseVerificaIndici(int tabella);
     // The copy made before the last rebuild, empty when none was needed.
     const QString& CopiaDiSicurezza() const { return copiaDiSicurezza_; }
+    // Keeps a copy of the whole file beside it, named after it with
+    // "_copia_", the date and the time; CopiaDiSicurezza() then gives it.
+    // Not inside a transaction.
+    void FaiCopiaDiSicurezza();
 
     // Adds the default guide types when "TipoGuida" is empty; true when it did.
     bool ScriviTipiGuidaDefault();
@@ -162,7 +166,6 @@ private:
     bool EsisteTabella(const QString& tabella);
     bool TabellaConformeSchema(int tabella);
     void RicostruisciTabella(int tabella);
-    void FaiCopiaDiSicurezza();
     sqlite3* ApriCopia();
 
     SchemaDatabase schema_;

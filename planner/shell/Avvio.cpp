@@ -3,19 +3,6 @@
 
 #include "shell/FormViandora.h"
 
-namespace {
-// Files copied from another system may differ in letter case.
-bool EsisteFile(const QString& cartella, const QString& nome) {
-    const QStringList trovati = QDir(cartella).entryList({nome}, QDir::Files | QDir::CaseSensitive | QDir::Hidden);
-    if (!trovati.isEmpty())
-        return true;
-    for (const QString& f : QDir(cartella).entryList(QDir::Files | QDir::Hidden))
-        if (f.compare(nome, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-} // namespace
-
 bool FormViandora::Form_Load() {
     // Panels and lists where they stand at start-up.
     frmInputBox.Move(7900, 2350, 3650, 5130);
@@ -94,10 +81,7 @@ bool FormViandora::Form_Load() {
     ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
     AbilitaPulsantiComando();
 
-    if (EsisteFile(CartellaProgramma, QStringLiteral("VianMete.dat"))) {
-        cmdConverte.Visible = true;
-        cmdConverte.Enabled = true;
-    }
+    MostraConverte();
     ImpostaGiorniMeseInizio();
     return true;
 }

@@ -262,6 +262,7 @@ void FormViandora::CreaSchermoMeta() {
 
 void FormViandora::CollegaEventi() {
     click_.insert(QStringLiteral("cmdEsce"), [this] { cmdEsce_Click(); });
+    click_.insert(QStringLiteral("cmdConverte"), [this] { cmdConverte_Click(); });
     CollegaEventiMeta();
     CollegaEventiItinerario();
     CollegaEventiGuida();

@@ -320,6 +320,11 @@ public:
     void cmdHelpExport_Click();
     void cmdHelpGuida_Click(int Index);
 
+    // ---- conversion of the old data files -----------------------------------
+    void cmdConverte_Click();
+    // Shows "Converte" when the old trips file is in the program's folder.
+    void MostraConverte();
+
     // ---- trip exchange --------------------------------------------------------
     // The exchange screen's controls and the file being imported.
     StatoScambio Scambio;

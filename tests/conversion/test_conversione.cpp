@@ -1,0 +1,295 @@
+// "Converte" and viandora-cli converti over the old files of vecchi/: what
+// reaches the database field by field, what is kept, and that a refusal or
+// a failure half way leaves the database and every old file as they were.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include "support/ComandiAbilitati.h"
+#include "support/PlannerProva.h"
+
+namespace {
+
+const QStringList FileVecchi = {"VianGuid.dat", "VianMete.dat", "vian0012.dat",
+                                "vian0013.dat", "vian0071.dat", "vian9999.dat"};
+
+void CopiaVecchi(const QString& cartella, const QHash<QString, QString>& rinomina = {}) {
+    for (const QString& nome : FileVecchi)
+        QVERIFY(QFile::copy(VECCHI_FILE "/" + nome, cartella + u'/' + rinomina.value(nome, nome)));
+}
+
+QStringList FileDellaCartella(const QString& cartella) {
+    return QDir(cartella).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// "Campo=valore;..." into a new row of the table.
+void AggiungiRiga(FormViandora& f, const QString& tabella, const QString& campi) {
+    f.Db.RecordSetImposta(7, Query(tabella).Dove(f.Db.CampiTabella(tabella).at(0).nome, "\\"));
+    RecordSet& rs = f.Db.Rs(7);
+    rs.AddNew();
+    for (const QString& campo : campi.split(u';'))
+        rs.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
+    rs.Update();
+}
+
+// Every field of every row, "|"-joined, in the query's order.
+QStringList Righe(Database& db, const Query& query) {
+    db.RecordSetImposta(7, query);
+    QStringList righe;
+    for (RecordSet& rs = db.Rs(7); !rs.Eof(); rs.MoveNext()) {
+        QStringList valori;
+        for (int p = 0; p < rs.NumeroCampi(); ++p)
+            valori << rs.Testo(p);
+        righe << valori.join(u'|');
+    }
+    return righe;
+}
+
+QStringList Contenuto(Database& db) {
+    QStringList tutto;
+    for (int t = TabMete; t <= TabParametri; ++t)
+        tutto << Righe(db, Query(db.Schema().NomeTabella[t]));
+    return tutto;
+}
+
+const QStringList GuidaConvertita = {"BOLOGNA|02|DUE TORRI|00:45|1", "Città di Castello|03|Duomo|00:00|0",
+                                     "MADRID|07|CAMPING OSUNA|00:30|0", "ROMA|05|COLOSSEO|02:00|1",
+                                     "ROMA|08|PIZZERIA *|01:00|0"};
+
+// A planner started over the old files and a database that already holds
+// trips, stages, a guide entry and a guide type of its own.
+struct Archivio : Planner {
+    QStringList didascalie, mostrate; // status line and trip screen at every "process events"
+
+    explicit Archivio(const QHash<QString, QString>& rinomina = {}) : Planner(false) {
+        CopiaVecchi(dir.path(), rinomina);
+        Riapri();
+        const QString meta = "Localita=VECCHIA LISBONA;Nazione=PORTOGALLO;DataInizio=01012000;OraInizio=0700;"
+                             "OreTraghetti=0130;GiorniAdeguamento=0010;CalcoloSoste=2;OraColazione=0800";
+        AggiungiRiga(*f, "MeteViandora", "CodiceMeta=000071;" + meta);
+        AggiungiRiga(*f, "MeteViandora", "CodiceMeta=010071;" + meta);
+        for (const char* tappa :
+             {"0009;Localita=PISA;Chilometri=10;NomeStrada=SS1 ;TipoStrada=P;FineGiorno=1",
+              "0001;Localita=LUCCA;Chilometri=5;NomeStrada= ;TipoStrada=L;FineGiorno=1"})
+            AggiungiRiga(*f, "Itinerari",
+                         QString("TempoSosta= ;SostaGuidaCitta=01:00;CodiceMeta=000071;Sequenza=") + tappa);
+        AggiungiRiga(
+            *f, "GuidaCitta",
+            "Localita=ROMA;CodiceGuida=08;Descrizione=PIZZERIA DA MARIO;TempoSosta=01:00;FlagVisto=0");
+        AggiungiRiga(*f, "TipoGuida", "CodiceGuida=10;Descrizione=Museo;TempoObbligatorio=true");
+        p.suEventi = [this] {
+            didascalie << f->lblElaborazione.Caption;
+            mostrate << f->txtLocalita.Text;
+        };
+    }
+};
+
+} // namespace
+
+class TestConversione : public QObject {
+    Q_OBJECT
+private slots:
+    void conversioneCompleta() {
+        Archivio a;
+        FormViandora& f = *a;
+        QVERIFY(f.cmdConverte.Visible && f.cmdConverte.Enabled);
+        f.Click("cmdConverte");
+
+        QCOMPARE(a.p.messaggi.size(), 2);
+        QCOMPARE(
+            a.p.messaggi[0].testo,
+            QString("Vuoi convertire i vecchi file nel corrente database?\r\n\r\nI dati già presenti nel "
+                    "database saranno integrati e non cancellati.\r\n\r\nProcedo?"));
+        QCOMPARE(a.p.messaggi[0].titolo, QString("Conversione file"));
+        QCOMPARE(a.p.messaggi[0].pulsanti & 7, Msg::YesNo);
+        QCOMPARE(a.p.messaggi[1].testo, QString("Conversione eseguita..."));
+
+        // The old trip 71 overwrites the stored 000071 but for the three
+        // fields the old file lacks; 010071 is only adjusted.
+        QCOMPARE(
+            Righe(f.Db, Query("MeteViandora").OrdinaPer("CodiceMeta")),
+            QStringList({"000012|Città di Castello|ITALIA             |15082004|    |100|80 |60 |40 |0900|"
+                         "1230|0100|1930|0100|2200|20|00|00|07|0000|2400|||",
+                         "000013|MADRID|SPAGNA             |10072004|0600|120|100|80 |50 |0830|1300|0100|"
+                         "2000|0130|2300|15|03|01|06|0930|1900|||",
+                         "000071|LISBONA|PORTOGALLO         |01062004|0800|110|90 |70 |50 |0830|1300|0100|"
+                         "2000|0130|2300|15|02|01|05|0900|1800|0130|0010|2",
+                         "010071|VECCHIA LISBONA|PORTOGALLO|01012000|0700|||||0800|1230|0230|2000|0130|"
+                         "2230|00|00|00|00|0000|2400|0130|0010|2"}));
+
+        // 000071: records 2 to 6 of its file, three of them passed over;
+        // stage 0001 overwritten, 0009 kept. 010071 ends alike but the file
+        // was consumed; 000012's counts disagree; 000013's header counts
+        // three stages of which the file holds one and a half.
+        QCOMPARE(Righe(f.Db, Query("Itinerari").OrdinaPer("CodiceMeta, Sequenza")),
+                 QStringList({"000013|0001|SARAGOZZA|310|N2 |P|00:00:30||0",
+                              "000013|0002|VALENCIA|34 |E15 | | ||0",
+                              "000071|0001|ROMA|120|A1 |A|01:02:30|01:00|0",
+                              "000071|0004|BOLOGNA| 95| |S| ||0", "000071|0009|PISA|10|SS1 |P| |01:00|1"}));
+
+        // Two records of ROMA COLOSSEO make one entry with the later values;
+        // the "*" of PIZZERIA * does not reach PIZZERIA DA MARIO. The seen
+        // marks are those of the trip loaded at the end, which has no stages.
+        QStringList guida = GuidaConvertita;
+        guida << "ROMA|08|PIZZERIA DA MARIO|01:00|0";
+        guida.replaceInStrings("|1", "|0");
+        QCOMPARE(VociGuida(f), guida);
+
+        QCOMPARE(Righe(f.Db, Query("TipoGuida").OrdinaPer("CodiceGuida")),
+                 QStringList({"01|Ottimo|False", "02|Da vedere|False", "03|Interessante|False",
+                              "04|Vedibile|False", "05|Punto Sosta|False", "06|PS e CS|False",
+                              "07|Campeggio|False", "08|Ristorante|False", "09|Gpl|False"}));
+        QVERIFY(f.DescrizioneTipoGuida[10].isEmpty());
+
+        // Every old file read is gone; the one of a trip in no table stays.
+        // The copy holds the database as it was before.
+        const QStringList rimasti = FileDellaCartella(a.dir.path());
+        QCOMPARE(rimasti.size(), 3);
+        QCOMPARE(rimasti.at(2), QString("vian9999.dat"));
+        QVERIFY(rimasti.at(1).startsWith("ViandoraQuintora_copia_"));
+        Database copia;
+        copia.UsaCopiaInMemoria(a.dir.filePath(rimasti.at(1)));
+        QVERIFY(copia.DatabaseApre());
+        QCOMPARE(Righe(copia, Query("MeteViandora")).size(), 2);
+
+        for (const char* d : {"Conversione file mète", "Conversione file itinerari",
+                              "Conversione file guida città", "Adeguamento archivio mète"})
+            QVERIFY2(a.didascalie.contains(QString::fromUtf8(d)), d);
+        for (const char* localita : {"LISBONA", "MADRID", "ROMA", "VALENCIA"})
+            QVERIFY2(a.mostrate.contains(localita), localita);
+
+        // Reloaded: the last trip by code, every trip command, no button.
+        QCOMPARE(f.txtLocalita.Text, QString("VECCHIA LISBONA"));
+        QCOMPARE(ComandiAbilitati(f).size(), 12);
+        QVERIFY(!f.cmdConverte.Visible && !f.cmdConverte.Enabled);
+        QCOMPARE(f.ContatoreProgresso, 0.0);
+
+        // The converted trip calculates, and its stage in ROMA lists the
+        // converted guide entries.
+        f.CodiceMetaCorrente = "000071";
+        f.CaricaDatiAnagraficiMeta();
+        f.CaricaTappeItinerario();
+        f.Click("cmdCalcola");
+        QStringList voci;
+        for (int r = 1; r < f.mfgTab.Rows(); ++r)
+            if (f.mfgTab.TextMatrix(r, 1).startsWith(" > ")) voci << f.mfgTab.TextMatrix(r, 1).mid(3);
+        QVERIFY2(voci.contains("COLOSSEO") && voci.contains("PIZZERIA *") && voci.contains("DUE TORRI"),
+                 qPrintable(voci.join(u',')));
+    }
+
+    // A refusal (0) and failures: a write that fails at any point of the
+    // run (a full disk, a killed process), an old file that is a folder.
+    void nienteCambia_data() {
+        QTest::addColumn<int>("scrittura"); // the write that fails; 0 none, -1 a folder for a file
+        QTest::addColumn<QString>("errore");
+        QTest::newRow("rifiuto") << 0 << "";
+        for (int n : {1, 2, 3, 5, 8, 12, 20, 30})
+            QTest::addRow("scrittura %d", n) << n << "Errore di scrittura nel database: disco pieno";
+        QTest::newRow("cartella") << -1 << "vian0013.dat: è una cartella, non un file";
+    }
+
+    void nienteCambia() {
+        QFETCH(int, scrittura);
+        QFETCH(QString, errore);
+        Archivio a;
+        FormViandora& f = *a;
+        const QStringList prima = Contenuto(f.Db);
+        if (scrittura < 0) {
+            QVERIFY(QFile::remove(a.dir.filePath("vian0013.dat")) &&
+                    QDir(a.dir.path()).mkdir("vian0013.dat"));
+        } else if (scrittura == 0) {
+            a.p.risposte = {Msg::No};
+        }
+        f.Db.ImpostaGuastoScrittura(qMax(0, scrittura));
+        f.Click("cmdConverte");
+        f.Db.ImpostaGuastoScrittura(0);
+
+        QCOMPARE(Contenuto(f.Db), prima);
+        const QStringList rimasti = FileDellaCartella(a.dir.path());
+        for (const QString& nome : FileVecchi)
+            QVERIFY2(rimasti.contains(nome), qPrintable(nome));
+        QCOMPARE(f.txtLocalita.Text, QString("VECCHIA LISBONA"));
+        QCOMPARE(ComandiAbilitati(f).size(), 12);
+        if (errore.isEmpty()) {
+            QCOMPARE(a.p.messaggi.size(), 1);
+            QVERIFY(!f.cmdConverte.Visible);
+            return;
+        }
+        QCOMPARE(a.p.messaggi.size(), 2);
+        QVERIFY2(a.p.messaggi[1].testo.startsWith("Conversione non eseguita") &&
+                     a.p.messaggi[1].testo.endsWith(errore),
+                 qPrintable(a.p.messaggi[1].testo));
+        QCOMPARE(a.p.messaggi[1].pulsanti, Msg::OkOnly | Msg::Critical);
+        // The old files are there: the command can be given again.
+        QVERIFY(f.cmdConverte.Visible && f.cmdConverte.Enabled);
+    }
+
+    // Names copied from another system: the exact name first, then any
+    // letter case.
+    void nomiInAltreMaiuscole() {
+        Archivio a({{"vian0071.dat", "VIAN0071.DAT"}, {"VianGuid.dat", "vianguid.DAT"}});
+        QFile altro(a.dir.filePath("VIANMETE.DAT"));
+        QVERIFY(altro.open(QIODevice::WriteOnly));
+        altro.write(QByteArray("PARIGI").leftJustified(97, ' ') + "0044");
+        altro.close();
+        a->Click("cmdConverte");
+        QCOMPARE(a.p.messaggi.last().testo, QString("Conversione eseguita..."));
+        QCOMPARE(Righe(a->Db, Query("MeteViandora")).size(), 4);
+        QCOMPARE(RecordItinerario(*a, "000071", {"Sequenza"}), QStringList({"0001", "0004", "0009"}));
+        QCOMPARE(VociGuida(*a).size(), 6);
+        QCOMPARE(FileDellaCartella(a.dir.path()).filter(".dat", Qt::CaseInsensitive),
+                 QStringList({"VIANMETE.DAT", "vian9999.dat"}));
+    }
+
+    void rigaDiComando() {
+        QTemporaryDir dir;
+        const QString vecchi = dir.filePath("vecchi"), db = dir.filePath("nuovo.mdb");
+        QVERIFY(QDir().mkpath(vecchi));
+        CopiaVecchi(vecchi);
+        QString out, err;
+        auto esegui = [&](const QStringList& argomenti) {
+            QProcess processo;
+            processo.start(VIANDORA_CLI, QStringList{"converti"} + argomenti);
+            if (!processo.waitForFinished(60000) || processo.exitStatus() != QProcess::NormalExit) return -1;
+            out = QString::fromUtf8(processo.readAllStandardOutput());
+            err = QString::fromUtf8(processo.readAllStandardError());
+            return processo.exitCode();
+        };
+
+        // A new database, made with its tables; nothing to keep a copy of.
+        QCOMPARE(esegui({db, vecchi}), 0);
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        QCOMPARE(out, QString("Mète convertite: 3\nMète scartate: 4\nTappe convertite: 4\nTappe scartate: 4\n"
+                              "Voci della guida convertite: 6\nMète adeguate: 1\n"
+                              "Vecchi file letti e cancellati: 5\n"));
+        QCOMPARE(FileDellaCartella(vecchi), QStringList({"vian9999.dat"}));
+
+        // Into the same database again, keeping the old files: a copy first.
+        QVERIFY(QFile::remove(vecchi + "/vian9999.dat"));
+        CopiaVecchi(vecchi);
+        QCOMPARE(esegui({db, vecchi, "--conserva"}), 0);
+        QVERIFY(out.contains("Copia di sicurezza: ") && out.endsWith("Vecchi file conservati: 5\n"));
+        QCOMPARE(FileDellaCartella(vecchi), FileVecchi);
+        Database letto;
+        letto.UsaCopiaInMemoria(db);
+        QVERIFY(letto.DatabaseApre());
+        QCOMPARE(Righe(letto, Query("GuidaCitta").OrdinaPer("Localita, Descrizione")), GuidaConvertita);
+
+        // A file that is not a database is left as it is; nothing is deleted.
+        const QString testo = dir.filePath("testo.mdb");
+        QFile t(testo);
+        QVERIFY(t.open(QIODevice::WriteOnly) && t.write("non un database") == 15);
+        t.close();
+        QCOMPARE(esegui({testo, vecchi}), 1);
+        QVERIFY(err.contains(testo));
+        QCOMPARE(esegui({dir.filePath("altro.mdb"), dir.path()}), 1);
+        QVERIFY(err.contains("non ci sono i vecchi file"));
+        QVERIFY(!QFile::exists(dir.filePath("altro.mdb")));
+        QCOMPARE(FileDellaCartella(vecchi), FileVecchi);
+        QVERIFY(t.open(QIODevice::ReadOnly) && t.readAll() == "non un database");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConversione)
+#include "test_conversione.moc"
