@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include "database/Confronto.h"
 
@@ -33,13 +34,16 @@ QString NomeIndice(const QString& tabella, const QString& campo) {
     return tabella + u'.' + campo;
 }
 
+// Ends the name of a safety copy while it is being written.
+const QString SuffissoParziale = QStringLiteral(".parziale");
+
 // Ends the name of an index over the rows whose field is not "0".
 const QString SuffissoSegnato = QStringLiteral("_segnato");
 
 QString Dichiarazione(const SpecificaCampo& c) {
     switch (c.tipo) {
     case TipoCampo::Testo:
-        return QStringLiteral("TEXT(%1) COLLATE VIANDORA").arg(c.dimensione);
+        return QStringLiteral("TEXT(%1) COLLATE NOCASE").arg(c.dimensione);
     case TipoCampo::SiNo:
         return QStringLiteral("YESNO NOT NULL DEFAULT 0");
     case TipoCampo::Binario:
@@ -107,6 +111,24 @@ QString EspressioneCopia(const SpecificaCampo& voce, const QString& sorgente) {
     default:
         return sorgente;
     }
+}
+
+// The first column of the first row, -1 when the statement fails.
+qint64 LeggiIntero(sqlite3* db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    qint64 valore = -1;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        valore = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return valore;
+}
+
+// Files of earlier builds named the program's collation in their schema,
+// which no other SQLite tool could then read or write.
+bool NominaCollazioneNostra(const QString& sql) {
+    static const QRegularExpression collazione(QStringLiteral("COLLATE\\s*[\"'`\\[]?VIANDORA\\b"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    return collazione.match(sql).hasMatch();
 }
 
 QString TestoColonna(sqlite3_stmt* st, int colonna) {
@@ -233,6 +255,7 @@ bool Database::DatabaseApre() {
     }
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(nuovo, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK && !FileNostro(nuovo)) rc = SQLITE_NOTADB;
     if (rc == SQLITE_OK) rc = sqlite3_exec(nuovo, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(nuovo);
@@ -240,6 +263,20 @@ bool Database::DatabaseApre() {
     }
     db_ = nuovo;
     return true;
+}
+
+// A file is ours when it carries our application id or, made by an earlier
+// build that did not set it, holds one of our tables. Any other SQLite file
+// (an empty one too) is someone else's and is not touched.
+bool Database::FileNostro(sqlite3* db) const {
+    if (LeggiIntero(db, "PRAGMA application_id") == IdApplicazione) return true;
+    QStringList nomi;
+    for (int t = TabMete; t <= TabParametri; ++t)
+        nomi.append(u'\'' + schema_.NomeTabella[t] + u'\'');
+    const QString sql = QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                                       " AND name COLLATE NOCASE IN (%1)")
+                            .arg(nomi.join(u','));
+    return LeggiIntero(db, sql.toUtf8().constData()) > 0;
 }
 
 // The source is read through SQLite's backup, page by page, under a read
@@ -426,7 +463,20 @@ void Database::DatabaseTabellaCrea(int tabella) {
 }
 
 bool Database::TabellaConformeSchema(int tabella) {
-    const QList<InfoCampo> campi = CampiTabella(schema_.NomeTabella[tabella]);
+    const QString nome = schema_.NomeTabella[tabella];
+    {
+        sqlite3_stmt* st =
+            Prepara(QStringLiteral("SELECT sql FROM sqlite_master WHERE tbl_name = ? COLLATE NOCASE"),
+                    ContestoLettura);
+        Uso uso(st);
+        const QByteArray testo = nome.toUtf8();
+        sqlite3_bind_text(st, 1, testo.constData(), int(testo.size()), SQLITE_TRANSIENT);
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            if (NominaCollazioneNostra(TestoColonna(st, 0))) return false;
+        if (rc != SQLITE_DONE) Errore(ContestoLettura);
+    }
+    const QList<InfoCampo> campi = CampiTabella(nome);
     for (const SpecificaCampo& voce : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
         const auto trovato =
             std::find_if(campi.begin(), campi.end(), [&](const InfoCampo& c) { return c.nome == voce.nome; });
@@ -447,6 +497,17 @@ void Database::DataBaseTabelleAggiorna() {
     if (!daRicostruire.isEmpty() && !CopiaInMemoria()) FaiCopiaDiSicurezza();
 
     ChiudiIstruzioni();
+    try {
+        AggiornaTabelle(daRicostruire);
+    } catch (...) {
+        // The file is as it was: a copy of it would only pile up.
+        if (!copiaDiSicurezza_.isEmpty()) QFile::remove(copiaDiSicurezza_);
+        copiaDiSicurezza_.clear();
+        throw;
+    }
+}
+
+void Database::AggiornaTabelle(const QList<int>& daRicostruire) {
     Transazione transazione(*this);
     for (int t = TabMete; t <= TabParametri; ++t) {
         if (!EsisteTabella(schema_.NomeTabella[t]))
@@ -455,28 +516,48 @@ void Database::DataBaseTabelleAggiorna() {
             RicostruisciTabella(t);
         DataBaseVerificaIndici(t);
     }
+    if (LeggiIntero(db_, "PRAGMA application_id") != IdApplicazione)
+        EseguiScrittura(QStringLiteral("PRAGMA application_id = %1").arg(IdApplicazione), ContestoStruttura);
     transazione.Conferma();
 }
 
+// Written under a temporary name and renamed only when complete: a copy
+// under its final name is always a whole database. What a killed start left
+// half written is removed by the next one.
 void Database::FaiCopiaDiSicurezza() {
     const QFileInfo file(FileDatabase);
+    const QDir cartella = file.dir();
     const QString suffisso = file.suffix().isEmpty() ? QString() : u'.' + file.suffix();
-    const QString base = file.completeBaseName() + QStringLiteral("_copia_") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
-    QString percorso = file.dir().filePath(base + suffisso);
+    const QString radice = file.completeBaseName() + QStringLiteral("_copia_");
+    for (const QString& resto : cartella.entryList({radice + QStringLiteral("*") + SuffissoParziale + u'*'},
+                                                   QDir::Files | QDir::Hidden))
+        QFile::remove(cartella.filePath(resto));
+
+    const QString base = radice + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    QString percorso = cartella.filePath(base + suffisso);
     for (int n = 2; QFileInfo::exists(percorso); ++n)
-        percorso = file.dir().filePath(base + QStringLiteral("_%1").arg(n) + suffisso);
+        percorso = cartella.filePath(base + QStringLiteral("_%1").arg(n) + suffisso);
+    const QString parziale = percorso + SuffissoParziale;
 
     const QString contesto = QStringLiteral("Errore nella copia di sicurezza del database");
-    sqlite3_stmt* st = Prepara(QStringLiteral("VACUUM INTO ?"), contesto);
-    Uso uso(st);
-    const QByteArray nome = percorso.toUtf8();
-    sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
-    if (sqlite3_step(st) != SQLITE_DONE) {
-        const QString dettaglio = QString::fromUtf8(sqlite3_errmsg(db_));
-        QFile::remove(percorso);
+    auto fallita = [&](const QString& dettaglio) {
+        QFile::remove(parziale);
+        QFile::remove(parziale + QStringLiteral("-journal"));
         throw ErroreDatabase(contesto + QStringLiteral(": ") + dettaglio);
+    };
+    QFile::remove(parziale);
+    {
+        sqlite3_stmt* st = Prepara(QStringLiteral("VACUUM INTO ?"), contesto);
+        Uso uso(st);
+        const QByteArray nome = parziale.toUtf8();
+        sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(st) != SQLITE_DONE) fallita(QString::fromUtf8(sqlite3_errmsg(db_)));
     }
+    // On the disk before it takes its name.
+    QFile copia(parziale);
+    if (!copia.open(QIODevice::ReadWrite) || ::fsync(copia.handle()) != 0) fallita(copia.errorString());
+    copia.close();
+    if (!QFile::rename(parziale, percorso)) fallita(QStringLiteral("impossibile rinominare ") + parziale);
     copiaDiSicurezza_ = percorso;
 }
 

@@ -68,7 +68,8 @@ public:
     // kept beside it. Everything in one transaction.
     void DataBaseTabelleAggiorna();
     void DataBaseVerificaIndici(int tabella);
-    // The copy made before the last rebuild, empty when none was needed.
+    // The copy made before the last rebuild, empty when none was needed or
+    // when the rebuild failed (the copy is then removed: the file is intact).
     const QString& CopiaDiSicurezza() const { return copiaDiSicurezza_; }
 
     // Adds the default guide types when "TipoGuida" is empty; true when it did.
@@ -162,8 +163,10 @@ private:
     bool EsisteTabella(const QString& tabella);
     bool TabellaConformeSchema(int tabella);
     void RicostruisciTabella(int tabella);
+    void AggiornaTabelle(const QList<int>& daRicostruire);
     void FaiCopiaDiSicurezza();
     sqlite3* ApriCopia();
+    bool FileNostro(sqlite3* db) const;
 
     SchemaDatabase schema_;
     sqlite3* db_ = nullptr;
