@@ -113,6 +113,22 @@ QString EspressioneCopia(const SpecificaCampo& voce, const QString& sorgente) {
     }
 }
 
+// A copy written under a temporary name, once on the disk, takes its final
+// name; false with the reason otherwise.
+bool DaiNome(const QString& parziale, const QString& percorso, QString* errore) {
+    QFile copia(parziale);
+    if (!copia.open(QIODevice::ReadWrite) || ::fsync(copia.handle()) != 0) {
+        *errore = copia.errorString();
+        return false;
+    }
+    copia.close();
+    if (!QFile::rename(parziale, percorso)) {
+        *errore = QStringLiteral("impossibile rinominare ") + parziale;
+        return false;
+    }
+    return true;
+}
+
 // The first column of the first row, -1 when the statement fails.
 qint64 LeggiIntero(sqlite3* db, const char* sql) {
     sqlite3_stmt* st = nullptr;
@@ -307,6 +323,40 @@ sqlite3* Database::ApriCopia() {
         return nullptr;
     }
     return copia;
+}
+
+bool Database::CopiaDatabase(const QString& origine, const QString& destinazione, QString* errore) {
+    const QString parziale = destinazione + SuffissoParziale;
+    QFile::remove(parziale);
+    sqlite3* da = nullptr;
+    sqlite3* a = nullptr;
+    int rc = sqlite3_open_v2(origine.toUtf8().constData(), &da, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3* ultimo = da;
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(da, AttesaOccupato);
+        rc = sqlite3_open_v2(parziale.toUtf8().constData(), &a, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                             nullptr);
+        ultimo = a;
+    }
+    if (rc == SQLITE_OK) {
+        sqlite3_backup* backup = sqlite3_backup_init(a, "main", da, "main");
+        if (!backup) {
+            rc = SQLITE_ERROR;
+        } else {
+            rc = sqlite3_backup_step(backup, -1);
+            const int fine = sqlite3_backup_finish(backup);
+            rc = rc == SQLITE_DONE ? fine : rc;
+        }
+    }
+    QString dettaglio = rc == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errstr(rc));
+    if (rc != SQLITE_OK && ultimo) dettaglio = QString::fromUtf8(sqlite3_errmsg(ultimo));
+    sqlite3_close(da);
+    sqlite3_close(a);
+    if (rc == SQLITE_OK && DaiNome(parziale, destinazione, &dettaglio)) return true;
+    QFile::remove(parziale);
+    QFile::remove(parziale + QStringLiteral("-journal"));
+    if (errore) *errore = dettaglio;
+    return false;
 }
 
 void Database::Chiudi() {
@@ -553,11 +603,8 @@ void Database::FaiCopiaDiSicurezza() {
         sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
         if (sqlite3_step(st) != SQLITE_DONE) fallita(QString::fromUtf8(sqlite3_errmsg(db_)));
     }
-    // On the disk before it takes its name.
-    QFile copia(parziale);
-    if (!copia.open(QIODevice::ReadWrite) || ::fsync(copia.handle()) != 0) fallita(copia.errorString());
-    copia.close();
-    if (!QFile::rename(parziale, percorso)) fallita(QStringLiteral("impossibile rinominare ") + parziale);
+    QString errore;
+    if (!DaiNome(parziale, percorso, &errore)) fallita(errore);
     copiaDiSicurezza_ = percorso;
 }
 

@@ -60,6 +60,11 @@ public:
     void UsaCopiaInMemoria(const QString& fileOrigine) { fileOrigine_ = fileOrigine; }
     bool CopiaInMemoria() const { return !fileOrigine_.isEmpty(); }
 
+    // Copies a database file whole, through SQLite's backup under a read
+    // lock, to a new file that takes its name only when complete. False with
+    // the reason when the source cannot be read or the copy written.
+    static bool CopiaDatabase(const QString& origine, const QString& destinazione, QString* errore = nullptr);
+
     void DatabaseTabelleCreazione();
     void DatabaseTabellaCrea(int tabella);
     // Creates missing tables and indexes. A table lacking a schema field, or
