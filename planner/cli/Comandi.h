@@ -18,11 +18,13 @@ struct Comando {
     int numeroArgomentiMinimo;
     int numeroArgomentiMassimo; // -1: no upper bound
     Esecuzione esegui;
+    const char* aiuto = nullptr; // what "--help" prints after the usage line
 };
 
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+extern const char* const AiutoCalcola;
 
 } // namespace Cli

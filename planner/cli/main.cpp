@@ -11,12 +11,14 @@ namespace {
 
 // Every subcommand, in the order "--help" lists them.
 const Cli::Comando Comandi[] = {
-    {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
+    {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola, Cli::AiutoCalcola},
 };
 
-void ScriviUso(QTextStream& s) {
-    for (const Cli::Comando& c : Comandi)
+void ScriviUso(QTextStream& s, bool aiuto = false) {
+    for (const Cli::Comando& c : Comandi) {
         s << "Uso: viandora-cli " << c.nome << ' ' << c.uso << '\n';
+        if (aiuto && c.aiuto) s << QString::fromUtf8(c.aiuto) << '\n';
+    }
 }
 
 } // namespace
@@ -28,7 +30,7 @@ int main(int argc, char** argv) {
     const QStringList argomenti = app.arguments().mid(1);
     if (argomenti.size() == 1 &&
         (argomenti.at(0) == QLatin1String("--help") || argomenti.at(0) == QLatin1String("-h"))) {
-        ScriviUso(out);
+        ScriviUso(out, true);
         return Cli::Riuscita;
     }
     const Cli::Comando* comando = nullptr;

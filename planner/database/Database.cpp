@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -295,14 +296,43 @@ bool Database::FileNostro(sqlite3* db) const {
     return LeggiIntero(db, sql.toUtf8().constData()) > 0;
 }
 
-// The source is read through SQLite's backup, page by page, under a read
-// lock: a copy as consistent as the file, even while another program has it
-// open. Null when the file cannot be read as a database.
+// Null when the file cannot be read as a database.
 sqlite3* Database::ApriCopia() {
+    occupato_ = false;
     if (!QFileInfo(fileOrigine_).isFile()) return nullptr;
+    const QString giornale = fileOrigine_ + QStringLiteral("-journal");
+    sqlite3* copiaInMemoria = nullptr;
+    int rc = LeggiInMemoria(fileOrigine_, false, &copiaInMemoria);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        occupato_ = true;
+        return nullptr;
+    }
+    if (rc == SQLITE_OK || !QFileInfo::exists(giornale)) return copiaInMemoria;
+    // A writer killed half way left its journal, which a reader that must not
+    // write cannot roll back: the file and its journal are copied to a folder
+    // of our own, where opening the copy rolls it back.
+    QTemporaryDir privata;
+    const QString copia = privata.filePath(QStringLiteral("copia.mdb"));
+    if (!privata.isValid() || !QFile::copy(fileOrigine_, copia) ||
+        !QFile::copy(giornale, copia + QStringLiteral("-journal")))
+        return nullptr;
+    QFile::setPermissions(copia, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(copia + QStringLiteral("-journal"), QFile::ReadOwner | QFile::WriteOwner);
+    LeggiInMemoria(copia, true, &copiaInMemoria);
+    return copiaInMemoria;
+}
+
+// The file read through SQLite's backup, page by page, under a read lock, into
+// a new database in memory: a copy as consistent as the file, even while
+// another program has it open. SQLite's result code; *risultato is null
+// unless it is SQLITE_OK. A file opened for writing has its hot journal
+// rolled back first.
+int Database::LeggiInMemoria(const QString& file, bool scrittura, sqlite3** risultato) {
+    *risultato = nullptr;
     sqlite3* origine = nullptr;
     sqlite3* copia = nullptr;
-    int rc = sqlite3_open_v2(fileOrigine_.toUtf8().constData(), &origine, SQLITE_OPEN_READONLY, nullptr);
+    int rc = sqlite3_open_v2(file.toUtf8().constData(), &origine,
+                             scrittura ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(origine, AttesaOccupato);
         rc = sqlite3_open_v2(":memory:", &copia, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -314,15 +344,16 @@ sqlite3* Database::ApriCopia() {
         } else {
             rc = sqlite3_backup_step(backup, -1);
             const int fine = sqlite3_backup_finish(backup);
-            rc = rc == SQLITE_DONE ? fine : SQLITE_ERROR;
+            rc = rc == SQLITE_DONE ? fine : rc;
         }
     }
     sqlite3_close(origine);
     if (rc != SQLITE_OK) {
         sqlite3_close(copia);
-        return nullptr;
+        return rc & 0xff;
     }
-    return copia;
+    *risultato = copia;
+    return SQLITE_OK;
 }
 
 bool Database::CopiaDatabase(const QString& origine, const QString& destinazione, QString* errore) {

@@ -59,6 +59,9 @@ public:
     // goes back to FileDatabase itself.
     void UsaCopiaInMemoria(const QString& fileOrigine) { fileOrigine_ = fileOrigine; }
     bool CopiaInMemoria() const { return !fileOrigine_.isEmpty(); }
+    // The last DatabaseApre on a copy in memory failed because another
+    // program kept the file locked for writing longer than the wait.
+    bool Occupato() const { return occupato_; }
 
     // Copies a database file whole, through SQLite's backup under a read
     // lock, to a new file that takes its name only when complete. False with
@@ -171,6 +174,7 @@ private:
     void AggiornaTabelle(const QList<int>& daRicostruire);
     void FaiCopiaDiSicurezza();
     sqlite3* ApriCopia();
+    static int LeggiInMemoria(const QString& file, bool scrittura, sqlite3** risultato);
     bool FileNostro(sqlite3* db) const;
 
     SchemaDatabase schema_;
@@ -184,4 +188,5 @@ private:
     int guastoTra_ = 0;
     QString copiaDiSicurezza_;
     QString fileOrigine_;
+    bool occupato_ = false;
 };
