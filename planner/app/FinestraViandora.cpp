@@ -6,10 +6,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -112,6 +115,30 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
         });
         return cb;
     }
+    case Controllo::Tipo::ListaVoci: {
+        auto* lw = new QListWidget(genitore);
+        auto* lista = static_cast<ListaVoci*>(&c);
+        connect(lw, &QListWidget::currentRowChanged, this, [this, lista, nome](int riga) {
+            if (aggiornamento_)
+                return;
+            lista->ListIndex = riga;
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        return lw;
+    }
+    case Controllo::Tipo::Opzione: {
+        auto* rb = new QRadioButton(genitore);
+        // The module keeps one button of a group on.
+        rb->setAutoExclusive(false);
+        auto* opzione = static_cast<Opzione*>(&c);
+        connect(rb, &QRadioButton::toggled, this, [this, opzione, nome](bool acceso) {
+            if (aggiornamento_)
+                return;
+            opzione->Value = acceso;
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        return rb;
+    }
     case Controllo::Tipo::Griglia: {
         auto* v = new QTableView(genitore);
         auto* m = new ModelloGriglia(*static_cast<Griglia*>(&c), v);
@@ -195,6 +222,9 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
         const QString& caption = static_cast<Etichetta&>(c).Caption;
         if (lb->text() != caption)
             lb->setText(caption);
+        // A label of two lines or more wraps its text.
+        if (lb->wordWrap() != (c.Height >= 480))
+            lb->setWordWrap(c.Height >= 480);
         break;
     }
     case Controllo::Tipo::CasellaSpunta: {
@@ -205,6 +235,30 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
         if (cb->isChecked() != t.Value) {
             QSignalBlocker blocco(cb);
             cb->setChecked(t.Value);
+        }
+        break;
+    }
+    case Controllo::Tipo::ListaVoci: {
+        auto* lw = static_cast<QListWidget*>(w);
+        const auto& lista = static_cast<ListaVoci&>(c);
+        QSignalBlocker blocco(lw);
+        if (l.revisione != lista.Revisione()) {
+            lw->clear();
+            lw->addItems(lista.Voci());
+            l.revisione = lista.Revisione();
+        }
+        if (lw->currentRow() != lista.ListIndex)
+            lw->setCurrentRow(lista.ListIndex);
+        break;
+    }
+    case Controllo::Tipo::Opzione: {
+        auto* rb = static_cast<QRadioButton*>(w);
+        const auto& o = static_cast<Opzione&>(c);
+        if (rb->text() != o.Caption)
+            rb->setText(o.Caption);
+        if (rb->isChecked() != o.Value) {
+            QSignalBlocker blocco(rb);
+            rb->setChecked(o.Value);
         }
         break;
     }
@@ -262,6 +316,19 @@ void FinestraViandora::AggiornaWidget(Legame& l) {
         if (riga >= 0 && riga < l.modelloGriglia->rowCount() && v->currentIndex().row() != riga) {
             QSignalBlocker blocco(v->selectionModel());
             v->selectRow(riga);
+        }
+        // A stretch of rows selected by the module (the copy grid's chosen
+        // stretch) is shown whole.
+        const int fine = g.RowSel - g.FixedRows;
+        if (riga >= 0 && fine != riga && fine >= 0 && fine < l.modelloGriglia->rowCount() &&
+            riga < l.modelloGriglia->rowCount()) {
+            const QItemSelection tratto(
+                l.modelloGriglia->index(qMin(riga, fine), 0),
+                l.modelloGriglia->index(qMax(riga, fine), l.modelloGriglia->columnCount() - 1));
+            if (v->selectionModel()->selection() != tratto) {
+                QSignalBlocker blocco(v->selectionModel());
+                v->selectionModel()->select(tratto, QItemSelectionModel::ClearAndSelect);
+            }
         }
         break;
     }

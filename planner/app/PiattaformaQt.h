@@ -21,6 +21,11 @@ public:
     bool AvviaProgramma(const QString& programma, const QString& argomento) override;
     QDateTime Adesso() override;
     void Termina() override;
+    QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override;
+    QStringList ElencoStampanti() override;
+    std::unique_ptr<PaginaStampa> ApriStampante(const QString& nomeDispositivo, const QString& titolo,
+                                                QString& errore) override;
+    std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo, QString& errore) override;
 
 private:
     QWidget* finestra_ = nullptr;

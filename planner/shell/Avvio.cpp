@@ -73,7 +73,7 @@ bool FormViandora::Form_Load() {
 
     Db.RecordSetImpostaDefault();
     CaricaComboBox();
-    ImpostaGriglia(1);
+    ImpostaGriglia(GrigliaTappe);
     cmdItinerario.Visible = true;
     AzzeraPercentuale();
 
