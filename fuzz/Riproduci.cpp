@@ -1,6 +1,7 @@
 // Runs a fuzz target once on each file named on the command line, or on
 // each file of the folders named there (a missing folder is skipped), so
-// corpus and regression inputs replay in the ordinary test build.
+// corpus and regression inputs replay in the ordinary test build. Paths are
+// made absolute first: a target may change the current folder.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,9 @@ int main(int argc, char** argv) {
         const QFileInfo info(QString::fromLocal8Bit(argv[i]));
         if (info.isDir()) {
             for (const QFileInfo& f : QDir(info.filePath()).entryInfoList(QDir::Files, QDir::Name))
-                file << f.filePath();
+                file << f.absoluteFilePath();
         } else if (info.exists()) {
-            file << info.filePath();
+            file << info.absoluteFilePath();
         }
     }
     for (const QString& percorso : file) {

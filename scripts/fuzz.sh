@@ -6,6 +6,8 @@
 # build-fuzz/trovati/<name>/; copy each into fuzz/regressioni/<name>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Absolute paths: a target may change the current folder.
+radice=$PWD
 scripts/installa-dipendenze.sh clang libclang-rt-14-dev llvm
 
 secondi=60
@@ -46,18 +48,18 @@ for nome in "${scelti[@]}"; do
     echo "== $nome: escluso"
     continue
   fi
-  regressioni=(fuzz/regressioni/"$nome"/*)
+  regressioni=("$radice"/fuzz/regressioni/"$nome"/*)
   if [ -e "${regressioni[0]}" ]; then
     echo "== $nome: ${#regressioni[@]} input di regressione"
     "$programma" -timeout=10 "${regressioni[@]}" || { esito=1; continue; }
   fi
   # New inputs go to the build folder; the corpus in the repository only seeds.
-  lavoro="$cartella/corpus/$nome"
-  trovati="$cartella/trovati/$nome"
-  mkdir -p "$lavoro" "$trovati" "fuzz/corpus/$nome"
+  lavoro="$radice/$cartella/corpus/$nome"
+  trovati="$radice/$cartella/trovati/$nome"
+  mkdir -p "$lavoro" "$trovati" "$radice/fuzz/corpus/$nome"
   echo "== $nome: $secondi s"
   if ! nice -n 19 "$programma" -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 \
-      -artifact_prefix="$trovati/" -print_final_stats=1 "$lavoro" "fuzz/corpus/$nome"; then
+      -artifact_prefix="$trovati/" -print_final_stats=1 "$lavoro" "$radice/fuzz/corpus/$nome"; then
     echo "== $nome: TROVATO un input che fallisce, in $trovati/"
     esito=1
   fi

@@ -13,13 +13,20 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Viandora"));
 
     PiattaformaQt piattaforma;
-    const QString cartella = ScegliCartellaProgramma(QApplication::applicationDirPath(),
-                                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QString avviso;
+    const QString cartella =
+        ScegliCartellaProgramma(QApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &avviso);
     if (cartella.isEmpty()) {
-        piattaforma.MsgBox(QStringLiteral("Impossibile trovare una cartella scrivibile per i dati del programma."),
-                           Msg::OkOnly | Msg::Critical, QStringLiteral("Viandora"));
+        piattaforma.MsgBox(
+            avviso.isEmpty()
+                ? QStringLiteral("Impossibile trovare una cartella scrivibile per i dati del programma.")
+                : avviso,
+            Msg::OkOnly | Msg::Critical, QStringLiteral("Viandora"));
         return 1;
     }
+    if (!avviso.isEmpty())
+        piattaforma.MsgBox(avviso, Msg::OkOnly | Msg::Information, QStringLiteral("Viandora"));
 
     FormViandora form(piattaforma, cartella);
     if (!form.Form_Load())

@@ -18,6 +18,7 @@ struct Comando {
     int numeroArgomentiMinimo;
     int numeroArgomentiMassimo; // -1: no upper bound
     Esecuzione esegui;
+    const char* aiuto = nullptr; // what "--help" prints after the usage line
 };
 
 // A trip code typed as a number is the stored six-digit code.
@@ -25,6 +26,7 @@ QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+extern const char* const AiutoCalcola;
 int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Elenca(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Esporta(const QStringList& argomenti, QTextStream& out, QTextStream& err);

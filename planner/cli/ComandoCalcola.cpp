@@ -27,6 +27,30 @@ QString CodiceMeta(const QString& testo) {
     return numero ? Zero(codice, 6) : codice;
 }
 
+const char* const AiutoCalcola =
+    "  Calcola la tabella di marcia della mèta CODICE_META (anche senza gli zeri iniziali)\n"
+    "  come \"&Calcola\" del planner e la scrive su standard output, colonne separate da tab.\n"
+    "  Il file è letto in memoria e non viene mai modificato.\n"
+    "  Una riga per ogni riga della tabella con una località, colonne:\n"
+    "     0 numero della riga (vuoto per soste e voci della guida)\n"
+    "     1 tappa: località, \"verso: ...\", \"a: ...\" o \" > \" e una voce della guida\n"
+    "     2 numero o nome della strada\n"
+    "     3 chilometri del tratto\n"
+    "     4 tipo di strada (A, S, P, L)\n"
+    "     5 chilometri progressivi\n"
+    "     6 tempo di guida del tratto (hh:mm)\n"
+    "     7 sosta (gg:hh:mm, \"*\" se fine giornata) o tempo di visita della voce\n"
+    "     8 guida (vuota)\n"
+    "     9 giorno della settimana\n"
+    "    10 giorno e mese\n"
+    "    11 ora di arrivo o di fine sosta (\"* \" se seguono giorni di riposo)\n"
+    "    12 note: pasti, notte, riposi, visite, traghetti, tipo della voce della guida\n"
+    "    13 limite ritorno\n"
+    "  Poi una riga dei totali: km e tempo per autostrada, superstrada, principale, locale,\n"
+    "  km e tempo totali, traghetti, data di fine gg/mm/aaaa, ora di fine hh:mm, giorni.\n"
+    "  Infine una riga: numero di passaggi del calcolo e messaggio finale (anche vuoto).\n"
+    "  Uscita 0 se riuscito, 1 per un errore (file, database, mèta), 2 per argomenti errati.";
+
 namespace {
 
 void ScriviCelle(QTextStream& out, const QStringList& celle) {
@@ -82,7 +106,10 @@ int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     FormViandora form(piattaforma, info.absolutePath() + u'/');
     form.Db.UsaCopiaInMemoria(info.absoluteFilePath());
     if (!form.Form_Load()) {
-        err << "Il file non è un database leggibile: " << file << '\n';
+        if (form.Db.Occupato())
+            err << "Database occupato da un altro programma: " << file << '\n';
+        else
+            err << "Il file non è un database leggibile: " << file << '\n';
         return Errore;
     }
     form.Db.RecordSetImposta(

@@ -12,19 +12,21 @@ namespace {
 
 // Every subcommand, in the order "--help" lists them.
 const Cli::Comando Comandi[] = {
-    {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
-    {"converti", "FILE_DATABASE CARTELLA [--conserva]", 2, 3, Cli::Converti},
+    {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola, Cli::AiutoCalcola},
     {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso},
     {"elenca", "FILE_IEI", 1, 1, Cli::Elenca},
     {"esporta", "FILE_DATABASE FILE_IEI CODICE_META...", 3, -1, Cli::Esporta},
     {"importa", "FILE_DATABASE FILE_IEI CODICE_META...|--tutte", 3, -1, Cli::Importa},
     {"stampa", "FILE_DATABASE CODICE_META --pdf FILE_PDF [--testo FILE_TESTO]", 4, 6, Cli::StampaTabella},
     {"guida", "FILE_DATABASE --pdf FILE_PDF [--meta CODICE_META] [--dettaglio]", 3, 6, Cli::StampaGuida},
+    {"converti", "FILE_DATABASE CARTELLA [--conserva]", 2, 3, Cli::Converti},
 };
 
-void ScriviUso(QTextStream& s) {
-    for (const Cli::Comando& c : Comandi)
+void ScriviUso(QTextStream& s, bool aiuto = false) {
+    for (const Cli::Comando& c : Comandi) {
         s << "Uso: viandora-cli " << c.nome << ' ' << c.uso << '\n';
+        if (aiuto && c.aiuto) s << QString::fromUtf8(c.aiuto) << '\n';
+    }
 }
 
 } // namespace
@@ -48,7 +50,7 @@ int main(int argc, char** argv) {
     const QStringList argomenti = app.arguments().mid(1);
     if (argomenti.size() == 1 &&
         (argomenti.at(0) == QLatin1String("--help") || argomenti.at(0) == QLatin1String("-h"))) {
-        ScriviUso(out);
+        ScriviUso(out, true);
         return Cli::Riuscita;
     }
     const Cli::Comando* comando = nullptr;

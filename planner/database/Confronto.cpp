@@ -9,21 +9,48 @@
 
 namespace {
 
+// Three characters outside ASCII are composed into ASCII ones (Kelvin sign,
+// Greek question mark, Greek varia); they are left as they are.
+bool ComponeInAscii(char16_t c) {
+    return c == 0x212A || c == 0x037E || c == 0x1FEF;
+}
+
 // Per code point, so that "?" and a literal character each stand for exactly
 // one character and "=" agrees with LIKE on a pattern without wildcards.
+// A character outside ASCII never becomes an ASCII one (the long s is not
+// folded to "s"): two texts can then be equal only when their leading ASCII
+// characters agree, letter case aside, which is what lets a lookup narrow
+// its rows through an index of the plain text (InizioIndicizzabile).
 std::u32string Piega(const QString& testo, QString::NormalizationForm forma, bool senzaSegni) {
-    const QString normale = testo.normalized(forma);
+    QString normale;
+    qsizetype inizio = 0;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (!ComponeInAscii(testo.at(i).unicode())) continue;
+        normale += testo.mid(inizio, i - inizio).normalized(forma);
+        normale += testo.at(i);
+        inizio = i + 1;
+    }
+    normale += testo.mid(inizio).normalized(forma);
     std::u32string piegato;
     piegato.reserve(normale.size());
     for (const char32_t c : normale.toUcs4()) {
         if (senzaSegni && QChar::category(c) == QChar::Mark_NonSpacing) continue;
-        piegato.push_back(QChar::toCaseFolded(c));
+        const char32_t piegata = QChar::toCaseFolded(c);
+        piegato.push_back(c >= 0x80 && piegata < 0x80 ? c : piegata);
     }
     return piegato;
 }
 
 std::u32string PiegaTesto(const QString& testo) {
-    return Piega(testo, QString::NormalizationForm_C, false);
+    // Plain ASCII, most names, needs no composing.
+    std::u32string piegato;
+    piegato.reserve(size_t(testo.size()));
+    for (const QChar c : testo) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) return Piega(testo, QString::NormalizationForm_C, false);
+        piegato.push_back(u >= u'A' && u <= u'Z' ? char32_t(u - u'A' + u'a') : char32_t(u));
+    }
+    return piegato;
 }
 
 // The accents stripped, so that "città" sorts with "citta" and not after "cittz".
@@ -136,6 +163,35 @@ bool CorrispondePiegati(const std::u32string& modello, const std::u32string& tes
     return Corrisponde(modello, testo);
 }
 
+std::u32string Piegato(QStringView testo) {
+    return PiegaTesto(testo.toString());
+}
+
+QString InizioIndicizzabile(QStringView testo) {
+    qsizetype n = 0;
+    while (n < testo.size() && testo.at(n).unicode() < 0x80 && testo.at(n) != u'*' && testo.at(n) != u'?')
+        ++n;
+    // A mark that follows may compose with the last ASCII character.
+    if (n < testo.size() && testo.at(n).unicode() >= 0x80 && n > 0) --n;
+    return testo.left(n).toString().toLower();
+}
+
+QString OltreInizio(const QString& inizio) {
+    // NOCASE compares bytes with A-Z read as a-z: the next value after "@"
+    // is "[", and the inizio is already in lower case.
+    QString oltre = inizio;
+    while (!oltre.isEmpty()) {
+        const char16_t ultimo = oltre.back().unicode();
+        if (ultimo < 0x7F) {
+            oltre.back() = QChar(ultimo == u'@' ? u'[' : char16_t(ultimo + 1));
+            return oltre;
+        }
+        oltre.chop(1);
+    }
+    // A noncharacter, which no name holds.
+    return QString::fromUcs4(U"\U0010FFFF", 1);
+}
+
 bool TestoSiNo(QStringView testo) {
     const QString s = testo.trimmed().toString().toLower();
     return s == QLatin1String("true") || s == QLatin1String("vero") || s == QLatin1String("-1") ||
@@ -144,6 +200,8 @@ bool TestoSiNo(QStringView testo) {
 }
 
 int RegistraConfronti(sqlite3* db) {
+    // Only the queries name the collation: the file itself keeps to the
+    // engine's own (NOCASE), so that any SQLite tool can check and edit it.
     int rc = sqlite3_create_collation_v2(db, "VIANDORA", SQLITE_UTF8, nullptr, Collazione, nullptr);
     if (rc != SQLITE_OK) return rc;
     const int opzioni = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;

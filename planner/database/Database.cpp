@@ -7,7 +7,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include "database/Confronto.h"
 
@@ -33,13 +35,16 @@ QString NomeIndice(const QString& tabella, const QString& campo) {
     return tabella + u'.' + campo;
 }
 
+// Ends the name of a safety copy while it is being written.
+const QString SuffissoParziale = QStringLiteral(".parziale");
+
 // Ends the name of an index over the rows whose field is not "0".
 const QString SuffissoSegnato = QStringLiteral("_segnato");
 
 QString Dichiarazione(const SpecificaCampo& c) {
     switch (c.tipo) {
     case TipoCampo::Testo:
-        return QStringLiteral("TEXT(%1) COLLATE VIANDORA").arg(c.dimensione);
+        return QStringLiteral("TEXT(%1) COLLATE NOCASE").arg(c.dimensione);
     case TipoCampo::SiNo:
         return QStringLiteral("YESNO NOT NULL DEFAULT 0");
     case TipoCampo::Binario:
@@ -107,6 +112,40 @@ QString EspressioneCopia(const SpecificaCampo& voce, const QString& sorgente) {
     default:
         return sorgente;
     }
+}
+
+// A copy written under a temporary name, once on the disk, takes its final
+// name; false with the reason otherwise.
+bool DaiNome(const QString& parziale, const QString& percorso, QString* errore) {
+    QFile copia(parziale);
+    if (!copia.open(QIODevice::ReadWrite) || ::fsync(copia.handle()) != 0) {
+        *errore = copia.errorString();
+        return false;
+    }
+    copia.close();
+    if (!QFile::rename(parziale, percorso)) {
+        *errore = QStringLiteral("impossibile rinominare ") + parziale;
+        return false;
+    }
+    return true;
+}
+
+// The first column of the first row, -1 when the statement fails.
+qint64 LeggiIntero(sqlite3* db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    qint64 valore = -1;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        valore = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return valore;
+}
+
+// Files of earlier builds named the program's collation in their schema,
+// which no other SQLite tool could then read or write.
+bool NominaCollazioneNostra(const QString& sql) {
+    static const QRegularExpression collazione(QStringLiteral("COLLATE\\s*[\"'`\\[]?VIANDORA\\b"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    return collazione.match(sql).hasMatch();
 }
 
 QString TestoColonna(sqlite3_stmt* st, int colonna) {
@@ -233,6 +272,7 @@ bool Database::DatabaseApre() {
     }
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(nuovo, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK && !FileNostro(nuovo)) rc = SQLITE_NOTADB;
     if (rc == SQLITE_OK) rc = sqlite3_exec(nuovo, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(nuovo);
@@ -242,14 +282,57 @@ bool Database::DatabaseApre() {
     return true;
 }
 
-// The source is read through SQLite's backup, page by page, under a read
-// lock: a copy as consistent as the file, even while another program has it
-// open. Null when the file cannot be read as a database.
+// A file is ours when it carries our application id or, made by an earlier
+// build that did not set it, holds one of our tables. Any other SQLite file
+// (an empty one too) is someone else's and is not touched.
+bool Database::FileNostro(sqlite3* db) const {
+    if (LeggiIntero(db, "PRAGMA application_id") == IdApplicazione) return true;
+    QStringList nomi;
+    for (int t = TabMete; t <= TabParametri; ++t)
+        nomi.append(u'\'' + schema_.NomeTabella[t] + u'\'');
+    const QString sql = QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                                       " AND name COLLATE NOCASE IN (%1)")
+                            .arg(nomi.join(u','));
+    return LeggiIntero(db, sql.toUtf8().constData()) > 0;
+}
+
+// Null when the file cannot be read as a database.
 sqlite3* Database::ApriCopia() {
+    occupato_ = false;
     if (!QFileInfo(fileOrigine_).isFile()) return nullptr;
+    const QString giornale = fileOrigine_ + QStringLiteral("-journal");
+    sqlite3* copiaInMemoria = nullptr;
+    int rc = LeggiInMemoria(fileOrigine_, false, &copiaInMemoria);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        occupato_ = true;
+        return nullptr;
+    }
+    if (rc == SQLITE_OK || !QFileInfo::exists(giornale)) return copiaInMemoria;
+    // A writer killed half way left its journal, which a reader that must not
+    // write cannot roll back: the file and its journal are copied to a folder
+    // of our own, where opening the copy rolls it back.
+    QTemporaryDir privata;
+    const QString copia = privata.filePath(QStringLiteral("copia.mdb"));
+    if (!privata.isValid() || !QFile::copy(fileOrigine_, copia) ||
+        !QFile::copy(giornale, copia + QStringLiteral("-journal")))
+        return nullptr;
+    QFile::setPermissions(copia, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(copia + QStringLiteral("-journal"), QFile::ReadOwner | QFile::WriteOwner);
+    LeggiInMemoria(copia, true, &copiaInMemoria);
+    return copiaInMemoria;
+}
+
+// The file read through SQLite's backup, page by page, under a read lock, into
+// a new database in memory: a copy as consistent as the file, even while
+// another program has it open. SQLite's result code; *risultato is null
+// unless it is SQLITE_OK. A file opened for writing has its hot journal
+// rolled back first.
+int Database::LeggiInMemoria(const QString& file, bool scrittura, sqlite3** risultato) {
+    *risultato = nullptr;
     sqlite3* origine = nullptr;
     sqlite3* copia = nullptr;
-    int rc = sqlite3_open_v2(fileOrigine_.toUtf8().constData(), &origine, SQLITE_OPEN_READONLY, nullptr);
+    int rc = sqlite3_open_v2(file.toUtf8().constData(), &origine,
+                             scrittura ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(origine, AttesaOccupato);
         rc = sqlite3_open_v2(":memory:", &copia, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -261,15 +344,50 @@ sqlite3* Database::ApriCopia() {
         } else {
             rc = sqlite3_backup_step(backup, -1);
             const int fine = sqlite3_backup_finish(backup);
-            rc = rc == SQLITE_DONE ? fine : SQLITE_ERROR;
+            rc = rc == SQLITE_DONE ? fine : rc;
         }
     }
     sqlite3_close(origine);
     if (rc != SQLITE_OK) {
         sqlite3_close(copia);
-        return nullptr;
+        return rc & 0xff;
     }
-    return copia;
+    *risultato = copia;
+    return SQLITE_OK;
+}
+
+bool Database::CopiaDatabase(const QString& origine, const QString& destinazione, QString* errore) {
+    const QString parziale = destinazione + SuffissoParziale;
+    QFile::remove(parziale);
+    sqlite3* da = nullptr;
+    sqlite3* a = nullptr;
+    int rc = sqlite3_open_v2(origine.toUtf8().constData(), &da, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3* ultimo = da;
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(da, AttesaOccupato);
+        rc = sqlite3_open_v2(parziale.toUtf8().constData(), &a, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                             nullptr);
+        ultimo = a;
+    }
+    if (rc == SQLITE_OK) {
+        sqlite3_backup* backup = sqlite3_backup_init(a, "main", da, "main");
+        if (!backup) {
+            rc = SQLITE_ERROR;
+        } else {
+            rc = sqlite3_backup_step(backup, -1);
+            const int fine = sqlite3_backup_finish(backup);
+            rc = rc == SQLITE_DONE ? fine : rc;
+        }
+    }
+    QString dettaglio = rc == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errstr(rc));
+    if (rc != SQLITE_OK && ultimo) dettaglio = QString::fromUtf8(sqlite3_errmsg(ultimo));
+    sqlite3_close(da);
+    sqlite3_close(a);
+    if (rc == SQLITE_OK && DaiNome(parziale, destinazione, &dettaglio)) return true;
+    QFile::remove(parziale);
+    QFile::remove(parziale + QStringLiteral("-journal"));
+    if (errore) *errore = dettaglio;
+    return false;
 }
 
 void Database::Chiudi() {
@@ -426,7 +544,20 @@ void Database::DatabaseTabellaCrea(int tabella) {
 }
 
 bool Database::TabellaConformeSchema(int tabella) {
-    const QList<InfoCampo> campi = CampiTabella(schema_.NomeTabella[tabella]);
+    const QString nome = schema_.NomeTabella[tabella];
+    {
+        sqlite3_stmt* st =
+            Prepara(QStringLiteral("SELECT sql FROM sqlite_master WHERE tbl_name = ? COLLATE NOCASE"),
+                    ContestoLettura);
+        Uso uso(st);
+        const QByteArray testo = nome.toUtf8();
+        sqlite3_bind_text(st, 1, testo.constData(), int(testo.size()), SQLITE_TRANSIENT);
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            if (NominaCollazioneNostra(TestoColonna(st, 0))) return false;
+        if (rc != SQLITE_DONE) Errore(ContestoLettura);
+    }
+    const QList<InfoCampo> campi = CampiTabella(nome);
     for (const SpecificaCampo& voce : AnalizzaStruttura(schema_.StrutturaTabella[tabella])) {
         const auto trovato =
             std::find_if(campi.begin(), campi.end(), [&](const InfoCampo& c) { return c.nome == voce.nome; });
@@ -447,6 +578,17 @@ void Database::DataBaseTabelleAggiorna() {
     if (!daRicostruire.isEmpty() && !CopiaInMemoria()) FaiCopiaDiSicurezza();
 
     ChiudiIstruzioni();
+    try {
+        AggiornaTabelle(daRicostruire);
+    } catch (...) {
+        // The file is as it was: a copy of it would only pile up.
+        if (!copiaDiSicurezza_.isEmpty()) QFile::remove(copiaDiSicurezza_);
+        copiaDiSicurezza_.clear();
+        throw;
+    }
+}
+
+void Database::AggiornaTabelle(const QList<int>& daRicostruire) {
     Transazione transazione(*this);
     for (int t = TabMete; t <= TabParametri; ++t) {
         if (!EsisteTabella(schema_.NomeTabella[t]))
@@ -455,28 +597,45 @@ void Database::DataBaseTabelleAggiorna() {
             RicostruisciTabella(t);
         DataBaseVerificaIndici(t);
     }
+    if (LeggiIntero(db_, "PRAGMA application_id") != IdApplicazione)
+        EseguiScrittura(QStringLiteral("PRAGMA application_id = %1").arg(IdApplicazione), ContestoStruttura);
     transazione.Conferma();
 }
 
+// Written under a temporary name and renamed only when complete: a copy
+// under its final name is always a whole database. What a killed start left
+// half written is removed by the next one.
 void Database::FaiCopiaDiSicurezza() {
     const QFileInfo file(FileDatabase);
+    const QDir cartella = file.dir();
     const QString suffisso = file.suffix().isEmpty() ? QString() : u'.' + file.suffix();
-    const QString base = file.completeBaseName() + QStringLiteral("_copia_") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
-    QString percorso = file.dir().filePath(base + suffisso);
+    const QString radice = file.completeBaseName() + QStringLiteral("_copia_");
+    for (const QString& resto : cartella.entryList({radice + QStringLiteral("*") + SuffissoParziale + u'*'},
+                                                   QDir::Files | QDir::Hidden))
+        QFile::remove(cartella.filePath(resto));
+
+    const QString base = radice + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    QString percorso = cartella.filePath(base + suffisso);
     for (int n = 2; QFileInfo::exists(percorso); ++n)
-        percorso = file.dir().filePath(base + QStringLiteral("_%1").arg(n) + suffisso);
+        percorso = cartella.filePath(base + QStringLiteral("_%1").arg(n) + suffisso);
+    const QString parziale = percorso + SuffissoParziale;
 
     const QString contesto = QStringLiteral("Errore nella copia di sicurezza del database");
-    sqlite3_stmt* st = Prepara(QStringLiteral("VACUUM INTO ?"), contesto);
-    Uso uso(st);
-    const QByteArray nome = percorso.toUtf8();
-    sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
-    if (sqlite3_step(st) != SQLITE_DONE) {
-        const QString dettaglio = QString::fromUtf8(sqlite3_errmsg(db_));
-        QFile::remove(percorso);
+    auto fallita = [&](const QString& dettaglio) {
+        QFile::remove(parziale);
+        QFile::remove(parziale + QStringLiteral("-journal"));
         throw ErroreDatabase(contesto + QStringLiteral(": ") + dettaglio);
+    };
+    QFile::remove(parziale);
+    {
+        sqlite3_stmt* st = Prepara(QStringLiteral("VACUUM INTO ?"), contesto);
+        Uso uso(st);
+        const QByteArray nome = parziale.toUtf8();
+        sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(st) != SQLITE_DONE) fallita(QString::fromUtf8(sqlite3_errmsg(db_)));
     }
+    QString errore;
+    if (!DaiNome(parziale, percorso, &errore)) fallita(errore);
     copiaDiSicurezza_ = percorso;
 }
 

@@ -59,6 +59,14 @@ public:
     // goes back to FileDatabase itself.
     void UsaCopiaInMemoria(const QString& fileOrigine) { fileOrigine_ = fileOrigine; }
     bool CopiaInMemoria() const { return !fileOrigine_.isEmpty(); }
+    // The last DatabaseApre on a copy in memory failed because another
+    // program kept the file locked for writing longer than the wait.
+    bool Occupato() const { return occupato_; }
+
+    // Copies a database file whole, through SQLite's backup under a read
+    // lock, to a new file that takes its name only when complete. False with
+    // the reason when the source cannot be read or the copy written.
+    static bool CopiaDatabase(const QString& origine, const QString& destinazione, QString* errore = nullptr);
 
     void DatabaseTabelleCreazione();
     void DatabaseTabellaCrea(int tabella);
@@ -68,7 +76,8 @@ public:
     // kept beside it. Everything in one transaction.
     void DataBaseTabelleAggiorna();
     void DataBaseVerificaIndici(int tabella);
-    // The copy made before the last rebuild, empty when none was needed.
+    // The copy made before the last rebuild, empty when none was needed or
+    // when the rebuild failed (the copy is then removed: the file is intact).
     const QString& CopiaDiSicurezza() const { return copiaDiSicurezza_; }
     // Keeps a copy of the whole file beside it, named after it with
     // "_copia_", the date and the time; CopiaDiSicurezza() then gives it.
@@ -166,7 +175,10 @@ private:
     bool EsisteTabella(const QString& tabella);
     bool TabellaConformeSchema(int tabella);
     void RicostruisciTabella(int tabella);
+    void AggiornaTabelle(const QList<int>& daRicostruire);
     sqlite3* ApriCopia();
+    static int LeggiInMemoria(const QString& file, bool scrittura, sqlite3** risultato);
+    bool FileNostro(sqlite3* db) const;
 
     SchemaDatabase schema_;
     sqlite3* db_ = nullptr;
@@ -179,4 +191,5 @@ private:
     int guastoTra_ = 0;
     QString copiaDiSicurezza_;
     QString fileOrigine_;
+    bool occupato_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 
 #include "common/Stringhe.h"
+#include "database/Confronto.h"
 #include "database/ErroreDatabase.h"
 
 namespace {
@@ -48,12 +49,6 @@ Query& Query::DoveUnoDi(const QString& campo, const QStringList& valori) {
     return *this;
 }
 
-Query& Query::DoveTra(const QString& campo, const QString& da, const QString& prima) {
-    condizioni_.append({campo.trimmed(), Operatore::Da, da, {}});
-    condizioni_.append({campo.trimmed(), Operatore::Prima, prima, {}});
-    return *this;
-}
-
 Query& Query::OrdinaPer(const QString& campi) {
     ordine_ = campi.trimmed();
     return *this;
@@ -79,12 +74,6 @@ QString Query::Testo() const {
             testo += QStringLiteral(" IN (") + voci.join(QStringLiteral(", ")) + u')';
             break;
         }
-        case Operatore::Da:
-            testo += QStringLiteral(" >= '") + LikeTesto(c.valore) + u'\'';
-            break;
-        case Operatore::Prima:
-            testo += QStringLiteral(" < '") + LikeTesto(c.valore) + u'\'';
-            break;
         }
     }
     if (!ordine_.isEmpty()) testo += QStringLiteral(" ORDER BY ") + ordine_;
@@ -92,8 +81,11 @@ QString Query::Testo() const {
 }
 
 QString Query::Sql(const QStringList& campi) const {
-    // The explicit collation keeps "=" and ORDER BY case-insensitive even on a
-    // column declared without it; on our own columns it still uses the index.
+    // The file's columns and indexes compare with the engine's NOCASE, which
+    // folds ASCII letters only; each condition names the program's own
+    // collation or LIKE, which decide, and where it can narrows the rows first
+    // to those starting like the value (InizioIndicizzabile), a range that
+    // the field's index serves.
     QString sql = QStringLiteral("SELECT rowid, ");
     if (campi.isEmpty()) {
         sql += u'*';
@@ -108,27 +100,24 @@ QString Query::Sql(const QStringList& campi) const {
         const Condizione& c = condizioni_.at(i);
         sql += i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
         const QString campo = Nome(c.campo);
-        switch (c.operatore) {
-        case Operatore::Uguale:
-        case Operatore::Come:
-            // Without wildcards LIKE and "=" give the same rows, and "=" can
-            // use the index.
-            if (c.operatore == Operatore::Come && HaJolly(c.valore))
-                sql += campo + QStringLiteral(" LIKE ?");
-            else
-                sql += campo + QStringLiteral(" = ? COLLATE VIANDORA");
-            break;
-        case Operatore::UnoDi:
-            // The values travel as one JSON array.
-            sql += campo + QStringLiteral(" COLLATE VIANDORA IN (SELECT value FROM json_each(?))");
-            break;
-        case Operatore::Da:
-            sql += campo + QStringLiteral(" >= ? COLLATE VIANDORA");
-            break;
-        case Operatore::Prima:
-            sql += campo + QStringLiteral(" < ? COLLATE VIANDORA");
-            break;
+        if (c.operatore == Operatore::UnoDi) {
+            // The values travel as one JSON array of [start, past the start,
+            // value]: one indexed range per value.
+            sql += QStringLiteral("rowid IN (SELECT t.rowid FROM json_each(?) AS v, %1 AS t"
+                                  " WHERE t.%2 >= json_extract(v.value, '$[0]') COLLATE NOCASE"
+                                  " AND t.%2 < json_extract(v.value, '$[1]') COLLATE NOCASE"
+                                  " AND t.%2 = json_extract(v.value, '$[2]') COLLATE VIANDORA)")
+                       .arg(Nome(tabella_), campo);
+            continue;
         }
+        if (!InizioIndicizzabile(c.valore).isEmpty())
+            sql += campo + QStringLiteral(" >= ? COLLATE NOCASE AND ") + campo +
+                   QStringLiteral(" < ? COLLATE NOCASE AND ");
+        // Without wildcards LIKE and "=" give the same rows.
+        if (c.operatore == Operatore::Come && HaJolly(c.valore))
+            sql += campo + QStringLiteral(" LIKE ?");
+        else
+            sql += campo + QStringLiteral(" = ? COLLATE VIANDORA");
     }
     if (senzaOrdine_ && ordine_.isEmpty()) return sql;
     sql += QStringLiteral(" ORDER BY ");
@@ -155,11 +144,18 @@ QString Query::Sql(const QStringList& campi) const {
 QStringList Query::Parametri() const {
     QStringList valori;
     for (const Condizione& c : condizioni_) {
-        if (c.operatore == Operatore::UnoDi)
-            valori.append(QString::fromUtf8(
-                QJsonDocument(QJsonArray::fromStringList(c.valori)).toJson(QJsonDocument::Compact)));
-        else
-            valori.append(c.valore);
+        if (c.operatore == Operatore::UnoDi) {
+            QJsonArray elenco;
+            for (const QString& v : c.valori) {
+                const QString inizio = InizioIndicizzabile(v);
+                elenco.append(QJsonArray{inizio, OltreInizio(inizio), v});
+            }
+            valori.append(QString::fromUtf8(QJsonDocument(elenco).toJson(QJsonDocument::Compact)));
+            continue;
+        }
+        const QString inizio = InizioIndicizzabile(c.valore);
+        if (!inizio.isEmpty()) valori << inizio << OltreInizio(inizio);
+        valori.append(c.valore);
     }
     return valori;
 }

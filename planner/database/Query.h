@@ -8,7 +8,7 @@
 
 class Query {
 public:
-    enum class Operatore { Uguale, Come, UnoDi, Da, Prima };
+    enum class Operatore { Uguale, Come, UnoDi };
     struct Condizione {
         QString campo;
         Operatore operatore;
@@ -20,13 +20,13 @@ public:
 
     // campo = 'valore' (letter case ignored).
     Query& Dove(const QString& campo, const QString& valore);
-    // campo LIKE 'modello': "*" any run, "?" one character, letter case ignored.
+    // campo LIKE 'modello': "*" any run, "?" one character, letter case
+    // ignored. The pattern's start before its first wildcard is looked up
+    // through the field's index.
     Query& DoveCome(const QString& campo, const QString& modello);
     // campo equal to one of the values, as "=" compares them: one indexed
     // lookup per value.
     Query& DoveUnoDi(const QString& campo, const QStringList& valori);
-    // da <= campo < prima, in the order ORDER BY gives.
-    Query& DoveTra(const QString& campo, const QString& da, const QString& prima);
     // Comma-separated field list, each optionally followed by DESC.
     Query& OrdinaPer(const QString& campi);
     // Rows in whatever order the database finds them, rather than in the

@@ -13,40 +13,12 @@ bool HaJolly(const QString& modello) {
     return modello.contains(u'*') || modello.contains(u'?');
 }
 
-// The form under which the database's "=" and LIKE compare names:
-// composed, then folded one code point at a time.
-std::u32string Piegata(const QString& testo) {
-    std::u32string piegata;
-    piegata.reserve(size_t(testo.size()));
-    // Plain ASCII, most names, needs no composing.
-    bool ascii = true;
-    for (const QChar c : testo)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        for (const QChar c : testo) {
-            const char16_t u = c.unicode();
-            piegata.push_back(u >= u'A' && u <= u'Z' ? char32_t(u - u'A' + u'a') : char32_t(u));
-        }
-        return piegata;
-    }
-    for (const uint c : testo.normalized(QString::NormalizationForm_C).toUcs4())
-        piegata.push_back(QChar::toCaseFolded(char32_t(c)));
-    return piegata;
-}
-
 // The literal start of a pattern, before its first wildcard.
 QString Prefisso(const QString& modello) {
     qsizetype i = 0;
     while (i < modello.size() && modello.at(i) != u'*' && modello.at(i) != u'?')
         ++i;
     return modello.left(i);
-}
-
-// Past every name that starts with the prefix, in the database's order: the
-// order compares folded names code point by code point, and no name holds
-// the last code point there is.
-QString OltrePrefisso(const QString& prefisso) {
-    return prefisso + QString::fromUcs4(U"\U0010FFFF", 1);
 }
 
 } // namespace
@@ -83,7 +55,7 @@ void PassaggioGuida::Leggi(const QStringList& localita) {
     }
     if (!esatti.isEmpty()) LeggiVoci(Query(tabella).DoveUnoDi(Localita, esatti).SenzaOrdine());
     for (const QString& prefisso : std::as_const(prefissi))
-        LeggiVoci(Query(tabella).DoveTra(Localita, prefisso, OltrePrefisso(prefisso)).SenzaOrdine());
+        LeggiVoci(Query(tabella).DoveCome(Localita, prefisso + u'*').SenzaOrdine());
 }
 
 void PassaggioGuida::LeggiVoci(const Query& query) {
@@ -102,7 +74,7 @@ void PassaggioGuida::LeggiVoci(const Query& query) {
         if (tempo == tempi_.constEnd()) tempo = tempi_.insert(valori.at(1), tempoVoce_(valori.at(1)));
         voci_.append({rowid, *tempo, valori.at(2) == QLatin1String("1"), false});
         if (gruppo < 0 || nome != ultima) {
-            std::u32string piegata = Piegata(nome);
+            std::u32string piegata = Piegato(nome);
             auto [it, nuovo] = perChiave_.try_emplace(piegata, int(gruppi_.size()));
             if (nuovo) {
                 perLunghezza_[qsizetype(piegata.size())].append(it->second);
@@ -124,7 +96,7 @@ double PassaggioGuida::TempoLocalita(const QString& localita) {
     stato |= Contato;
     if (!(stato & Letto) && !tuttaLetta_) Leggi({localita});
 
-    const std::u32string piegato = Piegata(modello);
+    const std::u32string piegato = Piegato(modello);
     QVector<int> gruppi;
     if (!HaJolly(modello)) {
         if (auto it = perChiave_.find(piegato); it != perChiave_.end()) gruppi.append(it->second);

@@ -1,7 +1,10 @@
 #include "shell/CartellaProgramma.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
+
+#include "database/Database.h"
 
 namespace {
 bool Scrivibile(const QString& cartella) {
@@ -19,10 +22,30 @@ QString ConBarra(const QString& cartella) {
 }
 } // namespace
 
-QString ScegliCartellaProgramma(const QString& cartellaEseguibile, const QString& cartellaUtente) {
-    if (Scrivibile(cartellaEseguibile))
-        return ConBarra(cartellaEseguibile);
-    if (Scrivibile(cartellaUtente))
-        return ConBarra(cartellaUtente);
-    return {};
+QString ScegliCartellaProgramma(const QString& cartellaEseguibile, const QString& cartellaUtente,
+                                QString* avviso, const std::function<bool(const QString&)>& scrivibile) {
+    const auto prova = scrivibile ? scrivibile : Scrivibile;
+    if (prova(cartellaEseguibile)) return ConBarra(cartellaEseguibile);
+    if (!prova(cartellaUtente)) return {};
+    const QString nome = QString::fromLatin1(NomeFileDatabase);
+    const QString origine = QDir(cartellaEseguibile).filePath(nome);
+    const QString destinazione = QDir(cartellaUtente).filePath(nome);
+    if (QFileInfo::exists(origine) && !QFileInfo::exists(destinazione)) {
+        QString errore;
+        if (!Database::CopiaDatabase(origine, destinazione, &errore)) {
+            if (avviso)
+                *avviso =
+                    QStringLiteral("La cartella del programma non è scrivibile e il database %1 non si può "
+                                   "copiare in %2: %3")
+                        .arg(QDir::toNativeSeparators(origine),
+                             QDir::toNativeSeparators(ConBarra(cartellaUtente)), errore);
+            return {};
+        }
+        if (avviso)
+            *avviso = QStringLiteral(
+                          "La cartella del programma non è scrivibile: il database %1 è stato copiato in "
+                          "%2. Da ora i dati si trovano lì.")
+                          .arg(QDir::toNativeSeparators(origine), QDir::toNativeSeparators(destinazione));
+    }
+    return ConBarra(cartellaUtente);
 }

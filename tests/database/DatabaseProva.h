@@ -35,16 +35,15 @@ inline bool EseguiGrezzo(const QString& percorso, const QString& sql) {
     return ok;
 }
 
-// Rows of a table read by a bare connection; NOT INDEXED because the
-// indexes need the program's collation.
+// Rows of a table read by a bare connection, as another program would.
 inline qint64 ContaGrezzo(const QString& percorso, const QString& tabella) {
     sqlite3* db = nullptr;
     qint64 n = -1;
     sqlite3_stmt* st = nullptr;
     if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-        sqlite3_prepare_v2(
-            db, QStringLiteral("SELECT count(*) FROM \"%1\" NOT INDEXED").arg(tabella).toUtf8().constData(),
-            -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db,
+                           QStringLiteral("SELECT count(*) FROM \"%1\"").arg(tabella).toUtf8().constData(),
+                           -1, &st, nullptr) == SQLITE_OK &&
         sqlite3_step(st) == SQLITE_ROW)
         n = sqlite3_column_int64(st, 0);
     sqlite3_finalize(st);

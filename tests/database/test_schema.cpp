@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "DatabaseProva.h"
+#include "database/Confronto.h"
 
 namespace {
 
@@ -44,6 +45,55 @@ bool CreaFileVecchio(const QString& percorso) {
                                      "INSERT INTO TipoGuida VALUES ('01', 'Ottimo', 'True'),"
                                      " ('05', 'Punto Sosta', 'False');")
                           .arg(QString(NomeLungo).replace(u'\'', QStringLiteral("''"))));
+}
+
+// A file as earlier builds made it: the program's collation named in the
+// schema, no application id, a few rows.
+bool CreaFileCollazioneVecchia(const QString& percorso) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                              nullptr) == SQLITE_OK &&
+              RegistraConfronti(db) == SQLITE_OK;
+    const SchemaDatabase schema = SchemaViandora();
+    QString sql;
+    for (int t = TabMete; t <= TabParametri; ++t) {
+        QStringList colonne;
+        for (const SpecificaCampo& c : AnalizzaStruttura(schema.StrutturaTabella[t]))
+            colonne << (c.tipo == TipoCampo::SiNo
+                            ? c.nome + " YESNO NOT NULL DEFAULT 0"
+                            : QStringLiteral("%1 TEXT(%2) COLLATE VIANDORA").arg(c.nome).arg(c.dimensione));
+        sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(schema.NomeTabella[t], colonne.join(", "));
+        for (const QString& campo : schema.IndiciTabella[t].split(',', Qt::SkipEmptyParts))
+            sql += QStringLiteral("CREATE INDEX \"%1.%2\" ON %1 (%2);").arg(schema.NomeTabella[t], campo);
+    }
+    sql += "INSERT INTO MeteViandora (CodiceMeta, Localita) VALUES ('000001', 'Città di Castello');"
+           "INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000001', '0001', 'Roma'),"
+           " ('000001', '0002', 'ROMA');";
+    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+// Runs one statement on the file as the sqlite3 shell would: a bare
+// connection that knows nothing of the program. The first value of the
+// first row, or "errore: ..." when the statement fails.
+QString Strumento(const QString& percorso, const QString& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    QString esito;
+    sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            if (esito.isNull())
+                esito = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        if (rc != SQLITE_DONE) esito = QString();
+    }
+    if (esito.isNull() && sqlite3_errcode(db) != SQLITE_OK && sqlite3_errcode(db) != SQLITE_DONE)
+        esito = "errore: " + QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return esito.isNull() ? QString("") : esito;
 }
 
 } // namespace
@@ -204,6 +254,55 @@ private slots:
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), file);
     }
 
+    // Any SQLite tool can check, read, edit, dump and reload the file, both
+    // a new one and one an earlier build made and this one upgraded.
+    void fileApertoDaOgniStrumento_data() {
+        QTest::addColumn<bool>("vecchio");
+        QTest::newRow("nuovo") << false;
+        QTest::newRow("aggiornato") << true;
+    }
+    void fileApertoDaOgniStrumento() {
+        QFETCH(bool, vecchio);
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        if (vecchio) QVERIFY(CreaFileCollazioneVecchia(percorso));
+        {
+            Database db;
+            QVERIFY(PreparaDatabase(db, percorso));
+            if (!vecchio) AggiungiTappa(db, "000001", "0001", "Roma");
+            QCOMPARE(!db.CopiaDiSicurezza().isEmpty(), vecchio);
+        }
+        QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+        QCOMPARE(Strumento(percorso, "PRAGMA application_id"), QString::number(0x5669616E));
+        QCOMPARE(Strumento(percorso, "SELECT count(*) FROM Itinerari WHERE Localita = 'roma'"),
+                 vecchio ? QStringLiteral("2") : QStringLiteral("1"));
+        QCOMPARE(Strumento(percorso, "SELECT Localita FROM Itinerari ORDER BY Localita, Sequenza DESC"),
+                 vecchio ? QStringLiteral("ROMA") : QStringLiteral("Roma"));
+        for (const char* sql :
+             {"INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000009', '0001', 'Èze')",
+              "UPDATE Itinerari SET Localita = 'Nizza' WHERE CodiceMeta = '000009'",
+              "DELETE FROM Itinerari WHERE Localita = 'NIZZA'", "REINDEX", "VACUUM"})
+            QCOMPARE(Strumento(percorso, sql), QString(""));
+        QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+        QVERIFY(!LeggiFile(percorso).contains("VIANDORA"));
+
+        // A dump loads back: its schema runs on a bare new file, and the rows follow.
+        const QString schema =
+            Strumento(percorso, "SELECT group_concat(sql, ';') FROM sqlite_master WHERE sql NOT NULL");
+        const QString copia = cartella.filePath("ricaricato.db");
+        QVERIFY(EseguiGrezzo(copia, schema + ";ATTACH '" + percorso +
+                                        "' AS o; INSERT INTO Itinerari SELECT * FROM o.Itinerari;"));
+        QCOMPARE(ContaGrezzo(copia, "Itinerari"), ContaGrezzo(percorso, "Itinerari"));
+        QCOMPARE(Strumento(copia, "PRAGMA integrity_check"), QStringLiteral("ok"));
+
+        // The program starts again on the edited file, with nothing to upgrade.
+        Database db;
+        QVERIFY(PreparaDatabase(db, percorso));
+        QVERIFY(db.CopiaDiSicurezza().isEmpty());
+        QCOMPARE(db.Rs(TabItinerari).RecordCount(), vecchio ? 2 : 1);
+        QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+    }
+
     void ricostruzioneInterrottaNonPerdeNulla() {
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(NomeFileDatabase);
@@ -212,8 +311,18 @@ private slots:
         db.FileDatabase = percorso;
         QVERIFY(db.DatabaseApre());
         // The third write of the rebuild is the drop of the old table.
+        // What a start killed while copying left: removed by the next copy.
+        const QString parziale = cartella.filePath("ViandoraQuintora_copia_20200101_000000.mdb.parziale");
+        for (const QString& resto : {parziale, parziale + "-journal"}) {
+            QFile f(resto);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("mezza copia");
+        }
         db.ImpostaGuastoScrittura(3);
         QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db.DataBaseTabelleAggiorna());
+        // The file is intact, so the copy made for it is gone too.
+        QVERIFY(db.CopiaDiSicurezza().isEmpty());
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
         QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
         QCOMPARE(db.CampiTabella("MeteViandora")[2].nome, QStringLiteral("localita"));
         QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
@@ -241,7 +350,14 @@ private slots:
         rovinato.replace(0, 16, "Non e' SQLite!!!");
         QVERIFY(QFile::remove(cartella.filePath("vero.mdb")));
 
-        for (const QByteArray& contenuto : {testo, rovinato}) {
+        // Another program's SQLite file, under our name.
+        QVERIFY(EseguiGrezzo(cartella.filePath("altro.db"), "CREATE TABLE Rubrica (Nome TEXT);"
+                                                            "INSERT INTO Rubrica VALUES ('Anna');"));
+        const QByteArray altro = LeggiFile(cartella.filePath("altro.db"));
+        QVERIFY(QFile::remove(cartella.filePath("altro.db")));
+
+        for (const QByteArray& contenuto :
+             {testo, rovinato, altro, QByteArray(), QByteArray("S"), QByteArray("\x00\xff\x13garbage")}) {
             QFile f(percorso);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(contenuto);

@@ -1,5 +1,7 @@
 // Start-up of the planner in a real folder with a real database file.
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -148,6 +150,50 @@ private slots:
                  d.filePath("utente/dati") + "/");
         QVERIFY(QDir(d.filePath("utente/dati")).exists());
         QCOMPARE(ScegliCartellaProgramma(d.filePath("file/a"), d.filePath("file/b")), QString());
+    }
+
+    // A program folder that holds the user's database but cannot be written:
+    // the data move to the user's folder once, and the user is told where.
+    void datiCopiatiNellaCartellaUtente() {
+        QTemporaryDir d;
+        const QString programma = d.filePath("programma"), utente = d.filePath("utente");
+        QVERIFY(QDir().mkpath(programma));
+        const QString originale = programma + "/ViandoraQuintora.mdb";
+        const QString copia = utente + "/ViandoraQuintora.mdb";
+        EseguiSql(originale, "CREATE TABLE MetaCorrente (MetaCorrente TEXT(6));"
+                             "INSERT INTO MetaCorrente VALUES ('000007');");
+        const auto solaLettura = [&](const QString& cartella) {
+            return cartella != programma && QDir().mkpath(cartella);
+        };
+        auto righe = [](const QString& file) {
+            Database db;
+            db.FileDatabase = file;
+            if (!db.DatabaseApre()) return -1;
+            db.RecordSetImposta(8, Query("MetaCorrente"));
+            return int(db.NumeroRecord);
+        };
+
+        QString avviso;
+        QCOMPARE(ScegliCartellaProgramma(programma, utente, &avviso, solaLettura), utente + "/");
+        QVERIFY(avviso.contains(QDir::toNativeSeparators(copia)));
+        QCOMPARE(righe(copia), 1);
+        // Once only: the next start goes on with the copy, whatever the old file holds.
+        EseguiSql(originale, "INSERT INTO MetaCorrente VALUES ('000008');");
+        avviso.clear();
+        QCOMPARE(ScegliCartellaProgramma(programma, utente, &avviso, solaLettura), utente + "/");
+        QVERIFY(avviso.isEmpty());
+        QCOMPARE(righe(copia), 1);
+
+        // A database that cannot be copied stops the start: never an empty one in its place.
+        QVERIFY(QFile::remove(copia));
+        QVERIFY(QFile::remove(originale));
+        QFile rotto(originale);
+        QVERIFY(rotto.open(QIODevice::WriteOnly));
+        rotto.write("non un database, ma i dati di qualcuno");
+        rotto.close();
+        QCOMPARE(ScegliCartellaProgramma(programma, utente, &avviso, solaLettura), QString());
+        QVERIFY(avviso.contains(QDir::toNativeSeparators(originale)));
+        QCOMPARE(QDir(utente).entryList(QDir::Files), QStringList());
     }
 };
 

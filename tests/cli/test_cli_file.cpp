@@ -1,0 +1,159 @@
+// viandora-cli on database files in awkward states: held by another writer,
+// left with a hot journal by a killed one, too short to be a database. The
+// file and its folder are never changed.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sqlite3.h>
+
+#include "support/PlannerProva.h"
+
+namespace {
+
+struct Esito {
+    int codice = -1;
+    QStringList righe;
+    QString errore;
+};
+
+Esito Esegui(const QStringList& argomenti) {
+    QProcess processo;
+    processo.start(QStringLiteral(VIANDORA_CLI), argomenti);
+    Esito esito;
+    if (!processo.waitForFinished(60000)) return esito;
+    esito.codice = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -2;
+    esito.righe = QString::fromUtf8(processo.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    esito.errore = QString::fromUtf8(processo.readAllStandardError());
+    return esito;
+}
+
+// Every file of the folder with the hash of its content.
+QStringList Cartella(const QString& percorso) {
+    QStringList voci;
+    for (const QString& nome : QDir(percorso).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        QFile f(QDir(percorso).filePath(nome));
+        if (!f.open(QIODevice::ReadOnly)) voci << nome + " illeggibile";
+        voci << nome + ' ' + QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
+    }
+    return voci;
+}
+
+sqlite3* Apri(const QString& file) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    return db;
+}
+
+bool Sql(sqlite3* db, const char* sql) {
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+} // namespace
+
+class TestCliFile : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString file_;
+
+private slots:
+    void initTestCase() {
+        // A file made by the planner, with one trip of two stages.
+        Planner pl;
+        QVERIFY(pl.avviato);
+        file_ = pl->Db.FileDatabase;
+        pl.f.reset();
+        sqlite3* db = Apri(file_);
+        QVERIFY(Sql(db,
+                    "INSERT INTO MeteViandora VALUES ('000001', 'TOSCANA', 'ITALIA', '05082006', '0800',"
+                    " '100', '65', '50', '30', '0900', '1230', '0230', '2000', '0145', '2230', '15', '00',"
+                    " '00', '00', '0900', '1800', '0600', '000', '3');"
+                    "INSERT INTO Itinerari VALUES ('000001', '0001', 'FIRENZE', '0', 'A1', 'A', '', '', '0'),"
+                    " ('000001', '0002', 'SIENA', '70', 'SS2', 'S', '00:02:00', '', '1');"));
+        sqlite3_close(db);
+        QVERIFY(QFile::copy(file_, dir_.filePath("meta.mdb")));
+        file_ = dir_.filePath("meta.mdb");
+        const Esito e = Esegui({"calcola", file_, "1"});
+        QCOMPARE(e.codice, 0);
+        QVERIFY2(e.righe.join('\n').contains("SIENA"), qPrintable(e.righe.join('\n') + e.errore));
+    }
+
+    // Another program writing: the command waits, then says so.
+    void databaseOccupato() {
+        const QStringList prima = Cartella(dir_.path());
+        sqlite3* scrittore = Apri(file_);
+        QVERIFY(Sql(scrittore, "BEGIN EXCLUSIVE"));
+        const Esito e = Esegui({"calcola", file_, "1"});
+        QVERIFY(Sql(scrittore, "ROLLBACK"));
+        sqlite3_close(scrittore);
+        QCOMPARE(e.codice, 1);
+        QVERIFY2(e.errore.startsWith("Database occupato da un altro programma"), qPrintable(e.errore));
+        QVERIFY(e.righe.isEmpty());
+        QCOMPARE(Cartella(dir_.path()), prima);
+    }
+
+    // A writer killed half way left its journal: what is printed is the file
+    // as that journal rolls it back, and neither file is touched.
+    void giornaleDaRiprendere() {
+        QTemporaryDir copia;
+        const QString file = copia.filePath("meta.mdb");
+        QVERIFY(QFile::copy(file_, file));
+        sqlite3* scrittore = Apri(file);
+        // A small cache makes the writer spill its changes into the file
+        // before the end of the transaction.
+        QVERIFY(Sql(scrittore,
+                    "PRAGMA cache_size = 2; BEGIN;"
+                    "UPDATE MeteViandora SET Localita = 'ROVINATA';"
+                    "DELETE FROM Itinerari;"
+                    "CREATE TABLE Zavorra (x);"
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
+                    " INSERT INTO Zavorra SELECT randomblob(900) FROM n;"));
+        const QString altrove = copia.filePath("ucciso");
+        QVERIFY(QDir().mkpath(altrove));
+        QVERIFY(QFile::copy(file, altrove + "/meta.mdb"));
+        QVERIFY(QFile::copy(file + "-journal", altrove + "/meta.mdb-journal"));
+        QVERIFY(Sql(scrittore, "ROLLBACK"));
+        sqlite3_close(scrittore);
+
+        const QStringList prima = Cartella(altrove);
+        const Esito e = Esegui({"calcola", altrove + "/meta.mdb", "1"});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.righe, Esegui({"calcola", file_, "1"}).righe);
+        QCOMPARE(Cartella(altrove), prima);
+    }
+
+    void fileTroppoCorti_data() {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::newRow("vuoto") << QByteArray();
+        QTest::newRow("un byte") << QByteArray("S");
+    }
+    void fileTroppoCorti() {
+        QFETCH(QByteArray, contenuto);
+        QTemporaryDir d;
+        QFile f(d.filePath("corto.mdb"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+        f.close();
+        const Esito e = Esegui({"calcola", f.fileName(), "1"});
+        QCOMPARE(e.codice, 1);
+        QVERIFY2(e.errore.startsWith("Il file non è un database leggibile"), qPrintable(e.errore));
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"corto.mdb"});
+    }
+
+    // The usage and what each column of the output holds, on standard output.
+    void aiuto() {
+        const Esito e = Esegui({"--help"});
+        QCOMPARE(e.codice, 0);
+        QVERIFY(e.errore.isEmpty());
+        QVERIFY(e.righe.contains("Uso: viandora-cli calcola FILE_DATABASE CODICE_META"));
+        const QString testo = e.righe.join('\n');
+        for (int colonna = 0; colonna <= 13; ++colonna)
+            QVERIFY2(testo.contains(QStringLiteral("%1 ").arg(colonna, 2)), qPrintable(testo));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliFile)
+#include "test_cli_file.moc"

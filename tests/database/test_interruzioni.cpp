@@ -1,0 +1,146 @@
+// Killed at random moments while upgrading an old file or storing
+// itineraries, a few hundred times: every database and every safety copy
+// left behind is either whole or absent.
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include "DatabaseProva.h"
+#include "database/Confronto.h"
+
+namespace {
+
+constexpr int Mete = 5;
+constexpr int TappePerMeta = 40;
+
+// An upgrade is due (the program's collation in the schema) and the trips
+// hold versions 0 of their itineraries.
+bool CreaFileDaAggiornare(const QString& percorso) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                              nullptr) == SQLITE_OK &&
+              RegistraConfronti(db) == SQLITE_OK;
+    const SchemaDatabase schema = SchemaViandora();
+    QString sql = "BEGIN;";
+    for (int t = TabMete; t <= TabParametri; ++t) {
+        QStringList colonne;
+        for (const SpecificaCampo& c : AnalizzaStruttura(schema.StrutturaTabella[t]))
+            colonne << QStringLiteral("%1 TEXT(%2) COLLATE VIANDORA").arg(c.nome).arg(qMax(c.dimensione, 5));
+        sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(schema.NomeTabella[t], colonne.join(", "));
+    }
+    for (int m = 1; m <= Mete; ++m)
+        for (int s = 1; s <= TappePerMeta; ++s)
+            sql += QStringLiteral("INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES"
+                                  " ('%1', '%2', 'V0 %3 %4');")
+                       .arg(m, 6, 10, QChar('0'))
+                       .arg(s, 4, 10, QChar('0'))
+                       .arg(m)
+                       .arg(s);
+    sql += "COMMIT;";
+    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+// The child: starts on the file as the planner does, then stores new
+// versions of the itineraries until it is killed.
+int Figlio(const QString& percorso) {
+    Database db;
+    db.FileDatabase = percorso;
+    if (!db.DatabaseApre()) return 3;
+    db.DataBaseTabelleAggiorna();
+    for (int versione = 1;; ++versione) {
+        for (int m = 1; m <= Mete; ++m) {
+            const QString codice = QStringLiteral("%1").arg(m, 6, 10, QChar('0'));
+            QVector<QStringList> righe;
+            // Every version has another number of stages.
+            for (int s = 1; s <= TappePerMeta + versione % 7; ++s)
+                righe.append({codice, QStringLiteral("%1").arg(s, 4, 10, QChar('0')),
+                              QStringLiteral("V%1 %2 %3").arg(versione).arg(m).arg(s)});
+            Database::Transazione transazione(db);
+            db.SostituisciRighe(Query("Itinerari").Dove("CodiceMeta", codice).OrdinaPer("Sequenza"),
+                                {"CodiceMeta", "Sequenza", "Localita"}, righe);
+            transazione.Conferma();
+        }
+    }
+}
+
+// Whole: the check passes and each trip holds one version of its itinerary,
+// all of its stages. Empty when so, otherwise what is wrong.
+QString Difetto(const QString& percorso) {
+    sqlite3* db = nullptr;
+    // A safety copy of an old file still names the program's collation.
+    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+        RegistraConfronti(db) != SQLITE_OK)
+        return "non si apre";
+    QString difetto;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr) != SQLITE_OK ||
+        sqlite3_step(st) != SQLITE_ROW ||
+        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) != "ok")
+        difetto = "integrity_check: " + QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(st);
+    // Per trip: how many versions, how many stages, and the version.
+    const char* sql =
+        "SELECT CodiceMeta, count(DISTINCT substr(Localita, 1, instr(Localita, ' '))), count(*),"
+        " min(substr(Localita, 2, instr(Localita, ' ') - 2)) FROM Itinerari GROUP BY CodiceMeta";
+    int mete = 0;
+    if (difetto.isEmpty() && sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            ++mete;
+            const int versione = sqlite3_column_int(st, 3);
+            if (sqlite3_column_int(st, 1) != 1 || sqlite3_column_int(st, 2) != TappePerMeta + versione % 7)
+                difetto = QStringLiteral("meta %1 mescolata").arg(sqlite3_column_int(st, 0));
+        }
+        sqlite3_finalize(st);
+        if (difetto.isEmpty() && mete != Mete) difetto = QStringLiteral("%1 mete").arg(mete);
+    }
+    sqlite3_close(db);
+    return difetto;
+}
+
+} // namespace
+
+class TestInterruzioni : public QObject {
+    Q_OBJECT
+private slots:
+    void uccisoAlCasoNonLasciaMezziFile() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        int aggiornamenti = 0;
+        for (int giro = 0; giro < 200; ++giro) {
+            // One start in four finds an old file to upgrade.
+            if (giro % 4 == 0) {
+                for (const QString& f : QDir(cartella.path()).entryList(QDir::Files))
+                    QVERIFY(QFile::remove(cartella.filePath(f)));
+                QVERIFY(CreaFileDaAggiornare(percorso));
+                ++aggiornamenti;
+            }
+            QProcess figlio;
+            figlio.start(QCoreApplication::applicationFilePath(), {"--figlio", percorso});
+            QVERIFY(figlio.waitForStarted());
+            QThread::msleep(QRandomGenerator::global()->bounded(5, 400));
+            figlio.kill();
+            figlio.waitForFinished();
+
+            for (const QString& f : QDir(cartella.path()).entryList({"*.mdb"}, QDir::Files)) {
+                const QString difetto = Difetto(cartella.filePath(f));
+                QVERIFY2(difetto.isEmpty(),
+                         qPrintable(QStringLiteral("giro %1, %2: %3").arg(giro).arg(f, difetto)));
+            }
+        }
+        QVERIFY(aggiornamenti > 0);
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--figlio") return Figlio(QString::fromLocal8Bit(argv[2]));
+    TestInterruzioni prova;
+    return QTest::qExec(&prova, argc, argv);
+}
+#include "test_interruzioni.moc"
