@@ -115,6 +115,7 @@ void FormViandora::cmdInserisce_Click() {
     cmdMapPoint.Enabled = NumeroTappe == 0;
     CalcolaKmTempiItinerario();
     AggiornaCasellaProgressivo();
+    if (frmInputBox.Visible) SetFocus(txtTappa);
 }
 
 void FormViandora::cmdAggiunge_Click() {
@@ -132,6 +133,7 @@ void FormViandora::cmdCancella_Click() {
     CalcolaKmTempiItinerario();
     AggiornaNumeroRiga();
     AggiornaCasellaProgressivo();
+    if (frmInputBox.Visible) SetFocus(txtTappa);
 }
 
 void FormViandora::cmdCerca_Click() {

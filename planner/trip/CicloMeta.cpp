@@ -45,6 +45,7 @@ void FormViandora::SalvaIlCodiceMetaCorrente() {
 void FormViandora::cmdNuovo_Click() {
     AzzeraSchermo();
     AttivaFormMeta(true);
+    SetFocus(txtLocalita);
     txtLocalita.Text.clear();
     txtNazione.Text.clear();
     txtCodice.Text.clear();

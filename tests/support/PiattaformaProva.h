@@ -26,6 +26,8 @@ public:
     std::function<void()> suEventi; // runs at every "process pending events"
     QList<QPair<QString, QString>> programmiAvviati;
     bool terminato = false;
+    QString fuoco; // the control that last received the focus
+    std::function<void(const QString&)> suFocus; // a real window in the test applies it
 
     int MsgBox(const QString& testo, int pulsanti, const QString& titolo) override {
         messaggi.append({testo, pulsanti, titolo});
@@ -50,4 +52,9 @@ public:
     }
     QDateTime Adesso() override { return adesso; }
     void Termina() override { terminato = true; }
+    void SetFocus(const QString& controllo) override {
+        fuoco = controllo;
+        if (suFocus)
+            suFocus(controllo);
+    }
 };
