@@ -53,6 +53,20 @@ QString DecodificaWindows1252(const QByteArray& byte) {
     return testo;
 }
 
+QStringList RigheWindows1252(const QByteArray& contenuto) {
+    const QString testo = DecodificaWindows1252(contenuto);
+    QStringList righe;
+    qsizetype inizio = 0;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo[i] != u'\r' && testo[i] != u'\n') continue;
+        righe.append(testo.mid(inizio, i - inizio));
+        if (testo[i] == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n') ++i;
+        inizio = i + 1;
+    }
+    if (inizio < testo.size()) righe.append(testo.mid(inizio));
+    return righe;
+}
+
 bool LeggiRigheWindows1252(const QString& percorso, QStringList& righe, QString* errore) {
     righe.clear();
     QFile file(percorso);
@@ -66,15 +80,7 @@ bool LeggiRigheWindows1252(const QString& percorso, QStringList& righe, QString*
         return false;
     }
 
-    const QString testo = DecodificaWindows1252(contenuto);
-    qsizetype inizio = 0;
-    for (qsizetype i = 0; i < testo.size(); ++i) {
-        if (testo[i] != u'\r' && testo[i] != u'\n') continue;
-        righe.append(testo.mid(inizio, i - inizio));
-        if (testo[i] == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n') ++i;
-        inizio = i + 1;
-    }
-    if (inizio < testo.size()) righe.append(testo.mid(inizio));
+    righe = RigheWindows1252(contenuto);
     return true;
 }
 

@@ -8,6 +8,10 @@
 QByteArray CodificaWindows1252(const QString& testo);
 QString DecodificaWindows1252(const QByteArray& byte);
 
+// The lines of a file's bytes (CR LF, LF or CR end a line; a final line end
+// adds no empty line).
+QStringList RigheWindows1252(const QByteArray& contenuto);
+
 // Reads every line (CR LF, LF or CR end a line; a final line end adds no
 // empty line). False with an Italian message when the file cannot be read.
 bool LeggiRigheWindows1252(const QString& percorso, QStringList& righe, QString* errore = nullptr);

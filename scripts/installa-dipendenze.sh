@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test the planner.
-# Does nothing when they are all present.
+# Installs the Debian packages needed to build, run and test the planner,
+# and those named as arguments. Does nothing when they are all present.
 set -euo pipefail
 
-PACCHETTI=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev fonts-liberation poppler-utils xauth xvfb)
+PACCHETTI=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev sqlite3 fonts-liberation poppler-utils xauth xvfb "$@")
 
 mancanti=()
 for p in "${PACCHETTI[@]}"; do
