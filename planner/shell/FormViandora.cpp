@@ -162,7 +162,8 @@ void FormViandora::CreaSchermoMeta() {
     txtLocalita.MaxLength = 30;
     etichetta(lblNazione, "lblNazione", QStringLiteral("Nazione:"), intesta, 7000, 90, 800);
     Registra(txtNazione, QStringLiteral("txtNazione"), intesta, 7800, 75, 2800, 285);
-    txtNazione.MaxLength = 25;
+    // The stored country holds 19 characters: typing stops there.
+    txtNazione.MaxLength = 19;
 
     // Start and end of the trip: day, month, year on one row, weekday and
     // time on the next.
