@@ -111,38 +111,6 @@ private slots:
         QVERIFY(!f.frmInputBox.Visible);
     }
 
-    void tastiCheMuovonoLaRiga_data() {
-        QTest::addColumn<int>("tasto");
-        QTest::addColumn<int>("rigaGriglia"); // where the grid moved by itself, for code 0
-        QTest::addColumn<int>("attesa");
-        QTest::newRow("fine") << 35 << 0 << 4;
-        QTest::newRow("inizio") << 36 << 0 << 1;
-        QTest::newRow("ricerca per lettera") << 0 << 2 << 2;
-        QTest::newRow("oltre l'ultima") << 0 << 12 << 4;
-    }
-    void tastiCheMuovonoLaRiga() {
-        QFETCH(int, tasto);
-        QFETCH(int, rigaGriglia);
-        QFETCH(int, attesa);
-        EditorProva e;
-        FormViandora& f = *e;
-        Scrivi(f, "ROMA");
-        Scrivi(f, "FIRENZE", "A1", "270", "Autostrada");
-        Scrivi(f, "BOLOGNA", "A1", "100", "Autostrada");
-        f.RigaCorrente = 3;
-        f.AggiornaNumeroRiga();
-        if (rigaGriglia > 0) f.mfgTab.Row = rigaGriglia;
-        int k = tasto;
-        f.KeyDown("mfgTab", k);
-        QCOMPARE(int(f.RigaCorrente), attesa);
-        QCOMPARE(f.mfgTab.Row, attesa);
-        QCOMPARE(f.txtRiga.Text, QString::number(attesa));
-        QCOMPARE(f.txtTappa.Text, f.mfgTab.TextMatrix(attesa, 1).trimmed());
-        // What "&Inserisce tappa" writes is the row shown.
-        Scrivi(f, "PISA", "A12", "80", "Autostrada");
-        QCOMPARE(f.mfgTab.TextMatrix(attesa, 1), QString("PISA"));
-    }
-
     void cercaNellaGuidaPoiFine() {
         EditorProva e;
         FormViandora& f = *e;
@@ -158,23 +126,6 @@ private slots:
         QVERIFY(f.mfgTab.Enabled);
         QVERIFY(!f.cmbRicercaTappa.Visible);
         QCOMPARE(ComandiAbilitati(f).size(), 12);
-    }
-
-    void tastiDiCorrezione_data() {
-        QTest::addColumn<QString>("campo");
-        QTest::newRow("giorni") << "cmbGiorni";
-        QTest::newRow("velocita") << "cmbMediaKm(0)";
-    }
-    void tastiDiCorrezione() {
-        QFETCH(QString, campo);
-        EditorProva e;
-        int backspace = 8, cifra = '7', lettera = 'x';
-        e->KeyPress(campo, backspace);
-        e->KeyPress(campo, cifra);
-        e->KeyPress(campo, lettera);
-        QCOMPARE(backspace, 8);
-        QCOMPARE(cifra, int('7'));
-        QCOMPARE(lettera, 0);
     }
 
     void avvioConScritturaRifiutata() {
