@@ -324,6 +324,13 @@ void FinestraViandora::Ridisegna(bool griglie) {
     if (windowTitle() != form_.Caption) setWindowTitle(form_.Caption);
     for (Legame& l : legami_)
         AggiornaWidget(l, griglie);
+    // A control shown lies over those created before it, as the panels are
+    // meant to; raising repaints, so only when something came into view.
+    if (mostrati_) {
+        for (Legame& l : legami_)
+            if (l.controllo->Visible) l.widget->raise();
+        mostrati_ = false;
+    }
     aggiornamento_ = false;
     ultimoRidisegno_.start();
     if (!fuoco_.isEmpty()) {
@@ -463,8 +470,8 @@ void FinestraViandora::AggiornaWidget(Legame& l, bool griglie) {
         w->setVisible(c.Visible);
         // A search list opens with the keyboard on its entries.
         if (c.Visible && qobject_cast<QListWidget*>(w)) fuoco_ = c.NomeCompleto();
+        mostrati_ = mostrati_ || c.Visible;
     }
-    if (c.Visible) w->raise();
 }
 
 void FinestraViandora::AggiornaGriglia(Legame& l) {

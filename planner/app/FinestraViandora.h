@@ -75,6 +75,7 @@ private:
     bool aggiornamento_ = false;
     double scala_ = 1.0 / 15;
     QString fuoco_;
+    bool mostrati_ = true; // a control came into view since the last raise
     QElapsedTimer ultimoRidisegno_;
     // Measured widths of grid texts, plain and bold, at the current scale.
     QHash<QString, int> larghezzeTesto_[2];
