@@ -1,5 +1,6 @@
-// Times "&Calcola" in the real window (offscreen) against the same
-// calculation without a window, on the synthetic trips of bench_calcolo.
+// Times "&Calcola" in the real window (offscreen) against the same command
+// of the window module without a window, on the synthetic trips of
+// bench_calcolo (whose plain run times the engine alone).
 // Usage: bench_finestra [stages ...] (default 250 1000 4000). Each size runs
 // once with the eleven fitting passes and once with a single pass. The
 // window should cost at most half the calculation again plus 0.3 s: the
@@ -14,10 +15,54 @@
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
 #include "cli/PiattaformaSenzaSchermo.h"
-
-using namespace ViaggioSintetico;
+#include "itinerary/ColonneGriglie.h"
+#include "shell/SlotRecordSet.h"
 
 namespace {
+
+void RiempiGuida(FormViandora& f) {
+    Database::Transazione t(f.Db);
+    f.Db.RecordSetImposta(
+        SlotLibero,
+        Query(QStringLiteral("GuidaCitta")).Dove(QStringLiteral("Localita"), QStringLiteral("\\")));
+    RecordSet& rs = f.Db.Rs(SlotLibero);
+    for (int i = 0; i < ViaggioSintetico::VociGuida; ++i) {
+        const QStringList v = ViaggioSintetico::VoceGuida(i);
+        rs.AddNew();
+        rs.Imposta(QStringLiteral("Localita"), v.at(0));
+        rs.Imposta(QStringLiteral("CodiceGuida"), v.at(1));
+        rs.Imposta(QStringLiteral("Descrizione"), v.at(2));
+        rs.Imposta(QStringLiteral("TempoSosta"), v.at(3));
+        rs.Imposta(QStringLiteral("FlagVisto"), QStringLiteral("0"));
+        rs.Update();
+    }
+    t.Conferma();
+    f.Db.RecordSetImpostaDefault();
+}
+
+// The trip cannot fit one day: with fitting, the run makes all eleven passes.
+void PreparaViaggio(FormViandora& f, int tappe) {
+    f.cmbInizio[0].SetText(QStringLiteral("01"));
+    f.cmbInizio[1].SetText(QStringLiteral("06"));
+    f.cmbInizio[2].SetText(QStringLiteral("2007"));
+    f.cmbInizio[3].SetText(QStringLiteral("08"));
+    f.cmbInizio[4].SetText(QStringLiteral("00"));
+    f.CancellaMatrice();
+    f.mfgTab.SetRows(tappe + 2);
+    const QStringList righe = ViaggioSintetico::Tappe(tappe);
+    for (int r = 1; r <= tappe; ++r) {
+        const QStringList c = righe.at(r - 1).split(u'|');
+        f.mfgTab.SetTextMatrix(r, TappaNumero, QString::number(r));
+        f.mfgTab.SetTextMatrix(r, TappaLocalita, c.at(0));
+        f.mfgTab.SetTextMatrix(r, TappaStrada, c.at(1));
+        f.mfgTab.SetTextMatrix(r, TappaKm, c.at(2));
+        f.mfgTab.SetTextMatrix(r, TappaTipoStrada, c.at(3));
+        f.mfgTab.SetTextMatrix(r, TappaSosta, c.at(4));
+    }
+    f.CalcolaKmTempiItinerario();
+    f.cmbGiorni.SetText(QStringLiteral("001"));
+    f.cmbRipH.SetText(QStringLiteral("03"));
+}
 
 // The window's own desktop, without the boxes that would wait for a user.
 class PiattaformaBench : public PiattaformaQt {
@@ -49,7 +94,7 @@ double SenzaFinestra(int tappe, bool adatta, int& passate) {
     const std::clock_t inizio = std::clock();
     f.Click(QStringLiteral("cmdCalcola"));
     const double ms = Cpu(inizio);
-    passate = f.NumeroTentativo;
+    passate = f.Calcolo.NumeroTentativo;
     return f.TabellaCalcolata ? ms : -1;
 }
 

@@ -12,6 +12,7 @@
 #include "common/Stringhe.h"
 #include "database/Confronto.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 
 namespace {
 
@@ -100,10 +101,10 @@ void MettiInGriglia(FormViandora& f, int tappe, int seme) {
 
 // The trip's stored rows, read back to be inserted bare.
 QVector<QStringList> RigheMemorizzate(FormViandora& f) {
-    f.Db.RecordSetImposta(7, Query(QStringLiteral("Itinerari"))
-                                 .Dove(QStringLiteral("CodiceMeta"), f.CodiceMetaCorrente)
-                                 .OrdinaPer(QStringLiteral("Sequenza")));
-    RecordSet& rs = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query(QStringLiteral("Itinerari"))
+                                          .Dove(QStringLiteral("CodiceMeta"), f.CodiceMetaCorrente)
+                                          .OrdinaPer(QStringLiteral("Sequenza")));
+    RecordSet& rs = f.Db.Rs(SlotLibero);
     QVector<QStringList> righe;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         QStringList riga;
@@ -112,7 +113,7 @@ QVector<QStringList> RigheMemorizzate(FormViandora& f) {
         righe << riga;
     }
     // Closed again: an open set over the table slows every later write.
-    f.Db.RecordSetImposta(7,
+    f.Db.RecordSetImposta(SlotLibero,
                           Query(QStringLiteral("Itinerari")).Dove(QStringLiteral("CodiceMeta"), QString()));
     return righe;
 }

@@ -57,7 +57,8 @@ enum class AdattamentoTesto {
 
 // Prints one text on the line RigaStampaVerticale, within daOrizz..aOrizz,
 // aligned 0 left, 1 centred, 2 right. Blank texts print nothing and leave
-// the font alone; otherwise size and style stay set after the call.
-void StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
+// the font alone; otherwise size and style stay set after the call. Gives
+// the width of what was printed, 0 when nothing was.
+double StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
                  double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto, bool Corsivo,
                  double Size, int Allineato);

@@ -5,11 +5,11 @@ namespace {
 constexpr double DimensioneMinima = 2.0;
 } // namespace
 
-void StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
+double StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
                  double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto, bool Corsivo,
                  double Size, int Allineato) {
     QString t = Testo.trimmed();
-    if (t.isEmpty()) return;
+    if (t.isEmpty()) return 0;
     pagina.FontBold = Grassetto;
     pagina.FontItalic = Corsivo;
     pagina.FontSize = Size;
@@ -19,7 +19,7 @@ void StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QStri
             t.chop(1);
             w = pagina.TextWidth(t);
         }
-        if (t.isEmpty()) return;
+        if (t.isEmpty()) return 0;
     } else {
         while (w >= (aOrizz - daOrizz) + 2.5 && pagina.FontSize - 0.4 >= DimensioneMinima) {
             pagina.FontSize -= 0.4;
@@ -43,4 +43,5 @@ void StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QStri
     pagina.CurrentX = x;
     pagina.CurrentY = RigaStampaVerticale - pagina.TextHeight(t);
     pagina.Print(t);
+    return w;
 }

@@ -1,6 +1,5 @@
 #include "stampa/PaginaQt.h"
 
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 
 #include "stampa/FontStampa.h"
@@ -16,14 +15,22 @@ void PaginaQt::ImpostaDispositivo(QPagedPaintDevice* dispositivo) {
     pxPerMm_ = dispositivo->logicalDpiX() / 25.4;
 }
 
+const QFontMetricsF& PaginaQt::Metriche() {
+    const ChiaveFont chiave{FontName, FontSize, FontBold, FontItalic};
+    if (!metriche_ || !(chiave == chiave_)) {
+        chiave_ = chiave;
+        font_ = FontDellaPagina(*this);
+        metriche_.emplace(font_, dispositivo_);
+    }
+    return *metriche_;
+}
+
 double PaginaQt::TextWidth(const QString& testo) {
-    const QFontMetricsF fm(FontDellaPagina(*this), dispositivo_);
-    return fm.horizontalAdvance(testo) / pxPerMm_;
+    return Metriche().horizontalAdvance(testo) / pxPerMm_;
 }
 
 double PaginaQt::TextHeight(const QString&) {
-    const QFontMetricsF fm(FontDellaPagina(*this), dispositivo_);
-    return fm.height() / pxPerMm_;
+    return Metriche().height() / pxPerMm_;
 }
 
 QPainter* PaginaQt::Pittore() {
@@ -51,15 +58,15 @@ QPen PaginaQt::Penna() const {
 }
 
 void PaginaQt::Print(const QString& testo) {
-    const QFont font = FontDellaPagina(*this);
-    const QFontMetricsF fm(font, dispositivo_);
+    const QFontMetricsF& fm = Metriche();
+    const double ascesa = fm.ascent(), altezza = fm.height();
     if (QPainter* p = Pittore()) {
-        p->setFont(font);
+        if (p->font() != font_) p->setFont(font_);
         p->setPen(Colore(ForeColor));
-        p->drawText(QPointF(Px(CurrentX), Px(CurrentY) + fm.ascent()), testo);
+        p->drawText(QPointF(Px(CurrentX), Px(CurrentY) + ascesa), testo);
     }
     CurrentX = 0;
-    CurrentY += fm.height() / pxPerMm_;
+    CurrentY += altezza / pxPerMm_;
 }
 
 void PaginaQt::Line(double x1, double y1, double x2, double y2) {

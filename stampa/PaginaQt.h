@@ -7,9 +7,12 @@
 // made when something is drawn after it, so ending the document straight
 // after NewPage adds no blank page, and a document with nothing drawn
 // delivers nothing. After EndDoc or KillDoc further drawing is ignored.
+#include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <optional>
 
 #include "common/PaginaStampa.h"
 
@@ -57,6 +60,19 @@ private:
     QPainter* Pittore();
     double Px(double mm) const { return mm * pxPerMm_; }
     QPen Penna() const;
+    // The current font and its metrics on the device, remade only when the
+    // font state changes (every cell of a table measures its text).
+    const QFontMetricsF& Metriche();
+
+    struct ChiaveFont {
+        QString nome;
+        double dimensione = -1;
+        bool grassetto = false, corsivo = false;
+        bool operator==(const ChiaveFont&) const = default;
+    };
+    ChiaveFont chiave_;
+    QFont font_;
+    std::optional<QFontMetricsF> metriche_;
 
     QPagedPaintDevice* dispositivo_ = nullptr;
     QPainter painter_;

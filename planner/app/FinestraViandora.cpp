@@ -7,12 +7,14 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -132,7 +134,7 @@ void FinestraViandora::ImpostaScala(double scala) {
     // scale. Narrow lists: the drop-down arrow must leave room for the digits.
     setStyleSheet(
         QStringLiteral("QWidget { font-family: \"Liberation Sans\"; font-size: %2px; }"
-                       "QListWidget { font-family: \"Liberation Mono\"; }"
+                       "QListWidget[ricerca=\"true\"] { font-family: \"Liberation Mono\"; }"
                        "QComboBox { padding: 0px 1px 0px 2px; }"
                        "QComboBox::drop-down { width: %1px; }"
                        "QGroupBox { font-weight: bold; }"
@@ -201,6 +203,7 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
             // A search list: open on its entries, the numbers at their end
             // aligned in a fixed-pitch font.
             auto* lista = new QListWidget(genitore);
+            lista->setProperty("ricerca", true);
             connect(lista, &QListWidget::itemClicked, this,
                     [this, lista, elenco, nome](QListWidgetItem* voce) {
                         elenco->SetListIndex(lista->row(voce));
@@ -242,6 +245,28 @@ QWidget* FinestraViandora::CreaWidget(Controllo& c, QWidget* genitore) {
             Evento([this, nome] { form_.Click(nome); });
         });
         return cb;
+    }
+    case Controllo::Tipo::ListaVoci: {
+        auto* lw = new QListWidget(genitore);
+        auto* lista = static_cast<ListaVoci*>(&c);
+        connect(lw, &QListWidget::currentRowChanged, this, [this, lista, nome](int riga) {
+            if (aggiornamento_) return;
+            lista->ListIndex = riga;
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        return lw;
+    }
+    case Controllo::Tipo::Opzione: {
+        auto* rb = new QRadioButton(genitore);
+        // The module keeps one button of a group on.
+        rb->setAutoExclusive(false);
+        auto* opzione = static_cast<Opzione*>(&c);
+        connect(rb, &QRadioButton::toggled, this, [this, opzione, nome](bool acceso) {
+            if (aggiornamento_) return;
+            opzione->Value = acceso;
+            Evento([this, nome] { form_.Click(nome); });
+        });
+        return rb;
     }
     case Controllo::Tipo::Griglia: {
         auto* v = new QTableView(genitore);
@@ -407,6 +432,8 @@ void FinestraViandora::AggiornaWidget(Legame& l, bool griglie) {
         auto* lb = static_cast<QLabel*>(w);
         const QString& caption = static_cast<Etichetta&>(c).Caption;
         if (lb->text() != caption) lb->setText(caption);
+        // A label of two lines or more wraps its text.
+        if (lb->wordWrap() != (c.Height >= 480)) lb->setWordWrap(c.Height >= 480);
         break;
     }
     case Controllo::Tipo::CasellaSpunta: {
@@ -416,6 +443,28 @@ void FinestraViandora::AggiornaWidget(Legame& l, bool griglie) {
         if (cb->isChecked() != t.Value) {
             QSignalBlocker blocco(cb);
             cb->setChecked(t.Value);
+        }
+        break;
+    }
+    case Controllo::Tipo::ListaVoci: {
+        auto* lw = static_cast<QListWidget*>(w);
+        const auto& lista = static_cast<ListaVoci&>(c);
+        QSignalBlocker blocco(lw);
+        if (l.revisione != lista.Revisione()) {
+            lw->clear();
+            lw->addItems(lista.Voci());
+            l.revisione = lista.Revisione();
+        }
+        if (lw->currentRow() != lista.ListIndex) lw->setCurrentRow(lista.ListIndex);
+        break;
+    }
+    case Controllo::Tipo::Opzione: {
+        auto* rb = static_cast<QRadioButton*>(w);
+        const auto& o = static_cast<Opzione&>(c);
+        if (rb->text() != o.Caption) rb->setText(o.Caption);
+        if (rb->isChecked() != o.Value) {
+            QSignalBlocker blocco(rb);
+            rb->setChecked(o.Value);
         }
         break;
     }
@@ -469,7 +518,7 @@ void FinestraViandora::AggiornaWidget(Legame& l, bool griglie) {
     if (w->isVisibleTo(w->parentWidget()) != c.Visible) {
         w->setVisible(c.Visible);
         // A search list opens with the keyboard on its entries.
-        if (c.Visible && qobject_cast<QListWidget*>(w)) fuoco_ = c.NomeCompleto();
+        if (c.Visible && ListaAperta(c)) fuoco_ = c.NomeCompleto();
         mostrati_ = mostrati_ || c.Visible;
     }
 }
@@ -507,6 +556,19 @@ void FinestraViandora::AggiornaGriglia(Legame& l) {
         v->selectionModel()->setCurrentIndex(l.modelloGriglia->index(riga, colonna),
                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         v->viewport()->update();
+    }
+    // A stretch of rows selected by the module (the copy grid's chosen
+    // stretch) is shown whole.
+    const int fine = g.RowSel - g.FixedRows;
+    if (riga >= 0 && fine != riga && fine >= 0 && fine < l.modelloGriglia->rowCount() &&
+        riga < l.modelloGriglia->rowCount()) {
+        const QItemSelection tratto(
+            l.modelloGriglia->index(qMin(riga, fine), 0),
+            l.modelloGriglia->index(qMax(riga, fine), l.modelloGriglia->columnCount() - 1));
+        if (v->selectionModel()->selection() != tratto) {
+            QSignalBlocker blocco(v->selectionModel());
+            v->selectionModel()->select(tratto, QItemSelectionModel::ClearAndSelect);
+        }
     }
 }
 

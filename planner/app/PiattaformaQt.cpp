@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include "app/FinestraViandora.h"
+#include "stampa/PaginaPdf.h"
+#include "stampa/PaginaStampante.h"
 
 PiattaformaQt::PiattaformaQt(std::function<void()> ridisegna) : ridisegna_(std::move(ridisegna)) {}
 
@@ -109,3 +111,19 @@ bool PiattaformaQt::AvviaProgramma(const QString& programma, const QString& argo
 QDateTime PiattaformaQt::Adesso() { return QDateTime::currentDateTime(); }
 
 void PiattaformaQt::Termina() { QApplication::exit(0); }
+
+QString PiattaformaQt::SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) {
+    return QFileDialog::getSaveFileName(finestra_, titolo, proposta, filtro);
+}
+
+QStringList PiattaformaQt::ElencoStampanti() { return PaginaStampante::ElencoStampanti(); }
+
+std::unique_ptr<PaginaStampa> PiattaformaQt::ApriStampante(const QString& nomeDispositivo, const QString& titolo,
+                                                           QString& errore) {
+    return PaginaStampante::Apri(nomeDispositivo, titolo, errore);
+}
+
+std::unique_ptr<PaginaStampa> PiattaformaQt::ApriPdf(const QString& percorso, const QString& titolo,
+                                                     QString& errore) {
+    return PaginaPdf::Apri(percorso, titolo, errore);
+}

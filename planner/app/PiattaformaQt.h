@@ -23,6 +23,11 @@ public:
     QDateTime Adesso() override;
     void Termina() override;
     void SetFocus(const QString& controllo) override;
+    QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override;
+    QStringList ElencoStampanti() override;
+    std::unique_ptr<PaginaStampa> ApriStampante(const QString& nomeDispositivo, const QString& titolo,
+                                                QString& errore) override;
+    std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo, QString& errore) override;
 
 private:
     FinestraViandora* finestra_ = nullptr;

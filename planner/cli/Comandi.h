@@ -24,5 +24,11 @@ struct Comando {
 QString CodiceMeta(const QString& testo);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Elenca(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Esporta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Importa(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int StampaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int StampaGuida(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 } // namespace Cli

@@ -13,6 +13,8 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
+#include "timetable/GuidaDatabase.h"
 
 namespace Cli {
 
@@ -33,24 +35,32 @@ void ScriviCelle(QTextStream& out, const QStringList& celle) {
     out << '\n';
 }
 
-void ScriviTabella(QTextStream& out, FormViandora& f, const QString& messaggio) {
-    const Griglia& g = f.mfgTab;
-    for (int r = 1; r < g.Rows(); ++r) {
-        if (g.TextMatrix(r, 1).trimmed().isEmpty()) continue;
+QString Totale(const std::optional<QString>& calcolato, const CasellaTesto& casella) {
+    return calcolato ? *calcolato : casella.Text;
+}
+
+void ScriviTabella(QTextStream& out, const CalcoloTabellaDiMarcia& motore, const FormViandora& f) {
+    const StatoCalcolo& s = motore.Stato();
+    for (int r = 1; r < s.RigheTabella; ++r) {
+        if (motore.Cella(r, MarciaLocalita).trimmed().isEmpty()) continue;
         QStringList celle;
-        for (int c = 0; c <= 13; ++c)
-            celle << g.TextMatrix(r, c).trimmed();
+        for (int c = 0; c < ColonneMarcia; ++c)
+            celle << motore.Cella(r, c).trimmed();
         ScriviCelle(out, celle);
     }
+    // A total the calculation did not reach stays as the trip screen shows it.
+    const TotaliMarcia& t = s.Totali;
     QStringList totali;
-    for (int k = 0; k < 5; ++k)
-        totali << f.txtKmTot[k].Text << f.txtTempo[k].Text;
-    totali << f.txtTragh.Text;
-    totali << f.txtFine[0].Text + u'/' + f.txtFine[1].Text + u'/' + f.txtFine[2].Text;
-    totali << f.txtFine[3].Text + u':' + f.txtFine[4].Text;
-    totali << f.txtGiorni.Text;
+    for (size_t k = 0; k < 5; ++k)
+        totali << Totale(t.Km[k], f.txtKmTot[k]) << Totale(t.Tempo[k], f.txtTempo[k]);
+    totali << Totale(t.Traghetti, f.txtTragh);
+    QString fine[6];
+    for (size_t k = 0; k < 6; ++k)
+        fine[k] = Totale(t.Fine[k], f.txtFine[k]);
+    totali << fine[0] + u'/' + fine[1] + u'/' + fine[2] << fine[3] + u':' + fine[4];
+    totali << Totale(t.Giorni, f.txtGiorni);
     ScriviCelle(out, totali);
-    ScriviCelle(out, {QString::number(f.NumeroTentativo), messaggio});
+    ScriviCelle(out, {QString::number(s.NumeroTentativo), motore.MessaggioFinale()});
 }
 
 } // namespace
@@ -82,19 +92,30 @@ int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
         return Errore;
     }
 
-    // As the planner shows a trip chosen from the list, then "&Calcola".
+    // The trip as the planner shows it when chosen from the list, checked as
+    // "&Calcola" checks it.
     form.CodiceMetaCorrente = codice;
     form.CaricaDatiAnagraficiMeta();
     form.CaricaTappeItinerario();
     form.RigaCorrente = 1;
     form.AggiornaNumeroRiga();
-    form.ComandiMeta = QStringLiteral("All");
-    form.AbilitaPulsantiComando();
-    piattaforma.Messaggi.clear();
-    form.cmdCalcola_Click();
+    IngressoCalcolo ingresso = form.IngressoCalcoloTabella();
 
-    const QString messaggio = piattaforma.Messaggi.isEmpty() ? QString() : piattaforma.Messaggi.last().testo;
-    ScriviTabella(out, form, messaggio);
+    // The visited flags of the guide are not written: the file stays as it is.
+    GuidaDatabase guida(form.Db, LocalitaTappe(ingresso.Tappe));
+    ServiziCalcolo servizi;
+    servizi.Ricontrolla = [&form](ParametriMetaTipo& p) {
+        form.Aggiorna(false);
+        p = form.ParametriMeta;
+    };
+    CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, servizi);
+    if (!motore.Prepara()) {
+        err << motore.Errore() << '\n';
+        return Errore;
+    }
+    motore.Passate();
+    motore.LimitiRitorno();
+    ScriviTabella(out, motore, form);
     return Riuscita;
 }
 

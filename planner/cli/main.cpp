@@ -1,7 +1,8 @@
 // viandora-cli: the planner without a window, one subcommand per capability.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <exception>
+#include <memory>
 #include <iterator>
 
 #include "cli/Comandi.h"
@@ -12,6 +13,12 @@ namespace {
 // Every subcommand, in the order "--help" lists them.
 const Cli::Comando Comandi[] = {
     {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola},
+    {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso},
+    {"elenca", "FILE_IEI", 1, 1, Cli::Elenca},
+    {"esporta", "FILE_DATABASE FILE_IEI CODICE_META...", 3, -1, Cli::Esporta},
+    {"importa", "FILE_DATABASE FILE_IEI CODICE_META...|--tutte", 3, -1, Cli::Importa},
+    {"stampa", "FILE_DATABASE CODICE_META --pdf FILE_PDF [--testo FILE_TESTO]", 4, 6, Cli::StampaTabella},
+    {"guida", "FILE_DATABASE --pdf FILE_PDF [--meta CODICE_META] [--dettaglio]", 3, 6, Cli::StampaGuida},
 };
 
 void ScriviUso(QTextStream& s) {
@@ -22,7 +29,19 @@ void ScriviUso(QTextStream& s) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The printouts measure text with the real fonts, which needs the GUI
+    // layer, without a display; its notices would only clutter the output.
+    std::unique_ptr<QCoreApplication> applicazione;
+    if (argc > 1 && (qstrcmp(argv[1], "stampa") == 0 || qstrcmp(argv[1], "guida") == 0)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+            if (tipo == QtCriticalMsg || tipo == QtFatalMsg) QTextStream(stderr) << testo << '\n';
+        });
+        applicazione = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        applicazione = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *applicazione;
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList argomenti = app.arguments().mid(1);

@@ -1,19 +1,18 @@
 // The city guide: its types, the list of the open trip's localities with
 // their entries on the stage grid, and adding, changing and deleting entries.
 //
-// Record-set slots: 8 the trip's stages, 9 one locality's entries, 10 the
-// types, the entry being changed and the visited-flag reset.
+// Record-set slots: SlotMeta the trip's stages, SlotRicerca one locality's
+// entries, SlotScrittura the types, the entry being changed and the
+// visited-flag reset.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "itinerary/ColonneGriglie.h"
 #include "itinerary/PassaggioGuida.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 
 namespace {
-
-constexpr int SlotTappe = 8;
-constexpr int SlotVoci = 9;
-constexpr int SlotLavoro = 10;
 
 const QString TitoloGuida = QStringLiteral("Guida Città");
 
@@ -22,8 +21,8 @@ const QString TitoloGuida = QStringLiteral("Guida Città");
 void FormViandora::CaricaTipiGuida() {
     Db.ScriviTipiGuidaDefault();
     Db.RecordSetImposta(
-        SlotLavoro, Query(Db.Schema().NomeTabella[TabTipoGuida]).OrdinaPer(QStringLiteral("CodiceGuida")));
-    RecordSet& rs = Db.Rs(SlotLavoro);
+        SlotScrittura, Query(Db.Schema().NomeTabella[TabTipoGuida]).OrdinaPer(QStringLiteral("CodiceGuida")));
+    RecordSet& rs = Db.Rs(SlotScrittura);
     DescrizioneTipoGuida.fill(QString());
     TempoObbligatorioTipoGuida.fill(false);
     cmbGTipo.Clear();
@@ -71,23 +70,23 @@ void FormViandora::cmdGuidaCitta_Click() {
     const int righe = mfgTab.Rows();
     mfgTab.SetRows(1);
     mfgTab.SetRows(righe);
-    ImpostaGriglia(2);
+    ImpostaGriglia(GrigliaGuida);
     ModoGuida = true;
     CreaLaListadellaGuida();
     if (ModoGuida) ImpostaDefault(cmdFineInserimento);
 }
 
 void FormViandora::CreaLaListadellaGuida() {
-    Db.RecordSetImposta(SlotTappe, Query(Db.Schema().NomeTabella[TabItinerari])
-                                       .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
-                                       .OrdinaPer(QStringLiteral("Localita")));
-    RecordSet& tappe = Db.Rs(SlotTappe);
+    Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabItinerari])
+                                      .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                      .OrdinaPer(QStringLiteral("Localita")));
+    RecordSet& tappe = Db.Rs(SlotMeta);
     if (tappe.RecordCount() == 0) {
         piattaforma_.MsgBox(QStringLiteral("Impossibile... non esistono tappe memorizzate!"),
                             Msg::OkOnly | Msg::Exclamation, TitoloGuida);
         // Back to the stage grid: the guide screen never opened.
         ModoGuida = false;
-        ImpostaGriglia(1);
+        ImpostaGriglia(GrigliaTappe);
         ComandiMeta = QStringLiteral("all");
         AbilitaPulsantiComando();
         return;
@@ -101,7 +100,7 @@ void FormViandora::CreaLaListadellaGuida() {
     auto nuovaRiga = [&] {
         ++riga;
         if (riga > g.Rows() - 2) g.SetRows(riga + 5);
-        g.SetTextMatrix(riga, 0, QString::number(riga));
+        g.SetTextMatrix(riga, GuidaNumero, QString::number(riga));
     };
 
     const QString tabellaGuida = Db.Schema().NomeTabella[TabGuida];
@@ -111,24 +110,24 @@ void FormViandora::CreaLaListadellaGuida() {
         if (localita == precedente) continue;
         precedente = localita;
         nuovaRiga();
-        g.SetTextMatrix(riga, 1, localita);
-        g.SetTextMatrix(riga, 2, tappe.Testo(QStringLiteral("TempoSosta")).trimmed());
+        g.SetTextMatrix(riga, GuidaLocalita, localita);
+        g.SetTextMatrix(riga, GuidaSostaTappa, tappe.Testo(QStringLiteral("TempoSosta")).trimmed());
 
-        Db.RecordSetImposta(SlotVoci, Query(tabellaGuida)
-                                          .DoveCome(QStringLiteral("Localita"), LikeTesto(localita))
-                                          .OrdinaPer(QStringLiteral("CodiceGuida, Descrizione")));
-        RecordSet& voci = Db.Rs(SlotVoci);
+        Db.RecordSetImposta(SlotRicerca, Query(tabellaGuida)
+                                             .DoveCome(QStringLiteral("Localita"), LikeTesto(localita))
+                                             .OrdinaPer(QStringLiteral("CodiceGuida, Descrizione")));
+        RecordSet& voci = Db.Rs(SlotRicerca);
         for (voci.MoveFirst(); !voci.Eof(); voci.MoveNext()) {
             nuovaRiga();
             const int codice = int(Val(voci.Testo(QStringLiteral("CodiceGuida"))));
-            g.SetTextMatrix(riga, 1, localita);
-            g.SetTextMatrix(riga, 3, voci.Testo(QStringLiteral("Descrizione")));
-            g.SetTextMatrix(riga, 4, voci.Testo(QStringLiteral("TempoSosta")));
-            g.SetTextMatrix(riga, 5,
+            g.SetTextMatrix(riga, GuidaLocalita, localita);
+            g.SetTextMatrix(riga, GuidaDescrizione, voci.Testo(QStringLiteral("Descrizione")));
+            g.SetTextMatrix(riga, GuidaTempo, voci.Testo(QStringLiteral("TempoSosta")));
+            g.SetTextMatrix(riga, GuidaTipo,
                             codice >= 1 && codice < int(DescrizioneTipoGuida.size())
                                 ? DescrizioneTipoGuida[codice]
                                 : QString());
-            g.SetTextMatrix(riga, 8, QStringLiteral("1"));
+            g.SetTextMatrix(riga, GuidaVoce, QStringLiteral("1"));
         }
     }
     g.SetRows(qMax(riga, int(RigheVisibili)) + 1);
@@ -141,20 +140,20 @@ void FormViandora::InserisciGuida() {
     // Below the list: back up to its last row, so that an entry always has
     // a locality.
     bool spostata = false;
-    while (RigaCorrente > 1 && g.TextMatrix(RigaCorrente, 1).trimmed().isEmpty()) {
+    while (RigaCorrente > 1 && g.TextMatrix(RigaCorrente, GuidaLocalita).trimmed().isEmpty()) {
         --RigaCorrente;
         spostata = true;
     }
     if (spostata) AggiornaNumeroRiga();
     const int r = RigaCorrente;
-    txtGLocalita.Text = g.TextMatrix(r, 1);
-    const QString tipo = g.TextMatrix(r, 5);
+    txtGLocalita.Text = g.TextMatrix(r, GuidaLocalita);
+    const QString tipo = g.TextMatrix(r, GuidaTipo);
     cmbGTipo.SetText(tipo.isEmpty() ? DescrizioneTipoGuida[1] : tipo);
-    txtGDescrizione.Text = g.TextMatrix(r, 3).trimmed();
-    const QString tempo = g.TextMatrix(r, 4);
+    txtGDescrizione.Text = g.TextMatrix(r, GuidaDescrizione).trimmed();
+    const QString tempo = g.TextMatrix(r, GuidaTempo);
     cmbGH.SetText(Zero(Val(tempo.left(2)), 2));
     cmbGM.SetText(Zero(Val(tempo.right(2)), 2));
-    cmdCancellaRiga.Enabled = !g.TextMatrix(r, 3).trimmed().isEmpty();
+    cmdCancellaRiga.Enabled = !g.TextMatrix(r, GuidaDescrizione).trimmed().isEmpty();
     SetFocus(txtGDescrizione);
 }
 
@@ -165,13 +164,13 @@ namespace {
 bool TrovaVoce(Database& db, int slot, const Griglia& g, int riga, const QString& localita, int codice) {
     // A locality row has no type: "NUL" matches no entry.
     const QString codiceVecchio = codice >= 1 ? Zero(codice, 2) : QStringLiteral("NUL");
-    const QString tempoVecchio = g.TextMatrix(riga, 4);
+    const QString tempoVecchio = g.TextMatrix(riga, GuidaTempo);
     // The description is compared whole: as a pattern, its quotes would
     // become wildcards and could reach another entry.
     Query query(db.Schema().NomeTabella[TabGuida]);
     query.DoveCome(QStringLiteral("Localita"), LikeTesto(localita))
         .Dove(QStringLiteral("CodiceGuida"), codiceVecchio)
-        .Dove(QStringLiteral("Descrizione"), g.TextMatrix(riga, 3));
+        .Dove(QStringLiteral("Descrizione"), g.TextMatrix(riga, GuidaDescrizione));
     if (!tempoVecchio.isEmpty()) query.Dove(QStringLiteral("TempoSosta"), tempoVecchio);
     db.RecordSetImposta(slot, query);
     RecordSet& rs = db.Rs(slot);
@@ -197,9 +196,9 @@ void FormViandora::CmdSalvaRiga_Click() {
     if (txtGLocalita.Text.trimmed().isEmpty()) return errore("Errore! Manca la località!!!");
 
     const int r = RigaCorrente;
-    const bool trovata =
-        TrovaVoce(Db, SlotLavoro, mfgTab, r, txtGLocalita.Text, CodiceTipoGuida(mfgTab.TextMatrix(r, 5)));
-    RecordSet& rs = Db.Rs(SlotLavoro);
+    const bool trovata = TrovaVoce(Db, SlotScrittura, mfgTab, r, txtGLocalita.Text,
+                                   CodiceTipoGuida(mfgTab.TextMatrix(r, GuidaTipo)));
+    RecordSet& rs = Db.Rs(SlotScrittura);
     if (trovata)
         rs.Edit();
     else
@@ -215,19 +214,20 @@ void FormViandora::CmdSalvaRiga_Click() {
     CreaLaListadellaGuida();
     mfgTab.TopRow = primaVisibile;
     AggiornaNumeroRiga();
-    if (mfgTab.TextMatrix(RigaCorrente, 3).trimmed().isEmpty()) txtGDescrizione.Text.clear();
+    if (mfgTab.TextMatrix(RigaCorrente, GuidaDescrizione).trimmed().isEmpty()) txtGDescrizione.Text.clear();
     SetFocus(txtGDescrizione);
 }
 
 void FormViandora::cmdCancellaRiga_Click() {
     const int r = RigaCorrente;
-    if (TrovaVoce(Db, SlotLavoro, mfgTab, r, txtGLocalita.Text, CodiceTipoGuida(mfgTab.TextMatrix(r, 5))))
-        Db.Rs(SlotLavoro).Delete();
+    if (TrovaVoce(Db, SlotScrittura, mfgTab, r, txtGLocalita.Text,
+                  CodiceTipoGuida(mfgTab.TextMatrix(r, GuidaTipo))))
+        Db.Rs(SlotScrittura).Delete();
     const int primaVisibile = mfgTab.TopRow;
     CreaLaListadellaGuida();
     mfgTab.TopRow = primaVisibile;
     AggiornaNumeroRiga();
-    if (mfgTab.TextMatrix(RigaCorrente, 3).trimmed().isEmpty()) {
+    if (mfgTab.TextMatrix(RigaCorrente, GuidaDescrizione).trimmed().isEmpty()) {
         txtGDescrizione.Text.clear();
         cmdCancellaRiga.Enabled = false;
     }
@@ -244,7 +244,7 @@ void FormViandora::CercaLocalitaGuida() {
     cmbRicercaTappa.Clear();
     QString precedente = QStringLiteral("zz");
     for (int r = 1; r < mfgTab.Rows(); ++r) {
-        const QString localita = mfgTab.TextMatrix(r, 1);
+        const QString localita = mfgTab.TextMatrix(r, GuidaLocalita);
         if (localita.trimmed().isEmpty() || localita == precedente) continue;
         precedente = localita;
         cmbRicercaTappa.AddItem(AggStr(localita, 31, QStringLiteral(" ")) + Zero(r, 4));
@@ -261,7 +261,7 @@ void FormViandora::cmdFineInserimento_Click() {
     cmbRicercaTappa.Visible = false;
     frmBottoni.Enabled = true;
     mfgTab.Enabled = true;
-    ImpostaGriglia(1);
+    ImpostaGriglia(GrigliaTappe);
     CaricaDatiAnagraficiMeta();
     CaricaTappeItinerario();
     mfgTab.Height = 4055;

@@ -4,6 +4,7 @@
 
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
+#include "itinerary/ColonneGriglie.h"
 #include "itinerary/PassaggioGuida.h"
 #include "shell/FormViandora.h"
 
@@ -35,10 +36,10 @@ void FormViandora::cmdAzzeraSoste_Click() {
     Griglia& g = mfgTab;
     // The end-of-day mark goes with the stop, and so does its colour.
     for (int r = 1; r < g.Rows(); ++r) {
-        g.SetTextMatrix(r, 7, QString());
-        Griglia::StileCella stile = g.Stile(r, 7);
+        g.SetTextMatrix(r, TappaSosta, QString());
+        Griglia::StileCella stile = g.Stile(r, TappaSosta);
         stile.BackColor = int(ColoreBaseCelle);
-        g.SetStile(r, 7, stile);
+        g.SetStile(r, TappaSosta, stile);
     }
     CalcolaKmTempiItinerario();
     AggiornaNumeroRiga();
@@ -60,17 +61,17 @@ void FormViandora::cmdTrasferisce_Click() {
         // The pass leaves what resetting every flag and then marking would.
         QStringList tutte;
         for (int r = 1; r < g.Rows(); ++r)
-            tutte << g.TextMatrix(r, 1).trimmed().left(LunghezzaLocalita);
+            tutte << g.TextMatrix(r, TappaLocalita).trimmed().left(LunghezzaLocalita);
         PassaggioGuida guida(Db, &CentesimiVoceGuida, tutte);
         InizioAvanzamento(QStringLiteral("Copia soste Guida -> Itinerario"), g.Rows() - 1);
         for (int r = 1; r < g.Rows(); ++r) {
             AvanzaPercentuale(r);
-            const QString localita = g.TextMatrix(r, 1).trimmed();
+            const QString localita = g.TextMatrix(r, TappaLocalita).trimmed();
             if (localita.isEmpty()) continue;
             // Each locality's entries count once, on its first stage.
             const double tempoGuida = guida.TempoLocalita(localita.left(LunghezzaLocalita));
             if (tempoGuida <= 0) continue;
-            QString sosta = g.TextMatrix(r, 7).trimmed();
+            QString sosta = g.TextMatrix(r, TappaSosta).trimmed();
             const bool fineGiornata = sosta.startsWith(u'*');
             if (fineGiornata) sosta = sosta.mid(1).trimmed();
             const double totale = ghmStringa2Centesimi(sosta, CentesimiGiorno) + tempoGuida;
@@ -85,7 +86,7 @@ void FormViandora::cmdTrasferisce_Click() {
     }
     AzzeraPercentuale();
     for (auto it = soste.cbegin(); it != soste.cend(); ++it)
-        g.SetTextMatrix(it.key(), 7, it.value());
+        g.SetTextMatrix(it.key(), TappaSosta, it.value());
     CalcolaKmTempiItinerario();
     AggiornaNumeroRiga();
 }

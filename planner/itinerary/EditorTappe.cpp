@@ -2,6 +2,7 @@
 // opening and deleting rows, the locality search and the return journey.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "itinerary/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr double KmMassimi = 999;
 constexpr double ProgressivoMinimo = 100;
 
 QString Localita(const Griglia& g, int riga) {
-    return g.TextMatrix(riga, 1).trimmed();
+    return g.TextMatrix(riga, TappaLocalita).trimmed();
 }
 
 // Columns 1 onwards, with their look: column 0 is the row's own number.
@@ -38,8 +39,9 @@ QString Messaggio(const char* riga1, const char* riga2) {
 
 void FormViandora::AggiornaCasellaProgressivo() {
     chkProgressivo.Visible = frmInputBox.Visible && RigaCorrente > 2;
-    chkProgressivo.Value = chkProgressivo.Visible &&
-                           ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, 5)) > ProgressivoMinimo;
+    chkProgressivo.Value =
+        chkProgressivo.Visible &&
+        ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, TappaKmProgressivi)) > ProgressivoMinimo;
 }
 
 void FormViandora::cmdInserisce_Click() {
@@ -54,7 +56,7 @@ void FormViandora::cmdInserisce_Click() {
     // The progressive figure typed instead of the distance, when the box
     // says so: the user can untick it to give a real distance above it.
     if (riga > 2 && chkProgressivo.Value) {
-        const double progressivo = ValoreSenzaPunti(g.TextMatrix(riga - 1, 5));
+        const double progressivo = ValoreSenzaPunti(g.TextMatrix(riga - 1, TappaKmProgressivi));
         if (progressivo > ProgressivoMinimo && valoreKm > progressivo) {
             valoreKm -= progressivo;
             km = QString::number(valoreKm, 'f', 0);
@@ -93,18 +95,18 @@ void FormViandora::cmdInserisce_Click() {
     }
 
     if (riga >= g.Rows()) g.SetRows(riga + 2);
-    g.SetTextMatrix(riga, 0, QString::number(riga));
-    g.SetTextMatrix(riga, 1, localita);
-    g.SetTextMatrix(riga, 2, strada);
-    g.SetTextMatrix(riga, 3, km);
-    g.SetTextMatrix(riga, 4, valoreKm == 0 ? QString() : tipo);
-    g.SetTextMatrix(riga, 7, (fineGiornata ? QStringLiteral("*") : QString()) + sosta);
+    g.SetTextMatrix(riga, TappaNumero, QString::number(riga));
+    g.SetTextMatrix(riga, TappaLocalita, localita);
+    g.SetTextMatrix(riga, TappaStrada, strada);
+    g.SetTextMatrix(riga, TappaKm, km);
+    g.SetTextMatrix(riga, TappaTipoStrada, valoreKm == 0 ? QString() : tipo);
+    g.SetTextMatrix(riga, TappaSosta, (fineGiornata ? QStringLiteral("*") : QString()) + sosta);
     if (fineGiornata) {
         ColoraFineGiornata(riga);
     } else {
-        Griglia::StileCella stile = g.Stile(riga, 7);
+        Griglia::StileCella stile = g.Stile(riga, TappaSosta);
         stile.BackColor = int(ColoreBaseCelle);
-        g.SetStile(riga, 7, stile);
+        g.SetStile(riga, TappaSosta, stile);
     }
 
     if (riga > g.Rows() - 3) g.SetRows(qMax(riga + 5, int(RigheVisibili)));
@@ -184,7 +186,7 @@ void FormViandora::cmdRitorno_Click() {
         if (Localita(g, k).isEmpty()) continue;
         ++tappe;
         if (k != tappe) CopiaRiga(g, k, tappe);
-        g.SetTextMatrix(tappe, 0, QString::number(tappe));
+        g.SetTextMatrix(tappe, TappaNumero, QString::number(tappe));
     }
     for (int r = tappe + 1; r < g.Rows(); ++r)
         SvuotaRiga(g, r);
@@ -201,8 +203,8 @@ void FormViandora::cmdRitorno_Click() {
         g.SetRows(qMax(g.Rows() + incrocio + 2, int(RigheVisibili)));
         for (int k = incrocio - 1; k >= 1; --k) {
             ++tappe;
-            g.SetTextMatrix(tappe, 0, QString::number(tappe));
-            g.SetTextMatrix(tappe, 1, g.TextMatrix(k, 1));
+            g.SetTextMatrix(tappe, TappaNumero, QString::number(tappe));
+            g.SetTextMatrix(tappe, TappaLocalita, g.TextMatrix(k, TappaLocalita));
             // The road that led from k to k + 1 now leads back.
             for (int c = 2; c <= 4; ++c)
                 g.SetTextMatrix(tappe, c, g.TextMatrix(k + 1, c));

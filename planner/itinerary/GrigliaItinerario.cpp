@@ -1,8 +1,10 @@
 // The stage grid: column set-ups, selection, the refresh after every change,
 // row insertion and the rebuild after a timetable calculation.
 #include "common/Stringhe.h"
+#include "itinerary/ColonneGriglie.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
+#include "timetable/ColonneTabella.h"
 
 namespace {
 
@@ -17,33 +19,34 @@ constexpr int S = Griglia::Sinistra;
 constexpr int C = Griglia::Centro;
 constexpr int D = Griglia::Destra;
 
-const Colonna ColonneTappe[] = {
-    {0, "Num.", 420, D},        {1, "Tappa", 2650, S},
-    {2, "Num. Strada", 980, C}, {3, "Km.", 500, D},
-    {4, "Ts", 280, C},          {5, "Km/pr", 620, D},
-    {6, "Tempo", 550, C},       {7, "Itinerario", 800, C},
-    {8, "Guida", 800, C},       {9, "Gs", 400, C},
-    {10, "Data", 550, C},       {11, "Ore", 550, C},
-    {12, "Note", 1000, S},      {13, "Limite ritorno", 1100, C},
+const Colonna ImpostazioneTappe[] = {
+    {TappaNumero, "Num.", 420, D},        {TappaLocalita, "Tappa", 2650, S},
+    {TappaStrada, "Num. Strada", 980, C}, {TappaKm, "Km.", 500, D},
+    {TappaTipoStrada, "Ts", 280, C},      {TappaKmProgressivi, "Km/pr", 620, D},
+    {TappaTempo, "Tempo", 550, C},        {TappaSosta, "Itinerario", 800, C},
+    {TappaGuida, "Guida", 800, C},        {MarciaGiornoSettimana, "Gs", 400, C},
+    {MarciaData, "Data", 550, C},         {MarciaOra, "Ore", 550, C},
+    {MarciaNote, "Note", 1000, S},        {MarciaLimite, "Limite ritorno", 1100, C},
 };
 
-const Colonna ColonneGuida[] = {
-    {0, "Num.", 420, D},  {1, "Tappa", 2300, S},
-    {2, "Sosta", 850, C}, {3, "Descrizione segnalazione", 5400, S},
-    {4, "Tempo", 950, C}, {5, "Tipo nota", 2100, S},
-    {6, "", 0, S},
+const Colonna ImpostazioneGuida[] = {
+    {GuidaNumero, "Num.", 420, D},      {GuidaLocalita, "Tappa", 2300, S},
+    {GuidaSostaTappa, "Sosta", 850, C}, {GuidaDescrizione, "Descrizione segnalazione", 5400, S},
+    {GuidaTempo, "Tempo", 950, C},      {GuidaTipo, "Tipo nota", 2100, S},
+    {GuidaNascosta, "", 0, S},
 };
 
-const Colonna ColonneTappeMeta[] = {
-    {0, "Num.", 420, D}, {1, "Località", 2300, S}, {2, "Strada", 1000, S},
-    {3, "kM.", 500, D},  {4, "Tipo", 600, C},      {5, "Sosta", 800, C},
+const Colonna ImpostazioneTappeMeta[] = {
+    {TappaMetaNumero, "Num.", 420, D},    {TappaMetaLocalita, "Località", 2300, S},
+    {TappaMetaStrada, "Strada", 1000, S}, {TappaMetaKm, "kM.", 500, D},
+    {TappaMetaTipo, "Tipo", 600, C},      {TappaMetaSosta, "Sosta", 800, C},
 };
 
-const Colonna ColonneMete[] = {
-    {0, "Num.", 420, D},
-    {1, "Denominazione della mèta", 3400, S},
-    {2, "Nazione", 1900, S},
-    {3, "Codice", 800, C},
+const Colonna ImpostazioneMete[] = {
+    {MetaNumero, "Num.", 420, D},
+    {MetaLocalita, "Denominazione della mèta", 3400, S},
+    {MetaNazione, "Nazione", 1900, S},
+    {MetaCodice, "Codice", 800, C},
 };
 
 // Columns beyond the set-up hold working data only: headings emptied and
@@ -64,7 +67,7 @@ template <size_t N> void Applica(Griglia& g, const Colonna (&colonne)[N], int nu
 }
 
 bool SenzaLocalita(const Griglia& g, int riga) {
-    return g.TextMatrix(riga, 1).trimmed().isEmpty();
+    return g.TextMatrix(riga, TappaLocalita).trimmed().isEmpty();
 }
 
 } // namespace
@@ -83,21 +86,21 @@ void FormViandora::CancellaMatrice() {
 
 void FormViandora::ImpostaGriglia(int Modo) {
     switch (Modo) {
-    case 1:
-        Applica(mfgTab, ColonneTappe, ColonneMatrice);
+    case GrigliaTappe:
+        Applica(mfgTab, ImpostazioneTappe, ColonneMatrice);
         break;
-    case 2:
-        Applica(mfgTab, ColonneGuida, ColonneMatrice);
+    case GrigliaGuida:
+        Applica(mfgTab, ImpostazioneGuida, ColonneMatrice);
         break;
-    case 3:
-        Applica(mfgCopia, ColonneTappeMeta, 6);
+    case GrigliaTappeMeta:
+        Applica(mfgCopia, ImpostazioneTappeMeta, ColonneTappeMeta);
         break;
-    case 4:
-        Applica(mfgCopia, ColonneMete, 4);
+    case GrigliaMete:
+        Applica(mfgCopia, ImpostazioneMete, ColonneMete);
         break;
-    case 5:
+    case GrigliaPreparata:
         // The prepared stage table keeps the stage grid's columns.
-        Applica(mfgCopia, ColonneTappe, ColonneMatrice);
+        Applica(mfgCopia, ImpostazioneTappe, ColonneMatrice);
         break;
     default:
         break;
@@ -141,13 +144,13 @@ void FormViandora::AggiornaNumeroRiga() {
     if (RigaCorrente < g.TopRow) g.TopRow = qMax(1, int(RigaCorrente));
 
     const int r = RigaCorrente;
-    txtTappa.Text = g.TextMatrix(r, 1).trimmed();
-    QString strada = g.TextMatrix(r, 2).trimmed();
-    if (strada.isEmpty() && r > 1) strada = g.TextMatrix(r - 1, 2).trimmed();
+    txtTappa.Text = g.TextMatrix(r, TappaLocalita).trimmed();
+    QString strada = g.TextMatrix(r, TappaStrada).trimmed();
+    if (strada.isEmpty() && r > 1) strada = g.TextMatrix(r - 1, TappaStrada).trimmed();
     txtStrada.Text = strada;
-    txtKm.Text = g.TextMatrix(r, 3).trimmed();
-    if (r > 1) cmbTipoStrada.SetListIndex(IndiceTipoStrada(g.TextMatrix(r, 4)));
-    QString sosta = g.TextMatrix(r, 7).trimmed();
+    txtKm.Text = g.TextMatrix(r, TappaKm).trimmed();
+    if (r > 1) cmbTipoStrada.SetListIndex(IndiceTipoStrada(g.TextMatrix(r, TappaTipoStrada)));
+    QString sosta = g.TextMatrix(r, TappaSosta).trimmed();
     chkFineGiornata.Value = sosta.startsWith(u'*');
     if (chkFineGiornata.Value) sosta = sosta.mid(1).trimmed();
     if (sosta.isEmpty()) sosta = QStringLiteral("00:00:00");
@@ -183,33 +186,33 @@ void FormViandora::InserisciRigheItinerario(int NumeroRighe) {
         }
     }
     for (int i = da; i < g.Rows(); ++i)
-        g.SetTextMatrix(i, 0, QString::number(i));
+        g.SetTextMatrix(i, TappaNumero, QString::number(i));
     NumeroTappe = qint16(qMin(NumeroTappe + n, 32767));
 }
 
 void FormViandora::ColoraFineGiornata(int riga) {
     // A pale yellow, the colour of a highlighter on a road map.
     constexpr int ColoreFineGiornata = 0xFFF2A8;
-    Griglia::StileCella stile = mfgTab.Stile(riga, 7);
+    Griglia::StileCella stile = mfgTab.Stile(riga, TappaSosta);
     stile.BackColor = ColoreFineGiornata;
-    mfgTab.SetStile(riga, 7, stile);
+    mfgTab.SetStile(riga, TappaSosta, stile);
 }
 
 void FormViandora::RicomponiTabellaMfgTab() {
     Griglia& g = mfgTab;
     // Emptied first: the timetable's rows must not survive as stages.
     g.SetRows(1);
-    g.SetCols(qMax(mfgCopia.Cols(), ColonneMatrice));
+    g.SetCols(qMax(mfgCopia.Cols(), int(ColonneMatrice)));
     g.SetRows(qMax(mfgCopia.Rows(), int(RigheVisibili)));
-    ImpostaGriglia(1);
+    ImpostaGriglia(GrigliaTappe);
     int k = 0;
     for (int r = 1; r < mfgCopia.Rows(); ++r) {
         if (SenzaLocalita(mfgCopia, r)) continue;
         ++k;
         for (int c = 0; c < mfgCopia.Cols(); ++c)
             g.SetTextMatrix(k, c, mfgCopia.TextMatrix(r, c));
-        g.SetTextMatrix(k, 0, QString::number(k));
-        if (g.TextMatrix(k, 7).trimmed().startsWith(u'*')) ColoraFineGiornata(k);
+        g.SetTextMatrix(k, TappaNumero, QString::number(k));
+        if (g.TextMatrix(k, TappaSosta).trimmed().startsWith(u'*')) ColoraFineGiornata(k);
     }
     TabellaCalcolata = false;
     AggiornaNumeroRiga();
@@ -222,7 +225,8 @@ void FormViandora::mfgTab_Click() {
     chkProgressivo.Value = false;
     if (frmInputBox.Visible && RigaCorrente > 2) {
         chkProgressivo.Visible = true;
-        chkProgressivo.Value = ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, 5)) > 100;
+        chkProgressivo.Value =
+            ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, TappaKmProgressivi)) > 100;
     }
     if (frmInputBox.Visible) SetFocus(txtTappa);
     if (ModoGuida) InserisciGuida();

@@ -1,17 +1,18 @@
 // Loading the open trip's stages from "Itinerari" into the stage grid and
 // storing them back.
 //
-// Record-set slot: 8, the trip's stages.
+// Record-set slot: SlotMeta, the trip's stages.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
+#include "itinerary/ColonneGriglie.h"
 #include "itinerary/PassaggioGuida.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
+#include "timetable/ColonneTabella.h"
 
 namespace {
-
-constexpr int SlotTappe = 8;
 
 // The most one stored record carries; a longer stage takes several.
 constexpr qint16 KmPerRecord = 999;
@@ -40,14 +41,14 @@ void FormViandora::CaricaTappeItinerario() {
     CancellaMatrice();
     ControllaVariabiliConvertite();
 
-    Db.RecordSetImposta(SlotTappe, Query(Db.Schema().NomeTabella[TabItinerari])
-                                       .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
-                                       .OrdinaPer(QStringLiteral("Sequenza")));
-    RecordSet& rs = Db.Rs(SlotTappe);
+    Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabItinerari])
+                                      .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                      .OrdinaPer(QStringLiteral("Sequenza")));
+    RecordSet& rs = Db.Rs(SlotMeta);
     const int record = int(qMin<qint64>(rs.RecordCount(), 32000));
     NumeroTappe = qint16(record);
     mfgTab.SetRows(qMax(record + 2, int(RigheVisibili)));
-    ColoreBaseCelle = mfgTab.Stile(1, 1).BackColor;
+    ColoreBaseCelle = mfgTab.Stile(1, TappaLocalita).BackColor;
 
     // The stages first, all of them: a failure in the guide must not leave
     // a partial itinerary on screen, which "Salva Reset" would then store
@@ -56,18 +57,18 @@ void FormViandora::CaricaTappeItinerario() {
     for (rs.MoveFirst(); !rs.Eof() && r < record; rs.MoveNext()) {
         ++r;
         const QString fineGiorno = rs.Testo(QStringLiteral("FineGiorno"));
-        mfgTab.SetTextMatrix(r, 0, QString::number(r));
-        mfgTab.SetTextMatrix(r, 1, rs.Testo(QStringLiteral("Localita")));
-        mfgTab.SetTextMatrix(r, 2, rs.Testo(QStringLiteral("NomeStrada")));
-        mfgTab.SetTextMatrix(r, 3,
+        mfgTab.SetTextMatrix(r, TappaNumero, QString::number(r));
+        mfgTab.SetTextMatrix(r, TappaLocalita, rs.Testo(QStringLiteral("Localita")));
+        mfgTab.SetTextMatrix(r, TappaStrada, rs.Testo(QStringLiteral("NomeStrada")));
+        mfgTab.SetTextMatrix(r, TappaKm,
                              Formato(Val(rs.Testo(QStringLiteral("Chilometri"))), QStringLiteral("#,###")));
-        mfgTab.SetTextMatrix(r, 4, rs.Testo(QStringLiteral("TipoStrada")));
+        mfgTab.SetTextMatrix(r, TappaTipoStrada, rs.Testo(QStringLiteral("TipoStrada")));
         const QString segno = fineGiorno == QLatin1String("1") ? QStringLiteral("*") : QStringLiteral(" ");
-        mfgTab.SetTextMatrix(r, 7, (segno + rs.Testo(QStringLiteral("TempoSosta"))).trimmed());
-        mfgTab.SetTextMatrix(r, 9, QString());
-        mfgTab.SetTextMatrix(r, 10, QString());
-        mfgTab.SetTextMatrix(r, 11, QString());
-        mfgTab.SetTextMatrix(r, 14, fineGiorno);
+        mfgTab.SetTextMatrix(r, TappaSosta, (segno + rs.Testo(QStringLiteral("TempoSosta"))).trimmed());
+        mfgTab.SetTextMatrix(r, MarciaGiornoSettimana, QString());
+        mfgTab.SetTextMatrix(r, MarciaData, QString());
+        mfgTab.SetTextMatrix(r, MarciaOra, QString());
+        mfgTab.SetTextMatrix(r, TappaFineGiornata, fineGiorno);
         if (fineGiorno == QLatin1String("1")) ColoraFineGiornata(r);
     }
 
@@ -75,11 +76,11 @@ void FormViandora::CaricaTappeItinerario() {
         Database::Transazione transazione(Db);
         QStringList localita;
         for (int k = 1; k <= r; ++k)
-            localita << mfgTab.TextMatrix(k, 1);
+            localita << mfgTab.TextMatrix(k, TappaLocalita);
         PassaggioGuida guida(Db, &CentesimiTempoGuida, localita);
         for (int k = 1; k <= r; ++k) {
-            const double tempo = guida.TempoLocalita(mfgTab.TextMatrix(k, 1));
-            mfgTab.SetTextMatrix(k, 8,
+            const double tempo = guida.TempoLocalita(mfgTab.TextMatrix(k, TappaLocalita));
+            mfgTab.SetTextMatrix(k, TappaGuida,
                                  tempo > 0 ? ghmCentesimi2Stringa(float(tempo), CentesimiGiorno) : QString());
         }
         guida.ScriviVisti();
@@ -103,8 +104,8 @@ bool FormViandora::MemorizzaTappeItinerario() {
     const Griglia& g = mfgTab;
     qint64 daScrivere = 0;
     for (int i = 1; i < g.Rows(); ++i)
-        if (!g.TextMatrix(i, 1).trimmed().isEmpty())
-            daScrivere += qMax(1, (KmCella(g.TextMatrix(i, 3)) + KmPerRecord - 1) / KmPerRecord);
+        if (!g.TextMatrix(i, TappaLocalita).trimmed().isEmpty())
+            daScrivere += qMax(1, (KmCella(g.TextMatrix(i, TappaKm)) + KmPerRecord - 1) / KmPerRecord);
     // Beyond four digits the sequence numbers would repeat and the order
     // of the stages would be lost.
     if (daScrivere > MassimoRecord) {
@@ -125,29 +126,29 @@ bool FormViandora::MemorizzaTappeItinerario() {
 
         QStringList tutte;
         for (int i = 1; i < g.Rows(); ++i)
-            tutte << g.TextMatrix(i, 1).left(lunghezzaLocalita);
+            tutte << g.TextMatrix(i, TappaLocalita).left(lunghezzaLocalita);
         PassaggioGuida guida(Db, &TempoSommatoComeStringa, tutte);
         InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
         QVector<QStringList> record;
         record.reserve(daScrivere);
         for (int i = 1; i < g.Rows(); ++i) {
             AvanzaPercentuale(i);
-            if (g.TextMatrix(i, 1).trimmed().isEmpty()) continue;
-            const QString localita = g.TextMatrix(i, 1).left(lunghezzaLocalita);
+            if (g.TextMatrix(i, TappaLocalita).trimmed().isEmpty()) continue;
+            const QString localita = g.TextMatrix(i, TappaLocalita).left(lunghezzaLocalita);
             const double centesimiGuida = guida.TempoLocalita(localita);
             QString tempoGuida =
                 centesimiGuida > 0 ? ghmCentesimi2Stringa(float(centesimiGuida), CentesimiGiorno) : QString();
             if (tempoGuida.isEmpty()) tempoGuida = QStringLiteral(" ");
             // Trailing blanks dropped first, so that the blank added for an
             // empty road does not pile up at every save.
-            QString strada = g.TextMatrix(i, 2);
+            QString strada = g.TextMatrix(i, TappaStrada);
             while (strada.endsWith(u' '))
                 strada.chop(1);
-            QString sosta = g.TextMatrix(i, 7).trimmed();
+            QString sosta = g.TextMatrix(i, TappaSosta).trimmed();
             const bool fineGiorno = sosta.startsWith(u'*');
             if (fineGiorno) sosta = sosta.mid(1).trimmed();
 
-            qint16 km = KmCella(g.TextMatrix(i, 3));
+            qint16 km = KmCella(g.TextMatrix(i, TappaKm));
             do {
                 const qint16 tratto = Minore(km, KmPerRecord);
                 record << QStringList{CodiceMetaCorrente,
@@ -155,7 +156,7 @@ bool FormViandora::MemorizzaTappeItinerario() {
                                       localita,
                                       QString::number(tratto),
                                       strada + u' ',
-                                      g.TextMatrix(i, 4).left(1) + u' ',
+                                      g.TextMatrix(i, TappaTipoStrada).left(1) + u' ',
                                       (sosta + u' ').left(8),
                                       tempoGuida,
                                       fineGiorno ? QStringLiteral("1") : QStringLiteral("0")};

@@ -3,6 +3,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
+#include "itinerary/ColonneGriglie.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
 
@@ -27,24 +28,24 @@ void FormViandora::CalcolaKmTempiItinerario() {
 
     Griglia& g = mfgTab;
     for (int r = 1; r < g.Rows(); ++r) {
-        if (g.TextMatrix(r, 1).trimmed().isEmpty()) {
+        if (g.TextMatrix(r, TappaLocalita).trimmed().isEmpty()) {
             for (int c = 1; c < g.Cols(); ++c)
                 g.SetTextMatrix(r, c, QString());
             continue;
         }
-        const qint16 km = KmCella(g.TextMatrix(r, 3));
-        if (g.TextMatrix(r, 2).contains(QLatin1String("TRAGH"))) ++traghetti;
+        const qint16 km = KmCella(g.TextMatrix(r, TappaKm));
+        if (g.TextMatrix(r, TappaStrada).contains(QLatin1String("TRAGH"))) ++traghetti;
         // A pure stop keeps what its time columns held.
         if (km == 0) continue;
-        const int tipo = IndiceTipoStrada(g.TextMatrix(r, 4));
+        const int tipo = IndiceTipoStrada(g.TextMatrix(r, TappaTipoStrada));
         const double tempo = Int(km / velocita[tipo] * 100 + 0.5);
         kmTipo[tipo] += km;
         tempoTipo[tipo] += tempo;
         kmTotali += km;
         tempoTotale += tempo;
         // Hours run past 24: a days part would only start at 99 hours.
-        g.SetTextMatrix(r, 6, ghmCentesimi2Stringa(float(tempo), 9900).mid(3));
-        g.SetTextMatrix(r, 5, Formato(kmTotali, QStringLiteral("#,##0")));
+        g.SetTextMatrix(r, TappaTempo, ghmCentesimi2Stringa(float(tempo), 9900).mid(3));
+        g.SetTextMatrix(r, TappaKmProgressivi, Formato(kmTotali, QStringLiteral("#,##0")));
     }
 
     // A road type without kilometres shows nothing, as after emptying the

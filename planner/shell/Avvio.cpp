@@ -83,7 +83,7 @@ bool FormViandora::Form_Load() {
     };
     Db.RecordSetImpostaDefault();
     passo([this] { CaricaComboBox(); });
-    ImpostaGriglia(1);
+    ImpostaGriglia(GrigliaTappe);
     cmdItinerario.Visible = true;
     AzzeraPercentuale();
 

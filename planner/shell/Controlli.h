@@ -8,7 +8,7 @@
 
 class Controllo {
 public:
-    enum class Tipo { Pannello, Pulsante, CasellaTesto, Etichetta, Elenco, Griglia, CasellaSpunta };
+    enum class Tipo { Pannello, Pulsante, CasellaTesto, Etichetta, Elenco, Griglia, CasellaSpunta, ListaVoci, Opzione };
 
     explicit Controllo(Tipo tipo) : tipo_(tipo) {}
     virtual ~Controllo() = default;
@@ -160,4 +160,39 @@ private:
     QVector<int> larghezze_;
     QVector<int> allineamenti_;
     int revisione_ = 0;
+};
+
+// A list box: every entry in view, at most one chosen; the window sets
+// ListIndex when the user chooses, then reports a click.
+class ListaVoci : public Controllo {
+public:
+    ListaVoci() : Controllo(Tipo::ListaVoci) {}
+    void Clear() {
+        voci_.clear();
+        ListIndex = -1;
+        ++revisione_;
+    }
+    void AddItem(const QString& voce) {
+        voci_.append(voce);
+        ++revisione_;
+    }
+    int ListCount() const { return voci_.size(); }
+    QString List(int i) const { return i >= 0 && i < voci_.size() ? voci_[i] : QString(); }
+    const QStringList& Voci() const { return voci_; }
+    // The chosen entry's text, empty when none is chosen.
+    QString Text() const { return List(ListIndex); }
+    int ListIndex = -1;
+    int Revisione() const { return revisione_; }
+
+private:
+    QStringList voci_;
+    int revisione_ = 0;
+};
+
+// An option button; its handler clears the other buttons of its group.
+class Opzione : public Controllo {
+public:
+    Opzione() : Controllo(Tipo::Opzione) {}
+    QString Caption;
+    bool Value = false;
 };

@@ -12,6 +12,9 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaPannelloGuida();
     CreaPannelloInserimento();
     CreaPulsantiAiuto();
+    CreaPannelloCopia();
+    CreaPannelloScambio();
+    CreaPannelliStampa();
     CollegaEventi();
 }
 
@@ -268,6 +271,9 @@ void FormViandora::CollegaEventi() {
     CollegaEventiEditor();
     CollegaEventiAiuto();
     CollegaEventiCalcolo();
+    CollegaEventiCopia();
+    CollegaEventiScambio();
+    CollegaEventiStampa();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {

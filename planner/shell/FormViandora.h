@@ -8,8 +8,12 @@
 #include <functional>
 
 #include "database/Database.h"
+#include "itinerary/CopiaTratto.h"
+#include "exchange/Scambio.h"
+#include "printing/Stampa.h"
 #include "shell/Controlli.h"
 #include "shell/Piattaforma.h"
+#include "timetable/CalcoloTabellaDiMarcia.h"
 #include "trip/ParametriMeta.h"
 
 class FormViandora : public Avanzamento {
@@ -164,13 +168,21 @@ public:
     static constexpr qint16 RigheVisibili = 17;
     qint16 RigaCorrente = 1;
     void CancellaMatrice();
+    // The set-ups of ImpostaGriglia; their columns are in
+    // itinerary/ColonneGriglie.h and timetable/ColonneTabella.h.
+    enum ImpostazioneGriglia : int {
+        GrigliaTappe = 1,     // the stage list (and the timetable) on the main grid
+        GrigliaGuida = 2,     // the guide list on the main grid
+        GrigliaTappeMeta = 3, // another trip's stages on the copy grid
+        GrigliaMete = 4,      // the trip list on the copy grid
+        GrigliaPreparata = 5, // the prepared stage table on the copy grid
+    };
     void ImpostaGriglia(int Modo);
     void CaricaTappeItinerario();
     void AggiornaNumeroRiga();
     void CalcolaKmTempiItinerario();
     // The stage grid mfgTab is the itinerary matrix itself: row 0 headings,
-    // rows 1..NumeroTappe the stages, 20 columns.
-    static constexpr int ColonneMatrice = 20;
+    // rows 1..NumeroTappe the stages, ColonneMatrice columns.
     // Cell colour of the grid before loading; -1 is the grid's own.
     double ColoreBaseCelle = -1;
     // A calculated timetable is on the stage grid; the stages wait in mfgCopia.
@@ -251,54 +263,45 @@ public:
     // above has passed 100 km.
     void AggiornaCasellaProgressivo();
 
+    // ---- stages from elsewhere: route-planner import, stretches of other trips
+    void cmdMapPoint_Click();
+    // Reads a route planner's exported route into the empty stage grid;
+    // false, with the message shown, when nothing was taken.
+    bool CaricaDaPacchetto(const QString& file);
+    StatoCopiaTratto CopiaTratto;
+    void cmdDuplica_Click();
+    void mfgCopia_Click();
+    void cmdAssegna_Click(int Index);
+    void SelezioneTappeDuplica();
+    void cmdInsEsegui_Click();
+    void RinunciaDuplicaItinerario();
+    void optTrasfSoste_Click();
+    void CreaPannelloCopia();
+    void CollegaEventiCopia();
+
     // ---- timetable calculation ---------------------------------------------
-    // The simulated clock and calendar of a pass: hundredths of an hour
-    // since midnight, day numbers.
-    float OraCorrente = 0;
-    float GiornoCorrente = 0;
-    float GiornoPartenza = 0;
-    float GiornoUltimoRiposo = 0; // the periodic rest days count from here
-    float OraUltimaPausa = 0;     // continuous driving began here
-    float OraArrivo = 0;          // end of the segment being planned
-    bool PranzoFatto = false;
-    bool CenaFatta = false;
-    int TappaCorrente = 0;           // row of the prepared stage table
-    qint32 RigaTabella = 1;          // next timetable row to write
-    qint16 KmResidui = 0;            // of the current stage
-    qint32 KmProgressivi = 0;        // 32 bits: trips beyond 32,767 km
-    qint32 NumeroTraghetti = 0;
-    std::array<float, 4> KmPerTipoStrada{}; // "A", "S", "P", "L"
-    qint16 TolleranzaPasti = 10;     // window that recognises meal and night times
-    float FattoreSoste = 1;          // applied to every stop of the next pass
-    double GiorniStimati = 0;
-    int NumeroTentativo = 0;
+    // The engine's state as the last run left it: the timetable, the passes,
+    // the clock at the trip's end.
+    StatoCalcolo Calcolo;
+    // The message of the last run that was not stopped; empty without days
+    // asked for.
+    QString MessaggioCalcolo;
     // Length of the trip in days, as the last pass counted it.
     CasellaTesto txtGiorni;
-    // The timetable's row count while a pass writes it; the grid itself
-    // grows ahead in larger steps and is cut to this at the end.
-    int RigheTabella = 0;
-    // Day number of each row's continuation limit, kept beside its text.
-    QHash<int, float> GiornoLimite;
-    // The guide entries listed for each locality pattern during one run
-    // (description, time, code): the guide does not change between passes.
-    QHash<QString, QList<QStringList>> VociGuidaCalcolo;
-    const QList<QStringList>& VociGuida(const QString& localita);
-    // RigaTabella grows by one, the timetable's rows with it when needed.
-    void AvanzaRigaTabella();
-    // Builds the prepared stage table on mfgCopia; Ts is its total stop time.
-    void PreparaTabellaPerCalcoloTabellaDiMarcia(float& Ts);
+    // The engine's input from the trip screen and the stage list, after the
+    // screen's values are checked and the trip panels locked.
+    IngressoCalcolo IngressoCalcoloTabella();
+    // The window's side of a run: the stop flag, the progress bar, the
+    // parameters checked again before each pass, each pass on the grid.
+    ServiziCalcolo ServiziCalcoloFinestra();
+    // The timetable into mfgTab and the totals into the trip screen.
+    void ScriviTabellaDiMarcia(const StatoCalcolo& stato);
+    void ScriviTabellaPreparata(const StatoCalcolo& stato);
     void CalcolaTabellaDiMarcia();
-    // Preparation and the passes until the days fit; false when stopped.
-    bool PassateTabellaDiMarcia();
-    // One day-by-day pass over the prepared stages; false when stopped.
-    bool PassaggioTabellaDiMarcia();
+    // Preparation, passes and return limits; false when stopped.
+    bool EseguiCalcolo();
     // The stage list back on the grid in place of the timetable.
     void RiprendiElencoTappe();
-    void CalcolaLaSosta(float fattoreSoste, qint16 Traghetto, QString& descrizione);
-    // Column 13: the latest time to go on, from the end the last pass
-    // reached, then the latest time to turn back, from that same end.
-    void CalcolaLimitiProsecuzione();
-    void CalcolaLimitiRitorno(float giornoFine, float oraFine);
     void cmdCalcola_Click();
     void cmdRicalcola_Click();
 
@@ -320,6 +323,54 @@ public:
     void cmdHelpDuplica_Click();
     void cmdHelpExport_Click();
     void cmdHelpGuida_Click(int Index);
+
+    // ---- trip exchange --------------------------------------------------------
+    // The exchange screen's controls and the file being imported.
+    StatoScambio Scambio;
+    void CreaPannelloScambio();
+    void CollegaEventiScambio();
+    void cmdExport_Click();
+    void cmdImport_Click();
+    void PreparaExportImport();
+    void mfgImExp_Click(int Index);
+    void TrasferisceMetaImportExport(int Index);
+    void cmdTutto_Click(int Index);
+    void AggiornaPulsantiImportExport();
+    void cmdImExp_Click();
+    void EsciExportImport();
+    // ---- printing -----------------------------------------------------------
+    StatoStampa Stampa;
+    void CreaPannelliStampa();
+    void CollegaEventiStampa();
+    void cmdStampa_Click();
+    void CmdEsegui_Click(int Index);
+    // Fills the printer list (the installed printers, then "File PDF") and
+    // shows the printer panel.
+    void VisualizzaListaStampanti();
+    void cmdSelStampante_Click(int Index);
+    // Opens the document on the printer chosen in the list, asking for the
+    // file when it is "File PDF"; false when nothing is to be printed.
+    bool ApriDispositivoStampa();
+    // The timetable: text file, printout, logbook printer, report. False
+    // when something asked for failed (the messages say what).
+    bool StampaDellItinerario();
+    void ImpostaColonneTabella();
+    void StampaRigaTabella(int r);
+    void StampaIntestaPagina();
+    void StampaCaratteristiche();
+    void StampaFinePagina();
+    // Starts the logbook printer for the trip's period; false, with a
+    // message, when it cannot be started.
+    bool AvviaTaccuvo();
+    // The city guide.
+    void cmdStampaGuidaCitta_Click();
+    void cmdStampaGuida_Click(int Index);
+    void optGuidaStampa_Click(std::deque<Opzione>& gruppo, int Index);
+    // False when the document could not be completed.
+    bool StampaDelleMete();
+    void StampaRigaGuidaCitta(RecordSet& rs, int TipoDiListaGuidaDaStampare, int TipoDiDettaglioDaStampare);
+    void StampaIntestaPaginaGuida(int TipoDiListaGuidaDaStampare, int TipoDiDettaglioDaStampare);
+    void StampaFinePaginaGuida();
 
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name

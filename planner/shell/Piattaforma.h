@@ -3,6 +3,10 @@
 // it, the tests provide scripted answers.
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "common/PaginaStampa.h"
 
 // Buttons and icons of a message box, and its answers.
 namespace Msg {
@@ -41,4 +45,27 @@ public:
     // The keyboard focus goes to a control, by its full name ("txtTappa"),
     // once the window shows the state the current command leaves.
     virtual void SetFocus(const QString& controllo) = 0;
+
+    // ---- printing ---------------------------------------------------------
+    // The save dialog, opening on a proposed file path.
+    virtual QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) {
+        Q_UNUSED(proposta);
+        return SalvaFile(titolo, filtro);
+    }
+    // The device names of the installed printers, in the system's order.
+    virtual QStringList ElencoStampanti() { return {}; }
+    // A new document on the printer with that device name, or on a PDF file
+    // written whole when the document ends. Null, with the reason in errore,
+    // when it cannot be opened.
+    virtual std::unique_ptr<PaginaStampa> ApriStampante(const QString& nomeDispositivo, const QString& titolo,
+                                                        QString& errore) {
+        Q_UNUSED(titolo);
+        errore = QStringLiteral("La stampante %1 non è disponibile.").arg(nomeDispositivo);
+        return nullptr;
+    }
+    virtual std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo, QString& errore) {
+        Q_UNUSED(titolo);
+        errore = QStringLiteral("Impossibile scrivere il file %1.").arg(percorso);
+        return nullptr;
+    }
 };

@@ -1,15 +1,112 @@
-// The calculation as the user starts it: the prepared stage table, one pass
-// or up to eleven passes that scale the stops until the trip fits the days
-// asked for, the return limits and the locked timetable view; and the
-// commands that start it and unlock it.
+// The calculation as the user starts it: the engine over the trip screen's
+// checked values and the stage list, its timetable written into the main
+// grid and its totals into the trip screen; and the commands that start it
+// and unlock it.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "common/Tempi.h"
+#include "itinerary/ColonneGriglie.h"
 #include "shell/FormViandora.h"
+#include "timetable/GuidaDatabase.h"
 
 namespace {
+
 const QString TitoloCalcolo = QStringLiteral("Calcolo tabella di marcia");
+
+// The first entry of each speed list: what the trip screen's check puts in
+// place of a speed below 1 km/h.
+constexpr double VelocitaRiserva[4] = {50, 45, 30, 20};
+
+void Scrivi(CasellaTesto& casella, const std::optional<QString>& testo) {
+    if (testo) casella.Text = *testo;
+}
+
 } // namespace
+
+IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
+    AttivaFormMeta(false);
+    ControllaVariabiliConvertite();
+    PulisciFinestre();
+
+    IngressoCalcolo in;
+    in.CodiceMeta = CodiceMetaCorrente;
+    in.DataInizioTesto =
+        Zero(cmbInizio[0].Text(), 2) + Zero(cmbInizio[1].Text(), 2) + Zero(cmbInizio[2].Text(), 4);
+    in.Parametri = ParametriMeta;
+    for (int i = 0; i < 4; ++i) {
+        double v = Val(cmbMediaKm[i].Text());
+        if (v < 1) v = Val(cmbMediaKm[i].List(0));
+        in.Velocita[size_t(i)] = v >= 1 ? v : VelocitaRiserva[i];
+    }
+    in.TempoGuidaTotale = txtTempo[4].Text;
+    in.SceltaSoste = int(Val(cmbSoste.Text().left(1)));
+    const int colonne = qMax(mfgTab.Cols(), int(ColonneMatrice));
+    for (int r = 1; r < mfgTab.Rows(); ++r) {
+        QStringList riga;
+        riga.reserve(colonne);
+        for (int c = 0; c < colonne; ++c)
+            riga << mfgTab.TextMatrix(r, c);
+        in.Tappe << riga;
+    }
+    for (size_t k = 0; k < DescrizioneTipoGuida.size(); ++k)
+        in.TipiGuida[k] = DescrizioneTipoGuida[k];
+    return in;
+}
+
+ServiziCalcolo FormViandora::ServiziCalcoloFinestra() {
+    ServiziCalcolo s;
+    s.Interrotto = [this] { return Interrompi; };
+    s.Etichetta = [this](const QString& testo) { lblElaborazione.Caption = testo; };
+    s.Avanzamento = [this](double posizione, double totale) {
+        TotaleProgresso = totale;
+        ContatoreProgresso = posizione;
+        AggiornaPercentuale();
+    };
+    s.Ricontrolla = [this](ParametriMetaTipo& p) {
+        Aggiorna(false);
+        p = ParametriMeta;
+    };
+    s.FinePassata = [this](const StatoCalcolo& stato) { ScriviTabellaDiMarcia(stato); };
+    return s;
+}
+
+void FormViandora::ScriviTabellaDiMarcia(const StatoCalcolo& s) {
+    mfgTab.SetRows(1);
+    mfgTab.SetRows(s.RigheTabella);
+    const int righe = qMin(int(s.Righe.size()), s.RigheTabella);
+    for (int r = 1; r < righe; ++r) {
+        const RigaMarcia& riga = s.Righe.at(r);
+        for (int c = 0; c < ColonneMarcia; ++c)
+            if (!riga.Celle[size_t(c)].isEmpty()) mfgTab.SetTextMatrix(r, c, riga.Celle[size_t(c)]);
+        if (riga.SostaEvidenziata) {
+            Griglia::StileCella evidenza;
+            evidenza.Bold = true;
+            mfgTab.SetStile(r, MarciaSosta, evidenza);
+        }
+    }
+    const TotaliMarcia& t = s.Totali;
+    for (size_t k = 0; k < 5; ++k) {
+        Scrivi(txtKmTot[k], t.Km[k]);
+        Scrivi(txtTempo[k], t.Tempo[k]);
+    }
+    Scrivi(txtTragh, t.Traghetti);
+    for (size_t k = 0; k < 6; ++k)
+        Scrivi(txtFine[k], t.Fine[k]);
+    Scrivi(txtGiorni, t.Giorni);
+}
+
+// The prepared table back on the copy grid, where unlocking finds the stages.
+void FormViandora::ScriviTabellaPreparata(const StatoCalcolo& s) {
+    Griglia& t = mfgCopia;
+    t.SetRows(1);
+    t.SetRows(int(s.Preparata.size()));
+    t.SetCols(mfgTab.Cols());
+    ImpostaGriglia(GrigliaPreparata);
+    for (int r = 1; r < s.Preparata.size(); ++r) {
+        const QStringList& riga = s.Preparata.at(r);
+        for (int c = 0; c < riga.size() && c < t.Cols(); ++c)
+            if (!riga.at(c).isEmpty()) t.SetTextMatrix(r, c, riga.at(c));
+    }
+}
 
 void FormViandora::CalcolaTabellaDiMarcia() {
     ComandiMeta = QStringLiteral("zz");
@@ -22,21 +119,10 @@ void FormViandora::CalcolaTabellaDiMarcia() {
         return;
     }
 
-    // The guide's entries are read once per run, and not kept after it.
-    struct SvuotaVoci {
-        QHash<QString, QList<QStringList>>& voci;
-        ~SvuotaVoci() { voci.clear(); }
-    } svuota{VociGuidaCalcolo};
-    VociGuidaCalcolo.clear();
-
     // A failing database abandons the run; the stage list and the commands
     // must come back, or the window would stay locked.
     try {
-        if (!PassateTabellaDiMarcia()) return;
-        const float giornoFine = GiornoCorrente;
-        const float oraFine = OraCorrente;
-        CalcolaLimitiProsecuzione();
-        CalcolaLimitiRitorno(giornoFine, oraFine);
+        if (!EseguiCalcolo()) return;
     } catch (...) {
         if (TabellaCalcolata)
             RiprendiElencoTappe();
@@ -54,75 +140,64 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     TabellaCalcolata = true;
 
     AzzeraPercentuale();
-    const qint16 giorniRichiesti = ParametriMeta.GiorniAdeguamento;
-    if (AttivitaCorrente != QLatin1String("Stampa") && giorniRichiesti > 0) {
-        const QString messaggio =
-            GiorniStimati == giorniRichiesti
-                ? QStringLiteral("Elaborazione conclusa in %1 tentativi!").arg(NumeroTentativo)
-                : QStringLiteral("Elaborazione impossibile! (tentativi effettuati n. %1)")
-                      .arg(NumeroTentativo);
+    const QString messaggio = MessaggioCalcolo;
+    if (AttivitaCorrente != QLatin1String("Stampa") && !messaggio.isEmpty())
         piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Information, TitoloCalcolo);
-    }
     ComandiMeta = QStringLiteral("CaSt");
     AbilitaPulsantiComando();
 }
 
-bool FormViandora::PassateTabellaDiMarcia() {
-    float Ts = 0;
-    PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
+bool FormViandora::EseguiCalcolo() {
+    IngressoCalcolo ingresso = IngressoCalcoloTabella();
+
+    // The guide's visited flags all start from "0" and the entries counted end
+    // at "1": the preparation leaves exactly that, writing only the flags that
+    // change, in one transaction, so a failure leaves the guide as it was.
+    Database::Transazione transazione(Db);
+    GuidaDatabase guida(Db, LocalitaTappe(ingresso.Tappe));
+    CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, ServiziCalcoloFinestra());
+    if (!motore.Prepara()) {
+        piattaforma_.MsgBox(motore.Errore(), Msg::OkOnly | Msg::Exclamation, TitoloCalcolo);
+        if (AttivitaCorrente == QLatin1String("Ricalcola")) AttivitaInserimentoItinerario();
+        AttivaFormMeta(true);
+        ComandiMeta = QStringLiteral("all");
+        AbilitaPulsantiComando();
+        AzzeraPercentuale();
+        return false;
+    }
+    guida.ScriviVisti();
+    transazione.Conferma();
+    ScriviTabellaPreparata(motore.Stato());
+
     // Cleared before "&Stop" shows: a stop pressed at once must count.
     Interrompi = false;
     ComandiMeta = QStringLiteral("Es");
     AbilitaPulsantiComando();
-
-    // The whole days of driving and stops, with a quarter more for meals and
-    // nights. With neither there is no days part: the trip takes one day.
-    QString tempoGuida = txtTempo[4].Text;
-    const QString totale =
-        ghmCentesimi2Stringa(Ts + ghmStringa2Centesimi(tempoGuida, CentesimiGiorno), CentesimiGiorno);
-    const qsizetype duePunti = totale.indexOf(u':');
-    const double D = duePunti < 0 ? 0 : Val(totale.left(duePunti));
-    GiorniStimati = Int((D + 1) * 1.25 + 0.5);
-
     TabellaCalcolata = true;
-    mfgTab.SetTextMatrix(0, 7, QStringLiteral("Sosta"));
-    mfgTab.SetColWidth(7, mfgTab.ColWidth(7) + mfgTab.ColWidth(8));
-    mfgTab.SetColWidth(8, 0);
+    mfgTab.SetTextMatrix(0, MarciaSosta, QStringLiteral("Sosta"));
+    mfgTab.SetColWidth(MarciaSosta, mfgTab.ColWidth(MarciaSosta) + mfgTab.ColWidth(MarciaGuida));
+    mfgTab.SetColWidth(MarciaGuida, 0);
 
-    TolleranzaPasti = Maggiore<qint16>(qint16(ParametriMeta.RiposoMinuti + 1), 10);
-    FattoreSoste = 1;
-    NumeroTentativo = 0;
-    do {
-        Aggiorna(false);
-        const qint16 giorniRichiesti = ParametriMeta.GiorniAdeguamento;
-        FattoreSoste = giorniRichiesti == 0
-                           ? 1.0f
-                           : float(Int(giorniRichiesti / (GiorniStimati + 0.00000000001) * 1000) / 1000);
-        ++NumeroTentativo;
-        QString etichetta = QStringLiteral("Calcolo della tabella di marcia, text n. ") +
-                            QString::number(NumeroTentativo) + QStringLiteral("/11");
-        if (GiorniStimati > 0)
-            etichetta += QStringLiteral(" [") + TestoNumero(GiorniStimati) + u'/' +
-                         QString::number(giorniRichiesti) + QStringLiteral("*I=") +
-                         TestoNumero(FattoreSoste) + u']';
-        lblElaborazione.Caption = etichetta;
+    const bool finita = motore.Passate();
+    if (finita) {
+        motore.LimitiRitorno();
+        ScriviTabellaDiMarcia(motore.Stato());
+    }
+    ScriviTabellaPreparata(motore.Stato());
+    Calcolo = motore.Stato();
+    MessaggioCalcolo = motore.MessaggioFinale();
+    if (finita) return true;
 
-        if (!PassaggioTabellaDiMarcia()) {
-            if (AttivitaCorrente == QLatin1String("Ricalcola")) {
-                AttivitaInserimentoItinerario();
-                AttivaFormMeta(true);
-            } else {
-                RiprendiElencoTappe();
-            }
-            ComandiMeta = QStringLiteral("all");
-            AbilitaPulsantiComando();
-            AzzeraPercentuale();
-            return false;
-        }
-        GiorniStimati = Val(txtGiorni.Text);
-    } while (GiorniStimati != ParametriMeta.GiorniAdeguamento && ParametriMeta.GiorniAdeguamento != 0 &&
-             NumeroTentativo <= 10);
-    return true;
+    if (AttivitaCorrente == QLatin1String("Ricalcola")) {
+        AttivitaInserimentoItinerario();
+        AttivaFormMeta(true);
+    } else {
+        RiprendiElencoTappe();
+    }
+    ComandiMeta = QStringLiteral("all");
+    AbilitaPulsantiComando();
+    AzzeraPercentuale();
+    return false;
 }
 
 void FormViandora::RiprendiElencoTappe() {

@@ -4,106 +4,101 @@
 // back leaves more time than going on. Only driving, meals and nights are
 // taken back, not rests or stops.
 #include "common/Numeri.h"
-#include "shell/FormViandora.h"
+#include "timetable/CalcoloTabellaDiMarcia.h"
 #include "timetable/TestiCalcolo.h"
 
-namespace {
-
-// Driving time of a timetable row, from its "hh:mm"; 0 without driving.
-double TempoRiga(const Griglia& g, int riga) {
-    const QString tempo = g.TextMatrix(riga, 6);
-    return CentesimiOreMinuti(tempo.left(2), tempo.right(2));
-}
-
-bool SenzaGuida(const Griglia& g, int riga) {
-    return g.TextMatrix(riga, 6).trimmed().isEmpty();
+void CalcoloTabellaDiMarcia::LimitiRitorno() {
+    const float giornoFine = s_.GiornoCorrente;
+    const float oraFine = s_.OraCorrente;
+    LimitiProsecuzione();
+    LimitiTornando(giornoFine, oraFine);
 }
 
 // Back over the meals and nights that lie before the clock. Each night
 // brings back a day's driving time; checked parameters always leave some,
 // and without it the walk back stops rather than go round for ever.
-void TornaIndietro(FormViandora& f) {
-    const ParametriMetaTipo& p = f.ParametriMeta;
+void CalcoloTabellaDiMarcia::TornaIndietro() {
+    const ParametriMetaTipo& p = s_.Parametri;
     bool primoGiro = true;
     float prima = 0;
     for (;;) {
-        if (p.OraCena + p.DurataCena > f.OraCorrente && f.CenaFatta) {
-            f.OraCorrente -= p.DurataCena;
-            f.CenaFatta = false;
+        if (p.OraCena + p.DurataCena > s_.OraCorrente && s_.CenaFatta) {
+            s_.OraCorrente -= p.DurataCena;
+            s_.CenaFatta = false;
         }
-        if (p.OraPranzo + p.DurataPranzo > f.OraCorrente && f.PranzoFatto) {
-            f.OraCorrente -= p.DurataPranzo;
-            f.PranzoFatto = false;
+        if (p.OraPranzo + p.DurataPranzo > s_.OraCorrente && s_.PranzoFatto) {
+            s_.OraCorrente -= p.DurataPranzo;
+            s_.PranzoFatto = false;
         }
-        if (f.OraCorrente >= p.OraColazione) return;
-        if (!primoGiro && f.OraCorrente <= prima) return;
+        if (s_.OraCorrente >= p.OraColazione) return;
+        if (!primoGiro && s_.OraCorrente <= prima) return;
         primoGiro = false;
-        prima = f.OraCorrente;
-        f.OraCorrente = p.OraNotte - (p.OraColazione - f.OraCorrente);
-        f.GiornoCorrente -= 1;
-        f.CenaFatta = true;
-        f.PranzoFatto = true;
+        prima = s_.OraCorrente;
+        s_.OraCorrente = p.OraNotte - (p.OraColazione - s_.OraCorrente);
+        s_.GiornoCorrente -= 1;
+        s_.CenaFatta = true;
+        s_.PranzoFatto = true;
     }
 }
 
-void AvanzaLimiti(FormViandora& f, int posizione, int totale) {
-    f.TotaleProgresso = totale;
-    f.ContatoreProgresso = posizione;
-    f.AggiornaPercentuale();
+namespace {
+// Driving time of a timetable row, from its "hh:mm"; 0 without driving.
+double TempoRiga(const QString& tempo) {
+    return CentesimiOreMinuti(tempo.left(2), tempo.right(2));
 }
-
 } // namespace
 
-void FormViandora::CalcolaLimitiProsecuzione() {
-    lblElaborazione.Caption = QStringLiteral("Calcolo del rientro rapido (prosecuzione)");
-    GiornoLimite.clear();
-    const int ultima = RigaTabella - 1;
+void CalcoloTabellaDiMarcia::LimitiProsecuzione() {
+    if (servizi_.Etichetta) servizi_.Etichetta(QStringLiteral("Calcolo del rientro rapido (prosecuzione)"));
+    const int ultima = s_.RigaTabella - 1;
     if (ultima < 1) return;
-    mfgTab.SetTextMatrix(ultima, 13, TestoLimite(u'>', GiornoCorrente, OraCorrente));
-    GiornoLimite.insert(ultima, GiornoCorrente);
+    ImpostaCella(ultima, MarciaLimite, TestoLimite(u'>', s_.GiornoCorrente, s_.OraCorrente));
+    s_.Righe[ultima].GiornoLimite = s_.GiornoCorrente;
 
-    CenaFatta = OraCorrente > ParametriMeta.OraCena;
-    PranzoFatto = OraCorrente > ParametriMeta.OraPranzo;
-    for (int r = RigaTabella; r >= 2; --r) {
-        AvanzaLimiti(*this, r, RigaTabella);
-        const double T = TempoRiga(mfgTab, r + 1);
+    s_.CenaFatta = s_.OraCorrente > s_.Parametri.OraCena;
+    s_.PranzoFatto = s_.OraCorrente > s_.Parametri.OraPranzo;
+    for (int r = s_.RigaTabella; r >= 2; --r) {
+        Avanza(r, s_.RigaTabella);
+        const double T = TempoRiga(Cella(r + 1, MarciaTempo));
         if (T == 0) continue;
-        OraCorrente = float(OraCorrente - T);
-        TornaIndietro(*this);
+        s_.OraCorrente = float(s_.OraCorrente - T);
+        TornaIndietro();
         // The limit goes on the nearest driving row above; row 1 gets the
         // turn-back limit instead, and the heading row nothing.
-        while (r >= 1 && (SenzaGuida(mfgTab, r) || r == 1))
+        while (r >= 1 && (Cella(r, MarciaTempo).trimmed().isEmpty() || r == 1))
             --r;
         if (r < 1) break;
-        mfgTab.SetTextMatrix(r, 13, TestoLimite(u'>', GiornoCorrente, OraCorrente));
-        GiornoLimite.insert(r, GiornoCorrente);
+        ImpostaCella(r, MarciaLimite, TestoLimite(u'>', s_.GiornoCorrente, s_.OraCorrente));
+        s_.Righe[r].GiornoLimite = s_.GiornoCorrente;
     }
 }
 
-void FormViandora::CalcolaLimitiRitorno(float giornoFine, float oraFine) {
-    lblElaborazione.Caption = QStringLiteral("Calcolo del rientro rapido (ritorno)");
-    GiornoCorrente = giornoFine;
-    OraCorrente = oraFine;
-    if (RigaTabella <= 1) return;
-    mfgTab.SetTextMatrix(1, 13, TestoLimite(u'<', GiornoCorrente, OraCorrente));
+void CalcoloTabellaDiMarcia::LimitiTornando(float giornoFine, float oraFine) {
+    if (servizi_.Etichetta) servizi_.Etichetta(QStringLiteral("Calcolo del rientro rapido (ritorno)"));
+    s_.GiornoCorrente = giornoFine;
+    s_.OraCorrente = oraFine;
+    if (s_.RigaTabella <= 1) return;
+    ImpostaCella(1, MarciaLimite, TestoLimite(u'<', s_.GiornoCorrente, s_.OraCorrente));
 
-    CenaFatta = OraCorrente > ParametriMeta.OraCena;
-    PranzoFatto = OraCorrente > ParametriMeta.OraPranzo;
-    for (int r = 2; r <= RigaTabella; ++r) {
-        AvanzaLimiti(*this, r, RigaTabella);
-        const double T = TempoRiga(mfgTab, r);
+    s_.CenaFatta = s_.OraCorrente > s_.Parametri.OraCena;
+    s_.PranzoFatto = s_.OraCorrente > s_.Parametri.OraPranzo;
+    for (int r = 2; r <= s_.RigaTabella; ++r) {
+        Avanza(r, s_.RigaTabella);
+        const double T = TempoRiga(Cella(r, MarciaTempo));
         if (T == 0) continue;
-        // A driving row without a continuation limit has no driving after it:
-        // going on needs nothing, so turning back cannot beat it.
-        const QString limite = mfgTab.TextMatrix(r, 13);
-        if (limite.isEmpty() || !GiornoLimite.contains(r)) break;
-        // The day as it was computed: a text without the year would put a
-        // limit after New Year in the year before.
-        const float Cd = GiornoLimite.value(r);
-        const double Ct = CentesimiOreMinuti(limite.mid(7, 2), limite.right(2));
-        OraCorrente = float(OraCorrente - T);
-        if (!(Cd < GiornoCorrente || (Cd == GiornoCorrente && OraCorrente > Ct))) break;
-        TornaIndietro(*this);
-        mfgTab.SetTextMatrix(r, 13, TestoLimite(u'<', GiornoCorrente, OraCorrente));
+        const QString limite = Cella(r, MarciaLimite);
+        const std::optional<float> giorno = r < s_.Righe.size() ? s_.Righe.at(r).GiornoLimite : std::nullopt;
+        s_.OraCorrente = float(s_.OraCorrente - T);
+        // A driving row without a continuation limit (only stops and guide
+        // rows follow it) has nothing to compare: it gets its turn-back limit.
+        if (!limite.isEmpty() && giorno) {
+            // The day as it was computed: a text without the year would put a
+            // limit after New Year in the year before.
+            const float Cd = *giorno;
+            const double Ct = CentesimiOreMinuti(limite.mid(7, 2), limite.right(2));
+            if (!(Cd < s_.GiornoCorrente || (Cd == s_.GiornoCorrente && s_.OraCorrente > Ct))) break;
+        }
+        TornaIndietro();
+        ImpostaCella(r, MarciaLimite, TestoLimite(u'<', s_.GiornoCorrente, s_.OraCorrente));
     }
 }

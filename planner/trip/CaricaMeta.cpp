@@ -2,6 +2,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 #include "trip/CampiMeta.h"
 
 void FormViandora::CaricaDatiAnagraficiMeta() {
@@ -10,8 +11,10 @@ void FormViandora::CaricaDatiAnagraficiMeta() {
         RicercaMetaCorrente();
     if (CodiceMetaCorrente.isEmpty())
         return;
-    Db.RecordSetImposta(8, Query(Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente));
-    RecordSet& rs = Db.Rs(8);
+    Db.RecordSetImposta(
+        SlotMeta,
+        Query(Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente));
+    RecordSet& rs = Db.Rs(SlotMeta);
     if (!rs.Eof()) {
         txtLocalita.Text = rs.Testo(QStringLiteral("Localita"));
         txtNazione.Text = rs.Testo(QStringLiteral("Nazione"));

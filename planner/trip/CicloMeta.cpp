@@ -2,7 +2,9 @@
 // the next start.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "itinerary/ColonneGriglie.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 #include "trip/CampiMeta.h"
 
 namespace {
@@ -12,18 +14,17 @@ const QString CampoCodice = QStringLiteral("CodiceMeta");
 void FormViandora::RicercaMetaCorrente() {
     CodiceMetaCorrente.clear();
     const QString mete = Db.Schema().NomeTabella[TabMete];
-    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
-    if (!Db.Rs(9).Eof()) {
-        CodiceMetaCorrente = Db.Rs(9).Testo(QStringLiteral("MetaCorrente"));
-        Db.RecordSetImposta(9, Query(mete).Dove(CampoCodice, CodiceMetaCorrente));
-        if (Db.Rs(9).Eof())
-            CodiceMetaCorrente.clear();
+    Db.RecordSetImposta(SlotRicerca, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
+    if (!Db.Rs(SlotRicerca).Eof()) {
+        CodiceMetaCorrente = Db.Rs(SlotRicerca).Testo(QStringLiteral("MetaCorrente"));
+        Db.RecordSetImposta(SlotRicerca, Query(mete).Dove(CampoCodice, CodiceMetaCorrente));
+        if (Db.Rs(SlotRicerca).Eof()) CodiceMetaCorrente.clear();
     }
     if (CodiceMetaCorrente.isEmpty()) {
-        Db.RecordSetImposta(9, Query(mete).OrdinaPer(CampoCodice));
-        if (!Db.Rs(9).Eof()) {
-            Db.Rs(9).MoveLast();
-            CodiceMetaCorrente = Db.Rs(9).Testo(CampoCodice);
+        Db.RecordSetImposta(SlotRicerca, Query(mete).OrdinaPer(CampoCodice));
+        if (!Db.Rs(SlotRicerca).Eof()) {
+            Db.Rs(SlotRicerca).MoveLast();
+            CodiceMetaCorrente = Db.Rs(SlotRicerca).Testo(CampoCodice);
         }
     }
     ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all");
@@ -31,8 +32,8 @@ void FormViandora::RicercaMetaCorrente() {
 }
 
 void FormViandora::SalvaIlCodiceMetaCorrente() {
-    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
-    RecordSet& rs = Db.Rs(9);
+    Db.RecordSetImposta(SlotRicerca, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
+    RecordSet& rs = Db.Rs(SlotRicerca);
     if (rs.Eof())
         rs.AddNew();
     else
@@ -63,8 +64,9 @@ void FormViandora::cmdRicerca_Click() {
     ComandiMeta = QStringLiteral("NuEs");
     AbilitaPulsantiComando();
     ModoRicerca = 1;
-    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
-    RecordSet& rs = Db.Rs(9);
+    Db.RecordSetImposta(SlotRicerca,
+                        Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
+    RecordSet& rs = Db.Rs(SlotRicerca);
     if (rs.Eof()) {
         piattaforma_.MsgBox(QStringLiteral("Nessuna mèta nel database!"), Msg::OkOnly | Msg::Exclamation,
                             QStringLiteral("Database vuoto"));
@@ -105,9 +107,11 @@ void FormViandora::RicercaDiUnaSingolaTappa() {
     const QString scelta = cmbRicerca.Text();
     PulisciFinestre();
     CancellaMatrice();
-    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMete]).DoveCome(QStringLiteral("Localita"), LikeTesto(scelta)));
-    if (!Db.Rs(9).Eof()) {
-        txtCodice.Text = Db.Rs(9).Testo(CampoCodice);
+    Db.RecordSetImposta(
+        SlotRicerca,
+        Query(Db.Schema().NomeTabella[TabMete]).DoveCome(QStringLiteral("Localita"), LikeTesto(scelta)));
+    if (!Db.Rs(SlotRicerca).Eof()) {
+        txtCodice.Text = Db.Rs(SlotRicerca).Testo(CampoCodice);
         SalvaIlCodiceMetaCorrente();
     } else {
         CodiceMetaCorrente.clear();
@@ -136,17 +140,18 @@ void FormViandora::cmdSalva_Click() {
     QString codice;
     if (Val(txtCodice.Text) != 0) {
         // A trip deleted meanwhile by another running copy is stored anew.
-        Db.RecordSetImposta(10, Query(mete).Dove(CampoCodice, Zero(Val(txtCodice.Text), 6)));
-        if (!Db.Rs(10).Eof()) {
+        Db.RecordSetImposta(SlotScrittura, Query(mete).Dove(CampoCodice, Zero(Val(txtCodice.Text), 6)));
+        if (!Db.Rs(SlotScrittura).Eof()) {
             operazione = QStringLiteral("M");
-            codice = Db.Rs(10).Testo(CampoCodice);
+            codice = Db.Rs(SlotScrittura).Testo(CampoCodice);
         }
     }
     if (operazione == QLatin1String("I")) {
-        Db.RecordSetImposta(10, Query(mete).DoveCome(QStringLiteral("Localita"), LikeTesto(txtLocalita.Text)));
-        if (!Db.Rs(10).Eof()) {
+        Db.RecordSetImposta(SlotScrittura,
+                            Query(mete).DoveCome(QStringLiteral("Localita"), LikeTesto(txtLocalita.Text)));
+        if (!Db.Rs(SlotScrittura).Eof()) {
             operazione = QStringLiteral("M");
-            codice = Db.Rs(10).Testo(CampoCodice);
+            codice = Db.Rs(SlotScrittura).Testo(CampoCodice);
         }
     }
     if (operazione == QLatin1String("I"))
@@ -163,13 +168,13 @@ void FormViandora::cmdSalva_Click() {
     // The trip and the "current trip" mark are stored together.
     Database::Transazione transazione(Db);
     if (operazione == QLatin1String("M")) {
-        Db.RecordSetImposta(10, Query(mete).Dove(CampoCodice, codice));
-        Db.Rs(10).Edit();
+        Db.RecordSetImposta(SlotScrittura, Query(mete).Dove(CampoCodice, codice));
+        Db.Rs(SlotScrittura).Edit();
     } else {
-        Db.RecordSetImposta(10, Query(mete).Dove(CampoCodice, codice));
-        Db.Rs(10).AddNew();
+        Db.RecordSetImposta(SlotScrittura, Query(mete).Dove(CampoCodice, codice));
+        Db.Rs(SlotScrittura).AddNew();
     }
-    RecordSet& rs = Db.Rs(10);
+    RecordSet& rs = Db.Rs(SlotScrittura);
     rs.Imposta(CampoCodice, codice);
     rs.Imposta(QStringLiteral("Localita"), txtLocalita.Text.trimmed());
     rs.Imposta(QStringLiteral("Nazione"), (txtNazione.Text.trimmed() + QStringLiteral(" ")).left(19));
@@ -192,8 +197,8 @@ void FormViandora::cmdSalva_Click() {
 
 int FormViandora::NuovoCodiceMeta() {
     // The first free number, counting from 1 in code order.
-    Db.RecordSetImposta(10, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(CampoCodice));
-    RecordSet& rs = Db.Rs(10);
+    Db.RecordSetImposta(SlotScrittura, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(CampoCodice));
+    RecordSet& rs = Db.Rs(SlotScrittura);
     if (rs.Eof())
         return 1;
     const qint64 righe = rs.RecordCount();
@@ -260,14 +265,15 @@ void FormViandora::cmdCancItin_Click() {
 }
 
 void FormViandora::CaricaListaMete(Griglia& griglia) {
-    Db.RecordSetImposta(9, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
-    RecordSet& rs = Db.Rs(9);
+    Db.RecordSetImposta(SlotRicerca,
+                        Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
+    RecordSet& rs = Db.Rs(SlotRicerca);
     int riga = griglia.FixedRows;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++riga) {
         if (griglia.Rows() <= riga)
             griglia.SetRows(riga + 1);
-        griglia.SetTextMatrix(riga, 1, rs.Testo(QStringLiteral("Localita")));
-        griglia.SetTextMatrix(riga, 2, rs.Testo(QStringLiteral("Nazione")));
-        griglia.SetTextMatrix(riga, 3, rs.Testo(CampoCodice));
+        griglia.SetTextMatrix(riga, MetaLocalita, rs.Testo(QStringLiteral("Localita")));
+        griglia.SetTextMatrix(riga, MetaNazione, rs.Testo(QStringLiteral("Nazione")));
+        griglia.SetTextMatrix(riga, MetaCodice, rs.Testo(CampoCodice));
     }
 }

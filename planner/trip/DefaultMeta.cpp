@@ -2,6 +2,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 #include "trip/CampiMeta.h"
 
 void FormViandora::MettiDefaultIncorporati() {
@@ -31,13 +32,13 @@ void FormViandora::MettiCalcoloSoste(const QString& calcoloSoste) {
 
 void FormViandora::CaricaDefaultMeta(int modo) {
     const QString parametri = Db.Schema().NomeTabella[TabParametri];
-    Db.RecordSetImposta(8, Query(parametri));
+    Db.RecordSetImposta(SlotMeta, Query(parametri));
     if (Db.NumeroRecord == 0 || modo == 2) {
         MettiDefaultIncorporati();
         MemorizzaVariabiliMeta();
-        Db.RecordSetImposta(8, Query(parametri));
+        Db.RecordSetImposta(SlotMeta, Query(parametri));
     }
-    RecordSet& rs = Db.Rs(8);
+    RecordSet& rs = Db.Rs(SlotMeta);
     if (rs.Eof())
         return;
     for (int k = 0; k < 4; ++k)
@@ -55,8 +56,8 @@ void FormViandora::CaricaDefaultMeta(int modo) {
 }
 
 void FormViandora::MemorizzaVariabiliMeta() {
-    Db.RecordSetImposta(8, Query(Db.Schema().NomeTabella[TabParametri]));
-    RecordSet& rs = Db.Rs(8);
+    Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabParametri]));
+    RecordSet& rs = Db.Rs(SlotMeta);
     if (rs.Eof())
         rs.AddNew();
     else

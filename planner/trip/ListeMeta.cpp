@@ -3,6 +3,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 
 namespace {
 void Riempi(Elenco& elenco, int da, int a, int passo = 1, int cifre = 2) {
@@ -65,7 +66,7 @@ void FormViandora::CaricaComboBox() {
     // are written only when there are none yet (last: a refused write leaves
     // the screen complete).
     MettiDefaultIncorporati();
-    Db.RecordSetImposta(8, Query(Db.Schema().NomeTabella[TabParametri]));
+    Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabParametri]));
     if (Db.NumeroRecord == 0)
         MemorizzaVariabiliMeta();
 }

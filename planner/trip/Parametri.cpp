@@ -39,10 +39,10 @@ float FormViandora::ControlloOrarioCmbOra(int k, bool& corretto) {
 
 void FormViandora::ControllaVariabiliConvertite() {
     ParametriMetaTipo& p = ParametriMeta;
-    // A speed of 0, empty or not a number would divide by zero later.
+    // A speed of 0, empty or not a number would divide by zero later, and one
+    // below 1 km/h (only a file can hold it) never end a stage.
     for (int k = 0; k < 4; ++k)
-        if (Val(cmbMediaKm[k].Text()) <= 0)
-            cmbMediaKm[k].SetText(cmbMediaKm[k].List(0));
+        if (Val(cmbMediaKm[k].Text()) < 1) cmbMediaKm[k].SetText(cmbMediaKm[k].List(0));
 
     // Every correction either moves a value to a fixed entry or copies
     // another value, so a few passes settle it; the bound only guards

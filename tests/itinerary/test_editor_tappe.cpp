@@ -5,6 +5,7 @@
 
 #include "EditorProva.h"
 #include "common/Stringhe.h"
+#include "itinerary/ColonneGriglie.h"
 
 class TestEditorTappe : public QObject {
     Q_OBJECT
@@ -25,7 +26,7 @@ private slots:
         QVERIFY(!f.frmInputBox.Visible);
 
         // A calculated timetable on the grid, the stages waiting in the copy grid.
-        f.mfgCopia.SetCols(FormViandora::ColonneMatrice);
+        f.mfgCopia.SetCols(ColonneMatrice);
         f.mfgCopia.SetRows(5);
         f.mfgCopia.SetTextMatrix(1, 1, "ROMA");
         f.mfgCopia.SetTextMatrix(3, 1, "FIRENZE");

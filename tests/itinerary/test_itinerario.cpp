@@ -2,6 +2,7 @@
 // failures while storing, the refresh of the grid and its rebuild.
 #include <QTest>
 
+#include "itinerary/ColonneGriglie.h"
 #include "support/PlannerProva.h"
 
 namespace {
@@ -402,7 +403,7 @@ void TestItinerario::ricomponiDopoIlCalcolo() {
     for (int r = 1; r < 40; ++r)
         f.mfgTab.SetTextMatrix(r, 1, "ORARIO");
     f.mfgCopia.SetRows(6);
-    f.mfgCopia.SetCols(FormViandora::ColonneMatrice);
+    f.mfgCopia.SetCols(ColonneMatrice);
     const QStringList copia = {"ASTI", "", "BRA", "  ", "CUNEO"};
     for (int r = 1; r <= copia.size(); ++r) {
         f.mfgCopia.SetTextMatrix(r, 0, QString::number(r));
@@ -418,7 +419,7 @@ void TestItinerario::ricomponiDopoIlCalcolo() {
              QStringList({"1|ASTI|01:00|", "2|BRA|01:00|*00:01:00", "3|CUNEO|01:00|"}));
     QCOMPARE(f.NumeroTappe, qint16(3));
     QCOMPARE(f.mfgTab.TextMatrix(0, 1), QString("Tappa"));
-    QCOMPARE(f.mfgTab.Cols(), int(FormViandora::ColonneMatrice));
+    QCOMPARE(f.mfgTab.Cols(), int(ColonneMatrice));
     QVERIFY(f.mfgTab.Stile(2, 7).BackColor >= 0);
     QVERIFY(f.mfgTab.Rows() >= FormViandora::RigheVisibili);
 

@@ -38,6 +38,10 @@ private slots:
             << QStringList{"ROMA|SP1|1200|L|"} << v << QStringList{"1.200|30:00"}
             << QStringList{"", "", "", "1.200", "1.200"} << QStringList{"", "", "", "01:06:00", "01:06:00"}
             << "0";
+        // Rounded to the hundredth of an hour: 15.6 hundredths make 10 minutes.
+        QTest::newRow("7 km a 45") << QStringList{"BRA|SP7|7|A|"} << QStringList{"45", "90", "70", "40"}
+                                   << QStringList{"7|00:10"} << QStringList{"7", "", "", "", "7"}
+                                   << QStringList{"00:00:10", "", "", "", "00:00:10"} << "0";
         QTest::newRow("tipi diversi, progressivi")
             << QStringList{"ASTI|A21|110|A|", "BRA|SS231|90|S|", "ALBA|SP7|35|P|", "CUNEO|X|20|Q|"} << v
             << QStringList{"110|01:00", "200|01:00", "235|00:30", "255|00:30"}

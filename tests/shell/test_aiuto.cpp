@@ -55,42 +55,6 @@ QString Clic(Planner& pl, const QString& nome) {
 class TestAiuto : public QObject {
     Q_OBJECT
 private slots:
-    // Two texts in full: one with the heading of a row of commands, an
-    // apostrophe and the final line break, one with an indented line.
-    void testiCompleti_data() {
-        QTest::addColumn<QString>("pulsante");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("seconda linea di comandi")
-            << "cmdHelpItin(1)"
-            << QString("Significato dei singoli pulsanti (2. linea):\r\n\r\n"
-                       "CANCELLA RIGA/TAPPA: elimina la tappa corrente selezionata;\r\n\r\n"
-                       "RICALCOLA PERCORSO: calcola la tabella di marcia con i dati in fase di "
-                       "inserimento;\r\n\r\n"
-                       "CERCA LOCALITA': propone una lista alfabetica delle località oggetto dei singoli "
-                       "tratti.\r\n\r\n");
-        QTest::newRow("duplicazione")
-            << "cmdHelpDuplica"
-            << QString(
-                   "Informazioni sulla duplicazione di tratti stradali da altri itinerari:\r\n\r\n"
-                   "Ricercare la tappa iniziale e selezionarla, quindi cliccare su 'ASSEGNA TAPPA "
-                   "INIZIALE';\r\n"
-                   "Ricercare la tappa finale e selezionarla, quindi cliccare su 'ASSEGNA TAPPA FINALE';\r\n"
-                   "L'assegnazione determina il senso del percorso.\r\n\r\n"
-                   "Se si desidera copiare anche le soste, spuntare la casella INSERIRE ANCHE LE "
-                   "SOSTE.\r\n\r\n"
-                   "INSERISCE PERCORSO: inserisce il tratto stradale selezionato dopo la località\r\n" +
-                   QString(42, ' ') +
-                   "indicata nel form.\r\n\r\n"
-                   "Ricordarsi di verificare la distanza della prima tappa duplicata!");
-    }
-
-    void testiCompleti() {
-        QFETCH(QString, pulsante);
-        QFETCH(QString, atteso);
-        Planner pl;
-        QCOMPARE(Clic(pl, pulsante), atteso);
-    }
-
     // Every help button: a text of its own, lines ended by CR LF only,
     // no line ending in a blank.
     void ogniPulsante() {

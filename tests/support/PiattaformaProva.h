@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "shell/Piattaforma.h"
+#include "support/PaginaRegistrata.h"
 
 class PiattaformaProva : public Piattaforma {
 public:
@@ -28,6 +29,19 @@ public:
     bool terminato = false;
     QString fuoco; // the control that last received the focus
     std::function<void(const QString&)> suFocus; // a real window in the test applies it
+    bool avvioRiesce = true;        // what starting a program answers
+    // Printing: the installed printers, the documents opened ("stampante:"
+    // or "pdf:" and the name), and the last document as it was when the
+    // planner let it go. preparaPagina sets up each new page (how it
+    // measures, whether its end fails); aperturaRiesce false refuses them.
+    QStringList stampanti;
+    QStringList pagineAperte;
+    PaginaRegistrata stampato;
+    std::function<void(PaginaRegistrata&)> preparaPagina;
+    bool aperturaRiesce = true;
+    QStringList proposteSalvataggio; // the paths the save dialog proposed
+    // When set, the pages opened are the ones it gives (a real PDF page).
+    std::function<std::unique_ptr<PaginaStampa>(const QString& nome)> apriPagina;
 
     int MsgBox(const QString& testo, int pulsanti, const QString& titolo) override {
         messaggi.append({testo, pulsanti, titolo});
@@ -48,7 +62,7 @@ public:
     }
     bool AvviaProgramma(const QString& programma, const QString& argomento) override {
         programmiAvviati.append({programma, argomento});
-        return true;
+        return avvioRiesce;
     }
     QDateTime Adesso() override { return adesso; }
     void Termina() override { terminato = true; }
@@ -56,5 +70,41 @@ public:
         fuoco = controllo;
         if (suFocus)
             suFocus(controllo);
+    }
+
+    QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override {
+        proposteSalvataggio.append(proposta);
+        return SalvaFile(titolo, filtro);
+    }
+    QStringList ElencoStampanti() override { return stampanti; }
+    std::unique_ptr<PaginaStampa> ApriStampante(const QString& nome, const QString&, QString& errore) override {
+        return Apri(QStringLiteral("stampante:") + nome, errore);
+    }
+    std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString&, QString& errore) override {
+        return Apri(QStringLiteral("pdf:") + percorso, errore);
+    }
+
+private:
+    // Hands its recording over when the planner lets it go.
+    struct PaginaConsegnata : PaginaRegistrata {
+        PaginaRegistrata* destinazione = nullptr;
+        ~PaginaConsegnata() override { *destinazione = static_cast<const PaginaRegistrata&>(*this); }
+    };
+    std::unique_ptr<PaginaStampa> Apri(const QString& nome, QString& errore) {
+        pagineAperte.append(nome);
+        if (apriPagina) {
+            auto pagina = apriPagina(nome);
+            if (!pagina) errore = QStringLiteral("Impossibile aprire ") + nome;
+            return pagina;
+        }
+        if (!aperturaRiesce) {
+            errore = QStringLiteral("Impossibile aprire ") + nome;
+            return nullptr;
+        }
+        auto pagina = std::make_unique<PaginaConsegnata>();
+        pagina->destinazione = &stampato;
+        if (preparaPagina) preparaPagina(*pagina);
+        stampato = PaginaRegistrata();
+        return pagina;
     }
 };

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "shell/FormViandora.h"
+#include "shell/SlotRecordSet.h"
 #include "support/PiattaformaProva.h"
 
 struct Planner {
@@ -56,8 +57,8 @@ inline QStringList Colonne(const Griglia& g, const QList<int>& colonne) {
 
 // The stored records of a trip, in order, as "field|field|...".
 inline QStringList RecordItinerario(FormViandora& f, const QString& codice, const QStringList& campi) {
-    f.Db.RecordSetImposta(7, Query("Itinerari").Dove("CodiceMeta", codice).OrdinaPer("Sequenza"));
-    RecordSet& rs = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("Itinerari").Dove("CodiceMeta", codice).OrdinaPer("Sequenza"));
+    RecordSet& rs = f.Db.Rs(SlotLibero);
     QStringList righe;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         QStringList valori;
@@ -70,8 +71,8 @@ inline QStringList RecordItinerario(FormViandora& f, const QString& codice, cons
 
 inline void AggiungiVoce(FormViandora& f, const QString& localita, const QString& codice,
                          const QString& descrizione, const QString& tempo, const QString& visto = "0") {
-    f.Db.RecordSetImposta(7, Query("GuidaCitta").Dove("Localita", "\\"));
-    RecordSet& rs = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("GuidaCitta").Dove("Localita", "\\"));
+    RecordSet& rs = f.Db.Rs(SlotLibero);
     rs.AddNew();
     rs.Imposta("Localita", localita);
     rs.Imposta("CodiceGuida", codice);
@@ -84,8 +85,8 @@ inline void AggiungiVoce(FormViandora& f, const QString& localita, const QString
 // "Localita|CodiceGuida|Descrizione|TempoSosta|FlagVisto" of every guide
 // entry, by locality and description.
 inline QStringList VociGuida(FormViandora& f) {
-    f.Db.RecordSetImposta(7, Query("GuidaCitta").OrdinaPer("Localita, Descrizione"));
-    RecordSet& rs = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("GuidaCitta").OrdinaPer("Localita, Descrizione"));
+    RecordSet& rs = f.Db.Rs(SlotLibero);
     QStringList voci;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         voci << QStringList{rs.Testo("Localita"), rs.Testo("CodiceGuida"), rs.Testo("Descrizione"),

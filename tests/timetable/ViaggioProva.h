@@ -4,6 +4,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "support/PlannerProva.h"
+#include "timetable/GuidaDatabase.h"
 
 struct Viaggio : Planner {
     Viaggio() {
@@ -51,6 +52,19 @@ struct Viaggio : Planner {
         AggiungiVoce(*f, localita, codice, descrizione, tempo, visto);
     }
     void Calcola() { f->Click("cmdCalcola"); }
+    // The prepared stage table alone, as a calculation builds it, on the copy
+    // grid; gives the total stop time.
+    float Prepara() {
+        IngressoCalcolo ingresso = f->IngressoCalcoloTabella();
+        Database::Transazione transazione(f->Db);
+        GuidaDatabase guida(f->Db, LocalitaTappe(ingresso.Tappe));
+        CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, f->ServiziCalcoloFinestra());
+        if (!motore.Prepara()) return -1;
+        guida.ScriviVisti();
+        transazione.Conferma();
+        f->ScriviTabellaPreparata(motore.Stato());
+        return motore.Stato().TotaleSoste;
+    }
 
 private:
     QString giorni_;

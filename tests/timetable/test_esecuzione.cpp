@@ -25,8 +25,8 @@ private slots:
         v.Tappe(TreTappe);
         v.Calcola();
         const FormViandora& f = *v;
-        QCOMPARE(f.NumeroTentativo, 1);
-        QCOMPARE(f.FattoreSoste, 1.0f);
+        QCOMPARE(f.Calcolo.NumeroTentativo, 1);
+        QCOMPARE(f.Calcolo.FattoreSoste, 1.0f);
         QVERIFY(v.p.messaggi.isEmpty());
         QVERIFY(f.TabellaCalcolata);
         QCOMPARE(f.cmdCalcola.Caption, QString("&Sblocca"));
@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(f.mfgTab.TextMatrix(0, 7), QString("Sosta"));
         QCOMPARE(f.mfgTab.ColWidth(7), 1600);
         QCOMPARE(f.mfgTab.ColWidth(8), 0);
-        QCOMPARE(f.TolleranzaPasti, qint16(26));
+        QCOMPARE(f.Calcolo.TolleranzaPasti, qint16(26));
         QVERIFY(!f.frmMetePeriodo.Enabled);
         QCOMPARE(f.ContatoreProgresso, 0.0);
     }
@@ -68,7 +68,7 @@ private slots:
         v.Tappe(passate == 1 ? QStringList{"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"}
                              : QStringList{"BARI|A14|1500|A|01:00"});
         v.Calcola();
-        QCOMPARE(v->NumeroTentativo, passate);
+        QCOMPARE(v->Calcolo.NumeroTentativo, passate);
         if (messaggio.isEmpty()) {
             QVERIFY(v.p.messaggi.isEmpty());
         } else {
@@ -102,11 +102,11 @@ private slots:
         const double giorni = m.captured(1).toDouble();
         QVERIFY(giorni > 10);
         QCOMPARE(m.captured(2), TestoNumero(float(Int(10 / (giorni + 1e-11) * 1000) / 1000)));
-        QCOMPARE(v->NumeroTentativo, int(passate.size()));
-        const QString esito = v->GiorniStimati == 10
+        QCOMPARE(v->Calcolo.NumeroTentativo, int(passate.size()));
+        const QString esito = v->Calcolo.GiorniStimati == 10
                                   ? "Elaborazione conclusa in %1 tentativi!"
                                   : "Elaborazione impossibile! (tentativi effettuati n. %1)";
-        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->NumeroTentativo));
+        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->Calcolo.NumeroTentativo));
     }
 
     void stimaSenzaTempi() {
@@ -116,38 +116,86 @@ private slots:
         v.Tappe({"ROMA||0|A|", "OSTIA||0|A|"});
         v->txtGiorni.Text = "9";
         v.Calcola();
-        QCOMPARE(v->NumeroTentativo, 1);
+        QCOMPARE(v->Calcolo.NumeroTentativo, 1);
         QCOMPARE(v->txtGiorni.Text, QString("1"));
         QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
     }
 
     void limitiDiRitorno_data() {
         QTest::addColumn<QString>("partenza");
+        QTest::addColumn<QStringList>("tappe");
         QTest::addColumn<QStringList>("limiti");
-        QTest::newRow("un giorno") << "05/08/2006"
-                                   << QStringList{"0:Limite ritorno", "1:<05/08-21:45", "16:>05/08-21:45"};
-        QTest::newRow("due giorni") << "30/11/2006"
+        const QStringList due = {"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|"};
+        const QStringList cinque = {"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|", "PRATO|A11|75|A|",
+                                    "PISTOIA|A11|350|A|", "LUCCA|A11|500|A|"};
+        QTest::newRow("un giorno") << "05/08/2006" << due
+                                   << QStringList{"0:Limite ritorno", "1:<05/08-21:45", "2:<05/08-15:00",
+                                                  "16:>05/08-21:45"};
+        QTest::newRow("due giorni") << "30/11/2006" << cinque
                                     << QStringList{"0:Limite ritorno", "1:<01/12-21:45", "2:<01/12-15:00",
                                                    "3:<01/12-11:45",   "4:>01/12-15:00", "16:>01/12-21:45"};
+        // The last driving row, followed by a stop or by empty rows only, has
+        // no continuation limit: the turn-back pass gives it its own.
+        QTest::newRow("sosta dopo l'ultima guida")
+            << "05/08/2006" << QStringList{"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|01:00"}
+            << QStringList{"0:Limite ritorno", "1:<06/08-10:00", "2:<05/08-16:45", "17:>06/08-10:00"};
         // The limits after New Year keep their year.
-        QTest::newRow("a capodanno") << "31/12/2006"
+        QTest::newRow("a capodanno") << "31/12/2006" << cinque
                                      << QStringList{"0:Limite ritorno", "1:<01/01-21:45", "2:<01/01-15:00",
                                                     "3:<01/01-11:45",   "4:>01/01-15:00", "16:>01/01-21:45"};
     }
 
     void limitiDiRitorno() {
         QFETCH(QString, partenza);
+        QFETCH(QStringList, tappe);
         QFETCH(QStringList, limiti);
         Viaggio v;
         v.Partenza(partenza, "09:00");
         v.Velocita(0, "100");
-        if (limiti.size() == 3)
-            v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|"});
-        else
-            v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|", "PRATO|A11|75|A|", "PISTOIA|A11|350|A|",
-                     "LUCCA|A11|500|A|"});
+        v.Tappe(tappe);
         v.Calcola();
         QCOMPARE(Limiti(*v), limiti);
+    }
+
+    // A date that is no date: the message names the trip and the field, and
+    // the stage list stays.
+    void dataInsensata() {
+        Viaggio v;
+        v->CodiceMetaCorrente = "000007";
+        v.Partenza("31/02/2007", "09:00");
+        v.Tappe(TreTappe);
+        const QStringList prima = Elenco(*v);
+        v.Calcola();
+        QVERIFY(!v->TabellaCalcolata);
+        QCOMPARE(v.p.messaggi.size(), 1);
+        QCOMPARE(v.p.messaggi[0].testo,
+                 QString("Mèta 000007, campo DataInizio: \"31022007\" non è una data valida (ggmmaaaa, "
+                         "anni dal 1900 al 2100)."));
+        QCOMPARE(v.p.messaggi[0].titolo, QString("Calcolo tabella di marcia"));
+        QCOMPARE(Elenco(*v), prima);
+        QVERIFY(v->frmMetePeriodo.Enabled && v->cmdCalcola.Enabled && v->cmdItinerario.Enabled);
+    }
+
+    // "&Stop" pressed while the only stage of the trip is driven ends the run
+    // there, not at the next stage.
+    void stopDentroUnaTappa() {
+        Viaggio v;
+        v.Tappe({"PALERMO|A1|9000|A|"});
+        bool premuto = false;
+        v.p.suEventi = [&] {
+            if (!premuto && v->lblElaborazione.Caption.startsWith("Calcolo della tabella") &&
+                v->ContatoreProgresso == 1) {
+                premuto = true;
+                v.p.risposte = {Msg::Yes};
+                v->Click("cmdEsce");
+            }
+        };
+        v.Calcola();
+        v.p.suEventi = nullptr;
+        QVERIFY(premuto);
+        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(v->Calcolo.RigaTabella < 10);
+        QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
     }
 
     void sbloccoRidaLElencoTappe() {

@@ -105,6 +105,39 @@ private slots:
             << QStringList{"1|PISA|A12|150|A|150|01:30||Sab|05/08|12:30|Pranzo",
                            "2|LUCCA|A11|10|A|160|00:06||Sab|05/08|12:36|Pranzo"};
 
+        // Uneven speeds: every segment time is rounded to the hundredth of an
+        // hour, and the clock adds the rounded times.
+        QTest::newRow("velocità dispari")
+            << "15:02" << QStringList{"A=45"} << QStringList{"ASTI|A21|100|A|", "BRA|SP7|7|A|"}
+            << QStringList{"1|ASTI|A21|100|A|100|02:13||Sab|05/08|17:15|",
+                           "2|BRA|SP7|7|A|107|00:10||Sab|05/08|17:25|"};
+        // 1.6 intervals since the last pause give one rest, not two.
+        QTest::newRow("riposi a velocità dispari")
+            << "08:00" << QStringList{"A=45", "ripM=15", "ripH=01"}
+            << QStringList{"ROMA|A1|27|A|", "TIVOLI|A24|100|A|"}
+            << QStringList{"1|ROMA|A1|27|A|27|00:36||Sab|05/08|08:36|",
+                           "2|verso: Tivoli|A24|45|A|72|01:00||Sab|05/08|09:36|+ Riposo 15'",
+                           "3|verso: Tivoli|A24|45|A|117|01:00||Sab|05/08|10:51|+ Riposo 15'",
+                           "4|TIVOLI|A24|10|A|127|00:13||Sab|05/08|11:19|+ Riposo 15'"};
+        QTest::newRow("riposi di 0 minuti")
+            << "15:30" << QStringList{"A=45", "ripM=00", "ripH=01"} << QStringList{"ASTI|A21|100|A|"}
+            << QStringList{"1|ASTI|A21|100|A|100|02:13||Sab|05/08|17:43|"};
+        // Breakfast and the start of the visits at different hours: a stop
+        // that ends with the visiting hours goes on at breakfast, one that
+        // does not at the start of the visits.
+        QTest::newRow("sosta fino a fine visita, colazione prima delle visite")
+            << "09:00" << QStringList{"A=100", "ora0=08:00", "ora6=10:00"}
+            << QStringList{"COMO|A9|100|A|08:00", "LECCO|A9|100|A|"}
+            << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
+                           "|a: Como||||||00:08:00|Dom|06/08|08:00|Visita",
+                           "3|LECCO|A9|100|A|200|01:00||Dom|06/08|09:00|"};
+        QTest::newRow("sosta oltre le visite, colazione prima delle visite")
+            << "09:00" << QStringList{"A=100", "ora0=08:00", "ora6=10:00"}
+            << QStringList{"COMO|A9|100|A|09:00", "LECCO|A9|50|A|"}
+            << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
+                           "|a: Como||||||00:09:00|Dom|06/08|11:00|Visita",
+                           "3|LECCO|A9|50|A|150|00:30||Dom|06/08|11:30|"};
+
         // Starts and arrivals past the night, and a clock past lunch, must bring
         // the day to its end instead of cutting every segment to 1 km.
         QTest::newRow("partenza dopo la notte")
@@ -216,18 +249,18 @@ private slots:
         const FormViandora& f = *v;
         QCOMPARE(f.txtKmTot[0].Text, QString("40.000"));
         QCOMPARE(f.txtKmTot[4].Text, QString("40.000"));
-        int ultima = f.RigaTabella - 1;
+        int ultima = f.Calcolo.RigaTabella - 1;
         while (ultima > 0 && f.mfgTab.TextMatrix(ultima, 5).isEmpty())
             --ultima;
         QCOMPARE(f.mfgTab.TextMatrix(ultima, 1), QString("LISBONA"));
         QCOMPARE(f.mfgTab.TextMatrix(ultima, 5), QString("40.000"));
         // Every row's kilometres add up to the trip.
         int km = 0;
-        for (int r = 1; r < f.RigaTabella; ++r)
+        for (int r = 1; r < f.Calcolo.RigaTabella; ++r)
             km += f.mfgTab.TextMatrix(r, 3).toInt();
         QCOMPARE(km, 40000);
         // The grid keeps four or five rows after the last one written.
-        QVERIFY(f.mfgTab.Rows() - f.RigaTabella >= 4 && f.mfgTab.Rows() - f.RigaTabella <= 5);
+        QVERIFY(f.mfgTab.Rows() - f.Calcolo.RigaTabella >= 4 && f.mfgTab.Rows() - f.Calcolo.RigaTabella <= 5);
     }
 
     void traghettiAncheSenzaKm() {
@@ -246,7 +279,7 @@ private slots:
         // numbered row without a locality after the last stage.
         const FormViandora& f = *v;
         QCOMPARE(f.mfgCopia.Rows(), int(FormViandora::RigheVisibili));
-        QCOMPARE(f.RigaTabella, int(FormViandora::RigheVisibili));
+        QCOMPARE(f.Calcolo.RigaTabella, int(FormViandora::RigheVisibili));
         QCOMPARE(f.mfgTab.TextMatrix(3, 0), QString("3"));
         QCOMPARE(f.mfgTab.TextMatrix(3, 1), QString());
         QCOMPARE(f.mfgTab.TextMatrix(16, 0), QString("16"));

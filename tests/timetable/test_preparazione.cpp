@@ -45,8 +45,7 @@ private slots:
             v.Soste(scelta);
         if (!guida.isEmpty()) v.Voce("ROMA", "01", "Colosseo", guida);
         v.Tappe({"ROMA|A1|100|A|" + sosta, "NAPOLI|A1|200|A|01:00"});
-        float Ts = -1;
-        v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
+        const float Ts = v.Prepara();
 
         const Griglia& t = v->mfgCopia;
         QCOMPARE(t.TextMatrix(1, 1), QString("ROMA"));
@@ -73,8 +72,7 @@ private slots:
         v.Voce("L'AQUILA", "02", "Fontana", "00:45");
         v.Tappe(
             {"ROMA|A1|100|A|", "ROMA|A1|10|A|", "MILANO|A1|500|A|", "ROMA|A1|500|A|", "L'AQUILA|A24|100|A|"});
-        float Ts = 0;
-        v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
+        const float Ts = v.Prepara();
 
         QStringList guida;
         for (int r = 1; r <= 5; ++r)
@@ -90,8 +88,7 @@ private slots:
         Viaggio v;
         v.Tappe({"ROMA|A1|100|A|", "", "MILANO|A1|500|A|*02:00"});
         v->mfgTab.SetRows(30);
-        float Ts = 0;
-        v->PreparaTabellaPerCalcoloTabellaDiMarcia(Ts);
+        const float Ts = v.Prepara();
         const Griglia& t = v->mfgCopia;
         QCOMPARE(t.Rows(), 30);
         QCOMPARE(t.Cols(), v->mfgTab.Cols());

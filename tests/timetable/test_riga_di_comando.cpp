@@ -18,11 +18,11 @@ struct Esito {
     QString errore;
 };
 
-Esito Esegui(const QStringList& argomenti) {
+Esito Esegui(const QStringList& argomenti, int millisecondi = 60000) {
     QProcess processo;
     processo.start(QStringLiteral(VIANDORA_CLI), argomenti);
     Esito esito;
-    if (!processo.waitForFinished(60000)) return esito;
+    if (!processo.waitForFinished(millisecondi)) return esito;
     esito.codice = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -2;
     esito.righe = QString::fromUtf8(processo.readAllStandardOutput()).split(u'\n');
     if (!esito.righe.isEmpty() && esito.righe.last().isEmpty()) esito.righe.removeLast();
@@ -36,11 +36,13 @@ QByteArray Impronta(const QString& file) {
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-// A trip and its stages stored as the planner stores them.
+// A trip and its stages stored as the planner stores them; altri
+// ("Campo=valore;...") overrides fields of the trip.
 void SalvaMeta(FormViandora& f, const QString& codice, const QString& data, const QString& ora,
-               const QString& riposoOre, const QString& giorni, const QStringList& tappe) {
-    f.Db.RecordSetImposta(7, Query("MeteViandora").Dove("CodiceMeta", "\\"));
-    RecordSet& m = f.Db.Rs(7);
+               const QString& riposoOre, const QString& giorni, const QStringList& tappe,
+               const QString& altri = {}) {
+    f.Db.RecordSetImposta(SlotLibero, Query("MeteViandora").Dove("CodiceMeta", "\\"));
+    RecordSet& m = f.Db.Rs(SlotLibero);
     m.AddNew();
     const QString campi = "CodiceMeta=%1;Localita=TOSCANA;Nazione=ITALIA;DataInizio=%2;OraInizio=%3;"
                           "MediaAutostrada=100;MediaSuperStrada=65;MediaPrincipale=50;MediaLocale=30;"
@@ -48,11 +50,13 @@ void SalvaMeta(FormViandora& f, const QString& codice, const QString& data, cons
                           "OraNotte=2230;RiposoMinuti=15;RiposoOre=%4;RiposoGiorno=01;RiposoDopoGiorni=05;"
                           "InizioVisita=0900;FineVisita=1800;OreTraghetti=0600;GiorniAdeguamento=%5;"
                           "CalcoloSoste=3";
-    for (const QString& campo : campi.arg(codice, data, ora, riposoOre, giorni).split(u';'))
+    QStringList valori = campi.arg(codice, data, ora, riposoOre, giorni).split(u';');
+    if (!altri.isEmpty()) valori << altri.split(u';');
+    for (const QString& campo : valori)
         m.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
     m.Update();
-    f.Db.RecordSetImposta(7, Query("Itinerari").Dove("CodiceMeta", "\\"));
-    RecordSet& t = f.Db.Rs(7);
+    f.Db.RecordSetImposta(SlotLibero, Query("Itinerari").Dove("CodiceMeta", "\\"));
+    RecordSet& t = f.Db.Rs(SlotLibero);
     int sequenza = 0;
     for (const QString& tappa : tappe) {
         const QStringList c = tappa.split(u'|');
@@ -99,7 +103,7 @@ private slots:
         // Firenze's guide time is its stop, spent the next morning.
         const QStringList attese = {
             "1\tAREZZO\tA1\t350\tA\t350\t03:30\t\t\tSab\t05/08\t12:30\tPranzo\t<06/08-11:00\t",
-            "2\tFIRENZE\tA1\t500\tA\t850\t05:00\t\t\tSab\t05/08\t20:00\tCena\t\t",
+            "2\tFIRENZE\tA1\t500\tA\t850\t05:00\t\t\tSab\t05/08\t20:00\tCena\t<05/08-17:45\t",
             "\ta: Firenze\t\t\t\t\t\t00:02:00\t\tDom\t06/08\t11:00\tVisita\t\t",
             "\t> Uffizi\t\t\t\t\t\t02:00\t\t\t\t\tOttimo\t\t",
             "\t> Parcheggio\t\t\t\t\t\t\t\t\t\t\tPunto Sosta\t\t",
@@ -138,7 +142,7 @@ private slots:
                   f.txtGiorni.Text + "\t";
         attese << totali;
         QCOMPARE(p.messaggi.size(), 1);
-        attese << QString::number(f.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
+        attese << QString::number(f.Calcolo.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
         QCOMPARE(e.righe, attese);
         QVERIFY(attese.size() > 15);
         QCOMPARE(f.txtTragh.Text, QString("1"));
@@ -175,12 +179,81 @@ private slots:
         QCOMPARE(QDir(vecchia.path()).entryList(QDir::Files), QStringList{"vecchio.mdb"});
     }
 
+    // Values only a file or an edit outside the planner can hold: the run ends
+    // with a message naming the trip and the field, or calculates as the
+    // planner corrects them.
+    void valoriDaFuori_data() {
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("altri");
+        QTest::addColumn<QString>("sosta");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("atteso"); // start of the error, or of the first row
+        const QString data = "Mèta 000003, campo DataInizio: ";
+        QTest::newRow("31 febbraio") << "31022007"
+                                     << ""
+                                     << "" << 1 << data + "\"31022007\" non è una data valida";
+        QTest::newRow("data vuota") << ""
+                                    << ""
+                                    << "" << 1 << data;
+        QTest::newRow("data di zeri") << "00000000"
+                                      << ""
+                                      << "" << 1 << data;
+        QTest::newRow("data non numerica") << "1x"
+                                           << ""
+                                           << "" << 1 << data;
+        QTest::newRow("anno 1899") << "01011899"
+                                   << ""
+                                   << "" << 1 << data;
+        QTest::newRow("anno 2101") << "01012101"
+                                   << ""
+                                   << "" << 1 << data;
+        QTest::newRow("anno 2100") << "31122100"
+                                   << ""
+                                   << "" << 0 << "1\tAREZZO\tA1\t100\t";
+        QTest::newRow("sosta negativa")
+            << "05082006"
+            << ""
+            << "-9999" << 1
+            << "Mèta 000003, tappa 1 (AREZZO), campo TempoSosta: \"-9999\" è un tempo negativo";
+        // The first entry of the speed list stands for a speed below 1 km/h, as
+        // for 0: 50 km/h, one rest an hour.
+        QTest::newRow("velocità sotto 1 km/h")
+            << "05082006"
+            << "MediaAutostrada=0.9;RiposoOre=01"
+            << "" << 0 << "1\tverso: Arezzo\tA1\t50\tA\t50\t01:00\t\t\tSab\t05/08\t10:00\t+ Riposo 15'\t";
+    }
+
+    void valoriDaFuori() {
+        QFETCH(QString, data);
+        QFETCH(QString, altri);
+        QFETCH(QString, sosta);
+        QFETCH(int, codice);
+        QFETCH(QString, atteso);
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(NomeFileDatabase);
+        {
+            Viaggio v;
+            SalvaMeta(*v, "000003", data, "0900", "00", "000", {"AREZZO|A1|100|A|" + sosta}, altri);
+            v->Db.Chiudi();
+            QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file));
+        }
+        const Esito e = Esegui({"calcola", file, "3"}, 20000);
+        QCOMPARE(e.codice, codice);
+        if (codice == 0)
+            QVERIFY2(e.righe.value(0).startsWith(atteso), qPrintable(e.righe.value(0)));
+        else
+            QVERIFY2(e.errore.startsWith(atteso) && e.righe.isEmpty(), qPrintable(e.errore));
+    }
+
     void errori_data() {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("file mancante") << "mancante" << 1 << "File inesistente: ";
-        QTest::newRow("meta sconosciuta") << "meta" << 1 << "Mèta inesistente: 000009";
+        QTest::newRow("meta sconosciuta") << "codice 9" << 1 << "Mèta inesistente: 000009";
+        // A code is matched exactly: "*" and "?" are not patterns.
+        QTest::newRow("codice con asterisco") << "codice 00000*" << 1 << "Mèta inesistente: 00000*";
+        QTest::newRow("codice con punto di domanda") << "codice 00000?" << 1 << "Mèta inesistente: 00000?";
         QTest::newRow("non un database") << "testo" << 1 << "Il file non è un database leggibile: ";
         QTest::newRow("argomenti") << "uso" << 2 << "Uso: viandora-cli calcola FILE_DATABASE CODICE_META";
     }
@@ -200,8 +273,8 @@ private slots:
         QStringList argomenti;
         if (caso == "mancante")
             argomenti = {"calcola", dir_.filePath("mancante.db"), "1"};
-        else if (caso == "meta")
-            argomenti = {"calcola", file_, "9"};
+        else if (caso.startsWith("codice "))
+            argomenti = {"calcola", file_, caso.mid(7)};
         else if (caso == "testo")
             argomenti = {"calcola", testo, "1"};
         else

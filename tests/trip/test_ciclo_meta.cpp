@@ -7,12 +7,12 @@
 
 namespace {
 int Righe(FormViandora& f, const QString& tabella) {
-    f.Db.RecordSetImposta(10, Query(tabella));
+    f.Db.RecordSetImposta(SlotScrittura, Query(tabella));
     return int(f.Db.NumeroRecord);
 }
 
 void AggiungiTappa(FormViandora& f, const QString& codice, int sequenza, const QString& localita) {
-    RecordSet& rs = f.Db.Rs(2);
+    RecordSet& rs = f.Db.Rs(TabItinerari);
     rs.AddNew();
     rs.Imposta("CodiceMeta", codice);
     rs.Imposta("Sequenza", QStringLiteral("%1").arg(sequenza, 4, 10, QLatin1Char('0')));
@@ -56,8 +56,8 @@ private slots:
         QCOMPARE(pl->txtCodice.Text, QString("000001"));
         QCOMPARE(pl->CodiceMetaCorrente, QString("000001"));
         QCOMPARE(ComandiAbilitati(*pl).size(), 12);
-        pl->Db.RecordSetImposta(10, Query("MetaCorrente"));
-        QCOMPARE(pl->Db.Rs(10).Testo("MetaCorrente"), QString("000001"));
+        pl->Db.RecordSetImposta(SlotScrittura, Query("MetaCorrente"));
+        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("MetaCorrente"), QString("000001"));
     }
 
     void rispostaNoNonScriveNulla() {
@@ -82,7 +82,7 @@ private slots:
         QFETCH(QString, atteso);
         int n = 0;
         for (const QString& c : codici) {
-            RecordSet& rs = pl->Db.Rs(1);
+            RecordSet& rs = pl->Db.Rs(TabMete);
             rs.AddNew();
             rs.Imposta("CodiceMeta", c);
             rs.Imposta("Localita", QStringLiteral("META %1").arg(++n));
@@ -100,14 +100,14 @@ private slots:
         QCOMPARE(pl.p.messaggi.last().testo, QStringLiteral("Confermi modifica dati mèta?"));
         QCOMPARE(pl->txtCodice.Text, QString("000001"));
         QCOMPARE(Righe(*pl, "MeteViandora"), 1);
-        pl->Db.RecordSetImposta(10, Query("MeteViandora"));
-        QCOMPARE(pl->Db.Rs(10).Testo("Nazione"), QString("FRANCIA "));
+        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
+        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Nazione"), QString("FRANCIA "));
         // A country of 25 characters keeps its first 19.
         pl->txtNazione.Text = "REPUBBLICA DI SAN MARINOX";
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdSalva");
-        pl->Db.RecordSetImposta(10, Query("MeteViandora"));
-        QCOMPARE(pl->Db.Rs(10).Testo("Nazione"), QString("REPUBBLICA DI SAN M"));
+        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
+        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Nazione"), QString("REPUBBLICA DI SAN M"));
     }
 
     void autostradaInFondoEApostrofi() {

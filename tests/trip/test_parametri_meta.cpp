@@ -32,7 +32,7 @@ private slots:
         pl.p.adesso = QDateTime(QDate(2024, 2, 10), QTime(10, 52));
         pl.Riapri();
         QCOMPARE(Schermo(*pl), Incorporati);
-        pl->Db.RecordSetImposta(8, Query("Parametri"));
+        pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
         QCOMPARE(pl->Db.NumeroRecord, 1.0);
         RecordSet& rs = pl->Db.Rs(8);
         QCOMPARE(rs.Testo("MediaAutostrada"), QString("75"));
@@ -72,7 +72,7 @@ private slots:
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdDefault(2)");
         QCOMPARE(Schermo(*pl), Incorporati);
-        pl->Db.RecordSetImposta(8, Query("Parametri"));
+        pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
         QCOMPARE(pl->Db.NumeroRecord, 1.0);
         QCOMPARE(pl->Db.Rs(8).Testo("MediaAutostrada"), QString("75"));
     }
@@ -84,7 +84,7 @@ private slots:
         pl->Click("cmdDefault(0)");
         QCOMPARE(pl.p.messaggi.size(), 1);
         QCOMPARE(pl.p.messaggi[0].testo, QString("Vuoi salvare i dati di default?"));
-        pl->Db.RecordSetImposta(8, Query("Parametri"));
+        pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
         QCOMPARE(pl->Db.Rs(8).Testo("MediaAutostrada"), QString("75"));
         pl.p.risposte = {Msg::No};
         pl->Click("cmdDefault(2)");

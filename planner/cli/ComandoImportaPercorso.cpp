@@ -1,0 +1,82 @@
+// viandora-cli importa-percorso FILE_DATABASE CODICE_META FILE_PERCORSO: fills
+// the empty itinerary of a trip from a route planner's exported route, as
+// "&Altri &Pacch." of the stage editor does, and stores it. Writes one line:
+// the number of stages and the total kilometres.
+#include <QFileInfo>
+
+#include "cli/Comandi.h"
+#include "cli/PiattaformaSenzaSchermo.h"
+#include "itinerary/ValoriTappa.h"
+#include "shell/FormViandora.h"
+
+namespace Cli {
+
+int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
+    const QString database = argomenti.at(0);
+    const QString codice = CodiceMeta(argomenti.at(1));
+    const QString percorso = argomenti.at(2);
+    for (const QString& file : {database, percorso}) {
+        const QFileInfo info(file);
+        if (!info.exists()) {
+            err << "File inesistente: " << file << '\n';
+            return Errore;
+        }
+        if (!info.isFile()) {
+            err << "Non è un file: " << file << '\n';
+            return Errore;
+        }
+    }
+
+    // The file is opened as it is, under any name, and only the trip's
+    // stages are written: no table is created or rebuilt.
+    const QFileInfo info(database);
+    PiattaformaSenzaSchermo piattaforma;
+    FormViandora form(piattaforma, info.absolutePath() + u'/');
+    form.Db.FileDatabase = info.absoluteFilePath();
+    if (!form.Db.DatabaseApre()) {
+        err << "Il file non è un database leggibile: " << database << '\n';
+        return Errore;
+    }
+    form.Db.RecordSetImpostaDefault();
+    form.CaricaComboBox();
+    form.ImpostaGriglia(1);
+    form.Db.RecordSetImposta(
+        8, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
+    if (form.Db.NumeroRecord == 0) {
+        err << "Mèta inesistente: " << codice << '\n';
+        return Errore;
+    }
+    form.CodiceMetaCorrente = codice;
+    form.CaricaDatiAnagraficiMeta();
+    form.CaricaTappeItinerario();
+    form.RigaCorrente = 1;
+    form.AggiornaNumeroRiga();
+
+    piattaforma.Messaggi.clear();
+    auto messaggio = [&] {
+        return piattaforma.Messaggi.isEmpty() ? QString() : piattaforma.Messaggi.last().testo;
+    };
+    if (!form.mfgTab.TextMatrix(1, 1).trimmed().isEmpty()) {
+        // As the window refuses it, before any file is read.
+        form.cmdMapPoint_Click();
+        err << messaggio().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        return Errore;
+    }
+    if (!form.CaricaDaPacchetto(QFileInfo(percorso).absoluteFilePath())) {
+        err << messaggio().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        return Errore;
+    }
+    form.MemorizzaTappeItinerario();
+    if (!piattaforma.Messaggi.isEmpty()) {
+        err << messaggio().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        return Errore;
+    }
+    qint64 km = 0;
+    for (int r = 1; r <= form.NumeroTappe; ++r)
+        km += KmCella(form.mfgTab.TextMatrix(r, 3));
+    form.Db.Chiudi();
+    out << form.NumeroTappe << " tappe, " << km << " km\n";
+    return Riuscita;
+}
+
+} // namespace Cli

@@ -1,0 +1,157 @@
+#pragma once
+// The timetable engine: the prepared stage table, the day-by-day passes that
+// scale the stops until the trip fits the days asked for, and the return
+// limits. It works on plain values (the checked trip parameters, the speeds,
+// the stage rows, a guide lookup) and gives back plain timetable rows, the
+// totals the trip screen shows and the final message; the window, the
+// command line and the benchmark all drive it the same way.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "timetable/ColonneTabella.h"
+#include "trip/ParametriMeta.h"
+
+// What the calculation needs from the city guide.
+class GuidaCalcolo {
+public:
+    virtual ~GuidaCalcolo() = default;
+    // Hundredths of an hour of the locality's entries not counted yet in this
+    // run; they count from now on.
+    virtual double TempoLocalita(const QString& localita) = 0;
+    // Every entry of the locality: description, "hh:mm", type code.
+    virtual const QList<QStringList>& Voci(const QString& localita) = 0;
+};
+
+struct IngressoCalcolo {
+    QString CodiceMeta; // names the trip in messages
+    // The start date as the trip holds it, ggmmaaaa.
+    QString DataInizioTesto;
+    ParametriMetaTipo Parametri;      // checked
+    std::array<double, 4> Velocita{}; // km/h, "A", "S", "P", "L"
+    // The total driving time of the stage list as the trip screen shows it.
+    QString TempoGuidaTotale;
+    int SceltaSoste = 1; // 1..5, as the stop choice list
+    // The stage grid below its heading: every row, empty ones included, each
+    // with every column of the grid.
+    QList<QStringList> Tappe;
+    std::array<QString, 11> TipiGuida; // type descriptions by code
+};
+
+// The locality of each stage row.
+QStringList LocalitaTappe(const QList<QStringList>& tappe);
+
+struct StatoCalcolo;
+
+struct ServiziCalcolo {
+    std::function<bool()> Interrotto;              // the stop flag
+    std::function<void(const QString&)> Etichetta; // progress caption
+    std::function<void(double posizione, double totale)> Avanzamento;
+    // The parameters checked again before each pass.
+    std::function<void(ParametriMetaTipo&)> Ricontrolla;
+    std::function<void(const StatoCalcolo&)> FinePassata; // a pass is complete
+};
+
+struct RigaMarcia {
+    std::array<QString, ColonneMarcia> Celle;
+    bool SostaEvidenziata = false;     // a guide entry's time, shown bold
+    std::optional<float> GiornoLimite; // day of the continuation limit
+};
+
+// The trip screen's totals; a field the calculation never wrote keeps what
+// the screen shows.
+struct TotaliMarcia {
+    std::array<std::optional<QString>, 5> Km, Tempo; // "A", "S", "P", "L", overall
+    std::optional<QString> Traghetti;
+    std::array<std::optional<QString>, 6> Fine; // day, month, year, hour, minutes, weekday
+    std::optional<QString> Giorni;
+};
+
+struct StatoCalcolo {
+    ParametriMetaTipo Parametri;
+    // The simulated clock and calendar: hundredths of an hour, day numbers.
+    float OraCorrente = 0;
+    float GiornoCorrente = 0;
+    float GiornoPartenza = 0;
+    float GiornoUltimoRiposo = 0; // the periodic rest days count from here
+    float OraUltimaPausa = 0;     // continuous driving began here
+    float OraArrivo = 0;          // end of the segment being planned
+    bool PranzoFatto = false;
+    bool CenaFatta = false;
+    int TappaCorrente = 0;    // row of the prepared stage table
+    qint32 RigaTabella = 1;   // next timetable row to write
+    qint16 KmResidui = 0;     // of the current stage
+    qint32 KmProgressivi = 0; // 32 bits: trips beyond 32,767 km
+    qint32 NumeroTraghetti = 0;
+    std::array<float, 4> KmPerTipoStrada{};
+    qint16 TolleranzaPasti = 10; // window that recognises meal and night times
+    float FattoreSoste = 1;      // applied to every stop of the next pass
+    float TotaleSoste = 0;       // of the prepared table
+    double GiorniStimati = 0;
+    int NumeroTentativo = 0;
+    // The timetable's row count: a few empty rows ahead of RigaTabella.
+    int RigheTabella = 0;
+    // What the pass has met, for the totals it leaves at its end: the day
+    // and the arrival of its last segment.
+    std::array<bool, 4> TipiInPassata{};
+    bool TappaInPassata = false;
+    bool SegmentoInPassata = false;
+    float GiornoTotali = 0;
+    std::optional<QString> OraFine; // the last arrival that showed a time
+    QList<RigaMarcia> Righe;        // index = row; row 0 is the heading's place
+    QList<QStringList> Preparata;   // likewise; column 17 scaled by each pass
+    TotaliMarcia Totali;
+};
+
+class CalcoloTabellaDiMarcia {
+public:
+    CalcoloTabellaDiMarcia(IngressoCalcolo ingresso, GuidaCalcolo& guida, ServiziCalcolo servizi = {});
+
+    // The prepared table; false, with Errore(), when the trip holds a value
+    // that cannot be calculated.
+    bool Prepara();
+    // The passes until the days fit; false when stopped.
+    bool Passate();
+    // Column 13 of every driving row.
+    void LimitiRitorno();
+
+    const StatoCalcolo& Stato() const { return s_; }
+    QString Errore() const { return errore_; }
+    // "Elaborazione conclusa …" or "Elaborazione impossibile! …"; empty
+    // without days asked for.
+    QString MessaggioFinale() const;
+
+    // A cell of the timetable; empty beyond the rows written.
+    const QString& Cella(int riga, int colonna) const;
+
+private:
+    bool ControllaIngresso();
+    void StimaGiorni();
+    QString EtichettaTentativo() const;
+    bool Passaggio();
+    void InizioPassaggio();
+    bool SegmentiTappa(const QString& localita, const QString& strada, const QString& tipoStrada);
+    void Segmento(int K, double T, int tipo, const QString& localita, const QString& strada,
+                  const QString& tipoStrada);
+    QString EventiArrivo(QString note);
+    void FineTotali();
+    void SostaTappa(const QString& localita, qint16 traghetto);
+    void VociGuidaTappa(const QString& localita);
+    void CalcolaLaSosta(qint16 traghetto, QString& descrizione);
+    void TornaIndietro();
+    void LimitiProsecuzione();
+    void LimitiTornando(float giornoFine, float oraFine);
+    void AvanzaRigaTabella();
+    void ImpostaCella(int riga, int colonna, const QString& testo);
+    void Avanza(double posizione, double totale);
+    bool Fermato() const { return servizi_.Interrotto && servizi_.Interrotto(); }
+
+    IngressoCalcolo in_;
+    GuidaCalcolo& guida_;
+    ServiziCalcolo servizi_;
+    StatoCalcolo s_;
+    QString errore_;
+};

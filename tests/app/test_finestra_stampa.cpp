@@ -1,0 +1,94 @@
+// The print panels in the real window, offscreen: the timetable through
+// the options panel, the printer list and "File PDF" to a PDF a viewer
+// opens; the option buttons of the city guide keep one choice per group.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/FinestraViandora.h"
+#include "stampa/PaginaPdf.h"
+#include "support/StrumentiPdf.h"
+#include "timetable/ViaggioProva.h"
+
+class TestFinestraStampa : public QObject {
+    Q_OBJECT
+
+    static void Premi(FinestraViandora& finestra, const QString& nome) {
+        auto* b = qobject_cast<QPushButton*>(finestra.Widget(nome));
+        QVERIFY2(b && b->isVisible() && b->isEnabled(), qPrintable(nome));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+private slots:
+    void tabellaSuFilePdf() {
+        Viaggio v;
+        v.p.apriPagina = [](const QString& nome) -> std::unique_ptr<PaginaStampa> {
+            QString errore;
+            return PaginaPdf::Apri(nome.section(':', 1), "Tabella di marcia", errore);
+        };
+        v->txtLocalita.Text = "GARGANO";
+        v.Tappe({"FOGGIA|SS89|0|S|", "MANFREDONIA|SS89|40|S|01:00", "VIESTE|SP53|80|P|"});
+        v.Calcola();
+        FinestraViandora finestra(*v);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        Premi(finestra, "cmdStampa");
+        QVERIFY(finestra.Widget("frmStampa")->isVisible());
+        auto* file = qobject_cast<QLineEdit*>(finestra.Widget("txtfileTabella"));
+        QVERIFY(file && file->isReadOnly());
+        QCOMPARE(file->text(), QDir::toNativeSeparators(v.dir.path() + "/Viantabl.txt"));
+
+        Premi(finestra, "CmdEsegui(0)");
+        auto* lista = qobject_cast<QListWidget*>(finestra.Widget("lstStampanti"));
+        QVERIFY(lista && lista->isVisible());
+        QCOMPARE(lista->item(lista->count() - 1)->text(), QString("File PDF"));
+        lista->setCurrentRow(lista->count() - 1);
+        QCOMPARE(v->Stampa.lstStampanti.Text(), QString("File PDF"));
+
+        const QString pdf = v.dir.path() + "/gargano.pdf";
+        v.p.fileDaSalvare << pdf;
+        Premi(finestra, "cmdSelStampante(0)");
+        QVERIFY(!finestra.Widget("frmSelStampa")->isVisible() && !finestra.Widget("frmStampa")->isVisible());
+        QCOMPARE(StrumentiPdf::Pagine(pdf), 1);
+        QVERIFY(StrumentiPdf::Testo(pdf).contains("MANFREDONIA"));
+        QVERIFY(QFile::exists(v.dir.path() + "/Viantabl.txt"));
+    }
+
+    void opzioniDellaGuida() {
+        Planner pl;
+        FinestraViandora finestra(*pl);
+        pl->frmGuida.Visible = true;
+        pl->Click("cmdStampaGuidaCitta");
+        finestra.Aggiorna();
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        auto opzione = [&](const QString& nome) {
+            return qobject_cast<QRadioButton*>(finestra.Widget(nome));
+        };
+        // On the round mark, where a user clicks.
+        auto clic = [](QRadioButton* b) {
+            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+        };
+        QVERIFY(opzione("optGuidaListaStampa(0)")->isChecked());
+        clic(opzione("optGuidaListaStampa(1)"));
+        QVERIFY(opzione("optGuidaListaStampa(1)")->isChecked() &&
+                !opzione("optGuidaListaStampa(0)")->isChecked());
+        QVERIFY(pl->Stampa.optGuidaListaStampa[1].Value && !pl->Stampa.optGuidaListaStampa[0].Value);
+        // Clicking the chosen one again keeps it chosen.
+        clic(opzione("optGuidaListaStampa(1)"));
+        QVERIFY(opzione("optGuidaListaStampa(1)")->isChecked() && pl->Stampa.optGuidaListaStampa[1].Value);
+        QVERIFY(opzione("optGuidaDettaglioStampa(0)")->isChecked());
+        // Every caption fits its button.
+        for (const QString nome : {"optGuidaListaStampa(0)", "optGuidaListaStampa(1)",
+                                   "optGuidaDettaglioStampa(0)", "optGuidaDettaglioStampa(1)"}) {
+            QRadioButton* b = opzione(nome);
+            QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(nome));
+        }
+    }
+};
+
+QTEST_MAIN(TestFinestraStampa)
+#include "test_finestra_stampa.moc"

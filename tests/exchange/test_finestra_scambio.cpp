@@ -1,0 +1,58 @@
+// The exchange screen in the real window, offscreen: opened from its button,
+// trips moved by clicking the list's rows, captions that fit, Esc to leave.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "ScambioProva.h"
+#include "app/FinestraViandora.h"
+
+class TestFinestraScambio : public QObject {
+    Q_OBJECT
+private slots:
+    void scambioNellaFinestra() {
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=SANTIAGO DE COMPOSTELA;Nazione=SPAGNA");
+        SalvaMeta(*pl, "CodiceMeta=000002;Localita=ANCONA;Nazione=ITALIA");
+        pl->RicercaMetaCorrente();
+        FinestraViandora finestra(*pl);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        QTest::mouseClick(finestra.Widget("cmdExport"), Qt::LeftButton);
+        auto* pannello = finestra.Widget("frmExport");
+        QVERIFY(pannello->isVisible() && !finestra.Widget("mfgTab")->isVisible());
+        // The status line and progress bar stay in sight below the panel.
+        QVERIFY(finestra.Widget("lblElaborazione")->isVisible());
+        QVERIFY(pannello->geometry().bottom() < finestra.Widget("frmBottoni")->geometry().top());
+
+        auto* lista = qobject_cast<QTableView*>(finestra.Widget("mfgImExp(0)"));
+        QCOMPARE(lista->model()->index(1, 1).data().toString(), QString("SANTIAGO DE COMPOSTELA"));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualRect(lista->model()->index(1, 1)).center());
+        QCOMPARE(pl->Scambio.mfgImExp[1].TextMatrix(1, 1), "SANTIAGO DE COMPOSTELA");
+        auto* esporta = qobject_cast<QPushButton*>(finestra.Widget("cmdImExp"));
+        QVERIFY(esporta->isEnabled() && esporta->isDefault());
+
+        // Every caption of the panel fits its control.
+        for (const char* nome : {"cmdTutto(0)", "cmdTutto(1)", "cmdImExp", "cmdRinuncia"}) {
+            auto* b = qobject_cast<QPushButton*>(finestra.Widget(nome));
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text().remove('&')) + 8 <= b->width(), nome);
+        }
+        for (const char* nome : {"lblImExp(0)", "lblImExp(1)"}) {
+            auto* l = qobject_cast<QLabel*>(finestra.Widget(nome));
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), nome);
+        }
+        // The locality column shows a long name whole.
+        QVERIFY(lista->fontMetrics().horizontalAdvance("SANTIAGO DE COMPOSTELA") < lista->columnWidth(1));
+
+        QTest::keyClick(&finestra, Qt::Key_Escape);
+        QVERIFY(!pannello->isVisible() && finestra.Widget("mfgTab")->isVisible());
+        QVERIFY(finestra.Widget("cmdExport")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFinestraScambio)
+#include "test_finestra_scambio.moc"

@@ -1,0 +1,368 @@
+// Trip exchange: the file written byte for byte, the import's rules, the
+// round trip, bad files, and the exchange screen's lists.
+#include <QTest>
+
+#include "ScambioProva.h"
+
+namespace {
+
+const QString Mete = "CodiceMeta|Localita|Nazione";
+const QString Tappe = "CodiceMeta|Sequenza|Localita|Chilometri";
+const QString Guida = "Localita|CodiceGuida|Descrizione|TempoSosta|FlagVisto";
+
+void Clic(FormViandora& f, int lista, int riga) {
+    f.Scambio.mfgImExp[lista].Row = riga;
+    f.Click(f.Scambio.mfgImExp[lista].NomeCompleto());
+}
+
+// Columns 0 to 3 of the filled rows of a list.
+QStringList Lista(const Griglia& g) {
+    QStringList righe;
+    for (int r = 1; r < g.Rows() && !g.TextMatrix(r, 1).isEmpty(); ++r)
+        righe << QStringList{g.TextMatrix(r, 0), g.TextMatrix(r, 1), g.TextMatrix(r, 2), g.TextMatrix(r, 3)}
+                     .join(u'|');
+    return righe;
+}
+
+// Lists a file on the import screen and imports every trip in it.
+void ImportaTutto(Planner& pl, const QString& file) {
+    pl.p.fileDaAprire << file;
+    pl->Click("cmdImport");
+    pl->Click("cmdTutto(1)");
+    pl->Click("cmdImExp");
+}
+
+QString UltimoMessaggio(Planner& pl) {
+    return pl.p.messaggi.isEmpty() ? QString() : pl.p.messaggi.last().testo;
+}
+
+} // namespace
+
+class TestScambio : public QObject {
+    Q_OBJECT
+private slots:
+    void esportazioneBytePerByte() {
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA;Nazione=ITALIA ;DataInizio=05082006");
+        SalvaMeta(*pl, "CodiceMeta=000002;Localita=PRAGA;Nazione=REP. CECA");
+        SalvaMeta(*pl, "CodiceMeta=000003;Localita=OSLO;Nazione=NORVEGIA");
+        SalvaTappe(*pl, "000001", {"FIRENZE|0270|", "ROMA|0280|01:00"});
+        SalvaTappe(*pl, "000002", {"SVATÝ VÍT|0900|"});
+        SalvaTappe(*pl, "000003", {"OSLO|2000|"});
+        AggiungiVoce(*pl, "Svatý Vít", "01", "Cattedrale", "01:00");
+        AggiungiVoce(*pl, "ROMA", "02", "Museo \"Egizio\" þ", "00:30");
+        const QStringList prima = TutteLeTabelle(*pl);
+
+        pl->Click("cmdExport");
+        Clic(*pl, 0, 3); // ROMA
+        Clic(*pl, 0, 2); // PRAGA
+        const QString file = pl.dir.filePath("mete");
+        pl.p.fileDaSalvare << file;
+        pl->Click("cmdImExp");
+
+        // One header per section, the chosen trips in list order (sorted by
+        // locality), their stages, the whole guide; the separators that a value
+        // may not hold are replaced, and the user is told.
+        const QByteArray atteso = FileIei({
+            {"CodiceMeta|Localita|Nazione|DataInizio|OraInizio|MediaAutostrada|MediaSuperStrada|"
+             "MediaPrincipale|"
+             "MediaLocale|OraColazione|OraPranzo|DurataPranzo|OraCena|DurataCena|OraNotte|RiposoMinuti|"
+             "RiposoOre|"
+             "RiposoGiorno|RiposoDopoGiorni|InizioVisita|FineVisita|OreTraghetti|GiorniAdeguamento|"
+             "CalcoloSoste",
+             "000002|PRAGA|REP. CECA" + QString(21, u'|'), "000001|ROMA|ITALIA|05082006" + QString(20, u'|')},
+            {"CodiceMeta|Sequenza|Localita|Chilometri|NomeStrada|TipoStrada|TempoSosta|SostaGuidaCitta|"
+             "FineGiorno",
+             "000002|0001|SVATÝ VÍT|0900|A1|A|||0", "000001|0001|FIRENZE|0270|A1|A|||0",
+             "000001|0002|ROMA|0280|A1|A|01:00||0"},
+            {Guida, "Svaty Vít|01|Cattedrale|01:00|0", "ROMA|02|Museo \"Egizio\" th|00:30|0"},
+        });
+        QCOMPARE(QString::fromLatin1(LeggiFile(file + ".iei")).split("\r\n"),
+                 QString::fromLatin1(atteso).split("\r\n"));
+        QVERIFY(UltimoMessaggio(pl).startsWith("Le mète esportate si trovano sul file "));
+        QVERIFY(UltimoMessaggio(pl).contains("2 valori"));
+        QCOMPARE(TutteLeTabelle(*pl), prima);
+
+        // An existing file is replaced only after a yes; cancelling the
+        // dialog writes nothing.
+        ScriviFile(file + ".iei", "vecchio");
+        pl.p.fileDaSalvare << file + ".iei";
+        pl.p.risposte << Msg::No;
+        const int messaggi = pl.p.messaggi.size();
+        pl->Click("cmdImExp");
+        QCOMPARE(pl.p.messaggi.at(messaggi).titolo,
+                 "File " + QDir::toNativeSeparators(file + ".iei") + " esistente");
+        QCOMPARE(LeggiFile(file + ".iei"), QByteArray("vecchio"));
+        pl->Click("cmdImExp");
+        QCOMPARE(pl.p.messaggi.size(), messaggi + 1);
+    }
+
+    void codiciNuovi_data() {
+        QTest::addColumn<QStringList>("archivio");
+        QTest::addColumn<QStringList>("scelti");
+        QTest::addColumn<QStringList>("assegnati");
+        QStringList da1a41;
+        for (int i = 1; i <= 41; ++i)
+            da1a41 << Zero(i, 6);
+        QTest::newRow("scontro, scontro, libero") << da1a41 << QStringList{"000007", "000003", "000050"}
+                                                  << QStringList{"000042", "000043", "000050"};
+        QTest::newRow("libero tenuto prima")
+            << da1a41 << QStringList{"000007", "000042"} << QStringList{"000043", "000042"};
+        QTest::newRow("codice corto")
+            << QStringList{"000001"} << QStringList{"7", "000001"} << QStringList{"000002", "000003"};
+        QTest::newRow("archivio vuoto") << QStringList{} << QStringList{"000005"} << QStringList{"000005"};
+        QTest::newRow("oltre l'ultimo")
+            << QStringList{"000001", "999999"} << QStringList{"999999"} << QStringList{"000002"};
+    }
+    void codiciNuovi() {
+        QFETCH(QStringList, archivio);
+        QFETCH(QStringList, scelti);
+        QFETCH(QStringList, assegnati);
+        QStringList ottenuti;
+        for (const auto& [file, nuovo] : AssegnaCodiciImportazione(archivio, scelti))
+            ottenuti << nuovo;
+        QCOMPARE(ottenuti, assegnati);
+    }
+
+    void regoleDiImportazione() {
+        Planner pl;
+        // 000003 has the locality of a file trip, in another case.
+        for (int i = 1; i <= 41; ++i)
+            SalvaMeta(*pl, QString("CodiceMeta=%1;Localita=%2")
+                               .arg(Zero(i, 6), i == 3 ? "Provenza" : "LUOGO " + Zero(i, 2)));
+        SalvaTappe(*pl, "000002", {"Arles|0100|"});
+        AggiungiVoce(*pl, "PALERMO", "01", "cattedrale", "01:00");
+        // An older installation's file: fewer, reordered and unknown fields;
+        // its stages lack SostaGuidaCitta.
+        ImportaTutto(pl, DATI "/due_mete.iei");
+
+        QCOMPARE(UltimoMessaggio(pl), "Sono stati inseriti:\r\n1 mète/itinerari;\r\n2 tratti stradali;\r\n"
+                                      "1 guide/informazioni località.\r\n\r\nSono stati scartati:\r\n"
+                                      "1 mète/itinerari;\r\n1 guide/informazioni località,\r\n"
+                                      "perchè già presenti nel database con lo stesso nome.");
+        // SICILIA's 000007 is taken: it becomes 000042; PROVENZA is stored already.
+        QCOMPARE(Righe(*pl, "MeteViandora", "CodiceMeta").last(),
+                 "000042|SICILIA|ITALIA|01052006|0800" + QString(19, u'|'));
+        QCOMPARE(Righe(*pl, "Itinerari", "CodiceMeta, Sequenza").mid(1),
+                 (QStringList{"000042|0001|NAPOLI|0230|A1|A|||0",
+                              "000042|0002|PALERMO|0300|TRAGHETTO|A|01:00||1"}));
+        // The guide of ARLES (reached by a stored itinerary) comes with its
+        // quotes; PALERMO's is stored already; OSLO is reached by nothing.
+        // The screen is closed and the trip on screen reloaded (which marks
+        // PALERMO's entry as visited).
+        QCOMPARE(VociGuida(*pl),
+                 (QStringList{"ARLES|02|Arena \"romana\"|00:45|0", "PALERMO|01|cattedrale|01:00|1"}));
+        QVERIFY(!pl->frmExport.Visible && pl->mfgTab.Visible);
+        QCOMPARE(pl->CodiceMetaCorrente, "000042");
+        QCOMPARE(pl->txtLocalita.Text, "SICILIA");
+
+        // Again: everything is there already, nothing is added.
+        const QStringList prima = TutteLeTabelle(*pl);
+        ImportaTutto(pl, DATI "/due_mete.iei");
+        QVERIFY(UltimoMessaggio(pl).contains("Sono stati scartati:\r\n2 mète/itinerari;\r\n2 guide"));
+        QCOMPARE(TutteLeTabelle(*pl), prima);
+    }
+
+    void localitaComeTestoSemplice() {
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA NORD");
+        SalvaMeta(*pl, "CodiceMeta=000002;Localita=L'AQUILA");
+        SalvaMeta(*pl, "CodiceMeta=000003;Localita=LA SPEZIA");
+        const QString lunga = QString(40, u'X');
+        const QString file = pl.dir.filePath("mete.iei");
+        ScriviFile(file, FileIei({{Mete, "000011|ROMA*|ITALIA", "000012|l'aquila|ITALIA",
+                                   "000013|L?SPEZIA|ITALIA", "000014|" + lunga + "|ITALIA"},
+                                  {Tappe},
+                                  {Guida}}));
+        ImportaTutto(pl, file);
+        QVERIFY(UltimoMessaggio(pl).startsWith("Sono stati inseriti:\r\n3 mète/itinerari;"));
+        QVERIFY(UltimoMessaggio(pl).endsWith("\r\n\r\n1 valore più lungo del suo campo è stato accorciato."));
+        QStringList localita;
+        for (const QString& r : Righe(*pl, "MeteViandora", "CodiceMeta"))
+            localita << r.section(u'|', 1, 1);
+        QCOMPARE(localita,
+                 (QStringList{"ROMA NORD", "L'AQUILA", "LA SPEZIA", "ROMA*", "L?SPEZIA", lunga.left(30)}));
+    }
+
+    void andataERitorno() {
+        Planner origine;
+        SalvaMeta(*origine,
+                  "CodiceMeta=000004;Localita=CÔTE D'AZUR;Nazione=FRANCIA;DataInizio=01072006;"
+                  "OraInizio=0800;MediaAutostrada=100;MediaSuperStrada=70;MediaPrincipale=50;MediaLocale=30;"
+                  "OraColazione=0900;OraPranzo=1230;DurataPranzo=0130;OraCena=2000;DurataCena=0145;"
+                  "OraNotte=2230;RiposoMinuti=15;RiposoOre=03;RiposoGiorno=01;RiposoDopoGiorni=05;"
+                  "InizioVisita=0900;FineVisita=1800;OreTraghetti=0600;GiorniAdeguamento=012;"
+                  "CalcoloSoste=3");
+        SalvaMeta(*origine, "CodiceMeta=000009;Localita=\"LA\" ROCCA;Nazione=ITALIA;DataInizio=31122006");
+        SalvaTappe(*origine, "000004", {"GENOVA|0150|", "NIZZA|0200|01:30", "CANNES|0030|00:01:00"});
+        SalvaTappe(*origine, "000009", {"TERNI|0080|", "L'AQUILA|0100|00:45"});
+        AggiungiVoce(*origine, "NIZZA", "01", "Promenade des Anglais €", "01:00", "1");
+        AggiungiVoce(*origine, "L'AQUILA", "05", "Area \"camper\" – Collemaggio", "00:00");
+        AggiungiVoce(*origine, "cannes", "08", "Bistrot ; , !", "01:15");
+
+        origine->Click("cmdExport");
+        origine->Click("cmdTutto(0)");
+        const QString file = origine.dir.filePath("tutte.iei");
+        origine.p.fileDaSalvare << file;
+        origine->Click("cmdImExp");
+
+        // Straight into an empty database: the screen would then load a trip
+        // and mark its guide entries as visited.
+        Planner destinazione;
+        ContenutoScambio contenuto;
+        QCOMPARE(LeggiFileScambio(file, contenuto), QString());
+        QStringList codici;
+        for (const auto& m : contenuto.Mete())
+            codici << m.codice;
+        const RiepilogoImportazione r = ImportaMete(destinazione->Db, contenuto, codici, nullptr);
+        QCOMPARE(r.mete + r.tappe + r.voci, 2 + 5 + 3);
+        QCOMPARE(TutteLeTabelle(*destinazione), TutteLeTabelle(*origine));
+    }
+
+    void fileMalformati_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("messaggio");
+        const QString senza = "non contiene mète da importare";
+        const QString illeggibile = "non è un file di scambio leggibile";
+        QTest::newRow("vuoto") << "vuoto.iei" << senza;
+        QTest::newRow("UTF-8") << "utf8.iei" << senza;
+        QTest::newRow("solo intestazioni") << "solo_intestazioni.iei" << senza;
+        QTest::newRow("binario") << "binario.iei"
+                                 << "";
+        QTest::newRow("troncato") << "troncato.iei" << illeggibile;
+        QTest::newRow("colonne in più") << "colonne_in_piu.iei"
+                                        << "riga 6: la riga ha 10 valori invece dei 9";
+        QTest::newRow("colonne in meno") << "colonne_in_meno.iei"
+                                         << "riga 3: la riga ha 5 valori invece dei 6";
+        QTest::newRow("sezioni in disordine") << "sezioni_in_disordine.iei"
+                                              << "manca la sezione degli itinerari";
+        QTest::newRow("descrizione di 10 MB") << ""
+                                              << "riga 5: la riga è troppo lunga";
+        QTest::newRow("inesistente") << "manca.iei"
+                                     << "Impossibile leggere il file";
+    }
+    void fileMalformati() {
+        QFETCH(QString, file);
+        QFETCH(QString, messaggio);
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA");
+        SalvaTappe(*pl, "000001", {"PALERMO|0100|"});
+        pl->RicercaMetaCorrente();
+        QString percorso = QString(DATI) + "/" + file;
+        if (file.isEmpty()) {
+            percorso = pl.dir.filePath("lunga.iei");
+            ScriviFile(percorso, FileIei({{Mete, "000005|SICILIA|ITALIA"},
+                                          {Tappe},
+                                          {Guida, "PALERMO|01|" + QString(10 << 20, u'a') + "|01:00|0"}}));
+        }
+        const QStringList prima = TutteLeTabelle(*pl);
+        pl.p.fileDaAprire << percorso;
+        pl->Click("cmdImport");
+        QCOMPARE(pl.p.messaggi.size(), 1);
+        QVERIFY2(pl.p.messaggi.at(0).testo.contains(messaggio), qPrintable(pl.p.messaggi.at(0).testo));
+        QVERIFY(!pl->frmExport.Visible);
+        QVERIFY(pl->cmdImport.Enabled && pl->cmdNuovo.Enabled);
+        QCOMPARE(TutteLeTabelle(*pl), prima);
+    }
+
+    void importazioneTuttoONiente() {
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA");
+        SalvaTappe(*pl, "000001", {"ARLES|0100|", "PALERMO|0100|"});
+        const QStringList prima = TutteLeTabelle(*pl);
+        const QString file = pl.dir.filePath("mete.iei");
+        QVERIFY(QFile::copy(DATI "/due_mete.iei", file));
+
+        // The disk fills up while the guide is written.
+        pl.p.fileDaAprire << file;
+        pl->Click("cmdImport");
+        pl->Click("cmdTutto(1)");
+        pl->Db.ImpostaGuastoScrittura(8);
+        pl->Click("cmdImExp");
+        pl->Db.ImpostaGuastoScrittura(0);
+        QVERIFY(UltimoMessaggio(pl).startsWith("Importazione non eseguita: "));
+        QVERIFY(UltimoMessaggio(pl).endsWith("L'archivio è rimasto com'era."));
+        QCOMPARE(TutteLeTabelle(*pl), prima);
+        QVERIFY(pl->frmExport.Visible && pl->Scambio.cmdImExp.Enabled);
+
+        // The file spoilt between listing and import.
+        QFile::remove(file);
+        QVERIFY(QFile::copy(DATI "/troncato.iei", file));
+        pl->Click("cmdImExp");
+        QVERIFY(UltimoMessaggio(pl).endsWith("Non è stato importato nulla."));
+        QCOMPARE(TutteLeTabelle(*pl), prima);
+
+        // Once whole again, it goes in.
+        QFile::remove(file);
+        QVERIFY(QFile::copy(DATI "/due_mete.iei", file));
+        pl->Click("cmdImExp");
+        QVERIFY(UltimoMessaggio(pl).startsWith(
+            "Sono stati inseriti:\r\n2 mète/itinerari;\r\n4 tratti stradali;\r\n"
+            "2 guide"));
+    }
+
+    void listeDelloSchermo() {
+        Planner pl;
+        pl->Click("cmdExport");
+        QCOMPARE(UltimoMessaggio(pl), "Non ci sono altre mète da esportare...");
+        pl->Click("cmdRinuncia");
+
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA;Nazione=ITALIA");
+        SalvaMeta(*pl, "CodiceMeta=000002;Localita=ANCONA;Nazione=ITALIA");
+        SalvaMeta(*pl, "CodiceMeta=000003;Localita=MONACO;Nazione=GERMANIA");
+        pl->RicercaMetaCorrente();
+        pl->Click("cmdExport");
+        const Griglia& sorgente = pl->Scambio.mfgImExp[0];
+        const Griglia& scelte = pl->Scambio.mfgImExp[1];
+        for (const Griglia* g : {&sorgente, &scelte}) {
+            QCOMPARE(g->Cols(), 5);
+            QVERIFY(g->Rows() >= 15);
+            QCOMPARE((QStringList{g->TextMatrix(0, 0), g->TextMatrix(0, 1), g->TextMatrix(0, 2),
+                                  g->TextMatrix(0, 3)}),
+                     (QStringList{"Num", "Mèta", "Nazione", "Record"}));
+            QCOMPARE(
+                (QList<int>{g->ColWidth(0), g->ColWidth(1), g->ColWidth(2), g->ColWidth(3), g->ColWidth(4)}),
+                (QList<int>{450, 3000, 2300, 1000, 300}));
+            QCOMPARE(g->ColAlignment(0), int(Griglia::Centro));
+            QCOMPARE(g->ColAlignment(1), int(Griglia::Sinistra));
+        }
+        QCOMPARE(Lista(sorgente),
+                 (QStringList{"1|ANCONA|ITALIA|000002", "2|MONACO|GERMANIA|000003", "3|ROMA|ITALIA|000001"}));
+        QVERIFY(!pl->Scambio.cmdImExp.Enabled);
+        QVERIFY(!pl->cmdExport.Enabled && !pl->cmdImport.Enabled && !pl->cmdNuovo.Enabled &&
+                pl->cmdEsce.Enabled);
+
+        Clic(*pl, 0, 5); // an empty row
+        Clic(*pl, 1, 1);
+        QCOMPARE(Lista(sorgente).size(), 3);
+        QVERIFY(Lista(scelte).isEmpty());
+
+        Clic(*pl, 0, 3);
+        Clic(*pl, 0, 1);
+        QCOMPARE(Lista(sorgente), (QStringList{"1|MONACO|GERMANIA|000003"}));
+        QCOMPARE(Lista(scelte), (QStringList{"1|ANCONA|ITALIA|000002", "2|ROMA|ITALIA|000001"}));
+        QCOMPARE(pl->Scambio.cmdTutto[0].Caption, "[1] Tutti --->");
+        QCOMPARE(pl->Scambio.cmdTutto[1].Caption, "<--- Tutti [2]");
+        QVERIFY(pl->Scambio.cmdImExp.Enabled);
+
+        pl->Click("cmdTutto(0)");
+        QCOMPARE(pl->Scambio.cmdTutto[0].Caption, "[0] Tutti --->");
+        QVERIFY(!pl->Scambio.cmdTutto[0].Enabled && pl->Scambio.cmdTutto[1].Enabled);
+        QCOMPARE(Lista(scelte),
+                 (QStringList{"1|ANCONA|ITALIA|000002", "2|MONACO|GERMANIA|000003", "3|ROMA|ITALIA|000001"}));
+        QVERIFY(sorgente.Rows() >= 15 && scelte.Rows() >= 15);
+
+        pl->Click("cmdTutto(1)");
+        QCOMPARE(Lista(sorgente).size(), 3);
+        QVERIFY(!pl->Scambio.cmdImExp.Enabled);
+
+        // Leaving gives the trip screen back as it was.
+        pl->Click("cmdRinuncia");
+        QVERIFY(!pl->frmExport.Visible && pl->mfgTab.Visible);
+        QVERIFY(pl->cmdExport.Enabled && pl->cmdImport.Enabled && pl->cmdNuovo.Enabled);
+        QVERIFY(pl->cmdEsce.Default && !pl->Scambio.cmdImExp.Default);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScambio)
+#include "test_scambio.moc"

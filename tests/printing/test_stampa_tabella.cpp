@@ -1,0 +1,307 @@
+// The timetable printout on a recording page: geometry of the header, the
+// rows and the footer, the row rules, the text file, the options and the
+// reports, and the printer panel.
+#include <QRegularExpression>
+#include <QTest>
+
+#include "StampaProva.h"
+#include "common/Testo1252.h"
+
+using P = PaginaRegistrata;
+
+namespace {
+// The row lines (vertical separators) drawn between y1 and y2 at x.
+bool Separatore(const PaginaRegistrata& pagina, double x, double y1, double y2) {
+    return pagina.HaForma(P::Linea, x, y1, x, y2);
+}
+} // namespace
+
+class TestStampaTabella : public QObject {
+    Q_OBJECT
+
+private slots:
+    void intestazioneEColonne() {
+        PlannerStampa s;
+        s->txtLocalita.Text = "CAPO NORD";
+        s->txtNazione.Text = "NORVEGIA";
+        s.Righe(1);
+        s.Stampa();
+        const P& pg = s.Pagina();
+        QCOMPARE(s.p.pagineAperte, QStringList{"pdf:" + s.pdf()});
+        // The three boxes of the page head, light green, line width 2.
+        for (auto box : {QList<double>{40, 5, 114, 15}, {119, 5, 155, 15}, {160, 5, 193, 15}})
+            QVERIFY(pg.HaForma(P::Riquadro, box[0], box[1], box[2], box[3]));
+        const P::Chiamata primo = pg.Di(P::Riquadro).first();
+        QVERIFY(primo.fillSolid && primo.fillColor == 0xC0FFC0 && primo.drawWidth == 2);
+        const auto immagini = pg.Di(P::Immagine);
+        QCOMPARE(immagini.size(), 1);
+        QVERIFY(immagini[0].x1 == 10 && immagini[0].y1 == 0 && immagini[0].x2 == 15 && immagini[0].y2 == 15);
+        QCOMPARE(immagini[0].testo, QString(":/stampa/logo.png"));
+        const P::Chiamata* meta = pg.TestoUguale("CAPO NORD");
+        QVERIFY(meta && meta->bold && meta->size == 11 && meta->y1 + 11 * 0.4 == 13);
+        const P::Chiamata* pagina = pg.TestoUguale("Pagina: 01");
+        QVERIFY(pagina && pagina->bold && pagina->italic);
+        // The heading separators stand on the column boundaries 11 .. 175.
+        const double confini[] = {11, 71, 86, 94, 99, 109, 119, 131, 139, 147, 155, 175};
+        const P::Chiamata* intestazione = pg.TestoUguale("Localita");
+        QVERIFY(intestazione);
+        const double riga = intestazione->y1 + 9 * 0.4;
+        for (double x : confini)
+            QVERIFY2(Separatore(pg, x - 1, riga - 5, riga + 1), qPrintable(QString::number(x)));
+        QVERIFY(pg.TestoUguale("Pr/km"));
+        QVERIFY(pg.Testi().filter(QRegularExpression("^Limite ri")).size() == 1);
+        // The characteristics, on the first page only.
+        QVERIFY(pg.HaForma(P::Riquadro, 10, 17, 70, 38));
+        QVERIFY(pg.HaForma(P::Riquadro, 75, 17, 125, 38));
+        QVERIFY(pg.TestoUguale("Periodo del viaggio:"));
+    }
+
+    // Rows go on the page while the line is at most 280; the footer frames
+    // the body and ends the page; the document ends without a blank page.
+    void righePerPaginaEPiede() {
+        PlannerStampa s;
+        s.Righe(100);
+        s.Stampa();
+        const P& pg = s.Pagina();
+        QCOMPARE(pg.Di(P::NuovaPagina).size(), 3);
+        QCOMPARE(pg.chiamate.last().tipo, P::FineDocumento);
+        QCOMPARE(pg.Di(P::Testo, 4).size(), 0);
+        int stampate = 0;
+        for (int pagina = 1; pagina <= 3; ++pagina) {
+            double ultima = 0;
+            double cima = 0;
+            for (const auto& t : pg.Di(P::Testo, pagina)) {
+                if (t.testo.startsWith("LOCALITA ")) {
+                    ultima = qMax(ultima, t.y1 + t.size * 0.4);
+                    ++stampate;
+                }
+                if (t.testo == "N.") cima = t.y1 + t.size * 0.4 + 2;
+            }
+            QVERIFY(ultima <= 280);
+            if (pagina < 3) QVERIFY(ultima + 5 > 280);
+            QVERIFY2(pg.TestoUguale("Pagina: 0" + QString::number(pagina)), "numero di pagina");
+            // Footer: the date and the window's title, then the frame.
+            const auto box = pg.Di(P::Riquadro, pagina).last();
+            QVERIFY(box.drawWidth == 3 && !box.fillSolid);
+            QVERIFY(P::Vicino(box.x1, 3) && P::Vicino(box.x2, 193) && P::Vicino(box.y1, cima) &&
+                    P::Vicino(box.y2, ultima));
+            const QStringList testi = pg.Testi(pagina);
+            QVERIFY(testi.contains("05/08/2006") && testi.contains(s->Caption));
+        }
+        QCOMPARE(stampate, 100);
+        QCOMPARE(s->ContatoreProgresso, 0.0);
+    }
+
+    void regoleDellaRiga() {
+        PlannerStampa s;
+        const QString lunga = "SANTA MARIA DELLA VERSA E DINTORNI NORD"; // 39 characters
+        s.Tabella({"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
+                   "2|" + lunga + "|SS123-E45-A1|10|A|100|0:06|1:00|||06/08|10:00|PS sosta|",
+                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|A1|10|A|100|0:06||||06/08|10:00||"});
+        s.Stampa();
+        const P& pg = s.Pagina();
+        // ROMA comes before a stop: bold, in the sans font.
+        const P::Chiamata* roma = pg.TestoUguale("ROMA");
+        QVERIFY(roma && roma->bold && roma->font == "arial" && roma->size == 9);
+        const double riga1 = roma->y1 + 9 * 0.4;
+        QVERIFY(Separatore(pg, 70, riga1 - 5, riga1)); // a short locality leaves every separator
+        // Notes starting with "ps" or "PS": "ps" in the margin box.
+        const auto codici = pg.Di(P::Testo);
+        int margine = 0;
+        for (const auto& t : codici)
+            if (t.testo == "ps") {
+                QCOMPARE(t.font, QString("Arial Narrow"));
+                ++margine;
+            }
+        QCOMPARE(margine, 2);
+        QVERIFY(pg.HaForma(P::Riquadro, 193, riga1 - 5, 197, riga1));
+        QVERIFY(pg.TestoUguale("ps parcheggio")->italic);
+        // The return limit in three cells.
+        QVERIFY(pg.TestoUguale("L") && pg.TestoUguale("08:30") && pg.TestoUguale("12:15"));
+        QVERIFY(Separatore(pg, 177, riga1 - 5, riga1) && Separatore(pg, 185, riga1 - 5, riga1));
+        // The long locality covers the separators at 71 and 86, not at 94.
+        const P::Chiamata* localita = pg.TestoUguale(lunga);
+        QVERIFY(localita && !localita->bold);
+        const double riga2 = riga1 + 5;
+        QVERIFY(!Separatore(pg, 70, riga2 - 5, riga2) && !Separatore(pg, 85, riga2 - 5, riga2));
+        QVERIFY(Separatore(pg, 93, riga2 - 5, riga2));
+        // The road number shrinks until it fits its 15 mm.
+        const P::Chiamata* strada = pg.TestoUguale("SS123-E45-A1");
+        QVERIFY(strada && strada->size == 6);
+        // A code locality is italic without a margin box; "Riposo" notes italic.
+        QVERIFY(pg.TestoUguale(">Traghetto")->italic && pg.TestoUguale("Riposo")->italic);
+        QVERIFY(!pg.HaForma(P::Riquadro, 193, riga2, 197, riga2 + 5));
+        // Each row closed by its bottom line across the table.
+        QVERIFY(pg.HaForma(P::Linea, 3, riga1, 193, riga1) && pg.HaForma(P::Linea, 3, riga2, 193, riga2));
+    }
+
+    void localitaTroppoLungaTagliata() {
+        PlannerStampa s;
+        const QString nome(80, u'X');
+        s.Tabella({"1|" + nome + "|A1|10|A|100|0:06||||06/08|10:00||"});
+        s.Stampa();
+        // 1.8 mm a character at 9 points: under 122 mm are 67 characters.
+        QVERIFY(s.Pagina().TestoUguale(QString(67, u'X')));
+    }
+
+    void fileDiTesto() {
+        PlannerStampa s;
+        s->txtLocalita.Text = "CANTÙ";
+        s.Tabella({"1|CANTÙ|SS36|12|S|100|0:10|1:00|0:30|Sa|05/08|10:00|Visita|L08:3012:15", "|||||||||||||",
+                   "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"});
+        s.Stampa(false, false);
+        QFile f(s.fileTesto());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray dati = f.readAll();
+        QVERIFY(dati.startsWith(QByteArray("CANT\xD9\r\n\r\nNum.\tLocalita\t")));
+        const QStringList righe = DecodificaWindows1252(dati).split("\r\n");
+        QCOMPARE(righe.size(), 6); // five lines and the end of the last
+        QCOMPARE(righe[2].split('\t').size(), 14);
+        QVERIFY(righe[2].endsWith("Limite per ritorno"));
+        QCOMPARE(
+            righe[3],
+            QString("1\tCANTÙ\tSS36\t12\tS\t100\t0:10\t1:00\t0:30\tSa\t05/08\t10:00\tVisita\tL08:3012:15\t"));
+        QCOMPARE(righe[4], QString("2\tCOMO\tA9\t5\tA\t90\t0:03\t\t\t\t05/08\t11:00\t\t\t"));
+    }
+
+    // What is ticked decides what is printed and reported.
+    void opzioni_data() {
+        QTest::addColumn<bool>("tabella");
+        QTest::addColumn<bool>("moduli");
+        QTest::addColumn<bool>("avvioRiesce");
+        QTest::addColumn<int>("documenti");
+        QTest::addColumn<QStringList>("messaggi");
+        const QString file = "Stampa sul file FILE: completata!";
+        QTest::newRow("tabella") << true << false << true << 1
+                                 << QStringList{"Stampa Tabella di Marcia  completata...", file};
+        QTest::newRow("entrambe")
+            << true << true << true << 1
+            << QStringList{"Stampa Tabella di Marcia  e \r\nModuli per Diario di Bordo completata...", file};
+        QTest::newRow("solo moduli") << false << true << true << 0
+                                     << QStringList{"Stampa Moduli per Diario di Bordo completata...", file};
+        QTest::newRow("nessuna") << false << false << true << 0 << QStringList{file};
+        QTest::newRow("moduli senza programma")
+            << false << true << false << 0
+            << QStringList{"Impossibile avviare il programma di stampa dei Moduli per Diario di Bordo:",
+                           file};
+    }
+    void opzioni() {
+        QFETCH(bool, tabella);
+        QFETCH(bool, moduli);
+        QFETCH(bool, avvioRiesce);
+        QFETCH(int, documenti);
+        QFETCH(QStringList, messaggi);
+        PlannerStampa s;
+        s->txtLocalita.Text = "PARIGI";
+        s->txtFine[0].Text = "12";
+        s->txtFine[1].Text = "08";
+        s->txtFine[2].Text = "2006";
+        s.p.avvioRiesce = avvioRiesce;
+        s.Righe(3);
+        s.Stampa(tabella, moduli);
+        QCOMPARE(s.p.pagineAperte.size(), documenti);
+        QCOMPARE(s.p.proposteSalvataggio.size(), documenti);
+        const QStringList visti = s.Messaggi();
+        QCOMPARE(visti.size(), messaggi.size());
+        for (int i = 0; i < visti.size(); ++i) {
+            QString atteso = messaggi[i];
+            atteso.replace("FILE", QDir::toNativeSeparators(s.fileTesto()));
+            if (atteso.endsWith(':'))
+                QVERIFY2(visti[i].startsWith(atteso), qPrintable(visti[i]));
+            else
+                QCOMPARE(visti[i], atteso);
+        }
+        QCOMPARE(s.p.programmiAvviati.size(), moduli ? 1 : 0);
+        if (moduli) {
+            QVERIFY(s.p.programmiAvviati[0].first.endsWith("/Taccuvo"));
+            QCOMPARE(s.p.programmiAvviati[0].second, QString("PARIGI,05/08/2006,12/08/2006"));
+        }
+        QVERIFY(QFile::exists(s.fileTesto()));
+        QCOMPARE(s->ComandiMeta, QString("CaSt")); // "all" on a calculated timetable
+        QVERIFY(!s->frmStampa.Visible && !s->frmSelStampa.Visible && !s->frmStampaInCorso.Visible);
+    }
+
+    void senzaLocalitaNessunaPagina() {
+        PlannerStampa s;
+        s.Tabella({"1||||||||||||||", "2||||||||||||||"});
+        s.Stampa();
+        QVERIFY(s.Pagina().Di(P::Testo).isEmpty());
+        QVERIFY(s.Pagina().Di(P::NuovaPagina).isEmpty());
+        QStringList righe;
+        QVERIFY(LeggiRigheWindows1252(s.fileTesto(), righe));
+        QCOMPARE(righe.size(), 3);
+        QCOMPARE(s.Messaggi().size(), 2);
+    }
+
+    // A failed print is reported, never as "completata"; a text file that
+    // cannot be written leaves the previous one whole.
+    void fallimenti() {
+        PlannerStampa s;
+        s.Righe(2);
+        s.p.preparaPagina = [](PaginaRegistrata& pg) { pg.fineRiuscita = false; };
+        s.Stampa();
+        QStringList m = s.Messaggi();
+        QCOMPARE(m.size(), 2);
+        QVERIFY(m[0].startsWith("Stampa della Tabella di Marcia non riuscita.") &&
+                m[0].contains("Stampante spenta."));
+        QCOMPARE(s.p.messaggi[0].pulsanti & Msg::Critical, Msg::Critical);
+
+        QVERIFY(!m.join(' ').contains("Tabella di Marcia  completata"));
+
+        // The text file's place is taken by a folder: the file cannot be written.
+        PlannerStampa t;
+        t.Righe(2);
+        QVERIFY(QDir(t.dir.path()).mkdir("Viantabl.txt"));
+        t.Stampa();
+        m = t.Messaggi();
+        QCOMPARE(m.size(), 2);
+        QCOMPARE(m[0], QString("Stampa Tabella di Marcia  completata..."));
+        QVERIFY2(m[1].startsWith("Stampa sul file ") && m[1].contains("non riuscita"), qPrintable(m[1]));
+        QCOMPARE(t.p.messaggi[1].pulsanti & Msg::Critical, Msg::Critical);
+    }
+
+    void pannelloStampanti() {
+        PlannerStampa s;
+        s.p.stampanti = QStringList{"Ufficio", "Casa", "Ufficio"};
+        s.Righe(1);
+        s->txtLocalita.Text = "LISBONA/PORTO";
+        s->Click("cmdStampa");
+        QVERIFY(s->frmStampa.Visible);
+        QCOMPARE(s->Stampa.txtfileTabella.Text, QDir::toNativeSeparators(s.fileTesto()));
+        s->Click("CmdEsegui(0)");
+        QVERIFY(s->frmSelStampa.Visible);
+        QCOMPARE(s->Stampa.lstStampanti.Voci(), (QStringList{"Ufficio", "Casa", "Ufficio", "File PDF"}));
+        // By device name.
+        s->Stampa.lstStampanti.ListIndex = 1;
+        s->Click("cmdSelStampante(0)");
+        QCOMPARE(s.p.pagineAperte, QStringList{"stampante:Casa"});
+        QVERIFY(s.Pagina().TestoUguale("LOCALITA 1"));
+
+        // The PDF: the save dialog proposes a name; giving up prints nothing
+        // and leaves the options panel as "&Rinuncia" does.
+        s.p.pagineAperte.clear();
+        s.p.messaggi.clear();
+        s->Click("cmdStampa");
+        s->Click("CmdEsegui(0)");
+        s->Stampa.lstStampanti.ListIndex = 3;
+        s->Click("cmdSelStampante(0)");
+        QCOMPARE(s.p.proposteSalvataggio.last(), s.dir.path() + "/Tabella di marcia - LISBONA PORTO.pdf");
+        QVERIFY(s.p.pagineAperte.isEmpty() && s.p.messaggi.isEmpty());
+        QVERIFY(!s->frmSelStampa.Visible && s->frmStampa.Visible);
+        s->Click("CmdEsegui(1)");
+        QVERIFY(!s->frmStampa.Visible);
+        QCOMPARE(s->ComandiMeta, QString("CaSt"));
+
+        // A printer that cannot be opened: said, nothing printed.
+        s.p.aperturaRiesce = false;
+        s->Click("cmdStampa");
+        s->Click("CmdEsegui(0)");
+        s->Click("cmdSelStampante(0)");
+        QCOMPARE(s.p.messaggi.size(), 1);
+        QCOMPARE(s.p.messaggi[0].testo, QString("Impossibile aprire stampante:Ufficio"));
+        QVERIFY(s->frmStampa.Visible && !s->frmSelStampa.Visible);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStampaTabella)
+#include "test_stampa_tabella.moc"

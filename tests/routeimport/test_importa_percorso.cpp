@@ -1,0 +1,139 @@
+// The route import in the stage editor and from viandora-cli: refusal with
+// stages present, the file dialog, the unrecognised file, and a fixture trip
+// imported, stored and calculated.
+#include <QProcess>
+#include <QTest>
+
+#include "itinerary/EditorProva.h"
+
+namespace {
+
+const QString Percorsi = QStringLiteral(PERCORSI "/");
+
+const QStringList RomaCagliari{"ROMA||0|P|",
+                               "SANTA MARINELLA|A90 A12|74|A|",
+                               "CIVITAVECCHIA|A12|6|A|",
+                               "OLBIA|TRAGH|232|P|00:02:00",
+                               "SINISCOLA|SS131|58|P|",
+                               "NUORO|SS131|60|P|",
+                               "ORISTANO|SS131|90|P|",
+                               "CAGLIARI|SS131|42|P|"};
+
+struct Esito {
+    int codice = -1;
+    QString out, err;
+};
+
+Esito Cli(const QStringList& argomenti) {
+    QProcess processo;
+    processo.start(QStringLiteral(VIANDORA_CLI), QStringList{QStringLiteral("importa-percorso")} + argomenti);
+    Esito e;
+    if (!processo.waitForFinished(60000)) return e;
+    e.codice = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -2;
+    e.out = QString::fromUtf8(processo.readAllStandardOutput());
+    e.err = QString::fromUtf8(processo.readAllStandardError());
+    return e;
+}
+
+} // namespace
+
+class TestImportaPercorso : public QObject {
+    Q_OBJECT
+private slots:
+    void rifiutoPrimaDelDialogo() {
+        EditorProva e;
+        Scrivi(*e, "ROMA");
+        e.p.fileDaAprire << Percorsi + "roma_cagliari.txt";
+        e->Click("cmdMapPoint");
+        QCOMPARE(e.p.messaggi.size(), 1);
+        QCOMPARE(
+            e.p.messaggi.first().testo,
+            QString(
+                "Impossibile: sono presenti delle tappe!\r\n\r\nE' ammesso solo con itinerario vuoto.\r\n\r\n"
+                "Se vuoi procedere con l'import da MapPoint,\r\nè necessario cancellare l'itinerario."));
+        QCOMPARE(e.p.fileDaAprire.size(), 1); // no file was asked for
+        QCOMPARE(Tappe(*e), QStringList{"ROMA||||"});
+    }
+
+    void dialogoAnnullatoOFileNonRiconosciuto() {
+        EditorProva e;
+        e->Click("cmdMapPoint");
+        QVERIFY(e.p.messaggi.isEmpty());
+        QCOMPARE(e->NumeroTappe, qint16(0));
+
+        e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt";
+        e->Click("cmdMapPoint");
+        QCOMPARE(e.p.messaggi.size(), 1);
+        QVERIFY(e.p.messaggi.first().testo.startsWith("Attenzione!\r\n\r\nFile non riconosciuto!\r\n\r\n"));
+        QVERIFY(
+            e.p.messaggi.first().testo.endsWith(". Route 2000-2001\r\n\r\nContatta l'autore per l'eventuale "
+                                                "abilitazione."));
+        QVERIFY(Tappe(*e).isEmpty());
+        QVERIFY(e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
+    }
+
+    void importaMemorizzaCalcola() {
+        EditorProva e;
+        e.p.fileDaAprire << Percorsi + "roma_cagliari.txt";
+        e->Click("cmdMapPoint");
+        QVERIFY(e.p.messaggi.isEmpty());
+        QCOMPARE(Tappe(*e), RomaCagliari);
+        QCOMPARE(e->NumeroTappe, qint16(8));
+        QCOMPARE(e->txtKmTot[4].Text, QString("562"));
+        QCOMPARE(e->txtTragh.Text, QString("1"));
+        QVERIFY(e->frmInputBox.Enabled && e->cmdMemorizza.Enabled && !e->cmdMapPoint.Enabled);
+
+        // Nothing is stored until the user saves.
+        const QString codice = e->CodiceMetaCorrente;
+        QVERIFY(RecordItinerario(*e, codice, {"Localita"}).isEmpty());
+        e.p.risposte = {Msg::Yes};
+        e->Click("cmdFine");
+        QCOMPARE(RecordItinerario(*e, codice, {"Localita", "Chilometri", "NomeStrada", "TempoSosta"}).at(3),
+                 QString("OLBIA|232|TRAGH |00:02:00"));
+
+        e.p.messaggi.clear();
+        e->Click("cmdCalcola");
+        QVERIFY(e.p.messaggi.isEmpty());
+        QVERIFY(e->TabellaCalcolata);
+        QStringList localita = Colonne(e->mfgTab, {1});
+        QVERIFY(localita.contains("CAGLIARI") && localita.contains("OLBIA"));
+    }
+
+    void rigaDiComando() {
+        Planner pl;
+        pl->Click("cmdNuovo");
+        pl->txtLocalita.Text = "SARDEGNA";
+        pl->txtNazione.Text = "ITALIA";
+        pl->Click("cmdSalva");
+        const QString codice = pl->CodiceMetaCorrente;
+        const QString db = pl.dir.path() + "/ViandoraQuintora.mdb";
+        pl.f.reset();
+
+        Esito e = Cli({db, codice, Percorsi + "intestazione_riga16.txt"});
+        QCOMPARE(e.codice, 1);
+        QVERIFY(e.err.contains("File non riconosciuto!"));
+        e = Cli({db, "999", Percorsi + "roma_cagliari.txt"});
+        QCOMPARE(e.codice, 1);
+        QVERIFY(e.err.contains("Mèta inesistente: 000999"));
+
+        e = Cli({db, codice.mid(4), Percorsi + "roma_cagliari.txt"});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.out, QString("8 tappe, 562 km\n"));
+        // A second import finds the stages and refuses.
+        e = Cli({db, codice, Percorsi + "como_lucerna.txt"});
+        QCOMPARE(e.codice, 1);
+        QVERIFY(e.err.startsWith("Impossibile: sono presenti delle tappe!\n"));
+
+        pl.Riapri();
+        QStringList tappe =
+            RecordItinerario(*pl, codice, {"Localita", "Chilometri", "TipoStrada", "TempoSosta"});
+        for (QString& t : tappe)
+            t = t.simplified();
+        QCOMPARE(tappe.size(), 8);
+        QCOMPARE(tappe.at(3), QString("OLBIA|232|P|00:02:00"));
+        QCOMPARE(tappe.last(), QString("CAGLIARI|42|P|"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImportaPercorso)
+#include "test_importa_percorso.moc"

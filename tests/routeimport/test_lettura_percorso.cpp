@@ -1,0 +1,189 @@
+// Reading route files: stages, roads, ferries and distances of real-looking
+// exports of both layouts, recognition limits, and damaged or foreign input.
+#include <QFile>
+#include <QStringDecoder>
+#include <QTest>
+
+#include "common/Testo1252.h"
+#include "routeimport/LetturaPercorso.h"
+
+namespace {
+
+QByteArray Dati(const QString& nome) {
+    QFile f(QStringLiteral(PERCORSI "/") + nome);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList Tappe(const LetturaPercorso& l) {
+    QStringList righe;
+    for (const TappaPercorso& t : l.Tappe)
+        righe << QStringList{t.Localita, t.Strada, QString::number(t.Km), t.TipoStrada, t.Sosta}.join(u'|');
+    return righe;
+}
+
+// A route of layout 1 with the given running distances, one locality each.
+QByteArray Layout1(const QList<qint64>& distanze) {
+    QStringList righe{QStringLiteral("Percorso di prova con distanze progressive molto lunghe"),
+                      QStringLiteral("Ora\tIstruzioni\tKm\tPer\tTempo")};
+    for (int i = 0; i < distanze.size(); ++i)
+        righe << QStringLiteral("08:00\t%1\t%2 Localita%3, proseguire su A%3")
+                     .arg(distanze[i])
+                     .arg(i == 0 ? QStringLiteral("Partenza da") : QStringLiteral("a"))
+                     .arg(i);
+    return CodificaWindows1252(righe.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class TestLetturaPercorso : public QObject {
+    Q_OBJECT
+private slots:
+    void percorsi_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QStringList>("tappe");
+        QTest::newRow("traghetto per la Sardegna") << "roma_cagliari.txt" << 1
+                                                   << QStringList{"ROMA||0|P|",
+                                                                  "SANTA MARINELLA|A90 A12|74|A|",
+                                                                  "CIVITAVECCHIA|A12|6|A|",
+                                                                  "OLBIA|TRAGH|232|P|00:02:00",
+                                                                  "SINISCOLA|SS131|58|P|",
+                                                                  "NUORO|SS131|60|P|",
+                                                                  "ORISTANO|SS131|90|P|",
+                                                                  "CAGLIARI|SS131|42|P|"};
+        QTest::newRow("confine svizzero")
+            << "como_lucerna.txt" << 1
+            << QStringList{"COMO||0|P|",      "CHIASSO|SS35|6|P|", "INGRESSO IN SVIZZERA|A2|1|A|",
+                           "LUGANO|A2|24|A|", "ALTDORF|A2|120|A|", "LUZERN|A2|32|A|"};
+        QTest::newRow("due tratti e confine francese") << "torino_lione.txt" << 2
+                                                       << QStringList{"TORINO||0|P|",
+                                                                      "AVIGLIANA|A32|23|A|",
+                                                                      "SUSA|A32|27|A|",
+                                                                      "BARDONECCHIA|A32|38|A|",
+                                                                      "INGRESSO IN FRANCIA|SS335|12|P|",
+                                                                      "MODANE||5|P|",
+                                                                      "SAINT-JEAN-DE-MAURIENNE|A43|32|A|",
+                                                                      "CHAMBÉRY|A43|74|A|",
+                                                                      "LYON|A43|101|A|"};
+        QTest::newRow("distanza che torna indietro")
+            << "distanza_indietro.txt" << 1
+            << QStringList{"ROMA||0|P|", "FIRENZE||277|P|", "BOLOGNA|A1|0|A|", "MODENA|A1|383|A|"};
+        QTest::newRow("intestazione alla riga 15")
+            << "intestazione_riga15.txt" << 1 << QStringList{"VERONA||0|P|", "BRESCIA||101|P|"};
+    }
+    void percorsi() {
+        QFETCH(QString, file);
+        QFETCH(int, layout);
+        QFETCH(QStringList, tappe);
+        const QByteArray dati = Dati(file);
+        QVERIFY(!dati.isEmpty());
+        LetturaPercorso l;
+        QCOMPARE(l.Leggi(dati), LetturaPercorso::Esito::Letto);
+        QCOMPARE(l.Layout, layout);
+        QCOMPARE(Tappe(l), tappe);
+
+        // The same export saved as UTF-8 (with and without its mark) or
+        // UTF-16 reads the same.
+        const QString testo = DecodificaWindows1252(dati);
+        QStringEncoder utf16(QStringConverter::Utf16LE);
+        const QByteArray testo16 = utf16(testo);
+        for (const QByteArray& altra : {testo.toUtf8(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8(),
+                                        QByteArray("\xFF\xFE") + testo16}) {
+            LetturaPercorso u;
+            QCOMPARE(u.Leggi(altra), LetturaPercorso::Esito::Letto);
+            QCOMPARE(Tappe(u), tappe);
+        }
+    }
+
+    void nonRiconosciuti() {
+        LetturaPercorso l;
+        QCOMPARE(l.Leggi(Dati("intestazione_riga16.txt")), LetturaPercorso::Esito::NonRiconosciuto);
+        const QByteArray corto = Dati("corto150.txt");
+        QCOMPARE(corto.size(), 150);
+        QCOMPARE(l.Leggi(corto), LetturaPercorso::Esito::NonRiconosciuto);
+        QCOMPARE(l.Leggi(corto + ' '), LetturaPercorso::Esito::Letto);
+        QCOMPARE(Tappe(l), (QStringList{"LECCO||0|P|", "BERGAMO||30|P|", "BRESCIA|A4|44|A|"}));
+
+        // Binary data, even around a valid header, is no route.
+        QByteArray binario = Dati("roma_cagliari.txt");
+        binario.insert(40, QByteArray(64, '\0'));
+        QCOMPARE(l.Leggi(binario), LetturaPercorso::Esito::NonRiconosciuto);
+        QVERIFY(l.Tappe.isEmpty());
+        // Bytes that are not UTF-8 are read as Windows-1252.
+        QVERIFY(LetturaPercorso::RigheTesto("Citt\xE0\r\nb").startsWith(QStringLiteral("Città")));
+    }
+
+    void distanzeOltre16Bit() {
+        // A stage over 32,767 km comes as slices of 999 km of one locality;
+        // the total is kept whole.
+        LetturaPercorso l;
+        QCOMPARE(l.Leggi(Layout1({0, 40000, 70000})), LetturaPercorso::Esito::Letto);
+        QCOMPARE(l.Tappe.size(), 1 + 41 + 1);
+        qint64 totale = 0;
+        for (const TappaPercorso& t : l.Tappe) {
+            QVERIFY(t.Km >= 0 && t.Km <= LetturaPercorso::KmMassimiRiga);
+            totale += t.Km;
+        }
+        QCOMPARE(totale, qint64(70000));
+        QCOMPARE(l.Tappe.at(1).Localita, QStringLiteral("LOCALITA1"));
+        QCOMPARE(l.Tappe.at(41).Localita, QStringLiteral("LOCALITA1"));
+        QCOMPARE(l.Tappe.at(41).Km, qint64(40000 - 40 * 999));
+        QCOMPARE(l.Tappe.last().Km, qint64(30000));
+
+        // A file that would give more stages than a grid holds is refused.
+        QCOMPARE(l.Leggi(Layout1({0, 9999999999LL})), LetturaPercorso::Esito::TroppoLungo);
+        QVERIFY(l.Tappe.isEmpty());
+    }
+
+    void valoreKm_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<qint64>("km");
+        QTest::newRow("decimali italiani") << "12,8 km" << qint64(12);
+        QTest::newRow("migliaia italiane") << "1.234,5 km" << qint64(1234);
+        QTest::newRow("solo migliaia") << "1.234.567" << qint64(1234567);
+        QTest::newRow("decimali col punto") << "12.5" << qint64(12);
+        QTest::newRow("mezzo chilometro") << "0.500 km" << qint64(0);
+        QTest::newRow("forma inglese") << "1,234.5 km" << qint64(1234);
+        QTest::newRow("senza numero") << "KM" << qint64(0);
+        QTest::newRow("enorme") << "99999999999999999999999 km" << qint64(10000000);
+    }
+    void valoreKm() {
+        QFETCH(QString, testo);
+        QFETCH(qint64, km);
+        QCOMPARE(LetturaPercorso::ValoreKm(testo), km);
+    }
+
+    void strade_data() {
+        QTest::addColumn<QString>("istruzione");
+        QTest::addColumn<QStringList>("strade");
+        QTest::newRow("numero europeo tra parentesi") << "Entrare su A1 (E35) verso Roma" << QStringList{"A1"};
+        QTest::newRow("solo tra parentesi") << "Prendere l'uscita (A12) per Genova" << QStringList{"A12"};
+        QTest::newRow("apostrofo e barra") << "Immettersi nell'A4/E64 verso Venezia" << QStringList{"A4/E64"};
+        QTest::newRow("piazza, non strada") << "Girare in P.ZA REPUBBLICA/2, poi SS36" << QStringList{"SS36"};
+        QTest::newRow("numeri che non sono strade") << "Continuare per 37 km, alle 12:30" << QStringList{};
+        QTest::newRow("traghetto") << "Imbarcarsi sul traghetto per Olbia" << QStringList{"TRAGH"};
+    }
+    void strade() {
+        QFETCH(QString, istruzione);
+        QFETCH(QStringList, strade);
+        LetturaPercorso l;
+        l.EstraeTappaStrada(istruzione);
+        QCOMPARE(l.StradeTappa, strade);
+    }
+
+    void colonne() {
+        LetturaPercorso l;
+        QStringList parti;
+        for (int i = 1; i <= 25; ++i)
+            parti << QStringLiteral(" c%1 ").arg(i);
+        l.EstraeColonneTappa(parti.join(u'\t'));
+        QCOMPARE(l.ColonneTappa[1], QStringLiteral("c1"));
+        QCOMPARE(l.ColonneTappa[20], QStringLiteral("c20"));
+        l.EstraeColonneTappa(QStringLiteral("a\t\"b, c\"\t"));
+        QCOMPARE(l.ColonneTappa[2], QStringLiteral("b, c"));
+        QVERIFY(l.ColonneTappa[3].isEmpty() && l.ColonneTappa[20].isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLetturaPercorso)
+#include "test_lettura_percorso.moc"
