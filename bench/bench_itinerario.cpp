@@ -28,6 +28,7 @@ public:
     bool AvviaProgramma(const QString&, const QString&) override { return false; }
     QDateTime Adesso() override { return QDateTime::currentDateTime(); }
     void Termina() override {}
+    void SetFocus(const QString&) override {}
 };
 
 constexpr int VociGuida = 20000;

@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Renders the planner's main window to a PNG without a display:
-#   scripts/schermata.sh [file.png] [data folder]
+# Renders the planner's main window to PNG files without a display:
+#   scripts/schermata.sh [file.png] [data folder]   the window as it starts
+#   scripts/schermata.sh --schermi [folder]         a sample trip on the trip
+#     screen, the stage editor, the timetable and the city guide (by default
+#     into docs/schermate, the pictures of the README)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/installa-dipendenze.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIANDORA_TESTS=OFF >/dev/null
 cmake --build build --target viandora-schermata >/dev/null
-QT_QPA_PLATFORM=offscreen build/planner/app/viandora-schermata "${1:-viandora.png}" "${2:-}"
+if [ "${1:-}" = "--schermi" ]; then
+  QT_QPA_PLATFORM=offscreen build/planner/app/viandora-schermata --schermi "${2:-docs/schermate}"
+else
+  QT_QPA_PLATFORM=offscreen build/planner/app/viandora-schermata "${1:-viandora.png}" "${2:-}"
+fi

@@ -1,9 +1,12 @@
 #pragma once
 // The planner's main window: real widgets built from the window module's
 // controls, the user's events forwarded to its handlers, and a repaint from
-// the module after each of them.
+// the module after each of them. The layout keeps the module's twips,
+// scaled as one with the font: the window can be resized and maximised.
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include "shell/FormViandora.h"
@@ -18,15 +21,28 @@ public:
 
     // Brings every widget in line with the module's state.
     void Aggiorna();
+    // The repaint asked for while a long command lets pending events run:
+    // at most a few times a second, and never the content of a grid whose
+    // Redraw is off.
+    void AggiornaDurante();
+    // The focus goes to a control ("txtTappa") at the end of the next repaint.
+    void Fuoco(const QString& nomeCompleto);
     // The widget that shows a control ("cmdEsce", "cmbOra(3)").
     QWidget* Widget(const QString& nomeCompleto) const { return widget_.value(nomeCompleto, nullptr); }
-    // Centres the window on its screen.
+    // Sizes the window for its screen and centres it there.
     void Centra();
+    // Pixels per twip; 1/15 at the layout's own size.
+    double Scala() const { return scala_; }
+    // The layout's own size in pixels at the given scale.
+    QSize DimensioneA(double scala) const;
+    // The scale that suits a screen of this available size.
+    QSize DimensioneIniziale(const QSize& disponibile) const;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     struct Legame {
@@ -35,15 +51,32 @@ private:
         ModelloGriglia* modelloGriglia = nullptr;
         int revisione = -1;
         int primaRiga = -1; // the grid's TopRow last applied
+        double scala = 0;   // the scale its geometry and widths were set for
     };
     QWidget* CreaWidget(Controllo& c, QWidget* genitore);
-    void AggiornaWidget(Legame& l);
+    void AggiornaWidget(Legame& l, bool griglie);
+    void AggiornaGriglia(Legame& l);
+    void LarghezzeColonne(Legame& l);
+    void Ridisegna(bool griglie);
     void Evento(const std::function<void()>& azione);
     void PremiPulsante(bool predefinito);
+    void ImpostaScala(double scala);
+    void OrdineTabulazione();
+    // Text from the clipboard typed into a field through its key filter.
+    void Incolla(QObject* campo, const QString& nome);
+    void MenuContestuale(QObject* campo, const QString& nome, const QPoint& dove);
+    int Px(int twips) const;
 
     FormViandora& form_;
+    QWidget* piano_ = nullptr; // the layout, centred in the window
     QList<Legame> legami_;
     QHash<QString, QWidget*> widget_;
     QHash<QObject*, QString> nomi_;
     bool aggiornamento_ = false;
+    double scala_ = 1.0 / 15;
+    QString fuoco_;
+    bool mostrati_ = true; // a control came into view since the last raise
+    QElapsedTimer ultimoRidisegno_;
+    // Measured widths of grid texts, plain and bold, at the current scale.
+    QHash<QString, int> larghezzeTesto_[2];
 };

@@ -7,12 +7,30 @@
 #include <QProcess>
 #include <QWidget>
 
+#include "app/FinestraViandora.h"
 #include "stampa/PaginaPdf.h"
 #include "stampa/PaginaStampante.h"
 
 PiattaformaQt::PiattaformaQt(std::function<void()> ridisegna) : ridisegna_(std::move(ridisegna)) {}
 
+void PiattaformaQt::ImpostaFinestra(FinestraViandora* finestra) {
+    finestra_ = finestra;
+    if (finestra_ && !fuoco_.isEmpty())
+        finestra_->Fuoco(fuoco_);
+    fuoco_.clear();
+}
+
+void PiattaformaQt::SetFocus(const QString& controllo) {
+    if (finestra_)
+        finestra_->Fuoco(controllo);
+    else
+        fuoco_ = controllo;
+}
+
 int PiattaformaQt::MsgBox(const QString& testo, int pulsanti, const QString& titolo) {
+    // The window behind the box shows where the command stands.
+    if (finestra_)
+        finestra_->Aggiorna();
     QMessageBox box(finestra_);
     box.setWindowTitle(titolo);
     box.setText(testo);
@@ -72,9 +90,18 @@ QString PiattaformaQt::SalvaFile(const QString& titolo, const QString& filtro) {
 }
 
 void PiattaformaQt::ElaboraEventi() {
+    // A long command asks once per unit of work, thousands of times: the
+    // window's events run at most every few milliseconds, quick enough for
+    // the stop button and nothing next to the work itself.
+    constexpr qint64 Intervallo = 15;
+    if (ultimiEventi_.isValid() && ultimiEventi_.elapsed() < Intervallo)
+        return;
     if (ridisegna_)
         ridisegna_();
+    else if (finestra_)
+        finestra_->AggiornaDurante();
     QApplication::processEvents();
+    ultimiEventi_.start();
 }
 
 bool PiattaformaQt::AvviaProgramma(const QString& programma, const QString& argomento) {

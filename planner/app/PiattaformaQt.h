@@ -1,17 +1,18 @@
 #pragma once
 // The desktop services of the planner, on Qt.
+#include <QElapsedTimer>
 #include <functional>
 
 #include "shell/Piattaforma.h"
 
-class QWidget;
+class FinestraViandora;
 
 class PiattaformaQt : public Piattaforma {
 public:
     // ridisegna: repaints the window from its module (before pending events
-    // are let through).
+    // are let through); by default the window's own repaint during a command.
     explicit PiattaformaQt(std::function<void()> ridisegna = {});
-    void ImpostaFinestra(QWidget* finestra) { finestra_ = finestra; }
+    void ImpostaFinestra(FinestraViandora* finestra);
     void ImpostaRidisegno(std::function<void()> ridisegna) { ridisegna_ = std::move(ridisegna); }
 
     int MsgBox(const QString& testo, int pulsanti, const QString& titolo) override;
@@ -21,6 +22,7 @@ public:
     bool AvviaProgramma(const QString& programma, const QString& argomento) override;
     QDateTime Adesso() override;
     void Termina() override;
+    void SetFocus(const QString& controllo) override;
     QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override;
     QStringList ElencoStampanti() override;
     std::unique_ptr<PaginaStampa> ApriStampante(const QString& nomeDispositivo, const QString& titolo,
@@ -28,6 +30,8 @@ public:
     std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo, QString& errore) override;
 
 private:
-    QWidget* finestra_ = nullptr;
+    FinestraViandora* finestra_ = nullptr;
     std::function<void()> ridisegna_;
+    QString fuoco_; // asked for before the window exists
+    QElapsedTimer ultimiEventi_;
 };

@@ -33,7 +33,6 @@ int main(int argc, char* argv[]) {
         return 1;
     FinestraViandora finestra(form);
     piattaforma.ImpostaFinestra(&finestra);
-    piattaforma.ImpostaRidisegno([&finestra] { finestra.Aggiorna(); });
     finestra.Aggiorna();
     finestra.Centra();
     finestra.show();

@@ -35,4 +35,5 @@ public:
     bool AvviaProgramma(const QString&, const QString&) override { return false; }
     QDateTime Adesso() override { return QDateTime::currentDateTime(); }
     void Termina() override { Terminato = true; }
+    void SetFocus(const QString&) override {}
 };

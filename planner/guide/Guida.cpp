@@ -154,6 +154,7 @@ void FormViandora::InserisciGuida() {
     cmbGH.SetText(Zero(Val(tempo.left(2)), 2));
     cmbGM.SetText(Zero(Val(tempo.right(2)), 2));
     cmdCancellaRiga.Enabled = !g.TextMatrix(r, GuidaDescrizione).trimmed().isEmpty();
+    SetFocus(txtGDescrizione);
 }
 
 namespace {
@@ -214,6 +215,7 @@ void FormViandora::CmdSalvaRiga_Click() {
     mfgTab.TopRow = primaVisibile;
     AggiornaNumeroRiga();
     if (mfgTab.TextMatrix(RigaCorrente, GuidaDescrizione).trimmed().isEmpty()) txtGDescrizione.Text.clear();
+    SetFocus(txtGDescrizione);
 }
 
 void FormViandora::cmdCancellaRiga_Click() {
@@ -229,6 +231,7 @@ void FormViandora::cmdCancellaRiga_Click() {
         txtGDescrizione.Text.clear();
         cmdCancellaRiga.Enabled = false;
     }
+    SetFocus(txtGDescrizione);
 }
 
 void FormViandora::cmdFind_Click() {
@@ -253,6 +256,11 @@ void FormViandora::CercaLocalitaGuida() {
 
 void FormViandora::cmdFineInserimento_Click() {
     ModoGuida = false;
+    // Left with the locality list open: the list goes, the commands and the
+    // grid come back.
+    cmbRicercaTappa.Visible = false;
+    frmBottoni.Enabled = true;
+    mfgTab.Enabled = true;
     ImpostaGriglia(GrigliaTappe);
     CaricaDatiAnagraficiMeta();
     CaricaTappeItinerario();

@@ -29,13 +29,13 @@ void FormViandora::CreaPannelloGuida() {
         int left, top;
     };
     const Bottone bottoni[] = {
-        {&cmdSalvaRiga, "cmdSalvaRiga", "&Salva riga", 7900, 450},
-        {&cmdCancellaRiga, "cmdCancellaRiga", "&Cancella riga", 9100, 450},
-        {&cmdFind, "cmdFind", "C&erca", 7900, 900},
-        {&cmdFineInserimento, "cmdFineInserimento", "&Fine inserimento", 9100, 900},
+        {&cmdSalvaRiga, "cmdSalvaRiga", "&Salva riga", 7850, 450},
+        {&cmdCancellaRiga, "cmdCancellaRiga", "&Cancella riga", 9150, 450},
+        {&cmdFind, "cmdFind", "C&erca", 7850, 900},
+        {&cmdFineInserimento, "cmdFineInserimento", "&Fine inserimento", 9150, 900},
     };
     for (const Bottone& b : bottoni) {
-        Registra(*b.pulsante, QString::fromLatin1(b.nome), guida, b.left, b.top, 1150, 345);
+        Registra(*b.pulsante, QString::fromLatin1(b.nome), guida, b.left, b.top, 1250, 345);
         b.pulsante->Caption = QString::fromUtf8(b.caption);
     }
 }

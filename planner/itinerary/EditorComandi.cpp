@@ -28,6 +28,7 @@ void FormViandora::AttivitaInserimentoItinerario() {
     AttivitaCorrente.clear();
     AggiornaCasellaProgressivo();
     ImpostaDefault(cmdFine);
+    SetFocus(txtTappa);
 }
 
 void FormViandora::cmdMemorizza_Click() {
@@ -72,7 +73,9 @@ void FormViandora::cmdFine_Click() {
                                            "Vuoi salvare le eventuali modifiche?"),
                             Msg::YesNoCancel | Msg::Question, QStringLiteral("Fine inserimento"));
     if (risposta != Msg::Yes && risposta != Msg::No) return;
-    if (risposta == Msg::Yes) MemorizzaTappeItinerario();
+    // A store refused (no trip code, too many records) keeps the editor and
+    // every change on screen.
+    if (risposta == Msg::Yes && !MemorizzaTappeItinerario()) return;
     // Reloaded either way: what is left on screen is what is stored.
     CaricaDatiAnagraficiMeta();
     CaricaTappeItinerario();

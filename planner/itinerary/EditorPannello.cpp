@@ -60,8 +60,8 @@ void FormViandora::txtStrada_KeyPress(int& KeyAscii) {
 }
 
 void FormViandora::txtKm_KeyPress(int& KeyAscii) {
-    // Digits only: not even backspace, the field is retyped or overwritten.
-    if (KeyAscii < '0' || KeyAscii > '9') KeyAscii = 0;
+    // Digits, and the control keys that correct them (backspace).
+    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9')) KeyAscii = 0;
 }
 
 void FormViandora::cmbTipoStrada_KeyPress(int& KeyAscii) {

@@ -117,6 +117,7 @@ void FormViandora::cmdInserisce_Click() {
     cmdMapPoint.Enabled = NumeroTappe == 0;
     CalcolaKmTempiItinerario();
     AggiornaCasellaProgressivo();
+    if (frmInputBox.Visible) SetFocus(txtTappa);
 }
 
 void FormViandora::cmdAggiunge_Click() {
@@ -134,6 +135,7 @@ void FormViandora::cmdCancella_Click() {
     CalcolaKmTempiItinerario();
     AggiornaNumeroRiga();
     AggiornaCasellaProgressivo();
+    if (frmInputBox.Visible) SetFocus(txtTappa);
 }
 
 void FormViandora::cmdCerca_Click() {

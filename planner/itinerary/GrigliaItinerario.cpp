@@ -228,6 +228,7 @@ void FormViandora::mfgTab_Click() {
         chkProgressivo.Value =
             ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, TappaKmProgressivi)) > 100;
     }
+    if (frmInputBox.Visible) SetFocus(txtTappa);
     if (ModoGuida) InserisciGuida();
 }
 
@@ -246,7 +247,14 @@ void FormViandora::mfgTab_KeyDown(int& KeyCode) {
     case 34:
         riga += 18;
         break;
+    case 36:
+        riga = 1;
+        break;
+    case 35:
+        riga = mfgTab.Rows() - 1;
+        break;
     default:
+        riga = mfgTab.Row;
         break;
     }
     RigaCorrente = qint16(qBound(0, riga, 32767));

@@ -92,14 +92,14 @@ void FormViandora::CaricaTappeItinerario() {
     CalcolaKmTempiItinerario();
 }
 
-void FormViandora::MemorizzaTappeItinerario() {
+bool FormViandora::MemorizzaTappeItinerario() {
     const QString titolo = QStringLiteral("Memorizzazione dell'itinerario");
     // Stages without a trip would belong to no one.
     if (CodiceMetaCorrente.trimmed().isEmpty()) {
         piattaforma_.MsgBox(
             QStringLiteral("Impossibile memorizzare l'itinerario: la mèta non è stata salvata!"),
             Msg::OkOnly | Msg::Exclamation, titolo);
-        return;
+        return false;
     }
     const Griglia& g = mfgTab;
     qint64 daScrivere = 0;
@@ -112,7 +112,7 @@ void FormViandora::MemorizzaTappeItinerario() {
         piattaforma_.MsgBox(QStringLiteral("Impossibile memorizzare l'itinerario: supera %1 registrazioni!")
                                 .arg(MassimoRecord),
                             Msg::OkOnly | Msg::Exclamation, titolo);
-        return;
+        return false;
     }
 
     AzzeraPercentuale();
@@ -179,6 +179,7 @@ void FormViandora::MemorizzaTappeItinerario() {
         throw;
     }
     AzzeraPercentuale();
+    return true;
 }
 
 void FormViandora::AvanzaPercentuale(double contatore) {

@@ -58,20 +58,32 @@ bool FormViandora::Form_Load() {
         return false;
     }
 
+    // A write refused from here on (the defaults row, the guide's flags, a
+    // database locked by another copy) is told, and the window starts with
+    // what could be read: nothing stored is lost by going on.
+    auto passo = [this](const std::function<void()>& azione) {
+        try {
+            azione();
+        } catch (const ErroreDatabase& e) {
+            piattaforma_.MsgBox(e.Messaggio(), Msg::OkOnly | Msg::Critical, Caption);
+        }
+    };
     Db.RecordSetImpostaDefault();
-    CaricaComboBox();
+    passo([this] { CaricaComboBox(); });
     ImpostaGriglia(GrigliaTappe);
     cmdItinerario.Visible = true;
     AzzeraPercentuale();
 
-    RicercaMetaCorrente();
-    if (!CodiceMetaCorrente.isEmpty()) {
-        CaricaDatiAnagraficiMeta();
-        CaricaTappeItinerario();
-    }
+    passo([this] {
+        RicercaMetaCorrente();
+        if (!CodiceMetaCorrente.isEmpty()) {
+            CaricaDatiAnagraficiMeta();
+            CaricaTappeItinerario();
+        }
+    });
     RigaCorrente = qMax<qint16>(RigaCorrente, 1);
     AggiornaNumeroRiga();
-    CaricaTipiGuida();
+    passo([this] { CaricaTipiGuida(); });
 
     Db.RecordSetImpostaDefault();
     mfgCopia.Visible = false;

@@ -184,8 +184,12 @@ void FormViandora::PulisciFinestre() {
 
 void FormViandora::AzzeraSchermo() {
     PulisciFinestre();
+    // A new trip starts from the user's saved parameters, not from those of
+    // the trip shown before.
+    CaricaDefaultMeta(0);
     for (auto& t : txtFine)
         t.Text.clear();
+    txtGiorni.Text.clear();
     const QDateTime adesso = piattaforma_.Adesso();
     const QDate oggi = adesso.date();
     cmbInizio[0].SetText(Zero(oggi.day(), 2));
@@ -218,7 +222,8 @@ void FormViandora::FiltroVelocita(int& KeyAscii) {
 void FormViandora::FiltroSoloLista(int& KeyAscii) { KeyAscii = 0; }
 
 void FormViandora::cmbGiorni_KeyPress(int& KeyAscii) {
-    if (KeyAscii < '0' || KeyAscii > '9')
+    // Digits, and the control keys that correct them (backspace).
+    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9'))
         KeyAscii = 0;
 }
 

@@ -73,7 +73,7 @@ void FormViandora::CreaControlli() {
         {&FormViandora::cmdGuidaCitta, "cmdGuidaCitta", "&Guida città",
          "Inserimento delle visite, dei punti di sosta e dei servizi per località"},
         {&FormViandora::cmdCancItin, "cmdCancItin", "C&anc.Itin.", "Cancella l'itinerario relativo alla mèta"},
-        {&FormViandora::cmdImport, "cmdImport", "I&mport", "Importa le mète preparate da altri utenti"},
+        {&FormViandora::cmdImport, "cmdImport", "Im&port", "Importa le mète preparate da altri utenti"},
         {&FormViandora::cmdExport, "cmdExport", "E&xport", "Esporta le mète per altri utenti"},
         {&FormViandora::cmdEsce, "cmdEsce", "&Esce", "Esce dal form"},
     };
@@ -114,12 +114,12 @@ void FormViandora::CreaControlli() {
         {&FormViandora::cmdCerca, "cmdCerca", "C&erca località", "Cerca una località nella lista"},
         {&FormViandora::cmdFine, "cmdFine", "&Fine inser.", "Rinuncia agli inserimenti già effettuati"},
         {&FormViandora::cmdMemorizza, "cmdMemorizza", "&Salva Reset", "Salva l'itinerario ed esce dalla modalità"},
-        {&FormViandora::cmdDuplica, "cmdDuplica", "&Copia da altre mète", "Duplica da altra meta"},
+        {&FormViandora::cmdDuplica, "cmdDuplica", "C&opia da altre mète", "Duplica da altra meta"},
         {&FormViandora::cmdAzzeraSoste, "cmdAzzeraSoste", "A&zzera soste itiner.",
          "Tasto disponibile per ampliamenti futuri."},
         {&FormViandora::cmdTrasferisce, "cmdTrasferisce", "Copia soste guida ->itin.",
          "Tasto disponibile per ampliamenti futuri."},
-        {&FormViandora::cmdMapPoint, "cmdMapPoint", "&Altri &Pacch.",
+        {&FormViandora::cmdMapPoint, "cmdMapPoint", "Altri &Pacch.",
          "Importa l'itinerario da un programma di percorsi"},
     };
     i = 0;
@@ -165,7 +165,8 @@ void FormViandora::CreaSchermoMeta() {
     txtLocalita.MaxLength = 30;
     etichetta(lblNazione, "lblNazione", QStringLiteral("Nazione:"), intesta, 7000, 90, 800);
     Registra(txtNazione, QStringLiteral("txtNazione"), intesta, 7800, 75, 2800, 285);
-    txtNazione.MaxLength = 25;
+    // The stored country holds 19 characters: typing stops there.
+    txtNazione.MaxLength = 19;
 
     // Start and end of the trip: day, month, year on one row, weekday and
     // time on the next.
@@ -254,7 +255,9 @@ void FormViandora::CreaSchermoMeta() {
     etichetta(lblGiorni, "lblGiorni", QStringLiteral("Giorni max:"), tempi, 4330, riga(0), 1300);
     Registra(cmbGiorni, QStringLiteral("cmbGiorni"), tempi, 4330, riga(1), 800, 285);
     etichetta(lblDefault, "lblDefault", QStringLiteral("Default:"), tempi, 4330, riga(3), 1300);
-    const char* defaultCaption[] = {"Sa&lva", "Car&ica", "&Reset"};
+    // Without mnemonics for loading and restoring: every letter of them
+    // already opens a command visible beside them.
+    const char* defaultCaption[] = {"Sa&lva", "Carica", "Reset"};
     for (int k = 0; k < 3; ++k)
         Aggiungi(cmdDefault, QStringLiteral("cmdDefault"), tempi, 4330, riga(4 + k), 1300, 285).Caption =
             QString::fromLatin1(defaultCaption[k]);
@@ -312,6 +315,8 @@ void FormViandora::LostFocus(const QString& controllo) {
     if (auto it = uscite_.constFind(controllo); it != uscite_.constEnd())
         Esegui(*it);
 }
+
+void FormViandora::SetFocus(const Controllo& controllo) { piattaforma_.SetFocus(controllo.NomeCompleto()); }
 
 void FormViandora::Termina() {
     terminato_ = true;

@@ -195,10 +195,14 @@ public:
     // scrolling the first row into view.
     void SelezioneGriglia(int Riga1, int Col1, int Riga2, int Col2);
     void InserisciRigheItinerario(int NumeroRighe);
-    void MemorizzaTappeItinerario();
+    // False when the itinerary was not stored (the message has been shown).
+    bool MemorizzaTappeItinerario();
     void RicomponiTabellaMfgTab();
     void mfgTab_Click();
-    // 38/40 one row up/down, 33/34 a page; any key refreshes the row.
+    // 38/40 one row up/down, 33/34 a page, 36/35 the first/last row; any
+    // other code means the grid moved its current row itself (a letter
+    // search, a click on the scroll bar): the row is taken from mfgTab.Row.
+    // Every key refreshes the row.
     void mfgTab_KeyDown(int& KeyCode);
     // Paints an end-of-day stop cell so that it stands out.
     void ColoraFineGiornata(int riga);
@@ -386,6 +390,10 @@ public:
     void Change(const QString& controllo);
     void LostFocus(const QString& controllo);
     bool HaGestoreTasti(const QString& controllo) const { return tasti_.contains(controllo); }
+
+    // ---- keyboard focus -------------------------------------------------------
+    // The focus goes to a control when the window next shows the module.
+    void SetFocus(const Controllo& controllo);
 
     Piattaforma& Sistema() { return piattaforma_; }
     bool Terminato() const { return terminato_; }

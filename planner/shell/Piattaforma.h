@@ -42,6 +42,9 @@ public:
     virtual QDateTime Adesso() = 0;
     // The program ends once the current command returns.
     virtual void Termina() = 0;
+    // The keyboard focus goes to a control, by its full name ("txtTappa"),
+    // once the window shows the state the current command leaves.
+    virtual void SetFocus(const QString& controllo) = 0;
 
     // ---- printing ---------------------------------------------------------
     // The save dialog, opening on a proposed file path.

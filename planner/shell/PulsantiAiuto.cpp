@@ -56,7 +56,7 @@ void FormViandora::CreaPulsantiAiuto() {
 
     // City guide: the buttons' help beside the buttons, the fields' help
     // beside the description's heading.
-    aiutoIndice(cmdHelpGuida, "cmdHelpGuida", "frmGuida", 10370, 500, Operative);
+    aiutoIndice(cmdHelpGuida, "cmdHelpGuida", "frmGuida", 10460, 500, Operative);
     aiutoIndice(cmdHelpGuida, "cmdHelpGuida", "frmGuida", 4440, 750, Operative);
 }
 

@@ -46,5 +46,9 @@ void FormViandora::CaricaDatiAnagraficiMeta() {
         txtKmTot[k].Text.clear();
         txtTempo[k].Text.clear();
     }
+    // The end of a trip comes only from its calculation.
+    for (auto& t : txtFine)
+        t.Text.clear();
+    txtGiorni.Text.clear();
     MettiGiornoSett();
 }

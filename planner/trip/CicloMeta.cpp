@@ -46,6 +46,7 @@ void FormViandora::SalvaIlCodiceMetaCorrente() {
 void FormViandora::cmdNuovo_Click() {
     AzzeraSchermo();
     AttivaFormMeta(true);
+    SetFocus(txtLocalita);
     txtLocalita.Text.clear();
     txtNazione.Text.clear();
     txtCodice.Text.clear();

@@ -55,19 +55,20 @@ void FormViandora::CaricaComboBox() {
                       QStringLiteral("3 - Sosta Maggiore "), QStringLiteral("4 - Sosta minore"),
                       QStringLiteral("5 - Nessuna sosta!")});
 
-    // The screen starts from the built-in parameters; the user's saved ones
-    // are written only when there are none yet.
-    MettiDefaultIncorporati();
-    Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabParametri]));
-    if (Db.NumeroRecord == 0)
-        MemorizzaVariabiliMeta();
-
     // Today, at the current hour, minutes down to the quarter.
     cmbInizio[0].SetText(Zero(adesso.date().day(), 2));
     cmbInizio[1].SetText(Zero(adesso.date().month(), 2));
     cmbInizio[2].SetText(Zero(adesso.date().year(), 4));
     cmbInizio[3].SetText(Zero(adesso.time().hour(), 2));
     cmbInizio[4].SetText(Zero(adesso.time().minute() / 15 * 15, 2));
+
+    // The screen starts from the built-in parameters; the user's saved ones
+    // are written only when there are none yet (last: a refused write leaves
+    // the screen complete).
+    MettiDefaultIncorporati();
+    Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabParametri]));
+    if (Db.NumeroRecord == 0)
+        MemorizzaVariabiliMeta();
 }
 
 void FormViandora::ImpostaGiorniMeseInizio() {

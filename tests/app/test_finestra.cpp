@@ -212,7 +212,12 @@ private slots:
         QTest::keyClicks(km, "1a2.0");
         QCOMPARE(f.txtKm.Text, QString("120"));
         QTest::keyClick(km, Qt::Key_Backspace);
-        QCOMPARE(km->text(), QString("120"));
+        QCOMPARE(f.txtKm.Text, QString("12"));
+        QTest::keyClick(km, Qt::Key_Home);
+        QTest::keyClick(km, Qt::Key_Delete);
+        QCOMPARE(f.txtKm.Text, QString("2"));
+        km->selectAll();
+        QTest::keyClicks(km, "120");
 
         QTest::mouseClick(finestra.Widget("cmdInserisce"), Qt::LeftButton);
         QCOMPARE(Tappe(f), QStringList({"L'AQUILA||120||"}));

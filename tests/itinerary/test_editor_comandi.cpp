@@ -257,7 +257,7 @@ private slots:
         };
         caso("località", "txtTappa", "l'aquila à", "L'AQUILA À");
         caso("strada", "txtStrada", "a1 tragh", "A1 TRAGH");
-        caso("km", "txtKm", "12a.\b 9", "12____9");
+        caso("km", "txtKm", "12a.\b 9", "12__\b_9");
         caso("tipo strada", "cmbTipoStrada", "A\b", "__");
         caso("giorni di sosta", "cmbSosta(0)", "1", "_");
         caso("ore di sosta", "cmbSosta(1)", "2", "_");

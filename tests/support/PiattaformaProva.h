@@ -27,6 +27,8 @@ public:
     std::function<void()> suEventi; // runs at every "process pending events"
     QList<QPair<QString, QString>> programmiAvviati;
     bool terminato = false;
+    QString fuoco; // the control that last received the focus
+    std::function<void(const QString&)> suFocus; // a real window in the test applies it
     bool avvioRiesce = true;        // what starting a program answers
     // Printing: the installed printers, the documents opened ("stampante:"
     // or "pdf:" and the name), and the last document as it was when the
@@ -64,6 +66,11 @@ public:
     }
     QDateTime Adesso() override { return adesso; }
     void Termina() override { terminato = true; }
+    void SetFocus(const QString& controllo) override {
+        fuoco = controllo;
+        if (suFocus)
+            suFocus(controllo);
+    }
 
     QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override {
         proposteSalvataggio.append(proposta);

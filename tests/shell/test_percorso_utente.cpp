@@ -1,0 +1,162 @@
+// What a traveller meets on the way through the screens, model side: where
+// the focus goes, what a new trip starts from, the ways out of the stage
+// editor and the guide, and a start-up whose writes are refused.
+#include <QTest>
+
+#include "itinerary/EditorProva.h"
+#include "support/ComandiAbilitati.h"
+
+class TestPercorsoUtente : public QObject {
+    Q_OBJECT
+private slots:
+    void fuocoDoveSiLavora() {
+        Planner pl;
+        FormViandora& f = *pl;
+        f.Click("cmdNuovo");
+        QCOMPARE(pl.p.fuoco, QString("txtLocalita"));
+        f.txtLocalita.Text = "ROMA";
+        f.txtNazione.Text = "ITALIA";
+        f.Click("cmdSalva");
+
+        // The stage editor: the locality field after opening, writing a
+        // stage, deleting a row and a click on the grid.
+        const auto dopo = [&](const char* comando) {
+            pl.p.fuoco.clear();
+            f.Click(comando);
+            return pl.p.fuoco;
+        };
+        QCOMPARE(dopo("cmdItinerario"), QString("txtTappa"));
+        Scrivi(f, "ROMA");
+        QCOMPARE(pl.p.fuoco, QString("txtTappa"));
+        Scrivi(f, "FIRENZE", "A1", "270", "Autostrada");
+        f.mfgTab.Row = 1;
+        QCOMPARE(dopo("mfgTab"), QString("txtTappa"));
+        QCOMPARE(dopo("cmdCancella"), QString("txtTappa"));
+        pl.p.risposte = {Msg::Yes};
+        f.Click("cmdMemorizza");
+        pl.p.risposte = {Msg::No};
+        f.Click("cmdFine");
+
+        // The guide: its description field after loading, saving and
+        // deleting an entry.
+        f.Click("cmdGuidaCitta");
+        f.mfgTab.Row = 1;
+        QCOMPARE(dopo("mfgTab"), QString("txtGDescrizione"));
+        f.txtGDescrizione.Text = "Duomo";
+        f.cmbGTipo.SetText("Da vedere");
+        f.cmbGH.SetText("01");
+        QCOMPARE(dopo("cmdSalvaRiga"), QString("txtGDescrizione"));
+        f.mfgTab.Row = 2;
+        f.Click("mfgTab");
+        QCOMPARE(f.txtGDescrizione.Text, QString("Duomo"));
+        QCOMPARE(dopo("cmdCancellaRiga"), QString("txtGDescrizione"));
+    }
+
+    void nuovaMetaDaiDefaultSalvati() {
+        Planner pl;
+        FormViandora& f = *pl;
+        // The user's defaults: 90 on the motorway, stop choice 2.
+        f.cmbMediaKm[0].SetText("90");
+        f.cmbSoste.SetListIndex(1);
+        pl.p.risposte = {Msg::Yes};
+        f.Click("cmdDefault(0)");
+
+        // A trip at 110 with a calculated end on screen.
+        f.Click("cmdNuovo");
+        f.txtLocalita.Text = "PARIGI";
+        f.txtNazione.Text = "FRANCIA";
+        f.cmbMediaKm[0].SetText("110");
+        f.cmbRipH.SetText("05");
+        f.Click("cmdSalva");
+        for (auto& t : f.txtFine)
+            t.Text = "17";
+        f.txtGiorni.Text = "4";
+
+        f.Click("cmdNuovo");
+        QCOMPARE(f.cmbMediaKm[0].Text(), QString("90"));
+        QCOMPARE(f.cmbSoste.ListIndex(), 1);
+        QCOMPARE(f.cmbRipH.Text(), QString("03"));
+        for (auto& t : f.txtFine)
+            QVERIFY(t.Text.isEmpty());
+        QVERIFY(f.txtGiorni.Text.isEmpty());
+
+        // Loading a trip without a calculation empties its end as well.
+        for (auto& t : f.txtFine)
+            t.Text = "17";
+        f.txtGiorni.Text = "4";
+        f.CaricaDatiAnagraficiMeta();
+        QCOMPARE(f.cmbMediaKm[0].Text(), QString("110"));
+        for (auto& t : f.txtFine)
+            QVERIFY(t.Text.isEmpty());
+        QVERIFY(f.txtGiorni.Text.isEmpty());
+    }
+
+    void fineInserimentoConSalvataggioRifiutato() {
+        // A trip never saved: storing is refused, and leaving with Yes must
+        // keep the editor and the stages typed.
+        Planner pl;
+        FormViandora& f = *pl;
+        f.Click("cmdNuovo");
+        f.Click("cmdItinerario");
+        Scrivi(f, "ROMA");
+        Scrivi(f, "FIRENZE", "A1", "270", "Autostrada");
+        pl.p.risposte = {Msg::Yes};
+        f.Click("cmdFine");
+        QVERIFY(pl.p.messaggi.last().testo.startsWith("Impossibile memorizzare l'itinerario"));
+        QVERIFY(f.frmInputBox.Visible);
+        QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE|A1|270|A|"}));
+        // No stays the way out, dropping the changes.
+        pl.p.risposte = {Msg::No};
+        f.Click("cmdFine");
+        QVERIFY(!f.frmInputBox.Visible);
+    }
+
+    void cercaNellaGuidaPoiFine() {
+        EditorProva e;
+        FormViandora& f = *e;
+        Scrivi(f, "ROMA");
+        Scrivi(f, "FIRENZE", "A1", "270", "Autostrada");
+        e.p.risposte = {Msg::Yes};
+        f.Click("cmdFine");
+        f.Click("cmdGuidaCitta");
+        f.Click("cmdFind");
+        QVERIFY(!f.frmBottoni.Enabled);
+        f.Click("cmdFineInserimento");
+        QVERIFY(f.frmBottoni.Enabled);
+        QVERIFY(f.mfgTab.Enabled);
+        QVERIFY(!f.cmbRicercaTappa.Visible);
+        QCOMPARE(ComandiAbilitati(f).size(), 12);
+    }
+
+    void avvioConScritturaRifiutata() {
+        QTemporaryDir dir;
+        const QString cartella = dir.path() + "/";
+        {
+            PiattaformaProva p;
+            FormViandora f(p, cartella);
+            QVERIFY(f.Form_Load());
+            // A saved trip, and no saved defaults: the next start writes them.
+            f.Click("cmdNuovo");
+            f.txtLocalita.Text = "ROMA";
+            f.txtNazione.Text = "ITALIA";
+            f.Click("cmdSalva");
+            f.Db.CancellaTabella(TabParametri, "MediaAutostrada", "75", nullptr);
+        }
+        PiattaformaProva p;
+        FormViandora f(p, cartella);
+        f.Db.ImpostaGuastoScrittura(1);
+        QVERIFY(f.Form_Load());
+        QCOMPARE(p.messaggi.size(), 1);
+        QVERIFY(p.messaggi[0].testo.startsWith("Errore di scrittura nel database"));
+        QCOMPARE(p.messaggi[0].pulsanti & 0x70, int(Msg::Critical));
+        QVERIFY(!p.terminato);
+        // The window is usable: the trip and its screen are there.
+        QCOMPARE(f.txtLocalita.Text, QString("ROMA"));
+        QCOMPARE(f.cmbMediaKm[0].Text(), QString("75"));
+        QVERIFY(!f.cmbInizio[2].Text().isEmpty());
+        QCOMPARE(ComandiAbilitati(f).size(), 12);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPercorsoUtente)
+#include "test_percorso_utente.moc"
