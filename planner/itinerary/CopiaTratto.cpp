@@ -48,26 +48,26 @@ void FormViandora::CreaPannelloCopia() {
     const char* assegna[] = {"Asse&gna tappa iniziale", "Assegna tappa fina&le"};
     for (int k = 0; k < 2; ++k) {
         const int y = 570 + k * 1230;
-        Aggiungi(s.lblSlot, QStringLiteral("lblSlot"), PannelloTratto, 90, y, 3460, 255).Caption =
+        Aggiungi(s.lblSlot, QStringLiteral("lblSlot"), PannelloTratto, 90, y, 3020, 255).Caption =
             QString::fromLatin1(slot[k]);
         Aggiungi(s.txtDupNumero, QStringLiteral("txtDupNumero"), PannelloTratto, 90, y + 255, 450, 285);
-        Aggiungi(s.txtDupLocalita, QStringLiteral("txtDupLocalita"), PannelloTratto, 570, y + 255, 2980, 285);
-        Aggiungi(s.txtDupStrada, QStringLiteral("txtDupStrada"), PannelloTratto, 90, y + 570, 2300, 285);
-        Aggiungi(s.txtDupKm, QStringLiteral("txtDupKm"), PannelloTratto, 2420, y + 570, 1130, 285);
+        Aggiungi(s.txtDupLocalita, QStringLiteral("txtDupLocalita"), PannelloTratto, 570, y + 255, 2540, 285);
+        Aggiungi(s.txtDupStrada, QStringLiteral("txtDupStrada"), PannelloTratto, 90, y + 570, 1900, 285);
+        Aggiungi(s.txtDupKm, QStringLiteral("txtDupKm"), PannelloTratto, 2020, y + 570, 1090, 285);
         Pulsante& p =
-            Aggiungi(s.cmdAssegna, QStringLiteral("cmdAssegna"), PannelloTratto, 90, y + 885, 3460, 315);
+            Aggiungi(s.cmdAssegna, QStringLiteral("cmdAssegna"), PannelloTratto, 90, y + 885, 3020, 315);
         p.Caption = QString::fromLatin1(assegna[k]);
         p.ToolTipText = QStringLiteral("Assegna la tappa selezionata nell'elenco");
     }
     for (auto* caselle : {&s.txtDupNumero, &s.txtDupLocalita, &s.txtDupStrada, &s.txtDupKm})
         for (CasellaTesto& t : *caselle)
             t.Locked = true;
-    Registra(s.optTrasfSoste, QStringLiteral("optTrasfSoste"), PannelloTratto, 90, 3120, 3460, 285);
+    Registra(s.optTrasfSoste, QStringLiteral("optTrasfSoste"), PannelloTratto, 90, 3120, 3020, 285);
     s.optTrasfSoste.Caption = QStringLiteral("Inserire anche le soste:");
     Registra(s.cmdInsEsegui, QStringLiteral("cmdInsEsegui"), PannelloTratto, 90, 3540, 1900, 345);
     s.cmdInsEsegui.Caption = QStringLiteral("Inserisce &percorso");
     s.cmdInsEsegui.ToolTipText = QStringLiteral("Inserisce il tratto selezionato nel verso indicato");
-    Registra(s.cmdRinunciaCopia, QStringLiteral("cmdRinunciaCopia"), PannelloTratto, 2050, 3540, 1500, 345);
+    Registra(s.cmdRinunciaCopia, QStringLiteral("cmdRinunciaCopia"), PannelloTratto, 2050, 3540, 1060, 345);
     s.cmdRinunciaCopia.Caption = QStringLiteral("Ri&nuncia");
     s.cmdRinunciaCopia.ToolTipText = QStringLiteral("Torna all'itinerario senza copiare");
 }
