@@ -139,12 +139,14 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     cmdCalcola.Caption = QStringLiteral("&Sblocca");
     TabellaCalcolata = true;
 
+    // The bar is cleared and the exit button reads "&Esce" again before the
+    // final message, so the box never stands over a run that looks alive.
     AzzeraPercentuale();
+    ComandiMeta = QStringLiteral("CaSt");
+    AbilitaPulsantiComando();
     const QString messaggio = MessaggioCalcolo;
     if (AttivitaCorrente != QLatin1String("Stampa") && !messaggio.isEmpty())
         piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Information, TitoloCalcolo);
-    ComandiMeta = QStringLiteral("CaSt");
-    AbilitaPulsantiComando();
 }
 
 bool FormViandora::EseguiCalcolo() {

@@ -25,6 +25,7 @@ public:
     QDateTime adesso = QDateTime(QDate(2006, 8, 5), QTime(10, 52));
     int eventiElaborati = 0;
     std::function<void()> suEventi; // runs at every "process pending events"
+    std::function<void()> suMessaggio; // runs while a message box is shown
     QList<QPair<QString, QString>> programmiAvviati;
     bool terminato = false;
     QString fuoco; // the control that last received the focus
@@ -45,6 +46,8 @@ public:
 
     int MsgBox(const QString& testo, int pulsanti, const QString& titolo) override {
         messaggi.append({testo, pulsanti, titolo});
+        if (suMessaggio)
+            suMessaggio();
         if (risposte.isEmpty())
             return (pulsanti & 7) == Msg::OkOnly ? Msg::Ok : Msg::Yes;
         return risposte.takeFirst();

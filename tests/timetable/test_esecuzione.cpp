@@ -115,7 +115,13 @@ private slots:
         v.Giorni("001");
         v.Tappe({"ROMA||0|A|", "OSTIA||0|A|"});
         v->txtGiorni.Text = "9";
+        // While the final message is shown the run is over on screen too.
+        QString esce;
+        bool barra = true;
+        v.p.suMessaggio = [&] { esce = v->cmdEsce.Caption, barra = v->txtPerc.Visible; };
         v.Calcola();
+        QCOMPARE(esce, QString("&Esce"));
+        QVERIFY(!barra);
         QCOMPARE(v->Calcolo.NumeroTentativo, 1);
         QCOMPARE(v->txtGiorni.Text, QString("1"));
         QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
