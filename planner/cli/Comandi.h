@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class FormViandora;
+
 namespace Cli {
 
 enum Uscita { Riuscita = 0, Errore = 1, Uso = 2 };
@@ -23,6 +25,10 @@ struct Comando {
 
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
+
+// Shows the stored trip as the planner shows a trip chosen from the list;
+// false, with the message on err, when there is none with that code.
+bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);

@@ -51,6 +51,21 @@ const char* const AiutoCalcola =
     "  Infine una riga: numero di passaggi del calcolo e messaggio finale (anche vuoto).\n"
     "  Uscita 0 se riuscito, 1 per un errore (file, database, mèta), 2 per argomenti errati.";
 
+bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err) {
+    form.Db.RecordSetImposta(
+        SlotMeta, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
+    if (form.Db.NumeroRecord == 0) {
+        err << "Mèta inesistente: " << codice << '\n';
+        return false;
+    }
+    form.CodiceMetaCorrente = codice;
+    form.CaricaDatiAnagraficiMeta();
+    form.CaricaTappeItinerario();
+    form.RigaCorrente = 1;
+    form.AggiornaNumeroRiga();
+    return true;
+}
+
 namespace {
 
 void ScriviCelle(QTextStream& out, const QStringList& celle) {
@@ -112,20 +127,9 @@ int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
             err << "Il file non è un database leggibile: " << file << '\n';
         return Errore;
     }
-    form.Db.RecordSetImposta(
-        8, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
-    if (form.Db.NumeroRecord == 0) {
-        err << "Mèta inesistente: " << codice << '\n';
-        return Errore;
-    }
-
     // The trip as the planner shows it when chosen from the list, checked as
     // "&Calcola" checks it.
-    form.CodiceMetaCorrente = codice;
-    form.CaricaDatiAnagraficiMeta();
-    form.CaricaTappeItinerario();
-    form.RigaCorrente = 1;
-    form.AggiornaNumeroRiga();
+    if (!MostraMeta(form, codice, err)) return Errore;
     IngressoCalcolo ingresso = form.IngressoCalcoloTabella();
 
     // The visited flags of the guide are not written: the file stays as it is.

@@ -40,17 +40,7 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
     form.Db.RecordSetImpostaDefault();
     form.CaricaComboBox();
     form.ImpostaGriglia(1);
-    form.Db.RecordSetImposta(
-        8, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
-    if (form.Db.NumeroRecord == 0) {
-        err << "Mèta inesistente: " << codice << '\n';
-        return Errore;
-    }
-    form.CodiceMetaCorrente = codice;
-    form.CaricaDatiAnagraficiMeta();
-    form.CaricaTappeItinerario();
-    form.RigaCorrente = 1;
-    form.AggiornaNumeroRiga();
+    if (!MostraMeta(form, codice, err)) return Errore;
 
     piattaforma.Messaggi.clear();
     auto messaggio = [&] {

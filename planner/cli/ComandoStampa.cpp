@@ -70,17 +70,7 @@ std::unique_ptr<FormViandora> ApriPlanner(PiattaformaSenzaSchermo& piattaforma, 
 
 // Shows the stored trip as the planner shows a trip chosen from the list.
 bool CaricaMeta(FormViandora& form, const QString& codice, QTextStream& err) {
-    form.Db.RecordSetImposta(
-        8, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
-    if (form.Db.NumeroRecord == 0) {
-        err << "Mèta inesistente: " << codice << '\n';
-        return false;
-    }
-    form.CodiceMetaCorrente = codice;
-    form.CaricaDatiAnagraficiMeta();
-    form.CaricaTappeItinerario();
-    form.RigaCorrente = 1;
-    form.AggiornaNumeroRiga();
+    if (!MostraMeta(form, codice, err)) return false;
     form.ComandiMeta = QStringLiteral("All");
     form.AbilitaPulsantiComando();
     return true;
