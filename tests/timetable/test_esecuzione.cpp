@@ -20,26 +20,12 @@ QStringList Limiti(const FormViandora& f) {
 class TestEsecuzione : public QObject {
     Q_OBJECT
 private slots:
-    void unaSolaPassata() {
-        Viaggio v;
-        v.Tappe(TreTappe);
-        v.Calcola();
-        const FormViandora& f = *v;
-        QCOMPARE(f.Calcolo.NumeroTentativo, 1);
-        QCOMPARE(f.Calcolo.FattoreSoste, 1.0f);
-        QVERIFY(v.p.messaggi.isEmpty() && f.TabellaCalcolata);
-        QVERIFY(f.cmdCalcola.Enabled && f.cmdStampa.Enabled && !f.cmdNuovo.Enabled &&
-                !f.frmMetePeriodo.Enabled);
-        QCOMPARE(f.cmdEsce.Caption, QString("&Esce"));
-        QCOMPARE(f.Calcolo.TolleranzaPasti, qint16(26));
-        QCOMPARE(f.ContatoreProgresso, 0.0);
-    }
-
     void adeguamentoDeiGiorni_data() {
         QTest::addColumn<QString>("giorni");
         QTest::addColumn<QString>("attivita");
         QTest::addColumn<int>("passate");
         QTest::addColumn<QString>("messaggio");
+        QTest::newRow("nessun adeguamento") << "000" << QString("") << 1 << "";
         // A first day's drive without stops ends on the same day.
         QTest::newRow("giusto alla prima")
             << "001" << QString("") << 1 << "Elaborazione conclusa in 1 tentativi!";
@@ -62,6 +48,9 @@ private slots:
                              : QStringList{"BARI|A14|1500|A|01:00"});
         v.Calcola();
         QCOMPARE(v->Calcolo.NumeroTentativo, passate);
+        QVERIFY(v->TabellaCalcolata && v->cmdStampa.Enabled && !v->cmdNuovo.Enabled);
+        QCOMPARE(v->cmdEsce.Caption, QString("&Esce"));
+        QCOMPARE(v->ContatoreProgresso, 0.0);
         if (messaggio.isEmpty()) {
             QVERIFY(v.p.messaggi.isEmpty());
         } else {
