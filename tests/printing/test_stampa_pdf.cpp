@@ -1,31 +1,20 @@
 // The timetable and the city guide printed to real PDF files, through the
 // window's flow and through viandora-cli, read back with poppler's tools.
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
 #include "common/Testo1252.h"
 #include "stampa/PaginaPdf.h"
+#include "support/ArchivioProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/StrumentiPdf.h"
 #include "timetable/ViaggioProva.h"
 
 namespace {
 
-struct Esito {
-    int codice = -1;
-    QString out, err;
-};
-
 Esito Cli(const QStringList& argomenti) {
-    QProcess processo;
-    processo.start(QStringLiteral(VIANDORA_CLI), argomenti);
-    Esito e;
-    if (!processo.waitForFinished(120000)) return e;
-    e.codice = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -2;
-    e.out = QString::fromUtf8(processo.readAllStandardOutput());
-    e.err = QString::fromUtf8(processo.readAllStandardError());
-    return e;
+    return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
 }
 
 // Forty stages over two weeks: the timetable runs over several pages.
@@ -38,38 +27,6 @@ QStringList Tappe() {
                      .arg(60 + i * 3)
                      .arg(i % 2 ? "S" : "P");
     return tappe;
-}
-
-void SalvaMeta(FormViandora& f, const QString& codice, const QStringList& tappe) {
-    f.Db.RecordSetImposta(7, Query("MeteViandora").Dove("CodiceMeta", "\\"));
-    RecordSet& m = f.Db.Rs(7);
-    m.AddNew();
-    const QString campi = "CodiceMeta=%1;Localita=ALPI;Nazione=ITALIA;DataInizio=05082006;OraInizio=0800;"
-                          "MediaAutostrada=100;MediaSuperStrada=65;MediaPrincipale=50;MediaLocale=30;"
-                          "OraColazione=0900;OraPranzo=1230;DurataPranzo=0130;OraCena=2000;DurataCena=0130;"
-                          "OraNotte=2230;RiposoMinuti=15;RiposoOre=00;RiposoGiorno=00;RiposoDopoGiorni=00;"
-                          "InizioVisita=0900;FineVisita=1800;OreTraghetti=0600;GiorniAdeguamento=000;"
-                          "CalcoloSoste=3";
-    for (const QString& campo : campi.arg(codice).split(u';'))
-        m.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
-    m.Update();
-    f.Db.RecordSetImposta(7, Query("Itinerari").Dove("CodiceMeta", "\\"));
-    RecordSet& t = f.Db.Rs(7);
-    int sequenza = 0;
-    for (const QString& tappa : tappe) {
-        const QStringList c = tappa.split(u'|');
-        t.AddNew();
-        t.Imposta("CodiceMeta", codice);
-        t.Imposta("Sequenza", Zero(++sequenza, 4));
-        t.Imposta("Localita", c.value(0));
-        t.Imposta("NomeStrada", c.value(1));
-        t.Imposta("Chilometri", c.value(2));
-        t.Imposta("TipoStrada", c.value(3));
-        t.Imposta("TempoSosta", " ");
-        t.Imposta("SostaGuidaCitta", " ");
-        t.Imposta("FineGiorno", "0");
-        t.Update();
-    }
 }
 
 // Every locality of the list is somewhere in the text.
@@ -93,7 +50,18 @@ private slots:
         QVERIFY2(!QStandardPaths::findExecutable("pdfinfo").isEmpty(),
                  "pdfinfo (poppler-utils) non installato: scripts/installa-dipendenze.sh");
         Viaggio v;
-        SalvaMeta(*v, "000003", Tappe());
+        SalvaMeta(*v,
+                  "CodiceMeta=000003;Localita=ALPI;Nazione=ITALIA;DataInizio=05082006;OraInizio=0800;"
+                  "MediaAutostrada=100;MediaSuperStrada=65;MediaPrincipale=50;MediaLocale=30;"
+                  "OraColazione=0900;OraPranzo=1230;DurataPranzo=0130;OraCena=2000;DurataCena=0130;"
+                  "OraNotte=2230;RiposoMinuti=15;RiposoOre=00;RiposoGiorno=00;RiposoDopoGiorni=00;"
+                  "InizioVisita=0900;FineVisita=1800;OreTraghetti=0600;GiorniAdeguamento=000;CalcoloSoste=3");
+        QStringList tappe; // "locality|km|stop|road|type" from the grid's "locality|road|km|type|stop"
+        for (const QString& t : Tappe())
+            tappe << QStringList{t.section('|', 0, 0), t.section('|', 2, 2), " ", t.section('|', 1, 1),
+                                 t.section('|', 3, 3)}
+                         .join('|');
+        SalvaTappe(*v, "000003", tappe);
         AggiungiVoce(*v, "TORINO", "01", "Mole Antonelliana", "0100");
         AggiungiVoce(*v, "CITTA NUMERO 3", "02", "Castello", "0030");
         v->Db.Chiudi();
