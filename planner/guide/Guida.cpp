@@ -6,6 +6,7 @@
 // visited-flag reset.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "guide/TipiGuida.h"
 #include "itinerary/ColonneGriglie.h"
 #include "itinerary/PassaggioGuida.h"
 #include "itinerary/ValoriTappa.h"
@@ -19,7 +20,7 @@ const QString TitoloGuida = QStringLiteral("Guida Città");
 } // namespace
 
 void FormViandora::CaricaTipiGuida() {
-    Db.ScriviTipiGuidaDefault();
+    ScriviTipiGuidaDefault(Db);
     Db.RecordSetImposta(
         SlotScrittura, Query(Db.Schema().NomeTabella[TabTipoGuida]).OrdinaPer(QStringLiteral("CodiceGuida")));
     RecordSet& rs = Db.Rs(SlotScrittura);

@@ -45,7 +45,6 @@ bool FormViandora::Form_Load() {
                 Db.DatabaseTabelleCreazione();
             Db.DataBaseTabelleAggiorna();
             Db.RecordSetImpostaDefault();
-            Db.ScriviTipiGuidaDefault();
         }
     } catch (const ErroreDatabase&) {
         aperto = false;

@@ -151,7 +151,7 @@ private slots:
         QVERIFY(!db.DatabaseCrea());
         QVERIFY(db.DatabaseApre());
         db.DataBaseTabelleAggiorna();
-        QVERIFY(!db.ScriviTipiGuidaDefault());
+        QVERIFY(!ScriviTipiGuidaDefault(db));
         db.RecordSetImpostaDefault();
         QCOMPARE(db.Rs(TabTipoGuida).RecordCount(), 9);
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
@@ -225,7 +225,7 @@ private slots:
 
         // The yes/no field that an older file kept as text.
         QCOMPARE(Colonna(db, TabTipoGuida, "TempoObbligatorio"), (QStringList{"True", "False"}));
-        QVERIFY(!db.ScriviTipiGuidaDefault());
+        QVERIFY(!ScriviTipiGuidaDefault(db));
 
         const QString copia = db.CopiaDiSicurezza();
         QVERIFY(QRegularExpression("^ViandoraQuintora_copia_\\d{8}_\\d{6}(_\\d+)?\\.mdb$")
