@@ -10,6 +10,20 @@
 
 using namespace db_interno;
 
+namespace {
+
+// Copies the whole of one open database into another through SQLite's
+// backup; SQLite's result code.
+int CopiaIntera(sqlite3* origine, sqlite3* destinazione) {
+    sqlite3_backup* backup = sqlite3_backup_init(destinazione, "main", origine, "main");
+    if (!backup) return SQLITE_ERROR;
+    const int rc = sqlite3_backup_step(backup, -1);
+    const int fine = sqlite3_backup_finish(backup);
+    return rc == SQLITE_DONE ? fine : rc;
+}
+
+} // namespace
+
 Database::Database() : schema_(SchemaViandora()) {}
 
 Database::~Database() {
@@ -125,14 +139,7 @@ int Database::LeggiInMemoria(const QString& file, bool scrittura, sqlite3** risu
         rc = sqlite3_open_v2(":memory:", &copia, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     }
     if (rc == SQLITE_OK) {
-        sqlite3_backup* backup = sqlite3_backup_init(copia, "main", origine, "main");
-        if (!backup) {
-            rc = SQLITE_ERROR;
-        } else {
-            rc = sqlite3_backup_step(backup, -1);
-            const int fine = sqlite3_backup_finish(backup);
-            rc = rc == SQLITE_DONE ? fine : rc;
-        }
+        rc = CopiaIntera(origine, copia);
     }
     sqlite3_close(origine);
     if (rc != SQLITE_OK) {
@@ -157,14 +164,7 @@ bool Database::CopiaDatabase(const QString& origine, const QString& destinazione
         ultimo = a;
     }
     if (rc == SQLITE_OK) {
-        sqlite3_backup* backup = sqlite3_backup_init(a, "main", da, "main");
-        if (!backup) {
-            rc = SQLITE_ERROR;
-        } else {
-            rc = sqlite3_backup_step(backup, -1);
-            const int fine = sqlite3_backup_finish(backup);
-            rc = rc == SQLITE_DONE ? fine : rc;
-        }
+        rc = CopiaIntera(da, a);
     }
     QString dettaglio = rc == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errstr(rc));
     if (rc != SQLITE_OK && ultimo) dettaglio = QString::fromUtf8(sqlite3_errmsg(ultimo));
