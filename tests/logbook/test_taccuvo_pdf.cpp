@@ -1,41 +1,22 @@
 // The program as a user runs it from a shell, and as the planner starts it
 // (one argument text, the data folder as working directory), with real PDFs
 // read back by poppler's tools.
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/ProgrammaProva.h"
 #include "support/StrumentiPdf.h"
 
 namespace {
-struct Esito {
-    int codice = -1;
-    QString uscita, errori;
-};
-
+// No print server: the system has no printer, whatever this machine has.
 Esito Avvia(const QStringList& argomenti, const QString& cartella) {
-    QProcess p;
-    p.setWorkingDirectory(cartella);
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // No print server: the system has no printer, whatever this machine has.
-    ambiente.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
-    p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(TACCUVO_PROGRAMMA), argomenti);
-    Esito e;
-    if (!p.waitForFinished(120000)) return e;
-    e.codice = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    e.uscita = QString::fromLocal8Bit(p.readAllStandardOutput());
-    e.errori = QString::fromLocal8Bit(p.readAllStandardError());
-    return e;
+    return EseguiProgramma(QStringLiteral(TACCUVO_PROGRAMMA), argomenti, cartella,
+                           {{"QT_QPA_PLATFORM", "offscreen"}, {"CUPS_SERVER", "/nonexistent/cups.sock"}});
 }
 
 QString Marcatore(const QString& cartella) {
-    QFile f(cartella + QStringLiteral("/FineStampaQuintora.tmp"));
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    return QString::fromLatin1(LeggiFile(cartella + QStringLiteral("/FineStampaQuintora.tmp")));
 }
 
 QString Pagina(const QString& pdf, int n) {
@@ -86,7 +67,7 @@ private slots:
         QCOMPARE(e.codice, 0);
         const QString pdf = cartella.filePath(
             QStringLiteral("Diario di Bordo - PORTO SANTO STEFANO - 01-07-2026 02-07-2026.pdf"));
-        QCOMPARE(e.uscita.trimmed(), pdf);
+        QCOMPARE(e.out.trimmed(), pdf);
         QCOMPARE(StrumentiPdf::Pagine(pdf), 3);
         QVERIFY(StrumentiPdf::Testo(pdf).contains(QStringLiteral("PORTO SANTO STEFANO")));
         QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
@@ -111,7 +92,7 @@ private slots:
         QFETCH(QStringList, argomenti);
         const Esito e = Avvia(argomenti, cartella.path());
         QTEST(e.codice, "codice");
-        QVERIFY(!e.errori.trimmed().isEmpty());
+        QVERIFY(!e.err.trimmed().isEmpty());
         QVERIFY(!QFile::exists(cartella.filePath(QStringLiteral("x.pdf"))));
         QFETCH(bool, marcatore);
         QCOMPARE(Marcatore(cartella.path()), marcatore ? QStringLiteral("Fatto\r\n") : QString());
@@ -121,7 +102,7 @@ private slots:
         QTemporaryDir cartella;
         const Esito e = Avvia({QStringLiteral("--help")}, cartella.path());
         QCOMPARE(e.codice, 0);
-        QVERIFY(e.uscita.startsWith(QStringLiteral("Uso: Taccuvo")));
+        QVERIFY(e.out.startsWith(QStringLiteral("Uso: Taccuvo")));
         QVERIFY(QDir(cartella.path()).isEmpty());
     }
 };

@@ -1,11 +1,13 @@
 // The timetable printout on a recording page: geometry of the header, the
 // rows and the footer, the row rules, the text file, the options and the
-// reports, and the printer panel.
+// reports, and the printer panel; the city-guide printout, both list kinds
+// and both detail kinds.
 #include <QRegularExpression>
 #include <QTest>
 
 #include "StampaProva.h"
 #include "common/Testo1252.h"
+#include "support/ArchivioProva.h"
 
 using P = PaginaRegistrata;
 
@@ -14,46 +16,51 @@ namespace {
 bool Separatore(const PaginaRegistrata& pagina, double x, double y1, double y2) {
     return pagina.HaForma(P::Linea, x, y1, x, y2);
 }
+// Prints the guide with the options given: list 0 the trip's, 1 all;
+// detail 0 every entry, 1 names only.
+void StampaGuida(PlannerStampa& s, int lista, int dettaglio) {
+    s->Click("cmdStampaGuidaCitta");
+    QVERIFY(s->frmGuidaStampa.Visible);
+    s->Click(QString("optGuidaListaStampa(%1)").arg(lista));
+    s->Click(QString("optGuidaDettaglioStampa(%1)").arg(dettaglio));
+    s->Click("cmdStampaGuida(0)");
+    QVERIFY(s->frmSelStampa.Visible && !s->frmGuida.Enabled);
+    QCOMPARE(s->frmSelStampa.Height, 3240);
+    s.p.fileDaSalvare << s.pdf();
+    s->Click("cmdSelStampante(0)");
+}
+
+QList<P::Chiamata> Nomi(const P& pg) {
+    QList<P::Chiamata> nomi;
+    for (const auto& t : pg.Di(P::Testo))
+        if (t.size == 8) nomi << t;
+    return nomi;
+}
 } // namespace
 
 class TestStampaTabella : public QObject {
     Q_OBJECT
 
 private slots:
-    void intestazioneEColonne() {
+    void intestazione() {
         PlannerStampa s;
         s->txtLocalita.Text = "CAPO NORD";
-        s->txtNazione.Text = "NORVEGIA";
         s.Righe(1);
         s.Stampa();
         const P& pg = s.Pagina();
         QCOMPARE(s.p.pagineAperte, QStringList{"pdf:" + s.pdf()});
-        // The three boxes of the page head, light green, line width 2.
-        for (auto box : {QList<double>{40, 5, 114, 15}, {119, 5, 155, 15}, {160, 5, 193, 15}})
-            QVERIFY(pg.HaForma(P::Riquadro, box[0], box[1], box[2], box[3]));
-        const P::Chiamata primo = pg.Di(P::Riquadro).first();
+        const P::Chiamata primo = pg.Di(P::Riquadro).first(); // the head's boxes, light green
         QVERIFY(primo.fillSolid && primo.fillColor == 0xC0FFC0 && primo.drawWidth == 2);
-        const auto immagini = pg.Di(P::Immagine);
-        QCOMPARE(immagini.size(), 1);
-        QVERIFY(immagini[0].x1 == 10 && immagini[0].y1 == 0 && immagini[0].x2 == 15 && immagini[0].y2 == 15);
-        QCOMPARE(immagini[0].testo, QString(":/stampa/logo.png"));
+        QVERIFY(pg.HaForma(P::Immagine, 10, 0, 15, 15) && pg.Di(P::Immagine).size() == 1);
         const P::Chiamata* meta = pg.TestoUguale("CAPO NORD");
         QVERIFY(meta && meta->bold && meta->size == 11 && meta->y1 + 11 * 0.4 == 13);
-        const P::Chiamata* pagina = pg.TestoUguale("Pagina: 01");
-        QVERIFY(pagina && pagina->bold && pagina->italic);
-        // The heading separators stand on the column boundaries 11 .. 175.
-        const double confini[] = {11, 71, 86, 94, 99, 109, 119, 131, 139, 147, 155, 175};
-        const P::Chiamata* intestazione = pg.TestoUguale("Localita");
-        QVERIFY(intestazione);
+        const P::Chiamata *pagina = pg.TestoUguale("Pagina: 01"), *intestazione = pg.TestoUguale("Localita");
+        QVERIFY(pagina && pagina->italic && intestazione);
+        // The heading's separators, and the trip's characteristics.
         const double riga = intestazione->y1 + 9 * 0.4;
-        for (double x : confini)
+        for (double x : {11, 71, 175})
             QVERIFY2(Separatore(pg, x - 1, riga - 5, riga + 1), qPrintable(QString::number(x)));
-        QVERIFY(pg.TestoUguale("Pr/km"));
-        QVERIFY(pg.Testi().filter(QRegularExpression("^Limite ri")).size() == 1);
-        // The characteristics, on the first page only.
-        QVERIFY(pg.HaForma(P::Riquadro, 10, 17, 70, 38));
-        QVERIFY(pg.HaForma(P::Riquadro, 75, 17, 125, 38));
-        QVERIFY(pg.TestoUguale("Periodo del viaggio:"));
+        QVERIFY(pg.HaForma(P::Riquadro, 10, 17, 70, 38) && pg.TestoUguale("Periodo del viaggio:"));
     }
 
     // Rows go on the page while the line is at most 280; the footer frames
@@ -300,6 +307,80 @@ private slots:
         QCOMPARE(s.p.messaggi.size(), 1);
         QCOMPARE(s.p.messaggi[0].testo, QString("Impossibile aprire stampante:Ufficio"));
         QVERIFY(s->frmStampa.Visible && !s->frmSelStampa.Visible);
+    }
+
+    void guidaVuotaNonStampaNulla() {
+        PlannerStampa s;
+        s->ComandiMeta = "zz";
+        StampaGuida(s, 1, 1);
+        QVERIFY(s.Pagina().Di(P::Testo).isEmpty());
+        QVERIFY(s.Pagina().Di(P::FineDocumento).isEmpty());
+        QVERIFY(!s->frmGuidaStampa.Visible && s->frmGuida.Visible && s->frmGuida.Enabled);
+        QCOMPARE(s->ComandiMeta, QString("zz"));
+    }
+
+    // Seven localities, names only: a row of five closed by its line, then
+    // two names closed by the page frame.
+    void soloNomiCinquePerRiga() {
+        PlannerStampa s;
+        const QStringList nomi = {"ANCONA", "BARI", "COMO", "DERUTA", "ENNA", "FANO", "GENOVA"};
+        for (const QString& n : nomi) {
+            AggiungiVoce(*s, n, "01", "Duomo", "0100");
+            AggiungiVoce(*s, n, "02", "Museo", "0030");
+        }
+        StampaGuida(s, 1, 1);
+        const P& pg = s.Pagina();
+        const auto stampati = Nomi(pg);
+        QCOMPARE(stampati.size(), 7);
+        const double x[] = {5, 43, 81, 119, 157, 5, 43};
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(stampati[i].testo, nomi[i]);
+            QCOMPARE(stampati[i].x1, x[i]);
+        }
+        const double riga1 = stampati[0].y1 + 8 * 0.4;
+        QCOMPARE(stampati[5].y1, stampati[0].y1 + 5);
+        int righeDiFondo = 0;
+        for (const auto& l : pg.Di(P::Linea))
+            if (l.y1 == l.y2 && l.x1 == 3 && l.x2 == 195) ++righeDiFondo;
+        QCOMPARE(righeDiFondo, 1);
+        QVERIFY(pg.HaForma(P::Linea, 3, riga1, 195, riga1));
+        const auto cornice = pg.Di(P::Riquadro).last();
+        QVERIFY(cornice.drawWidth == 3 && cornice.x2 == 195 && P::Vicino(cornice.y2, riga1 + 5));
+        QVERIFY(pg.TestoUguale("Guida Città: - Tutte - Località"));
+        QCOMPARE(pg.Testi().count("Località"), 5);
+        QCOMPARE(pg.chiamate.last().tipo, P::FineDocumento);
+    }
+
+    // The trip's localities in stage order, once per visit; a stage without
+    // entries is left out. Every entry: type by name, last column clipped.
+    void localitaDellaMetaOgniVoce() {
+        PlannerStampa s;
+        s->CodiceMetaCorrente = "000007";
+        s->txtLocalita.Text = "SICILIA";
+        SalvaTappe(*s, "000007", {"PALERMO||", "CEFALU||", "MESSINA||", "PALERMO||"});
+        AggiungiVoce(*s, "PALERMO", "02", "Cattedrale", "0100");
+        AggiungiVoce(*s, "PALERMO", "01", "Teatro Massimo", "0045");
+        AggiungiVoce(*s, "MESSINA", "01", "Orologio astronomico", "0030");
+        AggiungiVoce(*s, "TAORMINA", "01", "Teatro antico", "0130");
+        StampaGuida(s, 0, 0);
+        const P& pg = s.Pagina();
+        QStringList righe;
+        const auto celle = Nomi(pg);
+        for (int i = 0; i + 3 < celle.size(); i += 4)
+            righe << QStringList{celle[i].testo, celle[i + 1].testo, celle[i + 2].testo, celle[i + 3].testo}
+                         .join('|');
+        const QString tipo1 = s->DescrizioneTipoGuida[1], tipo2 = s->DescrizioneTipoGuida[2];
+        QCOMPARE(righe, (QStringList{"PALERMO|" + tipo1 + "|Teatro Massimo|0045",
+                                     "PALERMO|" + tipo2 + "|Cattedrale|0100",
+                                     "MESSINA|" + tipo1 + "|Orologio astronomico|0030",
+                                     "PALERMO|" + tipo1 + "|Teatro Massimo|0045",
+                                     "PALERMO|" + tipo2 + "|Cattedrale|0100"}));
+        QCOMPARE(celle[1].x1, 45.0);
+        QCOMPARE(celle[2].x1, 65.0);
+        QVERIFY(pg.TestoUguale("Guida Città: - Inerenti la Meta: SICILIA - Località e Guida"));
+        for (const QString h : {"Localita", "Tipo", "Descrizione", "Sosta"})
+            QVERIFY(pg.TestoUguale(h));
+        QCOMPARE(pg.Di(P::Riquadro).last().x2, 195.0);
     }
 };
 

@@ -38,43 +38,36 @@ QByteArray Layout1(const QList<qint64>& distanze) {
 class TestLetturaPercorso : public QObject {
     Q_OBJECT
 private slots:
+    // The stages, "locality|road|km|type|stop;...".
     void percorsi_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("layout");
-        QTest::addColumn<QStringList>("tappe");
-        QTest::newRow("traghetto per la Sardegna") << "roma_cagliari.txt" << 1
-                                                   << QStringList{"ROMA||0|P|",
-                                                                  "SANTA MARINELLA|A90 A12|74|A|",
-                                                                  "CIVITAVECCHIA|A12|6|A|",
-                                                                  "OLBIA|TRAGH|232|P|00:02:00",
-                                                                  "SINISCOLA|SS131|58|P|",
-                                                                  "NUORO|SS131|60|P|",
-                                                                  "ORISTANO|SS131|90|P|",
-                                                                  "CAGLIARI|SS131|42|P|"};
+        QTest::addColumn<QString>("elenco");
+        QTest::newRow("traghetto per la Sardegna")
+            << "roma_cagliari.txt" << 1
+            << QString("ROMA||0|P|;SANTA MARINELLA|A90 "
+                       "A12|74|A|;CIVITAVECCHIA|A12|6|A|;OLBIA|TRAGH|232|P|00:02:00;"
+                       "SINISCOLA|SS131|58|P|;NUORO|SS131|60|P|;ORISTANO|SS131|90|P|;CAGLIARI|SS131|42|P|");
         QTest::newRow("confine svizzero")
             << "como_lucerna.txt" << 1
-            << QStringList{"COMO||0|P|",      "CHIASSO|SS35|6|P|", "INGRESSO IN SVIZZERA|A2|1|A|",
-                           "LUGANO|A2|24|A|", "ALTDORF|A2|120|A|", "LUZERN|A2|32|A|"};
-        QTest::newRow("due tratti e confine francese") << "torino_lione.txt" << 2
-                                                       << QStringList{"TORINO||0|P|",
-                                                                      "AVIGLIANA|A32|23|A|",
-                                                                      "SUSA|A32|27|A|",
-                                                                      "BARDONECCHIA|A32|38|A|",
-                                                                      "INGRESSO IN FRANCIA|SS335|12|P|",
-                                                                      "MODANE||5|P|",
-                                                                      "SAINT-JEAN-DE-MAURIENNE|A43|32|A|",
-                                                                      "CHAMBÉRY|A43|74|A|",
-                                                                      "LYON|A43|101|A|"};
+            << QString("COMO||0|P|;CHIASSO|SS35|6|P|;INGRESSO IN SVIZZERA|A2|1|A|;LUGANO|A2|24|A|;"
+                       "ALTDORF|A2|120|A|;LUZERN|A2|32|A|");
+        QTest::newRow("due tratti e confine francese")
+            << "torino_lione.txt" << 2
+            << QString("TORINO||0|P|;AVIGLIANA|A32|23|A|;SUSA|A32|27|A|;BARDONECCHIA|A32|38|A|;"
+                       "INGRESSO IN FRANCIA|SS335|12|P|;MODANE||5|P|;SAINT-JEAN-DE-MAURIENNE|A43|32|A|;"
+                       "CHAMBÉRY|A43|74|A|;LYON|A43|101|A|");
         QTest::newRow("distanza che torna indietro")
             << "distanza_indietro.txt" << 1
-            << QStringList{"ROMA||0|P|", "FIRENZE||277|P|", "BOLOGNA|A1|0|A|", "MODENA|A1|383|A|"};
+            << QString("ROMA||0|P|;FIRENZE||277|P|;BOLOGNA|A1|0|A|;MODENA|A1|383|A|");
         QTest::newRow("intestazione alla riga 15")
-            << "intestazione_riga15.txt" << 1 << QStringList{"VERONA||0|P|", "BRESCIA||101|P|"};
+            << "intestazione_riga15.txt" << 1 << QString("VERONA||0|P|;BRESCIA||101|P|");
     }
     void percorsi() {
         QFETCH(QString, file);
         QFETCH(int, layout);
-        QFETCH(QStringList, tappe);
+        QFETCH(QString, elenco);
+        const QStringList tappe = elenco.split(u';');
         const QByteArray dati = Dati(file);
         QVERIFY(!dati.isEmpty());
         LetturaPercorso l;
@@ -156,7 +149,8 @@ private slots:
     void strade_data() {
         QTest::addColumn<QString>("istruzione");
         QTest::addColumn<QStringList>("strade");
-        QTest::newRow("numero europeo tra parentesi") << "Entrare su A1 (E35) verso Roma" << QStringList{"A1"};
+        QTest::newRow("numero europeo tra parentesi")
+            << "Entrare su A1 (E35) verso Roma" << QStringList{"A1"};
         QTest::newRow("solo tra parentesi") << "Prendere l'uscita (A12) per Genova" << QStringList{"A12"};
         QTest::newRow("apostrofo e barra") << "Immettersi nell'A4/E64 verso Venezia" << QStringList{"A4/E64"};
         QTest::newRow("piazza, non strada") << "Girare in P.ZA REPUBBLICA/2, poi SS36" << QStringList{"SS36"};

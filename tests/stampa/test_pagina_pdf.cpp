@@ -1,3 +1,6 @@
+// Text fitted into its span on the recording page, which measures 0.2 mm
+// per point per character (at 10 points a character is 2 mm wide, a line
+// 4 mm high); real PDF files read back with poppler's tools.
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -8,6 +11,8 @@
 #include "common/PaginaStampa.h"
 #include "stampa/FontStampa.h"
 #include "stampa/PaginaPdf.h"
+#include "support/PaginaRegistrata.h"
+#include "support/ProgrammaProva.h"
 #include "support/StrumentiPdf.h"
 
 class TestPaginaPdf : public QObject {
@@ -39,12 +44,9 @@ private slots:
     void fontRisolti_data() {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("famiglia");
-        QTest::newRow("serif") << "Times new roman"
-                               << "Liberation Serif";
-        QTest::newRow("sans") << "arial"
-                              << "Liberation Sans";
-        QTest::newRow("narrow") << "Arial Narrow"
-                                << "Liberation Sans Narrow";
+        QTest::newRow("serif") << "Times new roman" << QString("Liberation Serif");
+        QTest::newRow("sans") << "arial" << QString("Liberation Sans");
+        QTest::newRow("narrow") << "Arial Narrow" << QString("Liberation Sans Narrow");
     }
     // The fonts package is installed and the names reach a real font.
     void fontRisolti() {
@@ -115,11 +117,7 @@ private slots:
     // name as it was.
     void annullatoNonLasciaNulla() {
         const QString pdf = Percorso("annullato.pdf");
-        {
-            QFile vecchio(pdf);
-            QVERIFY(vecchio.open(QIODevice::WriteOnly));
-            vecchio.write("precedente");
-        }
+        QVERIFY(ScriviFile(pdf, "precedente"));
         {
             auto p = Apri(pdf);
             QVERIFY(p);
@@ -131,9 +129,7 @@ private slots:
             QVERIFY(p);
             p->Line(0, 0, 50, 50); // dropped without an end
         }
-        QFile f(pdf);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("precedente"));
+        QCOMPARE(LeggiFile(pdf), QByteArray("precedente"));
         QCOMPARE(QDir(dir.path()).entryList({"annullato*"}, QDir::Files).size(), 1);
     }
 
@@ -152,6 +148,97 @@ private slots:
         QVERIFY2(errore.startsWith("Impossibile scrivere il file"), qPrintable(errore));
         QVERIFY(!PaginaPdf::Apri(dir.path(), "Prova", errore));
         QVERIFY(!errore.isEmpty());
+    }
+
+    void posizione_data() {
+        QTest::addColumn<int>("adattamento");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<double>("da");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<int>("allineato");
+        QTest::addColumn<QString>("stampato");
+        QTest::addColumn<double>("x");
+        const int T = int(AdattamentoTesto::Taglia), R = int(AdattamentoTesto::Riduci);
+        QTest::newRow("sinistra") << T << "abc" << 10.0 << 30.0 << 0 << "abc" << 10.0;
+        QTest::newRow("centrato: 20 - w/2 - 1") << T << "abc" << 10.0 << 30.0 << 1 << "abc" << 16.0;
+        QTest::newRow("destra: 27 - w") << T << "abc" << 10.0 << 30.0 << 2 << "abc" << 21.0;
+        QTest::newRow("codice ignoto a zero") << T << "abc" << 10.0 << 30.0 << 7 << "abc" << 0.0;
+        QTest::newRow("spazi tolti") << T << "  abc " << 10.0 << 30.0 << 0 << "abc" << 10.0;
+        QTest::newRow("largo quanto la campata + 2: un carattere in meno")
+            << T << "abcdefghijk" << 10.0 << 30.0 << 0 << "abcdefghij" << 10.0;
+        QTest::newRow("molto largo: tagliato finché entra")
+            << T << "abcdefghijklmnopqrstuvwxyz" << 10.0 << 30.0 << 0 << "abcdefghij" << 10.0;
+        QTest::newRow("diario: mai tagliato")
+            << R << "abcdefghijk" << 10.0 << 20.0 << 0 << "abcdefghijk" << 10.0;
+    }
+    void posizione() {
+        QFETCH(int, adattamento);
+        QFETCH(QString, testo);
+        QFETCH(double, da);
+        QFETCH(double, a);
+        QFETCH(int, allineato);
+        QFETCH(QString, stampato);
+        QFETCH(double, x);
+        PaginaRegistrata p;
+        StampaTesto(p, AdattamentoTesto(adattamento), testo, 50, da, a, false, false, 10, allineato);
+        const auto testi = p.Di(PaginaRegistrata::Testo);
+        QCOMPARE(testi.size(), 1);
+        QCOMPARE(testi[0].testo, stampato);
+        if (adattamento == int(AdattamentoTesto::Taglia)) {
+            QCOMPARE(testi[0].x1, x);
+            QCOMPARE(testi[0].y1, 46.0); // the text stands on line 50
+        }
+    }
+
+    void pocoOltreLaTolleranzaStampaIntero() {
+        PaginaRegistrata p;
+        p.larghezza = [](const PaginaRegistrata&, const QString& t) { return t.size() * 1.99; };
+        StampaTesto(p, AdattamentoTesto::Taglia, "abcdefghijk", 50, 10, 30, false, false, 10, 0);
+        QCOMPARE(p.Testi(), QStringList{"abcdefghijk"}); // 21.89 mm in a 20 mm span
+    }
+
+    void vuotoNonStampaELasciaIlFont() {
+        for (auto adattamento : {AdattamentoTesto::Taglia, AdattamentoTesto::Riduci}) {
+            PaginaRegistrata p;
+            p.FontSize = 7;
+            p.FontBold = false;
+            p.FontItalic = true;
+            StampaTesto(p, adattamento, "   ", 50, 10, 30, true, false, 12, 0);
+            QVERIFY(p.chiamate.isEmpty());
+            QCOMPARE(p.FontSize, 7.0);
+            QVERIFY(!p.FontBold);
+            QVERIFY(p.FontItalic);
+        }
+    }
+
+    // A span narrower than the tolerance, or a text that never fits, ends
+    // the fitting: the planner prints nothing, the logbook stops shrinking.
+    void campataImpossibileTermina() {
+        PaginaRegistrata p;
+        StampaTesto(p, AdattamentoTesto::Taglia, "Roma", 50, 40, 37, false, false, 10, 0);
+        QVERIFY(p.Di(PaginaRegistrata::Testo).isEmpty());
+
+        PaginaRegistrata d;
+        StampaTesto(d, AdattamentoTesto::Riduci, "Roma", 50, 40, 35, false, false, 10, 0);
+        QCOMPARE(d.Testi(), QStringList{"Roma"});
+        QVERIFY(d.FontSize > 0 && d.FontSize < 10);
+        QVERIFY(d.misure < 30);
+    }
+
+    void diarioRiduceDiQuattroDecimi() {
+        PaginaRegistrata p;
+        // 11 characters need a size below 5.68 points to be under 12.5 mm.
+        StampaTesto(p, AdattamentoTesto::Riduci, "abcdefghijk", 50, 10, 20, false, false, 10, 0);
+        QCOMPARE(p.Di(PaginaRegistrata::Testo).at(0).size, 5.6);
+        QVERIFY(qAbs(p.FontSize - 5.6) < 1e-9);
+    }
+
+    void stileResta() {
+        PaginaRegistrata p;
+        StampaTesto(p, AdattamentoTesto::Taglia, "x", 50, 10, 30, true, true, 9.5, 0);
+        QVERIFY(p.FontBold && p.FontItalic);
+        QCOMPARE(p.FontSize, 9.5);
+        QCOMPARE(p.FontName, QStringLiteral("arial"));
     }
 };
 

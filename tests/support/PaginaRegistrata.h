@@ -79,17 +79,24 @@ public:
             r.append(c.testo);
         return r;
     }
-    // The first text printed that equals t; a null type when there is none.
-    const Chiamata* TestoUguale(const QString& t) const {
+    // The first text printed (on that page) that equals t; null when there is none.
+    const Chiamata* TestoUguale(const QString& t, int pagina = 0) const {
         for (const Chiamata& c : chiamate)
-            if (c.tipo == Testo && c.testo == t) return &c;
+            if (c.tipo == Testo && c.testo == t && (pagina == 0 || c.pagina == pagina)) return &c;
         return nullptr;
     }
-    // A line or box with these coordinates (to a hundredth of a millimetre).
+    // The last line or box with these coordinates (to a hundredth of a
+    // millimetre; an image: x, y, width, height); null when there is none.
+    const Chiamata* Disegno(Tipo tipo, double x1, double y1, double x2, double y2, int pagina = 0) const {
+        const Chiamata* trovata = nullptr;
+        for (const Chiamata& c : chiamate)
+            if (c.tipo == tipo && (pagina == 0 || c.pagina == pagina) && Vicino(c.x1, x1) && Vicino(c.y1, y1) &&
+                Vicino(c.x2, x2) && Vicino(c.y2, y2))
+                trovata = &c;
+        return trovata;
+    }
     bool HaForma(Tipo tipo, double x1, double y1, double x2, double y2, int pagina = 0) const {
-        for (const Chiamata& c : Di(tipo, pagina))
-            if (Vicino(c.x1, x1) && Vicino(c.y1, y1) && Vicino(c.x2, x2) && Vicino(c.y2, y2)) return true;
-        return false;
+        return Disegno(tipo, x1, y1, x2, y2, pagina);
     }
     static bool Vicino(double a, double b) { return std::fabs(a - b) < 0.01; }
 

@@ -1,0 +1,53 @@
+#pragma once
+// One of the project's programs run as a user runs it, and the files it
+// leaves, read and written whole.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+
+struct Esito {
+    int codice = -1; // -1 did not end in time, -2 crashed
+    QString out, err;
+    QStringList Righe() const { return out.split(u'\n', Qt::SkipEmptyParts); }
+};
+
+// In cartella when given; ambiente is added to this process's environment.
+inline Esito EseguiProgramma(const QString& programma, const QStringList& argomenti,
+                             const QString& cartella = {}, const QHash<QString, QString>& ambiente = {}) {
+    QProcess p;
+    if (!cartella.isEmpty()) p.setWorkingDirectory(cartella);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (auto it = ambiente.begin(); it != ambiente.end(); ++it)
+        env.insert(it.key(), it.value());
+    p.setProcessEnvironment(env);
+    p.start(programma, argomenti);
+    Esito e;
+    if (!p.waitForFinished(120000)) return e;
+    e.codice = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    e.out = QString::fromUtf8(p.readAllStandardOutput());
+    e.err = QString::fromUtf8(p.readAllStandardError());
+    return e;
+}
+
+inline QByteArray LeggiFile(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool ScriviFile(const QString& percorso, const QByteArray& byte) {
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
+}
+
+// Every file of a folder with the hash of its content, to show it untouched.
+inline QStringList ImprontaCartella(const QString& percorso) {
+    QStringList voci;
+    for (const QString& nome : QDir(percorso).entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        voci << nome + ' ' +
+                    QCryptographicHash::hash(LeggiFile(QDir(percorso).filePath(nome)),
+                                             QCryptographicHash::Sha1)
+                        .toHex();
+    return voci;
+}
