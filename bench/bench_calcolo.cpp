@@ -12,9 +12,9 @@
 #include <ctime>
 
 #include "ViaggioNelForm.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "itinerary/ColonneGriglie.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 #include "timetable/GuidaDatabase.h"
 

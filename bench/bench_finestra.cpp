@@ -14,8 +14,8 @@
 #include "ViaggioNelForm.h"
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "itinerary/ColonneGriglie.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <ctime>
 #include <random>
 
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "stampa/PaginaPdf.h"
 
 namespace {

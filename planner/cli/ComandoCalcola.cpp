@@ -9,10 +9,10 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 #include "timetable/GuidaDatabase.h"
 

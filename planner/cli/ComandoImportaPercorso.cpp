@@ -5,9 +5,9 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 
 namespace Cli {
 

@@ -7,8 +7,8 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "stampa/PaginaPdf.h"
 
 namespace Cli {
