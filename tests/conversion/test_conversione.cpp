@@ -6,8 +6,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include "guide/Guida.h"
 #include "support/ComandiAbilitati.h"
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -140,7 +142,7 @@ private slots:
                  QStringList({"01|Ottimo|False", "02|Da vedere|False", "03|Interessante|False",
                               "04|Vedibile|False", "05|Punto Sosta|False", "06|PS e CS|False",
                               "07|Campeggio|False", "08|Ristorante|False", "09|Gpl|False"}));
-        QVERIFY(f.DescrizioneTipoGuida[10].isEmpty());
+        QVERIFY(f.Guida.DescrizioneTipoGuida[10].isEmpty());
 
         // Every old file read is gone; the one of a trip in no table stays.
         // The copy holds the database as it was before.
@@ -167,7 +169,7 @@ private slots:
 
         // The converted trip calculates, and its stage in ROMA lists the
         // converted guide entries.
-        f.CodiceMetaCorrente = "000071";
+        f.Meta.CodiceMetaCorrente = "000071";
         f.CaricaDatiAnagraficiMeta();
         f.CaricaTappeItinerario();
         f.Click("cmdCalcola");

@@ -8,6 +8,7 @@
 
 #include "ScambioProva.h"
 #include "app/FinestraViandora.h"
+#include "exchange/Scambio.h"
 
 class TestFinestraScambio : public QObject {
     Q_OBJECT

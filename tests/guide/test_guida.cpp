@@ -2,7 +2,10 @@
 // entries, adding, changing and deleting entries, the visited flags.
 #include <QTest>
 
+#include "guide/Guida.h"
+#include "itinerary/Itinerario.h"
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -10,7 +13,7 @@ const QString Codice = "000001";
 
 // The trip's itinerary stored, then the guide's entries; FlagVisto stays "0".
 void PreparaGuida(FormViandora& f) {
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, {"FIRENZE|A1|0|A|", "ROMA|A1|270|A|00:01:00", "NAPOLI|A1|220|A|", "L'AQUILA|A24|250|A|",
                     "ROMA|A24|110|A|"});
     f.MemorizzaTappeItinerario();
@@ -65,7 +68,7 @@ private slots:
         Planner pl;
         FormViandora& f = *pl;
         QCOMPARE(f.CodiceTipoGuida(descrizione), codice);
-        QCOMPARE(f.TempoObbligatorioTipoGuida[codice], tempoObbligatorio);
+        QCOMPARE(f.Guida.TempoObbligatorioTipoGuida[codice], tempoObbligatorio);
         QCOMPARE(f.cmbGTipo.ListCount(), 9);
         QCOMPARE(f.txtGDescrizione.MaxLength, 96);
     }
@@ -103,7 +106,7 @@ private slots:
                                       "8|ROMA||Parcheggio|00:00|Punto Sosta|1",
                                   }));
         QCOMPARE(f.mfgTab.Rows(), FormViandora::RigheVisibili + 1);
-        QVERIFY(f.ModoGuida);
+        QVERIFY(f.Guida.ModoGuida);
         QVERIFY(f.frmGuida.Visible);
         QCOMPARE(f.mfgTab.Height, 3770);
         QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Descrizione segnalazione"));
@@ -114,12 +117,12 @@ private slots:
     void senzaTappeMemorizzate() {
         Planner pl;
         FormViandora& f = *pl;
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         f.Click("cmdGuidaCitta");
         QCOMPARE(pl.p.messaggi.size(), 1);
         QCOMPARE(pl.p.messaggi.first().testo, QString("Impossibile... non esistono tappe memorizzate!"));
         QCOMPARE(pl.p.messaggi.first().titolo, QString("Guida Città"));
-        QVERIFY(!f.ModoGuida);
+        QVERIFY(!f.Guida.ModoGuida);
         QVERIFY(!f.frmGuida.Visible);
         QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Km."));
         QVERIFY(f.cmdNuovo.Enabled && f.cmdGuidaCitta.Enabled);
@@ -176,7 +179,7 @@ private slots:
         QCOMPARE(VociGuida(f), voci);
         if (messaggio.isEmpty()) {
             // The list shows the change; a locality row is ready for the next entry.
-            QCOMPARE(int(f.RigaCorrente), riga);
+            QCOMPARE(int(f.Itinerario.RigaCorrente), riga);
             QCOMPARE(f.txtGDescrizione.Text, f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : campi[1]);
             bool trovata = false;
             for (int r = 1; r < f.mfgTab.Rows(); ++r)
@@ -229,7 +232,8 @@ private slots:
         });
         QCOMPARE(VociGuida(f), attese);
         QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
-        QCOMPARE(f.txtGDescrizione.Text.isEmpty(), f.mfgTab.TextMatrix(f.RigaCorrente, 3).isEmpty());
+        QCOMPARE(f.txtGDescrizione.Text.isEmpty(),
+                 f.mfgTab.TextMatrix(f.Itinerario.RigaCorrente, 3).isEmpty());
     }
 
     void clicCaricaLaVoce() {
@@ -252,7 +256,7 @@ private slots:
 
         // Below the list: back to its last row, which has a locality.
         Clic(f, 15);
-        QCOMPARE(int(f.RigaCorrente), 8);
+        QCOMPARE(int(f.Itinerario.RigaCorrente), 8);
         QCOMPARE(f.txtGLocalita.Text, QString("ROMA"));
         QCOMPARE(f.txtGDescrizione.Text, QString("Parcheggio"));
         QCOMPARE(f.cmbGTipo.Text(), QString("Punto Sosta"));
@@ -270,7 +274,7 @@ private slots:
         QVERIFY(f.cmbRicercaTappa.Visible);
         QVERIFY(!f.mfgTab.Enabled);
         QVERIFY(!f.frmBottoni.Enabled);
-        QCOMPARE(int(f.ModoRicerca), 2);
+        QCOMPARE(int(f.Meta.ModoRicerca), 2);
     }
 
     void fineInserimento() {
@@ -280,13 +284,13 @@ private slots:
         f.Click("cmdGuidaCitta");
         Clic(f, 7);
         f.Click("cmdFineInserimento");
-        QVERIFY(!f.ModoGuida);
+        QVERIFY(!f.Guida.ModoGuida);
         QVERIFY(!f.frmGuida.Visible);
         QCOMPARE(f.mfgTab.Height, 4055);
         QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Km."));
         QCOMPARE(Colonne(f.mfgTab, {1, 8}),
                  QStringList({"FIRENZE|", "ROMA|00:02:30", "NAPOLI|", "L'AQUILA|00:01:15", "ROMA|"}));
-        QCOMPARE(f.NumeroTappe, qint16(5));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(5));
         QVERIFY(f.cmdNuovo.Enabled);
         // A click on the grid no longer reaches the guide.
         f.txtGDescrizione.Text = "x";

@@ -4,6 +4,9 @@
 #include <QTest>
 
 #include "EditorProva.h"
+#include "itinerary/CopiaTratto.h"
+#include "itinerary/Itinerario.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -20,7 +23,7 @@ void MetaSalvata(FormViandora& f, const QString& codice, const QString& localita
     rs.Imposta("Nazione", "ITALIA");
     rs.Update();
     if (tappe.isEmpty()) return;
-    f.CodiceMetaCorrente = codice;
+    f.Meta.CodiceMetaCorrente = codice;
     ScriviTappe(f, tappe);
     f.MemorizzaTappeItinerario();
 }
@@ -69,7 +72,7 @@ private slots:
         QVERIFY(c->cmdFine.Enabled && !c->cmdInserisce.Enabled && !c->cmdMapPoint.Enabled);
 
         c.Scegli(1);
-        QCOMPARE(c->ModoRicerca, qint16(4));
+        QCOMPARE(c->Meta.ModoRicerca, qint16(4));
         QCOMPARE(c->CopiaTratto.lblMetaCopia.Caption, QString("ALPI"));
         QCOMPARE(Colonne(c->mfgCopia, {0, 1, 2, 3, 4, 5}).at(2), QString("3|BRESCIA|SS11|52|P|*00:02:00"));
         QVERIFY(c->frmPercorso.Visible && !c->frmInputBox.Enabled);
@@ -127,7 +130,7 @@ private slots:
         QFETCH(int, riga);
         QFETCH(QStringList, tappe);
         CopiaProva c;
-        c->RigaCorrente = qint16(riga);
+        c->Itinerario.RigaCorrente = qint16(riga);
         c->Click("cmdDuplica");
         c.Scegli(1);
         c.Assegna(primo, 0);
@@ -139,7 +142,7 @@ private slots:
         QCOMPARE(Colonne(c->mfgTab, {0}).last(), QString::number(tappe.size()));
         QVERIFY(!c->frmLista.Visible && !c->frmPercorso.Visible && c->frmInputBox.Enabled);
         QVERIFY(c->cmdInserisce.Enabled && c->cmdMemorizza.Enabled);
-        QCOMPARE(c->NumeroTappe, qint16(tappe.size()));
+        QCOMPARE(c->Itinerario.NumeroTappe, qint16(tappe.size()));
     }
 
     void confermaNegata() {

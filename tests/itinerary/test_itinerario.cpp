@@ -3,7 +3,10 @@
 #include <QTest>
 
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "support/PlannerProva.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 const QString Codice = "000001";
@@ -91,7 +94,7 @@ void TestItinerario::memorizzaERicarica() {
     QFETCH(QStringList, griglia);
     Planner pl;
     FormViandora& f = *pl.f;
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, tappe);
     f.MemorizzaTappeItinerario();
     QVERIFY(pl.p.messaggi.isEmpty());
@@ -100,7 +103,7 @@ void TestItinerario::memorizzaERicarica() {
 
     f.CaricaTappeItinerario();
     QCOMPARE(Colonne(f.mfgTab, {1, 2, 3, 4, 7, 14}), griglia);
-    QCOMPARE(f.NumeroTappe, qint16(record.size()));
+    QCOMPARE(f.Itinerario.NumeroTappe, qint16(record.size()));
     for (int r = 1; r <= record.size(); ++r) {
         QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
         // End-of-day stops stand out.
@@ -145,7 +148,7 @@ void TestItinerario::tempiGuidaContatiUnaVolta() {
     AggiungiVoce(f, "L'AQUILA", "02", "Duomo", "01:15");
     AggiungiVoce(f, "l'aquila", "03", "Castello", "00:45");
     AggiungiVoce(f, "MILANO", "01", "Duomo", "01:00");
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, tappe);
     f.MemorizzaTappeItinerario();
     QCOMPARE(RecordItinerario(f, Codice, {"SostaGuidaCitta"}), guidaMemorizzata);
@@ -172,7 +175,7 @@ void TestItinerario::guastoDuranteLaMemorizzazione() {
     FormViandora& f = *pl.f;
     AggiungiVoce(f, "BRA", "01", "Castello", "01:00");
     AggiungiVoce(f, "ALBA", "02", "Duomo", "00:30");
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     const QStringList vecchie = {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|1500|L|"};
     ScriviTappe(f, vecchie);
     f.MemorizzaTappeItinerario();
@@ -218,7 +221,7 @@ void TestItinerario::guastoDuranteLaMemorizzazione() {
              QStringList({"ALBA", "BRA", "TORINO", "TORINO", "GENOVA"}));
 
     // A shorter itinerary leaves no record of the longer one.
-    g.CodiceMetaCorrente = Codice;
+    g.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(g, {"ASTI|A21|10|A|", "BRA|SP7|20|P|"});
     g.MemorizzaTappeItinerario();
     QCOMPARE(RecordItinerario(g, Codice, {"Sequenza", "Localita"}), QStringList({"0001|ASTI", "0002|BRA"}));
@@ -227,7 +230,7 @@ void TestItinerario::guastoDuranteLaMemorizzazione() {
 void TestItinerario::guastoDuranteIlCaricamento() {
     Planner pl;
     FormViandora& f = *pl.f;
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|1500|L|"});
     f.MemorizzaTappeItinerario();
     // An entry marked by another pass: loading must set it back to "0".
@@ -244,10 +247,10 @@ void TestItinerario::guastoDuranteIlCaricamento() {
 void TestItinerario::senzaMetaNonSiMemorizza() {
     Planner pl;
     FormViandora& f = *pl.f;
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, {"ASTI|A21|10|A|"});
     f.MemorizzaTappeItinerario();
-    f.CodiceMetaCorrente.clear();
+    f.Meta.CodiceMetaCorrente.clear();
     ScriviTappe(f, {"BRA|A21|10|A|"});
     f.MemorizzaTappeItinerario();
     QCOMPARE(pl.p.messaggi.size(), 1);
@@ -256,7 +259,7 @@ void TestItinerario::senzaMetaNonSiMemorizza() {
     QCOMPARE(RecordItinerario(f, Codice, {"Localita"}), QStringList({"ASTI"}));
 
     // Beyond 9999 records the four-digit sequence would repeat.
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     QStringList lunghe;
     for (int i = 0; i < 310; ++i)
         lunghe << "ROMA|A1|32000|A|"; // 33 records each
@@ -290,7 +293,7 @@ void TestItinerario::righeDopoLUltimaTappa() {
     // Refreshing twice gives the same grid.
     f.AggiornaNumeroRiga();
     f.AggiornaNumeroRiga();
-    QCOMPARE(f.NumeroTappe, qint16(tappe - cancellate));
+    QCOMPARE(f.Itinerario.NumeroTappe, qint16(tappe - cancellate));
     QCOMPARE(f.mfgTab.Rows(), righe);
     QVERIFY(f.mfgTab.TextMatrix(f.mfgTab.Rows() - 1, 1).isEmpty());
 }
@@ -317,10 +320,10 @@ void TestItinerario::tastiDellaGriglia() {
     Planner pl;
     FormViandora& f = *pl.f;
     ScriviTappe(f, TappeNumerate(tappe));
-    f.RigaCorrente = qint16(riga);
+    f.Itinerario.RigaCorrente = qint16(riga);
     f.AggiornaNumeroRiga();
     f.KeyDown("mfgTab", tasto);
-    QCOMPARE(int(f.RigaCorrente), attesa);
+    QCOMPARE(int(f.Itinerario.RigaCorrente), attesa);
     QCOMPARE(f.mfgTab.Row, attesa);
     QCOMPARE(f.mfgTab.TopRow, primaVisibile);
     QCOMPARE(f.txtTappa.Text, f.mfgTab.TextMatrix(attesa, 1));
@@ -334,7 +337,7 @@ void TestItinerario::campiDiModificaDallaRiga() {
     for (const char* t : {"Autostrada", "Superstrada", "Principale", "Locale"})
         f.cmbTipoStrada.AddItem(t);
 
-    f.RigaCorrente = 2;
+    f.Itinerario.RigaCorrente = 2;
     f.AggiornaNumeroRiga();
     QCOMPARE(f.txtTappa.Text, QString("FIRENZE"));
     QCOMPARE(f.txtStrada.Text, QString("A1")); // the road of the row above
@@ -349,17 +352,17 @@ void TestItinerario::campiDiModificaDallaRiga() {
     QVERIFY(!f.cmdMapPoint.Enabled && f.cmdRicalcola.Enabled && f.cmdCancella.Enabled &&
             f.cmdRitorno.Enabled);
 
-    f.RigaCorrente = 3;
+    f.Itinerario.RigaCorrente = 3;
     f.AggiornaNumeroRiga();
     QCOMPARE(f.cmbTipoStrada.ListIndex(), 3); // a letter outside "ASPL" too
     QVERIFY(!f.chkFineGiornata.Value);
 
     // The first stage has no road type of its own; the new row has no stop.
     f.cmbTipoStrada.SetListIndex(1);
-    f.RigaCorrente = 1;
+    f.Itinerario.RigaCorrente = 1;
     f.AggiornaNumeroRiga();
     QCOMPARE(f.cmbTipoStrada.ListIndex(), 1);
-    f.RigaCorrente = 4;
+    f.Itinerario.RigaCorrente = 4;
     f.AggiornaNumeroRiga();
     QCOMPARE(f.txtTappa.Text, QString());
     QCOMPARE(f.txtStrada.Text, QString("A1"));
@@ -379,10 +382,10 @@ void TestItinerario::inserisciRighe() {
     f.ColoraFineGiornata(2);
     f.AggiornaNumeroRiga();
     const int righe = f.mfgTab.Rows();
-    f.RigaCorrente = 2;
+    f.Itinerario.RigaCorrente = 2;
     f.InserisciRigheItinerario(2);
     QCOMPARE(f.mfgTab.Rows(), righe + 2);
-    QCOMPARE(f.NumeroTappe, qint16(5));
+    QCOMPARE(f.Itinerario.NumeroTappe, qint16(5));
     QStringList localita, numeri;
     for (int r = 1; r <= 5; ++r) {
         localita << f.mfgTab.TextMatrix(r, 1) + "|" + f.mfgTab.TextMatrix(r, 7);
@@ -411,13 +414,13 @@ void TestItinerario::ricomponiDopoIlCalcolo() {
         f.mfgCopia.SetTextMatrix(r, 6, "01:00");
     }
     f.mfgCopia.SetTextMatrix(3, 7, "*00:01:00");
-    f.TabellaCalcolata = true;
+    f.TabellaDiMarcia.TabellaCalcolata = true;
 
     f.AttivaFormMeta(true);
-    QVERIFY(!f.TabellaCalcolata);
+    QVERIFY(!f.TabellaDiMarcia.TabellaCalcolata);
     QCOMPARE(Colonne(f.mfgTab, {0, 1, 6, 7}),
              QStringList({"1|ASTI|01:00|", "2|BRA|01:00|*00:01:00", "3|CUNEO|01:00|"}));
-    QCOMPARE(f.NumeroTappe, qint16(3));
+    QCOMPARE(f.Itinerario.NumeroTappe, qint16(3));
     QCOMPARE(f.mfgTab.TextMatrix(0, 1), QString("Tappa"));
     QCOMPARE(f.mfgTab.Cols(), int(ColonneMatrice));
     QVERIFY(f.mfgTab.Stile(2, 7).BackColor >= 0);
@@ -441,14 +444,14 @@ void TestItinerario::avvioCaricaLItinerario() {
     f.Db.Rs(7).AddNew();
     f.Db.Rs(7).Imposta("MetaCorrente", Codice);
     f.Db.Rs(7).Update();
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|30|L|"});
     f.MemorizzaTappeItinerario();
 
     pl.Riapri();
     FormViandora& g = *pl.f;
     QCOMPARE(Colonne(g.mfgTab, {1, 3, 5}), QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|30|60"}));
-    QCOMPARE(g.NumeroTappe, qint16(3));
+    QCOMPARE(g.Itinerario.NumeroTappe, qint16(3));
     QCOMPARE(g.mfgTab.Row, 1);
     QCOMPARE(g.mfgTab.TextMatrix(0, 3), QString("Km."));
     QCOMPARE(g.txtKmTot[4].Text, QString("60"));

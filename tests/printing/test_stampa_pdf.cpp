@@ -6,8 +6,10 @@
 #include <QTest>
 
 #include "common/Testo1252.h"
+#include "printing/Stampa.h"
 #include "stampa/PaginaPdf.h"
 #include "support/StrumentiPdf.h"
+#include "timetable/TabellaDiMarcia.h"
 #include "timetable/ViaggioProva.h"
 
 namespace {
@@ -112,7 +114,7 @@ private slots:
         v->txtNazione.Text = "ITALIA";
         v.Tappe(Tappe());
         v->Click("cmdStampa");
-        QVERIFY(v->TabellaCalcolata && v->frmStampa.Visible);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata && v->frmStampa.Visible);
         v->Click("CmdEsegui(0)");
         QCOMPARE(v->Stampa.lstStampanti.List(v->Stampa.lstStampanti.ListCount() - 1), QString("File PDF"));
         v->Stampa.lstStampanti.ListIndex = v->Stampa.lstStampanti.ListCount() - 1;

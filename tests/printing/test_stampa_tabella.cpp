@@ -6,6 +6,7 @@
 
 #include "StampaProva.h"
 #include "common/Testo1252.h"
+#include "printing/Stampa.h"
 
 using P = PaginaRegistrata;
 

@@ -5,6 +5,9 @@
 #include <QTest>
 
 #include "itinerary/EditorProva.h"
+#include "itinerary/Itinerario.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -59,7 +62,7 @@ private slots:
         EditorProva e;
         e->Click("cmdMapPoint");
         QVERIFY(e.p.messaggi.isEmpty());
-        QCOMPARE(e->NumeroTappe, qint16(0));
+        QCOMPARE(e->Itinerario.NumeroTappe, qint16(0));
 
         e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt";
         e->Click("cmdMapPoint");
@@ -78,13 +81,13 @@ private slots:
         e->Click("cmdMapPoint");
         QVERIFY(e.p.messaggi.isEmpty());
         QCOMPARE(Tappe(*e), RomaCagliari);
-        QCOMPARE(e->NumeroTappe, qint16(8));
+        QCOMPARE(e->Itinerario.NumeroTappe, qint16(8));
         QCOMPARE(e->txtKmTot[4].Text, QString("562"));
         QCOMPARE(e->txtTragh.Text, QString("1"));
         QVERIFY(e->frmInputBox.Enabled && e->cmdMemorizza.Enabled && !e->cmdMapPoint.Enabled);
 
         // Nothing is stored until the user saves.
-        const QString codice = e->CodiceMetaCorrente;
+        const QString codice = e->Meta.CodiceMetaCorrente;
         QVERIFY(RecordItinerario(*e, codice, {"Localita"}).isEmpty());
         e.p.risposte = {Msg::Yes};
         e->Click("cmdFine");
@@ -94,7 +97,7 @@ private slots:
         e.p.messaggi.clear();
         e->Click("cmdCalcola");
         QVERIFY(e.p.messaggi.isEmpty());
-        QVERIFY(e->TabellaCalcolata);
+        QVERIFY(e->TabellaDiMarcia.TabellaCalcolata);
         QStringList localita = Colonne(e->mfgTab, {1});
         QVERIFY(localita.contains("CAGLIARI") && localita.contains("OLBIA"));
     }
@@ -105,7 +108,7 @@ private slots:
         pl->txtLocalita.Text = "SARDEGNA";
         pl->txtNazione.Text = "ITALIA";
         pl->Click("cmdSalva");
-        const QString codice = pl->CodiceMetaCorrente;
+        const QString codice = pl->Meta.CodiceMetaCorrente;
         const QString db = pl.dir.path() + "/ViandoraQuintora.mdb";
         pl.f.reset();
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 const QString ACapo = QStringLiteral("\r\n");
@@ -22,7 +23,7 @@ QStringList PulsantiAiuto(FormViandora& f) {
 // What a click could wrongly change: every control's state and the command
 // lists.
 QStringList Stato(FormViandora& f) {
-    QStringList s{f.ComandiMeta, f.ComandiItinerario, f.CodiceMetaCorrente};
+    QStringList s{f.ComandiMeta, f.ComandiItinerario, f.Meta.CodiceMetaCorrente};
     for (Controllo* c : f.Controlli()) {
         QString riga = c->NomeCompleto() + QString::number(c->Visible) + QString::number(c->Enabled);
         if (c->TipoControllo() == Controllo::Tipo::Pulsante)

@@ -8,6 +8,7 @@
 #include "shell/CartellaProgramma.h"
 #include "support/ComandiAbilitati.h"
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 void EseguiSql(const QString& file, const char* sql) {
@@ -33,7 +34,7 @@ private slots:
         QVERIFY(pl.p.messaggi.isEmpty());
         QVERIFY(QFile::exists(pl.dir.filePath("ViandoraQuintora.mdb")));
         FormViandora& f = *pl;
-        QVERIFY(f.CodiceMetaCorrente.isEmpty());
+        QVERIFY(f.Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(f), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
         QVERIFY(!f.cmdConverte.Visible);
         QVERIFY(!f.frmGuida.Visible && !f.frmExport.Visible && !f.frmStampa.Visible && !f.cmbRicerca.Visible);

@@ -4,6 +4,9 @@
 #include <QTest>
 
 #include "ViaggioProva.h"
+#include "itinerary/Itinerario.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 const QStringList TreTappe = {"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|", "PRATO|A11|75|A|"};
@@ -25,10 +28,10 @@ private slots:
         v.Tappe(TreTappe);
         v.Calcola();
         const FormViandora& f = *v;
-        QCOMPARE(f.Calcolo.NumeroTentativo, 1);
-        QCOMPARE(f.Calcolo.FattoreSoste, 1.0f);
+        QCOMPARE(f.TabellaDiMarcia.Calcolo.NumeroTentativo, 1);
+        QCOMPARE(f.TabellaDiMarcia.Calcolo.FattoreSoste, 1.0f);
         QVERIFY(v.p.messaggi.isEmpty());
-        QVERIFY(f.TabellaCalcolata);
+        QVERIFY(f.TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(f.cmdCalcola.Caption, QString("&Sblocca"));
         QCOMPARE(f.ComandiMeta, QString("CaSt"));
         QVERIFY(f.cmdCalcola.Enabled && f.cmdStampa.Enabled && !f.cmdNuovo.Enabled &&
@@ -37,7 +40,7 @@ private slots:
         QCOMPARE(f.mfgTab.TextMatrix(0, 7), QString("Sosta"));
         QCOMPARE(f.mfgTab.ColWidth(7), 1600);
         QCOMPARE(f.mfgTab.ColWidth(8), 0);
-        QCOMPARE(f.Calcolo.TolleranzaPasti, qint16(26));
+        QCOMPARE(f.TabellaDiMarcia.Calcolo.TolleranzaPasti, qint16(26));
         QVERIFY(!f.frmMetePeriodo.Enabled);
         QCOMPARE(f.ContatoreProgresso, 0.0);
     }
@@ -64,11 +67,11 @@ private slots:
 
         Viaggio v;
         v.Giorni(giorni);
-        v->AttivitaCorrente = attivita;
+        v->Itinerario.AttivitaCorrente = attivita;
         v.Tappe(passate == 1 ? QStringList{"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"}
                              : QStringList{"BARI|A14|1500|A|01:00"});
         v.Calcola();
-        QCOMPARE(v->Calcolo.NumeroTentativo, passate);
+        QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, passate);
         if (messaggio.isEmpty()) {
             QVERIFY(v.p.messaggi.isEmpty());
         } else {
@@ -102,11 +105,11 @@ private slots:
         const double giorni = m.captured(1).toDouble();
         QVERIFY(giorni > 10);
         QCOMPARE(m.captured(2), TestoNumero(float(Int(10 / (giorni + 1e-11) * 1000) / 1000)));
-        QCOMPARE(v->Calcolo.NumeroTentativo, int(passate.size()));
-        const QString esito = v->Calcolo.GiorniStimati == 10
+        QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, int(passate.size()));
+        const QString esito = v->TabellaDiMarcia.Calcolo.GiorniStimati == 10
                                   ? "Elaborazione conclusa in %1 tentativi!"
                                   : "Elaborazione impossibile! (tentativi effettuati n. %1)";
-        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->Calcolo.NumeroTentativo));
+        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->TabellaDiMarcia.Calcolo.NumeroTentativo));
     }
 
     void stimaSenzaTempi() {
@@ -122,7 +125,7 @@ private slots:
         v.Calcola();
         QCOMPARE(esce, QString("&Esce"));
         QVERIFY(!barra);
-        QCOMPARE(v->Calcolo.NumeroTentativo, 1);
+        QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, 1);
         QCOMPARE(v->txtGiorni.Text, QString("1"));
         QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
     }
@@ -167,12 +170,12 @@ private slots:
     // the stage list stays.
     void dataInsensata() {
         Viaggio v;
-        v->CodiceMetaCorrente = "000007";
+        v->Meta.CodiceMetaCorrente = "000007";
         v.Partenza("31/02/2007", "09:00");
         v.Tappe(TreTappe);
         const QStringList prima = Elenco(*v);
         v.Calcola();
-        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(v.p.messaggi.size(), 1);
         QCOMPARE(v.p.messaggi[0].testo,
                  QString("Mèta 000007, campo DataInizio: \"31022007\" non è una data valida (ggmmaaaa, "
@@ -199,8 +202,8 @@ private slots:
         v.Calcola();
         v.p.suEventi = nullptr;
         QVERIFY(premuto);
-        QVERIFY(!v->TabellaCalcolata);
-        QVERIFY(v->Calcolo.RigaTabella < 10);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(v->TabellaDiMarcia.Calcolo.RigaTabella < 10);
         QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
     }
 
@@ -210,22 +213,22 @@ private slots:
         const QStringList prima = Elenco(*v);
         QCOMPARE(prima.size(), 3);
         v.Calcola();
-        QVERIFY(v->TabellaCalcolata);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata);
         QVERIFY(Elenco(*v) != prima);
 
         v.Calcola();
-        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
         QVERIFY(v->frmMetePeriodo.Enabled);
         QCOMPARE(v->mfgTab.TextMatrix(0, 7), QString("Itinerario"));
         QVERIFY(v->mfgTab.ColWidth(8) > 0);
         // The stages come back in order, without the empty row.
         QCOMPARE(Elenco(*v), prima);
-        QCOMPARE(v->NumeroTappe, qint16(3));
+        QCOMPARE(v->Itinerario.NumeroTappe, qint16(3));
 
         // And calculate again from the list given back.
         v.Calcola();
-        QVERIFY(v->TabellaCalcolata);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(v->mfgTab.TextMatrix(1, 1), QString("verso: Arezzo"));
     }
 
@@ -243,7 +246,7 @@ private slots:
         Viaggio v;
         v.Tappe(TreTappe);
         if (ricalcola) {
-            v->AttivitaCorrente = "Ricalcola";
+            v->Itinerario.AttivitaCorrente = "Ricalcola";
             v->AttivitaInserimentoItinerario();
         }
         const QStringList prima = Elenco(*v);
@@ -263,7 +266,7 @@ private slots:
         QVERIFY(v->Interrompi);
         QCOMPARE(v.p.messaggi.size(), 1);
         QCOMPARE(v.p.messaggi.first().testo, QString("Vuoi interrompere l'elaborazione?"));
-        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
         QCOMPARE(v->cmdEsce.Caption, QString("&Esce"));
         QCOMPARE(Elenco(*v), prima);
@@ -291,11 +294,11 @@ private slots:
         QCOMPARE(VociGuida(*v), flag);
         QCOMPARE(Elenco(*v), prima);
         // Nothing is left locked: the user can calculate again.
-        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
         QVERIFY(v->cmdCalcola.Enabled && v->cmdEsce.Enabled);
         QVERIFY(v->frmMetePeriodo.Enabled);
         v.Calcola();
-        QVERIFY(v->TabellaCalcolata);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(VociGuida(*v), QStringList{"AREZZO|01|Duomo|01:00|1"});
     }
 };

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 QStringList Schermo(FormViandora& f) {
@@ -43,10 +44,10 @@ private slots:
                  QString("10022024"));
         QCOMPARE(pl->cmbInizio[3].Text() + ":" + pl->cmbInizio[4].Text(), QString("10:45"));
         QCOMPARE(pl->txtInizioGSett.Text, QString("Sab"));
-        QCOMPARE(pl->ParametriMeta.TempoGuidaGiornaliero, 0.0f); // not checked yet
+        QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 0.0f); // not checked yet
         pl->ControllaVariabiliConvertite();
-        QCOMPARE(pl->ParametriMeta.TempoGuidaGiornaliero, 925.0f);
-        QCOMPARE(pl->ParametriMeta.TempoVisitaGiornaliero, 900.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 925.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.TempoVisitaGiornaliero, 900.0f);
     }
 
     void defaultSalvatiSopravvivonoAlRiavvio() {
@@ -133,14 +134,14 @@ private slots:
         Orario(*pl, 1, "11", "00");
         pl->ControllaVariabiliConvertite();
         QCOMPARE(pl->cmbOra[0].Text() + ":" + pl->cmbMin[0].Text(), QString("00:30"));
-        QCOMPARE(pl->ParametriMeta.OraColazione, 50.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.OraColazione, 50.0f);
 
         // Visits ending after the night stop end with it.
         Orario(*pl, 3, "23", "30");
         Orario(*pl, 7, "24", "00");
         pl->ControllaVariabiliConvertite();
         QCOMPARE(pl->cmbOra[7].Text() + ":" + pl->cmbMin[7].Text(), QString("23:30"));
-        QCOMPARE(pl->ParametriMeta.FineVisita, 2350.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.FineVisita, 2350.0f);
 
         // An hour beyond its list goes to the list's end.
         Orario(*pl, 8, "30", "00");
@@ -159,9 +160,9 @@ private slots:
         Orario(*pl, 7, "18", "00");
         pl->ControllaVariabiliConvertite();
         QCOMPARE(pl->cmbOra[2].Text(), QString("18"));
-        QCOMPARE(pl->ParametriMeta.OraNotte, 2000.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.OraNotte, 2000.0f);
         pl->Aggiorna(true);
-        QVERIFY(pl->ParametriMeta.OraNotte > pl->ParametriMeta.OraCena);
+        QVERIFY(pl->Meta.ParametriMeta.OraNotte > pl->Meta.ParametriMeta.OraCena);
     }
 
     void notteAlleVentiquattro() {
@@ -172,7 +173,7 @@ private slots:
         QCOMPARE(pl->cmbOra[3].Text() + ":" + pl->cmbMin[3].Text(), QString("24:00"));
         QCOMPARE(pl->cmbOra[2].Text() + ":" + pl->cmbMin[2].Text(), QString("20:00"));
         pl->Aggiorna(true);
-        QCOMPARE(pl->ParametriMeta.OraNotte, 2400.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.OraNotte, 2400.0f);
         QCOMPARE(pl->cmbOra[3].Text(), QString("24"));
     }
 
@@ -194,7 +195,7 @@ private slots:
         QFETCH(QString, mostrato);
         pl->cmbRipM.SetText(minuti);
         pl->ControllaVariabiliConvertite();
-        QCOMPARE(int(pl->ParametriMeta.RiposoMinuti), centesimi);
+        QCOMPARE(int(pl->Meta.ParametriMeta.RiposoMinuti), centesimi);
         pl->Aggiorna(true);
         QCOMPARE(pl->cmbRipM.Text(), mostrato);
     }
@@ -226,10 +227,10 @@ private slots:
         QCOMPARE(pl->cmbRipH.Text(), QString("00"));
         QCOMPARE(pl->cmbRipG.Text(), QString("00"));
         QCOMPARE(pl->cmbRipGG.Text(), QString("00"));
-        QCOMPARE(int(pl->ParametriMeta.GiorniAdeguamento), 0);
+        QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), 0);
         QVERIFY(pl->cmbOra[1].ListIndex() >= 0);
         QVERIFY(pl->cmbOra[6].ListIndex() >= 0);
-        QVERIFY(pl->ParametriMeta.OraPranzo > pl->ParametriMeta.OraColazione);
+        QVERIFY(pl->Meta.ParametriMeta.OraPranzo > pl->Meta.ParametriMeta.OraColazione);
     }
 };
 
