@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <sqlite3.h>
 
+#include "guide/TipiGuida.h"
 #include "Verifica.h"
 #include "cli/Comandi.h"
 #include "database/Database.h"
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     VERIFICA(db.DatabaseApre());
     db.DatabaseTabelleCreazione();
     db.DataBaseTabelleAggiorna();
-    db.ScriviTipiGuidaDefault();
+    ScriviTipiGuidaDefault(db);
     return 0;
 }
 

@@ -19,7 +19,7 @@ namespace {
 
 class SenzaStampanti : public Taccuvo::Piattaforma {
 public:
-    int MsgBox(const QString&, int, const QString&) override { return Taccuvo::Msg::No; }
+    int MsgBox(const QString&, int, const QString&) override { return Msg::No; }
     void Avviso(const QString&, const QString&) override {}
     void Scrivi(const QString&) override {}
     void ScriviErrore(const QString&) override {}

@@ -6,23 +6,10 @@
 #include <QStringList>
 #include <memory>
 
+#include "common/Msg.h"
 #include "common/PaginaStampa.h"
 
 namespace Taccuvo {
-
-// Buttons and icons of a message box, and its answers.
-namespace Msg {
-constexpr int OkOnly = 0;
-constexpr int YesNo = 4;
-constexpr int Critical = 16;
-constexpr int Question = 32;
-constexpr int Exclamation = 48;
-constexpr int Information = 64;
-
-constexpr int Ok = 1;
-constexpr int Yes = 6;
-constexpr int No = 7;
-} // namespace Msg
 
 // An open print document: its page and the height of its printable area.
 struct Documento {

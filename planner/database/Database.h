@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "common/Avanzamento.h"
 #include "common/Stringhe.h"
 #include "database/ErroreDatabase.h"
 #include "database/Query.h"
@@ -18,18 +19,6 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
-
-// Where a long operation reports its progress (the window's progress bar).
-class Avanzamento {
-public:
-    virtual ~Avanzamento() = default;
-    // Sets the status text, the total of work units and the counter to 0.
-    virtual void InizioAvanzamento(const QString& didascalia, double totale) = 0;
-    // One unit done: the counter grows by one and the bar is redrawn.
-    virtual void Avanza() = 0;
-    // Counter and total back to 0.
-    virtual void FineAvanzamento() = 0;
-};
 
 class Database {
 public:
@@ -84,8 +73,10 @@ public:
     // Not inside a transaction.
     void FaiCopiaDiSicurezza();
 
-    // Adds the default guide types when "TipoGuida" is empty; true when it did.
-    bool ScriviTipiGuidaDefault();
+    // Adds rows at the end of the table, in one transaction, each given as
+    // its values by field name (fields not named stay Null). Open record sets
+    // on the table are reloaded and show them.
+    void AggiungiRighe(const QString& tabella, const QList<QHash<QString, QVariant>>& righe);
 
     void RecordSetImpostaDefault();
     void RecordSetImposta(int slot, const Query& query);

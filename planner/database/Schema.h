@@ -38,12 +38,4 @@ SchemaDatabase SchemaViandora();
 // it, for "T" the size between "=" and "]".
 QList<SpecificaCampo> AnalizzaStruttura(const QString& struttura);
 
-// The default rows of "TipoGuida": code, description, visit time required.
-struct TipoGuidaDefault {
-    const char* codice;
-    const char* descrizione;
-    bool tempoObbligatorio;
-};
-extern const std::array<TipoGuidaDefault, 9> TipiGuidaDefault;
-
 constexpr const char* NomeFileDatabase = "ViandoraQuintora.mdb";

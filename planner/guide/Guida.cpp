@@ -7,6 +7,7 @@
 #include "guide/Guida.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "guide/TipiGuida.h"
 #include "itinerary/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
@@ -22,7 +23,7 @@ const QString TitoloGuida = QStringLiteral("Guida Città");
 } // namespace
 
 void FormViandora::CaricaTipiGuida() {
-    Db.ScriviTipiGuidaDefault();
+    ScriviTipiGuidaDefault(Db);
     Db.RecordSetImposta(
         SlotScrittura, Query(Db.Schema().NomeTabella[TabTipoGuida]).OrdinaPer(QStringLiteral("CodiceGuida")));
     RecordSet& rs = Db.Rs(SlotScrittura);

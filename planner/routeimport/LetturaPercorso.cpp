@@ -49,6 +49,12 @@ QString TagliaLocalita(QString testo) {
     return testo.simplified();
 }
 
+// "vicino a Roma" -> "Roma".
+QString SenzaVicinoA(const QString& testo) {
+    const QString nome = testo.trimmed();
+    return nome.startsWith(QLatin1String("vicino a"), Qt::CaseInsensitive) ? nome.mid(8).trimmed() : nome;
+}
+
 // "da Roma" -> "Roma": the start and the arrival name their place after a
 // preposition or a colon.
 QString SenzaPreposizione(QString testo) {
@@ -253,9 +259,10 @@ LetturaPercorso::Esito LetturaPercorso::Leggi(const QByteArray& contenuto) {
 }
 
 bool LetturaPercorso::ChiudeTappa(const QString& localita) {
-    QString nome = TagliaLocalita(localita);
-    if (nome.startsWith(QLatin1String("vicino a"), Qt::CaseInsensitive)) nome = nome.mid(8).trimmed();
-    if (nome.isEmpty()) return false;
+    const QString nome = SenzaVicinoA(TagliaLocalita(localita));
+    // The stage is named after the place without "vicino a", once more
+    // below: "vicino a vicino a" names no place at all.
+    if (nome.isEmpty() || SenzaVicinoA(nome).isEmpty()) return false;
     // The same place on consecutive lines is one stage: the way through it
     // counts towards the next.
     if (nome.compare(localitaPrecedente_, Qt::CaseInsensitive) == 0) return false;
@@ -275,8 +282,7 @@ void LetturaPercorso::SalvaRigaItinerarioImportato(const QString& localita) {
     StradeTappa.clear();
     const QString strada = ((traghetto ? Traghetto + u' ' : QString()) + altre.join(u' ')).trimmed();
 
-    QString nome = localita.trimmed();
-    if (nome.startsWith(QLatin1String("vicino a"), Qt::CaseInsensitive)) nome = nome.mid(8).trimmed();
+    const QString nome = SenzaVicinoA(localita);
     localitaPrecedente_ = nome;
     inizioScritto_ = true;
 

@@ -46,7 +46,6 @@ bool FormViandora::Form_Load() {
             if (creato) Db.DatabaseTabelleCreazione();
             Db.DataBaseTabelleAggiorna();
             Db.RecordSetImpostaDefault();
-            Db.ScriviTipiGuidaDefault();
         }
     } catch (const ErroreDatabase&) {
         aperto = false;

@@ -1,7 +1,9 @@
 // The print panels in the real window, offscreen: the timetable through
 // the options panel, the printer list and "File PDF" to a PDF a viewer
 // opens; the option buttons of the city guide keep one choice per group.
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QProcess>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +58,50 @@ private slots:
         QCOMPARE(StrumentiPdf::Pagine(pdf), 1);
         QVERIFY(StrumentiPdf::Testo(pdf).contains("MANFREDONIA"));
         QVERIFY(QFile::exists(v.dir.path() + "/Viantabl.txt"));
+    }
+
+    // The logbook box alone: the window starts the logbook printer from
+    // the data folder, which, with no printer on the system, leaves its
+    // pages in a PDF there and its end marker.
+    void diarioDiBordo() {
+        Viaggio v;
+        v->txtLocalita.Text = "GARGANO";
+        v.Tappe({"FOGGIA|SS89|0|S|", "MANFREDONIA|SS89|40|S|01:00", "VIESTE|SP53|80|P|"});
+        v.Calcola();
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        v.p.avvia = [](const QString& programma, const QString& argomento) {
+            if (QFileInfo(programma).absolutePath() != QCoreApplication::applicationDirPath() ||
+                QFileInfo(programma).fileName() != QFileInfo(TACCUVO_PROGRAMMA).fileName())
+                return false;
+            return QProcess::startDetached(TACCUVO_PROGRAMMA, {argomento});
+        };
+        FinestraViandora finestra(*v);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        Premi(finestra, "cmdStampa");
+        auto spunta = [&](const QString& nome) { return qobject_cast<QCheckBox*>(finestra.Widget(nome)); };
+        QVERIFY(spunta("chkTabella")->isChecked() && !spunta("chkModuli")->isChecked());
+        QTest::mouseClick(spunta("chkTabella"), Qt::LeftButton, {}, QPoint(6, spunta("chkTabella")->height() / 2));
+        QTest::mouseClick(spunta("chkModuli"), Qt::LeftButton, {}, QPoint(6, spunta("chkModuli")->height() / 2));
+        QVERIFY(!v->Stampa.chkTabella.Value && v->Stampa.chkModuli.Value);
+        Premi(finestra, "CmdEsegui(0)");
+        Premi(finestra, "cmdSelStampante(0)");
+        QCOMPARE(v.p.programmiAvviati.size(), 1);
+        QCOMPARE(v.p.messaggi.size(), 2);
+        QCOMPARE(v.p.messaggi[0].testo, QString("Stampa Moduli per Diario di Bordo completata..."));
+        QVERIFY(v.p.messaggi[1].testo.endsWith("Viantabl.txt: completata!"));
+
+        const QString segnale = v.dir.path() + "/FineStampaQuintora.tmp";
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(segnale), 30000);
+        QFile f(segnale);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("Fatto\r\n"));
+        const QStringList pdf = QDir(v.dir.path()).entryList({"*.pdf"});
+        QCOMPARE(pdf.size(), 1);
+        const QString testo = StrumentiPdf::Testo(v.dir.path() + '/' + pdf[0]);
+        QVERIFY(testo.contains("Diario di Bordo") && testo.contains("GARGANO"));
+        QVERIFY(StrumentiPdf::Pagine(v.dir.path() + '/' + pdf[0]) >= 2);
     }
 
     void opzioniDellaGuida() {

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include "database/Database.h"
+#include "guide/TipiGuida.h"
 
 // A file as a first start leaves it: six tables, indexes, guide types.
 inline bool PreparaDatabase(Database& db, const QString& percorso) {
@@ -14,7 +15,7 @@ inline bool PreparaDatabase(Database& db, const QString& percorso) {
     if (!db.DatabaseApre()) return false;
     if (creato) db.DatabaseTabelleCreazione();
     db.DataBaseTabelleAggiorna();
-    db.ScriviTipiGuidaDefault();
+    ScriviTipiGuidaDefault(db);
     db.RecordSetImpostaDefault();
     return true;
 }

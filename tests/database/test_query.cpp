@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -222,12 +221,9 @@ private slots:
         QVERIFY(ConfrontaTesti(u"\u212Aassel", u"kassel") != 0);
         QCOMPARE(ConfrontaTesti(u"CITTA\u0300", u"città"), 0);
 
-        // Backtracking only to the last "*" keeps a hostile pattern fast.
-        const QString testo(20000, u'a');
-        QElapsedTimer tempo;
-        tempo.start();
-        QVERIFY(!CorrispondeModello(u"*a*a*a*a*a*a*a*a*a*a*b", testo));
-        QVERIFY(tempo.elapsed() < 2000);
+        // Backtracking only to the last "*" keeps a hostile pattern fast:
+        // trying every split would not end within the test's time limit.
+        QVERIFY(!CorrispondeModello(u"*a*a*a*a*a*a*a*a*a*a*b", QString(20000, u'a')));
     }
 };
 

@@ -333,6 +333,15 @@ private slots:
             interna.Conferma();
         }
         QCOMPARE(Colonna(*db_, TabItinerari, "Localita"), (QStringList{"A", "C"}));
+        {
+            // A set loaded inside a transaction that is rolled back must not
+            // keep the rows that were never stored.
+            Database::Transazione transazione(*db_);
+            AggiungiTappa(*db_, "000001", "0005", "E");
+            db_->RecordSetImposta(2, Query("Itinerari").OrdinaPer("Sequenza"));
+            QCOMPARE(Colonna(*db_, 2, "Localita"), (QStringList{"A", "C", "E"}));
+        }
+        QCOMPARE(Colonna(*db_, 2, "Localita"), (QStringList{"A", "C"}));
         QCOMPARE(ContaGrezzo(File(), "Itinerari"), 2);
     }
 

@@ -1,14 +1,11 @@
 #pragma once
 // The stage editor's tests: a saved trip with the editor open on it, stages
 // written through the entry fields, and the stage list read back.
-#include "support/PlannerProva.h"
+#include "support/MeteProva.h"
 
 struct EditorProva : Planner {
     EditorProva() {
-        f->Click("cmdNuovo");
-        f->txtLocalita.Text = "SICILIA";
-        f->txtNazione.Text = "ITALIA";
-        f->Click("cmdSalva");
+        NuovaMeta(*this, "SICILIA");
         f->Click("cmdItinerario");
         p.messaggi.clear();
     }

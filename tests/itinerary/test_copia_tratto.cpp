@@ -6,6 +6,7 @@
 #include "EditorProva.h"
 #include "itinerary/CopiaTratto.h"
 #include "itinerary/Itinerario.h"
+#include "support/MeteProva.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -15,14 +16,7 @@ const QStringList Alpi{"MILANO||||",      "BERGAMO|A4|50|A|00:01:00",  "BRESCIA|
 
 // A stored trip with its stages, stored as the editor stores them.
 void MetaSalvata(FormViandora& f, const QString& codice, const QString& localita, const QStringList& tappe) {
-    f.Db.RecordSetImposta(7, Query("MeteViandora").Dove("CodiceMeta", "\\"));
-    RecordSet& rs = f.Db.Rs(7);
-    rs.AddNew();
-    rs.Imposta("CodiceMeta", codice);
-    rs.Imposta("Localita", localita);
-    rs.Imposta("Nazione", "ITALIA");
-    rs.Update();
-    if (tappe.isEmpty()) return;
+    AggiungiRiga(f, "MeteViandora", {"CodiceMeta=" + codice, "Localita=" + localita, "Nazione=ITALIA"});
     f.Meta.CodiceMetaCorrente = codice;
     ScriviTappe(f, tappe);
     f.MemorizzaTappeItinerario();
@@ -36,11 +30,8 @@ struct CopiaProva : Planner {
         MetaSalvata(*f, codiceAlpi, "ALPI", Alpi);
         MetaSalvata(*f, "000002", "ALPI", {"TORINO||||", "ASTI|A21|60|A|"});
         MetaSalvata(*f, "000003", "ALPI", {"AOSTA||||"});
-        MetaSalvata(*f, "000004", "BARI", {});
-        f->Click("cmdNuovo");
-        f->txtLocalita.Text = "SICILIA";
-        f->txtNazione.Text = "ITALIA";
-        f->Click("cmdSalva");
+        AggiungiRiga(*f, "MeteViandora", {"CodiceMeta=000004", "Localita=BARI"});
+        NuovaMeta(*this, "SICILIA");
         f->Click("cmdItinerario");
         ScriviTappe(*f, {"PALERMO||||", "CEFALU|SS113|70|P|"});
         f->AggiornaNumeroRiga();

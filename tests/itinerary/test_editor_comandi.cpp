@@ -1,6 +1,5 @@
 // The stage editor's list commands: saving, leaving with or without saving,
-// clearing the stops, copying the guide's times into them, and the key
-// filters of the entry fields.
+// clearing the stops and copying the guide's times into them.
 #include <QTest>
 
 #include "EditorProva.h"
@@ -88,8 +87,6 @@ private slots:
         f.Click("cmdFine");
 
         QCOMPARE(e.p.messaggi.size(), 1);
-        QCOMPARE(e.p.messaggi[0].testo, QString("Hai chiesto di uscire dalla funzione "
-                                                "'Itinerari':\r\n\r\nVuoi salvare le eventuali modifiche?"));
         QCOMPARE(e.p.messaggi[0].titolo, QString("Fine inserimento"));
         QCOMPARE(TappeMemorizzate(f), memorizzate);
         QCOMPARE(Tappe(f), griglia);
@@ -184,11 +181,6 @@ private slots:
 
         QCOMPARE(e.p.messaggi.size(), 1);
         QCOMPARE(e.p.messaggi[0].titolo, QString("Azzera soste itinerario"));
-        QCOMPARE(e.p.messaggi[0].testo,
-                 QString("Vuoi azzerare le soste indicate nell'itinerario?\r\n\r\n"
-                         "I tempi traghetto e riposi non sono influenzati e la\r\n"
-                         "cancellazione sarà effettiva dopo il salvataggio dell'itinerario."
-                         "\r\n\r\nProcedo?"));
         QCOMPARE(Tappe(f), griglia);
         const bool azzerate = risposta == Msg::Yes;
         QCOMPARE(f.chkFineGiornata.Value, !azzerate);
@@ -249,38 +241,6 @@ private slots:
         // The flags as they were.
         f.Db.RecordSetImposta(7, Query("GuidaCitta").Dove("FlagVisto", "1"));
         QCOMPARE(f.Db.NumeroRecord, 2.0);
-    }
-
-    void filtriTasti_data() {
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("tasti");
-        QTest::addColumn<QString>("passati"); // "_" for a discarded key
-        auto caso = [](const char* nome, const char* campo, const char* tasti, const char* passati) {
-            QTest::newRow(nome) << QString(campo) << QString(tasti) << QString(passati);
-        };
-        caso("località", "txtTappa", "l'aquila à", "L'AQUILA À");
-        caso("strada", "txtStrada", "a1 tragh", "A1 TRAGH");
-        caso("km", "txtKm", "12a.\b 9", "12__\b_9");
-        caso("tipo strada", "cmbTipoStrada", "A\b", "__");
-        caso("giorni di sosta", "cmbSosta(0)", "1", "_");
-        caso("ore di sosta", "cmbSosta(1)", "2", "_");
-        caso("minuti di sosta", "cmbSosta(2)", "3", "_");
-    }
-
-    void filtriTasti() {
-        QFETCH(QString, campo);
-        QFETCH(QString, tasti);
-        QFETCH(QString, passati);
-        EditorProva e;
-        FormViandora& f = *e;
-        QVERIFY(f.HaGestoreTasti(campo));
-        QString risultato;
-        for (QChar c : tasti) {
-            int k = c.unicode();
-            f.KeyPress(campo, k);
-            risultato += k == 0 ? QChar(u'_') : QChar(k);
-        }
-        QCOMPARE(risultato, passati);
     }
 };
 

@@ -2,6 +2,7 @@
 // database's LIKE finds, and counts each entry once.
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
@@ -95,14 +96,21 @@ void TestPassaggioGuida::contataUnaVolta() {
 void TestPassaggioGuida::comeIlProtocollo() {
     const QStringList tappe = {"SANT*", "ROMA",    "l'Aquila", "Città del Vaticano", "R?MA",     "STRAßE",
                                "ROMA ", "*AQUILA", "NAPOLI",   "ærøskøbing",         "L\"AQUILA"};
+    // Sets FlagVisto on the entries the query finds, with the time they add up.
+    const auto segna = [this](const Query& query, const std::function<QString(int)>& flag) {
+        db_.RecordSetImposta(7, query);
+        double somma = 0;
+        int n = 0;
+        for (RecordSet& rs = db_.Rs(7); !rs.Eof(); rs.MoveNext(), ++n) {
+            somma += CentesimiTempoGuida(rs.Testo("TempoSosta"));
+            rs.Edit();
+            rs.Imposta("FlagVisto", flag(n));
+            rs.Update();
+        }
+        return somma;
+    };
     // Flags left by an earlier pass, one of them blank.
-    db_.RecordSetImposta(7, Query("GuidaCitta"));
-    int n = 0;
-    for (RecordSet& rs = db_.Rs(7); !rs.Eof(); rs.MoveNext(), ++n) {
-        rs.Edit();
-        rs.Imposta("FlagVisto", n == 3 ? " " : (n % 2 ? "1" : "0"));
-        rs.Update();
-    }
+    segna(Query("GuidaCitta"), [](int n) { return n == 3 ? " " : (n % 2 ? "1" : "0"); });
     for (int inizio = 0; inizio < tappe.size(); ++inizio) {
         // Each start shifts the order, so that each kind of pattern comes first.
         const QStringList ordine = tappe.mid(inizio) + tappe.mid(0, inizio);
@@ -110,24 +118,10 @@ void TestPassaggioGuida::comeIlProtocollo() {
         QStringList flagAttesi;
         {
             Database::Transazione t(db_);
-            db_.RecordSetImposta(7, Query("GuidaCitta"));
-            for (RecordSet& rs = db_.Rs(7); !rs.Eof(); rs.MoveNext()) {
-                rs.Edit();
-                rs.Imposta("FlagVisto", "0");
-                rs.Update();
-            }
-            for (const QString& l : ordine) {
-                db_.RecordSetImposta(
-                    7, Query("GuidaCitta").DoveCome("Localita", LikeTesto(l)).Dove("FlagVisto", "0"));
-                double somma = 0;
-                for (RecordSet& rs = db_.Rs(7); !rs.Eof(); rs.MoveNext()) {
-                    somma += CentesimiTempoGuida(rs.Testo("TempoSosta"));
-                    rs.Edit();
-                    rs.Imposta("FlagVisto", "1");
-                    rs.Update();
-                }
-                attese << somma;
-            }
+            segna(Query("GuidaCitta"), [](int) { return "0"; });
+            for (const QString& l : ordine)
+                attese << segna(Query("GuidaCitta").DoveCome("Localita", LikeTesto(l)).Dove("FlagVisto", "0"),
+                                [](int) { return "1"; });
             db_.RecordSetImposta(7, Query("GuidaCitta"));
             flagAttesi = Colonna(db_, 7, "FlagVisto");
             // Undone: the pass starts from other flags.

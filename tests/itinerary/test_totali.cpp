@@ -30,10 +30,6 @@ private slots:
         QTest::addColumn<QString>("traghetti");
 
         const QStringList v = {"110", "90", "70", "40"};
-        QTest::newRow("250 km di autostrada a 110")
-            << QStringList{"ROMA|A1|250|A|"} << v << QStringList{"250|02:16"}
-            << QStringList{"250", "", "", "", "250"} << QStringList{"00:02:16", "", "", "", "00:02:16"}
-            << "0";
         QTest::newRow("1200 km a 40: ore oltre le 24")
             << QStringList{"ROMA|SP1|1200|L|"} << v << QStringList{"1.200|30:00"}
             << QStringList{"", "", "", "1.200", "1.200"} << QStringList{"", "", "", "01:06:00", "01:06:00"}
@@ -52,9 +48,6 @@ private slots:
             << QStringList{"NAPOLI|A3|110|A|", "PALERMO|TRAGHETTO|0|L|", "CAGLIARI|TRAGHETTO TIRRENIA|0||"}
             << v << QStringList{"110|01:00", "|", "|"} << QStringList{"110", "", "", "", "110"}
             << QStringList{"00:01:00", "", "", "", "00:01:00"} << "2";
-        QTest::newRow("solo traghetti")
-            << QStringList{"OLBIA|TRAGHETTO|0|L|"} << v << QStringList{"|"} << QStringList{"", "", "", "", ""}
-            << QStringList{"", "", "", "", ""} << "1";
     }
 
     void tempiETotali() {

@@ -3,7 +3,7 @@
 
 #include "itinerary/Itinerario.h"
 #include "support/ComandiAbilitati.h"
-#include "support/PlannerProva.h"
+#include "support/MeteProva.h"
 
 namespace {
 const QStringList TuttiMeta = {"cmdCalcola", "cmdCancItin",   "cmdCancMeta", "cmdEsce",
@@ -110,92 +110,36 @@ private slots:
         QCOMPARE(pl->ComandiItinerario, QString("InAgCaRcRtCeFiMeDuAzTr"));
     }
 
-    void stopDuranteIlCalcolo() {
-        Planner pl;
-        pl->ComandiMeta = "Es";
-        pl->AbilitaPulsantiComando();
-        pl.p.risposte = {Msg::No};
-        pl->Click("cmdEsce");
-        QVERIFY(!pl->Interrompi);
-        pl.p.risposte = {Msg::Yes};
-        pl->Click("cmdEsce");
-        QVERIFY(pl->Interrompi);
-        QVERIFY(!pl.p.terminato);
-        QCOMPARE(pl.p.messaggi.last().testo, QString("Vuoi interrompere l'elaborazione?"));
-        QCOMPARE(pl.p.messaggi.last().titolo, QString("Fine Lavoro"));
-    }
-
-    void uscitaConfermata() {
-        Planner pl;
-        pl->frmInputBox.Visible = true;
-        pl->frmMeteTempi.Enabled = false;
-        pl->mfgTab.Width = 7000;
-        pl.p.risposte = {Msg::No};
-        pl->Click("cmdEsce");
-        QVERIFY(!pl.p.terminato);
-        QVERIFY(pl->Db.Aperto());
-        QCOMPARE(pl.p.messaggi.last().testo, QString("Vuoi chiudere la procedura?"));
-        pl.p.risposte = {Msg::Yes};
-        pl->Click("cmdEsce");
-        QVERIFY(pl.p.terminato);
-        QVERIFY(pl->Terminato());
-        QVERIFY(!pl->Db.Aperto());
-        QVERIFY(!pl->frmInputBox.Visible);
-        QVERIFY(pl->frmMeteTempi.Enabled);
-        QCOMPARE(pl->mfgTab.Width, 11535);
-    }
-
+    // While only the stop button is offered (a calculation runs) or no command
+    // at all, the window cannot be closed from its frame.
     void chiusuraDallaCornice() {
         Planner pl;
-        // While only the stop button is offered the window cannot be closed
-        // under a running calculation.
-        pl->ComandiMeta = "Es";
-        pl->AbilitaPulsantiComando();
-        pl.p.risposte = {Msg::Yes};
-        bool annulla = false;
-        pl->Form_QueryUnload(annulla);
-        QVERIFY(annulla);
-        QVERIFY(!pl.p.terminato);
-        pl->ComandiMeta = "ZZ";
-        pl->AbilitaPulsantiComando();
-        pl->Form_QueryUnload(annulla);
-        QVERIFY(annulla);
-        QVERIFY(!pl.p.terminato);
-        pl->ComandiMeta = "NuImEs";
-        pl->AbilitaPulsantiComando();
-        pl.p.risposte = {Msg::Yes};
-        pl->Form_QueryUnload(annulla);
-        QVERIFY(!annulla);
-        QVERIFY(pl.p.terminato);
-    }
-
-    void boxConferma_data() {
-        QTest::addColumn<QString>("operazione");
-        QTest::addColumn<QString>("titolo");
-        QTest::addColumn<QString>("domanda");
-        QTest::newRow("accento") << "DF" << QStringLiteral("Memorizzazione dati mèta di default")
-                                 << QStringLiteral("Confermi memorizzazione dati mèta di default?");
-        QTest::newRow("frase") << "CI" << QString("la rinuncia alle eventuali modifiche dell'itinerario")
-                               << "Confermi la rinuncia alle eventuali modifiche dell'itinerario?";
-        QTest::newRow("testo libero") << "Prova" << QString("Prova") << "Confermi prova?";
-        QTest::newRow("codice in minuscolo") << "df" << QString("df") << "Confermi df?";
+        for (const char* comandi : {"Es", "ZZ", "NuImEs"}) {
+            pl->ComandiMeta = comandi;
+            pl->AbilitaPulsantiComando();
+            pl.p.risposte = {Msg::Yes};
+            bool annulla = false;
+            pl->Form_QueryUnload(annulla);
+            QCOMPARE(annulla, QString(comandi) != "NuImEs");
+            QCOMPARE(pl.p.terminato, !annulla);
+        }
     }
 
     void boxConferma() {
         Planner pl;
-        QFETCH(QString, operazione);
-        QFETCH(QString, titolo);
-        QFETCH(QString, domanda);
-        pl.p.risposte = {Msg::No};
-        pl->BoxConferma(operazione);
-        QCOMPARE(operazione, titolo);
-        QCOMPARE(pl.p.messaggi.last().testo, domanda);
-        QCOMPARE(pl.p.messaggi.last().titolo, titolo);
-        QCOMPARE(pl.p.messaggi.last().pulsanti & 7, Msg::YesNo);
-        QCOMPARE(pl->RispostaConferma, qint16(7));
-        pl.p.risposte = {Msg::Yes};
-        pl->BoxConferma(operazione);
-        QCOMPARE(pl->RispostaConferma, qint16(6));
+        for (QString operazione : {QString("DF"), QString("Prova")}) {
+            const QString titolo = operazione == "DF" ? "Memorizzazione dati mèta di default" : "Prova";
+            pl.p.risposte = {Msg::No};
+            pl->BoxConferma(operazione);
+            QCOMPARE(operazione, titolo);
+            QCOMPARE(pl.p.messaggi.last().testo,
+                     "Confermi " + titolo.left(1).toLower() + titolo.mid(1) + "?");
+            QCOMPARE(pl.p.messaggi.last().titolo, titolo);
+            QCOMPARE(pl->RispostaConferma, qint16(7));
+            pl.p.risposte = {Msg::Yes};
+            pl->BoxConferma(operazione);
+            QCOMPARE(pl->RispostaConferma, qint16(6));
+        }
     }
 
     void barraDiAvanzamento() {
@@ -205,54 +149,26 @@ private slots:
         pl->ContatoreProgresso = 74;
         const int eventi = pl.p.eventiElaborati;
         pl->AggiornaPercentuale();
-        QVERIFY(pl->txtPerc.Visible);
         QCOMPARE(pl->txtPerc.Text, QString("37%"));
         QCOMPARE(pl->txtPerc.Width, base * 37 / 100);
-        QVERIFY(pl.p.eventiElaborati > eventi);
-
+        QVERIFY(pl->txtPerc.Visible && pl.p.eventiElaborati > eventi);
+        // Beyond the total the bar stops full; below zero or with no total it is hidden.
         pl->ContatoreProgresso = 500;
         pl->AggiornaPercentuale();
         QCOMPARE(pl->ContatoreProgresso, 200.0);
-        QCOMPARE(pl->txtPerc.Text, QString("100%"));
         QCOMPARE(pl->txtPerc.Width, base);
-
         pl->ContatoreProgresso = -3;
-        pl->txtBase.Text = "x";
         pl->AggiornaPercentuale();
         QVERIFY(!pl->txtPerc.Visible);
         QCOMPARE(pl->txtPerc.Width, 0);
-        QCOMPARE(pl->txtBase.Text, QString());
-        QCOMPARE(pl->lblElaborazione.Caption,
-                 QString("Sposta il mouse sui pulsanti/campi attivi per istruzioni."));
-
-        // No total: nothing to divide by, the bar stays empty.
         pl->TotaleProgresso = 0;
         pl->ContatoreProgresso = 5;
         pl->AggiornaPercentuale();
         QVERIFY(!pl->txtPerc.Visible);
 
-        pl->TotaleProgresso = 10;
-        pl->ContatoreProgresso = 5;
-        pl->AggiornaPercentuale();
-        pl->AzzeraPercentuale();
-        QCOMPARE(pl->TotaleProgresso, 0.0);
-        QVERIFY(!pl->txtPerc.Visible);
-    }
-
-    void avanzamentoCancellazione() {
-        Planner pl;
-        // Deleting rows drives the same bar, one step per row.
-        {
-            Database::Transazione t(pl->Db);
-            RecordSet& rs = pl->Db.Rs(2);
-            for (int i = 1; i <= 4; ++i) {
-                rs.AddNew();
-                rs.Imposta("CodiceMeta", "000007");
-                rs.Imposta("Sequenza", QString::number(i));
-                rs.Update();
-            }
-            t.Conferma();
-        }
+        // Deleting rows drives the same bar, one step per row, and clears it.
+        for (int i = 1; i <= 4; ++i)
+            AggiungiRiga(*pl, "Itinerari", {"CodiceMeta=000007", "Sequenza=" + QString::number(i)});
         QStringList percentuali;
         pl.p.suEventi = [&] {
             if (pl->txtPerc.Visible) percentuali << pl->txtPerc.Text;
@@ -263,67 +179,75 @@ private slots:
         QVERIFY(!pl->txtPerc.Visible);
     }
 
+    // The start: today, minutes down to the quarter; 53 to 59 carry into the next hour.
     void oraDiPartenza_data() {
         QTest::addColumn<QTime>("adesso");
         QTest::addColumn<QString>("ora");
-        QTest::addColumn<QString>("minuti");
-        QTest::newRow("10:52") << QTime(10, 52) << "10"
-                               << "45";
-        QTest::newRow("10:07") << QTime(10, 7) << "10"
-                               << "00";
-        QTest::newRow("10:08") << QTime(10, 8) << "10"
-                               << "15";
-        QTest::newRow("10:53 passa all'ora dopo") << QTime(10, 53) << "11"
-                                                  << "00";
-        QTest::newRow("23:59") << QTime(23, 59) << "24"
-                               << "00";
-        QTest::newRow("00:00") << QTime(0, 0) << "00"
-                               << "00";
+        for (const char* caso :
+             {"10:52 10:45", "10:07 10:00", "10:08 10:15", "10:53 11:00", "23:59 24:00", "00:00 00:00"})
+            QTest::newRow(caso) << QTime::fromString(QString(caso).left(5), "hh:mm") << QString(caso).mid(6);
     }
 
     void oraDiPartenza() {
-        Planner pl;
         QFETCH(QTime, adesso);
         QFETCH(QString, ora);
-        QFETCH(QString, minuti);
+        Planner pl;
         pl.p.adesso = QDateTime(QDate(2024, 2, 9), adesso);
         pl->frmGuida.Visible = true;
         pl->txtFine[0].Text = "12";
         pl->AzzeraSchermo();
-        QCOMPARE(pl->cmbInizio[0].Text(), QString("09"));
-        QCOMPARE(pl->cmbInizio[1].Text(), QString("02"));
-        QCOMPARE(pl->cmbInizio[2].Text(), QString("2024"));
-        QCOMPARE(pl->cmbInizio[3].Text(), ora);
-        QCOMPARE(pl->cmbInizio[4].Text(), minuti);
-        QVERIFY(!pl->frmGuida.Visible);
-        QCOMPARE(pl->txtFine[0].Text, QString());
+        QCOMPARE(pl->cmbInizio[0].Text() + pl->cmbInizio[1].Text() + pl->cmbInizio[2].Text(),
+                 QString("09022024"));
+        QCOMPARE(pl->cmbInizio[3].Text() + ":" + pl->cmbInizio[4].Text(), ora);
+        QVERIFY(!pl->frmGuida.Visible && pl->txtFine[0].Text.isEmpty());
     }
 
-    void filtriTastiera() {
-        Planner pl;
-        auto tasto = [&pl](const QString& controllo, int k) {
-            pl->KeyPress(controllo, k);
-            return k;
+    // The key filters of the trip screen and of the stage editor: what each
+    // key becomes, "_" for a key discarded.
+    void filtriTasti_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("passati");
+        auto caso = [](const char* campo, const QString& tasti, const QString& passati) {
+            QTest::newRow(campo) << QString(campo) << tasti << passati;
         };
-        QCOMPARE(tasto("txtLocalita", 'a'), int('A'));
-        QCOMPARE(tasto("txtNazione", 0xE0), 0xC0); // à -> À
-        QCOMPARE(tasto("txtNazione", '\''), int('\''));
-        QCOMPARE(tasto("cmbMediaKm(2)", '7'), int('7'));
-        QCOMPARE(tasto("cmbMediaKm(2)", 8), 8);
-        QCOMPARE(tasto("cmbMediaKm(0)", 'x'), 0);
-        QCOMPARE(tasto("cmbMediaKm(3)", '.'), 0);
-        QCOMPARE(tasto("cmbGiorni", '5'), int('5'));
-        QCOMPARE(tasto("cmbGiorni", '-'), 0);
-        for (const char* soloLista : {"cmbInizio(0)", "cmbInizio(4)", "cmbOra(8)", "cmbMin(0)", "cmbRipM",
-                                      "cmbRipH", "cmbRipG", "cmbRipGG", "cmbSoste"})
-            QCOMPARE(tasto(soloLista, '1'), 0);
-        // The days wanted never exceed 997.
-        pl->cmbGiorni.SetText("998");
-        pl->Change("cmbGiorni");
-        QCOMPARE(pl->cmbGiorni.Text(), QString("997"));
-        pl->cmbGiorni.SetText("120");
-        pl->Change("cmbGiorni");
-        QCOMPARE(pl->cmbGiorni.Text(), QString("120"));
+        caso("txtLocalita", "a'", "A'");
+        caso("txtNazione", "à'", "À'");
+        caso("cmbMediaKm(2)", "7\bx.", "7\b__");
+        caso("cmbGiorni", "5-", "5_");
+        for (const char* soloLista :
+             {"cmbInizio(0)", "cmbInizio(4)", "cmbOra(8)", "cmbMin(0)", "cmbRipM", "cmbRipH", "cmbRipG",
+              "cmbRipGG", "cmbSoste", "cmbSosta(0)", "cmbSosta(2)"})
+            caso(soloLista, "1", "_");
+        caso("cmbTipoStrada", "A\b", "__");
+        caso("txtTappa", "l'aquila à", "L'AQUILA À");
+        caso("txtStrada", "a1 tragh", "A1 TRAGH");
+        caso("txtKm", "12a.\b 9", "12__\b_9");
+    }
+
+    void filtriTasti() {
+        QFETCH(QString, campo);
+        QFETCH(QString, tasti);
+        QFETCH(QString, passati);
+        Planner pl;
+        QVERIFY(pl->HaGestoreTasti(campo));
+        QString risultato;
+        for (QChar c : tasti) {
+            int k = c.unicode();
+            pl->KeyPress(campo, k);
+            risultato += k == 0 ? QChar(u'_') : QChar(k);
+        }
+        QCOMPARE(risultato, passati);
+    }
+
+    // The days wanted never exceed 997.
+    void giorniAlMassimo997() {
+        Planner pl;
+        for (const char* giorni : {"998", "120"}) {
+            pl->cmbGiorni.SetText(giorni);
+            pl->Change("cmbGiorni");
+            QCOMPARE(pl->cmbGiorni.Text(), QString(giorni == QString("998") ? "997" : giorni));
+        }
     }
 };
 

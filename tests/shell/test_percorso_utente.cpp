@@ -5,6 +5,7 @@
 
 #include "itinerary/EditorProva.h"
 #include "support/ComandiAbilitati.h"
+#include "support/MeteProva.h"
 
 class TestPercorsoUtente : public QObject {
     Q_OBJECT
@@ -12,11 +13,8 @@ private slots:
     void fuocoDoveSiLavora() {
         Planner pl;
         FormViandora& f = *pl;
-        f.Click("cmdNuovo");
+        NuovaMeta(pl, "ROMA");
         QCOMPARE(pl.p.fuoco, QString("txtLocalita"));
-        f.txtLocalita.Text = "ROMA";
-        f.txtNazione.Text = "ITALIA";
-        f.Click("cmdSalva");
 
         // The stage editor: the locality field after opening, writing a
         // stage, deleting a row and a click on the grid.
@@ -62,9 +60,7 @@ private slots:
         f.Click("cmdDefault(0)");
 
         // A trip at 110 with a calculated end on screen.
-        f.Click("cmdNuovo");
-        f.txtLocalita.Text = "PARIGI";
-        f.txtNazione.Text = "FRANCIA";
+        NuovaMeta(pl, "PARIGI");
         f.cmbMediaKm[0].SetText("110");
         f.cmbRipH.SetText("05");
         f.Click("cmdSalva");
@@ -79,7 +75,6 @@ private slots:
         for (auto& t : f.txtFine)
             QVERIFY(t.Text.isEmpty());
         QVERIFY(f.txtGiorni.Text.isEmpty());
-
         // Loading a trip without a calculation empties its end as well.
         for (auto& t : f.txtFine)
             t.Text = "17";
@@ -136,10 +131,7 @@ private slots:
             FormViandora f(p, cartella);
             QVERIFY(f.Form_Load());
             // A saved trip, and no saved defaults: the next start writes them.
-            f.Click("cmdNuovo");
-            f.txtLocalita.Text = "ROMA";
-            f.txtNazione.Text = "ITALIA";
-            f.Click("cmdSalva");
+            NuovaMeta(f, p, "ROMA");
             f.Db.CancellaTabella(TabParametri, "MediaAutostrada", "75", nullptr);
         }
         PiattaformaProva p;

@@ -63,9 +63,11 @@ public:
         if (suEventi)
             suEventi();
     }
+    // When set, starts the program for real.
+    std::function<bool(const QString& programma, const QString& argomento)> avvia;
     bool AvviaProgramma(const QString& programma, const QString& argomento) override {
         programmiAvviati.append({programma, argomento});
-        return avvioRiesce;
+        return avvia ? avvia(programma, argomento) : avvioRiesce;
     }
     QDateTime Adesso() override { return adesso; }
     void Termina() override { terminato = true; }

@@ -9,6 +9,7 @@
 
 #include "ViaggioProva.h"
 #include "database/Confronto.h"
+#include "support/MeteProva.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
 
@@ -43,37 +44,23 @@ QByteArray Impronta(const QString& file) {
 void SalvaMeta(FormViandora& f, const QString& codice, const QString& data, const QString& ora,
                const QString& riposoOre, const QString& giorni, const QStringList& tappe,
                const QString& altri = {}) {
-    f.Db.RecordSetImposta(SlotLibero, Query("MeteViandora").Dove("CodiceMeta", "\\"));
-    RecordSet& m = f.Db.Rs(SlotLibero);
-    m.AddNew();
     const QString campi = "CodiceMeta=%1;Localita=TOSCANA;Nazione=ITALIA;DataInizio=%2;OraInizio=%3;"
                           "MediaAutostrada=100;MediaSuperStrada=65;MediaPrincipale=50;MediaLocale=30;"
                           "OraColazione=0900;OraPranzo=1230;DurataPranzo=0230;OraCena=2000;DurataCena=0145;"
                           "OraNotte=2230;RiposoMinuti=15;RiposoOre=%4;RiposoGiorno=01;RiposoDopoGiorni=05;"
                           "InizioVisita=0900;FineVisita=1800;OreTraghetti=0600;GiorniAdeguamento=%5;"
                           "CalcoloSoste=3";
-    QStringList valori = campi.arg(codice, data, ora, riposoOre, giorni).split(u';');
-    if (!altri.isEmpty()) valori << altri.split(u';');
-    for (const QString& campo : valori)
-        m.Imposta(campo.section(u'=', 0, 0), campo.section(u'=', 1));
-    m.Update();
-    f.Db.RecordSetImposta(SlotLibero, Query("Itinerari").Dove("CodiceMeta", "\\"));
-    RecordSet& t = f.Db.Rs(SlotLibero);
-    int sequenza = 0;
-    for (const QString& tappa : tappe) {
-        const QStringList c = tappa.split(u'|');
-        const QString sosta = c.value(4);
-        t.AddNew();
-        t.Imposta("CodiceMeta", codice);
-        t.Imposta("Sequenza", Zero(++sequenza, 4));
-        t.Imposta("Localita", c.value(0));
-        t.Imposta("NomeStrada", c.value(1) + " ");
-        t.Imposta("Chilometri", c.value(2));
-        t.Imposta("TipoStrada", c.value(3) + " ");
-        t.Imposta("TempoSosta", (sosta.startsWith('*') ? sosta.mid(1) : sosta) + " ");
-        t.Imposta("SostaGuidaCitta", " ");
-        t.Imposta("FineGiorno", sosta.startsWith('*') ? "1" : "0");
-        t.Update();
+    AggiungiRiga(f, "MeteViandora",
+                 campi.arg(codice, data, ora, riposoOre, giorni).split(u';') +
+                     altri.split(u';', Qt::SkipEmptyParts));
+    for (int i = 0; i < tappe.size(); ++i) {
+        const QStringList c = tappe[i].split(u'|');
+        const bool fine = c.value(4).startsWith('*');
+        AggiungiRiga(f, "Itinerari",
+                     {"CodiceMeta=" + codice, "Sequenza=" + Zero(i + 1, 4), "Localita=" + c.value(0),
+                      "NomeStrada=" + c.value(1) + " ", "Chilometri=" + c.value(2),
+                      "TipoStrada=" + c.value(3) + " ", "TempoSosta=" + c.value(4).mid(fine ? 1 : 0) + " ",
+                      "SostaGuidaCitta= ", QString("FineGiorno=") + (fine ? "1" : "0")});
     }
 }
 
@@ -144,8 +131,7 @@ private slots:
                   f.txtGiorni.Text + "\t";
         attese << totali;
         QCOMPARE(p.messaggi.size(), 1);
-        attese << QString::number(f.TabellaDiMarcia.Calcolo.NumeroTentativo) + "\t" +
-                      p.messaggi.last().testo + "\t";
+        attese << QString::number(f.TabellaDiMarcia.Calcolo.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
         QCOMPARE(e.righe, attese);
         QVERIFY(attese.size() > 15);
         QCOMPARE(f.txtTragh.Text, QString("1"));
@@ -192,24 +178,12 @@ private slots:
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("atteso"); // start of the error, or of the first row
         const QString data = "Mèta 000003, campo DataInizio: ";
+        for (const char* d : {"", "00000000", "1x", "01011899", "01012101"})
+            QTest::addRow("data \"%s\"", d) << d << ""
+                                            << "" << 1 << data;
         QTest::newRow("31 febbraio") << "31022007"
                                      << ""
                                      << "" << 1 << data + "\"31022007\" non è una data valida";
-        QTest::newRow("data vuota") << ""
-                                    << ""
-                                    << "" << 1 << data;
-        QTest::newRow("data di zeri") << "00000000"
-                                      << ""
-                                      << "" << 1 << data;
-        QTest::newRow("data non numerica") << "1x"
-                                           << ""
-                                           << "" << 1 << data;
-        QTest::newRow("anno 1899") << "01011899"
-                                   << ""
-                                   << "" << 1 << data;
-        QTest::newRow("anno 2101") << "01012101"
-                                   << ""
-                                   << "" << 1 << data;
         QTest::newRow("anno 2100") << "31122100"
                                    << ""
                                    << "" << 0 << "1\tAREZZO\tA1\t100\t";
@@ -249,44 +223,36 @@ private slots:
     }
 
     void errori_data() {
-        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QStringList>("argomenti"); // "@" stands for the stored trips' file
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("file mancante") << "mancante" << 1 << "File inesistente: ";
-        QTest::newRow("meta sconosciuta") << "codice 9" << 1 << "Mèta inesistente: 000009";
+        auto caso = [](const char* nome, const QString& argomenti, int codice, const char* messaggio) {
+            QTest::newRow(nome) << argomenti.split(u' ') << codice << QString(messaggio);
+        };
+        caso("file mancante", "calcola mancante.db 1", 1, "File inesistente: ");
+        caso("meta sconosciuta", "calcola @ 9", 1, "Mèta inesistente: 000009");
         // A code is matched exactly: "*" and "?" are not patterns.
-        QTest::newRow("codice con asterisco") << "codice 00000*" << 1 << "Mèta inesistente: 00000*";
-        QTest::newRow("codice con punto di domanda") << "codice 00000?" << 1 << "Mèta inesistente: 00000?";
-        QTest::newRow("non un database") << "testo" << 1 << "Il file non è un database leggibile: ";
-        QTest::newRow("argomenti") << "uso" << 2 << "Uso: viandora-cli calcola FILE_DATABASE CODICE_META";
+        caso("codice con asterisco", "calcola @ 00000*", 1, "Mèta inesistente: 00000*");
+        caso("codice con punto di domanda", "calcola @ 00000?", 1, "Mèta inesistente: 00000?");
+        caso("non un database", "calcola note.txt 1", 1, "Il file non è un database leggibile: ");
+        caso("argomenti", "calcola @", 2, "Uso: viandora-cli calcola FILE_DATABASE CODICE_META");
     }
 
     void errori() {
-        QFETCH(QString, caso);
+        QFETCH(QStringList, argomenti);
         QFETCH(int, codice);
         QFETCH(QString, messaggio);
-
-        const QString testo = dir_.filePath("note.txt");
-        QFile f(testo);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
-        f.close();
-        const QByteArray prima = Impronta(testo);
-
-        QStringList argomenti;
-        if (caso == "mancante")
-            argomenti = {"calcola", dir_.filePath("mancante.db"), "1"};
-        else if (caso.startsWith("codice "))
-            argomenti = {"calcola", file_, caso.mid(7)};
-        else if (caso == "testo")
-            argomenti = {"calcola", testo, "1"};
-        else
-            argomenti = {"calcola", file_};
+        QFile testo(dir_.filePath("note.txt"));
+        QVERIFY(testo.open(QIODevice::WriteOnly));
+        testo.write(QByteArray(4096, 'x'));
+        testo.close();
+        const QByteArray prima = Impronta(testo.fileName());
+        for (QString& a : argomenti)
+            a = a == "@" ? file_ : a.contains('.') ? dir_.filePath(a) : a;
         const Esito e = Esegui(argomenti);
         QCOMPARE(e.codice, codice);
-        QVERIFY2(e.errore.startsWith(messaggio), qPrintable(e.errore));
-        QVERIFY(e.righe.isEmpty());
-        QCOMPARE(Impronta(testo), prima);
+        QVERIFY2(e.errore.startsWith(messaggio) && e.righe.isEmpty(), qPrintable(e.errore));
+        QCOMPARE(Impronta(testo.fileName()), prima);
         QVERIFY(!QFile::exists(dir_.filePath("mancante.db")));
     }
 

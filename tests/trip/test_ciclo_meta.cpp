@@ -2,34 +2,15 @@
 // start.
 #include <QTest>
 
+#include "common/Stringhe.h"
 #include "support/ComandiAbilitati.h"
-#include "support/PlannerProva.h"
+#include "support/MeteProva.h"
 #include "trip/Meta.h"
 
 namespace {
-int Righe(FormViandora& f, const QString& tabella) {
-    f.Db.RecordSetImposta(SlotScrittura, Query(tabella));
-    return int(f.Db.NumeroRecord);
-}
-
 void AggiungiTappa(FormViandora& f, const QString& codice, int sequenza, const QString& localita) {
-    RecordSet& rs = f.Db.Rs(TabItinerari);
-    rs.AddNew();
-    rs.Imposta("CodiceMeta", codice);
-    rs.Imposta("Sequenza", QStringLiteral("%1").arg(sequenza, 4, 10, QLatin1Char('0')));
-    rs.Imposta("Localita", localita);
-    rs.Imposta("Chilometri", "100");
-    rs.Imposta("TipoStrada", "A");
-    rs.Update();
-}
-
-// A new trip saved, answering the confirmation.
-void Salva(Planner& pl, const QString& localita, const QString& nazione, int risposta = Msg::Yes) {
-    pl->Click("cmdNuovo");
-    pl->txtLocalita.Text = localita;
-    pl->txtNazione.Text = nazione;
-    pl.p.risposte = {risposta};
-    pl->Click("cmdSalva");
+    AggiungiRiga(f, "Itinerari",
+                 {"CodiceMeta=" + codice, "Sequenza=" + Zero(sequenza, 4), "Localita=" + localita});
 }
 } // namespace
 
@@ -50,7 +31,13 @@ private slots:
         QCOMPARE(pl.p.messaggi.last().testo, QString("Campo Nazione: obbligatorio!"));
         QCOMPARE(Righe(*pl, "MeteViandora"), 0);
 
+        // No writes nothing.
         pl->txtNazione.Text = "ITALIA";
+        pl.p.risposte = {Msg::No};
+        pl->Click("cmdSalva");
+        QCOMPARE(Righe(*pl, "MeteViandora") + Righe(*pl, "MetaCorrente"), 0);
+        QVERIFY(pl->txtCodice.Text.isEmpty());
+
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdSalva");
         QCOMPARE(pl.p.messaggi.last().testo, QString("Confermi inserimento meta?"));
@@ -59,14 +46,6 @@ private slots:
         QCOMPARE(ComandiAbilitati(*pl).size(), 12);
         pl->Db.RecordSetImposta(SlotScrittura, Query("MetaCorrente"));
         QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("MetaCorrente"), QString("000001"));
-    }
-
-    void rispostaNoNonScriveNulla() {
-        Planner pl;
-        Salva(pl, "ROMA", "ITALIA", Msg::No);
-        QCOMPARE(Righe(*pl, "MeteViandora"), 0);
-        QCOMPARE(Righe(*pl, "MetaCorrente"), 0);
-        QVERIFY(pl->txtCodice.Text.isEmpty());
     }
 
     void codiciLiberi_data() {
@@ -81,23 +60,17 @@ private slots:
         Planner pl;
         QFETCH(QStringList, codici);
         QFETCH(QString, atteso);
-        int n = 0;
-        for (const QString& c : codici) {
-            RecordSet& rs = pl->Db.Rs(TabMete);
-            rs.AddNew();
-            rs.Imposta("CodiceMeta", c);
-            rs.Imposta("Localita", QStringLiteral("META %1").arg(++n));
-            rs.Update();
-        }
-        Salva(pl, "NAPOLI", "ITALIA");
+        for (const QString& c : codici)
+            AggiungiRiga(*pl, "MeteViandora", {"CodiceMeta=" + c, "Localita=META " + c});
+        NuovaMeta(pl, "NAPOLI", "ITALIA");
         QCOMPARE(pl->txtCodice.Text, atteso);
         QCOMPARE(Righe(*pl, "MeteViandora"), codici.size() + 1);
     }
 
     void stessaDestinazioneAggiorna() {
         Planner pl;
-        Salva(pl, "ROMA", "ITALIA");
-        Salva(pl, "ROMA", "FRANCIA");
+        NuovaMeta(pl, "ROMA", "ITALIA");
+        NuovaMeta(pl, "ROMA", "FRANCIA");
         QCOMPARE(pl.p.messaggi.last().testo, QStringLiteral("Confermi modifica dati mèta?"));
         QCOMPARE(pl->txtCodice.Text, QString("000001"));
         QCOMPARE(Righe(*pl, "MeteViandora"), 1);
@@ -113,11 +86,11 @@ private slots:
 
     void autostradaInFondoEApostrofi() {
         Planner pl;
-        Salva(pl, "AUTOSTRADA DEL SOLE", "ITALIA");
+        NuovaMeta(pl, "AUTOSTRADA DEL SOLE", "ITALIA");
         QCOMPARE(pl->txtLocalita.Text, QString("autostrada del sole"));
-        Salva(pl, "L'AQUILA", "ITALIA");
-        Salva(pl, "ZURIGO", "SVIZZERA");
-        Salva(pl, "CITTÀ DEL VATICANO", "VATICANO");
+        NuovaMeta(pl, "L'AQUILA", "ITALIA");
+        NuovaMeta(pl, "ZURIGO", "SVIZZERA");
+        NuovaMeta(pl, "CITTÀ DEL VATICANO", "VATICANO");
         QCOMPARE(Righe(*pl, "MeteViandora"), 4);
 
         pl->Click("cmdRicerca");
@@ -137,9 +110,7 @@ private slots:
 
     void riavvioRitrovaLaMeta() {
         Planner pl;
-        pl->Click("cmdNuovo");
-        pl->txtLocalita.Text = "BARCELLONA";
-        pl->txtNazione.Text = "SPAGNA";
+        NuovaMeta(pl, "BARCELLONA", "SPAGNA");
         pl->cmbInizio[0].SetText("05");
         pl->cmbInizio[1].SetText("08");
         pl->cmbInizio[2].SetText("2006");
@@ -153,7 +124,7 @@ private slots:
         pl->cmbSoste.SetListIndex(3);
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdSalva");
-        Salva(pl, "LISBONA", "PORTOGALLO");
+        NuovaMeta(pl, "LISBONA", "PORTOGALLO");
         // Back to the first: it is the current one at exit.
         pl->Click("cmdRicerca");
         pl->cmbRicerca.SetText("BARCELLONA");
@@ -176,18 +147,29 @@ private slots:
         QCOMPARE(ComandiAbilitati(*pl).size(), 12);
     }
 
-    void cancellaMetaTieneLaGuida() {
+    void cancellazioniTengonoLaGuida() {
         Planner pl;
-        Salva(pl, "ROMA", "ITALIA");
+        NuovaMeta(pl, "ROMA", "ITALIA");
         AggiungiTappa(*pl, "000001", 1, "ROMA");
         AggiungiTappa(*pl, "000001", 2, "FIRENZE");
         AggiungiTappa(*pl, "000009", 1, "ALTRA");
         AggiungiVoce(*pl, "FIRENZE", "01", "Uffizi", "");
 
+        // Deleting the itinerary asks twice.
+        pl.p.risposte = {Msg::Yes, Msg::No};
+        pl->Click("cmdCancItin");
+        QCOMPARE(pl.p.messaggi.last().titolo, QString("Annullamento itinerario"));
+        QCOMPARE(Righe(*pl, "Itinerari"), 3);
+        pl.p.risposte = {Msg::Yes, Msg::Yes};
+        pl->Click("cmdCancItin");
+        QCOMPARE(Righe(*pl, "Itinerari"), 1);
+        QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
+        AggiungiTappa(*pl, "000001", 1, "ROMA");
+
         pl.p.risposte = {Msg::No};
         pl->Click("cmdCancMeta");
         QCOMPARE(Righe(*pl, "MeteViandora"), 1);
-        QCOMPARE(Righe(*pl, "Itinerari"), 3);
+        QCOMPARE(Righe(*pl, "Itinerari"), 2);
 
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdCancMeta");
@@ -197,22 +179,6 @@ private slots:
         QCOMPARE(Righe(*pl, "GuidaCitta"), 1);
         QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
-    }
-
-    void cancellaItinerarioChiedeDueVolte() {
-        Planner pl;
-        Salva(pl, "ROMA", "ITALIA");
-        AggiungiTappa(*pl, "000001", 1, "ROMA");
-        pl.p.risposte = {Msg::Yes, Msg::No};
-        pl->Click("cmdCancItin");
-        QCOMPARE(pl.p.messaggi.last().titolo, QString("Annullamento itinerario"));
-        QVERIFY(pl.p.messaggi.last().testo.startsWith("Sei sicuro di voler cancellare l'itinerario?"));
-        QCOMPARE(Righe(*pl, "Itinerari"), 1);
-        pl.p.risposte = {Msg::Yes, Msg::Yes};
-        pl->Click("cmdCancItin");
-        QCOMPARE(Righe(*pl, "Itinerari"), 0);
-        QCOMPARE(Righe(*pl, "MeteViandora"), 1);
-        QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
     }
 
     void ricercaInArchivioVuoto() {
@@ -229,7 +195,7 @@ private slots:
         // Stored days of 100 and more come back whole (two digits would turn
         // 100 into 00 and switch the fitting off).
         for (const QString& giorni : {QString("100"), QString("120"), QString("7")}) {
-            Salva(pl, "OSLO", "NORVEGIA");
+            NuovaMeta(pl, "OSLO", "NORVEGIA");
             pl->cmbGiorni.SetText(giorni);
             pl.p.risposte = {Msg::Yes};
             pl->Click("cmdSalva");
@@ -242,20 +208,6 @@ private slots:
         pl->Meta.CodiceMetaCorrente = "000077";
         pl->CaricaDatiAnagraficiMeta();
         QCOMPARE(pl->txtLocalita.Text, QString("OSLO"));
-    }
-
-    void listaPerLoScambio() {
-        Planner pl;
-        Salva(pl, "ZAGABRIA", "CROAZIA");
-        Salva(pl, "BERNA", "SVIZZERA");
-        Griglia g;
-        g.SetCols(4);
-        g.SetRows(2);
-        pl->CaricaListaMete(g);
-        QCOMPARE(g.Rows(), 3);
-        QCOMPARE(g.TextMatrix(1, 1), QString("BERNA"));
-        QCOMPARE(g.TextMatrix(1, 3), QString("000002"));
-        QCOMPARE(g.TextMatrix(2, 2), QString("CROAZIA "));
     }
 };
 

@@ -55,6 +55,13 @@ private slots:
         pl->cmbMediaKm[0].SetText("110");
         Orario(*pl, 3, "23", "30");
         pl->cmbSoste.SetListIndex(0);
+        // No stores nothing and says nothing more.
+        pl.p.risposte = {Msg::No};
+        pl->Click("cmdDefault(0)");
+        QCOMPARE(pl.p.messaggi.size(), 1);
+        QCOMPARE(pl.p.messaggi[0].testo, QString("Vuoi salvare i dati di default?"));
+        pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
+        QCOMPARE(pl->Db.Rs(SlotMeta).Testo("MediaAutostrada"), QString("75"));
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdDefault(0)");
         QCOMPARE(pl.p.messaggi.last().testo, QString("Operazione eseguita!"));
@@ -78,35 +85,6 @@ private slots:
         QCOMPARE(pl->Db.Rs(8).Testo("MediaAutostrada"), QString("75"));
     }
 
-    void pulsantiDefaultChiedonoConferma() {
-        Planner pl;
-        pl->cmbMediaKm[0].SetText("99");
-        pl.p.risposte = {Msg::No};
-        pl->Click("cmdDefault(0)");
-        QCOMPARE(pl.p.messaggi.size(), 1);
-        QCOMPARE(pl.p.messaggi[0].testo, QString("Vuoi salvare i dati di default?"));
-        pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
-        QCOMPARE(pl->Db.Rs(8).Testo("MediaAutostrada"), QString("75"));
-        pl.p.risposte = {Msg::No};
-        pl->Click("cmdDefault(2)");
-        QCOMPARE(pl.p.messaggi.last().testo, QString("Vuoi ripristinare i dati di default?"));
-        QCOMPARE(pl->cmbMediaKm[0].Text(), QString("99"));
-    }
-
-    void elenchiDelloSchermo() {
-        Planner pl;
-        QCOMPARE(pl->cmbInizio[2].List(0), QString("1998"));
-        // Up to five years from today.
-        QCOMPARE(pl->cmbInizio[2].List(pl->cmbInizio[2].ListCount() - 1),
-                 QString::number(pl.p.adesso.date().year() + 5));
-        QCOMPARE(pl->cmbInizio[4].Voci(), QStringList({"00", "15", "30", "45"}));
-        QCOMPARE(pl->cmbOra[3].Voci(), QStringList({"20", "21", "22", "23", "24"}));
-        QCOMPARE(pl->cmbMediaKm[0].ListCount(), 91);
-        QCOMPARE(pl->cmbSoste.Voci(),
-                 QStringList({"1 - Soste itinerario", "2 - Soste Guida", "3 - Sosta Maggiore ",
-                              "4 - Sosta minore", "5 - Nessuna sosta!"}));
-    }
-
     void giorniDelMese() {
         Planner pl;
         pl->cmbInizio[0].SetText("31");
@@ -127,54 +105,61 @@ private slots:
         QCOMPARE(pl->cmbInizio[0].Text(), QString("05"));
     }
 
-    void correzioniDegliOrari() {
-        Planner pl;
-        // Lunch at 11:00 with breakfast at 10:30: breakfast to the list's first hour.
-        Orario(*pl, 0, "10", "30");
-        Orario(*pl, 1, "11", "00");
-        pl->ControllaVariabiliConvertite();
-        QCOMPARE(pl->cmbOra[0].Text() + ":" + pl->cmbMin[0].Text(), QString("00:30"));
-        QCOMPARE(pl->Meta.ParametriMeta.OraColazione, 50.0f);
-
-        // Visits ending after the night stop end with it.
-        Orario(*pl, 3, "23", "30");
-        Orario(*pl, 7, "24", "00");
-        pl->ControllaVariabiliConvertite();
-        QCOMPARE(pl->cmbOra[7].Text() + ":" + pl->cmbMin[7].Text(), QString("23:30"));
-        QCOMPARE(pl->Meta.ParametriMeta.FineVisita, 2350.0f);
-
-        // An hour beyond its list goes to the list's end.
-        Orario(*pl, 8, "30", "00");
-        pl->ControllaVariabiliConvertite();
-        QCOMPARE(pl->cmbOra[8].Text(), QString("24"));
+    // Values the checks correct, as typed or as stored by an old file or another
+    // installation: "k=hh:mm" the time pair k, A S P L the speeds, rip* the
+    // rests. The check always ends, and the screen shows what it kept, also
+    // after the refresh gives the values back to the lists.
+    void correzioni_data() {
+        QTest::addColumn<QStringList>("valori");
+        QTest::addColumn<QStringList>("attesi");
+        auto caso = [](const char* nome, const QString& valori, const QString& attesi) {
+            QTest::newRow(nome) << valori.split(u' ') << attesi.split(u' ');
+        };
+        caso("pranzo alle 11 dopo la colazione delle 10:30", "0=10:30 1=11:00", "0=00:30 1=11:00");
+        caso("visite oltre la notte", "3=23:30 7=24:00", "7=23:30 3=23:30");
+        caso("ora oltre la lista", "8=30:00", "8=24:00");
+        caso("cena ferma alla prima ora della lista", "2=18:00 5=02:15 3=20:00 7=18:00", "2=18:00");
+        caso("notte alle 24", "3=24:00 2=20:00", "3=24:00 2=20:00");
+        caso("velocità nulle: la prima della lista", "A=0 S= P=abc L=35", "A=50 S=45 P=30 L=35");
+        caso("riposi e giorni fuori lista", "ripH=xx ripG=9 ripGG=-3 giorni=-5", "ripH=00 ripG=00 ripGG=00");
+        caso("orari vuoti o non numeri", "1=: 6=ab:cd", "");
     }
 
-    void controlloSempreFinito() {
+    void correzioni() {
+        QFETCH(QStringList, valori);
+        QFETCH(QStringList, attesi);
         Planner pl;
-        // Dinner 18:00 for 2:15 with the night at 20:00: the dinner is already at
-        // its list's first hour, so the correction changes nothing and the check
-        // ends.
-        Orario(*pl, 2, "18", "00");
-        Orario(*pl, 5, "02", "15");
-        Orario(*pl, 3, "20", "00");
-        Orario(*pl, 7, "18", "00");
-        pl->ControllaVariabiliConvertite();
-        QCOMPARE(pl->cmbOra[2].Text(), QString("18"));
-        QCOMPARE(pl->Meta.ParametriMeta.OraNotte, 2000.0f);
-        pl->Aggiorna(true);
-        QVERIFY(pl->Meta.ParametriMeta.OraNotte > pl->Meta.ParametriMeta.OraCena);
-    }
-
-    void notteAlleVentiquattro() {
-        Planner pl;
-        Orario(*pl, 3, "24", "00");
-        Orario(*pl, 2, "20", "00");
-        pl->Aggiorna(true);
-        QCOMPARE(pl->cmbOra[3].Text() + ":" + pl->cmbMin[3].Text(), QString("24:00"));
-        QCOMPARE(pl->cmbOra[2].Text() + ":" + pl->cmbMin[2].Text(), QString("20:00"));
-        pl->Aggiorna(true);
-        QCOMPARE(pl->Meta.ParametriMeta.OraNotte, 2400.0f);
-        QCOMPARE(pl->cmbOra[3].Text(), QString("24"));
+        FormViandora& f = *pl;
+        auto lista = [&f](const QString& chiave) -> Elenco* {
+            const int velocita = QStringLiteral("ASPL").indexOf(chiave);
+            if (chiave.size() == 1 && velocita >= 0) return &f.cmbMediaKm[velocita];
+            if (chiave == "ripH") return &f.cmbRipH;
+            if (chiave == "ripG") return &f.cmbRipG;
+            if (chiave == "ripGG") return &f.cmbRipGG;
+            if (chiave == "giorni") return &f.cmbGiorni;
+            return nullptr;
+        };
+        for (const QString& v : valori) {
+            const QString chiave = v.section(u'=', 0, 0), valore = v.section(u'=', 1);
+            if (Elenco* l = lista(chiave))
+                l->SetText(valore);
+            else
+                Orario(f, chiave.toInt(), valore.section(u':', 0, 0), valore.section(u':', 1));
+        }
+        for (int giro = 0; giro < 2; ++giro) {
+            f.Aggiorna(true);
+            for (const QString& a : attesi) {
+                if (a.isEmpty()) continue;
+                const QString chiave = a.section(u'=', 0, 0);
+                const Elenco* l = lista(chiave);
+                const int k = chiave.toInt();
+                QCOMPARE(l ? l->Text() : f.cmbOra[k].Text() + ":" + f.cmbMin[k].Text(), a.section(u'=', 1));
+            }
+            QVERIFY(f.cmbOra[1].ListIndex() >= 0 && f.cmbOra[6].ListIndex() >= 0);
+            QVERIFY(f.Meta.ParametriMeta.OraPranzo > f.Meta.ParametriMeta.OraColazione);
+            QVERIFY(f.Meta.ParametriMeta.OraNotte > f.Meta.ParametriMeta.OraCena);
+            QVERIFY(f.Meta.ParametriMeta.GiorniAdeguamento >= 0);
+        }
     }
 
     void riposiInCentesimi_data() {
@@ -198,39 +183,6 @@ private slots:
         QCOMPARE(int(pl->Meta.ParametriMeta.RiposoMinuti), centesimi);
         pl->Aggiorna(true);
         QCOMPARE(pl->cmbRipM.Text(), mostrato);
-    }
-
-    void velocitaNulleDiventanoLaPrima() {
-        Planner pl;
-        pl->cmbMediaKm[0].SetText("0");
-        pl->cmbMediaKm[1].SetText("");
-        pl->cmbMediaKm[2].SetText("abc");
-        pl->cmbMediaKm[3].SetText("35");
-        pl->ControllaVariabiliConvertite();
-        QCOMPARE(pl->cmbMediaKm[0].Text(), QString("50"));
-        QCOMPARE(pl->cmbMediaKm[1].Text(), QString("45"));
-        QCOMPARE(pl->cmbMediaKm[2].Text(), QString("30"));
-        QCOMPARE(pl->cmbMediaKm[3].Text(), QString("35"));
-    }
-
-    void valoriArchiviatiFuoriLista() {
-        Planner pl;
-        // Values of an old file or of another installation: out of range, empty
-        // or not numbers.
-        pl->cmbRipH.SetText("xx");
-        pl->cmbRipG.SetText("9");
-        pl->cmbRipGG.SetText("-3");
-        Orario(*pl, 1, "", "");
-        Orario(*pl, 6, "ab", "cd");
-        pl->cmbGiorni.SetText("-5");
-        pl->Aggiorna(true);
-        QCOMPARE(pl->cmbRipH.Text(), QString("00"));
-        QCOMPARE(pl->cmbRipG.Text(), QString("00"));
-        QCOMPARE(pl->cmbRipGG.Text(), QString("00"));
-        QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), 0);
-        QVERIFY(pl->cmbOra[1].ListIndex() >= 0);
-        QVERIFY(pl->cmbOra[6].ListIndex() >= 0);
-        QVERIFY(pl->Meta.ParametriMeta.OraPranzo > pl->Meta.ParametriMeta.OraColazione);
     }
 };
 

@@ -1,0 +1,35 @@
+#include "guide/TipiGuida.h"
+
+#include "database/Database.h"
+
+namespace {
+
+// Code, description, visit time required.
+struct TipoGuidaDefault {
+    const char* codice;
+    const char* descrizione;
+    bool tempoObbligatorio;
+};
+
+constexpr TipoGuidaDefault TipiGuidaDefault[] = {
+    {"01", "Ottimo", true},       {"02", "Da vedere", true}, {"03", "Interessante", true},
+    {"04", "Vedibile", true},     {"05", "Punto Sosta", false}, {"06", "PS e CS", false},
+    {"07", "Campeggio", false},   {"08", "Ristorante", false}, {"09", "Gpl", false},
+};
+
+} // namespace
+
+bool ScriviTipiGuidaDefault(Database& db) {
+    const QString tabella = db.Schema().NomeTabella[TabTipoGuida];
+    bool vuota = true;
+    db.Leggi(Query(tabella), {QStringLiteral("CodiceGuida")},
+             [&](qint64, const QStringList&) { vuota = false; });
+    if (!vuota) return false;
+    QList<QHash<QString, QVariant>> righe;
+    for (const TipoGuidaDefault& tipo : TipiGuidaDefault)
+        righe.append({{QStringLiteral("CodiceGuida"), QString::fromUtf8(tipo.codice)},
+                      {QStringLiteral("Descrizione"), QString::fromUtf8(tipo.descrizione)},
+                      {QStringLiteral("TempoObbligatorio"), tipo.tempoObbligatorio}});
+    db.AggiungiRighe(tabella, righe);
+    return true;
+}
