@@ -12,11 +12,13 @@
 #include <ctime>
 
 #include "ViaggioNelForm.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "itinerary/ColonneGriglie.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 #include "timetable/GuidaDatabase.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ bool Calcola(FormViandora& f, int& righe, int& passate) {
     ServiziCalcolo servizi;
     servizi.Ricontrolla = [&f](ParametriMetaTipo& p) {
         f.Aggiorna(false);
-        p = f.ParametriMeta;
+        p = f.Meta.ParametriMeta;
     };
     CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, servizi);
     if (!motore.Prepara()) return false;
@@ -79,9 +81,9 @@ int main(int argc, char** argv) {
             f.ComandiMeta = QStringLiteral("all");
             f.AbilitaPulsantiComando();
             f.cmdCalcola_Click();
-            if (!f.TabellaCalcolata) return 1;
-            righe = f.Calcolo.RigaTabella - 1;
-            passate = f.Calcolo.NumeroTentativo;
+            if (!f.TabellaDiMarcia.TabellaCalcolata) return 1;
+            righe = f.TabellaDiMarcia.Calcolo.RigaTabella - 1;
+            passate = f.TabellaDiMarcia.Calcolo.NumeroTentativo;
         } else if (!Calcola(f, righe, passate)) {
             return 1;
         }

@@ -14,9 +14,10 @@
 #include "ViaggioNelForm.h"
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "itinerary/ColonneGriglie.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 
@@ -53,8 +54,8 @@ double SenzaFinestra(int tappe, bool adatta, int& passate) {
     const std::clock_t inizio = std::clock();
     f.Click(QStringLiteral("cmdCalcola"));
     const double ms = Cpu(inizio);
-    passate = f.Calcolo.NumeroTentativo;
-    return f.TabellaCalcolata ? ms : -1;
+    passate = f.TabellaDiMarcia.Calcolo.NumeroTentativo;
+    return f.TabellaDiMarcia.TabellaCalcolata ? ms : -1;
 }
 
 // The same through the window: the click, the repaints while it runs and the
@@ -74,7 +75,7 @@ double ConFinestra(int tappe, bool adatta) {
     calcola->click();
     QApplication::processEvents();
     const double ms = Cpu(inizio);
-    return f.TabellaCalcolata ? ms : -1;
+    return f.TabellaDiMarcia.TabellaCalcolata ? ms : -1;
 }
 
 } // namespace

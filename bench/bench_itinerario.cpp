@@ -13,6 +13,7 @@
 #include "database/Confronto.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void MettiInGriglia(FormViandora& f, int tappe, int seme) {
 // The trip's stored rows, read back to be inserted bare.
 QVector<QStringList> RigheMemorizzate(FormViandora& f) {
     f.Db.RecordSetImposta(SlotLibero, Query(QStringLiteral("Itinerari"))
-                                          .Dove(QStringLiteral("CodiceMeta"), f.CodiceMetaCorrente)
+                                          .Dove(QStringLiteral("CodiceMeta"), f.Meta.CodiceMetaCorrente)
                                           .OrdinaPer(QStringLiteral("Sequenza")));
     RecordSet& rs = f.Db.Rs(SlotLibero);
     QVector<QStringList> righe;
@@ -182,7 +183,7 @@ struct Tempi {
 Tempi Misura(FormViandora& f, int tappe, int& codice) {
     Tempi t;
     for (int giro = 0; giro < 3; ++giro) {
-        f.CodiceMetaCorrente = Zero(++codice, 6);
+        f.Meta.CodiceMetaCorrente = Zero(++codice, 6);
         // Each trip its own localities: the guide flags of the one before change.
         MettiInGriglia(f, tappe, giro * 1009);
         t.nuovo = std::min(t.nuovo, Tempo([&] { f.MemorizzaTappeItinerario(); }));

@@ -11,10 +11,13 @@
 #include <ctime>
 #include <random>
 
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "common/Stringhe.h"
+#include "itinerary/Itinerario.h"
+#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "stampa/PaginaPdf.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 
@@ -96,9 +99,9 @@ int main(int argc, char** argv) {
         PreparaViaggio(f, tappe);
         f.ComandiMeta = QStringLiteral("all");
         f.AbilitaPulsantiComando();
-        f.AttivitaCorrente = QStringLiteral("Stampa");
+        f.Itinerario.AttivitaCorrente = QStringLiteral("Stampa");
         f.cmdCalcola_Click();
-        if (!f.TabellaCalcolata) return 1;
+        if (!f.TabellaDiMarcia.TabellaCalcolata) return 1;
         const int righe = f.mfgTab.Rows() - 1;
 
         const QString pdf = dir.filePath(QStringLiteral("tabella.pdf"));

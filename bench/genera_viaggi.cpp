@@ -12,9 +12,9 @@
 #include <random>
 
 #include "ViaggioSintetico.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 
 namespace {

@@ -54,6 +54,16 @@ private:
         double scala = 0;   // the scale its geometry and widths were set for
     };
     QWidget* CreaWidget(Controllo& c, QWidget* genitore);
+    // One per kind of control: the widget, with its signals forwarded to the
+    // module's handlers by the control's full name.
+    QWidget* CreaPulsante(const QString& nome, QWidget* genitore);
+    QWidget* CreaCasellaTesto(CasellaTesto& casella, const QString& nome, QWidget* genitore);
+    QWidget* CreaListaRicerca(Elenco& elenco, const QString& nome, QWidget* genitore);
+    QWidget* CreaElenco(Elenco& elenco, const QString& nome, QWidget* genitore);
+    QWidget* CreaCasellaSpunta(CasellaSpunta& spunta, const QString& nome, QWidget* genitore);
+    QWidget* CreaListaVoci(ListaVoci& lista, const QString& nome, QWidget* genitore);
+    QWidget* CreaOpzione(Opzione& opzione, const QString& nome, QWidget* genitore);
+    QWidget* CreaGriglia(Griglia& griglia, const QString& nome, QWidget* genitore);
     void AggiornaWidget(Legame& l, bool griglie);
     void AggiornaGriglia(Legame& l);
     void LarghezzeColonne(Legame& l);

@@ -9,12 +9,14 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
-#include "cli/PiattaformaSenzaSchermo.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 #include "timetable/GuidaDatabase.h"
+#include "trip/Meta.h"
 
 namespace Cli {
 
@@ -58,10 +60,10 @@ bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err) {
         err << "Mèta inesistente: " << codice << '\n';
         return false;
     }
-    form.CodiceMetaCorrente = codice;
+    form.Meta.CodiceMetaCorrente = codice;
     form.CaricaDatiAnagraficiMeta();
     form.CaricaTappeItinerario();
-    form.RigaCorrente = 1;
+    form.Itinerario.RigaCorrente = 1;
     form.AggiornaNumeroRiga();
     return true;
 }
@@ -137,7 +139,7 @@ int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     ServiziCalcolo servizi;
     servizi.Ricontrolla = [&form](ParametriMetaTipo& p) {
         form.Aggiorna(false);
-        p = form.ParametriMeta;
+        p = form.Meta.ParametriMeta;
     };
     CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, servizi);
     if (!motore.Prepara()) {

@@ -5,9 +5,10 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
-#include "cli/PiattaformaSenzaSchermo.h"
+#include "itinerary/Itinerario.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 
 namespace Cli {
 
@@ -62,10 +63,10 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
         return Errore;
     }
     qint64 km = 0;
-    for (int r = 1; r <= form.NumeroTappe; ++r)
+    for (int r = 1; r <= form.Itinerario.NumeroTappe; ++r)
         km += KmCella(form.mfgTab.TextMatrix(r, 3));
     form.Db.Chiudi();
-    out << form.NumeroTappe << " tappe, " << km << " km\n";
+    out << form.Itinerario.NumeroTappe << " tappe, " << km << " km\n";
     return Riuscita;
 }
 

@@ -7,9 +7,12 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
-#include "cli/PiattaformaSenzaSchermo.h"
+#include "itinerary/Itinerario.h"
+#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 #include "stampa/PaginaPdf.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace Cli {
 
@@ -109,9 +112,9 @@ int StampaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& e
     s.Pagina = ApriPdf(pdf, QStringLiteral("Tabella di marcia"), err);
     if (!s.Pagina) return Errore;
 
-    form->AttivitaCorrente = QStringLiteral("Stampa");
+    form->Itinerario.AttivitaCorrente = QStringLiteral("Stampa");
     form->cmdCalcola_Click();
-    if (!form->TabellaCalcolata) {
+    if (!form->TabellaDiMarcia.TabellaCalcolata) {
         err << "Calcolo della tabella di marcia non eseguito.\n";
         return Errore;
     }

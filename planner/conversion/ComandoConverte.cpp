@@ -4,6 +4,7 @@
 #include "conversion/FileARecord.h"
 #include "conversion/RecordVecchi.h"
 #include "shell/FormViandora.h"
+#include "trip/Meta.h"
 
 namespace {
 const QString TitoloConversione = QStringLiteral("Conversione file");
@@ -60,7 +61,7 @@ void FormViandora::cmdConverte_Click() {
 
     Db.RecordSetImpostaDefault();
     RicercaMetaCorrente();
-    if (!CodiceMetaCorrente.isEmpty()) {
+    if (!Meta.CodiceMetaCorrente.isEmpty()) {
         CaricaDatiAnagraficiMeta();
         CaricaTappeItinerario();
     } else {
@@ -69,7 +70,7 @@ void FormViandora::cmdConverte_Click() {
     }
     // The guide types may have been rebuilt.
     CaricaTipiGuida();
-    ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all");
+    ComandiMeta = Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all");
     AbilitaPulsantiComando();
     // The old files are still there: the conversion can be tried again.
     if (fallita) MostraConverte();

@@ -6,7 +6,9 @@
 
 #include "database/Confronto.h"
 #include "exchange/Passi.h"
+#include "exchange/Scambio.h"
 #include "shell/FormViandora.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -132,11 +134,11 @@ void Importa(FormViandora& f) {
 
     f.EsciExportImport();
     f.RicercaMetaCorrente();
-    if (!f.CodiceMetaCorrente.isEmpty()) {
+    if (!f.Meta.CodiceMetaCorrente.isEmpty()) {
         f.CaricaDatiAnagraficiMeta();
         f.CaricaTappeItinerario();
     }
-    f.ComandiMeta = f.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
+    f.ComandiMeta = f.Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
     f.AbilitaPulsantiComando();
 }
 
@@ -359,8 +361,8 @@ void FormViandora::EsciExportImport() {
     Scambio.cmdImExp.Default = false;
     Scambio.cmdRinuncia.Cancel = false;
     Scambio.FileImport.clear();
-    ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
+    ComandiMeta = Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
     AbilitaPulsantiComando();
     cmdImport.Enabled = true;
-    cmdExport.Enabled = !CodiceMetaCorrente.isEmpty();
+    cmdExport.Enabled = !Meta.CodiceMetaCorrente.isEmpty();
 }

@@ -4,14 +4,17 @@
 // Record-set slots: SlotMeta the trip's stages, SlotRicerca one locality's
 // entries, SlotScrittura the types, the entry being changed and the
 // visited-flag reset.
+#include "guide/Guida.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "guide/TipiGuida.h"
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -24,16 +27,16 @@ void FormViandora::CaricaTipiGuida() {
     Db.RecordSetImposta(
         SlotScrittura, Query(Db.Schema().NomeTabella[TabTipoGuida]).OrdinaPer(QStringLiteral("CodiceGuida")));
     RecordSet& rs = Db.Rs(SlotScrittura);
-    DescrizioneTipoGuida.fill(QString());
-    TempoObbligatorioTipoGuida.fill(false);
+    Guida.DescrizioneTipoGuida.fill(QString());
+    Guida.TempoObbligatorioTipoGuida.fill(false);
     cmbGTipo.Clear();
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         const int codice = int(Val(rs.Testo(QStringLiteral("CodiceGuida"))));
         // A type outside the arrays could be listed but never saved.
-        if (codice < 1 || codice >= int(DescrizioneTipoGuida.size())) continue;
-        DescrizioneTipoGuida[codice] = rs.Testo(QStringLiteral("Descrizione"));
-        TempoObbligatorioTipoGuida[codice] = rs.SiNo(QStringLiteral("TempoObbligatorio"));
-        cmbGTipo.AddItem(DescrizioneTipoGuida[codice]);
+        if (codice < 1 || codice >= int(Guida.DescrizioneTipoGuida.size())) continue;
+        Guida.DescrizioneTipoGuida[codice] = rs.Testo(QStringLiteral("Descrizione"));
+        Guida.TempoObbligatorioTipoGuida[codice] = rs.SiNo(QStringLiteral("TempoObbligatorio"));
+        cmbGTipo.AddItem(Guida.DescrizioneTipoGuida[codice]);
     }
     const auto campi = Db.CampiTabella(Db.Schema().NomeTabella[TabGuida]);
     for (const InfoCampo& c : campi)
@@ -43,8 +46,8 @@ void FormViandora::CaricaTipiGuida() {
 
 int FormViandora::CodiceTipoGuida(const QString& descrizione) const {
     if (descrizione.isEmpty()) return 0;
-    for (int i = 1; i < int(DescrizioneTipoGuida.size()); ++i)
-        if (DescrizioneTipoGuida[i] == descrizione) return i;
+    for (int i = 1; i < int(Guida.DescrizioneTipoGuida.size()); ++i)
+        if (Guida.DescrizioneTipoGuida[i] == descrizione) return i;
     return 0;
 }
 
@@ -72,21 +75,21 @@ void FormViandora::cmdGuidaCitta_Click() {
     mfgTab.SetRows(1);
     mfgTab.SetRows(righe);
     ImpostaGriglia(GrigliaGuida);
-    ModoGuida = true;
+    Guida.ModoGuida = true;
     CreaLaListadellaGuida();
-    if (ModoGuida) ImpostaDefault(cmdFineInserimento);
+    if (Guida.ModoGuida) ImpostaDefault(cmdFineInserimento);
 }
 
 void FormViandora::CreaLaListadellaGuida() {
     Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabItinerari])
-                                      .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                      .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
                                       .OrdinaPer(QStringLiteral("Localita")));
     RecordSet& tappe = Db.Rs(SlotMeta);
     if (tappe.RecordCount() == 0) {
         piattaforma_.MsgBox(QStringLiteral("Impossibile... non esistono tappe memorizzate!"),
                             Msg::OkOnly | Msg::Exclamation, TitoloGuida);
         // Back to the stage grid: the guide screen never opened.
-        ModoGuida = false;
+        Guida.ModoGuida = false;
         ImpostaGriglia(GrigliaTappe);
         ComandiMeta = QStringLiteral("all");
         AbilitaPulsantiComando();
@@ -125,8 +128,8 @@ void FormViandora::CreaLaListadellaGuida() {
             g.SetTextMatrix(riga, GuidaDescrizione, voci.Testo(QStringLiteral("Descrizione")));
             g.SetTextMatrix(riga, GuidaTempo, voci.Testo(QStringLiteral("TempoSosta")));
             g.SetTextMatrix(riga, GuidaTipo,
-                            codice >= 1 && codice < int(DescrizioneTipoGuida.size())
-                                ? DescrizioneTipoGuida[codice]
+                            codice >= 1 && codice < int(Guida.DescrizioneTipoGuida.size())
+                                ? Guida.DescrizioneTipoGuida[codice]
                                 : QString());
             g.SetTextMatrix(riga, GuidaVoce, QStringLiteral("1"));
         }
@@ -141,15 +144,16 @@ void FormViandora::InserisciGuida() {
     // Below the list: back up to its last row, so that an entry always has
     // a locality.
     bool spostata = false;
-    while (RigaCorrente > 1 && g.TextMatrix(RigaCorrente, GuidaLocalita).trimmed().isEmpty()) {
-        --RigaCorrente;
+    while (Itinerario.RigaCorrente > 1 &&
+           g.TextMatrix(Itinerario.RigaCorrente, GuidaLocalita).trimmed().isEmpty()) {
+        --Itinerario.RigaCorrente;
         spostata = true;
     }
     if (spostata) AggiornaNumeroRiga();
-    const int r = RigaCorrente;
+    const int r = Itinerario.RigaCorrente;
     txtGLocalita.Text = g.TextMatrix(r, GuidaLocalita);
     const QString tipo = g.TextMatrix(r, GuidaTipo);
-    cmbGTipo.SetText(tipo.isEmpty() ? DescrizioneTipoGuida[1] : tipo);
+    cmbGTipo.SetText(tipo.isEmpty() ? Guida.DescrizioneTipoGuida[1] : tipo);
     txtGDescrizione.Text = g.TextMatrix(r, GuidaDescrizione).trimmed();
     const QString tempo = g.TextMatrix(r, GuidaTempo);
     cmbGH.SetText(Zero(Val(tempo.left(2)), 2));
@@ -191,12 +195,12 @@ void FormViandora::CmdSalvaRiga_Click() {
     if (codice < 1) return errore("Errore! Manca la tipologia!!!");
     // An unchosen hour or minute list counts as "00".
     const QString tempo = Zero(Val(cmbGH.Text()), 2) + u':' + Zero(Val(cmbGM.Text()), 2);
-    if (TempoObbligatorioTipoGuida[codice] && tempo == QLatin1String("00:00"))
+    if (Guida.TempoObbligatorioTipoGuida[codice] && tempo == QLatin1String("00:00"))
         return errore("Errore! Manca il tempo stimato!!!");
     // An entry without a locality would never be listed again.
     if (txtGLocalita.Text.trimmed().isEmpty()) return errore("Errore! Manca la località!!!");
 
-    const int r = RigaCorrente;
+    const int r = Itinerario.RigaCorrente;
     const bool trovata = TrovaVoce(Db, SlotScrittura, mfgTab, r, txtGLocalita.Text,
                                    CodiceTipoGuida(mfgTab.TextMatrix(r, GuidaTipo)));
     RecordSet& rs = Db.Rs(SlotScrittura);
@@ -215,12 +219,13 @@ void FormViandora::CmdSalvaRiga_Click() {
     CreaLaListadellaGuida();
     mfgTab.TopRow = primaVisibile;
     AggiornaNumeroRiga();
-    if (mfgTab.TextMatrix(RigaCorrente, GuidaDescrizione).trimmed().isEmpty()) txtGDescrizione.Text.clear();
+    if (mfgTab.TextMatrix(Itinerario.RigaCorrente, GuidaDescrizione).trimmed().isEmpty())
+        txtGDescrizione.Text.clear();
     SetFocus(txtGDescrizione);
 }
 
 void FormViandora::cmdCancellaRiga_Click() {
-    const int r = RigaCorrente;
+    const int r = Itinerario.RigaCorrente;
     if (TrovaVoce(Db, SlotScrittura, mfgTab, r, txtGLocalita.Text,
                   CodiceTipoGuida(mfgTab.TextMatrix(r, GuidaTipo))))
         Db.Rs(SlotScrittura).Delete();
@@ -228,7 +233,7 @@ void FormViandora::cmdCancellaRiga_Click() {
     CreaLaListadellaGuida();
     mfgTab.TopRow = primaVisibile;
     AggiornaNumeroRiga();
-    if (mfgTab.TextMatrix(RigaCorrente, GuidaDescrizione).trimmed().isEmpty()) {
+    if (mfgTab.TextMatrix(Itinerario.RigaCorrente, GuidaDescrizione).trimmed().isEmpty()) {
         txtGDescrizione.Text.clear();
         cmdCancellaRiga.Enabled = false;
     }
@@ -250,13 +255,13 @@ void FormViandora::CercaLocalitaGuida() {
         precedente = localita;
         cmbRicercaTappa.AddItem(AggStr(localita, 31, QStringLiteral(" ")) + Zero(r, 4));
     }
-    ModoRicerca = 2;
+    Meta.ModoRicerca = 2;
     cmbRicercaTappa.Move(450, 3100, 3500, 3800);
     cmbRicercaTappa.Visible = true;
 }
 
 void FormViandora::cmdFineInserimento_Click() {
-    ModoGuida = false;
+    Guida.ModoGuida = false;
     // Left with the locality list open: the list goes, the commands and the
     // grid come back.
     cmbRicercaTappa.Visible = false;

@@ -1,10 +1,14 @@
 // Copying a stretch of another trip's stored itinerary into the open one:
 // the list of trips, the chosen trip's stages, the two marked stages and the
 // insertion, forwards or backwards, with or without the stops.
+#include "itinerary/CopiaTratto.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
+#include "timetable/TabellaDiMarcia.h"
 #include "trip/CampiMeta.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -75,9 +79,9 @@ void FormViandora::CreaPannelloCopia() {
 void FormViandora::cmdDuplica_Click() {
     // The copy grid is about to be refilled: a timetable on screen gives its
     // stages back to the stage grid first.
-    if (TabellaCalcolata) RicomponiTabellaMfgTab();
-    while (RigaCorrente > 1 && mfgTab.TextMatrix(RigaCorrente, 1).trimmed().isEmpty())
-        --RigaCorrente;
+    if (TabellaDiMarcia.TabellaCalcolata) RicomponiTabellaMfgTab();
+    while (Itinerario.RigaCorrente > 1 && mfgTab.TextMatrix(Itinerario.RigaCorrente, 1).trimmed().isEmpty())
+        --Itinerario.RigaCorrente;
     AggiornaNumeroRiga();
     ComandiMeta = QStringLiteral("zz");
     ComandiItinerario = QStringLiteral("Fi");
@@ -87,7 +91,7 @@ void FormViandora::cmdDuplica_Click() {
     mfgCopia.SetRows(1);
     cmbRicercaTappa.Clear();
     cmdMapPoint.Enabled = false;
-    ModoRicerca = 3;
+    Meta.ModoRicerca = 3;
     CopiaTratto.RigaCopia = 0;
     frmPercorso.Visible = false;
 
@@ -140,7 +144,7 @@ void FormViandora::mfgCopia_Click() {
     StatoCopiaTratto& s = CopiaTratto;
     const int riga = mfgCopia.Row;
     if (riga < 1 || riga >= mfgCopia.Rows()) return;
-    if (ModoRicerca == 3) {
+    if (Meta.ModoRicerca == 3) {
         const QString codice = mfgCopia.TextMatrix(riga, MetaCodice).trimmed();
         if (codice.isEmpty()) return;
         s.RigaCopia = qint16(riga);
@@ -183,12 +187,12 @@ void FormViandora::mfgCopia_Click() {
         mfgCopia.Row = mfgCopia.RowSel = 1;
         mfgCopia.TopRow = 1;
         mfgCopia.Modificata();
-        ModoRicerca = 4;
+        Meta.ModoRicerca = 4;
         s.RigaCopia = 0;
         SelezioneTappeDuplica();
         return;
     }
-    if (ModoRicerca != 4 || mfgCopia.TextMatrix(riga, CopiaLocalita).isEmpty()) return;
+    if (Meta.ModoRicerca != 4 || mfgCopia.TextMatrix(riga, CopiaLocalita).isEmpty()) return;
     Grassetto(mfgCopia, s.RigaCopia, false);
     s.RigaCopia = qint16(riga);
     Grassetto(mfgCopia, riga, true);
@@ -199,7 +203,7 @@ void FormViandora::mfgCopia_Click() {
 void FormViandora::cmdAssegna_Click(int Index) {
     StatoCopiaTratto& s = CopiaTratto;
     const int r = s.RigaCopia;
-    if (Index < 0 || Index > 1 || ModoRicerca != 4 || r < 1 || r >= mfgCopia.Rows()) return;
+    if (Index < 0 || Index > 1 || Meta.ModoRicerca != 4 || r < 1 || r >= mfgCopia.Rows()) return;
     s.txtDupLocalita[Index].Text = mfgCopia.TextMatrix(r, CopiaLocalita);
     s.txtDupStrada[Index].Text = mfgCopia.TextMatrix(r, CopiaStrada);
     s.txtDupKm[Index].Text = mfgCopia.TextMatrix(r, CopiaKm);
@@ -231,7 +235,7 @@ void FormViandora::SelezioneTappeDuplica() {
 
 void FormViandora::cmdInsEsegui_Click() {
     StatoCopiaTratto& s = CopiaTratto;
-    if (ModoRicerca != 4 || s.txtDupNumero[0].Text.trimmed().isEmpty() ||
+    if (Meta.ModoRicerca != 4 || s.txtDupNumero[0].Text.trimmed().isEmpty() ||
         s.txtDupNumero[1].Text.trimmed().isEmpty())
         return;
     QString operazione = QStringLiteral("IP");
@@ -250,9 +254,9 @@ void FormViandora::cmdInsEsegui_Click() {
     const bool soste = s.optTrasfSoste.Value;
 
     // After the selected stage; on the empty row after the last, at the end.
-    if (!mfgTab.TextMatrix(RigaCorrente, 1).trimmed().isEmpty()) ++RigaCorrente;
+    if (!mfgTab.TextMatrix(Itinerario.RigaCorrente, 1).trimmed().isEmpty()) ++Itinerario.RigaCorrente;
     InserisciRigheItinerario(n);
-    int r = RigaCorrente;
+    int r = Itinerario.RigaCorrente;
     for (int i = ra;; i += d) {
         if (r >= mfgTab.Rows()) mfgTab.SetRows(r + 4);
         // Backwards, a stage is reached by the road that led from it to the
@@ -275,7 +279,7 @@ void FormViandora::cmdInsEsegui_Click() {
 
     frmInputBox.Enabled = true;
     frmPercorso.Visible = false;
-    ModoRicerca = 0;
+    Meta.ModoRicerca = 0;
     AggiornaNumeroRiga();
     CalcolaKmTempiItinerario();
     ComandiItinerario = QStringLiteral("all");
@@ -288,7 +292,7 @@ void FormViandora::RinunciaDuplicaItinerario() {
     mfgTab.Width = LarghezzaGrigliaEditor;
     frmInputBox.Visible = true;
     frmInputBox.Enabled = true;
-    ModoRicerca = 0;
+    Meta.ModoRicerca = 0;
     ComandiMeta = QStringLiteral("all");
     ComandiItinerario = QStringLiteral("all");
     AbilitaPulsantiComando();

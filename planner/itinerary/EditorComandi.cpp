@@ -1,5 +1,7 @@
 // Opening the stage editor, storing its stage list and leaving it.
+#include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 // The stage grid beside the entry panel, and across the window without it.
@@ -9,23 +11,29 @@ constexpr int LarghezzaGrigliaIntera = 11592;
 
 void FormViandora::cmdItinerario_Click() {
     AttivaFormMeta(true);
-    AttivitaCorrente = QStringLiteral("Ricalcola");
+    Itinerario.AttivitaCorrente = QStringLiteral("Ricalcola");
     AttivitaInserimentoItinerario();
+}
+
+void FormViandora::AbilitaComandiTappe() {
+    cmdCerca.Enabled = cmdCerca.Enabled && Itinerario.NumeroTappe > 1;
+    // An import goes only into an empty or one-stage itinerary.
+    cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
 }
 
 void FormViandora::AttivitaInserimentoItinerario() {
     cmdCalcola.Caption = QStringLiteral("&Calcola");
-    if (TabellaCalcolata) RicomponiTabellaMfgTab();
+    if (TabellaDiMarcia.TabellaCalcolata) RicomponiTabellaMfgTab();
     AggiornaNumeroRiga();
     ComandiMeta = QStringLiteral("zz");
     ComandiItinerario = QStringLiteral("all");
     AbilitaPulsantiComando();
-    if (AttivitaCorrente != QLatin1String("Ricalcola")) return;
+    if (Itinerario.AttivitaCorrente != QLatin1String("Ricalcola")) return;
     frmInputBox.Visible = true;
     mfgTab.Width = LarghezzaGrigliaEditor;
     cmbRicercaTappa.Visible = false;
-    cmdMapPoint.Enabled = NumeroTappe < 2;
-    AttivitaCorrente.clear();
+    cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
+    Itinerario.AttivitaCorrente.clear();
     AggiornaCasellaProgressivo();
     ImpostaDefault(cmdFine);
     SetFocus(txtTappa);

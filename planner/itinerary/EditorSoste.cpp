@@ -5,6 +5,7 @@
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
 #include "shell/FormViandora.h"
 
@@ -38,7 +39,7 @@ void FormViandora::cmdAzzeraSoste_Click() {
     for (int r = 1; r < g.Rows(); ++r) {
         g.SetTextMatrix(r, TappaSosta, QString());
         Griglia::StileCella stile = g.Stile(r, TappaSosta);
-        stile.BackColor = int(ColoreBaseCelle);
+        stile.BackColor = int(Itinerario.ColoreBaseCelle);
         g.SetStile(r, TappaSosta, stile);
     }
     CalcolaKmTempiItinerario();

@@ -3,7 +3,9 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -38,16 +40,16 @@ QString Messaggio(const char* riga1, const char* riga2) {
 } // namespace
 
 void FormViandora::AggiornaCasellaProgressivo() {
-    chkProgressivo.Visible = frmInputBox.Visible && RigaCorrente > 2;
+    chkProgressivo.Visible = frmInputBox.Visible && Itinerario.RigaCorrente > 2;
     chkProgressivo.Value =
-        chkProgressivo.Visible &&
-        ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, TappaKmProgressivi)) > ProgressivoMinimo;
+        chkProgressivo.Visible && ValoreSenzaPunti(mfgTab.TextMatrix(Itinerario.RigaCorrente - 1,
+                                                                     TappaKmProgressivi)) > ProgressivoMinimo;
 }
 
 void FormViandora::cmdInserisce_Click() {
     Griglia& g = mfgTab;
     // Row 0 holds the headings.
-    const int riga = qMax(1, int(RigaCorrente));
+    const int riga = qMax(1, int(Itinerario.RigaCorrente));
     const QString tipo = cmbTipoStrada.Text().left(1);
     // Digits only, so the grid's own "1.250" reads as 1250 as well.
     QString km = txtKm.Text.trimmed();
@@ -105,16 +107,16 @@ void FormViandora::cmdInserisce_Click() {
         ColoraFineGiornata(riga);
     } else {
         Griglia::StileCella stile = g.Stile(riga, TappaSosta);
-        stile.BackColor = int(ColoreBaseCelle);
+        stile.BackColor = int(Itinerario.ColoreBaseCelle);
         g.SetStile(riga, TappaSosta, stile);
     }
 
     if (riga > g.Rows() - 3) g.SetRows(qMax(riga + 5, int(RigheVisibili)));
-    RigaCorrente = qint16(riga + 1);
-    SelezioneGriglia(RigaCorrente, 0, RigaCorrente, 99);
+    Itinerario.RigaCorrente = qint16(riga + 1);
+    SelezioneGriglia(Itinerario.RigaCorrente, 0, Itinerario.RigaCorrente, 99);
     AggiornaNumeroRiga();
     // An import goes only into an itinerary without stages.
-    cmdMapPoint.Enabled = NumeroTappe == 0;
+    cmdMapPoint.Enabled = Itinerario.NumeroTappe == 0;
     CalcolaKmTempiItinerario();
     AggiornaCasellaProgressivo();
     if (frmInputBox.Visible) SetFocus(txtTappa);
@@ -128,7 +130,7 @@ void FormViandora::cmdAggiunge_Click() {
 
 void FormViandora::cmdCancella_Click() {
     Griglia& g = mfgTab;
-    const int riga = qMax(1, int(RigaCorrente));
+    const int riga = qMax(1, int(Itinerario.RigaCorrente));
     for (int i = riga; i <= g.Rows() - 2; ++i)
         CopiaRiga(g, i + 1, i);
     if (g.Rows() > 1) SvuotaRiga(g, g.Rows() - 1);
@@ -156,7 +158,7 @@ void FormViandora::CercaLocalita() {
         if (!localita.isEmpty())
             cmbRicercaTappa.AddItem(AggStr(localita, 31, QStringLiteral(" ")) + Zero(r, 4));
     }
-    ModoRicerca = 2;
+    Meta.ModoRicerca = 2;
     cmbRicercaTappa.Visible = true;
 }
 
@@ -210,7 +212,7 @@ void FormViandora::cmdRitorno_Click() {
                 g.SetTextMatrix(tappe, c, g.TextMatrix(k + 1, c));
         }
     }
-    NumeroTappe = qint16(qMin(tappe, 32767));
+    Itinerario.NumeroTappe = qint16(qMin(tappe, 32767));
     CalcolaKmTempiItinerario();
     AggiornaNumeroRiga();
     AggiornaCasellaProgressivo();

@@ -1,10 +1,13 @@
 // The stage grid: column set-ups, selection, the refresh after every change,
 // row insertion and the rebuild after a timetable calculation.
 #include "common/Stringhe.h"
+#include "guide/Guida.h"
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
 #include "timetable/ColonneTabella.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 
@@ -76,7 +79,7 @@ void FormViandora::CancellaMatrice() {
     const int righe = mfgTab.Rows();
     mfgTab.SetRows(1);
     mfgTab.SetRows(qMax(righe, int(RigheVisibili)));
-    NumeroTappe = 0;
+    Itinerario.NumeroTappe = 0;
     for (int k = 0; k < 5; ++k) {
         txtKmTot[k].Text.clear();
         txtTempo[k].Text.clear();
@@ -133,17 +136,18 @@ void FormViandora::AggiornaNumeroRiga() {
     int tappe = g.Rows() - 1;
     while (tappe >= 1 && SenzaLocalita(g, tappe))
         --tappe;
-    NumeroTappe = qint16(qMin(tappe, 32767));
+    Itinerario.NumeroTappe = qint16(qMin(tappe, 32767));
 
     // Up from the first row or a page beyond either end must not reach the
     // heading row or the rows past the new one.
-    if (RigaCorrente > NumeroTappe + 1) RigaCorrente = qint16(qMax(NumeroTappe + 1, 1));
-    if (RigaCorrente < 1) RigaCorrente = 1;
+    if (Itinerario.RigaCorrente > Itinerario.NumeroTappe + 1)
+        Itinerario.RigaCorrente = qint16(qMax(Itinerario.NumeroTappe + 1, 1));
+    if (Itinerario.RigaCorrente < 1) Itinerario.RigaCorrente = 1;
 
-    if (RigaCorrente > g.TopRow + 14) g.TopRow = RigaCorrente - 14;
-    if (RigaCorrente < g.TopRow) g.TopRow = qMax(1, int(RigaCorrente));
+    if (Itinerario.RigaCorrente > g.TopRow + 14) g.TopRow = Itinerario.RigaCorrente - 14;
+    if (Itinerario.RigaCorrente < g.TopRow) g.TopRow = qMax(1, int(Itinerario.RigaCorrente));
 
-    const int r = RigaCorrente;
+    const int r = Itinerario.RigaCorrente;
     txtTappa.Text = g.TextMatrix(r, TappaLocalita).trimmed();
     QString strada = g.TextMatrix(r, TappaStrada).trimmed();
     if (strada.isEmpty() && r > 1) strada = g.TextMatrix(r - 1, TappaStrada).trimmed();
@@ -161,17 +165,17 @@ void FormViandora::AggiornaNumeroRiga() {
     SelezioneGriglia(r, 0, r, 99);
     txtRiga.Text = QString::number(r);
 
-    cmdMapPoint.Enabled = NumeroTappe < 2;
-    cmdRicalcola.Enabled = NumeroTappe > 1;
-    cmdCancella.Enabled = NumeroTappe > 1;
-    cmdRitorno.Enabled = NumeroTappe >= 2;
+    cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
+    cmdRicalcola.Enabled = Itinerario.NumeroTappe > 1;
+    cmdCancella.Enabled = Itinerario.NumeroTappe > 1;
+    cmdRitorno.Enabled = Itinerario.NumeroTappe >= 2;
 }
 
 void FormViandora::InserisciRigheItinerario(int NumeroRighe) {
     Griglia& g = mfgTab;
     if (NumeroRighe <= 0) return;
     const int n = NumeroRighe;
-    const int da = qBound(1, int(RigaCorrente), qMax(1, g.Rows() - 1));
+    const int da = qBound(1, int(Itinerario.RigaCorrente), qMax(1, g.Rows() - 1));
     g.SetRows(g.Rows() + n);
     for (int i = g.Rows() - 1; i >= da + n; --i) {
         for (int c = 1; c < g.Cols(); ++c) {
@@ -187,7 +191,7 @@ void FormViandora::InserisciRigheItinerario(int NumeroRighe) {
     }
     for (int i = da; i < g.Rows(); ++i)
         g.SetTextMatrix(i, TappaNumero, QString::number(i));
-    NumeroTappe = qint16(qMin(NumeroTappe + n, 32767));
+    Itinerario.NumeroTappe = qint16(qMin(Itinerario.NumeroTappe + n, 32767));
 }
 
 void FormViandora::ColoraFineGiornata(int riga) {
@@ -214,26 +218,26 @@ void FormViandora::RicomponiTabellaMfgTab() {
         g.SetTextMatrix(k, TappaNumero, QString::number(k));
         if (g.TextMatrix(k, TappaSosta).trimmed().startsWith(u'*')) ColoraFineGiornata(k);
     }
-    TabellaCalcolata = false;
+    TabellaDiMarcia.TabellaCalcolata = false;
     AggiornaNumeroRiga();
 }
 
 void FormViandora::mfgTab_Click() {
-    RigaCorrente = qint16(mfgTab.Row);
+    Itinerario.RigaCorrente = qint16(mfgTab.Row);
     AggiornaNumeroRiga();
     chkProgressivo.Visible = false;
     chkProgressivo.Value = false;
-    if (frmInputBox.Visible && RigaCorrente > 2) {
+    if (frmInputBox.Visible && Itinerario.RigaCorrente > 2) {
         chkProgressivo.Visible = true;
         chkProgressivo.Value =
-            ValoreSenzaPunti(mfgTab.TextMatrix(RigaCorrente - 1, TappaKmProgressivi)) > 100;
+            ValoreSenzaPunti(mfgTab.TextMatrix(Itinerario.RigaCorrente - 1, TappaKmProgressivi)) > 100;
     }
     if (frmInputBox.Visible) SetFocus(txtTappa);
-    if (ModoGuida) InserisciGuida();
+    if (Guida.ModoGuida) InserisciGuida();
 }
 
 void FormViandora::mfgTab_KeyDown(int& KeyCode) {
-    int riga = RigaCorrente;
+    int riga = Itinerario.RigaCorrente;
     switch (KeyCode) {
     case 38:
         riga -= 1;
@@ -257,7 +261,7 @@ void FormViandora::mfgTab_KeyDown(int& KeyCode) {
         riga = mfgTab.Row;
         break;
     }
-    RigaCorrente = qint16(qBound(0, riga, 32767));
+    Itinerario.RigaCorrente = qint16(qBound(0, riga, 32767));
     AggiornaNumeroRiga();
 }
 

@@ -6,11 +6,13 @@
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
 #include "itinerary/ValoriTappa.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 #include "timetable/ColonneTabella.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -42,13 +44,13 @@ void FormViandora::CaricaTappeItinerario() {
     ControllaVariabiliConvertite();
 
     Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabItinerari])
-                                      .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                      .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
                                       .OrdinaPer(QStringLiteral("Sequenza")));
     RecordSet& rs = Db.Rs(SlotMeta);
     const int record = int(qMin<qint64>(rs.RecordCount(), 32000));
-    NumeroTappe = qint16(record);
+    Itinerario.NumeroTappe = qint16(record);
     mfgTab.SetRows(qMax(record + 2, int(RigheVisibili)));
-    ColoreBaseCelle = mfgTab.Stile(1, TappaLocalita).BackColor;
+    Itinerario.ColoreBaseCelle = mfgTab.Stile(1, TappaLocalita).BackColor;
 
     // The stages first, all of them: a failure in the guide must not leave
     // a partial itinerary on screen, which "Salva Reset" would then store
@@ -95,7 +97,7 @@ void FormViandora::CaricaTappeItinerario() {
 bool FormViandora::MemorizzaTappeItinerario() {
     const QString titolo = QStringLiteral("Memorizzazione dell'itinerario");
     // Stages without a trip would belong to no one.
-    if (CodiceMetaCorrente.trimmed().isEmpty()) {
+    if (Meta.CodiceMetaCorrente.trimmed().isEmpty()) {
         piattaforma_.MsgBox(
             QStringLiteral("Impossibile memorizzare l'itinerario: la mèta non è stata salvata!"),
             Msg::OkOnly | Msg::Exclamation, titolo);
@@ -151,7 +153,7 @@ bool FormViandora::MemorizzaTappeItinerario() {
             qint16 km = KmCella(g.TextMatrix(i, TappaKm));
             do {
                 const qint16 tratto = Minore(km, KmPerRecord);
-                record << QStringList{CodiceMetaCorrente,
+                record << QStringList{Meta.CodiceMetaCorrente,
                                       Zero(double(record.size() + 1), 4),
                                       localita,
                                       QString::number(tratto),
@@ -169,7 +171,7 @@ bool FormViandora::MemorizzaTappeItinerario() {
         // that did not change costs nothing, the others are rewritten in
         // place, and the count is then made even.
         Db.SostituisciRighe(Query(tabella)
-                                .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
                                 .OrdinaPer(QStringLiteral("Sequenza")),
                             CampiItinerario, record);
         guida.ScriviVisti();

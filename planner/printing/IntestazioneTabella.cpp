@@ -3,6 +3,7 @@
 #include "common/Date.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
 
 namespace {

@@ -1,4 +1,5 @@
 // The controls of the print panels and their events.
+#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
 
 void FormViandora::CreaPannelliStampa() {

@@ -4,7 +4,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "itinerary/Itinerario.h"
+#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 const QString TitoloStampa = QStringLiteral("Stampa");
@@ -21,11 +24,11 @@ QString PerNomeFile(const QString& testo) {
 void FormViandora::cmdStampa_Click() {
     ComandiMeta = QStringLiteral("zz");
     AbilitaPulsantiComando();
-    if (!TabellaCalcolata) {
-        AttivitaCorrente = QStringLiteral("Stampa");
+    if (!TabellaDiMarcia.TabellaCalcolata) {
+        Itinerario.AttivitaCorrente = QStringLiteral("Stampa");
         CalcolaTabellaDiMarcia();
-        AttivitaCorrente.clear();
-        if (!TabellaCalcolata) {
+        Itinerario.AttivitaCorrente.clear();
+        if (!TabellaDiMarcia.TabellaCalcolata) {
             // Stopped or failed: the calculation has given the commands back.
             return;
         }

@@ -4,7 +4,10 @@
 // Record-set slots: 8 the list of localities, 9 one locality's entries.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "guide/Guida.h"
+#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "trip/Meta.h"
 
 namespace {
 constexpr int SlotElenco = 8;
@@ -59,7 +62,7 @@ bool FormViandora::StampaDelleMete() {
         }
     } else {
         Db.RecordSetImposta(SlotElenco, Query(Db.Schema().NomeTabella[TabItinerari])
-                                            .Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente)
+                                            .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
                                             .OrdinaPer(QStringLiteral("Sequenza")));
         RecordSet& tappe = Db.Rs(SlotElenco);
         int n = 0;
@@ -141,8 +144,9 @@ void FormViandora::StampaRigaGuidaCitta(RecordSet& rs, int TipoDiListaGuidaDaSta
         return;
     }
     const int codice = int(Val(rs.Testo(QStringLiteral("CodiceGuida"))));
-    const QString tipo =
-        codice >= 0 && codice < int(DescrizioneTipoGuida.size()) ? DescrizioneTipoGuida[codice] : QString();
+    const QString tipo = codice >= 0 && codice < int(Guida.DescrizioneTipoGuida.size())
+                             ? Guida.DescrizioneTipoGuida[codice]
+                             : QString();
     const QString celle[] = {rs.Testo(QStringLiteral("Localita")), tipo,
                              rs.Testo(QStringLiteral("Descrizione")), rs.Testo(QStringLiteral("TempoSosta"))};
     for (int i = 1; i <= 4; ++i)

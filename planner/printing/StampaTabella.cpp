@@ -5,6 +5,7 @@
 
 #include "common/Stringhe.h"
 #include "common/Testo1252.h"
+#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
 
 namespace {

@@ -2,6 +2,7 @@
 // present, the file choice and the stages read written into the grid.
 #include <QFile>
 
+#include "itinerary/Itinerario.h"
 #include "routeimport/LetturaPercorso.h"
 #include "shell/FormViandora.h"
 
@@ -72,9 +73,9 @@ bool FormViandora::CaricaDaPacchetto(const QString& file) {
 
     // The itinerary is empty: the route fills it from its first row.
     Griglia& g = mfgTab;
-    RigaCorrente = 1;
+    Itinerario.RigaCorrente = 1;
     for (const TappaPercorso& t : lettura.Tappe) {
-        const int r = RigaCorrente;
+        const int r = Itinerario.RigaCorrente;
         if (r >= g.Rows()) g.SetRows(r + 5);
         g.SetTextMatrix(r, 0, QString::number(r));
         g.SetTextMatrix(r, 1, t.Localita);
@@ -82,8 +83,8 @@ bool FormViandora::CaricaDaPacchetto(const QString& file) {
         g.SetTextMatrix(r, 3, QString::number(t.Km));
         g.SetTextMatrix(r, 4, t.TipoStrada);
         g.SetTextMatrix(r, 7, t.Sosta);
-        ++RigaCorrente;
-        if (RigaCorrente > g.Rows() - 2) g.SetRows(RigaCorrente + 5);
+        ++Itinerario.RigaCorrente;
+        if (Itinerario.RigaCorrente > g.Rows() - 2) g.SetRows(Itinerario.RigaCorrente + 5);
         g.TopRow = qMax(g.Rows() - 8, 1);
     }
     g.Modificata();

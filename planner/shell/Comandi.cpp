@@ -60,9 +60,7 @@ void FormViandora::AbilitaPulsantiComando() {
 
     for (const CodiceComando& c : ComandiDellItinerario)
         (this->*(c.pulsante)).Enabled = ComandiItinerario.contains(QLatin1String(c.codice));
-    cmdCerca.Enabled = cmdCerca.Enabled && NumeroTappe > 1;
-    // An import goes only into an empty or one-stage itinerary.
-    cmdMapPoint.Enabled = NumeroTappe < 2;
+    AbilitaComandiTappe();
     cmdConverte.Enabled = false;
     cmdConverte.Visible = false;
 
@@ -161,14 +159,6 @@ void FormViandora::Form_QueryUnload(bool& annulla) {
         cmdEsce_Click();
     if (terminato_)
         annulla = false;
-}
-
-void FormViandora::AttivaFormMeta(bool attiva) {
-    frmMetePeriodo.Enabled = attiva;
-    frmMeteVelocita.Enabled = attiva;
-    frmMeteTempi.Enabled = attiva;
-    if (attiva && TabellaCalcolata)
-        RicomponiTabellaMfgTab();
 }
 
 void FormViandora::PulisciFinestre() {

@@ -6,17 +6,32 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <memory>
 
 #include "database/Database.h"
-#include "itinerary/CopiaTratto.h"
-#include "exchange/Scambio.h"
-#include "printing/Stampa.h"
 #include "shell/Controlli.h"
 #include "shell/Piattaforma.h"
-#include "timetable/CalcoloTabellaDiMarcia.h"
-#include "trip/ParametriMeta.h"
+
+// Each subsystem keeps its state in a struct of its own header; the form
+// holds them without knowing their content, so that a change to one of them
+// rebuilds only the files that use it.
+struct StatoMeta;
+struct StatoItinerario;
+struct StatoGuida;
+struct StatoCopiaTratto;
+struct StatoTabellaDiMarcia;
+struct StatoScambio;
+struct StatoStampa;
+struct StatoCalcolo;
+struct IngressoCalcolo;
+struct ServiziCalcolo;
 
 class FormViandora : public Avanzamento {
+    // The subsystems' states, created with the form where every subsystem is
+    // known (startup/); the members named after them refer into it.
+    struct StatiSottosistemi;
+    std::unique_ptr<StatiSottosistemi> stati_;
+
 public:
     // cartellaProgramma: the folder of the database and of every file the
     // planner writes, with a trailing "/".
@@ -89,11 +104,8 @@ public:
     double ContatoreProgresso = 0;
     double TotaleProgresso = 0;
     bool Interrompi = false;
-    QString CodiceMetaCorrente;
-    qint16 NumeroTappe = 0;
     QString CartellaProgramma;
     Database Db;
-    ParametriMetaTipo ParametriMeta;
 
     // ---- start-up and screen states ---------------------------------------
     // The window's load event. False when the program must end (the database
@@ -103,7 +115,6 @@ public:
     void BoxConferma(QString& operazione);
     void AggiornaPercentuale();
     void AzzeraPercentuale();
-    void AttivaFormMeta(bool attiva);
     void PulisciFinestre();
     void AzzeraSchermo();
     void cmdEsce_Click();
@@ -124,6 +135,11 @@ public:
     void FineAvanzamento() override;
 
     // ---- trip record, parameters and lifecycle -----------------------------
+    // The trip's code, parameters and search purpose (trip/Meta.h).
+    StatoMeta& Meta;
+    // Unlocks or locks the trip screen's panels; unlocking brings a
+    // calculated timetable's stage list back.
+    void AttivaFormMeta(bool attiva);
     void CaricaComboBox();
     void ImpostaGiorniMeseInizio();
     void MettiGiornoSett();
@@ -146,9 +162,6 @@ public:
     void cmbInizio_Click(int Index);
     void cmbMediaKm_Click(int Index);
 
-    // Purpose of the shared list-choice handler: 1 trip search, 2 locality
-    // search, 3 and 4 copying stretches from other trips.
-    qint16 ModoRicerca = 0;
     void cmdNuovo_Click();
     void cmdRicerca_Click();
     void cmbRicerca_Click();
@@ -166,7 +179,9 @@ public:
 
     // ---- itinerary: stage grid, storage, totals ----------------------------
     static constexpr qint16 RigheVisibili = 17;
-    qint16 RigaCorrente = 1;
+    // The stage count, the current row, the editor's activity
+    // (itinerary/Itinerario.h).
+    StatoItinerario& Itinerario;
     void CancellaMatrice();
     // The set-ups of ImpostaGriglia; their columns are in
     // itinerary/ColonneGriglie.h and timetable/ColonneTabella.h.
@@ -180,13 +195,11 @@ public:
     void ImpostaGriglia(int Modo);
     void CaricaTappeItinerario();
     void AggiornaNumeroRiga();
+    // The commands that depend on the stage count, after the command lists.
+    void AbilitaComandiTappe();
     void CalcolaKmTempiItinerario();
     // The stage grid mfgTab is the itinerary matrix itself: row 0 headings,
     // rows 1..NumeroTappe the stages, ColonneMatrice columns.
-    // Cell colour of the grid before loading; -1 is the grid's own.
-    double ColoreBaseCelle = -1;
-    // A calculated timetable is on the stage grid; the stages wait in mfgCopia.
-    bool TabellaCalcolata = false;
     // Editing fields of the stage entry, loaded from the selected row.
     CasellaTesto txtTappa, txtStrada, txtKm, txtRiga;
     CasellaTesto txtKmProgressivi;
@@ -211,11 +224,8 @@ public:
     void AvanzaPercentuale(double contatore);
 
     // ---- city guide ----------------------------------------------------------
-    // The guide list is on the stage grid.
-    bool ModoGuida = false;
-    // Guide types by numeric code, 1..10 (0 unused).
-    std::array<QString, 11> DescrizioneTipoGuida;
-    std::array<bool, 11> TempoObbligatorioTipoGuida{};
+    // The guide list's mode and the guide types (guide/Guida.h).
+    StatoGuida& Guida;
     Etichetta lblGLocalita, lblGTipo, lblGDescrizione, lblGTempo;
     CasellaTesto txtGLocalita, txtGDescrizione;
     Pulsante cmdSalvaRiga, cmdCancellaRiga, cmdFind, cmdFineInserimento;
@@ -234,9 +244,6 @@ public:
     void cmdFineInserimento_Click();
 
     // ---- stage editor --------------------------------------------------------
-    // The activity asked for when a screen opens: "Ricalcola" shows the stage
-    // editor; emptied once it is shown.
-    QString AttivitaCorrente;
     Etichetta lblInsTappa, lblInsStrada, lblInsKm, lblInsTipoStrada, lblInsSosta, lblInsRiga;
     void cmdItinerario_Click();
     // Brings the stage list back on the grid and, for "Ricalcola", opens
@@ -268,7 +275,7 @@ public:
     // Reads a route planner's exported route into the empty stage grid;
     // false, with the message shown, when nothing was taken.
     bool CaricaDaPacchetto(const QString& file);
-    StatoCopiaTratto CopiaTratto;
+    StatoCopiaTratto& CopiaTratto;
     void cmdDuplica_Click();
     void mfgCopia_Click();
     void cmdAssegna_Click(int Index);
@@ -280,12 +287,9 @@ public:
     void CollegaEventiCopia();
 
     // ---- timetable calculation ---------------------------------------------
-    // The engine's state as the last run left it: the timetable, the passes,
-    // the clock at the trip's end.
-    StatoCalcolo Calcolo;
-    // The message of the last run that was not stopped; empty without days
-    // asked for.
-    QString MessaggioCalcolo;
+    // Whether the timetable is on the grid, and what the last run left
+    // (timetable/TabellaDiMarcia.h).
+    StatoTabellaDiMarcia& TabellaDiMarcia;
     // Length of the trip in days, as the last pass counted it.
     CasellaTesto txtGiorni;
     // The engine's input from the trip screen and the stage list, after the
@@ -331,7 +335,7 @@ public:
 
     // ---- trip exchange --------------------------------------------------------
     // The exchange screen's controls and the file being imported.
-    StatoScambio Scambio;
+    StatoScambio& Scambio;
     void CreaPannelloScambio();
     void CollegaEventiScambio();
     void cmdExport_Click();
@@ -344,7 +348,7 @@ public:
     void cmdImExp_Click();
     void EsciExportImport();
     // ---- printing -----------------------------------------------------------
-    StatoStampa Stampa;
+    StatoStampa& Stampa;
     void CreaPannelliStampa();
     void CollegaEventiStampa();
     void cmdStampa_Click();
@@ -410,8 +414,19 @@ private:
         Registra(c, nome, genitore, left, top, width, height, int(array.size()) - 1);
         return c;
     }
+    void RegistraPannello(Pannello& p, const char* nome, const QString& caption, int l, int t, int w, int h,
+                          const QString& genitore = {});
+    void RegistraEtichetta(Etichetta& e, const char* nome, const QString& caption, const QString& genitore,
+                           int l, int t, int w);
     void CreaControlli();
+    void CreaComandiMeta();
+    void CreaPannelliSecondari();
+    void CreaComandiItinerario();
     void CreaSchermoMeta();
+    void CreaIntestazioneMeta();
+    void CreaPeriodoMeta();
+    void CreaVelocitaMeta();
+    void CreaTempiMeta();
     void ImpostaDefault(Pulsante& pulsante);
     void CollegaEventi();
     void CollegaEventiMeta();

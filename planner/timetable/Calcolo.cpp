@@ -4,9 +4,13 @@
 // and unlock it.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "guide/Guida.h"
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
 #include "timetable/GuidaDatabase.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -28,10 +32,10 @@ IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
     PulisciFinestre();
 
     IngressoCalcolo in;
-    in.CodiceMeta = CodiceMetaCorrente;
+    in.CodiceMeta = Meta.CodiceMetaCorrente;
     in.DataInizioTesto =
         Zero(cmbInizio[0].Text(), 2) + Zero(cmbInizio[1].Text(), 2) + Zero(cmbInizio[2].Text(), 4);
-    in.Parametri = ParametriMeta;
+    in.Parametri = Meta.ParametriMeta;
     for (int i = 0; i < 4; ++i) {
         double v = Val(cmbMediaKm[i].Text());
         if (v < 1) v = Val(cmbMediaKm[i].List(0));
@@ -47,8 +51,8 @@ IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
             riga << mfgTab.TextMatrix(r, c);
         in.Tappe << riga;
     }
-    for (size_t k = 0; k < DescrizioneTipoGuida.size(); ++k)
-        in.TipiGuida[k] = DescrizioneTipoGuida[k];
+    for (size_t k = 0; k < Guida.DescrizioneTipoGuida.size(); ++k)
+        in.TipiGuida[k] = Guida.DescrizioneTipoGuida[k];
     return in;
 }
 
@@ -63,7 +67,7 @@ ServiziCalcolo FormViandora::ServiziCalcoloFinestra() {
     };
     s.Ricontrolla = [this](ParametriMetaTipo& p) {
         Aggiorna(false);
-        p = ParametriMeta;
+        p = Meta.ParametriMeta;
     };
     s.FinePassata = [this](const StatoCalcolo& stato) { ScriviTabellaDiMarcia(stato); };
     return s;
@@ -111,7 +115,7 @@ void FormViandora::ScriviTabellaPreparata(const StatoCalcolo& s) {
 void FormViandora::CalcolaTabellaDiMarcia() {
     ComandiMeta = QStringLiteral("zz");
     AbilitaPulsantiComando();
-    if (TabellaCalcolata) {
+    if (TabellaDiMarcia.TabellaCalcolata) {
         RiprendiElencoTappe();
         AzzeraPercentuale();
         ComandiMeta = QStringLiteral("CaSt");
@@ -124,7 +128,7 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     try {
         if (!EseguiCalcolo()) return;
     } catch (...) {
-        if (TabellaCalcolata)
+        if (TabellaDiMarcia.TabellaCalcolata)
             RiprendiElencoTappe();
         else
             AttivaFormMeta(true);
@@ -137,15 +141,15 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     mfgTab.TopRow = 1;
     mfgTab.Modificata();
     cmdCalcola.Caption = QStringLiteral("&Sblocca");
-    TabellaCalcolata = true;
+    TabellaDiMarcia.TabellaCalcolata = true;
 
     // The bar is cleared and the exit button reads "&Esce" again before the
     // final message, so the box never stands over a run that looks alive.
     AzzeraPercentuale();
     ComandiMeta = QStringLiteral("CaSt");
     AbilitaPulsantiComando();
-    const QString messaggio = MessaggioCalcolo;
-    if (AttivitaCorrente != QLatin1String("Stampa") && !messaggio.isEmpty())
+    const QString messaggio = TabellaDiMarcia.MessaggioCalcolo;
+    if (Itinerario.AttivitaCorrente != QLatin1String("Stampa") && !messaggio.isEmpty())
         piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Information, TitoloCalcolo);
 }
 
@@ -160,7 +164,7 @@ bool FormViandora::EseguiCalcolo() {
     CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, ServiziCalcoloFinestra());
     if (!motore.Prepara()) {
         piattaforma_.MsgBox(motore.Errore(), Msg::OkOnly | Msg::Exclamation, TitoloCalcolo);
-        if (AttivitaCorrente == QLatin1String("Ricalcola")) AttivitaInserimentoItinerario();
+        if (Itinerario.AttivitaCorrente == QLatin1String("Ricalcola")) AttivitaInserimentoItinerario();
         AttivaFormMeta(true);
         ComandiMeta = QStringLiteral("all");
         AbilitaPulsantiComando();
@@ -175,7 +179,7 @@ bool FormViandora::EseguiCalcolo() {
     Interrompi = false;
     ComandiMeta = QStringLiteral("Es");
     AbilitaPulsantiComando();
-    TabellaCalcolata = true;
+    TabellaDiMarcia.TabellaCalcolata = true;
     mfgTab.SetTextMatrix(0, MarciaSosta, QStringLiteral("Sosta"));
     mfgTab.SetColWidth(MarciaSosta, mfgTab.ColWidth(MarciaSosta) + mfgTab.ColWidth(MarciaGuida));
     mfgTab.SetColWidth(MarciaGuida, 0);
@@ -186,11 +190,11 @@ bool FormViandora::EseguiCalcolo() {
         ScriviTabellaDiMarcia(motore.Stato());
     }
     ScriviTabellaPreparata(motore.Stato());
-    Calcolo = motore.Stato();
-    MessaggioCalcolo = motore.MessaggioFinale();
+    TabellaDiMarcia.Calcolo = motore.Stato();
+    TabellaDiMarcia.MessaggioCalcolo = motore.MessaggioFinale();
     if (finita) return true;
 
-    if (AttivitaCorrente == QLatin1String("Ricalcola")) {
+    if (Itinerario.AttivitaCorrente == QLatin1String("Ricalcola")) {
         AttivitaInserimentoItinerario();
         AttivaFormMeta(true);
     } else {
@@ -223,7 +227,7 @@ void FormViandora::cmdCalcola_Click() {
 void FormViandora::cmdRicalcola_Click() {
     mfgTab.Width = 11535;
     frmInputBox.Visible = false;
-    AttivitaCorrente = QStringLiteral("Ricalcola");
+    Itinerario.AttivitaCorrente = QStringLiteral("Ricalcola");
     CalcolaTabellaDiMarcia();
     ComandiMeta = QStringLiteral("Ca");
     AbilitaPulsantiComando();

@@ -4,16 +4,15 @@
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/CampiMeta.h"
+#include "trip/Meta.h"
 
 void FormViandora::CaricaDatiAnagraficiMeta() {
     CancellaMatrice();
-    if (CodiceMetaCorrente.isEmpty())
-        RicercaMetaCorrente();
-    if (CodiceMetaCorrente.isEmpty())
-        return;
+    if (Meta.CodiceMetaCorrente.isEmpty()) RicercaMetaCorrente();
+    if (Meta.CodiceMetaCorrente.isEmpty()) return;
     Db.RecordSetImposta(
         SlotMeta,
-        Query(Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), CodiceMetaCorrente));
+        Query(Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente));
     RecordSet& rs = Db.Rs(SlotMeta);
     if (!rs.Eof()) {
         txtLocalita.Text = rs.Testo(QStringLiteral("Localita"));

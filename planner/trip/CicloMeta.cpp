@@ -6,28 +6,29 @@
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/CampiMeta.h"
+#include "trip/Meta.h"
 
 namespace {
 const QString CampoCodice = QStringLiteral("CodiceMeta");
 }
 
 void FormViandora::RicercaMetaCorrente() {
-    CodiceMetaCorrente.clear();
+    Meta.CodiceMetaCorrente.clear();
     const QString mete = Db.Schema().NomeTabella[TabMete];
     Db.RecordSetImposta(SlotRicerca, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
     if (!Db.Rs(SlotRicerca).Eof()) {
-        CodiceMetaCorrente = Db.Rs(SlotRicerca).Testo(QStringLiteral("MetaCorrente"));
-        Db.RecordSetImposta(SlotRicerca, Query(mete).Dove(CampoCodice, CodiceMetaCorrente));
-        if (Db.Rs(SlotRicerca).Eof()) CodiceMetaCorrente.clear();
+        Meta.CodiceMetaCorrente = Db.Rs(SlotRicerca).Testo(QStringLiteral("MetaCorrente"));
+        Db.RecordSetImposta(SlotRicerca, Query(mete).Dove(CampoCodice, Meta.CodiceMetaCorrente));
+        if (Db.Rs(SlotRicerca).Eof()) Meta.CodiceMetaCorrente.clear();
     }
-    if (CodiceMetaCorrente.isEmpty()) {
+    if (Meta.CodiceMetaCorrente.isEmpty()) {
         Db.RecordSetImposta(SlotRicerca, Query(mete).OrdinaPer(CampoCodice));
         if (!Db.Rs(SlotRicerca).Eof()) {
             Db.Rs(SlotRicerca).MoveLast();
-            CodiceMetaCorrente = Db.Rs(SlotRicerca).Testo(CampoCodice);
+            Meta.CodiceMetaCorrente = Db.Rs(SlotRicerca).Testo(CampoCodice);
         }
     }
-    ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all");
+    ComandiMeta = Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all");
     AbilitaPulsantiComando();
 }
 
@@ -40,7 +41,7 @@ void FormViandora::SalvaIlCodiceMetaCorrente() {
         rs.Edit();
     rs.Imposta(QStringLiteral("MetaCorrente"), txtCodice.Text);
     rs.Update();
-    CodiceMetaCorrente = txtCodice.Text;
+    Meta.CodiceMetaCorrente = txtCodice.Text;
 }
 
 void FormViandora::cmdNuovo_Click() {
@@ -52,8 +53,7 @@ void FormViandora::cmdNuovo_Click() {
     txtCodice.Text.clear();
     cmbGiorni.SetText(QStringLiteral("000"));
     ComandiMeta = QStringLiteral("NuSaEs");
-    if (!CodiceMetaCorrente.isEmpty())
-        ComandiMeta += QStringLiteral("Ri");
+    if (!Meta.CodiceMetaCorrente.isEmpty()) ComandiMeta += QStringLiteral("Ri");
     AbilitaPulsantiComando();
 }
 
@@ -63,7 +63,7 @@ void FormViandora::cmdRicerca_Click() {
     cmbRicerca.Clear();
     ComandiMeta = QStringLiteral("NuEs");
     AbilitaPulsantiComando();
-    ModoRicerca = 1;
+    Meta.ModoRicerca = 1;
     Db.RecordSetImposta(SlotRicerca,
                         Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
     RecordSet& rs = Db.Rs(SlotRicerca);
@@ -98,12 +98,11 @@ void FormViandora::cmbRicercaTappa_Click() {
 }
 
 void FormViandora::RicercaDiUnaSingolaTappa() {
-    if (ModoRicerca == 2) {
+    if (Meta.ModoRicerca == 2) {
         ScegliLocalitaCercata();
         return;
     }
-    if (ModoRicerca != 1)
-        return;
+    if (Meta.ModoRicerca != 1) return;
     const QString scelta = cmbRicerca.Text();
     PulisciFinestre();
     CancellaMatrice();
@@ -114,7 +113,7 @@ void FormViandora::RicercaDiUnaSingolaTappa() {
         txtCodice.Text = Db.Rs(SlotRicerca).Testo(CampoCodice);
         SalvaIlCodiceMetaCorrente();
     } else {
-        CodiceMetaCorrente.clear();
+        Meta.CodiceMetaCorrente.clear();
     }
     ComandiMeta = QStringLiteral("All");
     AbilitaPulsantiComando();
@@ -227,14 +226,14 @@ void FormViandora::cmdCancMeta_Click() {
 
     QString domanda = QStringLiteral("A");
     BoxConferma(domanda);
-    if (RispostaConferma == Msg::Yes && !CodiceMetaCorrente.isEmpty()) {
+    if (RispostaConferma == Msg::Yes && !Meta.CodiceMetaCorrente.isEmpty()) {
         ComandiMeta = QStringLiteral("zz");
         AbilitaPulsantiComando();
         // The trip goes with its stages; its city guide stays with the locality.
         {
             Database::Transazione transazione(Db);
-            Db.CancellaTabella(TabItinerari, CampoCodice, CodiceMetaCorrente, this);
-            Db.CancellaTabella(TabMete, CampoCodice, CodiceMetaCorrente, this);
+            Db.CancellaTabella(TabItinerari, CampoCodice, Meta.CodiceMetaCorrente, this);
+            Db.CancellaTabella(TabMete, CampoCodice, Meta.CodiceMetaCorrente, this);
             transazione.Conferma();
         }
         RicercaMetaCorrente();
@@ -254,11 +253,10 @@ void FormViandora::cmdCancItin_Click() {
                                            "In caso positivo, non sarà più recuperabile!"),
                             Msg::YesNo | Msg::Question, QStringLiteral("Annullamento itinerario")) != Msg::Yes)
         return;
-    if (CodiceMetaCorrente.isEmpty())
-        return;
+    if (Meta.CodiceMetaCorrente.isEmpty()) return;
     ComandiMeta = QStringLiteral("zz");
     AbilitaPulsantiComando();
-    Db.CancellaTabella(TabItinerari, CampoCodice, CodiceMetaCorrente, this);
+    Db.CancellaTabella(TabItinerari, CampoCodice, Meta.CodiceMetaCorrente, this);
     RicercaMetaCorrente();
     CaricaDatiAnagraficiMeta();
     CaricaTappeItinerario();

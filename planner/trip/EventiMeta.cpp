@@ -1,5 +1,6 @@
-// The trip screen's events.
+// The trip screen's events and the lock of its panels.
 #include "shell/FormViandora.h"
+#include "timetable/TabellaDiMarcia.h"
 
 void FormViandora::CollegaEventiMeta() {
     for (const QString& nome : {QStringLiteral("txtLocalita"), QStringLiteral("txtNazione")})
@@ -35,4 +36,11 @@ void FormViandora::CollegaEventiMeta() {
         uscite_.insert(cmbOra[i].NomeCompleto(), [this] { ControllaVariabiliConvertite(); });
         uscite_.insert(cmbMin[i].NomeCompleto(), [this] { ControllaVariabiliConvertite(); });
     }
+}
+
+void FormViandora::AttivaFormMeta(bool attiva) {
+    frmMetePeriodo.Enabled = attiva;
+    frmMeteVelocita.Enabled = attiva;
+    frmMeteTempi.Enabled = attiva;
+    if (attiva && TabellaDiMarcia.TabellaCalcolata) RicomponiTabellaMfgTab();
 }

@@ -5,6 +5,7 @@
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 #include "shell/FormViandora.h"
+#include "trip/Meta.h"
 
 namespace {
 // A correction counts only when it changes what the list shows.
@@ -38,7 +39,7 @@ float FormViandora::ControlloOrarioCmbOra(int k, bool& corretto) {
 }
 
 void FormViandora::ControllaVariabiliConvertite() {
-    ParametriMetaTipo& p = ParametriMeta;
+    ParametriMetaTipo& p = Meta.ParametriMeta;
     // A speed of 0, empty or not a number would divide by zero later, and one
     // below 1 km/h (only a file can hold it) never end a stage.
     for (int k = 0; k < 4; ++k)
@@ -106,7 +107,7 @@ void FormViandora::Aggiorna(bool mantieniPannelli) {
     MettiGiornoSett();
     ControllaVariabiliConvertite();
 
-    ParametriMetaTipo& p = ParametriMeta;
+    ParametriMetaTipo& p = Meta.ParametriMeta;
     if (p.DurataPranzo > 350)
         p.DurataPranzo = 200;
     if (p.DurataCena > 250)

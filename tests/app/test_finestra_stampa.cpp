@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/FinestraViandora.h"
+#include "printing/Stampa.h"
 #include "stampa/PaginaPdf.h"
 #include "support/StrumentiPdf.h"
 #include "timetable/ViaggioProva.h"

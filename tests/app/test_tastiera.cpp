@@ -14,7 +14,9 @@
 
 #include "app/FinestraViandora.h"
 #include "itinerary/EditorProva.h"
+#include "itinerary/Itinerario.h"
 #include "support/ComandiAbilitati.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -78,7 +80,7 @@ private slots:
                                    "catania|a18|55"};
         int riga = 1;
         for (const QString& tappa : tappe) {
-            QTRY_COMPARE(int(pl->RigaCorrente), riga);
+            QTRY_COMPARE(int(pl->Itinerario.RigaCorrente), riga);
             ++riga;
             QCOMPARE(Fuoco(), QString("txtTappa"));
             const QStringList c = tappa.split(u'|');
@@ -99,13 +101,13 @@ private slots:
             }
             QTest::keyClick(&w.finestra, Qt::Key_I, Qt::AltModifier);
         }
-        QTRY_COMPARE(int(pl->RigaCorrente), riga);
+        QTRY_COMPARE(int(pl->Itinerario.RigaCorrente), riga);
         pl.p.messaggi.clear();
         pl.p.risposte = {Msg::Yes};
         QTest::keyClick(&w.finestra, Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(pl.p.messaggi.size(), 1);
         QCOMPARE(pl.p.messaggi.last().testo, QString("Vuoi salvare l'itinerario?"));
-        QCOMPARE(RecordItinerario(*pl, pl->CodiceMetaCorrente,
+        QCOMPARE(RecordItinerario(*pl, pl->Meta.CodiceMetaCorrente,
                                   {"Localita", "NomeStrada", "Chilometri", "TipoStrada"}),
                  QStringList({"PALERMO| |0| ", "CEFALU|SS113 |70|P", "MESSINA|A20 |160|P",
                               "TAORMINA|A18 |50|P", "CATANIA|A18 |55|P"}));
@@ -178,7 +180,7 @@ private slots:
         vista->setFocus();
         // Ctrl+End: the new row; what is written lands on the row shown.
         QTest::keyClick(vista, Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(int(pl->RigaCorrente), 4);
+        QCOMPARE(int(pl->Itinerario.RigaCorrente), 4);
         QCOMPARE(vista->currentIndex().row(), 3);
         QVERIFY(pl->txtTappa.Text.isEmpty());
         Scrivi(*pl, "MODENA", "A1", "40", "Autostrada");
@@ -189,7 +191,7 @@ private slots:
         QCOMPARE(pl->txtTappa.Text, QString("ROMA"));
         QTest::keyClicks(vista, "b");
         QCOMPARE(vista->currentIndex().row(), 2);
-        QCOMPARE(int(pl->RigaCorrente), 3);
+        QCOMPARE(int(pl->Itinerario.RigaCorrente), 3);
         QCOMPARE(pl->txtTappa.Text, QString("BOLOGNA"));
         QCOMPARE(w.finestra.Widget("txtRiga")->property("text").toString(), QString("3"));
     }
@@ -250,7 +252,7 @@ private slots:
         QTest::keyClick(lista, Qt::Key_Down);
         QTest::keyClick(lista, Qt::Key_Return);
         QVERIFY(!lista->isVisible());
-        QCOMPARE(int(pl->RigaCorrente), 2);
+        QCOMPARE(int(pl->Itinerario.RigaCorrente), 2);
         QCOMPARE(pl->txtTappa.Text, QString("FIRENZE"));
         QVERIFY(w("cmdInserisce")->isEnabled());
     }

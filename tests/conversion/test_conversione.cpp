@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(tipi.size(), 9);
         QVERIFY(tipi.first().startsWith("01|") && tipi.last().startsWith("09|") &&
                 !tipi.join(u'|').contains("True"));
-        QVERIFY(f.DescrizioneTipoGuida[10].isEmpty());
+        QVERIFY(f.Guida.DescrizioneTipoGuida[10].isEmpty());
 
         // Every old file read is gone; the one of a trip in no table stays.
         // The copy holds the database as it was before.
@@ -145,7 +145,7 @@ private slots:
 
         // The converted trip calculates, and its stage in ROMA lists the
         // converted guide entries.
-        f.CodiceMetaCorrente = "000071";
+        f.Meta.CodiceMetaCorrente = "000071";
         f.CaricaDatiAnagraficiMeta();
         f.CaricaTappeItinerario();
         f.Click("cmdCalcola");
@@ -305,3 +305,5 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestConversione)
 #include "test_conversione.moc"
+#include "guide/Guida.h"
+#include "trip/Meta.h"

@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(VociGuida(*pl),
                  (QStringList{"ARLES|02|Arena \"romana\"|00:45|0", "PALERMO|01|cattedrale|01:00|1"}));
         QVERIFY(!pl->frmExport.Visible && pl->mfgTab.Visible);
-        QCOMPARE(pl->CodiceMetaCorrente, "000042");
+        QCOMPARE(pl->Meta.CodiceMetaCorrente, "000042");
         QCOMPARE(pl->txtLocalita.Text, "SICILIA");
 
         // Again: everything is there already, nothing is added.
@@ -463,3 +463,4 @@ private:
 
 QTEST_GUILESS_MAIN(TestScambio)
 #include "test_scambio.moc"
+#include "trip/Meta.h"

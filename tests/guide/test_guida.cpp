@@ -2,7 +2,10 @@
 // entries, adding, changing and deleting entries, the visited flags.
 #include <QTest>
 
+#include "guide/Guida.h"
+#include "itinerary/Itinerario.h"
 #include "support/MeteProva.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -10,7 +13,7 @@ const QString Codice = "000001";
 
 // The trip's itinerary stored, then the guide's entries; FlagVisto stays "0".
 void PreparaGuida(FormViandora& f) {
-    f.CodiceMetaCorrente = Codice;
+    f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, {"FIRENZE|A1|0|A|", "ROMA|A1|270|A|00:01:00", "NAPOLI|A1|220|A|", "L'AQUILA|A24|250|A|",
                     "ROMA|A24|110|A|"});
     f.MemorizzaTappeItinerario();
@@ -59,8 +62,8 @@ private slots:
             {"Vedibile", 4}, {"Punto Sosta", 5}, {"ottimo", 0}, {"", 0}, {"Museo", 0}};
         for (const auto& [descrizione, codice] : tipi)
             QCOMPARE(f.CodiceTipoGuida(descrizione), codice);
-        QVERIFY(f.TempoObbligatorioTipoGuida[4] && !f.TempoObbligatorioTipoGuida[5] &&
-                !f.TempoObbligatorioTipoGuida[0]);
+        QVERIFY(f.Guida.TempoObbligatorioTipoGuida[4] && !f.Guida.TempoObbligatorioTipoGuida[5] &&
+                !f.Guida.TempoObbligatorioTipoGuida[0]);
     }
 
     void listaDelleLocalita() {
@@ -82,17 +85,17 @@ private slots:
                                       "8|ROMA||Parcheggio|00:00|Punto Sosta|1",
                                   }));
         QCOMPARE(f.mfgTab.Rows(), FormViandora::RigheVisibili + 1);
-        QVERIFY(f.ModoGuida && f.frmGuida.Visible && f.cmdFineInserimento.Default);
+        QVERIFY(f.Guida.ModoGuida && f.frmGuida.Visible && f.cmdFineInserimento.Default);
         QVERIFY(!f.cmdNuovo.Enabled && !f.cmdGuidaCitta.Enabled);
     }
 
     void senzaTappeMemorizzate() {
         Planner pl;
-        pl->CodiceMetaCorrente = Codice;
+        pl->Meta.CodiceMetaCorrente = Codice;
         pl->Click("cmdGuidaCitta");
         QCOMPARE(pl.p.messaggi.size(), 1);
         QCOMPARE(pl.p.messaggi.first().testo, QString("Impossibile... non esistono tappe memorizzate!"));
-        QVERIFY(!pl->ModoGuida && !pl->frmGuida.Visible && pl->cmdNuovo.Enabled);
+        QVERIFY(!pl->Guida.ModoGuida && !pl->frmGuida.Visible && pl->cmdNuovo.Enabled);
         QCOMPARE(pl->mfgTab.TextMatrix(0, 3), QString("Km."));
     }
 
@@ -147,7 +150,7 @@ private slots:
         QCOMPARE(VociGuida(f), voci);
         if (messaggio.isEmpty()) {
             // The list shows the change; a locality row is ready for the next entry.
-            QCOMPARE(int(f.RigaCorrente), riga);
+            QCOMPARE(int(f.Itinerario.RigaCorrente), riga);
             QCOMPARE(f.txtGDescrizione.Text, f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : campi[1]);
             bool trovata = false;
             for (int r = 1; r < f.mfgTab.Rows(); ++r)
@@ -200,7 +203,7 @@ private slots:
         });
         QCOMPARE(VociGuida(f), attese);
         QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
-        QCOMPARE(f.txtGDescrizione.Text.isEmpty(), f.mfgTab.TextMatrix(f.RigaCorrente, 3).isEmpty());
+        QCOMPARE(f.txtGDescrizione.Text.isEmpty(), f.mfgTab.TextMatrix(f.Itinerario.RigaCorrente, 3).isEmpty());
     }
 
     void clicCaricaLaVoce() {
@@ -220,7 +223,7 @@ private slots:
         QCOMPARE(campi(), QString("NAPOLI|Ottimo||00|00|0"));
         // Below the list: back to its last row.
         Clic(f, 15);
-        QCOMPARE(int(f.RigaCorrente), 8);
+        QCOMPARE(int(f.Itinerario.RigaCorrente), 8);
         QCOMPARE(campi(), QString("ROMA|Punto Sosta|Parcheggio|00|00|1"));
 
         f.Click("cmdFind");
@@ -237,11 +240,11 @@ private slots:
         f.Click("cmdGuidaCitta");
         Clic(f, 7);
         f.Click("cmdFineInserimento");
-        QVERIFY(!f.ModoGuida && !f.frmGuida.Visible && f.cmdNuovo.Enabled);
+        QVERIFY(!f.Guida.ModoGuida && !f.frmGuida.Visible && f.cmdNuovo.Enabled);
         QCOMPARE(f.mfgTab.TextMatrix(0, 3), QString("Km."));
         QCOMPARE(Colonne(f.mfgTab, {1, 8}),
                  QStringList({"FIRENZE|", "ROMA|00:02:30", "NAPOLI|", "L'AQUILA|00:01:15", "ROMA|"}));
-        QCOMPARE(f.NumeroTappe, qint16(5));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(5));
         // A click on the grid no longer reaches the guide.
         f.txtGDescrizione.Text = "x";
         Clic(f, 2);

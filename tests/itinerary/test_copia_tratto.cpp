@@ -4,7 +4,10 @@
 #include <QTest>
 
 #include "EditorProva.h"
+#include "itinerary/CopiaTratto.h"
+#include "itinerary/Itinerario.h"
 #include "support/MeteProva.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -14,7 +17,7 @@ const QStringList Alpi{"MILANO||||",      "BERGAMO|A4|50|A|00:01:00",  "BRESCIA|
 // A stored trip with its stages, stored as the editor stores them.
 void MetaSalvata(FormViandora& f, const QString& codice, const QString& localita, const QStringList& tappe) {
     AggiungiRiga(f, "MeteViandora", {"CodiceMeta=" + codice, "Localita=" + localita, "Nazione=ITALIA"});
-    f.CodiceMetaCorrente = codice;
+    f.Meta.CodiceMetaCorrente = codice;
     ScriviTappe(f, tappe);
     f.MemorizzaTappeItinerario();
 }
@@ -60,7 +63,7 @@ private slots:
         QVERIFY(c->cmdFine.Enabled && !c->cmdInserisce.Enabled && !c->cmdMapPoint.Enabled);
 
         c.Scegli(1);
-        QCOMPARE(c->ModoRicerca, qint16(4));
+        QCOMPARE(c->Meta.ModoRicerca, qint16(4));
         QCOMPARE(c->CopiaTratto.lblMetaCopia.Caption, QString("ALPI"));
         QCOMPARE(Colonne(c->mfgCopia, {0, 1, 2, 3, 4, 5}).at(2), QString("3|BRESCIA|SS11|52|P|*00:02:00"));
         QVERIFY(c->frmPercorso.Visible && !c->frmInputBox.Enabled);
@@ -118,7 +121,7 @@ private slots:
         QFETCH(int, riga);
         QFETCH(QStringList, tappe);
         CopiaProva c;
-        c->RigaCorrente = qint16(riga);
+        c->Itinerario.RigaCorrente = qint16(riga);
         c->Click("cmdDuplica");
         c.Scegli(1);
         c.Assegna(primo, 0);
@@ -130,7 +133,7 @@ private slots:
         QCOMPARE(Colonne(c->mfgTab, {0}).last(), QString::number(tappe.size()));
         QVERIFY(!c->frmLista.Visible && !c->frmPercorso.Visible && c->frmInputBox.Enabled);
         QVERIFY(c->cmdInserisce.Enabled && c->cmdMemorizza.Enabled);
-        QCOMPARE(c->NumeroTappe, qint16(tappe.size()));
+        QCOMPARE(c->Itinerario.NumeroTappe, qint16(tappe.size()));
     }
 
     void confermaNegata() {

@@ -3,6 +3,8 @@
 #include <QTest>
 
 #include "EditorProva.h"
+#include "itinerary/Itinerario.h"
+#include "trip/Meta.h"
 
 namespace {
 const QStringList Salvate = {"ROMA|0| |0", "FIRENZE|280| |0"};
@@ -22,7 +24,8 @@ void SalvaEModifica(EditorProva& e) {
 }
 // The stored stages of the open trip.
 QStringList TappeMemorizzate(FormViandora& f) {
-    return RecordItinerario(f, f.CodiceMetaCorrente, {"Localita", "Chilometri", "TempoSosta", "FineGiorno"});
+    return RecordItinerario(f, f.Meta.CodiceMetaCorrente,
+                            {"Localita", "Chilometri", "TempoSosta", "FineGiorno"});
 }
 } // namespace
 
@@ -57,7 +60,7 @@ private slots:
             QCOMPARE(e.p.messaggi[1].testo, QString("Vuoi recuperare l'itinerario originale?"));
         QCOMPARE(TappeMemorizzate(f), memorizzate);
         QCOMPARE(Tappe(f), griglia);
-        QCOMPARE(f.NumeroTappe, qint16(griglia.size()));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(griglia.size()));
         // The editor stays open in every case.
         QVERIFY(f.frmInputBox.Visible && f.cmdInserisce.Enabled && f.cmdFine.Default);
     }

@@ -6,6 +6,8 @@
 #include "EditorProva.h"
 #include "common/Stringhe.h"
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
+#include "timetable/TabellaDiMarcia.h"
 
 class TestEditorTappe : public QObject {
     Q_OBJECT
@@ -32,16 +34,16 @@ private slots:
         f.mfgCopia.SetTextMatrix(3, 1, "FIRENZE");
         f.mfgCopia.SetTextMatrix(3, 3, "280");
         f.mfgTab.SetTextMatrix(1, 1, "a: Roma");
-        f.TabellaCalcolata = true;
+        f.TabellaDiMarcia.TabellaCalcolata = true;
         f.cmdCalcola.Caption = "&Sblocca";
-        f.AttivitaCorrente = attivita;
+        f.Itinerario.AttivitaCorrente = attivita;
         f.AttivitaInserimentoItinerario();
 
         QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
-        QVERIFY(!f.TabellaCalcolata && f.cmdInserisce.Enabled);
+        QVERIFY(!f.TabellaDiMarcia.TabellaCalcolata && f.cmdInserisce.Enabled);
         QCOMPARE(f.cmdCalcola.Caption, QString("&Calcola"));
         QCOMPARE(f.frmInputBox.Visible, pannello);
-        QCOMPARE(f.AttivitaCorrente, pannello ? QString() : attivita);
+        QCOMPARE(f.Itinerario.AttivitaCorrente, pannello ? QString() : attivita);
         // The trip's own commands wait until the editor is left.
         if (pannello) QVERIFY(!f.cmdNuovo.Enabled && !f.cmdCalcola.Enabled && !f.cmdEsce.Enabled);
     }
@@ -87,7 +89,7 @@ private slots:
             Scrivi(f, "ROMA");
             attese << "ROMA||||";
         }
-        const int rigaScritta = f.RigaCorrente;
+        const int rigaScritta = f.Itinerario.RigaCorrente;
         const QString sosta = campi[4].isEmpty() ? "00:00:00" : campi[4];
         Scrivi(f, campi[0], campi[1], campi[2], campi[3], sosta, campi[5] == "*");
 
@@ -96,7 +98,7 @@ private slots:
             QCOMPARE(Tappe(f), attese << riga);
             QCOMPARE(f.mfgTab.TextMatrix(rigaScritta, 0), QString::number(rigaScritta));
             // On to the next, empty row.
-            QCOMPARE(int(f.RigaCorrente), rigaScritta + 1);
+            QCOMPARE(int(f.Itinerario.RigaCorrente), rigaScritta + 1);
             QCOMPARE(f.txtTappa.Text, QString());
             QCOMPARE(f.txtRiga.Text, QString::number(rigaScritta + 1));
         } else {
@@ -105,7 +107,7 @@ private slots:
             QCOMPARE(e.p.messaggi[0].testo, avviso[1]);
             // Nothing written, the fields as typed.
             QCOMPARE(Tappe(f), attese);
-            QCOMPARE(int(f.RigaCorrente), rigaScritta);
+            QCOMPARE(int(f.Itinerario.RigaCorrente), rigaScritta);
             QCOMPARE(f.txtTappa.Text, campi[0]);
             QCOMPARE(f.txtKm.Text, campi[2]);
         }
@@ -145,7 +147,7 @@ private slots:
             f.chkProgressivo.Value = false;
             Scrivi(f, t.section('|', 0, 0), "A1", t.section('|', 1, 1), "Autostrada");
         }
-        const int riga = f.RigaCorrente;
+        const int riga = f.Itinerario.RigaCorrente;
         QVERIFY(f.chkProgressivo.Visible);
         QCOMPARE(f.chkProgressivo.Value, spuntata);
         if (spunta >= 0) f.chkProgressivo.Value = spunta == 1;
@@ -179,7 +181,7 @@ private slots:
         QCOMPARE(Tappe(f), QStringList({"ROMA||||", "BOLOGNA|A1|100|A|*00:01:00", "VERONA|A22|140|A|"}));
         for (int r = 1; r <= 3; ++r)
             QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
-        QCOMPARE(f.NumeroTappe, qint16(3));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(3));
         QCOMPARE(f.txtKmTot[4].Text, QString("240"));
         QCOMPARE(f.txtTappa.Text, QString("BOLOGNA"));
         // The end-of-day colour moves with its stop.
@@ -202,7 +204,7 @@ private slots:
         f.mfgTab.Row = 4;
         f.Click("mfgTab");
         f.Click("cmdCancella");
-        QCOMPARE(f.NumeroTappe, qint16(3));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(3));
         QVERIFY(f.mfgTab.Rows() >= FormViandora::RigheVisibili);
         QCOMPARE(f.mfgTab.TextMatrix(4, 1), QString());
     }
@@ -235,7 +237,7 @@ private slots:
         f.Click("cmdFine");
         QVERIFY(e.p.messaggi.isEmpty() && !f.cmbRicercaTappa.Visible);
         QVERIFY(f.frmInputBox.Visible && f.mfgTab.Enabled && f.cmdInserisce.Enabled);
-        QCOMPARE(int(f.RigaCorrente), 4);
+        QCOMPARE(int(f.Itinerario.RigaCorrente), 4);
     }
 
     void ritornoAStart_data() {
@@ -273,7 +275,7 @@ private slots:
         f.Click("cmdRitorno");
 
         QCOMPARE(Tappe(f), attese);
-        QCOMPARE(int(f.NumeroTappe), int(attese.size()));
+        QCOMPARE(int(f.Itinerario.NumeroTappe), int(attese.size()));
         // One stage after the other, numbered, and nothing left below them.
         for (int r = 1; r < f.mfgTab.Rows(); ++r) {
             QCOMPARE(f.mfgTab.TextMatrix(r, 1).isEmpty(), r > attese.size());

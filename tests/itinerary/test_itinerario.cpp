@@ -3,7 +3,10 @@
 #include <QTest>
 
 #include "itinerary/ColonneGriglie.h"
+#include "itinerary/Itinerario.h"
 #include "support/MeteProva.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 const QString Codice = "000001";
@@ -66,7 +69,7 @@ private slots:
         QFETCH(QStringList, griglia);
         Planner pl;
         FormViandora& f = *pl.f;
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(f, tappe);
         f.MemorizzaTappeItinerario();
         QVERIFY(pl.p.messaggi.isEmpty());
@@ -75,7 +78,7 @@ private slots:
 
         f.CaricaTappeItinerario();
         QCOMPARE(Colonne(f.mfgTab, {1, 2, 3, 4, 7, 14}), griglia);
-        QCOMPARE(f.NumeroTappe, qint16(record.size()));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(record.size()));
         for (int r = 1; r <= record.size(); ++r) {
             QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
             // End-of-day stops stand out.
@@ -120,7 +123,7 @@ private slots:
         AggiungiVoce(f, "L'AQUILA", "02", "Duomo", "01:15");
         AggiungiVoce(f, "l'aquila", "03", "Castello", "00:45");
         AggiungiVoce(f, "MILANO", "01", "Duomo", "01:00");
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(f, tappe);
         f.MemorizzaTappeItinerario();
         QCOMPARE(RecordItinerario(f, Codice, {"SostaGuidaCitta"}), guidaMemorizzata);
@@ -147,7 +150,7 @@ private slots:
         FormViandora& f = *pl.f;
         AggiungiVoce(f, "BRA", "01", "Castello", "01:00");
         AggiungiVoce(f, "ALBA", "02", "Duomo", "00:30");
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         const QStringList vecchie = {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|1500|L|"};
         ScriviTappe(f, vecchie);
         f.MemorizzaTappeItinerario();
@@ -193,7 +196,7 @@ private slots:
                  QStringList({"ALBA", "BRA", "TORINO", "TORINO", "GENOVA"}));
 
         // A shorter itinerary leaves no record of the longer one.
-        g.CodiceMetaCorrente = Codice;
+        g.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(g, {"ASTI|A21|10|A|", "BRA|SP7|20|P|"});
         g.MemorizzaTappeItinerario();
         QCOMPARE(RecordItinerario(g, Codice, {"Sequenza", "Localita"}),
@@ -203,7 +206,7 @@ private slots:
     void guastoDuranteIlCaricamento() {
         Planner pl;
         FormViandora& f = *pl.f;
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|1500|L|"});
         f.MemorizzaTappeItinerario();
         // An entry marked by another pass: loading must set it back to "0".
@@ -220,10 +223,10 @@ private slots:
     void senzaMetaNonSiMemorizza() {
         Planner pl;
         FormViandora& f = *pl.f;
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(f, {"ASTI|A21|10|A|"});
         f.MemorizzaTappeItinerario();
-        f.CodiceMetaCorrente.clear();
+        f.Meta.CodiceMetaCorrente.clear();
         ScriviTappe(f, {"BRA|A21|10|A|"});
         f.MemorizzaTappeItinerario();
         QCOMPARE(pl.p.messaggi.size(), 1);
@@ -232,7 +235,7 @@ private slots:
         QCOMPARE(RecordItinerario(f, Codice, {"Localita"}), QStringList({"ASTI"}));
 
         // Beyond 9999 records the four-digit sequence would repeat.
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         QStringList lunghe;
         for (int i = 0; i < 310; ++i)
             lunghe << "ROMA|A1|32000|A|"; // 33 records each
@@ -266,7 +269,7 @@ private slots:
         // Refreshing twice gives the same grid.
         f.AggiornaNumeroRiga();
         f.AggiornaNumeroRiga();
-        QCOMPARE(f.NumeroTappe, qint16(tappe - cancellate));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(tappe - cancellate));
         QCOMPARE(f.mfgTab.Rows(), righe);
         QVERIFY(f.mfgTab.TextMatrix(f.mfgTab.Rows() - 1, 1).isEmpty());
     }
@@ -293,10 +296,10 @@ private slots:
         Planner pl;
         FormViandora& f = *pl.f;
         ScriviTappe(f, TappeNumerate(tappe));
-        f.RigaCorrente = qint16(riga);
+        f.Itinerario.RigaCorrente = qint16(riga);
         f.AggiornaNumeroRiga();
         f.KeyDown("mfgTab", tasto);
-        QCOMPARE(int(f.RigaCorrente), attesa);
+        QCOMPARE(int(f.Itinerario.RigaCorrente), attesa);
         QCOMPARE(f.mfgTab.Row, attesa);
         QCOMPARE(f.mfgTab.TopRow, primaVisibile);
         QCOMPARE(f.txtTappa.Text, f.mfgTab.TextMatrix(attesa, 1));
@@ -313,7 +316,7 @@ private slots:
         // the one of the row above, an empty or unknown type "L"; the first
         // stage has no type of its own and the new row no stop.
         auto campi = [&f](int riga) {
-            f.RigaCorrente = qint16(riga);
+            f.Itinerario.RigaCorrente = qint16(riga);
             f.AggiornaNumeroRiga();
             return QStringList{f.txtTappa.Text,
                                f.txtStrada.Text,
@@ -353,13 +356,13 @@ private slots:
             f.mfgCopia.SetTextMatrix(r, 6, "01:00");
         }
         f.mfgCopia.SetTextMatrix(3, 7, "*00:01:00");
-        f.TabellaCalcolata = true;
+        f.TabellaDiMarcia.TabellaCalcolata = true;
 
         f.AttivaFormMeta(true);
-        QVERIFY(!f.TabellaCalcolata);
+        QVERIFY(!f.TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(Colonne(f.mfgTab, {0, 1, 6, 7}),
                  QStringList({"1|ASTI|01:00|", "2|BRA|01:00|*00:01:00", "3|CUNEO|01:00|"}));
-        QCOMPARE(f.NumeroTappe, qint16(3));
+        QCOMPARE(f.Itinerario.NumeroTappe, qint16(3));
         QCOMPARE(f.mfgTab.TextMatrix(0, 1), QString("Tappa"));
         QCOMPARE(f.mfgTab.Cols(), int(ColonneMatrice));
         QVERIFY(f.mfgTab.Stile(2, 7).BackColor >= 0);
@@ -376,12 +379,12 @@ private slots:
         FormViandora& f = *pl;
         AggiungiRiga(f, "MeteViandora", {"CodiceMeta=" + Codice, "Localita=CUNEO"});
         AggiungiRiga(f, "MetaCorrente", {"MetaCorrente=" + Codice});
-        f.CodiceMetaCorrente = Codice;
+        f.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|30|L|"});
         f.MemorizzaTappeItinerario();
         pl.Riapri();
         QCOMPARE(Colonne(pl->mfgTab, {1, 3, 5}), QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|30|60"}));
-        QCOMPARE(pl->NumeroTappe, qint16(3));
+        QCOMPARE(pl->Itinerario.NumeroTappe, qint16(3));
         QCOMPARE(pl->mfgTab.Row, 1);
         QCOMPARE(pl->txtKmTot[4].Text, QString("60"));
     }

@@ -3,7 +3,9 @@
 // flow (print command, options, printer panel) on a recording page.
 #include <QFile>
 
+#include "printing/Stampa.h"
 #include "support/PlannerProva.h"
+#include "timetable/TabellaDiMarcia.h"
 
 struct PlannerStampa : Planner {
     QString pdf() const { return dir.path() + "/prova.pdf"; }
@@ -18,7 +20,7 @@ struct PlannerStampa : Planner {
             for (int c = 0; c < 14; ++c)
                 g.SetTextMatrix(r + 1, c, celle.value(c));
         }
-        f->TabellaCalcolata = true;
+        f->TabellaDiMarcia.TabellaCalcolata = true;
         f->cmdCalcola.Caption = "&Sblocca";
     }
     // n rows with a locality each, numbered from 1.

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "printing/Stampa.h"
 #include "stampa/PaginaStampante.h"
 #include "support/StrumentiPdf.h"
 #include "timetable/ViaggioProva.h"

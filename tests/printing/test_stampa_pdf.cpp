@@ -125,3 +125,4 @@ private slots:
 
 QTEST_MAIN(TestStampaPdf)
 #include "test_stampa_pdf.moc"
+#include "timetable/TabellaDiMarcia.h"

@@ -355,7 +355,7 @@ private slots:
     // entries is left out. Every entry: type by name, last column clipped.
     void localitaDellaMetaOgniVoce() {
         PlannerStampa s;
-        s->CodiceMetaCorrente = "000007";
+        s->Meta.CodiceMetaCorrente = "000007";
         s->txtLocalita.Text = "SICILIA";
         SalvaTappe(*s, "000007", {"PALERMO||", "CEFALU||", "MESSINA||", "PALERMO||"});
         AggiungiVoce(*s, "PALERMO", "02", "Cattedrale", "0100");
@@ -369,7 +369,7 @@ private slots:
         for (int i = 0; i + 3 < celle.size(); i += 4)
             righe << QStringList{celle[i].testo, celle[i + 1].testo, celle[i + 2].testo, celle[i + 3].testo}
                          .join('|');
-        const QString tipo1 = s->DescrizioneTipoGuida[1], tipo2 = s->DescrizioneTipoGuida[2];
+        const QString tipo1 = s->Guida.DescrizioneTipoGuida[1], tipo2 = s->Guida.DescrizioneTipoGuida[2];
         QCOMPARE(righe, (QStringList{"PALERMO|" + tipo1 + "|Teatro Massimo|0045",
                                      "PALERMO|" + tipo2 + "|Cattedrale|0100",
                                      "MESSINA|" + tipo1 + "|Orologio astronomico|0030",

@@ -35,7 +35,7 @@ private slots:
         EditorProva e;
         e->Click("cmdMapPoint");
         QVERIFY(e.p.messaggi.isEmpty());
-        QCOMPARE(e->NumeroTappe, qint16(0));
+        QCOMPARE(e->Itinerario.NumeroTappe, qint16(0));
 
         e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt";
         e->Click("cmdMapPoint");
@@ -53,13 +53,13 @@ private slots:
         // The stages as read (the reader's tests check them all), with the ferry.
         QCOMPARE(Tappe(*e).size(), 8);
         QCOMPARE(Tappe(*e).at(3), QString("OLBIA|TRAGH|232|P|00:02:00"));
-        QCOMPARE(e->NumeroTappe, qint16(8));
+        QCOMPARE(e->Itinerario.NumeroTappe, qint16(8));
         QCOMPARE(e->txtKmTot[4].Text, QString("562"));
         QCOMPARE(e->txtTragh.Text, QString("1"));
         QVERIFY(e->frmInputBox.Enabled && e->cmdMemorizza.Enabled && !e->cmdMapPoint.Enabled);
 
         // Nothing is stored until the user saves.
-        const QString codice = e->CodiceMetaCorrente;
+        const QString codice = e->Meta.CodiceMetaCorrente;
         QVERIFY(RecordItinerario(*e, codice, {"Localita"}).isEmpty());
         e.p.risposte = {Msg::Yes};
         e->Click("cmdFine");
@@ -69,7 +69,7 @@ private slots:
         e.p.messaggi.clear();
         e->Click("cmdCalcola");
         QVERIFY(e.p.messaggi.isEmpty());
-        QVERIFY(e->TabellaCalcolata);
+        QVERIFY(e->TabellaDiMarcia.TabellaCalcolata);
         QStringList localita = Colonne(e->mfgTab, {1});
         QVERIFY(localita.contains("CAGLIARI") && localita.contains("OLBIA"));
     }
@@ -80,7 +80,7 @@ private slots:
         pl->txtLocalita.Text = "SARDEGNA";
         pl->txtNazione.Text = "ITALIA";
         pl->Click("cmdSalva");
-        const QString codice = pl->CodiceMetaCorrente;
+        const QString codice = pl->Meta.CodiceMetaCorrente;
         const QString db = pl.dir.path() + "/ViandoraQuintora.mdb";
         pl.f.reset();
 
@@ -112,3 +112,6 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestImportaPercorso)
 #include "test_importa_percorso.moc"
+#include "itinerary/Itinerario.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 QRect Rettangolo(const Controllo& c) {
@@ -13,7 +14,7 @@ QRect Rettangolo(const Controllo& c) {
 
 // What a click could wrongly change: every control's state and the command lists.
 QStringList Stato(FormViandora& f) {
-    QStringList s{f.ComandiMeta, f.ComandiItinerario, f.CodiceMetaCorrente};
+    QStringList s{f.ComandiMeta, f.ComandiItinerario, f.Meta.CodiceMetaCorrente};
     for (Controllo* c : f.Controlli()) {
         QString riga = c->NomeCompleto() + QString::number(c->Visible) + QString::number(c->Enabled);
         if (auto* b = dynamic_cast<Pulsante*>(c)) riga += b->Caption;

@@ -8,6 +8,7 @@
 #include "shell/CartellaProgramma.h"
 #include "support/ComandiAbilitati.h"
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 void EseguiSql(const QString& file, const char* sql) {
@@ -31,7 +32,7 @@ private slots:
     void primoAvvio() {
         Planner pl;
         QVERIFY(pl.avviato && pl.p.messaggi.isEmpty());
-        QVERIFY(pl->CodiceMetaCorrente.isEmpty());
+        QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
         QVERIFY(!pl->cmdConverte.Visible && !pl->frmGuida.Visible && !pl->frmStampa.Visible);
         // Placed at 4095 high, then closing the secondary panels sets 4055.

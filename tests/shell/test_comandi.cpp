@@ -1,6 +1,7 @@
 // Command lists, confirmations, progress bar, exit and key filters.
 #include <QTest>
 
+#include "itinerary/Itinerario.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
 
@@ -87,7 +88,7 @@ private slots:
         else if (stato == "editor")
             pl->frmInputBox.Visible = true;
         else
-            pl->NumeroTappe = qint16(stato.toInt());
+            pl->Itinerario.NumeroTappe = qint16(stato.toInt());
         pl->ComandiMeta = meta;
         pl->ComandiItinerario = itinerario;
         pl->AbilitaPulsantiComando();

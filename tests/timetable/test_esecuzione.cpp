@@ -4,6 +4,9 @@
 #include <QTest>
 
 #include "ViaggioProva.h"
+#include "itinerary/Itinerario.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 const QStringList TreTappe = {"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|", "PRATO|A11|75|A|"};
@@ -43,12 +46,12 @@ private slots:
 
         Viaggio v;
         v.Giorni(giorni);
-        v->AttivitaCorrente = attivita;
+        v->Itinerario.AttivitaCorrente = attivita;
         v.Tappe(passate == 1 ? QStringList{"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"}
                              : QStringList{"BARI|A14|1500|A|01:00"});
         v.Calcola();
-        QCOMPARE(v->Calcolo.NumeroTentativo, passate);
-        QVERIFY(v->TabellaCalcolata && v->cmdStampa.Enabled && !v->cmdNuovo.Enabled);
+        QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, passate);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata && v->cmdStampa.Enabled && !v->cmdNuovo.Enabled);
         QCOMPARE(v->cmdEsce.Caption, QString("&Esce"));
         QCOMPARE(v->ContatoreProgresso, 0.0);
         if (messaggio.isEmpty()) {
@@ -84,11 +87,11 @@ private slots:
         const double giorni = m.captured(1).toDouble();
         QVERIFY(giorni > 10);
         QCOMPARE(m.captured(2), TestoNumero(float(Int(10 / (giorni + 1e-11) * 1000) / 1000)));
-        QCOMPARE(v->Calcolo.NumeroTentativo, int(passate.size()));
-        const QString esito = v->Calcolo.GiorniStimati == 10
+        QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, int(passate.size()));
+        const QString esito = v->TabellaDiMarcia.Calcolo.GiorniStimati == 10
                                   ? "Elaborazione conclusa in %1 tentativi!"
                                   : "Elaborazione impossibile! (tentativi effettuati n. %1)";
-        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->Calcolo.NumeroTentativo));
+        QCOMPARE(v.p.messaggi.last().testo, esito.arg(v->TabellaDiMarcia.Calcolo.NumeroTentativo));
     }
 
     void stimaSenzaTempi() {
@@ -104,7 +107,7 @@ private slots:
         v.Calcola();
         QCOMPARE(esce, QString("&Esce"));
         QVERIFY(!barra);
-        QCOMPARE(v->Calcolo.NumeroTentativo, 1);
+        QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, 1);
         QCOMPARE(v->txtGiorni.Text, QString("1"));
         QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
     }
@@ -149,12 +152,12 @@ private slots:
     // the stage list stays.
     void dataInsensata() {
         Viaggio v;
-        v->CodiceMetaCorrente = "000007";
+        v->Meta.CodiceMetaCorrente = "000007";
         v.Partenza("31/02/2007", "09:00");
         v.Tappe(TreTappe);
         const QStringList prima = Elenco(*v);
         v.Calcola();
-        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(v.p.messaggi.size(), 1);
         QCOMPARE(v.p.messaggi[0].testo,
                  QString("Mèta 000007, campo DataInizio: \"31022007\" non è una data valida (ggmmaaaa, "
@@ -180,8 +183,8 @@ private slots:
         v.Calcola();
         v.p.suEventi = nullptr;
         QVERIFY(premuto);
-        QVERIFY(!v->TabellaCalcolata);
-        QVERIFY(v->Calcolo.RigaTabella < 10);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(v->TabellaDiMarcia.Calcolo.RigaTabella < 10);
         QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
     }
 
@@ -191,18 +194,18 @@ private slots:
         const QStringList prima = Elenco(*v);
         QCOMPARE(prima.size(), 3);
         v.Calcola();
-        QVERIFY(v->TabellaCalcolata && Elenco(*v) != prima);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata && Elenco(*v) != prima);
 
         v.Calcola();
-        QVERIFY(!v->TabellaCalcolata && v->frmMetePeriodo.Enabled);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata && v->frmMetePeriodo.Enabled);
         QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
         // The stages come back in order, without the empty row.
         QCOMPARE(Elenco(*v), prima);
-        QCOMPARE(v->NumeroTappe, qint16(3));
+        QCOMPARE(v->Itinerario.NumeroTappe, qint16(3));
 
         // And calculate again from the list given back.
         v.Calcola();
-        QVERIFY(v->TabellaCalcolata);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(v->mfgTab.TextMatrix(1, 1), QString("verso: Arezzo"));
     }
 
@@ -220,7 +223,7 @@ private slots:
         Viaggio v;
         v.Tappe(TreTappe);
         if (ricalcola) {
-            v->AttivitaCorrente = "Ricalcola";
+            v->Itinerario.AttivitaCorrente = "Ricalcola";
             v->AttivitaInserimentoItinerario();
         }
         const QStringList prima = Elenco(*v);
@@ -241,7 +244,7 @@ private slots:
         QCOMPARE(v.p.messaggi.size(), 1);
         QCOMPARE(v.p.messaggi.first().testo, QString("Vuoi interrompere l'elaborazione?"));
         QCOMPARE(v.p.messaggi.first().titolo, QString("Fine Lavoro"));
-        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(v->cmdCalcola.Caption + v->cmdEsce.Caption, QString("&Calcola&Esce"));
         QCOMPARE(Elenco(*v), prima);
         QVERIFY(v->mfgTab.TextMatrix(1, 13).isEmpty());
@@ -268,11 +271,11 @@ private slots:
         QCOMPARE(VociGuida(*v), flag);
         QCOMPARE(Elenco(*v), prima);
         // Nothing is left locked: the user can calculate again.
-        QVERIFY(!v->TabellaCalcolata);
+        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
         QVERIFY(v->cmdCalcola.Enabled && v->cmdEsce.Enabled);
         QVERIFY(v->frmMetePeriodo.Enabled);
         v.Calcola();
-        QVERIFY(v->TabellaCalcolata);
+        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata);
         QCOMPARE(VociGuida(*v), QStringList{"AREZZO|01|Duomo|01:00|1"});
     }
 };

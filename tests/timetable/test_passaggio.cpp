@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "ViaggioProva.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 // Columns 0 to 12 but the hidden guide column.
@@ -245,18 +246,19 @@ private slots:
         const FormViandora& f = *v;
         QCOMPARE(f.txtKmTot[0].Text, QString("40.000"));
         QCOMPARE(f.txtKmTot[4].Text, QString("40.000"));
-        int ultima = f.Calcolo.RigaTabella - 1;
+        int ultima = f.TabellaDiMarcia.Calcolo.RigaTabella - 1;
         while (ultima > 0 && f.mfgTab.TextMatrix(ultima, 5).isEmpty())
             --ultima;
         QCOMPARE(f.mfgTab.TextMatrix(ultima, 1), QString("LISBONA"));
         QCOMPARE(f.mfgTab.TextMatrix(ultima, 5), QString("40.000"));
         // Every row's kilometres add up to the trip.
         int km = 0;
-        for (int r = 1; r < f.Calcolo.RigaTabella; ++r)
+        for (int r = 1; r < f.TabellaDiMarcia.Calcolo.RigaTabella; ++r)
             km += f.mfgTab.TextMatrix(r, 3).toInt();
         QCOMPARE(km, 40000);
         // The grid keeps four or five rows after the last one written.
-        QVERIFY(f.mfgTab.Rows() - f.Calcolo.RigaTabella >= 4 && f.mfgTab.Rows() - f.Calcolo.RigaTabella <= 5);
+        QVERIFY(f.mfgTab.Rows() - f.TabellaDiMarcia.Calcolo.RigaTabella >= 4 &&
+                f.mfgTab.Rows() - f.TabellaDiMarcia.Calcolo.RigaTabella <= 5);
     }
 
     void traghettiAncheSenzaKm() {
@@ -275,7 +277,7 @@ private slots:
         // numbered row without a locality after the last stage.
         const FormViandora& f = *v;
         QCOMPARE(f.mfgCopia.Rows(), int(FormViandora::RigheVisibili));
-        QCOMPARE(f.Calcolo.RigaTabella, int(FormViandora::RigheVisibili));
+        QCOMPARE(f.TabellaDiMarcia.Calcolo.RigaTabella, int(FormViandora::RigheVisibili));
         QCOMPARE(f.mfgTab.TextMatrix(3, 0), QString("3"));
         QCOMPARE(f.mfgTab.TextMatrix(3, 1), QString());
         QCOMPARE(f.mfgTab.TextMatrix(16, 0), QString("16"));

@@ -10,6 +10,8 @@
 #include "ViaggioProva.h"
 #include "database/Confronto.h"
 #include "support/MeteProva.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -109,7 +111,7 @@ private slots:
         PiattaformaProva p;
         FormViandora f(p, copia.path() + "/");
         QVERIFY(f.Form_Load());
-        f.CodiceMetaCorrente = "000002";
+        f.Meta.CodiceMetaCorrente = "000002";
         f.CaricaDatiAnagraficiMeta();
         f.CaricaTappeItinerario();
         f.Click("cmdCalcola");
@@ -129,7 +131,7 @@ private slots:
                   f.txtGiorni.Text + "\t";
         attese << totali;
         QCOMPARE(p.messaggi.size(), 1);
-        attese << QString::number(f.Calcolo.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
+        attese << QString::number(f.TabellaDiMarcia.Calcolo.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
         QCOMPARE(e.righe, attese);
         QVERIFY(attese.size() > 15);
         QCOMPARE(f.txtTragh.Text, QString("1"));

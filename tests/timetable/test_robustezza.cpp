@@ -5,6 +5,7 @@
 #include <random>
 
 #include "ViaggioProva.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 
@@ -78,19 +79,22 @@ private slots:
             const FormViandora& f = *v;
             const QString caso = QStringLiteral("seme %1").arg(seme);
             // A negative stop is refused with its message, the stage list kept.
-            if (!f.TabellaCalcolata) {
+            if (!f.TabellaDiMarcia.TabellaCalcolata) {
                 QVERIFY2(v.p.messaggi.size() == 1 && v.p.messaggi[0].testo.contains("campo TempoSosta"),
                          qPrintable(caso));
                 continue;
             }
-            QVERIFY2(f.Calcolo.NumeroTentativo >= 1 && f.Calcolo.NumeroTentativo <= 11, qPrintable(caso));
+            QVERIFY2(f.TabellaDiMarcia.Calcolo.NumeroTentativo >= 1 &&
+                         f.TabellaDiMarcia.Calcolo.NumeroTentativo <= 11,
+                     qPrintable(caso));
             QVERIFY2(v.p.messaggi.size() <= 1, qPrintable(caso));
             QCOMPARE(f.mfgTab.TextMatrix(0, 13), QString("Limite ritorno"));
-            QVERIFY2(f.mfgTab.Rows() >= f.Calcolo.RigaTabella, qPrintable(caso));
-            if (f.Calcolo.RigaTabella > 1) QVERIFY2(f.mfgTab.TextMatrix(1, 13).startsWith(u'<'), qPrintable(caso));
+            QVERIFY2(f.mfgTab.Rows() >= f.TabellaDiMarcia.Calcolo.RigaTabella, qPrintable(caso));
+            if (f.TabellaDiMarcia.Calcolo.RigaTabella > 1)
+                QVERIFY2(f.mfgTab.TextMatrix(1, 13).startsWith(u'<'), qPrintable(caso));
 
             QHash<QString, int> righePerData;
-            for (int r = 1; r < f.Calcolo.RigaTabella; ++r) {
+            for (int r = 1; r < f.TabellaDiMarcia.Calcolo.RigaTabella; ++r) {
                 const QString dove = caso + QStringLiteral(" riga %1").arg(r);
                 QVERIFY2(ora.match(f.mfgTab.TextMatrix(r, 11)).hasMatch(), qPrintable(dove));
                 const QString l = f.mfgTab.TextMatrix(r, 13);
@@ -104,7 +108,7 @@ private slots:
                 }
             }
             v.Calcola();
-            QVERIFY2(!f.TabellaCalcolata, qPrintable(caso));
+            QVERIFY2(!f.TabellaDiMarcia.TabellaCalcolata, qPrintable(caso));
         }
     }
 };

@@ -5,6 +5,7 @@
 #include "common/Stringhe.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
+#include "trip/Meta.h"
 
 namespace {
 void AggiungiTappa(FormViandora& f, const QString& codice, int sequenza, const QString& localita) {
@@ -41,7 +42,7 @@ private slots:
         pl->Click("cmdSalva");
         QCOMPARE(pl.p.messaggi.last().testo, QString("Confermi inserimento meta?"));
         QCOMPARE(pl->txtCodice.Text, QString("000001"));
-        QCOMPARE(pl->CodiceMetaCorrente, QString("000001"));
+        QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
         QCOMPARE(ComandiAbilitati(*pl).size(), 12);
         pl->Db.RecordSetImposta(SlotScrittura, Query("MetaCorrente"));
         QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("MetaCorrente"), QString("000001"));
@@ -100,9 +101,9 @@ private slots:
         pl->Click("cmbRicerca");
         QVERIFY(!pl->cmbRicerca.Visible);
         QCOMPARE(pl->txtLocalita.Text, QString("L'AQUILA"));
-        QCOMPARE(pl->CodiceMetaCorrente, QString("000002"));
+        QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000002"));
         pl->cmbRicerca.SetListIndex(0);
-        pl->ModoRicerca = 1;
+        pl->Meta.ModoRicerca = 1;
         pl->Click("cmbRicerca");
         QCOMPARE(pl->txtNazione.Text, QString("VATICANO "));
     }
@@ -130,7 +131,7 @@ private slots:
         pl->Click("cmbRicerca");
 
         pl.Riapri();
-        QCOMPARE(pl->CodiceMetaCorrente, QString("000001"));
+        QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
         QCOMPARE(pl->txtCodice.Text, QString("000001"));
         QCOMPARE(pl->txtLocalita.Text, QString("BARCELLONA"));
         QCOMPARE(pl->txtNazione.Text, QString("SPAGNA "));
@@ -162,7 +163,7 @@ private slots:
         pl.p.risposte = {Msg::Yes, Msg::Yes};
         pl->Click("cmdCancItin");
         QCOMPARE(Righe(*pl, "Itinerari"), 1);
-        QCOMPARE(pl->CodiceMetaCorrente, QString("000001"));
+        QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
         AggiungiTappa(*pl, "000001", 1, "ROMA");
 
         pl.p.risposte = {Msg::No};
@@ -176,7 +177,7 @@ private slots:
         QCOMPARE(Righe(*pl, "MeteViandora"), 0);
         QCOMPARE(Righe(*pl, "Itinerari"), 1); // another trip's stage stays
         QCOMPARE(Righe(*pl, "GuidaCitta"), 1);
-        QVERIFY(pl->CodiceMetaCorrente.isEmpty());
+        QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
     }
 
@@ -201,10 +202,10 @@ private slots:
             pl->CaricaDatiAnagraficiMeta();
             QCOMPARE(pl->cmbGiorni.Text(), QStringLiteral("%1").arg(giorni.toInt(), 3, 10, QLatin1Char('0')));
             pl->ControllaVariabiliConvertite();
-            QCOMPARE(int(pl->ParametriMeta.GiorniAdeguamento), giorni.toInt());
+            QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), giorni.toInt());
         }
         // A code that is not stored leaves the screen as it is.
-        pl->CodiceMetaCorrente = "000077";
+        pl->Meta.CodiceMetaCorrente = "000077";
         pl->CaricaDatiAnagraficiMeta();
         QCOMPARE(pl->txtLocalita.Text, QString("OSLO"));
     }

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 QStringList Schermo(FormViandora& f) {
@@ -43,10 +44,10 @@ private slots:
                  QString("10022024"));
         QCOMPARE(pl->cmbInizio[3].Text() + ":" + pl->cmbInizio[4].Text(), QString("10:45"));
         QCOMPARE(pl->txtInizioGSett.Text, QString("Sab"));
-        QCOMPARE(pl->ParametriMeta.TempoGuidaGiornaliero, 0.0f); // not checked yet
+        QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 0.0f); // not checked yet
         pl->ControllaVariabiliConvertite();
-        QCOMPARE(pl->ParametriMeta.TempoGuidaGiornaliero, 925.0f);
-        QCOMPARE(pl->ParametriMeta.TempoVisitaGiornaliero, 900.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 925.0f);
+        QCOMPARE(pl->Meta.ParametriMeta.TempoVisitaGiornaliero, 900.0f);
     }
 
     void defaultSalvatiSopravvivonoAlRiavvio() {
@@ -155,9 +156,9 @@ private slots:
                 QCOMPARE(l ? l->Text() : f.cmbOra[k].Text() + ":" + f.cmbMin[k].Text(), a.section(u'=', 1));
             }
             QVERIFY(f.cmbOra[1].ListIndex() >= 0 && f.cmbOra[6].ListIndex() >= 0);
-            QVERIFY(f.ParametriMeta.OraPranzo > f.ParametriMeta.OraColazione);
-            QVERIFY(f.ParametriMeta.OraNotte > f.ParametriMeta.OraCena);
-            QVERIFY(f.ParametriMeta.GiorniAdeguamento >= 0);
+            QVERIFY(f.Meta.ParametriMeta.OraPranzo > f.Meta.ParametriMeta.OraColazione);
+            QVERIFY(f.Meta.ParametriMeta.OraNotte > f.Meta.ParametriMeta.OraCena);
+            QVERIFY(f.Meta.ParametriMeta.GiorniAdeguamento >= 0);
         }
     }
 
@@ -179,7 +180,7 @@ private slots:
         QFETCH(QString, mostrato);
         pl->cmbRipM.SetText(minuti);
         pl->ControllaVariabiliConvertite();
-        QCOMPARE(int(pl->ParametriMeta.RiposoMinuti), centesimi);
+        QCOMPARE(int(pl->Meta.ParametriMeta.RiposoMinuti), centesimi);
         pl->Aggiorna(true);
         QCOMPARE(pl->cmbRipM.Text(), mostrato);
     }

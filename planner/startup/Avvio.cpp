@@ -1,7 +1,9 @@
 // The window's start-up sequence.
 #include <QDir>
 
+#include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
+#include "trip/Meta.h"
 
 bool FormViandora::Form_Load() {
     // Panels and lists where they stand at start-up.
@@ -41,8 +43,7 @@ bool FormViandora::Form_Load() {
         const bool creato = Db.DatabaseCrea();
         aperto = Db.DatabaseApre();
         if (aperto) {
-            if (creato)
-                Db.DatabaseTabelleCreazione();
+            if (creato) Db.DatabaseTabelleCreazione();
             Db.DataBaseTabelleAggiorna();
             Db.RecordSetImpostaDefault();
         }
@@ -51,7 +52,8 @@ bool FormViandora::Form_Load() {
     }
     if (!aperto) {
         Db.Chiudi();
-        piattaforma_.MsgBox(QStringLiteral("Errore apertura database ") + QDir::toNativeSeparators(Db.FileDatabase),
+        piattaforma_.MsgBox(QStringLiteral("Errore apertura database ") +
+                                QDir::toNativeSeparators(Db.FileDatabase),
                             Msg::OkOnly | Msg::Critical, Caption);
         Termina();
         return false;
@@ -75,12 +77,12 @@ bool FormViandora::Form_Load() {
 
     passo([this] {
         RicercaMetaCorrente();
-        if (!CodiceMetaCorrente.isEmpty()) {
+        if (!Meta.CodiceMetaCorrente.isEmpty()) {
             CaricaDatiAnagraficiMeta();
             CaricaTappeItinerario();
         }
     });
-    RigaCorrente = qMax<qint16>(RigaCorrente, 1);
+    Itinerario.RigaCorrente = qMax<qint16>(Itinerario.RigaCorrente, 1);
     AggiornaNumeroRiga();
     passo([this] { CaricaTipiGuida(); });
 
@@ -89,7 +91,7 @@ bool FormViandora::Form_Load() {
     mfgTab.Modificata();
     mfgCopia.Modificata();
 
-    ComandiMeta = CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
+    ComandiMeta = Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
     AbilitaPulsantiComando();
 
     MostraConverte();

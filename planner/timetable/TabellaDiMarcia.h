@@ -1,0 +1,17 @@
+#pragma once
+// The timetable as the window holds it: whether it is on the stage grid, and
+// what the last run of the engine left.
+#include <QString>
+
+#include "timetable/CalcoloTabellaDiMarcia.h"
+
+struct StatoTabellaDiMarcia {
+    // A calculated timetable is on the stage grid; the stages wait in mfgCopia.
+    bool TabellaCalcolata = false;
+    // The engine's state as the last run left it: the timetable, the passes,
+    // the clock at the trip's end.
+    StatoCalcolo Calcolo;
+    // The message of the last run that was not stopped; empty without days
+    // asked for.
+    QString MessaggioCalcolo;
+};
