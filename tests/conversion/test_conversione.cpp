@@ -12,6 +12,8 @@
 #include "support/ArchivioProva.h"
 #include "support/ComandiAbilitati.h"
 #include "support/ProgrammaProva.h"
+#include "guide/Guida.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -305,5 +307,3 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestConversione)
 #include "test_conversione.moc"
-#include "guide/Guida.h"
-#include "trip/Meta.h"

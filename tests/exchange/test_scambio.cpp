@@ -7,6 +7,7 @@
 #include "common/Testo1252.h"
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -463,4 +464,3 @@ private:
 
 QTEST_GUILESS_MAIN(TestScambio)
 #include "test_scambio.moc"
-#include "trip/Meta.h"

@@ -9,6 +9,7 @@
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"
 #include "support/StrumentiPdf.h"
+#include "timetable/TabellaDiMarcia.h"
 
 namespace {
 
@@ -125,4 +126,3 @@ private slots:
 
 QTEST_MAIN(TestStampaPdf)
 #include "test_stampa_pdf.moc"
-#include "timetable/TabellaDiMarcia.h"

@@ -5,6 +5,9 @@
 
 #include "itinerary/EditorProva.h"
 #include "support/ProgrammaProva.h"
+#include "itinerary/Itinerario.h"
+#include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace {
 
@@ -112,6 +115,3 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestImportaPercorso)
 #include "test_importa_percorso.moc"
-#include "itinerary/Itinerario.h"
-#include "timetable/TabellaDiMarcia.h"
-#include "trip/Meta.h"
