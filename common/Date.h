@@ -7,9 +7,9 @@
 
 int GiorniMese(int anno, int mese);
 
-QString Data2Data(const QString& data);   // ggmmaaaa -> gg/mm/aaaa
-QString DataClear(const QString& data);   // gg/mm/aaaa -> ggmmaaaa
-QString DataChan(const QString& data);    // ggmmaaaa -> aaaammgg
+QString Data2Data(const QString& data); // ggmmaaaa -> gg/mm/aaaa
+QString DataClear(const QString& data); // gg/mm/aaaa -> ggmmaaaa
+QString DataChan(const QString& data);  // ggmmaaaa -> aaaammgg
 
 void Data2Gma(const QString& data, int& giorno, int& mese, int& anno);
 QString Gma2Data(const QString& giorno, const QString& mese, const QString& anno);

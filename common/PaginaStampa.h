@@ -60,5 +60,5 @@ enum class AdattamentoTesto {
 // the font alone; otherwise size and style stay set after the call. Gives
 // the width of what was printed, 0 when nothing was.
 double StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
-                 double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto, bool Corsivo,
-                 double Size, int Allineato);
+                   double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto, bool Corsivo,
+                   double Size, int Allineato);

@@ -6,8 +6,8 @@ constexpr double DimensioneMinima = 2.0;
 } // namespace
 
 double StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
-                 double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto, bool Corsivo,
-                 double Size, int Allineato) {
+                   double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto, bool Corsivo,
+                   double Size, int Allineato) {
     QString t = Testo.trimmed();
     if (t.isEmpty()) return 0;
     pagina.FontBold = Grassetto;

@@ -23,12 +23,24 @@ double ValoreSenzaPunti(const QString& testo);
 
 bool QuasiUguale(double controllo, float fisso, qint16 ampiezza);
 
-template <typename T> T Minore(T a, T b) { return a <= b ? a : b; }
-template <typename T> T Maggiore(T a, T b) { return a >= b ? a : b; }
-template <typename T> void Inc(T& x) { x += 1; }
-template <typename T> void Dec(T& x) { x -= 1; }
-template <typename T, typename U> void Incr(T& x, U d) { x += d; }
-template <typename T, typename U> void Decr(T& x, U d) { x -= d; }
+template <typename T> T Minore(T a, T b) {
+    return a <= b ? a : b;
+}
+template <typename T> T Maggiore(T a, T b) {
+    return a >= b ? a : b;
+}
+template <typename T> void Inc(T& x) {
+    x += 1;
+}
+template <typename T> void Dec(T& x) {
+    x -= 1;
+}
+template <typename T, typename U> void Incr(T& x, U d) {
+    x += d;
+}
+template <typename T, typename U> void Decr(T& x, U d) {
+    x -= d;
+}
 
 // The columns of one line of an exchange or import file.
 struct RigaColonne {

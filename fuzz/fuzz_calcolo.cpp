@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <sqlite3.h>
 
-#include "guide/TipiGuida.h"
 #include "Verifica.h"
 #include "cli/Comandi.h"
 #include "database/Database.h"
+#include "guide/TipiGuida.h"
 
 namespace {
 

@@ -15,8 +15,7 @@ PiattaformaQt::PiattaformaQt(std::function<void()> ridisegna) : ridisegna_(std::
 
 void PiattaformaQt::ImpostaFinestra(FinestraViandora* finestra) {
     finestra_ = finestra;
-    if (finestra_ && !fuoco_.isEmpty())
-        finestra_->Fuoco(fuoco_);
+    if (finestra_ && !fuoco_.isEmpty()) finestra_->Fuoco(fuoco_);
     fuoco_.clear();
 }
 
@@ -29,8 +28,7 @@ void PiattaformaQt::SetFocus(const QString& controllo) {
 
 int PiattaformaQt::MsgBox(const QString& testo, int pulsanti, const QString& titolo) {
     // The window behind the box shows where the command stands.
-    if (finestra_)
-        finestra_->Aggiorna();
+    if (finestra_) finestra_->Aggiorna();
     QMessageBox box(finestra_);
     box.setWindowTitle(titolo);
     box.setText(testo);
@@ -77,7 +75,9 @@ int PiattaformaQt::MsgBox(const QString& testo, int pulsanti, const QString& tit
         return Msg::Cancel;
     default:
         // A Yes/No box closed from its frame counts as No.
-        return (pulsanti & 0x7) == Msg::YesNo ? Msg::No : (pulsanti & 0x7) == Msg::YesNoCancel ? Msg::Cancel : Msg::Ok;
+        return (pulsanti & 0x7) == Msg::YesNo         ? Msg::No
+               : (pulsanti & 0x7) == Msg::YesNoCancel ? Msg::Cancel
+                                                      : Msg::Ok;
     }
 }
 
@@ -94,8 +94,7 @@ void PiattaformaQt::ElaboraEventi() {
     // window's events run at most every few milliseconds, quick enough for
     // the stop button and nothing next to the work itself.
     constexpr qint64 Intervallo = 15;
-    if (ultimiEventi_.isValid() && ultimiEventi_.elapsed() < Intervallo)
-        return;
+    if (ultimiEventi_.isValid() && ultimiEventi_.elapsed() < Intervallo) return;
     if (ridisegna_)
         ridisegna_();
     else if (finestra_)
@@ -108,18 +107,25 @@ bool PiattaformaQt::AvviaProgramma(const QString& programma, const QString& argo
     return QProcess::startDetached(programma, {argomento});
 }
 
-QDateTime PiattaformaQt::Adesso() { return QDateTime::currentDateTime(); }
+QDateTime PiattaformaQt::Adesso() {
+    return QDateTime::currentDateTime();
+}
 
-void PiattaformaQt::Termina() { QApplication::exit(0); }
+void PiattaformaQt::Termina() {
+    QApplication::exit(0);
+}
 
-QString PiattaformaQt::SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) {
+QString PiattaformaQt::SalvaFileProposto(const QString& titolo, const QString& filtro,
+                                         const QString& proposta) {
     return QFileDialog::getSaveFileName(finestra_, titolo, proposta, filtro);
 }
 
-QStringList PiattaformaQt::ElencoStampanti() { return PaginaStampante::ElencoStampanti(); }
+QStringList PiattaformaQt::ElencoStampanti() {
+    return PaginaStampante::ElencoStampanti();
+}
 
-std::unique_ptr<PaginaStampa> PiattaformaQt::ApriStampante(const QString& nomeDispositivo, const QString& titolo,
-                                                           QString& errore) {
+std::unique_ptr<PaginaStampa> PiattaformaQt::ApriStampante(const QString& nomeDispositivo,
+                                                           const QString& titolo, QString& errore) {
     return PaginaStampante::Apri(nomeDispositivo, titolo, errore);
 }
 

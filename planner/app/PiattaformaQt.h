@@ -27,7 +27,8 @@ public:
     QStringList ElencoStampanti() override;
     std::unique_ptr<PaginaStampa> ApriStampante(const QString& nomeDispositivo, const QString& titolo,
                                                 QString& errore) override;
-    std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo, QString& errore) override;
+    std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo,
+                                          QString& errore) override;
 
 private:
     FinestraViandora* finestra_ = nullptr;

@@ -29,8 +29,7 @@ int main(int argc, char* argv[]) {
         piattaforma.MsgBox(avviso, Msg::OkOnly | Msg::Information, QStringLiteral("Viandora"));
 
     FormViandora form(piattaforma, cartella);
-    if (!form.Form_Load())
-        return 1;
+    if (!form.Form_Load()) return 1;
     FinestraViandora finestra(form);
     piattaforma.ImpostaFinestra(&finestra);
     finestra.Aggiorna();

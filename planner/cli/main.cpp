@@ -2,8 +2,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <exception>
-#include <memory>
 #include <iterator>
+#include <memory>
 
 #include "cli/Comandi.h"
 #include "database/ErroreDatabase.h"

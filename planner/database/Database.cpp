@@ -251,4 +251,3 @@ void Database::ControllaSlot(int slot) const {
     if (slot < 0 || slot >= int(slot_.size()))
         throw ErroreDatabase(QStringLiteral("Numero di record set non valido: %1").arg(slot));
 }
-

@@ -1,11 +1,11 @@
 #include "database/Database.h"
 
+#include "database/DatabaseInterno.h"
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
-#include "database/DatabaseInterno.h"
 
 using namespace db_interno;
 
@@ -134,4 +134,3 @@ void Database::RicostruisciTabella(int tabella) {
     transazione.Conferma();
     campiTabella_.clear();
 }
-

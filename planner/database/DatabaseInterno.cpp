@@ -186,7 +186,6 @@ int Lega(sqlite3_stmt* st, int indice, const QVariant& valore, TipoCampo tipo) {
                                SQLITE_UTF8);
 }
 
-
 Uso::~Uso() {
     sqlite3_reset(st_);
     sqlite3_clear_bindings(st_);

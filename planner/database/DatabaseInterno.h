@@ -15,7 +15,8 @@ namespace db_interno {
 
 inline const QString ContestoLettura = QStringLiteral("Errore di lettura dal database");
 inline const QString ContestoScrittura = QStringLiteral("Errore di scrittura nel database");
-inline const QString ContestoStruttura = QStringLiteral("Errore di aggiornamento della struttura del database");
+inline const QString ContestoStruttura =
+    QStringLiteral("Errore di aggiornamento della struttura del database");
 
 // Marks the file as ours; "Vian".
 constexpr int IdApplicazione = 0x5669616E;

@@ -1,9 +1,9 @@
 #include "database/Database.h"
 
+#include "database/DatabaseInterno.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <sqlite3.h>
-#include "database/DatabaseInterno.h"
 
 using namespace db_interno;
 

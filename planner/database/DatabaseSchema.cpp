@@ -1,7 +1,7 @@
 #include "database/Database.h"
 
-#include <sqlite3.h>
 #include "database/DatabaseInterno.h"
+#include <sqlite3.h>
 
 using namespace db_interno;
 
@@ -106,7 +106,6 @@ bool Database::TabellaConformeSchema(int tabella) {
     }
     return true;
 }
-
 
 void Database::DataBaseVerificaIndici(int tabella) {
     ControllaTabella(tabella);

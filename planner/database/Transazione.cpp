@@ -1,7 +1,7 @@
 #include "database/Database.h"
 
-#include <sqlite3.h>
 #include "database/DatabaseInterno.h"
+#include <sqlite3.h>
 
 using namespace db_interno;
 
@@ -56,4 +56,3 @@ void Database::FineTransazione(bool annullata) {
         if (livelloTransazione_ == 0) rs.modificato_ = false;
     }
 }
-

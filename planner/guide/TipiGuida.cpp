@@ -12,9 +12,9 @@ struct TipoGuidaDefault {
 };
 
 constexpr TipoGuidaDefault TipiGuidaDefault[] = {
-    {"01", "Ottimo", true},       {"02", "Da vedere", true}, {"03", "Interessante", true},
-    {"04", "Vedibile", true},     {"05", "Punto Sosta", false}, {"06", "PS e CS", false},
-    {"07", "Campeggio", false},   {"08", "Ristorante", false}, {"09", "Gpl", false},
+    {"01", "Ottimo", true},     {"02", "Da vedere", true},    {"03", "Interessante", true},
+    {"04", "Vedibile", true},   {"05", "Punto Sosta", false}, {"06", "PS e CS", false},
+    {"07", "Campeggio", false}, {"08", "Ristorante", false},  {"09", "Gpl", false},
 };
 
 } // namespace

@@ -8,8 +8,7 @@
 
 namespace {
 bool Scrivibile(const QString& cartella) {
-    if (cartella.isEmpty() || !QDir().mkpath(cartella))
-        return false;
+    if (cartella.isEmpty() || !QDir().mkpath(cartella)) return false;
     // Asking for permissions is not enough (network folders, read-only
     // mounts): try to create a file there.
     QTemporaryFile prova(QDir(cartella).filePath(QStringLiteral("viandora-XXXXXX.tmp")));

@@ -28,14 +28,15 @@ const CodiceComando ComandiDellItinerario[] = {
     {"Tr", &FormViandora::cmdTrasferisce},
 };
 
-bool Tutti(const QString& comandi) { return comandi.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0; }
+bool Tutti(const QString& comandi) {
+    return comandi.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
+}
 } // namespace
 
 void FormViandora::ImpostaDefault(Pulsante& pulsante) {
     // Only one button of the window answers Enter.
     for (Controllo* c : controlli_)
-        if (c->TipoControllo() == Controllo::Tipo::Pulsante)
-            static_cast<Pulsante*>(c)->Default = false;
+        if (c->TipoControllo() == Controllo::Tipo::Pulsante) static_cast<Pulsante*>(c)->Default = false;
     pulsante.Default = true;
 }
 
@@ -47,12 +48,9 @@ void FormViandora::AbilitaPulsantiComando() {
     // A calculated timetable on screen allows only unlocking and printing.
     if (ComandiMeta != QLatin1String("vv") && cmdCalcola.Caption != QLatin1String("&Calcola"))
         ComandiMeta = QStringLiteral("CaSt");
-    if (Tutti(ComandiMeta))
-        ComandiMeta = QStringLiteral("NuRiSaCmCaStItGcCiEsImEx");
-    if (Tutti(ComandiItinerario))
-        ComandiItinerario = QStringLiteral("InAgCaRcRtCeFiMeDuAzTr");
-    if (frmInputBox.Visible)
-        ComandiMeta = QStringLiteral("F");
+    if (Tutti(ComandiMeta)) ComandiMeta = QStringLiteral("NuRiSaCmCaStItGcCiEsImEx");
+    if (Tutti(ComandiItinerario)) ComandiItinerario = QStringLiteral("InAgCaRcRtCeFiMeDuAzTr");
+    if (frmInputBox.Visible) ComandiMeta = QStringLiteral("F");
 
     for (const CodiceComando& c : ComandiDellaMeta)
         (this->*(c.pulsante)).Enabled = ComandiMeta.contains(QLatin1String(c.codice));
@@ -65,7 +63,8 @@ void FormViandora::AbilitaPulsantiComando() {
     cmdConverte.Visible = false;
 
     cmdEsce.Cancel = ComandiMeta == QLatin1String("NuRiEs") || ComandiMeta == QLatin1String("NuRi");
-    cmdEsce.ToolTipText = QStringLiteral("Esce dal form") + (cmdEsce.Cancel ? QStringLiteral(" (Esc attivo)") : QString());
+    cmdEsce.ToolTipText =
+        QStringLiteral("Esce dal form") + (cmdEsce.Cancel ? QStringLiteral(" (Esc attivo)") : QString());
     piattaforma_.ElaboraEventi();
 }
 
@@ -96,8 +95,9 @@ void FormViandora::BoxConferma(QString& operazione) {
             break;
         }
     }
-    RispostaConferma = qint16(piattaforma_.MsgBox(QStringLiteral("Confermi ") + operazione.toLower() + QStringLiteral("?"),
-                                                  Msg::YesNo | Msg::Question, operazione));
+    RispostaConferma =
+        qint16(piattaforma_.MsgBox(QStringLiteral("Confermi ") + operazione.toLower() + QStringLiteral("?"),
+                                   Msg::YesNo | Msg::Question, operazione));
 }
 
 void FormViandora::AggiornaPercentuale() {
@@ -132,12 +132,14 @@ void FormViandora::Avanza() {
     AggiornaPercentuale();
 }
 
-void FormViandora::FineAvanzamento() { AzzeraPercentuale(); }
+void FormViandora::FineAvanzamento() {
+    AzzeraPercentuale();
+}
 
 void FormViandora::cmdEsce_Click() {
     if (cmdEsce.Caption == QLatin1String("&Stop")) {
-        if (piattaforma_.MsgBox(QStringLiteral("Vuoi interrompere l'elaborazione?"), Msg::YesNo | Msg::Question,
-                                QStringLiteral("Fine Lavoro")) == Msg::Yes)
+        if (piattaforma_.MsgBox(QStringLiteral("Vuoi interrompere l'elaborazione?"),
+                                Msg::YesNo | Msg::Question, QStringLiteral("Fine Lavoro")) == Msg::Yes)
             Interrompi = true;
         return;
     }
@@ -157,8 +159,7 @@ void FormViandora::Form_QueryUnload(bool& annulla) {
         annulla = false;
     else if (cmdEsce.Enabled && cmdEsce.Visible)
         cmdEsce_Click();
-    if (terminato_)
-        annulla = false;
+    if (terminato_) annulla = false;
 }
 
 void FormViandora::PulisciFinestre() {
@@ -200,24 +201,22 @@ void FormViandora::AzzeraSchermo() {
 
 void FormViandora::FiltroMaiuscolo(int& KeyAscii) {
     const QString c = QString(QChar(KeyAscii)).toUpper();
-    if (c.size() == 1)
-        KeyAscii = c.at(0).unicode();
+    if (c.size() == 1) KeyAscii = c.at(0).unicode();
 }
 
 void FormViandora::FiltroVelocita(int& KeyAscii) {
-    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9'))
-        KeyAscii = 0;
+    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9')) KeyAscii = 0;
 }
 
-void FormViandora::FiltroSoloLista(int& KeyAscii) { KeyAscii = 0; }
+void FormViandora::FiltroSoloLista(int& KeyAscii) {
+    KeyAscii = 0;
+}
 
 void FormViandora::cmbGiorni_KeyPress(int& KeyAscii) {
     // Digits, and the control keys that correct them (backspace).
-    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9'))
-        KeyAscii = 0;
+    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9')) KeyAscii = 0;
 }
 
 void FormViandora::cmbGiorni_Change() {
-    if (Val(cmbGiorni.Text()) > 997)
-        cmbGiorni.SetText(QStringLiteral("997"));
+    if (Val(cmbGiorni.Text()) > 997) cmbGiorni.SetText(QStringLiteral("997"));
 }

@@ -75,25 +75,26 @@ void Griglia::SetCols(int n) {
 }
 
 QString Griglia::TextMatrix(int r, int c) const {
-    if (r < 0 || r >= righe_ || c < 0 || c >= colonne_)
-        return {};
+    if (r < 0 || r >= righe_ || c < 0 || c >= colonne_) return {};
     return celle_[r][c];
 }
 
 void Griglia::SetTextMatrix(int r, int c, const QString& testo) {
-    if (r < 0 || r >= righe_ || c < 0 || c >= colonne_)
-        return;
+    if (r < 0 || r >= righe_ || c < 0 || c >= colonne_) return;
     celle_[r][c] = testo;
     ++revisione_;
 }
 
-static qint64 ChiaveCella(int r, int c) { return (qint64(r) << 32) | quint32(c); }
+static qint64 ChiaveCella(int r, int c) {
+    return (qint64(r) << 32) | quint32(c);
+}
 
-Griglia::StileCella Griglia::Stile(int r, int c) const { return stili_.value(ChiaveCella(r, c)); }
+Griglia::StileCella Griglia::Stile(int r, int c) const {
+    return stili_.value(ChiaveCella(r, c));
+}
 
 void Griglia::SetStile(int r, int c, const StileCella& stile) {
-    if (r < 0 || r >= righe_ || c < 0 || c >= colonne_)
-        return;
+    if (r < 0 || r >= righe_ || c < 0 || c >= colonne_) return;
     if (!stile.Bold && stile.BackColor < 0 && stile.ForeColor < 0)
         stili_.remove(ChiaveCella(r, c));
     else
@@ -109,7 +110,9 @@ void Griglia::Clear() {
     ++revisione_;
 }
 
-int Griglia::ColWidth(int c) const { return c >= 0 && c < larghezze_.size() ? larghezze_[c] : 0; }
+int Griglia::ColWidth(int c) const {
+    return c >= 0 && c < larghezze_.size() ? larghezze_[c] : 0;
+}
 
 void Griglia::SetColWidth(int c, int larghezza) {
     if (c >= 0 && c < larghezze_.size()) {

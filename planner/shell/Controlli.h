@@ -8,7 +8,17 @@
 
 class Controllo {
 public:
-    enum class Tipo { Pannello, Pulsante, CasellaTesto, Etichetta, Elenco, Griglia, CasellaSpunta, ListaVoci, Opzione };
+    enum class Tipo {
+        Pannello,
+        Pulsante,
+        CasellaTesto,
+        Etichetta,
+        Elenco,
+        Griglia,
+        CasellaSpunta,
+        ListaVoci,
+        Opzione
+    };
 
     explicit Controllo(Tipo tipo) : tipo_(tipo) {}
     virtual ~Controllo() = default;

@@ -49,10 +49,12 @@ void FormViandora::CreaControlli() {
 void FormViandora::CreaComandiMeta() {
     // Trip-level commands, two rows on the left of the button panel.
     static const Comando comandiMeta[] = {
-        {&FormViandora::cmdNuovo, "cmdNuovo", "&Nuovo", "Predispone per una nuova meta (cancella tutti i campi)"},
+        {&FormViandora::cmdNuovo, "cmdNuovo", "&Nuovo",
+         "Predispone per una nuova meta (cancella tutti i campi)"},
         {&FormViandora::cmdRicerca, "cmdRicerca", "&Ricerca", "Ricerca di una meta in archivio"},
         {&FormViandora::cmdSalva, "cmdSalva", "Sal&va", "Salva la méta corrente (non l'itinerario)"},
-        {&FormViandora::cmdCancMeta, "cmdCancMeta", "Canc.&Meta", "Annulla la meta corrente (cancella dall'archivio)"},
+        {&FormViandora::cmdCancMeta, "cmdCancMeta", "Canc.&Meta",
+         "Annulla la meta corrente (cancella dall'archivio)"},
         {&FormViandora::cmdCalcola, "cmdCalcola", "&Calcola",
          "Calcola i tempi di percorrenza compresa la guida alle località"},
         {&FormViandora::cmdStampa, "cmdStampa", "&Stampa",
@@ -61,7 +63,8 @@ void FormViandora::CreaComandiMeta() {
          "Inserimento delle singole tappe con luogo, n. strada, km, tipo, soste, ecc."},
         {&FormViandora::cmdGuidaCitta, "cmdGuidaCitta", "&Guida città",
          "Inserimento delle visite, dei punti di sosta e dei servizi per località"},
-        {&FormViandora::cmdCancItin, "cmdCancItin", "C&anc.Itin.", "Cancella l'itinerario relativo alla mèta"},
+        {&FormViandora::cmdCancItin, "cmdCancItin", "C&anc.Itin.",
+         "Cancella l'itinerario relativo alla mèta"},
         {&FormViandora::cmdImport, "cmdImport", "Im&port", "Importa le mète preparate da altri utenti"},
         {&FormViandora::cmdExport, "cmdExport", "E&xport", "Esporta le mète per altri utenti"},
         {&FormViandora::cmdEsce, "cmdEsce", "&Esce", "Esce dal form"},
@@ -75,8 +78,8 @@ void FormViandora::CreaComandiMeta() {
         p.ToolTipText = QString::fromUtf8(c.tooltip);
         ++i;
     }
-    Registra(lblElaborazione, QStringLiteral("lblElaborazione"), QStringLiteral("frmBottoni"), 5640, 300, 4700,
-             300);
+    Registra(lblElaborazione, QStringLiteral("lblElaborazione"), QStringLiteral("frmBottoni"), 5640, 300,
+             4700, 300);
     Registra(cmdConverte, QStringLiteral("cmdConverte"), QStringLiteral("frmBottoni"), 10440, 225, 945, 345);
     cmdConverte.Caption = QStringLiteral("Converte");
     cmdConverte.ToolTipText = QStringLiteral("Converte i dati della versione precedente");
@@ -131,7 +134,8 @@ void FormViandora::CreaComandiItinerario() {
          "Inserisce il ritorno alla località di partenza, dalla località più vicina"},
         {&FormViandora::cmdCerca, "cmdCerca", "C&erca località", "Cerca una località nella lista"},
         {&FormViandora::cmdFine, "cmdFine", "&Fine inser.", "Rinuncia agli inserimenti già effettuati"},
-        {&FormViandora::cmdMemorizza, "cmdMemorizza", "&Salva Reset", "Salva l'itinerario ed esce dalla modalità"},
+        {&FormViandora::cmdMemorizza, "cmdMemorizza", "&Salva Reset",
+         "Salva l'itinerario ed esce dalla modalità"},
         {&FormViandora::cmdDuplica, "cmdDuplica", "C&opia da altre mète", "Duplica da altra meta"},
         {&FormViandora::cmdAzzeraSoste, "cmdAzzeraSoste", "A&zzera soste itiner.",
          "Tasto disponibile per ampliamenti futuri."},
@@ -176,8 +180,7 @@ void FormViandora::Esegui(const std::function<void()>& azione) {
 }
 
 void FormViandora::Click(const QString& controllo) {
-    if (auto it = click_.constFind(controllo); it != click_.constEnd())
-        Esegui(*it);
+    if (auto it = click_.constFind(controllo); it != click_.constEnd()) Esegui(*it);
 }
 
 void FormViandora::KeyPress(const QString& controllo, int& KeyAscii) {
@@ -195,16 +198,16 @@ void FormViandora::KeyDown(const QString& controllo, int& KeyCode) {
 }
 
 void FormViandora::Change(const QString& controllo) {
-    if (auto it = cambi_.constFind(controllo); it != cambi_.constEnd())
-        Esegui(*it);
+    if (auto it = cambi_.constFind(controllo); it != cambi_.constEnd()) Esegui(*it);
 }
 
 void FormViandora::LostFocus(const QString& controllo) {
-    if (auto it = uscite_.constFind(controllo); it != uscite_.constEnd())
-        Esegui(*it);
+    if (auto it = uscite_.constFind(controllo); it != uscite_.constEnd()) Esegui(*it);
 }
 
-void FormViandora::SetFocus(const Controllo& controllo) { piattaforma_.SetFocus(controllo.NomeCompleto()); }
+void FormViandora::SetFocus(const Controllo& controllo) {
+    piattaforma_.SetFocus(controllo.NomeCompleto());
+}
 
 void FormViandora::Termina() {
     terminato_ = true;

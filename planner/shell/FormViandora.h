@@ -73,17 +73,17 @@ public:
     Pannello frmMeteInizio, frmMeteFine;
     Etichetta lblCodice, lblLocalita, lblNazione;
     CasellaTesto txtCodice, txtLocalita, txtNazione;
-    std::deque<Elenco> cmbInizio;   // 0 day, 1 month, 2 year, 3 hour, 4 minutes
+    std::deque<Elenco> cmbInizio;     // 0 day, 1 month, 2 year, 3 hour, 4 minutes
     std::deque<CasellaTesto> txtFine; // end of trip: 0 day, 1 month, 2 year, 3 hour, 4 minutes, 5 weekday
     CasellaTesto txtInizioGSett;
-    std::deque<Elenco> cmbMediaKm;  // 0 motorway, 1 dual carriageway, 2 main road, 3 local road
+    std::deque<Elenco> cmbMediaKm; // 0 motorway, 1 dual carriageway, 2 main road, 3 local road
     std::deque<Etichetta> lblTipoStrada;
     std::deque<CasellaTesto> txtKmTot; // 0..3 per road type, 4 overall
     std::deque<CasellaTesto> txtTempo; // likewise
     Etichetta lblKmh, lblKm, lblTempo, lblTotale, lblTragh;
     CasellaTesto txtTragh;
-    std::deque<Elenco> cmbOra;      // 0..8 hours of the daily times
-    std::deque<Elenco> cmbMin;      // 0..8 their minutes
+    std::deque<Elenco> cmbOra; // 0..8 hours of the daily times
+    std::deque<Elenco> cmbMin; // 0..8 their minutes
     Etichetta lblMetePauseColaz, lblMetePausaPranzo, lblMetePausaCena, lblMetePauseNotte;
     Etichetta lblTraghetto, lblDurataPranzo, lblDurataCena, lblVisite, lblVisiteAlle;
     Elenco cmbRipM, cmbRipH, cmbRipG, cmbRipGG, cmbGiorni, cmbSoste;

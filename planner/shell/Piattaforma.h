@@ -48,7 +48,8 @@ public:
         errore = QStringLiteral("La stampante %1 non è disponibile.").arg(nomeDispositivo);
         return nullptr;
     }
-    virtual std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo, QString& errore) {
+    virtual std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo,
+                                                  QString& errore) {
         Q_UNUSED(titolo);
         errore = QStringLiteral("Impossibile scrivere il file %1.").arg(percorso);
         return nullptr;

@@ -4,9 +4,9 @@
 #include <array>
 
 // cmbOra/cmbMin(k), k = 0..8.
-inline constexpr std::array<const char*, 9> CampiOrari = {
-    "OraColazione", "OraPranzo",  "OraCena",    "OraNotte",    "DurataPranzo",
-    "DurataCena",   "InizioVisita", "FineVisita", "OreTraghetti"};
+inline constexpr std::array<const char*, 9> CampiOrari = {"OraColazione", "OraPranzo",    "OraCena",
+                                                          "OraNotte",     "DurataPranzo", "DurataCena",
+                                                          "InizioVisita", "FineVisita",   "OreTraghetti"};
 
 // cmbMediaKm(k), k = 0..3.
 inline constexpr std::array<const char*, 4> CampiVelocita = {"MediaAutostrada", "MediaSuperStrada",

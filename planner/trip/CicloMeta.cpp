@@ -87,7 +87,9 @@ void FormViandora::cmdRicerca_Click() {
     AggiornaNumeroRiga();
 }
 
-void FormViandora::cmbRicerca_Click() { RicercaDiUnaSingolaTappa(); }
+void FormViandora::cmbRicerca_Click() {
+    RicercaDiUnaSingolaTappa();
+}
 
 void FormViandora::cmbRicercaTappa_Click() {
     cmbRicerca.Move(450, 3100, 3500, 3800);
@@ -125,11 +127,13 @@ void FormViandora::RicercaDiUnaSingolaTappa() {
 void FormViandora::cmdSalva_Click() {
     AttivaFormMeta(true);
     if (txtLocalita.Text.trimmed().isEmpty()) {
-        piattaforma_.MsgBox(QStringLiteral("Campo Località: obbligatorio!"), Msg::OkOnly | Msg::Exclamation, Caption);
+        piattaforma_.MsgBox(QStringLiteral("Campo Località: obbligatorio!"), Msg::OkOnly | Msg::Exclamation,
+                            Caption);
         return;
     }
     if (txtNazione.Text.trimmed().isEmpty()) {
-        piattaforma_.MsgBox(QStringLiteral("Campo Nazione: obbligatorio!"), Msg::OkOnly | Msg::Exclamation, Caption);
+        piattaforma_.MsgBox(QStringLiteral("Campo Nazione: obbligatorio!"), Msg::OkOnly | Msg::Exclamation,
+                            Caption);
         return;
     }
     PulisciFinestre();
@@ -153,16 +157,13 @@ void FormViandora::cmdSalva_Click() {
             codice = Db.Rs(SlotScrittura).Testo(CampoCodice);
         }
     }
-    if (operazione == QLatin1String("I"))
-        codice = Zero(NuovoCodiceMeta(), 6);
+    if (operazione == QLatin1String("I")) codice = Zero(NuovoCodiceMeta(), 6);
 
     QString domanda = operazione;
     BoxConferma(domanda);
-    if (RispostaConferma != Msg::Yes)
-        return;
+    if (RispostaConferma != Msg::Yes) return;
 
-    if (txtLocalita.Text.contains(QLatin1String("AUTOSTRADA")))
-        txtLocalita.Text = txtLocalita.Text.toLower();
+    if (txtLocalita.Text.contains(QLatin1String("AUTOSTRADA"))) txtLocalita.Text = txtLocalita.Text.toLower();
 
     // The trip and the "current trip" mark are stored together.
     Database::Transazione transazione(Db);
@@ -198,16 +199,13 @@ int FormViandora::NuovoCodiceMeta() {
     // The first free number, counting from 1 in code order.
     Db.RecordSetImposta(SlotScrittura, Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(CampoCodice));
     RecordSet& rs = Db.Rs(SlotScrittura);
-    if (rs.Eof())
-        return 1;
+    if (rs.Eof()) return 1;
     const qint64 righe = rs.RecordCount();
     rs.MoveLast();
-    if (qint64(Val(rs.Testo(CampoCodice))) == righe)
-        return int(righe + 1);
+    if (qint64(Val(rs.Testo(CampoCodice))) == righe) return int(righe + 1);
     int contatore = 1;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        if (Val(rs.Testo(CampoCodice)) != contatore)
-            break;
+        if (Val(rs.Testo(CampoCodice)) != contatore) break;
         ++contatore;
     }
     return contatore;
@@ -247,11 +245,11 @@ void FormViandora::cmdCancItin_Click() {
     AttivaFormMeta(true);
     QString domanda = QStringLiteral("AI");
     BoxConferma(domanda);
-    if (RispostaConferma != Msg::Yes)
-        return;
+    if (RispostaConferma != Msg::Yes) return;
     if (piattaforma_.MsgBox(QStringLiteral("Sei sicuro di voler cancellare l'itinerario?\r\n\r\n"
                                            "In caso positivo, non sarà più recuperabile!"),
-                            Msg::YesNo | Msg::Question, QStringLiteral("Annullamento itinerario")) != Msg::Yes)
+                            Msg::YesNo | Msg::Question,
+                            QStringLiteral("Annullamento itinerario")) != Msg::Yes)
         return;
     if (Meta.CodiceMetaCorrente.isEmpty()) return;
     ComandiMeta = QStringLiteral("zz");
@@ -268,8 +266,7 @@ void FormViandora::CaricaListaMete(Griglia& griglia) {
     RecordSet& rs = Db.Rs(SlotRicerca);
     int riga = griglia.FixedRows;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++riga) {
-        if (griglia.Rows() <= riga)
-            griglia.SetRows(riga + 1);
+        if (griglia.Rows() <= riga) griglia.SetRows(riga + 1);
         griglia.SetTextMatrix(riga, MetaLocalita, rs.Testo(QStringLiteral("Localita")));
         griglia.SetTextMatrix(riga, MetaNazione, rs.Testo(QStringLiteral("Nazione")));
         griglia.SetTextMatrix(riga, MetaCodice, rs.Testo(CampoCodice));

@@ -25,8 +25,7 @@ void FormViandora::MettiCalcoloSoste(const QString& calcoloSoste) {
     // choices (a file of another installation) as the usual 3 too.
     const QString testo = calcoloSoste.trimmed();
     double n = testo.isEmpty() ? 3 : Val(testo);
-    if (n > cmbSoste.ListCount())
-        n = 3;
+    if (n > cmbSoste.ListCount()) n = 3;
     cmbSoste.SetListIndex(n < 1 ? 0 : int(n) - 1);
 }
 
@@ -39,8 +38,7 @@ void FormViandora::CaricaDefaultMeta(int modo) {
         Db.RecordSetImposta(SlotMeta, Query(parametri));
     }
     RecordSet& rs = Db.Rs(SlotMeta);
-    if (rs.Eof())
-        return;
+    if (rs.Eof()) return;
     for (int k = 0; k < 4; ++k)
         cmbMediaKm[k].SetText(rs.Testo(QString::fromLatin1(CampiVelocita[k])));
     for (int k = 0; k < 9; ++k) {
@@ -80,8 +78,7 @@ void FormViandora::ScriviOrariERiposi(RecordSet& rs) {
 
 void FormViandora::cmdDefault_Click(int Index) {
     const char* verbi[] = {"salvare", "caricare", "ripristinare"};
-    if (Index < 0 || Index > 2)
-        return;
+    if (Index < 0 || Index > 2) return;
     const QString titolo = QStringLiteral("Dati di default");
     if (piattaforma_.MsgBox(QStringLiteral("Vuoi %1 i dati di default?").arg(QLatin1String(verbi[Index])),
                             Msg::YesNo | Msg::Question, titolo) != Msg::Yes)

@@ -18,7 +18,8 @@ void Riempi(Elenco& elenco, const QStringList& voci) {
         elenco.AddItem(v);
 }
 
-const QStringList Quarti = {QStringLiteral("00"), QStringLiteral("15"), QStringLiteral("30"), QStringLiteral("45")};
+const QStringList Quarti = {QStringLiteral("00"), QStringLiteral("15"), QStringLiteral("30"),
+                            QStringLiteral("45")};
 } // namespace
 
 void FormViandora::CaricaComboBox() {
@@ -67,8 +68,7 @@ void FormViandora::CaricaComboBox() {
     // the screen complete).
     MettiDefaultIncorporati();
     Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabParametri]));
-    if (Db.NumeroRecord == 0)
-        MemorizzaVariabiliMeta();
+    if (Db.NumeroRecord == 0) MemorizzaVariabiliMeta();
 }
 
 void FormViandora::ImpostaGiorniMeseInizio() {
@@ -81,14 +81,12 @@ void FormViandora::ImpostaGiorniMeseInizio() {
 }
 
 void FormViandora::MettiGiornoSett() {
-    txtInizioGSett.Text =
-        GiornoSettimana(cmbInizio[0].Text() + cmbInizio[1].Text() + cmbInizio[2].Text());
+    txtInizioGSett.Text = GiornoSettimana(cmbInizio[0].Text() + cmbInizio[1].Text() + cmbInizio[2].Text());
     if (Val(txtFine[0].Text) > 0 && Val(txtFine[1].Text) > 0 && Val(txtFine[2].Text) > 0)
         txtFine[5].Text = GiornoSettimana(txtFine[0].Text + txtFine[1].Text + txtFine[2].Text);
 }
 
 void FormViandora::cmbInizio_Click(int Index) {
-    if (Index != 0)
-        ImpostaGiorniMeseInizio();
+    if (Index != 0) ImpostaGiorniMeseInizio();
     Aggiorna(true);
 }

@@ -10,23 +10,24 @@
 namespace {
 // A correction counts only when it changes what the list shows.
 bool Cambia(Elenco& elenco, const QString& testo) {
-    if (elenco.Text() == testo)
-        return false;
+    if (elenco.Text() == testo) return false;
     elenco.SetText(testo);
     return true;
 }
 
-QString Primo(const Elenco& e) { return e.List(0); }
-QString Ultimo(const Elenco& e) { return e.List(e.ListCount() - 1); }
+QString Primo(const Elenco& e) {
+    return e.List(0);
+}
+QString Ultimo(const Elenco& e) {
+    return e.List(e.ListCount() - 1);
+}
 } // namespace
 
 float FormViandora::ControlloOrarioCmbOra(int k, bool& corretto) {
     Elenco& ora = cmbOra[k];
     Elenco& minuti = cmbMin[k];
-    if (ora.Text().isEmpty())
-        ora.SetText(Primo(ora));
-    if (minuti.Text().isEmpty())
-        minuti.SetText(Primo(minuti));
+    if (ora.Text().isEmpty()) ora.SetText(Primo(ora));
+    if (minuti.Text().isEmpty()) minuti.SetText(Primo(minuti));
     QString testo = ora.Text() + QStringLiteral(":") + minuti.Text();
     const float valore = ghmStringa2Centesimi(testo, CentesimiGiorno);
 
@@ -57,8 +58,7 @@ void FormViandora::ControllaVariabiliConvertite() {
 
         const double minuti = Val(cmbRipM.Text());
         p.RiposoMinuti = CInt(minuti * 100 / 60);
-        if (p.RiposoMinuti < 0 || p.RiposoMinuti > 100)
-            p.RiposoMinuti = 0;
+        if (p.RiposoMinuti < 0 || p.RiposoMinuti > 100) p.RiposoMinuti = 0;
         auto intervallo = [](const Elenco& e, int massimo) -> qint16 {
             const double v = Val(e.Text());
             return v < 0 || v > massimo ? qint16(0) : CInt(v);
@@ -74,12 +74,10 @@ void FormViandora::ControllaVariabiliConvertite() {
         p.DataInizioFissa = p.DataInizio;
         p.OraInizioFissa = p.OraInizio;
 
-        if (p.OraPranzo - 100 < p.OraColazione)
-            corretto = Cambia(cmbOra[0], Primo(cmbOra[0])) || corretto;
+        if (p.OraPranzo - 100 < p.OraColazione) corretto = Cambia(cmbOra[0], Primo(cmbOra[0])) || corretto;
         if (p.OraCena - 100 < p.OraPranzo + p.DurataPranzo)
             corretto = Cambia(cmbOra[1], Primo(cmbOra[1])) || corretto;
-        if (p.OraCena + p.DurataCena > p.OraNotte)
-            corretto = Cambia(cmbOra[2], Primo(cmbOra[2])) || corretto;
+        if (p.OraCena + p.DurataCena > p.OraNotte) corretto = Cambia(cmbOra[2], Primo(cmbOra[2])) || corretto;
         if (p.OraNotte > 2400) {
             cmbOra[3].SetText(QStringLiteral("24"));
             cmbMin[3].SetText(QStringLiteral("00"));
@@ -94,8 +92,7 @@ void FormViandora::ControllaVariabiliConvertite() {
             const bool b = Cambia(cmbMin[7], cmbMin[3].Text());
             corretto = a || b || corretto;
         }
-        if (!corretto)
-            break;
+        if (!corretto) break;
     }
     piattaforma_.ElaboraEventi();
     p.GiorniAdeguamento = CInt(qMax(0.0, Val(cmbGiorni.Text())));
@@ -108,34 +105,20 @@ void FormViandora::Aggiorna(bool mantieniPannelli) {
     ControllaVariabiliConvertite();
 
     ParametriMetaTipo& p = Meta.ParametriMeta;
-    if (p.DurataPranzo > 350)
-        p.DurataPranzo = 200;
-    if (p.DurataCena > 250)
-        p.DurataCena = 150;
-    if (p.OraColazione > 1200)
-        p.OraColazione = 900;
-    if (p.OraPranzo < 1000)
-        p.OraPranzo = 1000;
-    if (p.OraPranzo > 1600)
-        p.OraPranzo = 1600;
-    if (p.OraCena < 1700 || p.OraCena > 2200)
-        p.OraCena = 2000;
-    if (p.OraNotte < 1900)
-        p.OraNotte = 1900;
-    if (p.OraNotte > 2400)
-        p.OraNotte = 2400;
-    if (p.OraPranzo <= p.OraColazione)
-        p.OraPranzo = p.OraColazione + 100;
-    if (p.OraPranzo + p.DurataPranzo >= p.OraCena)
-        p.OraCena = p.OraPranzo + p.DurataPranzo + 100;
-    if (p.OraCena + p.DurataCena >= p.OraNotte)
-        p.OraNotte = p.OraCena + 15;
-    if (p.OreTraghetti == 0)
-        p.OreTraghetti = 100;
-    if (p.InizioVisita < p.OraColazione)
-        p.InizioVisita = p.OraColazione;
-    if (p.FineVisita > p.OraNotte)
-        p.FineVisita = p.OraNotte;
+    if (p.DurataPranzo > 350) p.DurataPranzo = 200;
+    if (p.DurataCena > 250) p.DurataCena = 150;
+    if (p.OraColazione > 1200) p.OraColazione = 900;
+    if (p.OraPranzo < 1000) p.OraPranzo = 1000;
+    if (p.OraPranzo > 1600) p.OraPranzo = 1600;
+    if (p.OraCena < 1700 || p.OraCena > 2200) p.OraCena = 2000;
+    if (p.OraNotte < 1900) p.OraNotte = 1900;
+    if (p.OraNotte > 2400) p.OraNotte = 2400;
+    if (p.OraPranzo <= p.OraColazione) p.OraPranzo = p.OraColazione + 100;
+    if (p.OraPranzo + p.DurataPranzo >= p.OraCena) p.OraCena = p.OraPranzo + p.DurataPranzo + 100;
+    if (p.OraCena + p.DurataCena >= p.OraNotte) p.OraNotte = p.OraCena + 15;
+    if (p.OreTraghetti == 0) p.OreTraghetti = 100;
+    if (p.InizioVisita < p.OraColazione) p.InizioVisita = p.OraColazione;
+    if (p.FineVisita > p.OraNotte) p.FineVisita = p.OraNotte;
 
     // Back to the lists. The hour is the value's whole hours, so 2400 shows
     // as 24:00 and not as the 00 of the next day.

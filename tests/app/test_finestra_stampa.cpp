@@ -3,8 +3,8 @@
 // opens; the option buttons of the city guide keep one choice per group.
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -82,8 +82,10 @@ private slots:
         Premi(finestra, "cmdStampa");
         auto spunta = [&](const QString& nome) { return qobject_cast<QCheckBox*>(finestra.Widget(nome)); };
         QVERIFY(spunta("chkTabella")->isChecked() && !spunta("chkModuli")->isChecked());
-        QTest::mouseClick(spunta("chkTabella"), Qt::LeftButton, {}, QPoint(6, spunta("chkTabella")->height() / 2));
-        QTest::mouseClick(spunta("chkModuli"), Qt::LeftButton, {}, QPoint(6, spunta("chkModuli")->height() / 2));
+        QTest::mouseClick(spunta("chkTabella"), Qt::LeftButton, {},
+                          QPoint(6, spunta("chkTabella")->height() / 2));
+        QTest::mouseClick(spunta("chkModuli"), Qt::LeftButton, {},
+                          QPoint(6, spunta("chkModuli")->height() / 2));
         QVERIFY(!v->Stampa.chkTabella.Value && v->Stampa.chkModuli.Value);
         Premi(finestra, "CmdEsegui(0)");
         Premi(finestra, "cmdSelStampante(0)");

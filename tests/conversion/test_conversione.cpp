@@ -9,10 +9,10 @@
 
 #include "common/Testo1252.h"
 #include "conversion/FileARecord.h"
+#include "guide/Guida.h"
 #include "support/ArchivioProva.h"
 #include "support/ComandiAbilitati.h"
 #include "support/ProgrammaProva.h"
-#include "guide/Guida.h"
 #include "trip/Meta.h"
 
 namespace {

@@ -181,12 +181,11 @@ private slots:
         db_->ImpostaGuastoScrittura(2);
         {
             Database::Transazione t(*db_);
-            QVERIFY_THROWS_EXCEPTION(ErroreDatabase,
-                                     db_->SostituisciRighe(tappe, campi,
-                                                           {{"0001", "Roma"},
-                                                            {"0002", "Parma"},
-                                                            {"0003", "Milano"},
-                                                            {"0004", "Asti"}}));
+            QVERIFY_THROWS_EXCEPTION(
+                ErroreDatabase,
+                db_->SostituisciRighe(
+                    tappe, campi,
+                    {{"0001", "Roma"}, {"0002", "Parma"}, {"0003", "Milano"}, {"0004", "Asti"}}));
         }
         db_->ImpostaGuastoScrittura(0);
         QCOMPARE(rowid(), prima);

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/FinestraViandora.h"
+#include "exchange/Scambio.h"
 #include "support/ArchivioProva.h"
 
 class TestFinestraScambio : public QObject {

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "common/Testo1252.h"
+#include "exchange/Scambio.h"
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"

@@ -203,7 +203,8 @@ private slots:
         });
         QCOMPARE(VociGuida(f), attese);
         QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
-        QCOMPARE(f.txtGDescrizione.Text.isEmpty(), f.mfgTab.TextMatrix(f.Itinerario.RigaCorrente, 3).isEmpty());
+        QCOMPARE(f.txtGDescrizione.Text.isEmpty(),
+                 f.mfgTab.TextMatrix(f.Itinerario.RigaCorrente, 3).isEmpty());
     }
 
     void clicCaricaLaVoce() {

@@ -35,8 +35,7 @@ public:
 
     int MsgBox(const QString& testo, int pulsanti, const QString& titolo) override {
         messaggi.append({testo, pulsanti, titolo});
-        if (risposte.isEmpty())
-            return (pulsanti & 7) == Msg::OkOnly ? Msg::Ok : Msg::Yes;
+        if (risposte.isEmpty()) return (pulsanti & 7) == Msg::OkOnly ? Msg::Ok : Msg::Yes;
         return risposte.takeFirst();
     }
     void Avviso(const QString& testo, const QString&) override { avvisi.append(testo); }

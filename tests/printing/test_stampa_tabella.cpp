@@ -7,7 +7,9 @@
 
 #include "StampaProva.h"
 #include "common/Testo1252.h"
+#include "guide/Guida.h"
 #include "support/ArchivioProva.h"
+#include "trip/Meta.h"
 
 using P = PaginaRegistrata;
 

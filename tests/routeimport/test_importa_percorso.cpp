@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "itinerary/EditorProva.h"
-#include "support/ProgrammaProva.h"
 #include "itinerary/Itinerario.h"
+#include "support/ProgrammaProva.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
 

@@ -90,8 +90,8 @@ public:
     const Chiamata* Disegno(Tipo tipo, double x1, double y1, double x2, double y2, int pagina = 0) const {
         const Chiamata* trovata = nullptr;
         for (const Chiamata& c : chiamate)
-            if (c.tipo == tipo && (pagina == 0 || c.pagina == pagina) && Vicino(c.x1, x1) && Vicino(c.y1, y1) &&
-                Vicino(c.x2, x2) && Vicino(c.y2, y2))
+            if (c.tipo == tipo && (pagina == 0 || c.pagina == pagina) && Vicino(c.x1, x1) &&
+                Vicino(c.y1, y1) && Vicino(c.x2, x2) && Vicino(c.y2, y2))
                 trovata = &c;
         return trovata;
     }

@@ -18,19 +18,19 @@ public:
         QString titolo;
     };
 
-    QList<Messaggio> messaggi;     // every box shown, in order
-    QList<int> risposte;           // answers to give, in order; Yes when none is left
-    QStringList fileDaAprire;      // answers of the open dialog
-    QStringList fileDaSalvare;     // answers of the save dialog
+    QList<Messaggio> messaggi; // every box shown, in order
+    QList<int> risposte;       // answers to give, in order; Yes when none is left
+    QStringList fileDaAprire;  // answers of the open dialog
+    QStringList fileDaSalvare; // answers of the save dialog
     QDateTime adesso = QDateTime(QDate(2006, 8, 5), QTime(10, 52));
     int eventiElaborati = 0;
-    std::function<void()> suEventi; // runs at every "process pending events"
+    std::function<void()> suEventi;    // runs at every "process pending events"
     std::function<void()> suMessaggio; // runs while a message box is shown
     QList<QPair<QString, QString>> programmiAvviati;
     bool terminato = false;
-    QString fuoco; // the control that last received the focus
+    QString fuoco;                               // the control that last received the focus
     std::function<void(const QString&)> suFocus; // a real window in the test applies it
-    bool avvioRiesce = true;        // what starting a program answers
+    bool avvioRiesce = true;                     // what starting a program answers
     // Printing: the installed printers, the documents opened ("stampante:"
     // or "pdf:" and the name), and the last document as it was when the
     // planner let it go. preparaPagina sets up each new page (how it
@@ -46,10 +46,8 @@ public:
 
     int MsgBox(const QString& testo, int pulsanti, const QString& titolo) override {
         messaggi.append({testo, pulsanti, titolo});
-        if (suMessaggio)
-            suMessaggio();
-        if (risposte.isEmpty())
-            return (pulsanti & 7) == Msg::OkOnly ? Msg::Ok : Msg::Yes;
+        if (suMessaggio) suMessaggio();
+        if (risposte.isEmpty()) return (pulsanti & 7) == Msg::OkOnly ? Msg::Ok : Msg::Yes;
         return risposte.takeFirst();
     }
     QString ApriFile(const QString&, const QString&) override {
@@ -60,8 +58,7 @@ public:
     }
     void ElaboraEventi() override {
         ++eventiElaborati;
-        if (suEventi)
-            suEventi();
+        if (suEventi) suEventi();
     }
     // When set, starts the program for real.
     std::function<bool(const QString& programma, const QString& argomento)> avvia;
@@ -73,16 +70,17 @@ public:
     void Termina() override { terminato = true; }
     void SetFocus(const QString& controllo) override {
         fuoco = controllo;
-        if (suFocus)
-            suFocus(controllo);
+        if (suFocus) suFocus(controllo);
     }
 
-    QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override {
+    QString SalvaFileProposto(const QString& titolo, const QString& filtro,
+                              const QString& proposta) override {
         proposteSalvataggio.append(proposta);
         return SalvaFile(titolo, filtro);
     }
     QStringList ElencoStampanti() override { return stampanti; }
-    std::unique_ptr<PaginaStampa> ApriStampante(const QString& nome, const QString&, QString& errore) override {
+    std::unique_ptr<PaginaStampa> ApriStampante(const QString& nome, const QString&,
+                                                QString& errore) override {
         return Apri(QStringLiteral("stampante:") + nome, errore);
     }
     std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString&, QString& errore) override {

@@ -131,7 +131,8 @@ private slots:
                   f.txtGiorni.Text + "\t";
         attese << totali;
         QCOMPARE(p.messaggi.size(), 1);
-        attese << QString::number(f.TabellaDiMarcia.Calcolo.NumeroTentativo) + "\t" + p.messaggi.last().testo + "\t";
+        attese << QString::number(f.TabellaDiMarcia.Calcolo.NumeroTentativo) + "\t" +
+                      p.messaggi.last().testo + "\t";
         QCOMPARE(e.righe, attese);
         QVERIFY(attese.size() > 15);
         QCOMPARE(f.txtTragh.Text, QString("1"));
