@@ -26,16 +26,17 @@ void FormViandora::CreaPannelloGuida() {
         Pulsante* pulsante;
         const char* nome;
         const char* caption;
-        int left, top;
+        int left, top, width;
     };
+    // Two columns of commands, and a third on the lower row for printing.
     const Bottone bottoni[] = {
-        {&cmdSalvaRiga, "cmdSalvaRiga", "&Salva riga", 7850, 450},
-        {&cmdCancellaRiga, "cmdCancellaRiga", "&Cancella riga", 9150, 450},
-        {&cmdFind, "cmdFind", "C&erca", 7850, 900},
-        {&cmdFineInserimento, "cmdFineInserimento", "&Fine inserimento", 9150, 900},
+        {&cmdSalvaRiga, "cmdSalvaRiga", "&Salva riga", 7850, 450, 1150},
+        {&cmdCancellaRiga, "cmdCancellaRiga", "&Cancella riga", 9050, 450, 1250},
+        {&cmdFind, "cmdFind", "C&erca", 7850, 900, 1150},
+        {&cmdFineInserimento, "cmdFineInserimento", "&Fine inserimento", 9050, 900, 1250},
     };
     for (const Bottone& b : bottoni) {
-        Registra(*b.pulsante, QString::fromLatin1(b.nome), guida, b.left, b.top, 1250, 345);
+        Registra(*b.pulsante, QString::fromLatin1(b.nome), guida, b.left, b.top, b.width, 345);
         b.pulsante->Caption = QString::fromUtf8(b.caption);
     }
 }

@@ -42,7 +42,7 @@ void FormViandora::CreaPannelliStampa() {
              "Rinuncia alla stampa");
 
     // The city guide's print command and options.
-    Registra(s.cmdStampaGuidaCitta, QStringLiteral("cmdStampaGuidaCitta"), QStringLiteral("frmGuida"), 10300,
+    Registra(s.cmdStampaGuidaCitta, QStringLiteral("cmdStampaGuidaCitta"), QStringLiteral("frmGuida"), 10350,
              900, 1150, 345);
     s.cmdStampaGuidaCitta.Caption = QStringLiteral("Stam&pa guida");
     s.cmdStampaGuidaCitta.ToolTipText = QStringLiteral("Stampa della guida città");

@@ -180,6 +180,13 @@ private slots:
             if (c->TipoControllo() == Controllo::Tipo::Griglia || c == &v->txtPerc) continue;
             verifica.Controllo(c->NomeCompleto(), finestra.Widget(c->NomeCompleto()), Valori(c->Nome()));
         }
+        // No command covers another one of its panel.
+        const QList<QPushButton*> pulsanti = finestra.findChildren<QPushButton*>();
+        for (QPushButton* a : pulsanti)
+            for (QPushButton* b : pulsanti)
+                if (a < b && a->parentWidget() == b->parentWidget() && a->isVisible() && b->isVisible() &&
+                    a->geometry().intersects(b->geometry()))
+                    verifica.errori << a->objectName() + " copre " + b->objectName();
         auto* vista = qobject_cast<QTableView*>(finestra.Widget("mfgTab"));
         verifica.Griglia("tappe", vista);
 
