@@ -103,6 +103,69 @@ QVector<ContenutoScambio::Meta> ContenutoScambio::Mete() const {
     return mete;
 }
 
+namespace {
+
+// One line of the file into its section; a fault in it is returned.
+EsitoScambio LeggiRiga(const QString& riga, int numeroRiga, ContenutoScambio& contenuto, int& corrente) {
+    if (riga.size() > LunghezzaMassimaRigaScambio)
+        return Malformato(numeroRiga, QStringLiteral("la riga è troppo lunga"));
+    if (SoloSpazi(riga)) return {};
+    const int s = SezioneDellaRiga(riga);
+    if (s < 0) return Malformato(numeroRiga, QStringLiteral("la riga non appartiene a nessuna sezione"));
+    const QChar separatore(SeparatoriScambio[s]);
+    QString chiusa = riga;
+    while (!chiusa.isEmpty() && chiusa.back().unicode() <= 32)
+        chiusa.chop(1);
+    if (!chiusa.endsWith(separatore)) return Malformato(numeroRiga, QStringLiteral("la riga è troncata"));
+    QStringList valori = chiusa.split(separatore);
+    valori.removeLast();
+    for (QString& v : valori)
+        v = PulisciValore(v);
+
+    SezioneScambio& sezione = contenuto.sezioni[s];
+    if (s != corrente) {
+        if (s < corrente || sezione.presente)
+            return Malformato(numeroRiga, QStringLiteral("la sezione %1 ricomincia dopo un'altra sezione")
+                                              .arg(QLatin1String(NomiSezioni[s])));
+        if (s > corrente + 1)
+            return Malformato(
+                numeroRiga,
+                QStringLiteral("manca la sezione %1").arg(QLatin1String(NomiSezioni[corrente + 1])));
+        corrente = s;
+        sezione.presente = true;
+        sezione.campi = valori;
+        const QString errore = ControllaIntestazione(valori, s);
+        if (!errore.isEmpty()) return Malformato(numeroRiga, errore);
+        return {};
+    }
+    if (valori.size() != sezione.campi.size())
+        return Malformato(numeroRiga, QStringLiteral("la riga ha %1 valori invece dei %2 dell'intestazione")
+                                          .arg(valori.size())
+                                          .arg(sezione.campi.size()));
+    sezione.record.append(valori);
+    sezione.righe.append(numeroRiga);
+    return {};
+}
+
+// Every trip needs a code and a locality, and codes tell trips apart.
+EsitoScambio ControllaMete(const SezioneScambio& mete) {
+    const int colonnaCodice = *mete.Colonna(QStringLiteral("CodiceMeta"));
+    const int colonnaLocalita = *mete.Colonna(QStringLiteral("Localita"));
+    QSet<QString> codici;
+    for (int i = 0; i < mete.record.size(); ++i) {
+        const QStringList& r = mete.record.at(i);
+        if (r.at(colonnaCodice).isEmpty() || r.at(colonnaLocalita).isEmpty())
+            return Malformato(mete.righe.at(i), QStringLiteral("la mèta non ha codice o località"));
+        if (codici.contains(r.at(colonnaCodice)))
+            return Malformato(mete.righe.at(i),
+                              QStringLiteral("il codice %1 compare in due mète").arg(r.at(colonnaCodice)));
+        codici.insert(r.at(colonnaCodice));
+    }
+    return {};
+}
+
+} // namespace
+
 EsitoScambio AnalizzaFileScambio(const QByteArray& byte, ContenutoScambio& contenuto,
                                  const std::function<void(qint64)>& avanzamento) {
     contenuto = ContenutoScambio();
@@ -122,61 +185,9 @@ EsitoScambio AnalizzaFileScambio(const QByteArray& byte, ContenutoScambio& conte
         if (inizio < testo.size() && testo.at(inizio) == u'\n') ++inizio;
         ++numeroRiga;
         if (avanzamento) avanzamento(inizio);
-        if (primoErrore.stato != EsitoScambio::Valido) continue; // only looking for a trips section now
-
-        if (riga.size() > LunghezzaMassimaRigaScambio) {
-            primoErrore = Malformato(numeroRiga, QStringLiteral("la riga è troppo lunga"));
-            continue;
-        }
-        if (SoloSpazi(riga)) continue;
-        const int s = SezioneDellaRiga(riga);
-        if (s < 0) {
-            primoErrore = Malformato(numeroRiga, QStringLiteral("la riga non appartiene a nessuna sezione"));
-            continue;
-        }
-        const QChar separatore(SeparatoriScambio[s]);
-        QString chiusa = riga;
-        while (!chiusa.isEmpty() && chiusa.back().unicode() <= 32)
-            chiusa.chop(1);
-        if (!chiusa.endsWith(separatore)) {
-            primoErrore = Malformato(numeroRiga, QStringLiteral("la riga è troncata"));
-            continue;
-        }
-        QStringList valori = chiusa.split(separatore);
-        valori.removeLast();
-        for (QString& v : valori)
-            v = PulisciValore(v);
-
-        SezioneScambio& sezione = contenuto.sezioni[s];
-        if (s != corrente) {
-            if (s < corrente || sezione.presente) {
-                primoErrore =
-                    Malformato(numeroRiga, QStringLiteral("la sezione %1 ricomincia dopo un'altra sezione")
-                                               .arg(QLatin1String(NomiSezioni[s])));
-                continue;
-            }
-            if (s > corrente + 1) {
-                primoErrore = Malformato(
-                    numeroRiga,
-                    QStringLiteral("manca la sezione %1").arg(QLatin1String(NomiSezioni[corrente + 1])));
-                continue;
-            }
-            corrente = s;
-            sezione.presente = true;
-            const QString errore = ControllaIntestazione(valori, s);
-            if (!errore.isEmpty()) primoErrore = Malformato(numeroRiga, errore);
-            sezione.campi = valori;
-            continue;
-        }
-        if (valori.size() != sezione.campi.size()) {
-            primoErrore =
-                Malformato(numeroRiga, QStringLiteral("la riga ha %1 valori invece dei %2 dell'intestazione")
-                                           .arg(valori.size())
-                                           .arg(sezione.campi.size()));
-            continue;
-        }
-        sezione.record.append(valori);
-        sezione.righe.append(numeroRiga);
+        // After a fault the rest is only read through, for the trips section.
+        if (primoErrore.stato == EsitoScambio::Valido)
+            primoErrore = LeggiRiga(riga, numeroRiga, contenuto, corrente);
     }
 
     // A file that is no exchange file at all says so plainly.
@@ -192,22 +203,7 @@ EsitoScambio AnalizzaFileScambio(const QByteArray& byte, ContenutoScambio& conte
                 esito = Malformato(0, QStringLiteral("manca la sezione %1 (file incompleto)")
                                           .arg(QLatin1String(NomiSezioni[s])));
     }
-    if (esito.stato == EsitoScambio::Valido) {
-        // Every trip needs a code and a locality, and codes tell trips apart.
-        const int colonnaCodice = *mete.Colonna(QStringLiteral("CodiceMeta"));
-        const int colonnaLocalita = *mete.Colonna(QStringLiteral("Localita"));
-        QSet<QString> codici;
-        for (int i = 0; i < mete.record.size() && esito.stato == EsitoScambio::Valido; ++i) {
-            const QStringList& r = mete.record.at(i);
-            if (r.at(colonnaCodice).isEmpty() || r.at(colonnaLocalita).isEmpty())
-                esito = Malformato(mete.righe.at(i), QStringLiteral("la mèta non ha codice o località"));
-            else if (codici.contains(r.at(colonnaCodice)))
-                esito =
-                    Malformato(mete.righe.at(i),
-                               QStringLiteral("il codice %1 compare in due mète").arg(r.at(colonnaCodice)));
-            codici.insert(r.at(colonnaCodice));
-        }
-    }
+    if (esito.stato == EsitoScambio::Valido) esito = ControllaMete(mete);
     if (esito.stato != EsitoScambio::Valido) contenuto = ContenutoScambio();
     return esito;
 }

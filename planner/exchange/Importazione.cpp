@@ -132,6 +132,92 @@ QVector<QPair<QString, QString>> AssegnaCodiciImportazione(const QStringList& co
     return assegnati;
 }
 
+namespace {
+
+// Trips: one whose locality is stored already stays out, with its stages.
+// Returns the file's codes of the trips added, with their new codes.
+QHash<QString, QString> AggiungiMete(Database& db, const SezioneScambio& mete,
+                                     const QHash<QString, QString>& codiceNuovo, QSet<QString> localitaMete,
+                                     Passi& passi, RiepilogoImportazione& r) {
+    QHash<QString, QString> inserite;
+    passi.Inizia(QStringLiteral("Importazione ") + db.Schema().NomeTabella[TabMete], mete.record.size());
+    Inseritore inseritore(db, TabMete, mete, r.valoriTagliati);
+    const int colonnaCodice = *mete.Colonna(CampoCodice);
+    const int colonnaLocalita = *mete.Colonna(CampoLocalita);
+    const int dimensioneLocalita = inseritore.Dimensione(CampoLocalita);
+    for (const QStringList& record : mete.record) {
+        passi.Avanza();
+        const QString& codice = record.at(colonnaCodice);
+        if (!codiceNuovo.contains(codice)) continue;
+        const QString localita =
+            Chiave(inseritore.Memorizzato(record.at(colonnaLocalita), dimensioneLocalita));
+        if (localitaMete.contains(localita)) {
+            ++r.meteScartate;
+            continue;
+        }
+        inseritore.Aggiungi(record, codiceNuovo.value(codice));
+        localitaMete.insert(localita);
+        inserite.insert(codice, codiceNuovo.value(codice));
+        r.codici.append({codice, codiceNuovo.value(codice)});
+        ++r.mete;
+    }
+    return inserite;
+}
+
+void AggiungiTappe(Database& db, const SezioneScambio& itinerari, const QHash<QString, QString>& inserite,
+                   Passi& passi, RiepilogoImportazione& r) {
+    passi.Inizia(QStringLiteral("Importazione ") + db.Schema().NomeTabella[TabItinerari],
+                 itinerari.record.size());
+    Inseritore inseritore(db, TabItinerari, itinerari, r.valoriTagliati);
+    const int colonnaCodice = *itinerari.Colonna(CampoCodice);
+    for (const QStringList& record : itinerari.record) {
+        passi.Avanza();
+        const auto trovata = inserite.constFind(record.at(colonnaCodice));
+        if (trovata == inserite.constEnd()) continue;
+        inseritore.Aggiungi(record, *trovata);
+        ++r.tappe;
+    }
+}
+
+// Guide: only for localities that a stored itinerary reaches (the stages
+// just added included), and only entries not stored already.
+void AggiungiGuida(Database& db, const SezioneScambio& guida, Passi& passi, RiepilogoImportazione& r) {
+    const SchemaDatabase& schema = db.Schema();
+    passi.Inizia(QStringLiteral("Importazione ") + schema.NomeTabella[TabGuida], guida.record.size());
+    QSet<QString> raggiunte;
+    db.Leggi(Query(schema.NomeTabella[TabItinerari]).SenzaOrdine(), {CampoLocalita},
+             [&](qint64, const QStringList& v) { raggiunte.insert(Chiave(v.at(0))); });
+    QSet<QString> presenti;
+    auto chiaveVoce = [](const QString& localita, const QString& descrizione) {
+        return Chiave(localita) + QChar(0x1F) + Chiave(descrizione);
+    };
+    db.Leggi(Query(schema.NomeTabella[TabGuida]).SenzaOrdine(), {CampoLocalita, CampoDescrizione},
+             [&](qint64, const QStringList& v) { presenti.insert(chiaveVoce(v.at(0), v.at(1))); });
+
+    Inseritore inseritore(db, TabGuida, guida, r.valoriTagliati);
+    const int colonnaLocalita = *guida.Colonna(CampoLocalita);
+    const auto colonnaDescrizione = guida.Colonna(CampoDescrizione);
+    const int dimensioneLocalita = inseritore.Dimensione(CampoLocalita);
+    const int dimensioneDescrizione = inseritore.Dimensione(CampoDescrizione);
+    for (const QStringList& record : guida.record) {
+        passi.Avanza();
+        const QString localita = inseritore.Memorizzato(record.at(colonnaLocalita), dimensioneLocalita);
+        if (!raggiunte.contains(Chiave(localita))) continue;
+        const QString descrizione = inseritore.Memorizzato(
+            colonnaDescrizione ? record.at(*colonnaDescrizione) : QString(), dimensioneDescrizione);
+        const QString chiave = chiaveVoce(localita, descrizione);
+        if (presenti.contains(chiave)) {
+            ++r.vociScartate;
+            continue;
+        }
+        inseritore.Aggiungi(record, QString());
+        presenti.insert(chiave);
+        ++r.voci;
+    }
+}
+
+} // namespace
+
 RiepilogoImportazione ImportaMete(Database& db, const ContenutoScambio& contenuto, const QStringList& scelti,
                                   Avanzamento* avanzamento) {
     RiepilogoImportazione r;
@@ -150,84 +236,10 @@ RiepilogoImportazione ImportaMete(Database& db, const ContenutoScambio& contenut
     for (const auto& [file, nuovo] : AssegnaCodiciImportazione(codiciArchivio, scelti))
         codiceNuovo.insert(file, nuovo);
 
-    // Trips: one whose locality is stored already stays out, with its stages.
-    const SezioneScambio& mete = contenuto.sezioni[SezMete];
-    QHash<QString, QString> inserite;
-    {
-        passi.Inizia(QStringLiteral("Importazione ") + schema.NomeTabella[TabMete], mete.record.size());
-        Inseritore inseritore(db, TabMete, mete, r.valoriTagliati);
-        const int colonnaCodice = *mete.Colonna(CampoCodice);
-        const int colonnaLocalita = *mete.Colonna(CampoLocalita);
-        const int dimensioneLocalita = inseritore.Dimensione(CampoLocalita);
-        for (const QStringList& record : mete.record) {
-            passi.Avanza();
-            const QString& codice = record.at(colonnaCodice);
-            if (!codiceNuovo.contains(codice)) continue;
-            const QString localita =
-                Chiave(inseritore.Memorizzato(record.at(colonnaLocalita), dimensioneLocalita));
-            if (localitaMete.contains(localita)) {
-                ++r.meteScartate;
-                continue;
-            }
-            inseritore.Aggiungi(record, codiceNuovo.value(codice));
-            localitaMete.insert(localita);
-            inserite.insert(codice, codiceNuovo.value(codice));
-            r.codici.append({codice, codiceNuovo.value(codice)});
-            ++r.mete;
-        }
-    }
-
-    const SezioneScambio& itinerari = contenuto.sezioni[SezItinerari];
-    {
-        passi.Inizia(QStringLiteral("Importazione ") + schema.NomeTabella[TabItinerari],
-                     itinerari.record.size());
-        Inseritore inseritore(db, TabItinerari, itinerari, r.valoriTagliati);
-        const int colonnaCodice = *itinerari.Colonna(CampoCodice);
-        for (const QStringList& record : itinerari.record) {
-            passi.Avanza();
-            const auto trovata = inserite.constFind(record.at(colonnaCodice));
-            if (trovata == inserite.constEnd()) continue;
-            inseritore.Aggiungi(record, *trovata);
-            ++r.tappe;
-        }
-    }
-
-    // Guide: only for localities that a stored itinerary reaches (the stages
-    // just added included), and only entries not stored already.
-    const SezioneScambio& guida = contenuto.sezioni[SezGuida];
-    {
-        passi.Inizia(QStringLiteral("Importazione ") + schema.NomeTabella[TabGuida], guida.record.size());
-        QSet<QString> raggiunte;
-        db.Leggi(Query(schema.NomeTabella[TabItinerari]).SenzaOrdine(), {CampoLocalita},
-                 [&](qint64, const QStringList& v) { raggiunte.insert(Chiave(v.at(0))); });
-        QSet<QString> presenti;
-        auto chiaveVoce = [](const QString& localita, const QString& descrizione) {
-            return Chiave(localita) + QChar(0x1F) + Chiave(descrizione);
-        };
-        db.Leggi(Query(schema.NomeTabella[TabGuida]).SenzaOrdine(), {CampoLocalita, CampoDescrizione},
-                 [&](qint64, const QStringList& v) { presenti.insert(chiaveVoce(v.at(0), v.at(1))); });
-
-        Inseritore inseritore(db, TabGuida, guida, r.valoriTagliati);
-        const int colonnaLocalita = *guida.Colonna(CampoLocalita);
-        const auto colonnaDescrizione = guida.Colonna(CampoDescrizione);
-        const int dimensioneLocalita = inseritore.Dimensione(CampoLocalita);
-        const int dimensioneDescrizione = inseritore.Dimensione(CampoDescrizione);
-        for (const QStringList& record : guida.record) {
-            passi.Avanza();
-            const QString localita = inseritore.Memorizzato(record.at(colonnaLocalita), dimensioneLocalita);
-            if (!raggiunte.contains(Chiave(localita))) continue;
-            const QString descrizione = inseritore.Memorizzato(
-                colonnaDescrizione ? record.at(*colonnaDescrizione) : QString(), dimensioneDescrizione);
-            const QString chiave = chiaveVoce(localita, descrizione);
-            if (presenti.contains(chiave)) {
-                ++r.vociScartate;
-                continue;
-            }
-            inseritore.Aggiungi(record, QString());
-            presenti.insert(chiave);
-            ++r.voci;
-        }
-    }
+    const QHash<QString, QString> inserite =
+        AggiungiMete(db, contenuto.sezioni[SezMete], codiceNuovo, localitaMete, passi, r);
+    AggiungiTappe(db, contenuto.sezioni[SezItinerari], inserite, passi, r);
+    AggiungiGuida(db, contenuto.sezioni[SezGuida], passi, r);
 
     transazione.Conferma();
     // The work slot holds no rows of the import once it is over.
