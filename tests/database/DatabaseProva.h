@@ -7,6 +7,7 @@
 
 #include "database/Database.h"
 #include "guide/TipiGuida.h"
+#include "support/ProgrammaProva.h"
 
 // A file as a first start leaves it: six tables, indexes, guide types.
 inline bool PreparaDatabase(Database& db, const QString& percorso) {
@@ -18,11 +19,6 @@ inline bool PreparaDatabase(Database& db, const QString& percorso) {
     ScriviTipiGuidaDefault(db);
     db.RecordSetImpostaDefault();
     return true;
-}
-
-inline QByteArray LeggiFile(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // SQL run on the file through a bare connection, as another program would.

@@ -356,14 +356,6 @@ private slots:
             QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
         }
     }
-
-    void strutturaLetta() {
-        const QList<SpecificaCampo> campi = AnalizzaStruttura("CodiceGuida[T=2],Descrizione[T=32],Visto[Y]");
-        QCOMPARE(campi.size(), 3);
-        QCOMPARE(campi[1].nome, QStringLiteral("Descrizione"));
-        QCOMPARE(campi[1].dimensione, 32);
-        QVERIFY(campi[2].tipo == TipoCampo::SiNo);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSchema)
