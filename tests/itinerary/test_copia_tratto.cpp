@@ -61,7 +61,6 @@ private slots:
         QVERIFY(c->cmdFine.Enabled && !c->cmdInserisce.Enabled && !c->cmdMapPoint.Enabled);
 
         c.Scegli(1);
-        QCOMPARE(c->Meta.ModoRicerca, qint16(4));
         QCOMPARE(c->CopiaTratto.lblMetaCopia.Caption, QString("ALPI"));
         QCOMPARE(Colonne(c->mfgCopia, {0, 1, 2, 3, 4, 5}).at(2), QString("3|BRESCIA|SS11|52|P|*00:02:00"));
         QVERIFY(c->frmPercorso.Visible && !c->frmInputBox.Enabled);
@@ -79,7 +78,11 @@ private slots:
         QCOMPARE(QList<int>({c->mfgCopia.Row, c->mfgCopia.RowSel}), QList<int>({2, 4}));
         QVERIFY(c->CopiaTratto.cmdInsEsegui.Enabled);
 
-        // Abandoning leaves the stage list as it was.
+        // Refusing the confirmation keeps the lists; abandoning leaves the
+        // stage list as it was.
+        c.p.risposte = {Msg::No};
+        c->Click("cmdInsEsegui");
+        QVERIFY(c->frmLista.Visible && c->frmPercorso.Visible);
         c->Click("cmdRinunciaCopia");
         QVERIFY(!c->frmLista.Visible && !c->frmPercorso.Visible && c->frmInputBox.Visible &&
                 c->frmInputBox.Enabled && c->cmdInserisce.Enabled);
@@ -131,18 +134,6 @@ private slots:
         QVERIFY(!c->frmLista.Visible && !c->frmPercorso.Visible && c->frmInputBox.Enabled);
         QVERIFY(c->cmdInserisce.Enabled && c->cmdMemorizza.Enabled);
         QCOMPARE(c->Itinerario.NumeroTappe, qint16(tappe.size()));
-    }
-
-    void confermaNegata() {
-        CopiaProva c;
-        c->Click("cmdDuplica");
-        c.Scegli(1);
-        c.Assegna(2, 0);
-        c.Assegna(3, 1);
-        c.p.risposte = {Msg::No};
-        c->Click("cmdInsEsegui");
-        QCOMPARE(Tappe(*c), (QStringList{"PALERMO||||", "CEFALU|SS113|70|P|"}));
-        QVERIFY(c->frmLista.Visible && c->mfgCopia.Visible && c->frmPercorso.Visible);
     }
 };
 

@@ -307,8 +307,6 @@ private slots:
                 .join(u'|');
         };
         QCOMPARE(campi(2), QString("FIRENZE|A1|50|3|1|010230|2"));
-        QCOMPARE(QList<int>({f.mfgTab.Row, f.mfgTab.RowSel, f.mfgTab.Col, f.mfgTab.ColSel}),
-                 QList<int>({2, 2, 0, 19}));
         QVERIFY(!f.cmdMapPoint.Enabled && f.cmdRicalcola.Enabled && f.cmdCancella.Enabled);
         QCOMPARE(campi(3), QString("BOLOGNA|A1|80|3|0|000045|3"));
         f.cmbTipoStrada.SetListIndex(1);
