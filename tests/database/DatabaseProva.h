@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <sqlite3.h>
 
+#include "database/Confronto.h"
 #include "database/Database.h"
 #include "guide/TipiGuida.h"
 #include "support/ProgrammaProva.h"
@@ -65,4 +66,29 @@ inline QStringList Colonna(Database& db, int slot, const QString& campo) {
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         valori.append(rs.Testo(campo));
     return valori;
+}
+
+// A file as earlier builds made it: the program's collation named in the
+// schema, no application id; righe adds rows in SQL.
+inline bool CreaFileCollazioneVecchia(const QString& percorso, const QString& righe) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                              nullptr) == SQLITE_OK &&
+              RegistraConfronti(db) == SQLITE_OK;
+    const SchemaDatabase schema = SchemaViandora();
+    QString sql = "BEGIN;";
+    for (int t = TabMete; t <= TabParametri; ++t) {
+        QStringList colonne;
+        for (const SpecificaCampo& c : AnalizzaStruttura(schema.StrutturaTabella[t]))
+            colonne << (c.tipo == TipoCampo::SiNo
+                            ? c.nome + " YESNO NOT NULL DEFAULT 0"
+                            : QStringLiteral("%1 TEXT(%2) COLLATE VIANDORA").arg(c.nome).arg(c.dimensione));
+        sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(schema.NomeTabella[t], colonne.join(", "));
+        for (const QString& campo : schema.IndiciTabella[t].split(',', Qt::SkipEmptyParts))
+            sql += QStringLiteral("CREATE INDEX \"%1.%2\" ON %1 (%2);").arg(schema.NomeTabella[t], campo);
+    }
+    ok = ok && sqlite3_exec(db, (sql + righe + "COMMIT;").toUtf8().constData(), nullptr, nullptr, nullptr) ==
+                   SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
 }

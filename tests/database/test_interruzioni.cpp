@@ -10,7 +10,6 @@
 #include <QThread>
 
 #include "DatabaseProva.h"
-#include "database/Confronto.h"
 
 namespace {
 
@@ -20,30 +19,16 @@ constexpr int TappePerMeta = 40;
 // An upgrade is due (the program's collation in the schema) and the trips
 // hold versions 0 of their itineraries.
 bool CreaFileDaAggiornare(const QString& percorso) {
-    sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                              nullptr) == SQLITE_OK &&
-              RegistraConfronti(db) == SQLITE_OK;
-    const SchemaDatabase schema = SchemaViandora();
-    QString sql = "BEGIN;";
-    for (int t = TabMete; t <= TabParametri; ++t) {
-        QStringList colonne;
-        for (const SpecificaCampo& c : AnalizzaStruttura(schema.StrutturaTabella[t]))
-            colonne << QStringLiteral("%1 TEXT(%2) COLLATE VIANDORA").arg(c.nome).arg(qMax(c.dimensione, 5));
-        sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(schema.NomeTabella[t], colonne.join(", "));
-    }
+    QString righe;
     for (int m = 1; m <= Mete; ++m)
         for (int s = 1; s <= TappePerMeta; ++s)
-            sql += QStringLiteral("INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES"
-                                  " ('%1', '%2', 'V0 %3 %4');")
-                       .arg(m, 6, 10, QChar('0'))
-                       .arg(s, 4, 10, QChar('0'))
-                       .arg(m)
-                       .arg(s);
-    sql += "COMMIT;";
-    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+            righe += QStringLiteral("INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES"
+                                    " ('%1', '%2', 'V0 %3 %4');")
+                         .arg(m, 6, 10, QChar('0'))
+                         .arg(s, 4, 10, QChar('0'))
+                         .arg(m)
+                         .arg(s);
+    return CreaFileCollazioneVecchia(percorso, righe);
 }
 
 // The child: starts on the file as the planner does, then stores new

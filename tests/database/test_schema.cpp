@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "DatabaseProva.h"
-#include "database/Confronto.h"
 
 namespace {
 
@@ -47,32 +46,10 @@ bool CreaFileVecchio(const QString& percorso) {
                           .arg(QString(NomeLungo).replace(u'\'', QStringLiteral("''"))));
 }
 
-// A file as earlier builds made it: the program's collation named in the
-// schema, no application id, a few rows.
-bool CreaFileCollazioneVecchia(const QString& percorso) {
-    sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                              nullptr) == SQLITE_OK &&
-              RegistraConfronti(db) == SQLITE_OK;
-    const SchemaDatabase schema = SchemaViandora();
-    QString sql;
-    for (int t = TabMete; t <= TabParametri; ++t) {
-        QStringList colonne;
-        for (const SpecificaCampo& c : AnalizzaStruttura(schema.StrutturaTabella[t]))
-            colonne << (c.tipo == TipoCampo::SiNo
-                            ? c.nome + " YESNO NOT NULL DEFAULT 0"
-                            : QStringLiteral("%1 TEXT(%2) COLLATE VIANDORA").arg(c.nome).arg(c.dimensione));
-        sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(schema.NomeTabella[t], colonne.join(", "));
-        for (const QString& campo : schema.IndiciTabella[t].split(',', Qt::SkipEmptyParts))
-            sql += QStringLiteral("CREATE INDEX \"%1.%2\" ON %1 (%2);").arg(schema.NomeTabella[t], campo);
-    }
-    sql += "INSERT INTO MeteViandora (CodiceMeta, Localita) VALUES ('000001', 'Città di Castello');"
-           "INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000001', '0001', 'Roma'),"
-           " ('000001', '0002', 'ROMA');";
-    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
-}
+const QString RigheCollazioneVecchia =
+    "INSERT INTO MeteViandora (CodiceMeta, Localita) VALUES ('000001', 'Città di Castello');"
+    "INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000001', '0001', 'Roma'),"
+    " ('000001', '0002', 'ROMA');";
 
 // Runs one statement on the file as the sqlite3 shell would: a bare
 // connection that knows nothing of the program. The first value of the
@@ -249,7 +226,7 @@ private slots:
         QFETCH(bool, vecchio);
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(NomeFileDatabase);
-        if (vecchio) QVERIFY(CreaFileCollazioneVecchia(percorso));
+        if (vecchio) QVERIFY(CreaFileCollazioneVecchia(percorso, RigheCollazioneVecchia));
         {
             Database db;
             QVERIFY(PreparaDatabase(db, percorso));
