@@ -67,11 +67,12 @@ private slots:
                            "3|ASTI|A1|75|A|925|00:45||Sab|05/08|22:30|Notte",
                            "|a: Asti||||||01:00:00|Mar|08/08|15:00|Visita",
                            "5|BRA|A1|500|A|1.425|05:00||Mar|08/08|20:00|Cena"};
-        QTest::newRow("fine giornata")
-            << "09:00" << QStringList{"A=100"} << QStringList{"COMO|A9|100|A|*01:00", "LECCO|A9|100|A|"}
+        QTest::newRow("fine giornata, colazione prima delle visite")
+            << "09:00" << QStringList{"A=100", "ora0=08:00", "ora6=10:00"}
+            << QStringList{"COMO|A9|100|A|*01:00", "LECCO|A9|100|A|"}
             << QStringList{"1|COMO|A9|100|A|100|01:00||Sab|05/08|10:00|",
-                           "|a: Como||||||00:01:00*|Dom|06/08|09:00|Visita/f.g.",
-                           "3|LECCO|A9|100|A|200|01:00||Dom|06/08|10:00|"};
+                           "|a: Como||||||00:01:00*|Dom|06/08|08:00|Visita/f.g.",
+                           "3|LECCO|A9|100|A|200|01:00||Dom|06/08|09:00|"};
         QTest::newRow("traghetto") << "09:00" << QStringList{"A=100"} << QStringList{"OLBIA|TRAGHETTO|100|A|"}
                                    << QStringList{"1|OLBIA|TRAGHETTO|100|A|100|01:00||Sab|05/08|10:00|",
                                                   "|a: Olbia|||||||Sab|05/08|16:00|Traghetto/Visita"};
