@@ -398,32 +398,6 @@ private slots:
                  LunghezzaMassimaDestinazione - 1);
     }
 
-    // A box or line of each block of the day page, with line width and fill
-    // (-1 transparent).
-    void geometria_data() {
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<QList<double>>("angoli");
-        QTest::addColumn<int>("spessore");
-        QTest::addColumn<int>("riempimento");
-        const int B = P::Riquadro, L = P::Linea;
-        const double F = 282, F40 = 242;
-        QTest::newRow("band") << B << QList<double>{28, 5, 195, 13} << 8 << 0xC0FFFF;
-        QTest::newRow("lower frame") << B << QList<double>{10, 44, 195, F} << 8 << -1;
-        QTest::newRow("lower field") << B << QList<double>{10, F40, 195, F} << 1 << 0xC0FFFF;
-        QTest::newRow("last writing line") << L << QList<double>{10, F - 5, 195, F - 5} << 1 << 0;
-    }
-    void geometria() {
-        P p;
-        StampaPaginaGiorno(p, Dati(), 1);
-        QFETCH(int, tipo);
-        QFETCH(QList<double>, angoli);
-        const P::Chiamata* c = p.Disegno(P::Tipo(tipo), angoli[0], angoli[1], angoli[2], angoli[3]);
-        QVERIFY(c);
-        QTEST(c->drawWidth, "spessore");
-        QFETCH(int, riempimento);
-        if (tipo == P::Riquadro) QCOMPARE(c->fillSolid ? int(c->fillColor) : -1, riempimento);
-    }
-
     void righeDaScrivere() {
         P p;
         StampaPaginaGiorno(p, Dati(), 1);
