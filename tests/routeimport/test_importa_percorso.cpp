@@ -27,6 +27,7 @@ private slots:
         Scrivi(*e, "ROMA");
         e.p.fileDaAprire << Percorsi + "roma_cagliari.txt";
         e->Click("cmdMapPoint");
+        QCOMPARE(e.p.messaggi.size(), 1);
         QVERIFY(e.p.messaggi.first().testo.startsWith("Impossibile: sono presenti delle tappe!"));
         QCOMPARE(e.p.fileDaAprire.size(), 1); // no file was asked for
         QCOMPARE(Tappe(*e), QStringList{"ROMA||||"});
@@ -39,6 +40,7 @@ private slots:
 
         e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt";
         e->Click("cmdMapPoint");
+        QCOMPARE(e.p.messaggi.size(), 1);
         QVERIFY(e.p.messaggi.first().testo.contains("File non riconosciuto!"));
         QVERIFY(Tappe(*e).isEmpty() && e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
     }
