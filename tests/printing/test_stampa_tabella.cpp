@@ -43,29 +43,21 @@ class TestStampaTabella : public QObject {
     Q_OBJECT
 
 private slots:
-    void intestazione() {
+    // The head with the trip in bold; rows go on the page while the line is
+    // at most 280; the footer frames the body and ends the page; the
+    // document ends without a blank page.
+    void pagineTestaEPiede() {
         PlannerStampa s;
         s->txtLocalita.Text = "CAPO NORD";
-        s.Righe(1);
-        s.Stampa();
-        const P& pg = s.Pagina();
-        QCOMPARE(s.p.pagineAperte, QStringList{"pdf:" + s.pdf()});
-        QVERIFY(pg.Di(P::Immagine).size() == 1);
-        const P::Chiamata* meta = pg.TestoUguale("CAPO NORD");
-        QVERIFY(meta && meta->bold && meta->size == 11);
-        // The heading's separators.
-        const double riga = pg.TestoUguale("Localita")->y1 + 9 * 0.4;
-        for (double x : {11, 71, 175})
-            QVERIFY2(Separatore(pg, x - 1, riga - 5, riga + 1), qPrintable(QString::number(x)));
-    }
-
-    // Rows go on the page while the line is at most 280; the footer frames
-    // the body and ends the page; the document ends without a blank page.
-    void righePerPaginaEPiede() {
-        PlannerStampa s;
         s.Righe(100);
         s.Stampa();
         const P& pg = s.Pagina();
+        QCOMPARE(s.p.pagineAperte, QStringList{"pdf:" + s.pdf()});
+        const P::Chiamata* meta = pg.TestoUguale("CAPO NORD");
+        QVERIFY(meta && meta->bold && meta->size == 11);
+        const double riga = pg.TestoUguale("Localita")->y1 + 9 * 0.4;
+        for (double x : {11, 71, 175})
+            QVERIFY2(Separatore(pg, x - 1, riga - 5, riga + 1), qPrintable(QString::number(x)));
         QCOMPARE(pg.Di(P::NuovaPagina).size(), 3);
         QCOMPARE(pg.chiamate.last().tipo, P::FineDocumento);
         QCOMPARE(pg.Di(P::Testo, 4).size(), 0);
@@ -99,7 +91,8 @@ private slots:
         const QString lunga = "SANTA MARIA DELLA VERSA E DINTORNI NORD"; // 39 characters
         s.Tabella({"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
                    "2|" + lunga + "|SS123-E45-A1|10|A|100|0:06|1:00|||06/08|10:00|PS sosta|",
-                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|A1|10|A|100|0:06||||06/08|10:00||"});
+                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|A1|10|A|100|0:06||||06/08|10:00||",
+                   "5|" + QString(80, u'X') + "|A1|10|A|100|0:06||||06/08|10:00||"});
         s.Stampa();
         const P& pg = s.Pagina();
         // ROMA comes before a stop: bold.
@@ -122,15 +115,8 @@ private slots:
         // A code locality is italic without a margin box; "Riposo" notes italic.
         QVERIFY(pg.TestoUguale(">Traghetto")->italic && pg.TestoUguale("Riposo")->italic);
         QVERIFY(!pg.HaForma(P::Riquadro, 193, riga2, 197, riga2 + 5));
-    }
-
-    void localitaTroppoLungaTagliata() {
-        PlannerStampa s;
-        const QString nome(80, u'X');
-        s.Tabella({"1|" + nome + "|A1|10|A|100|0:06||||06/08|10:00||"});
-        s.Stampa();
         // 1.8 mm a character at 9 points: under 122 mm are 67 characters.
-        QVERIFY(s.Pagina().TestoUguale(QString(67, u'X')));
+        QVERIFY(pg.TestoUguale(QString(67, u'X')));
     }
 
     void fileDiTesto() {
