@@ -398,7 +398,7 @@ private slots:
                  LunghezzaMassimaDestinazione - 1);
     }
 
-    void righeDaScrivere() {
+    void paginaDelGiorno() {
         P p;
         StampaPaginaGiorno(p, Dati(), 1);
         QList<double> y;
@@ -411,6 +411,14 @@ private slots:
             const double basso = c.tipo == P::Testo ? Base(c) : c.y2;
             QVERIFY2(c.x1 >= 0 && destra <= 205 && c.y1 >= 0 && basso <= 287, qPrintable(c.testo));
         }
+        // The legend's entries, one after the other within the frame.
+        QList<P::Chiamata> voci;
+        for (const P::Chiamata& c : p.Di(P::Testo))
+            if (P::Vicino(Base(c), 281)) voci.append(c);
+        QCOMPARE(voci.size(), 11);
+        for (int i = 1; i < voci.size(); ++i)
+            QVERIFY(P::Vicino(voci[i].x1, Fine(voci[i - 1]) + 1));
+        QVERIFY(Fine(voci.last()) <= 195 + 2.5);
     }
 
     void pagineInBianco() {
@@ -456,18 +464,6 @@ private slots:
         // The font is set anew for the next text.
         const P::Chiamata* dopo = p.TestoUguale(QStringLiteral("Pernottamento"), 2);
         QVERIFY(dopo && dopo->size == 12);
-    }
-
-    void legenda() {
-        P p;
-        StampaPaginaGiorno(p, Dati(), 1);
-        QList<P::Chiamata> voci;
-        for (const P::Chiamata& c : p.Di(P::Testo))
-            if (P::Vicino(Base(c), 281)) voci.append(c);
-        QCOMPARE(voci.size(), 11);
-        for (int i = 1; i < voci.size(); ++i)
-            QVERIFY(P::Vicino(voci[i].x1, Fine(voci[i - 1]) + 1));
-        QVERIFY(Fine(voci.last()) <= 195 + 2.5);
     }
 };
 
