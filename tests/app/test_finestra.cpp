@@ -32,7 +32,9 @@ QStringList Mostrate(const QAbstractItemModel& m, int fisse) {
 class TestFinestra : public QObject {
     Q_OBJECT
 private slots:
-    void pannelliEComandi() {
+    // Commands follow the command list; keys reach the fields' filters; Enter
+    // and closing the window ask before leaving.
+    void comandiTastiEUscita() {
         Planner pl;
         FormViandora& form = *pl;
         FinestraViandora finestra(form);
@@ -42,7 +44,6 @@ private slots:
         QVERIFY(finestra.Widget("mfgTab")->isVisible() && !finestra.Widget("frmGuida")->isVisible());
         auto* nuovo = qobject_cast<QPushButton*>(finestra.Widget("cmdNuovo"));
         QVERIFY(nuovo->isEnabled() && !finestra.Widget("cmdSalva")->isEnabled());
-
         // A change of the command list shows after the repaint.
         form.ComandiMeta = "Es";
         form.AbilitaPulsantiComando();
@@ -52,23 +53,15 @@ private slots:
         pl.p.risposte = {Msg::Yes};
         QTest::mouseClick(finestra.Widget("cmdEsce"), Qt::LeftButton);
         QVERIFY(form.Interrompi);
-    }
 
-    void tastiFiltrati() {
-        Planner pl;
-        FormViandora& form = *pl;
         form.ComandiMeta = "All";
         form.AbilitaPulsantiComando();
-        FinestraViandora finestra(form);
-        finestra.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
+        finestra.Aggiorna();
         auto* velocita = qobject_cast<QComboBox*>(finestra.Widget("cmbMediaKm(1)"));
         velocita->lineEdit()->setFocus();
         velocita->lineEdit()->selectAll();
         QTest::keyClicks(velocita->lineEdit(), "9x0");
         QCOMPARE(form.cmbMediaKm[1].Text(), QString("90"));
-
         auto* ora = qobject_cast<QComboBox*>(finestra.Widget("cmbOra(3)"));
         ora->lineEdit()->setFocus();
         QTest::keyClicks(ora->lineEdit(), "12");
@@ -77,10 +70,15 @@ private slots:
         // Enter is no key for a field's filter: it triggers the default button
         // (here the exit command, answered No).
         QVERIFY(form.cmdEsce.Default);
+        pl.p.messaggi.clear();
         pl.p.risposte = {Msg::No};
         QTest::keyClick(ora->lineEdit(), Qt::Key_Return);
         QCOMPARE(pl.p.messaggi.size(), 1);
         QCOMPARE(pl.p.messaggi.last().testo, QString("Vuoi chiudere la procedura?"));
+        pl.p.risposte = {Msg::No};
+        QVERIFY(!finestra.close() && finestra.isVisible());
+        pl.p.risposte = {Msg::Yes};
+        QVERIFY(finestra.close() && pl.p.terminato && !form.Db.Aperto());
     }
 
     void grigliaSuTableView() {
@@ -110,18 +108,6 @@ private slots:
         form.mfgTab.SetRows(1);
         finestra.Aggiorna();
         QCOMPARE(m->rowCount(), 0);
-    }
-
-    void esceDallaFinestra() {
-        Planner pl;
-        FormViandora& form = *pl;
-        FinestraViandora finestra(form);
-        finestra.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-        pl.p.risposte = {Msg::No};
-        QVERIFY(!finestra.close() && finestra.isVisible());
-        pl.p.risposte = {Msg::Yes};
-        QVERIFY(finestra.close() && pl.p.terminato && !form.Db.Aperto());
     }
 
     void nuovaMetaDallaFinestra() {
