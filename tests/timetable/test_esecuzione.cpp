@@ -25,36 +25,54 @@ private slots:
     void adeguamentoDeiGiorni_data() {
         QTest::addColumn<QString>("giorni");
         QTest::addColumn<QString>("attivita");
+        QTest::addColumn<QStringList>("tappe");
         QTest::addColumn<int>("passate");
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("nessun adeguamento") << "000" << QString("") << 1 << "";
+        const QStringList due = {"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"};
+        const QString conclusa = "Elaborazione conclusa in 1 tentativi!";
+        QTest::newRow("nessun adeguamento") << "000"
+                                            << "" << due << 1 << "";
         // A first day's drive without stops ends on the same day.
-        QTest::newRow("giusto alla prima")
-            << "001" << QString("") << 1 << "Elaborazione conclusa in 1 tentativi!";
-        QTest::newRow("per la stampa nessun messaggio") << "001" << QString("Stampa") << 1 << "";
+        QTest::newRow("giusto alla prima") << "001"
+                                           << "" << due << 1 << conclusa;
+        QTest::newRow("per la stampa nessun messaggio") << "001"
+                                                        << "Stampa" << due << 1 << "";
         // Stops cannot shorten the driving of two days.
-        QTest::newRow("impossibile") << "001" << QString("") << 11
+        QTest::newRow("impossibile") << "001"
+                                     << "" << QStringList{"BARI|A14|1500|A|01:00"} << 11
                                      << "Elaborazione impossibile! (tentativi effettuati n. 11)";
+        // No driving and no stops: one day, whatever the days field held.
+        QTest::newRow("senza tempi") << "001"
+                                     << "" << QStringList{"ROMA||0|A|", "OSTIA||0|A|"} << 1 << conclusa;
     }
 
     void adeguamentoDeiGiorni() {
         QFETCH(QString, giorni);
         QFETCH(QString, attivita);
+        QFETCH(QStringList, tappe);
         QFETCH(int, passate);
         QFETCH(QString, messaggio);
 
         Viaggio v;
         v.Giorni(giorni);
         v->Itinerario.AttivitaCorrente = attivita;
-        v.Tappe(passate == 1 ? QStringList{"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"}
-                             : QStringList{"BARI|A14|1500|A|01:00"});
+        v.Tappe(tappe);
+        v->txtGiorni.Text = "9";
+        // While the final message is shown the run is over on screen too.
+        QString esce;
+        bool barra = true;
+        v.p.suMessaggio = [&] { esce = v->cmdEsce.Caption, barra = v->txtPerc.Visible; };
         v.Calcola();
         QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, passate);
         QVERIFY(v->TabellaDiMarcia.TabellaCalcolata && v->cmdStampa.Enabled && !v->cmdNuovo.Enabled);
         QCOMPARE(v.p.messaggi.size(), messaggio.isEmpty() ? 0 : 1);
-        if (!messaggio.isEmpty()) QCOMPARE(v.p.messaggi.first().testo, messaggio);
+        if (!messaggio.isEmpty()) {
+            QCOMPARE(v.p.messaggi.first().testo, messaggio);
+            QVERIFY(esce == "&Esce" && !barra);
+        }
         // The estimate of one day scales the stops by 0.999.
-        QCOMPARE(v->mfgCopia.TextMatrix(1, 17), QString(passate == 1 ? "00:01:00" : ""));
+        QCOMPARE(v->mfgCopia.TextMatrix(1, 17),
+                 QString(tappe.first().endsWith("01:00") && passate == 1 ? "00:01:00" : ""));
     }
 
     void fattoreDellaPrimaPassata() {
@@ -71,24 +89,6 @@ private slots:
         v.Calcola();
         QCOMPARE(passate.value(0), QString("Calcolo della tabella di marcia, text n. 1/11 [13/10*I=0,769]"));
         QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, int(passate.size()));
-    }
-
-    void stimaSenzaTempi() {
-        // No driving and no stops: one day, fitted at the first pass.
-        Viaggio v;
-        v.Giorni("001");
-        v.Tappe({"ROMA||0|A|", "OSTIA||0|A|"});
-        v->txtGiorni.Text = "9";
-        // While the final message is shown the run is over on screen too.
-        QString esce;
-        bool barra = true;
-        v.p.suMessaggio = [&] { esce = v->cmdEsce.Caption, barra = v->txtPerc.Visible; };
-        v.Calcola();
-        QCOMPARE(esce, QString("&Esce"));
-        QVERIFY(!barra);
-        QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, 1);
-        QCOMPARE(v->txtGiorni.Text, QString("1"));
-        QCOMPARE(v.p.messaggi.last().testo, QString("Elaborazione conclusa in 1 tentativi!"));
     }
 
     void limitiDiRitorno_data() {
