@@ -1,55 +1,23 @@
 #include "finestra/PiattaformaTaccuvoQt.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cstdio>
 
+#include "finestre/RiquadroMessaggio.h"
 #include "stampa/PaginaPdf.h"
 #include "stampa/PaginaStampante.h"
 
 namespace Taccuvo {
 
 int PiattaformaQt::MsgBox(const QString& testo, int pulsanti, const QString& titolo) {
-    QMessageBox box(finestra_);
-    box.setWindowTitle(titolo);
-    box.setText(testo);
-    switch (pulsanti & 0x70) {
-    case Msg::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case Msg::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case Msg::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Msg::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
-    const bool siNo = (pulsanti & 0x7) == Msg::YesNo;
-    if (siNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-    }
-    const int risposta = box.exec();
-    if (!siNo) return Msg::Ok;
-    // Closed from its frame: No.
-    return risposta == QMessageBox::Yes ? Msg::Yes : Msg::No;
+    return RiquadroMessaggio(finestra_, testo, pulsanti, titolo);
 }
 
 void PiattaformaQt::Avviso(const QString& testo, const QString& titolo) {

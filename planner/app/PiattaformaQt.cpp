@@ -1,13 +1,12 @@
 #include "app/PiattaformaQt.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QProcess>
 #include <QWidget>
 
 #include "app/FinestraViandora.h"
+#include "finestre/RiquadroMessaggio.h"
 #include "stampa/PaginaPdf.h"
 #include "stampa/PaginaStampante.h"
 
@@ -29,56 +28,7 @@ void PiattaformaQt::SetFocus(const QString& controllo) {
 int PiattaformaQt::MsgBox(const QString& testo, int pulsanti, const QString& titolo) {
     // The window behind the box shows where the command stands.
     if (finestra_) finestra_->Aggiorna();
-    QMessageBox box(finestra_);
-    box.setWindowTitle(titolo);
-    box.setText(testo);
-    switch (pulsanti & 0x70) {
-    case Msg::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case Msg::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case Msg::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Msg::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
-    switch (pulsanti & 0x7) {
-    case Msg::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-        break;
-    case Msg::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Msg::Yes;
-    case QMessageBox::No:
-        return Msg::No;
-    case QMessageBox::Cancel:
-        return Msg::Cancel;
-    default:
-        // A Yes/No box closed from its frame counts as No.
-        return (pulsanti & 0x7) == Msg::YesNo         ? Msg::No
-               : (pulsanti & 0x7) == Msg::YesNoCancel ? Msg::Cancel
-                                                      : Msg::Ok;
-    }
+    return RiquadroMessaggio(finestra_, testo, pulsanti, titolo);
 }
 
 QString PiattaformaQt::ApriFile(const QString& titolo, const QString& filtro) {
