@@ -65,7 +65,8 @@ private slots:
         auto* ora = qobject_cast<QComboBox*>(finestra.Widget("cmbOra(3)"));
         ora->lineEdit()->setFocus();
         QTest::keyClicks(ora->lineEdit(), "12");
-        QCOMPARE(form.cmbOra[3].Text() + ora->currentText(), QString("2222"));
+        QCOMPARE(form.cmbOra[3].Text(), QString("22"));
+        QCOMPARE(ora->currentText(), QString("22"));
 
         // Enter is no key for a field's filter: it triggers the default button
         // (here the exit command, answered No).
@@ -99,9 +100,9 @@ private slots:
         form.mfgTab.SetStile(2, 1, {true, 0xFFFF00, -1});
         finestra.Aggiorna();
         QAbstractItemModel* m = vista->model();
-        QCOMPARE(m->rowCount() * 10 + m->columnCount(), 24);
-        QCOMPARE(m->headerData(1, Qt::Horizontal).toString() + m->index(1, 1).data().toString(),
-                 QString("LocalitaROMA"));
+        QVERIFY(m->rowCount() == 2 && m->columnCount() == 4);
+        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QString("Localita"));
+        QCOMPARE(m->index(1, 1).data().toString(), QString("ROMA"));
         QVERIFY(m->index(1, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
         QVERIFY(m->index(1, 1).data(Qt::FontRole).value<QFont>().bold());
         QVERIFY(vista->isColumnHidden(3));

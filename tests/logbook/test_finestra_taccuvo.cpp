@@ -28,14 +28,15 @@ private slots:
         QTest::keyClicks(w.Localita(), QStringLiteral("porto "));
         QKeyEvent accentata(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("è"));
         QApplication::sendEvent(w.Localita(), &accentata);
-        QCOMPARE(w.Localita()->text() + f.txtLocalita.Text, QStringLiteral("PORTO ÈPORTO È"));
+        QCOMPARE(w.Localita()->text(), QStringLiteral("PORTO È"));
+        QCOMPARE(f.txtLocalita.Text, QStringLiteral("PORTO È"));
         QVERIFY(w.Pulsante(QStringLiteral("cmdStampa"))->isEnabled());
 
         // The lists take no typed keys.
         QComboBox* giorno = w.Elenco(QStringLiteral("cmbg1"));
         const QString prima = giorno->currentText();
         QTest::keyClicks(giorno, QStringLiteral("2"));
-        QCOMPARE(giorno->currentText() + f.cmbg1.Text, prima + prima);
+        QVERIFY(giorno->currentText() == prima && f.cmbg1.Text == prima);
 
         // Picking a month refills the days.
         QComboBox* mese = w.Elenco(QStringLiteral("cmbm1"));

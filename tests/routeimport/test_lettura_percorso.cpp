@@ -167,7 +167,7 @@ private slots:
         for (int i = 1; i <= 25; ++i)
             parti << QStringLiteral(" c%1 ").arg(i);
         l.EstraeColonneTappa(parti.join(u'\t'));
-        QCOMPARE(l.ColonneTappa[1] + l.ColonneTappa[20], QStringLiteral("c1c20"));
+        QVERIFY(l.ColonneTappa[1] == "c1" && l.ColonneTappa[20] == "c20");
         l.EstraeColonneTappa(QStringLiteral("a\t\"b, c\"\t"));
         QCOMPARE(l.ColonneTappa[2], QStringLiteral("b, c"));
         QVERIFY(l.ColonneTappa[3].isEmpty() && l.ColonneTappa[20].isEmpty());
