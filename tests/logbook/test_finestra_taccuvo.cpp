@@ -36,8 +36,7 @@ private slots:
         QComboBox* giorno = w.Elenco(QStringLiteral("cmbg1"));
         const QString prima = giorno->currentText();
         QTest::keyClicks(giorno, QStringLiteral("2"));
-        QCOMPARE(giorno->currentText(), prima);
-        QCOMPARE(f.cmbg1.Text, prima);
+        QVERIFY(giorno->currentText() == prima && f.cmbg1.Text == prima);
 
         // Picking a month refills the days.
         QComboBox* mese = w.Elenco(QStringLiteral("cmbm1"));

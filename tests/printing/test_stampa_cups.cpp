@@ -16,6 +16,7 @@
 
 #include "printing/Stampa.h"
 #include "stampa/PaginaStampante.h"
+#include "support/ProgrammaProva.h"
 #include "support/StrumentiPdf.h"
 #include "timetable/ViaggioProva.h"
 
@@ -25,8 +26,7 @@ const QString Coda = QStringLiteral("ViandoraPDF");
 QTemporaryDir* Cartella = nullptr; // made before the application: CUPS_SERVER points into it
 
 bool Scrivi(const QString& percorso, const QString& testo) {
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly) && f.write(testo.toUtf8()) == testo.toUtf8().size();
+    return ScriviFile(percorso, testo.toUtf8());
 }
 
 // Where cups-pdf writes the documents of the current user.

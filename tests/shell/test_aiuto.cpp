@@ -50,7 +50,6 @@ private slots:
             pl->Click(nome);
             QCOMPARE(pl.p.messaggi.size(), 1);
             QCOMPARE(pl.p.messaggi[0].pulsanti & 7, Msg::OkOnly);
-            QCOMPARE(pl.p.messaggi[0].titolo, QStringLiteral("Quintora 2.00 - 2005"));
             QCOMPARE(Stato(*pl), prima);
             // A text of its own, its lines ended by CR LF, none by a blank.
             const QString testo = pl.p.messaggi[0].testo;

