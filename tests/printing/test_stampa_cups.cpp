@@ -152,8 +152,10 @@ private slots:
         }
         QVERIFY2(!pdf.isEmpty(), qPrintable("Nessun PDF dalla coda in " + uscita));
         prodotti_ << pdf;
-        // Readable once the queue has written it whole.
-        while (StrumentiPdf::Pagine(pdf) == 0 && attesa.elapsed() < 120000)
+        // Readable once the queue has written it whole; a loaded machine
+        // may take long over it.
+        attesa.start();
+        while (StrumentiPdf::Pagine(pdf) == 0 && attesa.elapsed() < 180000)
             QTest::qWait(500);
         QCOMPARE(StrumentiPdf::Pagine(pdf), 1);
         QVERIFY(StrumentiPdf::TuttoA4(pdf));
