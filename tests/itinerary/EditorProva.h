@@ -29,12 +29,5 @@ inline void Scrivi(FormViandora& f, const QString& localita, const QString& stra
 // The stage list as "locality|road|km|type|stop", each cell trimmed: loaded
 // cells keep the blanks stored after an empty road or type.
 inline QStringList Tappe(const FormViandora& f) {
-    QStringList righe = Colonne(f.mfgTab, {1, 2, 3, 4, 7});
-    for (QString& r : righe) {
-        QStringList celle = r.split(u'|');
-        for (QString& c : celle)
-            c = c.trimmed();
-        r = celle.join(u'|');
-    }
-    return righe;
+    return CelleTagliate(Colonne(f.mfgTab, {1, 2, 3, 4, 7}));
 }

@@ -51,14 +51,7 @@ inline QStringList Righe(Database& db, const Query& query) {
 
 // The same with every value trimmed (Null as empty).
 inline QStringList Righe(FormViandora& f, const QString& tabella, const QString& ordine) {
-    QStringList righe = Righe(f.Db, Query(tabella).OrdinaPer(ordine));
-    for (QString& r : righe) {
-        QStringList valori = r.split(u'|');
-        for (QString& v : valori)
-            v = v.trimmed();
-        r = valori.join(u'|');
-    }
-    return righe;
+    return CelleTagliate(Righe(f.Db, Query(tabella).OrdinaPer(ordine)));
 }
 
 inline QStringList TutteLeTabelle(FormViandora& f) {

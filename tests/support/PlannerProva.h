@@ -42,6 +42,17 @@ inline void ScriviTappe(FormViandora& f, const QStringList& tappe) {
     }
 }
 
+// Rows of "|"-joined cells with the blanks round each cell removed.
+inline QStringList CelleTagliate(QStringList righe) {
+    for (QString& r : righe) {
+        QStringList celle = r.split(u'|');
+        for (QString& c : celle)
+            c = c.trimmed();
+        r = celle.join(u'|');
+    }
+    return righe;
+}
+
 // The given columns of the rows with a locality, joined by "|" per row.
 inline QStringList Colonne(const Griglia& g, const QList<int>& colonne) {
     QStringList righe;
