@@ -3,7 +3,7 @@
 # and those named as arguments. Does nothing when they are all present.
 set -euo pipefail
 
-PACCHETTI=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev sqlite3 fonts-liberation poppler-utils xauth xvfb
+PACCHETTI=(cmake ninja-build ccache g++ qt6-base-dev libsqlite3-dev sqlite3 fonts-liberation poppler-utils xauth xvfb
   cups printer-driver-cups-pdf "$@")
 
 mancanti=()
