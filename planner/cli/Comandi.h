@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+class Database;
 class FormViandora;
 
 namespace Cli {
@@ -25,6 +26,10 @@ struct Comando {
 
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
+
+// Opens the database file read-only, on a copy in memory brought to the
+// current tables; false, with the message on err, when it cannot.
+bool ApriInLettura(Database& db, const QString& file, QTextStream& err);
 
 // Shows the stored trip as the planner shows a trip chosen from the list;
 // false, with the message on err, when there is none with that code.

@@ -7,7 +7,7 @@
 #include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
 #include "timetable/TabellaDiMarcia.h"
-#include "trip/CampiMeta.h"
+#include "model/CampiMeta.h"
 #include "trip/Meta.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
 #include "shell/FormViandora.h"

@@ -5,13 +5,13 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
-#include "timetable/ColonneTabella.h"
+#include "model/ColonneTabella.h"
 #include "trip/Meta.h"
 
 namespace {

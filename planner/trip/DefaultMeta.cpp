@@ -3,7 +3,7 @@
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
-#include "trip/CampiMeta.h"
+#include "model/CampiMeta.h"
 
 void FormViandora::MettiDefaultIncorporati() {
     for (int k = 0; k < 4; ++k)

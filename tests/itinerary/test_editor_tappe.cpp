@@ -5,7 +5,7 @@
 
 #include "EditorProva.h"
 #include "common/Stringhe.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
 
