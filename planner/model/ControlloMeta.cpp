@@ -182,11 +182,11 @@ ValoriMeta ValoriIncorporati() {
         v.Ora[k] = hhmm.left(2);
         v.Minuti[k] = hhmm.right(2);
     }
-    v.RiposoMinuti = QStringLiteral("15");
-    v.RiposoOre = QStringLiteral("03");
-    v.RiposoGiorno = QStringLiteral("01");
-    v.RiposoDopoGiorni = QStringLiteral("05");
-    v.SceltaSoste = 3;
+    v.RiposoMinuti = QString::fromLatin1(RiposiDefault[0]);
+    v.RiposoOre = QString::fromLatin1(RiposiDefault[1]);
+    v.RiposoGiorno = QString::fromLatin1(RiposiDefault[2]);
+    v.RiposoDopoGiorni = QString::fromLatin1(RiposiDefault[3]);
+    v.SceltaSoste = SceltaSosteDaTesto(QString::fromLatin1(CalcoloSosteDefault));
     return v;
 }
 
