@@ -12,9 +12,9 @@
 #include "shell/FormViandora.h"
 #include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
-#include "trip/Meta.h"
 #include "stampa/PaginaPdf.h"
 #include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace Cli {
 

@@ -74,10 +74,12 @@ ParametriMetaTipo ControllaValoriMeta(ValoriMeta& v) {
         p.DataInizioFissa = p.DataInizio;
         p.OraInizioFissa = p.OraInizio;
 
-        if (p.OraPranzo - 100 < p.OraColazione) corretto = Cambia(v.Ora[0], Ora(ListeMeta::PrimaOra[0])) || corretto;
+        if (p.OraPranzo - 100 < p.OraColazione)
+            corretto = Cambia(v.Ora[0], Ora(ListeMeta::PrimaOra[0])) || corretto;
         if (p.OraCena - 100 < p.OraPranzo + p.DurataPranzo)
             corretto = Cambia(v.Ora[1], Ora(ListeMeta::PrimaOra[1])) || corretto;
-        if (p.OraCena + p.DurataCena > p.OraNotte) corretto = Cambia(v.Ora[2], Ora(ListeMeta::PrimaOra[2])) || corretto;
+        if (p.OraCena + p.DurataCena > p.OraNotte)
+            corretto = Cambia(v.Ora[2], Ora(ListeMeta::PrimaOra[2])) || corretto;
         if (p.OraNotte > 2400) {
             v.Ora[3] = QStringLiteral("24");
             v.Minuti[3] = QStringLiteral("00");

@@ -38,7 +38,7 @@ QString TestoLimite(const LimiteRiga& limite) {
 }
 
 std::array<QString, ColonneMarcia> CelleRiga(const RigaMarcia& r, int numero,
-                                            const std::array<QString, 11>& tipiGuida) {
+                                             const std::array<QString, 11>& tipiGuida) {
     std::array<QString, ColonneMarcia> c;
     if (r.Tipo == TipoRigaMarcia::Vuota) return c;
     const bool datata = r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta;

@@ -33,8 +33,8 @@ struct LimiteRiga {
 
 struct RigaMarcia {
     TipoRigaMarcia Tipo = TipoRigaMarcia::Vuota;
-    int Tappa = 0;    // the stage it belongs to, 1 for the first
-    QString Localita; // the stage's locality; for a guide row, the entry's description
+    int Tappa = 0;      // the stage it belongs to, 1 for the first
+    QString Localita;   // the stage's locality; for a guide row, the entry's description
     bool Verso = false; // a stretch that stops short of the locality
     QString Strada;     // trimmed
     QString TipoStrada;
@@ -73,7 +73,7 @@ struct TotaliMarcia {
 // The 14 cells of a row; numero is its place in the table (row 1 the first).
 // tipiGuida names the guide types by code.
 std::array<QString, ColonneMarcia> CelleRiga(const RigaMarcia& riga, int numero,
-                                            const std::array<QString, 11>& tipiGuida);
+                                             const std::array<QString, 11>& tipiGuida);
 QString TestoLimite(const LimiteRiga& limite);
 
 // The totals as the trip screen's boxes show them; unset ones empty.

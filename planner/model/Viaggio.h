@@ -11,8 +11,8 @@
 // it), every field as its stored text.
 struct RecordMeta {
     QString CodiceMeta, Localita, Nazione;
-    QString DataInizio; // ggmmaaaa
-    QString OraInizio;  // hhmm
+    QString DataInizio;           // ggmmaaaa
+    QString OraInizio;            // hhmm
     std::array<QString, 4> Medie; // km/h: motorway, dual carriageway, main road, local road
     // hhmm: breakfast, lunch, dinner, night, the meals' lengths, the visiting
     // hours and a ferry crossing, in the order of CampiOrari.

@@ -95,8 +95,8 @@ struct StatoCalcolo {
     bool TappaInPassata = false;
     bool SegmentoInPassata = false;
     float GiornoTotali = 0;
-    std::optional<float> OraFine; // the last arrival that showed a clock
-    QList<RigaMarcia> Righe;      // index = row; row 0 is the heading's place
+    std::optional<float> OraFine;    // the last arrival that showed a clock
+    QList<RigaMarcia> Righe;         // index = row; row 0 is the heading's place
     QList<TappaPreparata> Preparata; // likewise
     TotaliMarcia Totali;
 };

@@ -92,7 +92,8 @@ bool CalcoloTabellaDiMarcia::Prepara() {
 // date that is no date, or a negative stop, would run the calendar or the
 // clock into nonsense.
 bool CalcoloTabellaDiMarcia::ControllaIngresso() {
-    const QString meta = in_.Meta.CodiceMeta.isEmpty() ? QStringLiteral("(non salvata)") : in_.Meta.CodiceMeta;
+    const QString meta =
+        in_.Meta.CodiceMeta.isEmpty() ? QStringLiteral("(non salvata)") : in_.Meta.CodiceMeta;
     const QString& data = in_.Meta.DataInizio;
     bool cifre = data.size() == 8;
     for (QChar c : data)

@@ -35,7 +35,8 @@ EsitoCalcolo CalcolaViaggio(Database& db, ViaggioCaricato viaggio, const Servizi
     for (size_t k = 0; k < 4; ++k) {
         const bool km = it.KmTipo[k] != 0;
         t.TotaliSchermo.Km[k] = km ? Formato(it.KmTipo[k], QStringLiteral("#,##0")) : QString();
-        t.TotaliSchermo.Tempo[k] = km ? ghmCentesimi2Stringa(float(it.TempoTipo[k]), CentesimiGiorno) : QString();
+        t.TotaliSchermo.Tempo[k] =
+            km ? ghmCentesimi2Stringa(float(it.TempoTipo[k]), CentesimiGiorno) : QString();
     }
     t.TotaliSchermo.Km[4] = it.Km != 0 ? Formato(it.Km, QStringLiteral("#,##0")) : QString();
     t.TotaliSchermo.Tempo[4] = it.TestoTempo();

@@ -52,10 +52,12 @@ VisitaRiga CalcoloTabellaDiMarcia::CalcolaLaSosta(bool traghetto, RigaMarcia& ri
         s_.PranzoFatto = true;
     }
     if (s_.OraCorrente > p.OraCena) {
-        if (s_.OraCorrente < p.OraCena + p.DurataCena && !s_.CenaFatta) s_.OraCorrente = p.OraCena + p.DurataCena;
+        if (s_.OraCorrente < p.OraCena + p.DurataCena && !s_.CenaFatta)
+            s_.OraCorrente = p.OraCena + p.DurataCena;
         s_.CenaFatta = true;
     }
     // A stop of a day or more is the periodic rest as well.
-    if (Val(ghmCentesimi2Stringa(S0, CentesimiGiorno).left(2)) != 0) s_.GiornoUltimoRiposo = s_.GiornoCorrente;
+    if (Val(ghmCentesimi2Stringa(S0, CentesimiGiorno).left(2)) != 0)
+        s_.GiornoUltimoRiposo = s_.GiornoCorrente;
     return F ? VisitaRiga::FineGiornata : VisitaRiga::Visita;
 }

@@ -60,13 +60,14 @@ std::optional<RecordMeta> LeggiRecordMeta(Database& db, const QString& codice) {
 
 QList<RecordTappa> LeggiTappe(Database& db, const QString& codice) {
     QList<RecordTappa> tappe;
-    db.Leggi(Query(db.Schema().NomeTabella[TabItinerari])
-                 .Dove(QStringLiteral("CodiceMeta"), codice)
-                 .OrdinaPer(QStringLiteral("Sequenza")),
-             CampiTappa, [&](qint64, const QStringList& v) {
-                 if (tappe.size() >= TappeMassime) return;
-                 tappe.append({v.at(0), v.at(1), v.at(2), v.at(3), v.at(4), v.at(5), v.at(6), v.at(7), v.at(8)});
-             });
+    db.Leggi(
+        Query(db.Schema().NomeTabella[TabItinerari])
+            .Dove(QStringLiteral("CodiceMeta"), codice)
+            .OrdinaPer(QStringLiteral("Sequenza")),
+        CampiTappa, [&](qint64, const QStringList& v) {
+            if (tappe.size() >= TappeMassime) return;
+            tappe.append({v.at(0), v.at(1), v.at(2), v.at(3), v.at(4), v.at(5), v.at(6), v.at(7), v.at(8)});
+        });
     return tappe;
 }
 
