@@ -41,6 +41,9 @@ bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err);
 bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int VeicoloMeta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int RiepilogoMeta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int EsportaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Crea(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Mete(const QStringList& argomenti, QTextStream& out, QTextStream& err);

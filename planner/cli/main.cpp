@@ -21,6 +21,25 @@ const Cli::Comando Comandi[] = {
      "  codice, destinazione, nazione, data di inizio gg/mm/aaaa, numero di tappe.\n"
      "  Il file è letto in memoria e non viene mai modificato."},
     {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola, Cli::AiutoCalcola},
+    {"riepilogo", "FILE_DATABASE CODICE_META", 2, 2, Cli::RiepilogoMeta,
+     "  Calcola la tabella di marcia della mèta come \"calcola\" e ne scrive il riepilogo giorno per\n"
+     "  giorno, colonne separate da tab: data AAAA-MM-GG, giorno della settimana, km, tempo di guida,\n"
+     "  prima e ultima ora del giorno, luogo della notte, rifornimenti, carburante, pedaggi,\n"
+     "  traghetti, notte e totale del giorno in euro (due decimali, punto decimale) e gli avvisi\n"
+     "  separati da \"; \". L'ultima riga, \"Totale\", somma i giorni. Il database è solo letto."},
+    {"esporta-tabella", "FILE_DATABASE CODICE_META FILE.ics|FILE.csv [--fuso ZONA]", 3, 5, Cli::EsportaTabella,
+     "  Scrive la tabella di marcia della mèta in un calendario iCalendar (.ics: un evento per tratto\n"
+     "  di guida e per sosta, uno per giorno con km, guida e avvisi; orari nel fuso ZONA, come\n"
+     "  Europe/Rome, altrimenti quello del sistema) o in un foglio CSV (.csv, UTF-8: le colonne di\n"
+     "  \"calcola\" con la data AAAA-MM-GG e il giorno del viaggio). Il database è solo letto."},
+    {"veicolo",
+     "FILE_DATABASE CODICE_META [--consumo N] [--serbatoio N] [--riserva N] [--prezzo N] [--pedaggio N] "
+     "[--notte N] [--traghetto N] [--guida-max HH:MM]",
+     2, 18, Cli::VeicoloMeta,
+     "  Il veicolo e i costi della mèta: consumo in l/100 km, serbatoio e riserva in litri, prezzo\n"
+     "  del carburante in euro al litro, pedaggio in euro al km di autostrada, costo di una notte e\n"
+     "  di un traghetto, guida massima in un giorno. Con le opzioni memorizza i valori dati (punto\n"
+     "  o virgola decimale); poi scrive tutti i valori, uno per riga: nome, tab, valore."},
     {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso,
      "  Riempie l'itinerario, ancora vuoto, della mèta con il percorso esportato da un pacchetto\n"
      "  di percorsi (testo separato da tab) come \"&Altri &Pacch.\" del planner, e lo memorizza.\n"

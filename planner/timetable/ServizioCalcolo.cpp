@@ -28,35 +28,12 @@ TestiTotali TabellaCalcolata::Totale() const {
     return t;
 }
 
-EsitoCalcolo CalcolaViaggio(Database& db, ViaggioCaricato viaggio, const ServiziCalcolo& servizi) {
+EsitoCalcolo EseguiCalcolo(IngressoCalcolo ingresso, GuidaCalcolo& guida, const ServiziCalcolo& servizi) {
     EsitoCalcolo esito;
     TabellaCalcolata& t = esito.Tabella;
-    const TotaliItinerario& it = viaggio.Totali;
-    for (size_t k = 0; k < 4; ++k) {
-        const bool km = it.KmTipo[k] != 0;
-        t.TotaliSchermo.Km[k] = km ? Formato(it.KmTipo[k], QStringLiteral("#,##0")) : QString();
-        t.TotaliSchermo.Tempo[k] =
-            km ? ghmCentesimi2Stringa(float(it.TempoTipo[k]), CentesimiGiorno) : QString();
-    }
-    t.TotaliSchermo.Km[4] = it.Km != 0 ? Formato(it.Km, QStringLiteral("#,##0")) : QString();
-    t.TotaliSchermo.Tempo[4] = it.TestoTempo();
-    t.TotaliSchermo.Traghetti = Formato(it.Traghetti, QStringLiteral("#0"));
-    t.TipiGuida = LeggiTipiGuida(db).Descrizione;
-
-    IngressoCalcolo ingresso;
-    ingresso.Meta = ViaggioDaCalcolare(viaggio);
     t.Meta = ingresso.Meta;
-    QString tempoGuida = it.TestoTempo();
-    ingresso.TempoGuidaTotale = ghmStringa2Centesimi(tempoGuida, CentesimiGiorno);
-    ingresso.Tappe = viaggio.Tappe;
-    ingresso.TipiGuida = t.TipiGuida;
-
-    // Nothing is written: the visited flags of this run stay in memory.
-    GuidaDatabase guida(db, LocalitaTappe(ingresso.Tappe));
-    ServiziCalcolo s = servizi;
-    ValoriMeta& valori = viaggio.Valori;
-    if (!s.Ricontrolla) s.Ricontrolla = [&valori](ParametriMetaTipo& p) { p = AggiornaValoriMeta(valori); };
-    CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, s);
+    t.TipiGuida = ingresso.TipiGuida;
+    CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, servizi);
     if (!motore.Prepara()) {
         esito.Errore = motore.Errore();
         return esito;
@@ -68,11 +45,43 @@ EsitoCalcolo CalcolaViaggio(Database& db, ViaggioCaricato viaggio, const Servizi
     motore.LimitiRitorno();
     const StatoCalcolo& stato = motore.Stato();
     t.Righe = stato.Righe;
+    t.Tappe.reserve(stato.Preparata.size());
+    for (const TappaPreparata& p : stato.Preparata)
+        t.Tappe << p.Dati;
     t.RigheTabella = stato.RigheTabella;
     t.Totali = stato.Totali;
     t.Passate = stato.NumeroTentativo;
     t.Messaggio = motore.MessaggioFinale();
     esito.Riuscito = true;
+    return esito;
+}
+
+EsitoCalcolo CalcolaViaggio(Database& db, ViaggioCaricato viaggio, const ServiziCalcolo& servizi) {
+    const TotaliItinerario& it = viaggio.Totali;
+    TestiTotali schermo;
+    for (size_t k = 0; k < 4; ++k) {
+        const bool km = it.KmTipo[k] != 0;
+        schermo.Km[k] = km ? Formato(it.KmTipo[k], QStringLiteral("#,##0")) : QString();
+        schermo.Tempo[k] = km ? ghmCentesimi2Stringa(float(it.TempoTipo[k]), CentesimiGiorno) : QString();
+    }
+    schermo.Km[4] = it.Km != 0 ? Formato(it.Km, QStringLiteral("#,##0")) : QString();
+    schermo.Tempo[4] = it.TestoTempo();
+    schermo.Traghetti = Formato(it.Traghetti, QStringLiteral("#0"));
+
+    IngressoCalcolo ingresso;
+    ingresso.Meta = ViaggioDaCalcolare(viaggio);
+    QString tempoGuida = it.TestoTempo();
+    ingresso.TempoGuidaTotale = ghmStringa2Centesimi(tempoGuida, CentesimiGiorno);
+    ingresso.Tappe = viaggio.Tappe;
+    ingresso.TipiGuida = LeggiTipiGuida(db).Descrizione;
+
+    // Nothing is written: the visited flags of this run stay in memory.
+    GuidaDatabase guida(db, LocalitaTappe(ingresso.Tappe));
+    ServiziCalcolo s = servizi;
+    ValoriMeta& valori = viaggio.Valori;
+    if (!s.Ricontrolla) s.Ricontrolla = [&valori](ParametriMetaTipo& p) { p = AggiornaValoriMeta(valori); };
+    EsitoCalcolo esito = EseguiCalcolo(std::move(ingresso), guida, s);
+    esito.Tabella.TotaliSchermo = schermo;
     return esito;
 }
 

@@ -16,6 +16,8 @@ class Database;
 struct TabellaCalcolata {
     Viaggio Meta;
     QList<RigaMarcia> Righe; // index = row; row 0 is the heading's place
+    // The stages as the rows number them (RigaMarcia::Tappa), 0 unused.
+    QList<Tappa> Tappe;
     int RigheTabella = 0;    // as many rows as the grid would show
     TotaliMarcia Totali;
     // The trip screen's totals as the trip was loaded: what a total the
@@ -36,6 +38,9 @@ struct EsitoCalcolo {
     QString Errore; // why not, in the planner's words
     TabellaCalcolata Tabella;
 };
+
+// The run itself: the prepared table, the passes, the return limits.
+EsitoCalcolo EseguiCalcolo(IngressoCalcolo ingresso, GuidaCalcolo& guida, const ServiziCalcolo& servizi = {});
 
 EsitoCalcolo CalcolaViaggio(Database& db, ViaggioCaricato viaggio, const ServiziCalcolo& servizi = {});
 // The same from the trip's code.

@@ -1,0 +1,126 @@
+#pragma once
+// The timetable engine fed directly, without a database or a window: a trip
+// from the built-in parameters and a few "chiave=valore" changes, its stages
+// as "locality|road|km|type|stop", and a city guide in memory.
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include "common/Tempi.h"
+#include "model/ControlloMeta.h"
+#include "model/TotaliItinerario.h"
+#include "timetable/ServizioCalcolo.h"
+
+class GuidaInMemoria : public GuidaCalcolo {
+public:
+    // "locality|code|description|hh:mm"
+    explicit GuidaInMemoria(const QStringList& voci = {}) {
+        for (const QString& v : voci) {
+            const QStringList c = v.split(u'|');
+            VoceGuida voce;
+            voce.Localita = c.at(0);
+            voce.CodiceGuida = c.at(1);
+            voce.Descrizione = c.at(2);
+            voce.TempoSosta = c.at(3);
+            voci_[c.at(0)].append(voce);
+        }
+    }
+    double TempoLocalita(const QString& localita) override {
+        if (contate_.contains(localita)) return 0;
+        contate_.insert(localita);
+        double tempo = 0;
+        for (const VoceGuida& v : voci_.value(localita))
+            tempo += CentesimiTempoGuida(v.TempoSosta);
+        return tempo;
+    }
+    const QList<VoceGuida>& Voci(const QString& localita) override {
+        return voci_[localita];
+    }
+
+private:
+    QHash<QString, QList<VoceGuida>> voci_;
+    QSet<QString> contate_;
+};
+
+// The trip's values: the built-in ones, a start, and changes such as
+// "A=100" (speeds A, S, P, L), "ora1=13:00" (the daily times, as the trip
+// screen's lists 0..8), "ripM=15", "ripH=02", "ripG=01", "ripGG=03",
+// "giorni=004", "soste=2".
+inline ValoriMeta ValoriProva(const QString& data, const QString& ora, const QStringList& modifiche) {
+    ValoriMeta v = ValoriIncorporati();
+    v.Inizio = {data.left(2), data.mid(3, 2), data.right(4), ora.left(2), ora.right(2)};
+    v.RiposoMinuti = QStringLiteral("15");
+    v.RiposoOre = v.RiposoGiorno = v.RiposoDopoGiorni = QStringLiteral("00");
+    v.Giorni = QStringLiteral("000");
+    for (const QString& m : modifiche) {
+        const QString chiave = m.section(u'=', 0, 0);
+        const QString valore = m.section(u'=', 1);
+        const qsizetype tipo = QStringLiteral("ASPL").indexOf(chiave);
+        if (chiave.size() == 1 && tipo >= 0)
+            v.MediaKm[size_t(tipo)] = valore;
+        else if (chiave.startsWith(QLatin1String("ora"))) {
+            const size_t k = size_t(chiave.mid(3).toInt());
+            v.Ora[k] = valore.left(2);
+            v.Minuti[k] = valore.right(2);
+        } else if (chiave == QLatin1String("ripM"))
+            v.RiposoMinuti = valore;
+        else if (chiave == QLatin1String("ripH"))
+            v.RiposoOre = valore;
+        else if (chiave == QLatin1String("ripG"))
+            v.RiposoGiorno = valore;
+        else if (chiave == QLatin1String("ripGG"))
+            v.RiposoDopoGiorni = valore;
+        else if (chiave == QLatin1String("giorni"))
+            v.Giorni = valore;
+        else if (chiave == QLatin1String("soste"))
+            v.SceltaSoste = valore.toInt();
+    }
+    return v;
+}
+
+inline QList<Tappa> TappeProva(const QStringList& tappe) {
+    QList<Tappa> t;
+    for (const QString& riga : tappe) {
+        const QStringList c = riga.split(u'|');
+        QStringList celle(8);
+        for (int k = 0; k < c.size() && k < 5; ++k)
+            celle[k == 4 ? 7 : k + 1] = c.at(k);
+        t << TappaDaCelle(celle);
+    }
+    return t;
+}
+
+// The whole calculation, as the calculation service runs it.
+inline EsitoCalcolo CalcolaProva(ValoriMeta valori, const QStringList& tappe, const QStringList& guida = {},
+                                 const QString& codice = QStringLiteral("000001")) {
+    IngressoCalcolo in;
+    in.Meta = ViaggioDaValori(codice, valori);
+    in.Meta.Localita = QStringLiteral("PROVA");
+    in.Tappe = TappeProva(tappe);
+    const TotaliItinerario totali = CalcolaTotaliItinerario(in.Tappe, VelocitaTotali(valori.MediaKm));
+    QString tempo = totali.TestoTempo();
+    in.TempoGuidaTotale = ghmStringa2Centesimi(tempo, CentesimiGiorno);
+    const QStringList tipi = {"", "Ottimo", "Da vedere", "Interessante", "Vedibile", "Punto Sosta",
+                              "PS e CS", "Campeggio", "Ristorante", "Gpl", ""};
+    for (int k = 0; k < 11; ++k)
+        in.TipiGuida[size_t(k)] = tipi.at(k);
+    GuidaInMemoria memoria(guida);
+    ServiziCalcolo servizi;
+    servizi.Ricontrolla = [&valori](ParametriMetaTipo& p) { p = AggiornaValoriMeta(valori); };
+    return EseguiCalcolo(std::move(in), memoria, servizi);
+}
+
+// The rows the command line prints, cells joined by "|" (trailing empty
+// cells dropped).
+inline QStringList RigheProva(const TabellaCalcolata& t) {
+    QStringList righe;
+    for (int r = 1; r < t.RigheTabella; ++r) {
+        const std::array<QString, ColonneMarcia> celle = t.Celle(r);
+        if (celle[MarciaLocalita].trimmed().isEmpty()) continue;
+        QStringList c(celle.begin(), celle.end());
+        while (!c.isEmpty() && c.last().isEmpty())
+            c.removeLast();
+        righe << c.join(u'|');
+    }
+    return righe;
+}
