@@ -42,6 +42,13 @@ public:
         const QByteArray s(stile);
         StampaTesto(p_, AdattamentoTesto::Riduci, t, y, x1, x2, s.contains('B'), s.contains('I'), punti, a);
     }
+    // The same, kept inside the lines of its box, da..a.
+    void TestoNelRiquadro(const QString& t, double y, double x1, double x2, const char* stile, double punti,
+                          Allinea al, double da, double a) {
+        const QByteArray s(stile);
+        StampaTestoNelRiquadro(p_, AdattamentoTesto::Riduci, t, y, x1, x2, s.contains('B'), s.contains('I'),
+                               punti, al, da, a);
+    }
     PaginaStampa& Pagina() { return p_; }
 
 private:
@@ -122,7 +129,7 @@ void Pernottamento(Disegno& d, const DatiDiario& dati, int k) {
     }
     const float giorno = dati.PrimoGiorno + static_cast<float>(k - 1);
     const QString data = Giu2Datas(giorno);
-    d.Testo(LettereGiorno(giorno), 25, 166, 176, "B", 20, C);
+    d.TestoNelRiquadro(LettereGiorno(giorno), 25, 166, 176, "B", 20, C, 165, 175);
     d.Testo(data.mid(0, 2), 25, 177, 186, "B", 20, R);
     d.Testo(data.mid(2, 2), 25, 187, 196, "B", 20, R);
     d.Testo(QStringLiteral("Giorno %1 di %2").arg(k).arg(dati.Pagine), 33, 165, 195, "", 12, C);
@@ -265,8 +272,8 @@ void StampaCopertina(PaginaStampa& pagina, const DatiDiario& dati) {
     d.Immagine(ImmagineLogo1, 22, 20, 15, 15);
     d.Immagine(ImmagineLogo2, 170, 19, 18, 18);
     if (dati.Compilati) {
-        d.Testo(dati.Destinazione, F / 2, 16, 195, "B", 48, C);
-        d.Testo(dati.Periodo, F - 20, 16, 195, "B", 24, C);
+        d.TestoNelRiquadro(dati.Destinazione, F / 2, 16, 195, "B", 48, C, 15, 195);
+        d.TestoNelRiquadro(dati.Periodo, F - 20, 16, 195, "B", 24, C, 15, 195);
     } else {
         d.Spessore(1);
         d.Linea(35, F / 2, 175, F / 2);

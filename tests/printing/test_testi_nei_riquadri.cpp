@@ -1,0 +1,146 @@
+// Every text of the printouts stays inside the lines round it and under no
+// fill drawn later, measured in the print fonts as the PDF measures them:
+// pages of the timetable, the city guide and the logbook holding the widest
+// values each cell can get.
+#include <QFontMetricsF>
+#include <QImage>
+#include <QTest>
+
+#include "StampaProva.h"
+#include "core/PagineDiario.h"
+#include "guide/Guida.h"
+#include "stampa/FontStampa.h"
+#include "support/ArchivioProva.h"
+#include "trip/Meta.h"
+
+using P = PaginaRegistrata;
+
+namespace {
+
+// Text widths in the print fonts on a 1200 dpi device, as on the PDF.
+double LarghezzaStampata(const PaginaStampa& pagina, const QString& testo) {
+    static const QImage dispositivo = [] {
+        QImage i(1, 1, QImage::Format_Mono);
+        i.setDotsPerMeterX(47244);
+        i.setDotsPerMeterY(47244);
+        return i;
+    }();
+    QImage& d = const_cast<QImage&>(dispositivo);
+    return QFontMetricsF(FontDellaPagina(pagina), &d).horizontalAdvance(testo) * 25.4 / d.logicalDpiX();
+}
+
+// The texts that a line crosses, or a fill drawn after them covers, as
+// "page: text / shape".
+QStringList TestiCoperti(const P& p) {
+    QStringList coperti;
+    const QList<P::Chiamata>& c = p.chiamate;
+    for (qsizetype i = 0; i < c.size(); ++i) {
+        if (c[i].tipo != P::Testo) continue;
+        P misura;
+        misura.FontName = c[i].font;
+        misura.FontSize = c[i].size;
+        misura.FontBold = c[i].bold;
+        misura.FontItalic = c[i].italic;
+        // The text above its descenders: those may reach the rule it stands on.
+        const QRectF testo(c[i].x1, c[i].y1, LarghezzaStampata(misura, c[i].testo), c[i].size * 0.4 * 0.8);
+        for (qsizetype j = 0; j < c.size(); ++j) {
+            const P::Chiamata& f = c[j];
+            if (f.pagina != c[i].pagina || (f.tipo != P::Linea && f.tipo != P::Riquadro)) continue;
+            const double m = qMax(1, f.drawWidth) * PaginaStampa::PixelStampanteMm / 2;
+            auto tratto = [m](double x1, double y1, double x2, double y2) {
+                return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-m, -m, m, m);
+            };
+            QList<QRectF> forme;
+            if (f.tipo == P::Linea) {
+                forme << tratto(f.x1, f.y1, f.x2, f.y2);
+            } else {
+                forme << tratto(f.x1, f.y1, f.x2, f.y1) << tratto(f.x1, f.y2, f.x2, f.y2)
+                      << tratto(f.x1, f.y1, f.x1, f.y2) << tratto(f.x2, f.y1, f.x2, f.y2);
+                if (f.fillSolid && j > i) forme << tratto(f.x1, f.y1, f.x2, f.y2);
+            }
+            for (const QRectF& forma : forme) {
+                const QRectF comune = testo.intersected(forma);
+                if (comune.width() > 0.05 && comune.height() > 0.05) {
+                    coperti << QString::asprintf("%d: %s / %g %g %g %g", f.pagina, qPrintable(c[i].testo), f.x1,
+                                                 f.y1, f.x2, f.y2);
+                    break;
+                }
+            }
+        }
+    }
+    return coperti;
+}
+
+const QString LocalitaLunga = QStringLiteral("MARINA DI CAMEROTA WEST MOLISE"); // 30 characters
+
+void StampaTabella(PlannerStampa& s) {
+    s->txtLocalita.Text = LocalitaLunga;
+    s->txtNazione.Text = QStringLiteral("BOSNIA-ERZEGOVINA W"); // 19 characters
+    s->cmbRipH.SetText(QStringLiteral("03"));
+    s.Tabella({"1|ROMA|SS123-E45-A1-A90-SS100|12345|A|12.345|10:30|01:00:00|00:30|Me|06/08|* 14:00|"
+               "+ Riposo 15'PranzoCenaNotte|>06/08-14:00",
+               "2|" + LocalitaLunga + "|A1|999|A|99.999|23:59||00:30|Me|06/08|23:59|ps Parcheggio custodito|",
+               "|> " + QString(94, u'W') + "||||||01:30|||||Museo, pinacoteca, galleria d'ar|",
+               "3|>Traghetto per Olbia|||||||||||Riposo|"});
+    s.Stampa();
+}
+
+void StampaGuida(PlannerStampa& s, int dettaglio) {
+    s->Guida.DescrizioneTipoGuida[1] = QStringLiteral("Museo, pinacoteca, galleria d'ar"); // 32
+    for (const QString& l : {LocalitaLunga, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW")})
+        AggiungiVoce(*s, l, "01", QString(96, u'W'), "01:30");
+    s->Click("cmdStampaGuidaCitta");
+    s->Click("optGuidaListaStampa(1)");
+    s->Click(QString("optGuidaDettaglioStampa(%1)").arg(dettaglio));
+    s->Click("cmdStampaGuida(0)");
+    s.p.fileDaSalvare << s.pdf();
+    s->Click("cmdSelStampante(0)");
+}
+
+void StampaDiario(P& p, bool compilati) {
+    Taccuvo::DatiDiario d;
+    d.Compilati = compilati;
+    d.Destinazione = LocalitaLunga;
+    d.Periodo = QStringLiteral("28/12 - 02/01/2027");
+    d.PrimoGiorno = 730138; // a Tuesday: "Ma" and "Me", the widest days
+    d.AltezzaStampabile = 287;
+    d.Versione = QStringLiteral("Taccuvo 2.0.0");
+    p.FontName = QStringLiteral("Times new roman"); // as the logbook printer sets it
+    Taccuvo::StampaCopertina(p, d);
+    for (int k = 1; k <= 2; ++k) {
+        Taccuvo::StampaPaginaGiorno(p, d, k);
+        p.NewPage();
+    }
+}
+
+} // namespace
+
+class TestTestiNeiRiquadri : public QObject {
+    Q_OBJECT
+private slots:
+    void testiNeiRiquadri_data() {
+        QTest::addColumn<QString>("stampa");
+        QTest::newRow("tabella di marcia") << "tabella";
+        QTest::newRow("guida, ogni voce") << "voci";
+        QTest::newRow("guida, solo nomi") << "nomi";
+        QTest::newRow("diario compilato") << "diario";
+        QTest::newRow("diario in bianco") << "bianco";
+    }
+    void testiNeiRiquadri() {
+        QFETCH(QString, stampa);
+        PlannerStampa s;
+        s.p.preparaPagina = [](P& p) { p.larghezza = LarghezzaStampata; };
+        P diario;
+        diario.larghezza = LarghezzaStampata;
+        if (stampa == "tabella") StampaTabella(s);
+        if (stampa == "voci" || stampa == "nomi") StampaGuida(s, stampa == "voci" ? 0 : 1);
+        if (stampa == "diario" || stampa == "bianco") StampaDiario(diario, stampa == "diario");
+        const P& pagina = diario.chiamate.isEmpty() ? s.Pagina() : diario;
+        QVERIFY(pagina.Di(P::Testo).size() > 8);
+        const QStringList coperti = TestiCoperti(pagina);
+        QVERIFY2(coperti.isEmpty(), qPrintable(coperti.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestTestiNeiRiquadri)
+#include "test_testi_nei_riquadri.moc"
