@@ -183,10 +183,11 @@ void ControlliESerbatoi(Disegno& d, double F40) {
     d.Testo(QStringLiteral("Località"), F40 - 11, 51, 84.8, "I", 7, L);
     d.Testo(QStringLiteral("Ubicazione"), F40 - 11, 86, 134.8, "I", 7, L);
     d.Testo(QStringLiteral("Gestore"), F40 - 11, 136, 159.8, "I", 7, L);
-    d.Testo(QStringLiteral("Div."), F40 - 11, 161, 165, "I", 7, C);
-    d.Testo(QStringLiteral("Potabile"), F40 - 11, 166, 175, "I", 7, C);
-    d.Testo(QStringLiteral("Grigie"), F40 - 11, 176, 185, "I", 7, C);
-    d.Testo(QStringLiteral("Nere"), F40 - 11, 186, 195, "I", 7, C);
+    // The amounts' captions within the lines of their narrow columns.
+    d.TestoNelRiquadro(QStringLiteral("Div."), F40 - 11, 161, 165, "I", 7, C, 159.8, 164.8);
+    d.TestoNelRiquadro(QStringLiteral("Potabile"), F40 - 11, 166, 175, "I", 7, C, 164.8, 174.8);
+    d.TestoNelRiquadro(QStringLiteral("Grigie"), F40 - 11, 176, 185, "I", 7, C, 174.8, 184.8);
+    d.TestoNelRiquadro(QStringLiteral("Nere"), F40 - 11, 186, 195, "I", 7, C, 184.8, 195);
     // The lines that also part the title from "Importo" start at its top.
     for (double x : {50.0, 159.8})
         d.Linea(x, F40 - 20, x, F40 - 6);
@@ -236,7 +237,7 @@ void Spese(Disegno& d, const DatiDiario& dati, double F, double F40) {
     for (double g : {70.0, 132.5}) {
         const double bordi[5] = {g, g + 6, g + 12, g + 25, g + 62.5};
         for (int i = 0; i < 4; ++i)
-            d.Testo(codici[i], F40 + 9, bordi[i], bordi[i + 1], "", 6, C);
+            d.TestoNelRiquadro(codici[i], F40 + 9, bordi[i], bordi[i + 1], "", 6, C, bordi[i], bordi[i + 1]);
         for (int i = 1; i < 4; ++i)
             d.Linea(bordi[i], F40 + 5, bordi[i], F - 5);
     }
