@@ -3,7 +3,6 @@
 // pages of the timetable, the city guide and the logbook holding the widest
 // values each cell can get.
 #include <QFontMetricsF>
-#include <QHash>
 #include <QImage>
 #include <QTest>
 
@@ -20,59 +19,57 @@ namespace {
 
 // Text widths in the print fonts on a 1200 dpi device, as on the PDF.
 double LarghezzaStampata(const PaginaStampa& pagina, const QString& testo) {
-    static const QImage dispositivo = [] {
+    static QImage dispositivo = [] {
         QImage i(1, 1, QImage::Format_Mono);
         i.setDotsPerMeterX(47244);
         i.setDotsPerMeterY(47244);
         return i;
     }();
-    QImage& d = const_cast<QImage&>(dispositivo);
-    return QFontMetricsF(FontDellaPagina(pagina), &d).horizontalAdvance(testo) * 25.4 / d.logicalDpiX();
+    return QFontMetricsF(FontDellaPagina(pagina), &dispositivo).horizontalAdvance(testo) * 25.4 /
+           dispositivo.logicalDpiX();
+}
+
+// A text's band from the top of its capitals down to its baseline: above
+// is the font's leading, below the descenders, which may reach the rule the
+// text stands on.
+QRectF Banda(const P::Chiamata& t) {
+    P misura;
+    misura.FontName = t.font;
+    misura.FontSize = t.size;
+    misura.FontBold = t.bold;
+    misura.FontItalic = t.italic;
+    const double altezza = t.size * 0.4;
+    return QRectF(t.x1, t.y1 + 0.2 * altezza, LarghezzaStampata(misura, t.testo), 0.6 * altezza);
 }
 
 // The texts that come within 0.3 mm of a line's side, that a fill drawn
 // after them covers or that run into another text, as "page: text / what".
 QStringList TestiCoperti(const P& p) {
     const QList<P::Chiamata>& c = p.chiamate;
-    // Each text's band from the top of its capitals down to its baseline:
-    // above is the font's leading, below the descenders, which may reach
-    // the rule the text stands on.
-    QHash<qsizetype, QRectF> testi;
-    for (qsizetype i = 0; i < c.size(); ++i) {
-        if (c[i].tipo != P::Testo) continue;
-        P misura;
-        misura.FontName = c[i].font;
-        misura.FontSize = c[i].size;
-        misura.FontBold = c[i].bold;
-        misura.FontItalic = c[i].italic;
-        const double altezza = c[i].size * 0.4;
-        testi[i] =
-            QRectF(c[i].x1, c[i].y1 + 0.2 * altezza, LarghezzaStampata(misura, c[i].testo), 0.6 * altezza);
-    }
     auto incontra = [](const QRectF& a, const QRectF& b) {
         const QRectF comune = a.intersected(b);
         return comune.width() > 0.01 && comune.height() > 0.05;
     };
     QStringList coperti;
-    for (auto t = testi.cbegin(); t != testi.cend(); ++t) {
-        const qsizetype i = t.key();
-        const QRectF discosto = t.value().adjusted(-0.3, 0, 0.3, 0);
+    for (qsizetype i = 0; i < c.size(); ++i) {
+        if (c[i].tipo != P::Testo) continue;
+        const QRectF testo = Banda(c[i]), discosto = testo.adjusted(-0.3, 0, 0.3, 0);
         for (qsizetype j = 0; j < c.size(); ++j) {
             const P::Chiamata& f = c[j];
             if (f.pagina != c[i].pagina || j == i) continue;
             const double m = qMax(1, f.drawWidth) * PaginaStampa::PixelStampanteMm / 2;
-            auto tratto = [m](double x1, double y1, double x2, double y2) {
-                return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-m, -m, m, m);
+            auto tratto = [&](double x1, double y1, double x2, double y2) {
+                return incontra(discosto,
+                                QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-m, -m, m, m));
             };
-            bool coperto = false;
-            if (f.tipo == P::Linea) coperto = incontra(discosto, tratto(f.x1, f.y1, f.x2, f.y2));
-            if (f.tipo == P::Riquadro)
-                coperto = incontra(discosto, tratto(f.x1, f.y1, f.x2, f.y1)) ||
-                          incontra(discosto, tratto(f.x1, f.y2, f.x2, f.y2)) ||
-                          incontra(discosto, tratto(f.x1, f.y1, f.x1, f.y2)) ||
-                          incontra(discosto, tratto(f.x2, f.y1, f.x2, f.y2)) ||
-                          (f.fillSolid && j > i && incontra(t.value(), tratto(f.x1, f.y1, f.x2, f.y2)));
-            if (f.tipo == P::Testo && j > i) coperto = incontra(t.value(), testi.value(j));
+            const bool coperto =
+                (f.tipo == P::Linea && tratto(f.x1, f.y1, f.x2, f.y2)) ||
+                (f.tipo == P::Riquadro &&
+                 (tratto(f.x1, f.y1, f.x2, f.y1) || tratto(f.x1, f.y2, f.x2, f.y2) ||
+                  tratto(f.x1, f.y1, f.x1, f.y2) || tratto(f.x2, f.y1, f.x2, f.y2) ||
+                  (f.fillSolid && j > i &&
+                   incontra(testo, QRectF(QPointF(f.x1, f.y1), QPointF(f.x2, f.y2)).normalized())))) ||
+                (f.tipo == P::Testo && j > i && incontra(testo, Banda(f)));
             if (coperto)
                 coperti << QString::asprintf("%d: %s / %s %g %g %g %g", f.pagina, qPrintable(c[i].testo),
                                              qPrintable(f.testo), f.x1, f.y1, f.x2, f.y2);
