@@ -25,6 +25,7 @@ struct StatoStampa;
 struct StatoCalcolo;
 struct IngressoCalcolo;
 struct ValoriMeta;
+struct TestataTabella;
 struct ServiziCalcolo;
 
 class FormViandora : public Avanzamento {
@@ -366,11 +367,8 @@ public:
     // The timetable: text file, printout, logbook printer, report. False
     // when something asked for failed (the messages say what).
     bool StampaDellItinerario();
-    void ImpostaColonneTabella();
-    void StampaRigaTabella(int r);
-    void StampaIntestaPagina();
-    void StampaCaratteristiche();
-    void StampaFinePagina();
+    // The timetable's heading as the trip screen shows it.
+    TestataTabella TestataSchermo() const;
     // Starts the logbook printer for the trip's period; false, with a
     // message, when it cannot be started.
     bool AvviaTaccuvo();
@@ -380,9 +378,6 @@ public:
     void optGuidaStampa_Click(std::deque<Opzione>& gruppo, int Index);
     // False when the document could not be completed.
     bool StampaDelleMete();
-    void StampaRigaGuidaCitta(RecordSet& rs, int TipoDiListaGuidaDaStampare, int TipoDiDettaglioDaStampare);
-    void StampaIntestaPaginaGuida(int TipoDiListaGuidaDaStampare, int TipoDiDettaglioDaStampare);
-    void StampaFinePaginaGuida();
 
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name

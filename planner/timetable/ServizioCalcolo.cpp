@@ -82,6 +82,7 @@ EsitoCalcolo CalcolaViaggio(Database& db, ViaggioCaricato viaggio, const Servizi
     if (!s.Ricontrolla) s.Ricontrolla = [&valori](ParametriMetaTipo& p) { p = AggiornaValoriMeta(valori); };
     EsitoCalcolo esito = EseguiCalcolo(std::move(ingresso), guida, s);
     esito.Tabella.TotaliSchermo = schermo;
+    esito.Tabella.Valori = valori;
     return esito;
 }
 

@@ -15,6 +15,8 @@ class Database;
 
 struct TabellaCalcolata {
     Viaggio Meta;
+    // The trip's parameters as the trip screen shows them after the run.
+    ValoriMeta Valori;
     QList<RigaMarcia> Righe; // index = row; row 0 is the heading's place
     // The stages as the rows number them (RigaMarcia::Tappa), 0 unused.
     QList<Tappa> Tappe;

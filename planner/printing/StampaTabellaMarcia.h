@@ -1,0 +1,45 @@
+#pragma once
+// The timetable printout: a heading with the trip's characteristics on the
+// first page, then the timetable's rows, ruled; and the lines of the
+// timetable's text file. Both read the rows as the timetable shows them.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+#include "model/ColonneTabella.h"
+#include "printing/PaginaTabellare.h"
+
+class Avanzamento;
+struct TabellaCalcolata;
+
+using CelleMarcia = std::array<QString, ColonneMarcia>;
+
+// Everything the heading shows, as the trip screen shows it.
+struct TestataTabella {
+    QString Localita, Nazione;
+    QString Inizio, InizioGiorno, InizioOra; // gg/mm/aaaa, "Lun", hh:mm
+    QString Fine, FineGiorno, FineOra;
+    QString Giorni, KmTotali;
+    std::array<QString, 4> Velocita, Km, Tempo; // by road type
+    QString Traghetti;
+    // hh:mm of the trip screen's nine times: breakfast, lunch, dinner, night,
+    // the meals' lengths, the visiting hours, a ferry.
+    std::array<QString, 9> Orari;
+    QString RiposoMinuti, RiposoOre, RiposoGiorno, RiposoDopoGiorni;
+};
+
+// The heading of a calculated trip, as the trip screen shows it afterwards.
+TestataTabella TestataDaCalcolo(const TabellaCalcolata& tabella);
+// Every row of the timetable, empty ones included (they are not printed).
+QList<CelleMarcia> CelleDaCalcolo(const TabellaCalcolata& tabella);
+
+// Draws the whole table; the document stays open for the caller to end.
+// pagina is told each page as it starts.
+void DisegnaTabellaMarcia(PaginaTabellare& s, const TestataTabella& testata, const QList<CelleMarcia>& righe,
+                          Avanzamento* avanzamento = nullptr,
+                          const std::function<void(int pagina)>& pagina = {});
+// The timetable's text file: the destination, an empty line, the heading
+// and one tab-separated line per row with a locality.
+QStringList RigheFileTabella(const QString& localita, const QList<CelleMarcia>& righe);
