@@ -26,6 +26,11 @@ struct Comando {
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
 
+// A file named on the command line that the command reads (a database, an
+// exchange or route file) is a regular file; otherwise false, with
+// "File inesistente: ..." or the reason it cannot be read on err.
+bool FileDaLeggere(const QString& file, QTextStream& err);
+
 // Shows the stored trip as the planner shows a trip chosen from the list;
 // false, with the message on err, when there is none with that code.
 bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err);

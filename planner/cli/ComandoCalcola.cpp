@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
+#include "common/FileOrdinario.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "itinerary/Itinerario.h"
@@ -27,6 +28,19 @@ QString CodiceMeta(const QString& testo) {
     for (QChar c : codice)
         numero = numero && c.isDigit();
     return numero ? Zero(codice, 6) : codice;
+}
+
+bool FileDaLeggere(const QString& file, QTextStream& err) {
+    if (TipoDelPercorso(file) == TipoPercorso::Assente) {
+        err << "File inesistente: " << file << '\n';
+        return false;
+    }
+    QString errore;
+    if (!ControllaFileDaLeggere(file, &errore)) {
+        err << errore << '\n';
+        return false;
+    }
+    return true;
 }
 
 const char* const AiutoCalcola =
@@ -109,15 +123,8 @@ void ScriviTabella(QTextStream& out, const CalcoloTabellaDiMarcia& motore, const
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     const QString file = argomenti.at(0);
     const QString codice = CodiceMeta(argomenti.at(1));
+    if (!FileDaLeggere(file, err)) return Errore;
     const QFileInfo info(file);
-    if (!info.exists()) {
-        err << "File inesistente: " << file << '\n';
-        return Errore;
-    }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
-        return Errore;
-    }
 
     PiattaformaSenzaSchermo piattaforma;
     FormViandora form(piattaforma, info.absolutePath() + u'/');

@@ -20,23 +20,10 @@ namespace Cli {
 
 namespace {
 
-bool ControllaFile(const QString& file, QTextStream& err) {
-    const QFileInfo info(file);
-    if (!info.exists()) {
-        err << "File inesistente: " << file << '\n';
-        return false;
-    }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
-        return false;
-    }
-    return true;
-}
-
 // Opens the database file, brought to the current tables as the planner
 // does at start-up; with soloLettura on a copy in memory, the file untouched.
 bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err) {
-    if (!ControllaFile(file, err)) return false;
+    if (!FileDaLeggere(file, err)) return false;
     const QFileInfo info(file);
     db.FileDatabase = info.absoluteFilePath();
     if (soloLettura) db.UsaCopiaInMemoria(info.absoluteFilePath());
@@ -53,7 +40,7 @@ bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStre
 }
 
 bool LeggiFile(const QString& file, ContenutoScambio& contenuto, QTextStream& err) {
-    if (!ControllaFile(file, err)) return false;
+    if (!FileDaLeggere(file, err)) return false;
     const QString errore = LeggiFileScambio(file, contenuto);
     if (!errore.isEmpty()) {
         err << errore << '\n';
@@ -142,7 +129,7 @@ int Importa(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     Database db;
     if (!ApriDatabase(db, argomenti.at(0), false, err)) return Errore;
     try {
-        const RiepilogoImportazione r = ImportaMete(db, contenuto, codici, nullptr);
+        const RiepilogoImportazione r = ImportaMete(db, argomenti.at(1), codici, nullptr);
         out << Righe(TestoRiepilogoImportazione(r)) << '\n';
     } catch (const ErroreDatabase& e) {
         err << "Importazione non eseguita: " << e.Messaggio() << "\nL'archivio è rimasto com'era.\n";
