@@ -31,6 +31,9 @@ QString CodiceMeta(const QString& testo);
 // exchange or route file) is a regular file; otherwise false, with
 // "File inesistente: ..." or the reason it cannot be read on err.
 bool FileDaLeggere(const QString& file, QTextStream& err);
+// Opens the database file read-only, on a copy in memory brought to the
+// current tables; false, with the message on err, when it cannot.
+bool ApriInLettura(Database& db, const QString& file, QTextStream& err);
 
 // Shows the stored trip as the planner shows a trip chosen from the list;
 // false, with the message on err, when there is none with that code.
