@@ -1,22 +1,30 @@
-// The database file named on the command line, opened as the commands need it.
+// The files named on the command line: what a command reads must be a
+// regular file; the database opened as the commands need it.
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
+#include "common/FileOrdinario.h"
 #include "database/Database.h"
 #include "guide/TipiGuida.h"
 
 namespace Cli {
 
-bool ApriInLettura(Database& db, const QString& file, QTextStream& err) {
-    const QFileInfo info(file);
-    if (!info.exists()) {
+bool FileDaLeggere(const QString& file, QTextStream& err) {
+    if (TipoDelPercorso(file) == TipoPercorso::Assente) {
         err << "File inesistente: " << file << '\n';
         return false;
     }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
+    QString errore;
+    if (!ControllaFileDaLeggere(file, &errore)) {
+        err << errore << '\n';
         return false;
     }
+    return true;
+}
+
+bool ApriInLettura(Database& db, const QString& file, QTextStream& err) {
+    if (!FileDaLeggere(file, err)) return false;
+    const QFileInfo info(file);
     db.FileDatabase = info.absoluteFilePath();
     db.UsaCopiaInMemoria(info.absoluteFilePath());
     bool aperto = false;

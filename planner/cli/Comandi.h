@@ -27,6 +27,10 @@ struct Comando {
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
 
+// A file named on the command line that the command reads (a database, an
+// exchange or route file) is a regular file; otherwise false, with
+// "File inesistente: ..." or the reason it cannot be read on err.
+bool FileDaLeggere(const QString& file, QTextStream& err);
 // Opens the database file read-only, on a copy in memory brought to the
 // current tables; false, with the message on err, when it cannot.
 bool ApriInLettura(Database& db, const QString& file, QTextStream& err);

@@ -16,17 +16,8 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
     const QString database = argomenti.at(0);
     const QString codice = CodiceMeta(argomenti.at(1));
     const QString percorso = argomenti.at(2);
-    for (const QString& file : {database, percorso}) {
-        const QFileInfo info(file);
-        if (!info.exists()) {
-            err << "File inesistente: " << file << '\n';
-            return Errore;
-        }
-        if (!info.isFile()) {
-            err << "Non è un file: " << file << '\n';
-            return Errore;
-        }
-    }
+    for (const QString& file : {database, percorso})
+        if (!FileDaLeggere(file, err)) return Errore;
 
     // The file is opened as it is, under any name, and only the trip's
     // stages are written: no table is created or rebuilt.

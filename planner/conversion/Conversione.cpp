@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "common/FileOrdinario.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "conversion/FileARecord.h"
@@ -37,14 +38,12 @@ QString Nome(const QString& percorso) {
 }
 
 // Opens an old file; throws with the reason, in Italian, when it cannot.
+// Only a regular file is opened: a FIFO of that name would wait for ever.
 void Apri(QFile& file) {
-    const QFileInfo info(file.fileName());
+    QString errore;
+    if (!ControllaFileDaLeggere(file.fileName(), &errore)) throw ErroreConversione(errore);
     QString motivo;
-    if (info.isDir())
-        motivo = QStringLiteral("è una cartella, non un file");
-    else if (!info.exists())
-        motivo = QStringLiteral("il file non esiste o è un collegamento interrotto");
-    else if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         motivo = file.error() == QFileDevice::PermissionsError ? QStringLiteral("accesso negato")
                                                                : QStringLiteral("il file non si può aprire");
     else if (file.isSequential())
@@ -167,6 +166,7 @@ void ConversioneVecchiFile::ConverteItinerari() {
                         ++riepilogo_.tappeScartate;
                         continue;
                     }
+                    if (tappa->sostaNegativa) ++riepilogo_.sosteNegative;
                     const QString sequenza = SequenzaTappa(r);
                     Mostra(mostraLocalita, tappa->localita);
                     db_.RecordSetImposta(SlotTappe, Query(itinerari)
@@ -211,6 +211,7 @@ void ConversioneVecchiFile::ConverteGuida() {
         for (qint64 n = 1; n <= vecchio.NumeroRecord(); ++n) {
             if (avanzamento) avanzamento->Avanza();
             const VoceGuidaVecchia voce = VoceDaRecord(vecchio.Record(n));
+            if (voce.tempoNegativo) ++riepilogo_.sosteNegative;
             db_.RecordSetImposta(SlotVoci,
                                  Query(tabella)
                                      .DoveCome(QStringLiteral("Localita"), modello(voce.localita))

@@ -130,7 +130,7 @@ QStringList Valori(const QString& nome) {
         {"txtTragh", {"12"}},
         {"txtFine", {"17", "06", "2007", "18", "45", "Mer"}},
         {"txtInizioGSett", {"Dom", "Mer"}},
-        {"txtGiorni", {"123"}},
+        {"txtGiorni", {"123", "1000"}},
         {"cmbMediaKm", {"110", "130"}},
         {"cmbGiorni", {"997"}},
         {"txtTappa", {"CITTÀ DEL VATICANO"}},

@@ -33,16 +33,22 @@ private slots:
         QCOMPARE(Tappe(*e), QStringList{"ROMA||||"});
     }
 
+    // Nothing chosen, a file not recognised, a FIFO (never opened: it would
+    // wait for ever): no stage, and the editor goes on.
     void dialogoAnnullatoOFileNonRiconosciuto() {
         EditorProva e;
         e->Click("cmdMapPoint");
         QVERIFY(e.p.messaggi.isEmpty() && Tappe(*e).isEmpty());
 
-        e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt";
-        e->Click("cmdMapPoint");
-        QCOMPARE(e.p.messaggi.size(), 1);
-        QVERIFY(e.p.messaggi.first().testo.contains("File non riconosciuto!"));
-        QVERIFY(Tappe(*e).isEmpty() && e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
+        QVERIFY(CreaFifo(e.dir.filePath("percorso.txt")));
+        e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt" << e.dir.filePath("percorso.txt");
+        for (const QString atteso : {"File non riconosciuto!", "è una FIFO"}) {
+            e.p.messaggi.clear();
+            e->Click("cmdMapPoint");
+            QCOMPARE(e.p.messaggi.size(), 1);
+            QVERIFY2(e.p.messaggi.first().testo.contains(atteso), qPrintable(e.p.messaggi.first().testo));
+            QVERIFY(Tappe(*e).isEmpty() && e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
+        }
     }
 
     void importaMemorizzaCalcola() {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
+#include <sys/stat.h>
 
 struct Esito {
     int codice = -1; // -1 did not end in time, -2 crashed
@@ -39,6 +40,11 @@ inline QByteArray LeggiFile(const QString& percorso) {
 inline bool ScriviFile(const QString& percorso, const QByteArray& byte) {
     QFile f(percorso);
     return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
+}
+
+// A FIFO where a file is expected, as a hostile user may leave one.
+inline bool CreaFifo(const QString& percorso) {
+    return ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0;
 }
 
 // Every file of a folder with the hash of its content, to show it untouched.
