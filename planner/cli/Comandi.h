@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 class FormViandora;
+class PiattaformaSenzaSchermo;
 
 namespace Cli {
 
@@ -25,6 +26,10 @@ struct Comando {
 
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
+
+// Starts the planner on its database as the window starts; false, with the
+// reason on err (MessaggioErroreApertura), when the file cannot be opened.
+bool AvviaPlanner(FormViandora& form, const PiattaformaSenzaSchermo& piattaforma, QTextStream& err);
 
 // Shows the stored trip as the planner shows a trip chosen from the list;
 // false, with the message on err, when there is none with that code.

@@ -53,6 +53,13 @@ const char* const AiutoCalcola =
     "  Infine una riga: numero di passaggi del calcolo e messaggio finale (anche vuoto).\n"
     "  Uscita 0 se riuscito, 1 per un errore (file, database, mèta), 2 per argomenti errati.";
 
+bool AvviaPlanner(FormViandora& form, const PiattaformaSenzaSchermo& piattaforma, QTextStream& err) {
+    if (form.Form_Load()) return true;
+    // The start says why in its last message.
+    if (!piattaforma.Messaggi.isEmpty()) err << piattaforma.Messaggi.last().testo << '\n';
+    return false;
+}
+
 bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err) {
     form.Db.RecordSetImposta(
         SlotMeta, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
@@ -122,13 +129,7 @@ int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     PiattaformaSenzaSchermo piattaforma;
     FormViandora form(piattaforma, info.absolutePath() + u'/');
     form.Db.UsaCopiaInMemoria(info.absoluteFilePath());
-    if (!form.Form_Load()) {
-        if (form.Db.Occupato())
-            err << "Database occupato da un altro programma: " << file << '\n';
-        else
-            err << "Il file non è un database leggibile: " << file << '\n';
-        return Errore;
-    }
+    if (!AvviaPlanner(form, piattaforma, err)) return Errore;
     // The trip as the planner shows it when chosen from the list, checked as
     // "&Calcola" checks it.
     if (!MostraMeta(form, codice, err)) return Errore;

@@ -64,10 +64,7 @@ std::unique_ptr<FormViandora> ApriPlanner(PiattaformaSenzaSchermo& piattaforma, 
     }
     auto form = std::make_unique<FormViandora>(piattaforma, info.absolutePath() + u'/');
     form->Db.UsaCopiaInMemoria(info.absoluteFilePath());
-    if (!form->Form_Load()) {
-        err << "Il file non è un database leggibile: " << file << '\n';
-        return nullptr;
-    }
+    if (!AvviaPlanner(*form, piattaforma, err)) return nullptr;
     return form;
 }
 

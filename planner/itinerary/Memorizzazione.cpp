@@ -2,6 +2,8 @@
 // storing them back.
 //
 // Record-set slot: SlotMeta, the trip's stages.
+#include <QSet>
+
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
@@ -125,10 +127,23 @@ bool FormViandora::MemorizzaTappeItinerario() {
         const QString tabella = Db.Schema().NomeTabella[TabItinerari];
         const int lunghezzaLocalita =
             qMax(1, DimensioneCampo(Db.CampiTabella(tabella), QStringLiteral("Localita")) - 1);
+        const Query tappe = Query(tabella)
+                                .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
+                                .OrdinaPer(QStringLiteral("Sequenza"));
+        // A typed locality keeps the field's size less one; one stored already
+        // (an import, a file of a later version) goes back whole.
+        QSet<QString> memorizzate;
+        Db.Leggi(tappe, {QStringLiteral("Localita")}, [&](qint64, const QStringList& v) {
+            if (v.at(0).size() > lunghezzaLocalita) memorizzate.insert(v.at(0));
+        });
+        auto localitaDi = [&](int riga) {
+            const QString cella = g.TextMatrix(riga, TappaLocalita);
+            return memorizzate.contains(cella) ? cella : cella.left(lunghezzaLocalita);
+        };
 
         QStringList tutte;
         for (int i = 1; i < g.Rows(); ++i)
-            tutte << g.TextMatrix(i, TappaLocalita).left(lunghezzaLocalita);
+            tutte << localitaDi(i);
         PassaggioGuida guida(Db, &TempoSommatoComeStringa, tutte);
         InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
         QVector<QStringList> record;
@@ -136,7 +151,7 @@ bool FormViandora::MemorizzaTappeItinerario() {
         for (int i = 1; i < g.Rows(); ++i) {
             AvanzaPercentuale(i);
             if (g.TextMatrix(i, TappaLocalita).trimmed().isEmpty()) continue;
-            const QString localita = g.TextMatrix(i, TappaLocalita).left(lunghezzaLocalita);
+            const QString localita = localitaDi(i);
             const double centesimiGuida = guida.TempoLocalita(localita);
             QString tempoGuida =
                 centesimiGuida > 0 ? ghmCentesimi2Stringa(float(centesimiGuida), CentesimiGiorno) : QString();
@@ -170,10 +185,7 @@ bool FormViandora::MemorizzaTappeItinerario() {
         // The stored records, in their order, take the new values: a stage
         // that did not change costs nothing, the others are rewritten in
         // place, and the count is then made even.
-        Db.SostituisciRighe(Query(tabella)
-                                .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
-                                .OrdinaPer(QStringLiteral("Sequenza")),
-                            CampiItinerario, record);
+        Db.SostituisciRighe(tappe, CampiItinerario, record);
         guida.ScriviVisti();
         transazione.Conferma();
     } catch (...) {

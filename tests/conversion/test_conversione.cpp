@@ -148,8 +148,13 @@ private slots:
         QTest::addColumn<int>("scrittura"); // the write that fails; 0 none, -1 a folder for a file
         QTest::addColumn<QString>("errore");
         QTest::newRow("rifiuto") << 0 << "";
+        // The first write is the safety copy of the database.
         for (int n : {1, 2, 3, 5, 8, 12, 20, 30})
-            QTest::addRow("scrittura %d", n) << n << "Errore di scrittura nel database: disco pieno";
+            QTest::addRow("scrittura %d", n)
+                << n
+                << QString(n == 1 ? "Errore nella copia di sicurezza del database"
+                                  : "Errore di scrittura nel database") +
+                       ": disco pieno";
         QTest::newRow("cartella") << -1 << "vian0013.dat: è una cartella, non un file";
     }
 
