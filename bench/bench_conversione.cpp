@@ -51,9 +51,8 @@ bool CreaVecchiFile(const QString& cartella, int mete) {
         r += Campo(QStringLiteral("0900"), 4) + Campo(QStringLiteral("1800"), 4);
         fileMete += Slot(r, 128);
 
-        QByteArray itinerario = Slot(Campo(QString::number(TappePerMeta), 24) +
-                                         Campo(QString::number(TappePerMeta), 3),
-                                     64);
+        QByteArray itinerario =
+            Slot(Campo(QString::number(TappePerMeta), 24) + Campo(QString::number(TappePerMeta), 3), 64);
         for (int s = 1; s <= TappePerMeta; ++s)
             itinerario += Slot(Campo(QStringLiteral("LOCALITA %1-%2*A1").arg(m).arg(s), 24) +
                                    Campo(QStringLiteral("120"), 3) + Campo(QStringLiteral("A"), 1) +
@@ -63,10 +62,10 @@ bool CreaVecchiFile(const QString& cartella, int mete) {
         if (!Scrivi(cartella + u'/' + nome, itinerario)) return false;
 
         for (int v = 1; v <= VociPerMeta; ++v)
-            fileGuida += Slot(Campo(QStringLiteral("LOCALITA %1-%2").arg(m).arg(v), 30) + "1" +
-                                  Campo(QStringLiteral("VOCE %1").arg(v), 60) + Campo(QStringLiteral("100"), 5) +
-                                  "0",
-                              128);
+            fileGuida +=
+                Slot(Campo(QStringLiteral("LOCALITA %1-%2").arg(m).arg(v), 30) + "1" +
+                         Campo(QStringLiteral("VOCE %1").arg(v), 60) + Campo(QStringLiteral("100"), 5) + "0",
+                     128);
     }
     return Scrivi(cartella + QStringLiteral("/VianMete.dat"), fileMete) &&
            Scrivi(cartella + QStringLiteral("/VianGuid.dat"), fileGuida);

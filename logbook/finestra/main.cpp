@@ -35,6 +35,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argcQt, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Taccuvo"));
+    QApplication::setDesktopFileName(QStringLiteral("org.viandora.Taccuvo"));
 
     PiattaformaQt piattaforma;
     FormTaccuvo form(piattaforma, QStringLiteral("Taccuvo " TACCUVO_VERSIONE));

@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Viandora"));
     QApplication::setOrganizationName(QStringLiteral("Viandora"));
+    // The installed desktop entry, whose icon the desktop shows for the window.
+    QApplication::setDesktopFileName(QStringLiteral("org.viandora.Viandora"));
 
     PiattaformaQt piattaforma;
     QString avviso;

@@ -30,7 +30,8 @@ BloccoScrittura::Esito BloccoScrittura::Prendi(const QString& fileDatabase) {
             ::close(fd);
             return occupato ? Esito::Occupato : Esito::Impossibile;
         }
-        struct stat aperto{}, presente{};
+        struct stat aperto {
+        }, presente{};
         if (::fstat(fd, &aperto) == 0 && ::stat(nome.constData(), &presente) == 0 &&
             aperto.st_dev == presente.st_dev && aperto.st_ino == presente.st_ino) {
             fd_ = fd;
