@@ -30,6 +30,11 @@ void AggiornaPulsante(QPushButton* b, const Pulsante& p) {
 
 // barra: the box is the progress bar's background.
 void AggiornaCasellaTesto(QLineEdit* e, const CasellaTesto& t, bool barra) {
+    // A stored value longer than the box's limit (a file of a later version)
+    // is shown whole: the box would otherwise cut it, and a save would store
+    // it cut.
+    const int massimo = t.MaxLength > 0 ? qMax(t.MaxLength, int(t.Text.size())) : 32767;
+    if (e->maxLength() != massimo) e->setMaxLength(massimo);
     if (e->text() != t.Text) {
         QSignalBlocker blocco(e);
         e->setText(t.Text);
@@ -45,8 +50,6 @@ void AggiornaCasellaTesto(QLineEdit* e, const CasellaTesto& t, bool barra) {
                                      : t.Locked                ? Qt::ClickFocus
                                                                : Qt::StrongFocus;
     if (e->focusPolicy() != politica) e->setFocusPolicy(politica);
-    const int massimo = t.MaxLength > 0 ? t.MaxLength : 32767;
-    if (e->maxLength() != massimo) e->setMaxLength(massimo);
     const Qt::Alignment allineamento = t.Centrato ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
     if (e->alignment() != allineamento) e->setAlignment(allineamento);
     if (t.BackColor >= 0) {

@@ -53,8 +53,9 @@ int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
         if (creato) QFile::remove(db.FileDatabase);
     };
     if (!db.DatabaseApre()) {
+        const int codice = db.CodiceApertura();
         scarta();
-        err << "Il file non è un database scrivibile: " << fileDb << '\n';
+        err << MessaggioErroreApertura(fileDb, codice) << '\n';
         return Errore;
     }
     RiepilogoConversione riepilogo;
@@ -73,7 +74,7 @@ int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
         return Errore;
     } catch (const ErroreDatabase& e) {
         scarta();
-        err << e.Messaggio() << '\n';
+        err << MessaggioErroreApertura(fileDb, e.Codice()) << ": " << e.Messaggio() << '\n';
         return Errore;
     }
     db.Chiudi();

@@ -27,16 +27,19 @@ bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStre
     const QFileInfo info(file);
     db.FileDatabase = info.absoluteFilePath();
     if (soloLettura) db.UsaCopiaInMemoria(info.absoluteFilePath());
-    bool aperto = db.DatabaseApre();
-    if (aperto) {
-        try {
+    QString messaggio;
+    try {
+        if (db.DatabaseApre()) {
             db.DataBaseTabelleAggiorna();
-        } catch (const ErroreDatabase&) {
-            aperto = false;
+            return true;
         }
+        messaggio = MessaggioErroreApertura(file, db.CodiceApertura());
+    } catch (const ErroreDatabase& e) {
+        messaggio = MessaggioErroreApertura(file, e.Codice()) + QStringLiteral(": ") + e.Messaggio();
     }
-    if (!aperto) err << "Il file non è un database leggibile: " << file << '\n';
-    return aperto;
+    db.Chiudi();
+    err << messaggio << '\n';
+    return false;
 }
 
 namespace {

@@ -79,12 +79,9 @@ std::unique_ptr<FormViandora> ApriPlanner(PiattaformaSenzaSchermo& piattaforma, 
     // Loading makes the database's folder the current one, as the planner
     // does; the other paths of the command line are the caller's.
     const QString cartella = QDir::currentPath();
-    const bool caricato = form->Form_Load();
+    const bool caricato = AvviaPlanner(*form, piattaforma, err);
     QDir::setCurrent(cartella);
-    if (!caricato) {
-        err << "Il file non è un database leggibile: " << file << '\n';
-        return nullptr;
-    }
+    if (!caricato) return nullptr;
     return form;
 }
 

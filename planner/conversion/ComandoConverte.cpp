@@ -13,6 +13,7 @@ const QString ACapo = QStringLiteral("\r\n");
 } // namespace
 
 void FormViandora::MostraConverte() {
+    if (Db.SolaLettura()) return;
     if (!ElencoFile(CartellaProgramma).Cerca(FileMeteVecchio).isEmpty()) {
         cmdConverte.Visible = true;
         cmdConverte.Enabled = true;

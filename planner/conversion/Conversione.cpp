@@ -10,6 +10,7 @@
 #include "common/Stringhe.h"
 #include "conversion/FileARecord.h"
 #include "conversion/RecordVecchi.h"
+#include "database/Confronto.h"
 #include "database/Database.h"
 
 namespace {
@@ -159,6 +160,16 @@ void ConversioneVecchiFile::ConverteItinerari() {
             riepilogo_.fileLetti.append(percorso);
             FileARecord vecchio(file, LunghezzaSlotItinerario, Nome(percorso));
             Passo(QStringLiteral("la conversione del file ") + Nome(percorso), [&] {
+                // The trip's stored stages, found once through the index of
+                // the trip code, in sequence order: the old stages, in the
+                // same order, are matched to them walking forward. Looking
+                // each stage up by code and sequence would read, through the
+                // sequence's index, that stage of every trip.
+                db_.RecordSetImposta(SlotTappe, Query(itinerari)
+                                                    .Dove(QStringLiteral("CodiceMeta"), codice)
+                                                    .OrdinaPer(QStringLiteral("Sequenza")));
+                RecordSet& rs = db_.Rs(SlotTappe);
+                rs.MoveFirst();
                 const int tappe = TappeIntestazione(vecchio.Record(1));
                 for (qint64 r = 2; r <= qint64(tappe) + 1; ++r) {
                     const std::optional<TappaVecchia> tappa = TappaDaRecord(vecchio.Record(r));
@@ -169,14 +180,14 @@ void ConversioneVecchiFile::ConverteItinerari() {
                     if (tappa->sostaNegativa) ++riepilogo_.sosteNegative;
                     const QString sequenza = SequenzaTappa(r);
                     Mostra(mostraLocalita, tappa->localita);
-                    db_.RecordSetImposta(SlotTappe, Query(itinerari)
-                                                        .Dove(QStringLiteral("CodiceMeta"), codice)
-                                                        .Dove(QStringLiteral("Sequenza"), sequenza));
-                    RecordSet& rs = db_.Rs(SlotTappe);
-                    if (rs.Eof())
-                        rs.AddNew();
-                    else
+                    // Rows added here lie past the stored ones, below every
+                    // sequence still to come.
+                    while (!rs.Eof() && ConfrontaTesti(rs.Testo(QStringLiteral("Sequenza")), sequenza) < 0)
+                        rs.MoveNext();
+                    if (!rs.Eof() && ConfrontaTesti(rs.Testo(QStringLiteral("Sequenza")), sequenza) == 0)
                         rs.Edit();
+                    else
+                        rs.AddNew();
                     rs.Imposta(QStringLiteral("CodiceMeta"), codice);
                     rs.Imposta(QStringLiteral("Sequenza"), sequenza);
                     rs.Imposta(QStringLiteral("Localita"), tappa->localita);

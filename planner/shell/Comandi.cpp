@@ -31,6 +31,15 @@ const CodiceComando ComandiDellItinerario[] = {
 bool Tutti(const QString& comandi) {
     return comandi.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
 }
+
+// The commands that store the user's data, off in a window that only reads.
+bool Scrive(const char* codice, bool itinerario) {
+    static const char* const meta[] = {"Sa", "Cm", "Ci", "Im"};
+    if (itinerario) return qstrcmp(codice, "Me") == 0;
+    for (const char* c : meta)
+        if (qstrcmp(codice, c) == 0) return true;
+    return false;
+}
 } // namespace
 
 void FormViandora::ImpostaDefault(Pulsante& pulsante) {
@@ -52,12 +61,15 @@ void FormViandora::AbilitaPulsantiComando() {
     if (Tutti(ComandiItinerario)) ComandiItinerario = QStringLiteral("InAgCaRcRtCeFiMeDuAzTr");
     if (frmInputBox.Visible) ComandiMeta = QStringLiteral("F");
 
+    const bool solaLettura = Db.SolaLettura();
     for (const CodiceComando& c : ComandiDellaMeta)
-        (this->*(c.pulsante)).Enabled = ComandiMeta.contains(QLatin1String(c.codice));
+        (this->*(c.pulsante)).Enabled =
+            ComandiMeta.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, false));
     cmdEsce.Caption = ComandiMeta == QLatin1String("Es") ? QStringLiteral("&Stop") : QStringLiteral("&Esce");
 
     for (const CodiceComando& c : ComandiDellItinerario)
-        (this->*(c.pulsante)).Enabled = ComandiItinerario.contains(QLatin1String(c.codice));
+        (this->*(c.pulsante)).Enabled =
+            ComandiItinerario.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, true));
     AbilitaComandiTappe();
     cmdConverte.Enabled = false;
     cmdConverte.Visible = false;

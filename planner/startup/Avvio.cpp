@@ -1,5 +1,6 @@
 // The window's start-up sequence.
 #include <QDir>
+#include <sqlite3.h>
 
 #include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
@@ -38,23 +39,9 @@ bool FormViandora::Form_Load() {
 
     QDir::setCurrent(CartellaProgramma);
     Db.FileDatabase = CartellaProgramma + QString::fromLatin1(NomeFileDatabase);
-    bool aperto = false;
-    try {
-        const bool creato = Db.DatabaseCrea();
-        aperto = Db.DatabaseApre();
-        if (aperto) {
-            if (creato) Db.DatabaseTabelleCreazione();
-            Db.DataBaseTabelleAggiorna();
-            Db.RecordSetImpostaDefault();
-        }
-    } catch (const ErroreDatabase&) {
-        aperto = false;
-    }
-    if (!aperto) {
+    if (!ApriDatabase()) {
         Db.Chiudi();
-        piattaforma_.MsgBox(QStringLiteral("Errore apertura database ") +
-                                QDir::toNativeSeparators(Db.FileDatabase),
-                            Msg::OkOnly | Msg::Critical, Caption);
+        Blocco.Rilascia();
         Termina();
         return false;
     }
@@ -97,4 +84,63 @@ bool FormViandora::Form_Load() {
     MostraConverte();
     ImpostaGiorniMeseInizio();
     return true;
+}
+
+bool FormViandora::ApriDatabase() {
+    const QString file = QDir::toNativeSeparators(Db.FileAperto());
+    // On a copy in memory (viandora-cli) nothing is written: no lock, no
+    // question, only the reason of a failure.
+    const bool finestra = !Db.CopiaInMemoria();
+    auto chiedi = [&](const QString& testo) {
+        return piattaforma_.MsgBox(testo, Msg::YesNo | Msg::Exclamation, Caption) == Msg::Yes;
+    };
+    const QString oppureTermina =
+        QStringLiteral("\r\n\r\nVuoi aprirlo in sola lettura? (No: il programma termina)");
+    if (finestra && Blocco.Prendi(Db.FileDatabase) == BloccoScrittura::Esito::Occupato) {
+        // Two windows writing one file would overwrite each other's work.
+        if (!chiedi(
+                QStringLiteral("Il database %1 è già aperto in un'altra finestra di Viandora.").arg(file) +
+                oppureTermina))
+            return false;
+        ApriInSolaLettura();
+    }
+    for (;;) {
+        int codice = SQLITE_OK;
+        try {
+            // Setting up the tables of the copy a read-only window looks at.
+            Database::ScritturaDiServizio servizio(Db);
+            const bool creato = Db.DatabaseCrea();
+            if (Db.DatabaseApre()) {
+                if (creato) Db.DatabaseTabelleCreazione();
+                Db.DataBaseTabelleAggiorna();
+                Db.RecordSetImpostaDefault();
+                return true;
+            }
+            codice = Db.CodiceApertura();
+        } catch (const ErroreDatabase& e) {
+            codice = e.Codice();
+        }
+        Db.Chiudi();
+        const QString messaggio = MessaggioErroreApertura(file, codice);
+        if (finestra && (codice == SQLITE_BUSY || codice == SQLITE_LOCKED)) {
+            if (chiedi(messaggio + QStringLiteral(".\r\n\r\nVuoi riprovare?"))) continue;
+            return false;
+        }
+        if (finestra && codice == SQLITE_READONLY && !Db.SolaLettura()) {
+            if (!chiedi(messaggio + u'.' + oppureTermina)) return false;
+            ApriInSolaLettura();
+            continue;
+        }
+        piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Critical, Caption);
+        return false;
+    }
+}
+
+// The window works on a copy in memory of the file, which stays as it is,
+// and every command that would store the user's data is refused.
+void FormViandora::ApriInSolaLettura() {
+    Blocco.Rilascia();
+    Db.UsaCopiaInMemoria(Db.FileDatabase);
+    Db.ImpostaSolaLettura(true);
+    Caption += QStringLiteral(" - sola lettura");
 }

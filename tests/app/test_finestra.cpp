@@ -136,6 +136,10 @@ private slots:
         FinestraViandora finestra(*pl);
         QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), QString("PARIGI"));
         QCOMPARE(qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"))->currentText(), QString("2007"));
+        // A destination wider than the box, stored by a later version, is shown whole.
+        pl->txtLocalita.Text = "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1";
+        finestra.Aggiorna();
+        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), pl->txtLocalita.Text);
     }
 
     void pannelloInserimento() {

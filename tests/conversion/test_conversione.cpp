@@ -152,9 +152,13 @@ private slots:
         QTest::addColumn<QString>("errore");
         QTest::newRow("rifiuto") << 0 << ""
                                  << "";
+        // The first write is the safety copy of the database.
         for (int n : {1, 2, 3, 5, 8, 12, 20, 30})
-            QTest::addRow("scrittura %d", n) << n << ""
-                                             << "Errore di scrittura nel database: disco pieno";
+            QTest::addRow("scrittura %d", n)
+                << n << ""
+                << QString(n == 1 ? "Errore nella copia di sicurezza del database"
+                                  : "Errore di scrittura nel database") +
+                       ": disco pieno";
         QTest::newRow("cartella") << -1 << "folder vian0013.dat"
                                   << "vian0013.dat: è una cartella, non un file";
         QTest::newRow("FIFO delle mète") << -1 << "fifo VianMete.dat"

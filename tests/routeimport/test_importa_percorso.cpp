@@ -81,19 +81,26 @@ private slots:
         NuovaMeta(pl, "SARDEGNA");
         const QString codice = pl->Meta.CodiceMetaCorrente;
         const QString db = pl.dir.path() + "/ViandoraQuintora.mdb";
+        // Without its default parameters, which loading a trip writes.
+        pl->Db.CancellaTabella(TabParametri, {}, {}, nullptr);
         pl.f.reset();
+        const QStringList prima = ImprontaCartella(pl.dir.path());
 
+        // A refusal writes nothing.
         Esito e = Cli({db, "999", Percorsi + "roma_cagliari.txt"});
         QCOMPARE(e.codice, 1);
         QVERIFY(e.err.contains("Mèta inesistente: 000999"));
+        QCOMPARE(ImprontaCartella(pl.dir.path()), prima);
 
         e = Cli({db, codice.mid(4), Percorsi + "roma_cagliari.txt"});
         QCOMPARE(e.codice, 0);
         QCOMPARE(e.out, QString("8 tappe, 562 km\n"));
         // A second import finds the stages and refuses.
+        const QStringList importato = ImprontaCartella(pl.dir.path());
         e = Cli({db, codice, Percorsi + "como_lucerna.txt"});
         QCOMPARE(e.codice, 1);
         QVERIFY(e.err.startsWith("Impossibile: sono presenti delle tappe!\n"));
+        QCOMPARE(ImprontaCartella(pl.dir.path()), importato);
 
         pl.Riapri();
         const QStringList tappe = RecordItinerario(*pl, codice, {"Localita", "Chilometri", "TempoSosta"});
