@@ -5,11 +5,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include "app/FinestraViandora.h"
+#include "common/Testo1252.h"
+#include "finestre/RiquadroMessaggio.h"
+#include "finestre/Traduzioni.h"
 #include "itinerary/EditorProva.h"
 #include "timetable/ViaggioProva.h"
 
@@ -209,6 +215,94 @@ private slots:
         QCOMPARE(calcola->text(), QString("&Calcola"));
         QVERIFY(!vista->isColumnHidden(8 + x));
         QCOMPARE(Mostrate(*vista->model(), v->mfgTab.FixedCols), tappe);
+    }
+
+    // A trip or a list loaded shows its first row, wherever the user had
+    // scrolled the grid to.
+    void caricamentoDallaPrimaRiga_data() {
+        QTest::addColumn<QString>("azione");
+        QTest::newRow("ricerca") << "ricerca";
+        QTest::newRow("nuovo") << "nuovo";
+        QTest::newRow("sblocca") << "sblocca";
+        QTest::newRow("percorso") << "percorso";
+    }
+    void caricamentoDallaPrimaRiga() {
+        QFETCH(QString, azione);
+        Viaggio v;
+        QStringList tappe{"PARTENZA|||"};
+        for (int i = 1; i < 40; ++i)
+            tappe << QString("TAPPA %1|A1|%2|A|").arg(i).arg(10 + i);
+        for (const char* meta : {"PRIMA", "SECONDA"}) {
+            NuovaMeta(v, meta);
+            v->Click("cmdItinerario");
+            v.Tappe(tappe);
+            v.p.risposte = {Msg::Yes};
+            v->Click("cmdFine");
+        }
+        if (azione == "sblocca") v.Calcola();
+        FinestraViandora finestra(*v);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        auto* vista = qobject_cast<QTableView*>(finestra.Widget("mfgTab"));
+        QScrollBar* barra = vista->verticalScrollBar();
+        QVERIFY(barra->maximum() > 10);
+        barra->setValue(barra->maximum());
+
+        if (azione == "ricerca") {
+            v->Click("cmdRicerca");
+            v->cmbRicerca.SetListIndex(0);
+            v->Click("cmbRicerca");
+        } else if (azione == "nuovo") {
+            NuovaMeta(v, "TERZA");
+            v->Click("cmdItinerario");
+            for (int i = 0; i < 3; ++i)
+                Scrivi(*v, QString("NUOVA %1").arg(i), "A1", i ? "10" : "", i ? "Autostrada" : "");
+        } else if (azione == "sblocca") {
+            v->Click("cmdCalcola");
+        } else {
+            v->Click("cmdNuovo");
+            v->txtLocalita.Text = "PERCORSO";
+            v.p.risposte = {Msg::Yes};
+            v->Click("cmdSalva");
+            v->Click("cmdItinerario");
+            QStringList righe{"Percorso di prova", "Ora\tIstruzioni\tKm\tPer\tTempo"};
+            for (int i = 0; i < 30; ++i)
+                righe << QString("08:00\t%1\t%2 Localita%3, proseguire su A1")
+                             .arg(i * 10)
+                             .arg(i ? "a" : "Partenza da")
+                             .arg(i);
+            const QString file = v.dir.path() + "/percorso.txt";
+            QVERIFY(ScriviRigheWindows1252(file, righe));
+            v.p.fileDaAprire << file;
+            v->Click("cmdMapPoint");
+            QVERIFY(Tappe(*v).size() >= 20);
+        }
+        finestra.Aggiorna();
+        QTRY_COMPARE(barra->value(), 0);
+        QCOMPARE(vista->rowAt(0), 0);
+    }
+
+    // Qt's own texts are Italian; a message box shows its title whole, in
+    // a frame's bold face with room for the frame's buttons.
+    void testiDiQtEMessaggi() {
+        QVERIFY(CaricaTraduzioniQt(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("Cerca in:"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annulla"));
+
+        const QString titolo = "Memorizzazione dati mèta di default";
+        int larghezza = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            larghezza = box->width();
+            box->button(QMessageBox::No)->click();
+        });
+        QCOMPARE(RiquadroMessaggio(nullptr, "Confermi?", Msg::YesNo | Msg::Question, titolo), Msg::No);
+        QFont grassetto = QApplication::font();
+        grassetto.setBold(true);
+        const QFontMetrics metrica(grassetto);
+        QVERIFY2(larghezza >= metrica.horizontalAdvance(titolo) + 4 * metrica.height(),
+                 qPrintable(QString::number(larghezza)));
     }
 };
 

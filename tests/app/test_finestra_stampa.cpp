@@ -7,13 +7,36 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#include <unistd.h>
+#endif
 
 #include "app/FinestraViandora.h"
+#include "app/PiattaformaQt.h"
 #include "printing/Stampa.h"
 #include "stampa/PaginaPdf.h"
 #include "support/StrumentiPdf.h"
 #include "timetable/ViaggioProva.h"
+
+namespace {
+// The processes whose parent is this one, as /proc lists them.
+QStringList Figli() {
+    QStringList figli;
+#ifdef Q_OS_LINUX
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        // pid (name) state ppid ...: the name may hold blanks.
+        const QList<QByteArray> campi = stat.readAll().split(')').value(1).trimmed().split(' ');
+        if (campi.value(1).toLongLong() == getpid()) figli << pid;
+    }
+#endif
+    return figli;
+}
+} // namespace
 
 class TestFinestraStampa : public QObject {
     Q_OBJECT
@@ -53,6 +76,20 @@ private slots:
         QCOMPARE(StrumentiPdf::Pagine(pdf), 1);
         QVERIFY(StrumentiPdf::Testo(pdf).contains("MANFREDONIA"));
         QVERIFY(QFile::exists(v.dir.path() + "/Viantabl.txt"));
+    }
+
+    // A program started from the planner is waited for when it ends, also
+    // where the planner collects orphaned processes (the first process of
+    // a container, a session's subreaper).
+    void programmaAvviatoRaccolto() {
+#ifdef Q_OS_LINUX
+        QVERIFY(prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
+        PiattaformaQt piattaforma;
+        QVERIFY(piattaforma.AvviaProgramma(QStandardPaths::findExecutable("true"), "PARIGI"));
+        // The child exits at once; it must not stay behind as a zombie.
+        QTRY_VERIFY_WITH_TIMEOUT(Figli().isEmpty(), 10000);
+        prctl(PR_SET_CHILD_SUBREAPER, 0);
+#endif
     }
 
     // The logbook box alone: the window starts the logbook printer from

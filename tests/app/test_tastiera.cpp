@@ -16,6 +16,7 @@
 #include "itinerary/EditorProva.h"
 #include "itinerary/Itinerario.h"
 #include "support/MeteProva.h"
+#include "support/Mnemonici.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -133,32 +134,121 @@ private slots:
         QVERIFY(ordine.contains("cmbGiorni") && ordine.contains("mfgTab"));
     }
 
+    // One command per Alt+letter on every screen of the planner, panels
+    // over panels included.
     void mnemoniciUnici() {
         Planner pl;
         TreTappe(pl);
-        Finestra w(pl);
-        // One command per Alt+letter on each screen: the enabled buttons shown.
-        const auto doppi = [&] {
-            w.finestra.Aggiorna();
-            QHash<QKeySequence, QString> visti;
-            QStringList doppi;
-            for (QPushButton* b : w.finestra.findChildren<QPushButton*>()) {
-                if (!b->isVisible() || !b->isEnabled()) continue;
-                const QKeySequence tasto = QKeySequence::mnemonic(b->text());
-                if (tasto.isEmpty()) continue;
-                if (visti.contains(tasto)) doppi << visti[tasto] + "/" + b->objectName();
-                visti.insert(tasto, b->objectName());
+        FinestraViandora finestra(*pl);
+        const auto passo = [&](const char* schermo, const QStringList& comandi, const Controllo& pannello) {
+            for (const QString& c : comandi) {
+                pl.p.risposte = {Msg::No};
+                pl->Click(c);
             }
-            return doppi;
+            finestra.Aggiorna();
+            QVERIFY2(pannello.Visible, schermo);
+            const QStringList doppi = MnemoniciDoppi(finestra);
+            QVERIFY2(doppi.isEmpty(), qPrintable(QString(schermo) + ": " + doppi.join(", ")));
         };
-        QCOMPARE(doppi(), QStringList());
-        pl.p.risposte = {Msg::No};
-        pl->Click("cmdFine");
-        QVERIFY(!pl->frmInputBox.Visible);
-        QCOMPARE(doppi(), QStringList());
-        pl->Click("cmdGuidaCitta");
-        QVERIFY(pl->frmGuida.Visible);
-        QCOMPARE(doppi(), QStringList());
+        passo("itinerario", {}, pl->frmInputBox);
+        passo("cerca", {"cmdCerca"}, pl->cmbRicercaTappa);
+        passo("copia", {"cmdFine", "cmdDuplica"}, pl->frmLista);
+        passo("mete", {"cmdRinunciaCopia", "cmdFine"}, pl->frmMeteTempi);
+        passo("guida", {"cmdGuidaCitta"}, pl->frmGuida);
+        passo("opzioni guida", {"cmdStampaGuidaCitta"}, pl->frmGuidaStampa);
+        passo("stampanti guida", {"cmdStampaGuida(0)"}, pl->frmSelStampa);
+        passo("tabella di marcia",
+              {"cmdSelStampante(1)", "cmdStampaGuida(1)", "cmdFineInserimento", "cmdCalcola"}, pl->mfgTab);
+        QCOMPARE(pl->cmdCalcola.Caption, QString("&Sblocca"));
+        passo("opzioni di stampa", {"cmdStampa"}, pl->frmStampa);
+        passo("stampanti", {"CmdEsegui(0)"}, pl->frmSelStampa);
+        passo("export", {"cmdSelStampante(1)", "CmdEsegui(1)", "cmdCalcola", "cmdFine", "cmdExport"},
+              pl->frmExport);
+        passo("nuova", {"cmdRinuncia", "cmdNuovo"}, pl->frmMeteTempi);
+        passo("ricerca", {"cmdRicerca"}, pl->cmbRicerca);
+    }
+
+    // A letter with Alt or Ctrl is no typed text: Alt+C with "Cancella"
+    // disabled (one stage) leaves the selected locality whole.
+    void altECtrlNonScrivono_data() {
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<int>("modificatori");
+        QTest::newRow("Alt di un comando spento") << int(Qt::Key_C) << int(Qt::AltModifier);
+        QTest::newRow("Alt senza comando") << int(Qt::Key_Q) << int(Qt::AltModifier);
+        QTest::newRow("Ctrl") << int(Qt::Key_A) << int(Qt::ControlModifier);
+    }
+    void altECtrlNonScrivono() {
+        QFETCH(int, tasto);
+        QFETCH(int, modificatori);
+        EditorProva e;
+        Scrivi(*e, "ROMA");
+        e->mfgTab.Row = 1;
+        e->Click("mfgTab");
+        Finestra w(e);
+        QVERIFY(QTest::qWaitForWindowActive(&w.finestra));
+        QVERIFY(!e->cmdCancella.Enabled);
+        auto* campo = qobject_cast<QLineEdit*>(w("txtTappa"));
+        campo->setFocus();
+        campo->selectAll();
+        QTest::keyClick(campo, Qt::Key(tasto), Qt::KeyboardModifiers(modificatori));
+        QCOMPARE(campo->text(), QString("ROMA"));
+        QCOMPARE(e->txtTappa.Text, QString("ROMA"));
+    }
+
+    // What a field lets the user type is what is stored and shown again.
+    void campiComeMemorizzati_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("digitato");
+        QTest::newRow("destinazione") << "txtLocalita" << QString(40, 'a');
+        QTest::newRow("nazione") << "txtNazione" << QString(40, 'b');
+        QTest::newRow("velocita") << "cmbMediaKm(0)"
+                                  << "123456";
+        QTest::newRow("giorni") << "cmbGiorni"
+                                << "0000012";
+        QTest::newRow("tappa") << "txtTappa" << QString(40, 'c');
+        QTest::newRow("strada") << "txtStrada" << QString(80, 'd');
+    }
+    void campiComeMemorizzati() {
+        QFETCH(QString, campo);
+        QFETCH(QString, digitato);
+        Planner pl;
+        NuovaMeta(pl, "ROMA");
+        const bool tappa = campo == "txtTappa" || campo == "txtStrada";
+        if (tappa) pl->Click("cmdItinerario");
+        pl->txtTappa.Text = "ROMA";
+        QString accettato;
+        {
+            Finestra w(pl);
+            QVERIFY(QTest::qWaitForWindowActive(&w.finestra));
+            w.finestra.Aggiorna();
+            QWidget* widget = w.finestra.Widget(campo);
+            auto* testo = qobject_cast<QLineEdit*>(widget);
+            if (auto* cb = qobject_cast<QComboBox*>(widget)) testo = cb->lineEdit();
+            testo->setFocus();
+            testo->selectAll();
+            QTest::keyClicks(testo, digitato);
+            accettato = testo->text();
+        }
+        if (tappa) {
+            pl->Click("cmdInserisce");
+            pl.p.risposte = {Msg::Yes};
+            pl->Click("cmdMemorizza");
+        } else {
+            pl->Click("cmdSalva");
+        }
+        pl.Riapri();
+        QString memorizzato;
+        if (tappa)
+            memorizzato = pl->mfgTab.TextMatrix(1, campo == "txtTappa" ? 1 : 2).trimmed();
+        else if (auto* e = dynamic_cast<Elenco*>(pl->TrovaControllo(campo)))
+            memorizzato = e->Text();
+        else
+            memorizzato = static_cast<CasellaTesto*>(pl->TrovaControllo(campo))->Text;
+        // The day count is shown again in three digits.
+        if (campo == "cmbGiorni")
+            QCOMPARE(memorizzato.toInt(), accettato.toInt());
+        else
+            QCOMPARE(memorizzato, accettato);
     }
 
     void tastiDellaGriglia() {

@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "PiattaformaRegistrata.h"
 #include "finestra/FinestraTaccuvo.h"
+#include "support/Mnemonici.h"
 
 using namespace Taccuvo;
 
@@ -71,6 +73,53 @@ private slots:
         for (QComboBox* c : w.findChildren<QComboBox*>())
             QVERIFY2(c->fontMetrics().horizontalAdvance(c->currentText()) < c->width(),
                      qPrintable(c->currentText()));
+    }
+
+    // Centred on the screen at the size it shows, as the program places it
+    // before showing it.
+    void centrata() {
+        PiattaformaRegistrata p;
+        FormTaccuvo f(p, QStringLiteral("Taccuvo 2.0.0"));
+        FinestraTaccuvo w(f);
+        w.Centra();
+        w.show();
+        f.form_load();
+        w.Aggiorna();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint scarto = w.frameGeometry().center() - w.screen()->availableGeometry().center();
+        // A pixel either way for odd sizes.
+        QVERIFY2(qAbs(scarto.x()) <= 2 && qAbs(scarto.y()) <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(scarto.x()).arg(scarto.y())));
+    }
+
+    // One control per Alt+letter in every state of the window.
+    void mnemoniciUnici() {
+        PiattaformaRegistrata p;
+        FormTaccuvo f(p, QStringLiteral("Taccuvo 2.0.0"));
+        FinestraTaccuvo w(f);
+        f.form_load();
+        f.txtLocalita_Change(QStringLiteral("ROMA"));
+        const auto verifica = [&](const char* stato) {
+            w.Aggiorna();
+            const QStringList doppi = MnemoniciDoppi(w);
+            QVERIFY2(doppi.isEmpty(), qPrintable(QString::fromLatin1(stato) + ": " + doppi.join(", ")));
+        };
+        verifica("finestra");
+        f.cmdStampa_Click();
+        verifica("stampanti");
+        f.cmdSelStampante_Click(1);
+        f.chkBianco.Value = true;
+        f.chkBianco_Click();
+        f.cmdStampa_Click();
+        verifica("stampanti in bianco");
+        f.cmdSelStampante_Click(1);
+        f.chkBianco.Value = false;
+        f.chkBianco_Click();
+        // While printing, as the printing itself leaves the window.
+        f.DimensionafrmBase(true);
+        f.cmdAnnulla.Visible = true;
+        f.cmdStampa.Visible = false;
+        verifica("stampa");
     }
 };
 

@@ -99,19 +99,45 @@ private slots:
         QVERIFY(!pl->cmbRicercaTappa.Visible && pl->cmdEsce.Default && !pl->cmdNuovo.Default);
     }
 
-    // While only the stop button is offered (a calculation runs) or no command
-    // at all, the window cannot be closed from its frame.
+    // Closing from the frame is "&Esce": asked as the button asks; where the
+    // screen does not offer it (only the stop button, or no command), the
+    // window stays and says what comes first.
+    void chiusuraDallaCornice_data() {
+        QTest::addColumn<QString>("comandi");
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<QString>("calcola");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("nessuna meta") << "NuImEs" << false << "&Calcola"
+                                      << "Vuoi chiudere la procedura?";
+        QTest::newRow("calcolo") << "Es" << false << "&Calcola"
+                                 << "Vuoi interrompere l'elaborazione?";
+        QTest::newRow("itinerario")
+            << "ZZ" << true << "&Calcola"
+            << "Per chiudere la procedura esci prima dall'inserimento dell'itinerario "
+               "con \"Fine inser.\".";
+        QTest::newRow("tabella di marcia")
+            << "CaSt" << false << "&Sblocca"
+            << "Per chiudere la procedura sblocca prima la tabella di marcia con \"Sblocca\".";
+        QTest::newRow("pannello") << "zz" << false << "&Calcola"
+                                  << "Per chiudere la procedura termina prima l'operazione in corso.";
+    }
     void chiusuraDallaCornice() {
+        QFETCH(QString, comandi);
+        QFETCH(bool, editor);
+        QFETCH(QString, calcola);
+        QFETCH(QString, messaggio);
         Planner pl;
-        for (const char* comandi : {"Es", "ZZ", "NuImEs"}) {
-            pl->ComandiMeta = comandi;
-            pl->AbilitaPulsantiComando();
-            pl.p.risposte = {Msg::Yes};
-            bool annulla = false;
-            pl->Form_QueryUnload(annulla);
-            QCOMPARE(annulla, QString(comandi) != "NuImEs");
-            QCOMPARE(pl.p.terminato, !annulla);
-        }
+        pl->frmInputBox.Visible = editor;
+        pl->cmdCalcola.Caption = calcola;
+        pl->ComandiMeta = comandi;
+        pl->AbilitaPulsantiComando();
+        pl.p.risposte = {Msg::Yes};
+        bool annulla = false;
+        pl->Form_QueryUnload(annulla);
+        QCOMPARE(annulla, comandi != "NuImEs");
+        QCOMPARE(pl.p.terminato, !annulla);
+        QCOMPARE(pl.p.messaggi.size(), 1);
+        QCOMPARE(pl.p.messaggi.last().testo, messaggio);
     }
 
     void boxConferma() {
