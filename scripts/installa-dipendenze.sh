@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACCHETTI=(cmake ninja-build ccache g++ qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-liberation
-  poppler-utils xauth xvfb cups printer-driver-cups-pdf "$@")
+  poppler-utils xauth xvfb cups printer-driver-cups-pdf librsvg2-bin "$@")
 
 mancanti=()
 for p in "${PACCHETTI[@]}"; do

@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Taccuvo"));
     CaricaTraduzioniQt(app);
+    QApplication::setDesktopFileName(QStringLiteral("org.viandora.Taccuvo"));
 
     PiattaformaQt piattaforma;
     FormTaccuvo form(piattaforma, QStringLiteral("Taccuvo " TACCUVO_VERSIONE));

@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Viandora"));
     QApplication::setOrganizationName(QStringLiteral("Viandora"));
     CaricaTraduzioniQt(app);
+    // The installed desktop entry, whose icon the desktop shows for the window.
+    QApplication::setDesktopFileName(QStringLiteral("org.viandora.Viandora"));
 
     PiattaformaQt piattaforma;
     QString avviso;

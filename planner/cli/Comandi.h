@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+class Database;
 class FormViandora;
 
 namespace Cli {
@@ -20,7 +21,7 @@ struct Comando {
     int numeroArgomentiMinimo;
     int numeroArgomentiMassimo; // -1: no upper bound
     Esecuzione esegui;
-    const char* aiuto = nullptr; // what "--help" prints after the usage line
+    const char* aiuto; // what "--help" prints after the usage line
 };
 
 // A trip code typed as a number is the stored six-digit code.
@@ -30,8 +31,15 @@ QString CodiceMeta(const QString& testo);
 // false, with the message on err, when there is none with that code.
 bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err);
 
+// Opens a database file of ours, brought to the current tables; with
+// soloLettura a copy in memory, the file untouched. False, with the message
+// on err, when it is missing or not a readable database.
+bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err);
+
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Crea(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Mete(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 extern const char* const AiutoCalcola;
 int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Elenca(const QStringList& argomenti, QTextStream& out, QTextStream& err);

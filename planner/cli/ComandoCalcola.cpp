@@ -50,8 +50,7 @@ const char* const AiutoCalcola =
     "    13 limite ritorno\n"
     "  Poi una riga dei totali: km e tempo per autostrada, superstrada, principale, locale,\n"
     "  km e tempo totali, traghetti, data di fine gg/mm/aaaa, ora di fine hh:mm, giorni.\n"
-    "  Infine una riga: numero di passaggi del calcolo e messaggio finale (anche vuoto).\n"
-    "  Uscita 0 se riuscito, 1 per un errore (file, database, mèta), 2 per argomenti errati.";
+    "  Infine una riga: numero di passaggi del calcolo e messaggio finale (anche vuoto).";
 
 bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err) {
     form.Db.RecordSetImposta(

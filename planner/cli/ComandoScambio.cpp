@@ -6,7 +6,9 @@
 //                                whole guide; the database is only read;
 //   importa DB FILE CODICE...|--tutte
 //                                adds the trips of the file as the exchange
-//                                screen does and prints its summary.
+//                                screen does and prints its summary, then
+//                                each trip added: its code in the file and
+//                                the code it was stored under.
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -33,6 +35,8 @@ bool ControllaFile(const QString& file, QTextStream& err) {
     return true;
 }
 
+} // namespace
+
 // Opens the database file, brought to the current tables as the planner
 // does at start-up; with soloLettura on a copy in memory, the file untouched.
 bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err) {
@@ -51,6 +55,8 @@ bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStre
     if (!aperto) err << "Il file non è un database leggibile: " << file << '\n';
     return aperto;
 }
+
+namespace {
 
 bool LeggiFile(const QString& file, ContenutoScambio& contenuto, QTextStream& err) {
     if (!ControllaFile(file, err)) return false;
@@ -144,6 +150,10 @@ int Importa(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     try {
         const RiepilogoImportazione r = ImportaMete(db, contenuto, codici, nullptr);
         out << Righe(TestoRiepilogoImportazione(r)) << '\n';
+        // Which stored trip each one of the file became, for a script to go on with.
+        if (!r.codici.isEmpty()) out << "\nCodici assegnati (nel file, in archivio):\n";
+        for (const auto& [nelFile, inArchivio] : r.codici)
+            out << nelFile << '\t' << inArchivio << '\n';
     } catch (const ErroreDatabase& e) {
         err << "Importazione non eseguita: " << e.Messaggio() << "\nL'archivio è rimasto com'era.\n";
         return Errore;

@@ -10,23 +10,59 @@
 
 namespace {
 
-// Every subcommand, in the order "--help" lists them.
+// Every subcommand, in the order "--help" lists them, with what it explains.
 const Cli::Comando Comandi[] = {
+    {"crea", "FILE_DATABASE", 1, 1, Cli::Crea,
+     "  Crea un database nuovo e vuoto come il primo avvio del planner: tabelle, indici e tipi\n"
+     "  della guida. Un file che esiste già non viene mai sostituito.\n"
+     "  Scrive: Database creato: FILE_DATABASE"},
+    {"mete", "FILE_DATABASE", 1, 1, Cli::Mete,
+     "  Elenca le mète del database in ordine di codice, una per riga, colonne separate da tab:\n"
+     "  codice, destinazione, nazione, data di inizio gg/mm/aaaa, numero di tappe.\n"
+     "  Il file è letto in memoria e non viene mai modificato."},
     {"calcola", "FILE_DATABASE CODICE_META", 2, 2, Cli::Calcola, Cli::AiutoCalcola},
-    {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso},
-    {"elenca", "FILE_IEI", 1, 1, Cli::Elenca},
-    {"esporta", "FILE_DATABASE FILE_IEI CODICE_META...", 3, -1, Cli::Esporta},
-    {"importa", "FILE_DATABASE FILE_IEI CODICE_META...|--tutte", 3, -1, Cli::Importa},
-    {"stampa", "FILE_DATABASE CODICE_META --pdf FILE_PDF [--testo FILE_TESTO]", 4, 6, Cli::StampaTabella},
-    {"guida", "FILE_DATABASE --pdf FILE_PDF [--meta CODICE_META] [--dettaglio]", 3, 6, Cli::StampaGuida},
-    {"converti", "FILE_DATABASE CARTELLA [--conserva]", 2, 3, Cli::Converti},
+    {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso,
+     "  Riempie l'itinerario, ancora vuoto, della mèta con il percorso esportato da un pacchetto\n"
+     "  di percorsi (testo separato da tab) come \"&Altri &Pacch.\" del planner, e lo memorizza.\n"
+     "  Scrive: N tappe, K km"},
+    {"elenca", "FILE_IEI", 1, 1, Cli::Elenca,
+     "  Elenca le mète del file di scambio nell'ordine del file, una per riga, colonne separate\n"
+     "  da tab: codice, località, nazione."},
+    {"esporta", "FILE_DATABASE FILE_IEI CODICE_META...", 3, -1, Cli::Esporta,
+     "  Scrive nel file di scambio le mète indicate, i loro itinerari e tutta la guida città,\n"
+     "  come \"E&xport\". Il database è solo letto. Scrive il nome del file e quante mète,\n"
+     "  tratti stradali e voci della guida contiene."},
+    {"importa", "FILE_DATABASE FILE_IEI CODICE_META...|--tutte", 3, -1, Cli::Importa,
+     "  Aggiunge al database le mète indicate del file di scambio (tutte con --tutte), i loro\n"
+     "  itinerari e la guida delle loro località, come \"I&mport\": una mèta la cui località è\n"
+     "  già in archivio è scartata, un codice già usato ne riceve uno libero; tutto o niente.\n"
+     "  Scrive il riepilogo, poi una riga per mèta inserita: codice nel file, tab, codice\n"
+     "  assegnato in archivio."},
+    {"stampa", "FILE_DATABASE CODICE_META --pdf FILE_PDF [--testo FILE_TESTO]", 4, 6, Cli::StampaTabella,
+     "  Calcola la tabella di marcia della mèta come \"&Calcola\" e la stampa nel file PDF come\n"
+     "  \"&Stampa\"; con --testo scrive anche il file di testo della tabella (quello che il planner\n"
+     "  chiama Viantabl.txt). Il database è solo letto. Scrive i file fatti e le pagine."},
+    {"guida", "FILE_DATABASE --pdf FILE_PDF [--meta CODICE_META] [--dettaglio]", 3, 6, Cli::StampaGuida,
+     "  Stampa nel file PDF la guida città di tutte le località o, con --meta, di quelle\n"
+     "  dell'itinerario della mèta; con --dettaglio ogni voce, altrimenti i soli nomi.\n"
+     "  Il database è solo letto. Scrive il file fatto e le pagine."},
+    {"converti", "FILE_DATABASE CARTELLA [--conserva]", 2, 3, Cli::Converti,
+     "  Porta nel database (creato se manca) i dati della versione precedente che si trovano nella\n"
+     "  cartella (VianMete.dat, vianNNNN.dat, VianGuid.dat), come \"Converte\": prima tiene una\n"
+     "  copia del database, poi cancella i vecchi file, salvo --conserva. Scrive quante mète,\n"
+     "  tappe e voci della guida ha convertito o scartato."},
 };
+
+const char* const AiutoUscita =
+    "Uscita: 0 se riuscito, 1 per un errore (file, database, mèta; il messaggio è su standard\n"
+    "error e i dati restano com'erano), 2 per un comando o argomenti errati.";
 
 void ScriviUso(QTextStream& s, bool aiuto = false) {
     for (const Cli::Comando& c : Comandi) {
         s << "Uso: viandora-cli " << c.nome << ' ' << c.uso << '\n';
-        if (aiuto && c.aiuto) s << QString::fromUtf8(c.aiuto) << '\n';
+        if (aiuto) s << QString::fromUtf8(c.aiuto) << "\n\n";
     }
+    if (aiuto) s << QString::fromUtf8(AiutoUscita) << '\n';
 }
 
 } // namespace

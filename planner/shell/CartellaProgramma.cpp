@@ -21,10 +21,17 @@ QString ConBarra(const QString& cartella) {
 }
 } // namespace
 
+QString FileSegnoInstallazione(const QString& cartellaEseguibile) {
+    return QDir::cleanPath(QDir(cartellaEseguibile).filePath(QStringLiteral(VIANDORA_SEGNO_INSTALLAZIONE)));
+}
+
 QString ScegliCartellaProgramma(const QString& cartellaEseguibile, const QString& cartellaUtente,
                                 QString* avviso, const std::function<bool(const QString&)>& scrivibile) {
     const auto prova = scrivibile ? scrivibile : Scrivibile;
-    if (prova(cartellaEseguibile)) return ConBarra(cartellaEseguibile);
+    // An installed copy never writes among the system's programs, not even
+    // when run by the administrator, who could.
+    const bool installata = QFileInfo::exists(FileSegnoInstallazione(cartellaEseguibile));
+    if (!installata && prova(cartellaEseguibile)) return ConBarra(cartellaEseguibile);
     if (!prova(cartellaUtente)) return {};
     const QString nome = QString::fromLatin1(NomeFileDatabase);
     const QString origine = QDir(cartellaEseguibile).filePath(nome);

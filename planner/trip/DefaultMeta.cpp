@@ -13,11 +13,11 @@ void FormViandora::MettiDefaultIncorporati() {
         cmbOra[k].SetText(hhmm.left(2));
         cmbMin[k].SetText(hhmm.right(2));
     }
-    cmbRipM.SetText(QStringLiteral("15"));
-    cmbRipH.SetText(QStringLiteral("03"));
-    cmbRipG.SetText(QStringLiteral("01"));
-    cmbRipGG.SetText(QStringLiteral("05"));
-    MettiCalcoloSoste(QStringLiteral("3"));
+    cmbRipM.SetText(QString::fromLatin1(RiposiDefault[0]));
+    cmbRipH.SetText(QString::fromLatin1(RiposiDefault[1]));
+    cmbRipG.SetText(QString::fromLatin1(RiposiDefault[2]));
+    cmbRipGG.SetText(QString::fromLatin1(RiposiDefault[3]));
+    MettiCalcoloSoste(QString::fromLatin1(CalcoloSosteDefault));
 }
 
 void FormViandora::MettiCalcoloSoste(const QString& calcoloSoste) {

@@ -1,6 +1,6 @@
-// viandora-cli on database files in awkward states: held by another writer,
-// left with a hot journal by a killed one, too short to be a database. The
-// file and its folder are never changed.
+// viandora-cli on database files: made new, listed, and in awkward states
+// (held by another writer, left with a hot journal by a killed one, too short
+// to be a database), where the file and its folder are never changed.
 #include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
@@ -24,6 +24,12 @@ bool Sql(sqlite3* db, const char* sql) {
     return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+// The whole file as the sqlite3 shell sees it: application id, schema, rows.
+QString Contenuto(const QString& file) {
+    const Esito e = EseguiProgramma("sqlite3", {file, "PRAGMA application_id;", ".dump"});
+    return e.codice == 0 ? e.out : "sqlite3: " + e.err;
+}
+
 } // namespace
 
 class TestCliFile : public QObject {
@@ -31,6 +37,7 @@ class TestCliFile : public QObject {
 
     QTemporaryDir dir_;
     QString file_;
+    QString vuoto_; // as the planner's first start leaves it
 
 private slots:
     void initTestCase() {
@@ -39,6 +46,8 @@ private slots:
         QVERIFY(pl.avviato);
         file_ = pl->Db.FileDatabase;
         pl.f.reset();
+        vuoto_ = dir_.filePath("vuoto.mdb");
+        QVERIFY(QFile::copy(file_, vuoto_));
         sqlite3* db = Apri(file_);
         QVERIFY(Sql(db,
                     "INSERT INTO MeteViandora VALUES ('000001', 'TOSCANA', 'ITALIA', '05082006', '0800',"
@@ -116,13 +125,60 @@ private slots:
         QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"corto.mdb"});
     }
 
-    // The usage and what each column of the output holds, on standard output.
+    // crea makes what the planner's first start makes, and never in place of
+    // a file; mete lists the trips. "NUOVO" stands for a file in a new folder.
+    void archivio_data() {
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err"); // its start
+        const QString manca = dir_.filePath("manca/nuovo.mdb");
+        QTest::newRow("crea") << QStringList{"crea", "NUOVO"} << 0 << "Database creato: NUOVO\n"
+                              << "";
+        QTest::newRow("crea, file esistente") << QStringList{"crea", file_} << 1 << ""
+                                              << "Il file esiste già: " + file_;
+        QTest::newRow("crea, cartella mancante") << QStringList{"crea", manca} << 1 << ""
+                                                 << "La cartella non esiste: " + dir_.filePath("manca");
+        QTest::newRow("mete") << QStringList{"mete", file_} << 0 << "000001\tTOSCANA\tITALIA\t05/08/2006\t2\n"
+                              << "";
+        QTest::newRow("mete, archivio vuoto") << QStringList{"mete", vuoto_} << 0 << ""
+                                              << "";
+        QTest::newRow("mete, file mancante") << QStringList{"mete", manca} << 1 << ""
+                                             << "File inesistente";
+    }
+    void archivio() {
+        QFETCH(QStringList, argomenti);
+        QFETCH(int, codice);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir nuova;
+        const QString nuovo = nuova.filePath("nuovo.mdb");
+        argomenti.replaceInStrings("NUOVO", nuovo);
+        const QStringList prima = ImprontaCartella(dir_.path());
+        const Esito e = Cli(argomenti);
+        QCOMPARE(e.codice, codice);
+        QCOMPARE(e.out, out.replace("NUOVO", nuovo));
+        QVERIFY2(err.isEmpty() ? e.err.isEmpty() : e.err.startsWith(err), qPrintable(e.err));
+        QCOMPARE(ImprontaCartella(dir_.path()), prima);
+        if (argomenti.contains(nuovo)) {
+            QCOMPARE(QDir(nuova.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"nuovo.mdb"});
+            QCOMPARE(Contenuto(nuovo), Contenuto(vuoto_));
+        }
+    }
+
+    // The usage of every command, what it does and writes, and the exit codes.
     void aiuto() {
         const Esito e = Cli({"--help"});
         QCOMPARE(e.codice, 0);
         QVERIFY(e.err.isEmpty() && e.out.contains("Uso: viandora-cli calcola FILE_DATABASE CODICE_META\n"));
         for (int colonna = 0; colonna <= 13; ++colonna)
             QVERIFY2(e.out.contains(QStringLiteral("%1 ").arg(colonna, 2)), qPrintable(e.out));
+        const QStringList righe = e.out.split(u'\n');
+        for (qsizetype r = 0; r < righe.size(); ++r)
+            if (righe[r].startsWith("Uso: "))
+                QVERIFY2(r + 1 < righe.size() && righe[r + 1].startsWith("  ") && righe[r + 1].size() > 20,
+                         qPrintable(righe[r]));
+        QVERIFY(e.out.contains("Uscita: 0 se riuscito, 1 per un errore"));
     }
 };
 

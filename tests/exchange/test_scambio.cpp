@@ -392,14 +392,21 @@ private slots:
         QCOMPARE(e.codice, 0);
         QCOMPARE(e.out, "000002\tOSLO\tNORVEGIA\n000001\tROMA\tITALIA\n");
 
-        // Into a database that holds 000001 already, with the fixture's trips.
+        // Into a database that holds 000001 already, and OSLO under the code
+        // the file gives SICILIA, which then gets the next free one.
         QVERIFY(QFile::copy(archivio_, dir_.filePath("copia.db")));
+        QCOMPARE(EseguiProgramma("sqlite3",
+                                 {dir_.filePath("copia.db"),
+                                  "UPDATE MeteViandora SET CodiceMeta = '000007' WHERE Localita = 'OSLO'"})
+                     .codice,
+                 0);
         e = Cli({"importa", dir_.filePath("copia.db"), DATI "/due_mete.iei", "--tutte"});
         QCOMPARE(e.codice, 0);
         QCOMPARE(e.out,
                  "Sono stati inseriti:\n2 mète/itinerari;\n4 tratti stradali;\n1 guide/informazioni "
                  "località.\n\nSono stati scartati:\n0 mète/itinerari;\n1 guide/informazioni località,\n"
-                 "perchè già presenti nel database con lo stesso nome.\n");
+                 "perchè già presenti nel database con lo stesso nome.\n\n"
+                 "Codici assegnati (nel file, in archivio):\n000007\t000008\n000050\t000050\n");
         e = Cli({"importa", vuoto_, file, "1"});
         QCOMPARE(e.codice, 0);
         QVERIFY(e.out.startsWith("Sono stati inseriti:\n1 mète/itinerari;\n0 tratti stradali;\n0 guide"));

@@ -64,6 +64,11 @@ private slots:
                  d.filePath("utente/dati") + "/");
         QVERIFY(QDir(d.filePath("utente/dati")).exists());
         QCOMPARE(ScegliCartellaProgramma(d.filePath("file/a"), d.filePath("file/b")), QString());
+        // An installed copy uses the user's folder even where it could write.
+        const QString bin = d.filePath("usr/bin"), segno = FileSegnoInstallazione(bin);
+        QVERIFY(segno.startsWith(d.filePath("usr/share/")));
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(QFileInfo(segno).path()) && ScriviFile(segno, {}));
+        QCOMPARE(ScegliCartellaProgramma(bin, d.filePath("utente")), d.filePath("utente") + "/");
     }
 
     // A program folder that holds the user's database but cannot be written:
