@@ -2,7 +2,7 @@
 // The synthetic trip typed into a window module: its guide stored, its
 // stages in the grid with their totals. Shared by the calculation benchmarks.
 #include "ViaggioSintetico.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 

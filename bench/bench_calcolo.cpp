@@ -12,7 +12,7 @@
 #include <ctime>
 
 #include "ViaggioNelForm.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 #include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"

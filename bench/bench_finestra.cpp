@@ -14,7 +14,7 @@
 #include "ViaggioNelForm.h"
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/ColonneGriglie.h"
 #include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 #include "timetable/TabellaDiMarcia.h"

@@ -1,5 +1,5 @@
 // The timetable calculation from arbitrary stored trip and stage values, on
-// the path of "viandora-cli calcola": the input's lines are the trip's fields
+// the path of "viandora-cli calcola" (the calculation service): the input's lines are the trip's fields
 // after its code (23), then 7 fields per stage (locality, km, road, road type,
 // stop, guide stop, end of day), at most 64 stages. A stage's kilometres keep
 // their first 3 characters: 64 stages of 32,767 km at 1 km/h make millions of
@@ -14,9 +14,9 @@
 #include <sqlite3.h>
 
 #include "Verifica.h"
-#include "cli/Comandi.h"
 #include "database/Database.h"
 #include "guide/TipiGuida.h"
+#include "timetable/ServizioCalcolo.h"
 
 namespace {
 
@@ -91,14 +91,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     VERIFICA(Esegui(db, "COMMIT", {}));
     sqlite3_close(db);
 
-    QString testoOut, testoErr;
-    QTextStream out(&testoOut), err(&testoErr);
     try {
-        const int esito = Cli::Calcola({file, QStringLiteral("1")}, out, err);
-        out.flush();
-        err.flush();
-        // A run that succeeds prints its totals and final lines; one that fails says why.
-        VERIFICA(esito == Cli::Riuscita ? testoOut.count(u'\n') >= 2 : !testoErr.isEmpty());
+        Database lettura;
+        lettura.UsaCopiaInMemoria(file);
+        lettura.FileDatabase = file;
+        VERIFICA(lettura.DatabaseApre());
+        const EsitoCalcolo esito = CalcolaMeta(lettura, QStringLiteral("000001"));
+        // A run that succeeds has every row in its table; one that fails says why.
+        if (esito.Riuscito) {
+            VERIFICA(esito.Tabella.Righe.size() <= esito.Tabella.RigheTabella + 1);
+            for (int r = 1; r < esito.Tabella.RigheTabella; ++r)
+                esito.Tabella.Celle(r);
+            VERIFICA(esito.Tabella.Totale().Giorni.has_value());
+        } else {
+            VERIFICA(!esito.Errore.isEmpty());
+        }
     } catch (const ErroreDatabase&) {
         // Reported by viandora-cli as a message and a non-zero exit.
     }

@@ -27,6 +27,10 @@ struct Comando {
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
 
+// Opens the database file read-only, on a copy in memory brought to the
+// current tables; false, with the message on err, when it cannot.
+bool ApriInLettura(Database& db, const QString& file, QTextStream& err);
+
 // Shows the stored trip as the planner shows a trip chosen from the list;
 // false, with the message on err, when there is none with that code.
 bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err);

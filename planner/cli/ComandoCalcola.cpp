@@ -6,17 +6,10 @@
 //     and time, ferries, end date gg/mm/aaaa, end time hh:mm, days;
 //   one line: the number of passes and the final message (may be empty).
 // The file is read into memory and never written.
-#include <QFileInfo>
-
 #include "cli/Comandi.h"
-#include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "itinerary/Itinerario.h"
-#include "shell/FormViandora.h"
-#include "shell/PiattaformaSenzaSchermo.h"
-#include "shell/SlotRecordSet.h"
-#include "timetable/GuidaDatabase.h"
-#include "trip/Meta.h"
+#include "database/Database.h"
+#include "timetable/ServizioCalcolo.h"
 
 namespace Cli {
 
@@ -52,21 +45,6 @@ const char* const AiutoCalcola =
     "  km e tempo totali, traghetti, data di fine gg/mm/aaaa, ora di fine hh:mm, giorni.\n"
     "  Infine una riga: numero di passaggi del calcolo e messaggio finale (anche vuoto).";
 
-bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err) {
-    form.Db.RecordSetImposta(
-        SlotMeta, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
-    if (form.Db.NumeroRecord == 0) {
-        err << "Mèta inesistente: " << codice << '\n';
-        return false;
-    }
-    form.Meta.CodiceMetaCorrente = codice;
-    form.CaricaDatiAnagraficiMeta();
-    form.CaricaTappeItinerario();
-    form.Itinerario.RigaCorrente = 1;
-    form.AggiornaNumeroRiga();
-    return true;
-}
-
 namespace {
 
 void ScriviCelle(QTextStream& out, const QStringList& celle) {
@@ -75,32 +53,25 @@ void ScriviCelle(QTextStream& out, const QStringList& celle) {
     out << '\n';
 }
 
-QString Totale(const std::optional<QString>& calcolato, const CasellaTesto& casella) {
-    return calcolato ? *calcolato : casella.Text;
-}
-
-void ScriviTabella(QTextStream& out, const CalcoloTabellaDiMarcia& motore, const FormViandora& f) {
-    const StatoCalcolo& s = motore.Stato();
-    for (int r = 1; r < s.RigheTabella; ++r) {
-        if (motore.Cella(r, MarciaLocalita).trimmed().isEmpty()) continue;
-        QStringList celle;
-        for (int c = 0; c < ColonneMarcia; ++c)
-            celle << motore.Cella(r, c).trimmed();
-        ScriviCelle(out, celle);
+void ScriviTabella(QTextStream& out, const TabellaCalcolata& t) {
+    for (int r = 1; r < t.RigheTabella; ++r) {
+        const std::array<QString, ColonneMarcia> celle = t.Celle(r);
+        if (celle[MarciaLocalita].trimmed().isEmpty()) continue;
+        QStringList testi;
+        for (const QString& c : celle)
+            testi << c.trimmed();
+        ScriviCelle(out, testi);
     }
-    // A total the calculation did not reach stays as the trip screen shows it.
-    const TotaliMarcia& t = s.Totali;
+    const TestiTotali totale = t.Totale();
     QStringList totali;
     for (size_t k = 0; k < 5; ++k)
-        totali << Totale(t.Km[k], f.txtKmTot[k]) << Totale(t.Tempo[k], f.txtTempo[k]);
-    totali << Totale(t.Traghetti, f.txtTragh);
-    QString fine[6];
-    for (size_t k = 0; k < 6; ++k)
-        fine[k] = Totale(t.Fine[k], f.txtFine[k]);
-    totali << fine[0] + u'/' + fine[1] + u'/' + fine[2] << fine[3] + u':' + fine[4];
-    totali << Totale(t.Giorni, f.txtGiorni);
+        totali << *totale.Km[k] << *totale.Tempo[k];
+    totali << *totale.Traghetti;
+    totali << *totale.Fine[0] + u'/' + *totale.Fine[1] + u'/' + *totale.Fine[2]
+           << *totale.Fine[3] + u':' + *totale.Fine[4];
+    totali << *totale.Giorni;
     ScriviCelle(out, totali);
-    ScriviCelle(out, {QString::number(s.NumeroTentativo), motore.MessaggioFinale()});
+    ScriviCelle(out, {QString::number(t.Passate), t.Messaggio});
 }
 
 } // namespace
@@ -108,46 +79,14 @@ void ScriviTabella(QTextStream& out, const CalcoloTabellaDiMarcia& motore, const
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     const QString file = argomenti.at(0);
     const QString codice = CodiceMeta(argomenti.at(1));
-    const QFileInfo info(file);
-    if (!info.exists()) {
-        err << "File inesistente: " << file << '\n';
+    Database db;
+    if (!ApriInLettura(db, file, err)) return Errore;
+    const EsitoCalcolo esito = CalcolaMeta(db, codice);
+    if (!esito.Riuscito) {
+        err << esito.Errore << '\n';
         return Errore;
     }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
-        return Errore;
-    }
-
-    PiattaformaSenzaSchermo piattaforma;
-    FormViandora form(piattaforma, info.absolutePath() + u'/');
-    form.Db.UsaCopiaInMemoria(info.absoluteFilePath());
-    if (!form.Form_Load()) {
-        if (form.Db.Occupato())
-            err << "Database occupato da un altro programma: " << file << '\n';
-        else
-            err << "Il file non è un database leggibile: " << file << '\n';
-        return Errore;
-    }
-    // The trip as the planner shows it when chosen from the list, checked as
-    // "&Calcola" checks it.
-    if (!MostraMeta(form, codice, err)) return Errore;
-    IngressoCalcolo ingresso = form.IngressoCalcoloTabella();
-
-    // The visited flags of the guide are not written: the file stays as it is.
-    GuidaDatabase guida(form.Db, LocalitaTappe(ingresso.Tappe));
-    ServiziCalcolo servizi;
-    servizi.Ricontrolla = [&form](ParametriMetaTipo& p) {
-        form.Aggiorna(false);
-        p = form.Meta.ParametriMeta;
-    };
-    CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, servizi);
-    if (!motore.Prepara()) {
-        err << motore.Errore() << '\n';
-        return Errore;
-    }
-    motore.Passate();
-    motore.LimitiRitorno();
-    ScriviTabella(out, motore, form);
+    ScriviTabella(out, esito.Tabella);
     return Riuscita;
 }
 

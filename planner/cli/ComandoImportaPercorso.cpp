@@ -6,7 +6,7 @@
 
 #include "cli/Comandi.h"
 #include "itinerary/Itinerario.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
 #include "shell/PiattaformaSenzaSchermo.h"
 

@@ -11,10 +11,27 @@
 #include "printing/Stampa.h"
 #include "shell/FormViandora.h"
 #include "shell/PiattaformaSenzaSchermo.h"
+#include "shell/SlotRecordSet.h"
 #include "stampa/PaginaPdf.h"
 #include "timetable/TabellaDiMarcia.h"
+#include "trip/Meta.h"
 
 namespace Cli {
+
+bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err) {
+    form.Db.RecordSetImposta(
+        SlotMeta, Query(form.Db.Schema().NomeTabella[TabMete]).Dove(QStringLiteral("CodiceMeta"), codice));
+    if (form.Db.NumeroRecord == 0) {
+        err << "Mèta inesistente: " << codice << '\n';
+        return false;
+    }
+    form.Meta.CodiceMetaCorrente = codice;
+    form.CaricaDatiAnagraficiMeta();
+    form.CaricaTappeItinerario();
+    form.Itinerario.RigaCorrente = 1;
+    form.AggiornaNumeroRiga();
+    return true;
+}
 
 namespace {
 

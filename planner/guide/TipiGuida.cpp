@@ -1,5 +1,7 @@
 #include "guide/TipiGuida.h"
 
+#include "common/Numeri.h"
+#include "database/Confronto.h"
 #include "database/Database.h"
 
 namespace {
@@ -32,4 +34,19 @@ bool ScriviTipiGuidaDefault(Database& db) {
                       {QStringLiteral("TempoObbligatorio"), tipo.tempoObbligatorio}});
     db.AggiungiRighe(tabella, righe);
     return true;
+}
+
+TipiGuidaLetti LeggiTipiGuida(Database& db) {
+    TipiGuidaLetti tipi;
+    db.Leggi(
+        Query(db.Schema().NomeTabella[TabTipoGuida]).OrdinaPer(QStringLiteral("CodiceGuida")),
+        {QStringLiteral("CodiceGuida"), QStringLiteral("Descrizione"), QStringLiteral("TempoObbligatorio")},
+        [&](qint64, const QStringList& v) {
+            const int codice = int(Val(v.at(0)));
+            // A type outside the arrays could be listed but never saved.
+            if (codice < 1 || codice >= int(tipi.Descrizione.size())) return;
+            tipi.Descrizione[size_t(codice)] = v.at(1);
+            tipi.TempoObbligatorio[size_t(codice)] = TestoSiNo(v.at(2));
+        });
+    return tipi;
 }

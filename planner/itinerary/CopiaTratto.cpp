@@ -5,9 +5,9 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "itinerary/Itinerario.h"
+#include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "timetable/TabellaDiMarcia.h"
-#include "trip/CampiMeta.h"
 #include "trip/Meta.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
+#include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // opening and deleting rows, the locality search and the return journey.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "itinerary/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
+#include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 #include "trip/Meta.h"
 

@@ -2,11 +2,11 @@
 // row insertion and the rebuild after a timetable calculation.
 #include "common/Stringhe.h"
 #include "guide/Guida.h"
-#include "itinerary/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/ColonneGriglie.h"
+#include "model/ColonneTabella.h"
+#include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
-#include "timetable/ColonneTabella.h"
 #include "timetable/TabellaDiMarcia.h"
 
 namespace {

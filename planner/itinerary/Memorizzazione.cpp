@@ -5,39 +5,15 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
+#include "itinerary/MemorizzaTappe.h"
 #include "itinerary/PassaggioGuida.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/ColonneGriglie.h"
+#include "model/ColonneTabella.h"
+#include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
-#include "timetable/ColonneTabella.h"
 #include "trip/Meta.h"
-
-namespace {
-
-// The most one stored record carries; a longer stage takes several.
-constexpr qint16 KmPerRecord = 999;
-// Sequenza has four digits.
-constexpr int MassimoRecord = 9999;
-
-const QStringList CampiItinerario = {
-    QStringLiteral("CodiceMeta"), QStringLiteral("Sequenza"),        QStringLiteral("Localita"),
-    QStringLiteral("Chilometri"), QStringLiteral("NomeStrada"),      QStringLiteral("TipoStrada"),
-    QStringLiteral("TempoSosta"), QStringLiteral("SostaGuidaCitta"), QStringLiteral("FineGiorno")};
-
-double TempoSommatoComeStringa(const QString& tempo) {
-    QString testo = tempo;
-    return ghmStringa2Centesimi(testo, CentesimiGiorno);
-}
-
-int DimensioneCampo(const QList<InfoCampo>& campi, const QString& campo) {
-    for (const InfoCampo& c : campi)
-        if (c.nome.compare(campo, Qt::CaseInsensitive) == 0) return c.dimensione;
-    return 0;
-}
-
-} // namespace
 
 void FormViandora::CaricaTappeItinerario() {
     CancellaMatrice();
@@ -95,93 +71,26 @@ void FormViandora::CaricaTappeItinerario() {
 }
 
 bool FormViandora::MemorizzaTappeItinerario() {
-    const QString titolo = QStringLiteral("Memorizzazione dell'itinerario");
-    // Stages without a trip would belong to no one.
-    if (Meta.CodiceMetaCorrente.trimmed().isEmpty()) {
-        piattaforma_.MsgBox(
-            QStringLiteral("Impossibile memorizzare l'itinerario: la mèta non è stata salvata!"),
-            Msg::OkOnly | Msg::Exclamation, titolo);
-        return false;
-    }
-    const Griglia& g = mfgTab;
-    qint64 daScrivere = 0;
-    for (int i = 1; i < g.Rows(); ++i)
-        if (!g.TextMatrix(i, TappaLocalita).trimmed().isEmpty())
-            daScrivere += qMax(1, (KmCella(g.TextMatrix(i, TappaKm)) + KmPerRecord - 1) / KmPerRecord);
-    // Beyond four digits the sequence numbers would repeat and the order
-    // of the stages would be lost.
-    if (daScrivere > MassimoRecord) {
-        piattaforma_.MsgBox(QStringLiteral("Impossibile memorizzare l'itinerario: supera %1 registrazioni!")
-                                .arg(MassimoRecord),
-                            Msg::OkOnly | Msg::Exclamation, titolo);
-        return false;
-    }
-
+    QList<Tappa> tappe;
+    tappe.reserve(mfgTab.Rows());
+    for (int i = 1; i < mfgTab.Rows(); ++i)
+        tappe << TappaDaCelle({QString(), mfgTab.TextMatrix(i, TappaLocalita),
+                               mfgTab.TextMatrix(i, TappaStrada), mfgTab.TextMatrix(i, TappaKm),
+                               mfgTab.TextMatrix(i, TappaTipoStrada), QString(), QString(),
+                               mfgTab.TextMatrix(i, TappaSosta)});
     AzzeraPercentuale();
+    QString errore;
     try {
-        // The old stages are replaced in the same transaction as the new
-        // ones are written: a failure leaves the itinerary stored last.
-        Database::Transazione transazione(Db);
-        const QString tabella = Db.Schema().NomeTabella[TabItinerari];
-        const int lunghezzaLocalita =
-            qMax(1, DimensioneCampo(Db.CampiTabella(tabella), QStringLiteral("Localita")) - 1);
-
-        QStringList tutte;
-        for (int i = 1; i < g.Rows(); ++i)
-            tutte << g.TextMatrix(i, TappaLocalita).left(lunghezzaLocalita);
-        PassaggioGuida guida(Db, &TempoSommatoComeStringa, tutte);
-        InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), g.Rows() - 1);
-        QVector<QStringList> record;
-        record.reserve(daScrivere);
-        for (int i = 1; i < g.Rows(); ++i) {
-            AvanzaPercentuale(i);
-            if (g.TextMatrix(i, TappaLocalita).trimmed().isEmpty()) continue;
-            const QString localita = g.TextMatrix(i, TappaLocalita).left(lunghezzaLocalita);
-            const double centesimiGuida = guida.TempoLocalita(localita);
-            QString tempoGuida =
-                centesimiGuida > 0 ? ghmCentesimi2Stringa(float(centesimiGuida), CentesimiGiorno) : QString();
-            if (tempoGuida.isEmpty()) tempoGuida = QStringLiteral(" ");
-            // Trailing blanks dropped first, so that the blank added for an
-            // empty road does not pile up at every save.
-            QString strada = g.TextMatrix(i, TappaStrada);
-            while (strada.endsWith(u' '))
-                strada.chop(1);
-            QString sosta = g.TextMatrix(i, TappaSosta).trimmed();
-            const bool fineGiorno = sosta.startsWith(u'*');
-            if (fineGiorno) sosta = sosta.mid(1).trimmed();
-
-            qint16 km = KmCella(g.TextMatrix(i, TappaKm));
-            do {
-                const qint16 tratto = Minore(km, KmPerRecord);
-                record << QStringList{Meta.CodiceMetaCorrente,
-                                      Zero(double(record.size() + 1), 4),
-                                      localita,
-                                      QString::number(tratto),
-                                      strada + u' ',
-                                      g.TextMatrix(i, TappaTipoStrada).left(1) + u' ',
-                                      (sosta + u' ').left(8),
-                                      tempoGuida,
-                                      fineGiorno ? QStringLiteral("1") : QStringLiteral("0")};
-                tempoGuida = QStringLiteral(" ");
-                km = qint16(km - tratto);
-            } while (km > 0);
-        }
-
-        // The stored records, in their order, take the new values: a stage
-        // that did not change costs nothing, the others are rewritten in
-        // place, and the count is then made even.
-        Db.SostituisciRighe(Query(tabella)
-                                .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
-                                .OrdinaPer(QStringLiteral("Sequenza")),
-                            CampiItinerario, record);
-        guida.ScriviVisti();
-        transazione.Conferma();
+        errore = MemorizzaTappe(Db, Meta.CodiceMetaCorrente, tappe, this);
     } catch (...) {
         AzzeraPercentuale();
         throw;
     }
     AzzeraPercentuale();
-    return true;
+    if (errore.isEmpty()) return true;
+    piattaforma_.MsgBox(errore, Msg::OkOnly | Msg::Exclamation,
+                        QStringLiteral("Memorizzazione dell'itinerario"));
+    return false;
 }
 
 void FormViandora::AvanzaPercentuale(double contatore) {

@@ -3,70 +3,54 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/ColonneGriglie.h"
+#include "model/TotaliItinerario.h"
 #include "shell/FormViandora.h"
 
-namespace {
-// The first entry of each speed list, used when a speed reads as 0.
-constexpr double VelocitaMinime[4] = {50, 45, 30, 20};
-} // namespace
-
 void FormViandora::CalcolaKmTempiItinerario() {
-    double kmTipo[4] = {0, 0, 0, 0};
-    double tempoTipo[4] = {0, 0, 0, 0};
-    double kmTotali = 0;
-    double tempoTotale = 0;
-    int traghetti = 0;
-
-    double velocita[4];
-    for (int t = 0; t < 4; ++t) {
-        double v = Val(cmbMediaKm[t].Text());
-        if (v <= 0) v = Val(cmbMediaKm[t].List(0));
-        velocita[t] = v > 0 ? v : VelocitaMinime[t];
-    }
+    std::array<QString, 4> medie;
+    for (size_t t = 0; t < 4; ++t)
+        medie[t] = cmbMediaKm[t].Text();
 
     Griglia& g = mfgTab;
+    QList<Tappa> tappe;
+    tappe.reserve(g.Rows() - 1);
     for (int r = 1; r < g.Rows(); ++r) {
         if (g.TextMatrix(r, TappaLocalita).trimmed().isEmpty()) {
             for (int c = 1; c < g.Cols(); ++c)
                 g.SetTextMatrix(r, c, QString());
+            tappe << Tappa{};
             continue;
         }
-        const qint16 km = KmCella(g.TextMatrix(r, TappaKm));
-        if (g.TextMatrix(r, TappaStrada).contains(QLatin1String("TRAGH"))) ++traghetti;
-        // A pure stop keeps what its time columns held.
-        if (km == 0) continue;
-        const int tipo = IndiceTipoStrada(g.TextMatrix(r, TappaTipoStrada));
-        const double tempo = Int(km / velocita[tipo] * 100 + 0.5);
-        kmTipo[tipo] += km;
-        tempoTipo[tipo] += tempo;
-        kmTotali += km;
-        tempoTotale += tempo;
+        tappe << TappaDaCelle({QString(), g.TextMatrix(r, TappaLocalita), g.TextMatrix(r, TappaStrada),
+                               g.TextMatrix(r, TappaKm), g.TextMatrix(r, TappaTipoStrada)});
+    }
+    const TotaliItinerario totali = CalcolaTotaliItinerario(tappe, VelocitaTotali(medie));
+    for (int r = 1; r < g.Rows(); ++r) {
+        const TotaliItinerario::Riga& riga = totali.Righe.at(r - 1);
         // Hours run past 24: a days part would only start at 99 hours.
-        g.SetTextMatrix(r, TappaTempo, ghmCentesimi2Stringa(float(tempo), 9900).mid(3));
-        g.SetTextMatrix(r, TappaKmProgressivi, Formato(kmTotali, QStringLiteral("#,##0")));
+        if (riga.Tempo) g.SetTextMatrix(r, TappaTempo, ghmCentesimi2Stringa(*riga.Tempo, 9900).mid(3));
+        if (riga.KmProgressivi)
+            g.SetTextMatrix(r, TappaKmProgressivi, Formato(*riga.KmProgressivi, QStringLiteral("#,##0")));
     }
 
     // A road type without kilometres shows nothing, as after emptying the
     // itinerary; so does the total of an itinerary without kilometres.
-    for (int t = 0; t < 4; ++t) {
-        txtKmTot[t].Text = kmTipo[t] != 0 ? Formato(kmTipo[t], QStringLiteral("#,##0")) : QString();
-        txtTempo[t].Text =
-            kmTipo[t] != 0 ? ghmCentesimi2Stringa(float(tempoTipo[t]), CentesimiGiorno) : QString();
+    for (size_t t = 0; t < 4; ++t) {
+        const bool km = totali.KmTipo[t] != 0;
+        txtKmTot[t].Text = km ? Formato(totali.KmTipo[t], QStringLiteral("#,##0")) : QString();
+        txtTempo[t].Text = km ? ghmCentesimi2Stringa(float(totali.TempoTipo[t]), CentesimiGiorno) : QString();
     }
-    txtKmTot[4].Text = kmTotali != 0 ? Formato(kmTotali, QStringLiteral("#,##0")) : QString();
-    txtTempo[4].Text = kmTotali != 0 ? ghmCentesimi2Stringa(float(tempoTotale), CentesimiGiorno) : QString();
-    txtTragh.Text = Formato(traghetti, QStringLiteral("#0"));
+    txtKmTot[4].Text = totali.Km != 0 ? Formato(totali.Km, QStringLiteral("#,##0")) : QString();
+    txtTempo[4].Text = totali.TestoTempo();
+    txtTragh.Text = Formato(totali.Traghetti, QStringLiteral("#0"));
 
-    qint16 giorniRichiesti = CInt(Val(cmbGiorni.Text()));
+    const qint16 giorniRichiesti = totali.GiorniRichiesti(cmbGiorni.Text());
     cmbGiorni.Clear();
     cmbGiorni.AddItem(QStringLiteral("000"));
     cmbGiorni.SetText(QStringLiteral("000"));
-    int minimo = 0;
-    if (kmTotali != 0) {
-        const QString totale = txtTempo[4].Text;
-        minimo = int(Val(totale.left(2))) + (totale.mid(3) != QLatin1String("00:00") ? 1 : 0);
+    const int minimo = totali.GiorniMinimi();
+    if (totali.Km != 0) {
         // The ranges overlap on purpose: the list is read in this order.
         for (int i = minimo; i <= minimo + 30; ++i)
             cmbGiorni.AddItem(Zero(i, 3));
@@ -76,6 +60,5 @@ void FormViandora::CalcolaKmTempiItinerario() {
             cmbGiorni.AddItem(Zero(i, 3));
         cmbGiorni.SetText(Zero(minimo, 3));
     }
-    if (giorniRichiesti != 0 && giorniRichiesti < minimo) giorniRichiesti = qint16(minimo);
     cmbGiorni.SetText(Zero(giorniRichiesti, 3));
 }

@@ -128,8 +128,7 @@ void FormViandora::InizioAvanzamento(const QString& didascalia, double totale) {
 }
 
 void FormViandora::Avanza() {
-    ContatoreProgresso += 1;
-    AggiornaPercentuale();
+    AvanzaPercentuale(ContatoreProgresso + 1);
 }
 
 void FormViandora::FineAvanzamento() {

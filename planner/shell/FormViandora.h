@@ -24,6 +24,7 @@ struct StatoScambio;
 struct StatoStampa;
 struct StatoCalcolo;
 struct IngressoCalcolo;
+struct ValoriMeta;
 struct ServiziCalcolo;
 
 class FormViandora : public Avanzamento {
@@ -154,9 +155,11 @@ public:
     // defaults row being added or edited.
     void ScriviOrariERiposi(RecordSet& rs);
     void cmdDefault_Click(int Index);
-    // Reads the hour and minute lists of time k (0..8), bringing the hour
-    // into its list's range; gives the value read before any correction.
-    float ControlloOrarioCmbOra(int k, bool& corretto);
+    // The trip screen's parameter lists as values, and back.
+    ValoriMeta ValoriSchermo() const;
+    void MostraValori(const ValoriMeta& valori);
+    // The parameters checked (model/ControlloMeta.h) into ParametriMeta, the
+    // lists showing the corrected values.
     void ControllaVariabiliConvertite();
     void Aggiorna(bool mantieniPannelli);
     void cmbInizio_Click(int Index);
@@ -184,7 +187,7 @@ public:
     StatoItinerario& Itinerario;
     void CancellaMatrice();
     // The set-ups of ImpostaGriglia; their columns are in
-    // itinerary/ColonneGriglie.h and timetable/ColonneTabella.h.
+    // model/ColonneGriglie.h and model/ColonneTabella.h.
     enum ImpostazioneGriglia : int {
         GrigliaTappe = 1,     // the stage list (and the timetable) on the main grid
         GrigliaGuida = 2,     // the guide list on the main grid

@@ -7,7 +7,7 @@
 
 #include "database/Database.h"
 #include "guide/TipiGuida.h"
-#include "trip/CampiMeta.h"
+#include "model/CampiMeta.h"
 
 namespace {
 

@@ -4,9 +4,11 @@
 // and unlock it.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "common/Tempi.h"
 #include "guide/Guida.h"
-#include "itinerary/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
+#include "model/ColonneGriglie.h"
+#include "model/ControlloMeta.h"
 #include "shell/FormViandora.h"
 #include "timetable/GuidaDatabase.h"
 #include "timetable/TabellaDiMarcia.h"
@@ -16,12 +18,12 @@ namespace {
 
 const QString TitoloCalcolo = QStringLiteral("Calcolo tabella di marcia");
 
-// The first entry of each speed list: what the trip screen's check puts in
-// place of a speed below 1 km/h.
-constexpr double VelocitaRiserva[4] = {50, 45, 30, 20};
-
 void Scrivi(CasellaTesto& casella, const std::optional<QString>& testo) {
     if (testo) casella.Text = *testo;
+}
+
+QString Tempo(float centesimi) {
+    return ghmCentesimi2Stringa(centesimi, CentesimiGiorno);
 }
 
 } // namespace
@@ -31,28 +33,33 @@ IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
     ControllaVariabiliConvertite();
     PulisciFinestre();
 
+    const ValoriMeta valori = ValoriSchermo();
     IngressoCalcolo in;
-    in.CodiceMeta = Meta.CodiceMetaCorrente;
-    in.DataInizioTesto =
-        Zero(cmbInizio[0].Text(), 2) + Zero(cmbInizio[1].Text(), 2) + Zero(cmbInizio[2].Text(), 4);
-    in.Parametri = Meta.ParametriMeta;
-    for (int i = 0; i < 4; ++i) {
-        double v = Val(cmbMediaKm[i].Text());
-        if (v < 1) v = Val(cmbMediaKm[i].List(0));
-        in.Velocita[size_t(i)] = v >= 1 ? v : VelocitaRiserva[i];
-    }
-    in.TempoGuidaTotale = txtTempo[4].Text;
-    in.SceltaSoste = int(Val(cmbSoste.Text().left(1)));
+    in.Meta.CodiceMeta = Meta.CodiceMetaCorrente;
+    in.Meta.Localita = txtLocalita.Text;
+    in.Meta.Nazione = txtNazione.Text;
+    in.Meta.DataInizio = DataInizioValori(valori);
+    in.Meta.Parametri = Meta.ParametriMeta;
+    in.Meta.Velocita = VelocitaValori(valori);
+    in.Meta.SceltaSoste = valori.SceltaSoste;
+    QString tempoGuida = txtTempo[4].Text;
+    in.TempoGuidaTotale = ghmStringa2Centesimi(tempoGuida, CentesimiGiorno);
+    // The rows themselves are kept: the prepared table goes back on the copy
+    // grid with every column, where unlocking finds the stages.
+    QList<QStringList>& celle = TabellaDiMarcia.CelleTappe;
+    celle.clear();
     const int colonne = qMax(mfgTab.Cols(), int(ColonneMatrice));
     for (int r = 1; r < mfgTab.Rows(); ++r) {
         QStringList riga;
         riga.reserve(colonne);
         for (int c = 0; c < colonne; ++c)
             riga << mfgTab.TextMatrix(r, c);
-        in.Tappe << riga;
+        in.Tappe << TappaDaCelle(riga);
+        celle << riga;
     }
     for (size_t k = 0; k < Guida.DescrizioneTipoGuida.size(); ++k)
         in.TipiGuida[k] = Guida.DescrizioneTipoGuida[k];
+    TabellaDiMarcia.TipiGuida = in.TipiGuida;
     return in;
 }
 
@@ -79,15 +86,16 @@ void FormViandora::ScriviTabellaDiMarcia(const StatoCalcolo& s) {
     const int righe = qMin(int(s.Righe.size()), s.RigheTabella);
     for (int r = 1; r < righe; ++r) {
         const RigaMarcia& riga = s.Righe.at(r);
+        const std::array<QString, ColonneMarcia> celle = CelleRiga(riga, r, TabellaDiMarcia.TipiGuida);
         for (int c = 0; c < ColonneMarcia; ++c)
-            if (!riga.Celle[size_t(c)].isEmpty()) mfgTab.SetTextMatrix(r, c, riga.Celle[size_t(c)]);
-        if (riga.SostaEvidenziata) {
+            if (!celle[size_t(c)].isEmpty()) mfgTab.SetTextMatrix(r, c, celle[size_t(c)]);
+        if (riga.Tipo == TipoRigaMarcia::Voce) {
             Griglia::StileCella evidenza;
             evidenza.Bold = true;
             mfgTab.SetStile(r, MarciaSosta, evidenza);
         }
     }
-    const TotaliMarcia& t = s.Totali;
+    const TestiTotali t = TestiDeiTotali(s.Totali);
     for (size_t k = 0; k < 5; ++k) {
         Scrivi(txtKmTot[k], t.Km[k]);
         Scrivi(txtTempo[k], t.Tempo[k]);
@@ -98,15 +106,26 @@ void FormViandora::ScriviTabellaDiMarcia(const StatoCalcolo& s) {
     Scrivi(txtGiorni, t.Giorni);
 }
 
-// The prepared table back on the copy grid, where unlocking finds the stages.
+// The prepared table back on the copy grid, where unlocking finds the stages:
+// each stage's row as the list had it, with the guide time and the stops.
 void FormViandora::ScriviTabellaPreparata(const StatoCalcolo& s) {
     Griglia& t = mfgCopia;
     t.SetRows(1);
     t.SetRows(int(s.Preparata.size()));
     t.SetCols(mfgTab.Cols());
     ImpostaGriglia(GrigliaPreparata);
+    const QList<QStringList>& celle = TabellaDiMarcia.CelleTappe;
     for (int r = 1; r < s.Preparata.size(); ++r) {
-        const QStringList& riga = s.Preparata.at(r);
+        const TappaPreparata& p = s.Preparata.at(r);
+        if (p.Riga < 0 || p.Riga >= celle.size()) continue;
+        QStringList riga = celle.at(p.Riga);
+        while (riga.size() <= TappaSostaApplicata)
+            riga.append(QString());
+        riga[TappaGuida] = Tempo(p.Guida);
+        riga[TappaFineGiornata] = p.FineGiornata ? QStringLiteral("1") : QString();
+        riga[TappaSostaItinerario] = Tempo(p.SostaItinerario);
+        riga[TappaSostaGuida] = Tempo(p.SostaGuida);
+        riga[TappaSostaApplicata] = Tempo(p.SostaApplicata);
         for (int c = 0; c < riga.size() && c < t.Cols(); ++c)
             if (!riga.at(c).isEmpty()) t.SetTextMatrix(r, c, riga.at(c));
     }

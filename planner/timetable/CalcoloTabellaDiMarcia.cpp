@@ -6,14 +6,10 @@
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 
-namespace {
-const QString Vuota;
-} // namespace
-
 CalcoloTabellaDiMarcia::CalcoloTabellaDiMarcia(IngressoCalcolo ingresso, GuidaCalcolo& guida,
                                                ServiziCalcolo servizi)
     : in_(std::move(ingresso)), guida_(guida), servizi_(std::move(servizi)) {
-    s_.Parametri = in_.Parametri;
+    s_.Parametri = in_.Meta.Parametri;
 }
 
 bool CalcoloTabellaDiMarcia::Passate() {
@@ -34,7 +30,8 @@ bool CalcoloTabellaDiMarcia::Passate() {
         const bool finita = Passaggio();
         if (servizi_.FinePassata) servizi_.FinePassata(s_);
         if (!finita) return false;
-        s_.GiorniStimati = Val(*s_.Totali.Giorni);
+        // As the trip screen shows the days: a whole number.
+        s_.GiorniStimati = Val(TestoNumero(*s_.Totali.Giorni));
     } while (s_.GiorniStimati != p.GiorniAdeguamento && p.GiorniAdeguamento != 0 && s_.NumeroTentativo <= 10);
     return true;
 }
@@ -42,9 +39,7 @@ bool CalcoloTabellaDiMarcia::Passate() {
 // The whole days of driving and stops, with a quarter more for meals and
 // nights. With neither there is no days part: the trip takes one day.
 void CalcoloTabellaDiMarcia::StimaGiorni() {
-    QString tempoGuida = in_.TempoGuidaTotale;
-    const QString totale = ghmCentesimi2Stringa(
-        s_.TotaleSoste + ghmStringa2Centesimi(tempoGuida, CentesimiGiorno), CentesimiGiorno);
+    const QString totale = ghmCentesimi2Stringa(s_.TotaleSoste + in_.TempoGuidaTotale, CentesimiGiorno);
     const qsizetype duePunti = totale.indexOf(u':');
     const double D = duePunti < 0 ? 0 : Val(totale.left(duePunti));
     s_.GiorniStimati = Int((D + 1) * 1.25 + 0.5);
@@ -69,14 +64,14 @@ QString CalcoloTabellaDiMarcia::MessaggioFinale() const {
                      .arg(s_.NumeroTentativo);
 }
 
-const QString& CalcoloTabellaDiMarcia::Cella(int riga, int colonna) const {
-    if (riga < 0 || riga >= s_.Righe.size() || colonna < 0 || colonna >= ColonneMarcia) return Vuota;
-    return s_.Righe.at(riga).Celle[size_t(colonna)];
+std::array<QString, ColonneMarcia> CalcoloTabellaDiMarcia::Celle(int riga) const {
+    if (riga < 1 || riga >= s_.Righe.size()) return {};
+    return CelleRiga(s_.Righe.at(riga), riga, in_.TipiGuida);
 }
 
-void CalcoloTabellaDiMarcia::ImpostaCella(int riga, int colonna, const QString& testo) {
+RigaMarcia& CalcoloTabellaDiMarcia::Riga(int riga) {
     if (riga >= s_.Righe.size()) s_.Righe.resize(riga + 1);
-    s_.Righe[riga].Celle[size_t(colonna)] = testo;
+    return s_.Righe[riga];
 }
 
 void CalcoloTabellaDiMarcia::AvanzaRigaTabella() {

@@ -12,8 +12,10 @@
 #include <functional>
 #include <optional>
 
-#include "timetable/ColonneTabella.h"
-#include "trip/ParametriMeta.h"
+#include "model/RigaMarcia.h"
+#include "model/Tappa.h"
+#include "model/Viaggio.h"
+#include "model/VoceGuida.h"
 
 // What the calculation needs from the city guide.
 class GuidaCalcolo {
@@ -22,27 +24,22 @@ public:
     // Hundredths of an hour of the locality's entries not counted yet in this
     // run; they count from now on.
     virtual double TempoLocalita(const QString& localita) = 0;
-    // Every entry of the locality: description, "hh:mm", type code.
-    virtual const QList<QStringList>& Voci(const QString& localita) = 0;
+    // Every entry of the locality, by type code and description.
+    virtual const QList<VoceGuida>& Voci(const QString& localita) = 0;
 };
 
 struct IngressoCalcolo {
-    QString CodiceMeta; // names the trip in messages
-    // The start date as the trip holds it, ggmmaaaa.
-    QString DataInizioTesto;
-    ParametriMetaTipo Parametri;      // checked
-    std::array<double, 4> Velocita{}; // km/h, "A", "S", "P", "L"
+    Viaggio Meta; // checked; the passes may check it again (ServiziCalcolo::Ricontrolla)
     // The total driving time of the stage list as the trip screen shows it.
-    QString TempoGuidaTotale;
-    int SceltaSoste = 1; // 1..5, as the stop choice list
-    // The stage grid below its heading: every row, empty ones included, each
-    // with every column of the grid.
-    QList<QStringList> Tappe;
+    float TempoGuidaTotale = 0;
+    // The stage list as the grid holds it: every row, empty ones included
+    // (each becomes a numbered row of the timetable).
+    QList<Tappa> Tappe;
     std::array<QString, 11> TipiGuida; // type descriptions by code
 };
 
 // The locality of each stage row.
-QStringList LocalitaTappe(const QList<QStringList>& tappe);
+QStringList LocalitaTappe(const QList<Tappa>& tappe);
 
 struct StatoCalcolo;
 
@@ -55,19 +52,17 @@ struct ServiziCalcolo {
     std::function<void(const StatoCalcolo&)> FinePassata; // a pass is complete
 };
 
-struct RigaMarcia {
-    std::array<QString, ColonneMarcia> Celle;
-    bool SostaEvidenziata = false;     // a guide entry's time, shown bold
-    std::optional<float> GiornoLimite; // day of the continuation limit
-};
-
-// The trip screen's totals; a field the calculation never wrote keeps what
-// the screen shows.
-struct TotaliMarcia {
-    std::array<std::optional<QString>, 5> Km, Tempo; // "A", "S", "P", "L", overall
-    std::optional<QString> Traghetti;
-    std::array<std::optional<QString>, 6> Fine; // day, month, year, hour, minutes, weekday
-    std::optional<QString> Giorni;
+// A stage of the prepared table: the stop that the trip's choice keeps of
+// the itinerary's and the city guide's, scaled by every pass.
+struct TappaPreparata {
+    int Riga = -1; // of the stage list; -1 for the rows after the last stage
+    Tappa Dati;
+    float Guida = 0; // the locality's guide time, counted at its first stage
+    bool FineGiornata = false;
+    float SostaItinerario = 0, SostaGuida = 0;
+    // Both together, as the next pass applies them: scaled by each pass and
+    // kept to whole minutes.
+    float SostaApplicata = 0;
 };
 
 struct StatoCalcolo {
@@ -100,9 +95,9 @@ struct StatoCalcolo {
     bool TappaInPassata = false;
     bool SegmentoInPassata = false;
     float GiornoTotali = 0;
-    std::optional<QString> OraFine; // the last arrival that showed a time
-    QList<RigaMarcia> Righe;        // index = row; row 0 is the heading's place
-    QList<QStringList> Preparata;   // likewise; column 17 scaled by each pass
+    std::optional<float> OraFine;    // the last arrival that showed a clock
+    QList<RigaMarcia> Righe;         // index = row; row 0 is the heading's place
+    QList<TappaPreparata> Preparata; // likewise
     TotaliMarcia Totali;
 };
 
@@ -124,8 +119,8 @@ public:
     // without days asked for.
     QString MessaggioFinale() const;
 
-    // A cell of the timetable; empty beyond the rows written.
-    const QString& Cella(int riga, int colonna) const;
+    // The cells of a timetable row, empty beyond the rows written.
+    std::array<QString, ColonneMarcia> Celle(int riga) const;
 
 private:
     bool ControllaIngresso();
@@ -133,19 +128,21 @@ private:
     QString EtichettaTentativo() const;
     bool Passaggio();
     void InizioPassaggio();
-    bool SegmentiTappa(const QString& localita, const QString& strada, const QString& tipoStrada);
-    void Segmento(int K, double T, int tipo, const QString& localita, const QString& strada,
-                  const QString& tipoStrada);
-    QString EventiArrivo(QString note);
+    bool SegmentiTappa(const Tappa& tappa);
+    void Segmento(int K, double T, const Tappa& tappa);
+    void EventiArrivo(RigaMarcia& riga);
     void FineTotali();
-    void SostaTappa(const QString& localita, qint16 traghetto);
+    void SostaTappa(const Tappa& tappa);
     void VociGuidaTappa(const QString& localita);
-    void CalcolaLaSosta(qint16 traghetto, QString& descrizione);
+    VisitaRiga CalcolaLaSosta(bool traghetto, RigaMarcia& riga);
     void TornaIndietro();
     void LimitiProsecuzione();
     void LimitiTornando(float giornoFine, float oraFine);
     void AvanzaRigaTabella();
-    void ImpostaCella(int riga, int colonna, const QString& testo);
+    // The row being written, made when first needed.
+    RigaMarcia& Riga(int riga);
+    double TempoRiga(int riga) const;
+    bool SenzaTempo(int riga) const;
     void Avanza(double posizione, double totale);
     bool Fermato() const { return servizi_.Interrotto && servizi_.Interrotto(); }
 

@@ -2,7 +2,7 @@
 
 #include "common/Stringhe.h"
 #include "database/Database.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/ValoriTappa.h"
 #include "shell/SlotRecordSet.h"
 
 GuidaDatabase::GuidaDatabase(Database& db, const QStringList& localita)
@@ -12,16 +12,22 @@ double GuidaDatabase::TempoLocalita(const QString& localita) {
     return passaggio_.TempoLocalita(localita);
 }
 
-const QList<QStringList>& GuidaDatabase::Voci(const QString& localita) {
+const QList<VoceGuida>& GuidaDatabase::Voci(const QString& localita) {
     const QString modello = LikeTesto(localita);
     auto trovate = voci_.constFind(modello);
     if (trovate != voci_.constEnd()) return *trovate;
     db_.RecordSetImposta(SlotRicerca, Query(db_.Schema().NomeTabella[TabGuida])
                                           .DoveCome(QStringLiteral("Localita"), modello)
                                           .OrdinaPer(QStringLiteral("CodiceGuida, Descrizione")));
-    QList<QStringList> voci;
-    for (RecordSet& rs = db_.Rs(SlotRicerca); !rs.Eof(); rs.MoveNext())
-        voci.append({rs.Testo(QStringLiteral("Descrizione")), rs.Testo(QStringLiteral("TempoSosta")),
-                     rs.Testo(QStringLiteral("CodiceGuida"))});
+    QList<VoceGuida> voci;
+    for (RecordSet& rs = db_.Rs(SlotRicerca); !rs.Eof(); rs.MoveNext()) {
+        VoceGuida voce;
+        voce.Localita = rs.Testo(QStringLiteral("Localita"));
+        voce.Descrizione = rs.Testo(QStringLiteral("Descrizione"));
+        voce.TempoSosta = rs.Testo(QStringLiteral("TempoSosta"));
+        voce.CodiceGuida = rs.Testo(QStringLiteral("CodiceGuida"));
+        voce.Visto = rs.Testo(QStringLiteral("FlagVisto")) == QLatin1String("1");
+        voci.append(voce);
+    }
     return *voci_.insert(modello, voci);
 }

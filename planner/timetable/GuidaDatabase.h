@@ -14,11 +14,11 @@ public:
     // Build it inside the transaction that ScriviVisti ends.
     GuidaDatabase(Database& db, const QStringList& localita);
     double TempoLocalita(const QString& localita) override;
-    const QList<QStringList>& Voci(const QString& localita) override;
+    const QList<VoceGuida>& Voci(const QString& localita) override;
     void ScriviVisti() { passaggio_.ScriviVisti(); }
 
 private:
     Database& db_;
     PassaggioGuida passaggio_;
-    QHash<QString, QList<QStringList>> voci_; // by locality pattern
+    QHash<QString, QList<VoceGuida>> voci_; // by locality pattern
 };

@@ -4,8 +4,8 @@
 // back leaves more time than going on. Only driving, meals and nights are
 // taken back, not rests or stops.
 #include "common/Numeri.h"
+#include "model/TestiCalcolo.h"
 #include "timetable/CalcoloTabellaDiMarcia.h"
-#include "timetable/TestiCalcolo.h"
 
 void CalcoloTabellaDiMarcia::LimitiRitorno() {
     const float giornoFine = s_.GiornoCorrente;
@@ -41,35 +41,38 @@ void CalcoloTabellaDiMarcia::TornaIndietro() {
     }
 }
 
-namespace {
-// Driving time of a timetable row, from its "hh:mm"; 0 without driving.
-double TempoRiga(const QString& tempo) {
+// Driving time of a timetable row as its "hh:mm" shows it; 0 without driving.
+double CalcoloTabellaDiMarcia::TempoRiga(int r) const {
+    if (r < 1 || r >= s_.Righe.size() || s_.Righe.at(r).Tipo != TipoRigaMarcia::Tratto) return 0;
+    const QString tempo = OraTesto(s_.Righe.at(r).Tempo);
     return CentesimiOreMinuti(tempo.left(2), tempo.right(2));
 }
-} // namespace
+
+bool CalcoloTabellaDiMarcia::SenzaTempo(int r) const {
+    return r >= s_.Righe.size() || s_.Righe.at(r).Tipo != TipoRigaMarcia::Tratto ||
+           OraTesto(s_.Righe.at(r).Tempo).isEmpty();
+}
 
 void CalcoloTabellaDiMarcia::LimitiProsecuzione() {
     if (servizi_.Etichetta) servizi_.Etichetta(QStringLiteral("Calcolo del rientro rapido (prosecuzione)"));
     const int ultima = s_.RigaTabella - 1;
     if (ultima < 1) return;
-    ImpostaCella(ultima, MarciaLimite, TestoLimite(u'>', s_.GiornoCorrente, s_.OraCorrente));
-    s_.Righe[ultima].GiornoLimite = s_.GiornoCorrente;
+    Riga(ultima).Limite = LimiteRiga{u'>', s_.GiornoCorrente, s_.OraCorrente};
 
     s_.CenaFatta = s_.OraCorrente > s_.Parametri.OraCena;
     s_.PranzoFatto = s_.OraCorrente > s_.Parametri.OraPranzo;
     for (int r = s_.RigaTabella; r >= 2; --r) {
         Avanza(r, s_.RigaTabella);
-        const double T = TempoRiga(Cella(r + 1, MarciaTempo));
+        const double T = TempoRiga(r + 1);
         if (T == 0) continue;
         s_.OraCorrente = float(s_.OraCorrente - T);
         TornaIndietro();
         // The limit goes on the nearest driving row above; row 1 gets the
         // turn-back limit instead, and the heading row nothing.
-        while (r >= 1 && (Cella(r, MarciaTempo).trimmed().isEmpty() || r == 1))
+        while (r >= 1 && (SenzaTempo(r) || r == 1))
             --r;
         if (r < 1) break;
-        ImpostaCella(r, MarciaLimite, TestoLimite(u'>', s_.GiornoCorrente, s_.OraCorrente));
-        s_.Righe[r].GiornoLimite = s_.GiornoCorrente;
+        Riga(r).Limite = LimiteRiga{u'>', s_.GiornoCorrente, s_.OraCorrente};
     }
 }
 
@@ -78,27 +81,27 @@ void CalcoloTabellaDiMarcia::LimitiTornando(float giornoFine, float oraFine) {
     s_.GiornoCorrente = giornoFine;
     s_.OraCorrente = oraFine;
     if (s_.RigaTabella <= 1) return;
-    ImpostaCella(1, MarciaLimite, TestoLimite(u'<', s_.GiornoCorrente, s_.OraCorrente));
+    Riga(1).Limite = LimiteRiga{u'<', s_.GiornoCorrente, s_.OraCorrente};
 
     s_.CenaFatta = s_.OraCorrente > s_.Parametri.OraCena;
     s_.PranzoFatto = s_.OraCorrente > s_.Parametri.OraPranzo;
     for (int r = 2; r <= s_.RigaTabella; ++r) {
         Avanza(r, s_.RigaTabella);
-        const double T = TempoRiga(Cella(r, MarciaTempo));
+        const double T = TempoRiga(r);
         if (T == 0) continue;
-        const QString limite = Cella(r, MarciaLimite);
-        const std::optional<float> giorno = r < s_.Righe.size() ? s_.Righe.at(r).GiornoLimite : std::nullopt;
+        const std::optional<LimiteRiga> limite = Riga(r).Limite;
         s_.OraCorrente = float(s_.OraCorrente - T);
         // A driving row without a continuation limit (only stops and guide
         // rows follow it) has nothing to compare: it gets its turn-back limit.
-        if (!limite.isEmpty() && giorno) {
+        if (limite && limite->Segno == u'>') {
             // The day as it was computed: a text without the year would put a
             // limit after New Year in the year before.
-            const float Cd = *giorno;
-            const double Ct = CentesimiOreMinuti(limite.mid(7, 2), limite.right(2));
+            const float Cd = limite->Giorno;
+            const QString testo = TestoLimite(*limite);
+            const double Ct = CentesimiOreMinuti(testo.mid(7, 2), testo.right(2));
             if (!(Cd < s_.GiornoCorrente || (Cd == s_.GiornoCorrente && s_.OraCorrente > Ct))) break;
         }
         TornaIndietro();
-        ImpostaCella(r, MarciaLimite, TestoLimite(u'<', s_.GiornoCorrente, s_.OraCorrente));
+        Riga(r).Limite = LimiteRiga{u'<', s_.GiornoCorrente, s_.OraCorrente};
     }
 }

@@ -4,14 +4,10 @@
 // guide of every locality, each event a row of the timetable.
 #include <QtGlobal>
 
-#include "common/Date.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/TestiCalcolo.h"
 #include "timetable/CalcoloTabellaDiMarcia.h"
-#include "timetable/TestiCalcolo.h"
 
 namespace {
 
@@ -43,31 +39,28 @@ bool CalcoloTabellaDiMarcia::Passaggio() {
         }
         Avanza(s_.TappaCorrente, ultimaTappa);
 
-        const QStringList& t = s_.Preparata.at(s_.TappaCorrente);
-        const QString localita = t.value(TappaLocalita);
-        const QString strada = t.value(TappaStrada);
-        const QString tipoStrada = t.value(TappaTipoStrada);
-        const int r = s_.RigaTabella;
-        for (int c = 1; c < ColonneMarcia; ++c)
-            ImpostaCella(r, c, QString());
-        s_.KmResidui = KmCella(t.value(TappaKm));
-        ImpostaCella(r, MarciaNumero, QString::number(r));
-        ImpostaCella(r, MarciaLocalita, localita);
-        const qint16 traghetto = strada.contains(QLatin1String("TRAGH")) ? 1 : 0;
-        s_.NumeroTraghetti += traghetto;
+        const Tappa& t = s_.Preparata.at(s_.TappaCorrente).Dati;
+        RigaMarcia& riga = Riga(s_.RigaTabella);
+        riga = RigaMarcia{};
+        riga.Tipo = TipoRigaMarcia::Tappa;
+        riga.Tappa = s_.TappaCorrente;
+        riga.Localita = t.Localita;
+        s_.KmResidui = t.Km;
+        const bool traghetto = t.Traghetto();
+        s_.NumeroTraghetti += traghetto ? 1 : 0;
         // Counted at every stage: a last ferry without kilometres counts too.
         s_.TappaInPassata = true;
 
-        if (t.value(TappaSosta).trimmed().isEmpty() && s_.KmResidui <= 0) {
+        if (t.SenzaSosta && s_.KmResidui <= 0) {
             AvanzaRigaTabella();
             continue;
         }
-        if (!SegmentiTappa(localita, strada, tipoStrada)) {
+        if (!SegmentiTappa(t)) {
             FineTotali();
             return false;
         }
-        SostaTappa(localita, traghetto);
-        VociGuidaTappa(localita);
+        SostaTappa(t);
+        VociGuidaTappa(t.Localita);
     }
     FineTotali();
     return true;
@@ -111,15 +104,13 @@ void CalcoloTabellaDiMarcia::InizioPassaggio() {
 
 // The stage's kilometres in segments, each cut at a rest, a meal or the
 // night; a stage that only stops goes through once with 0 km.
-bool CalcoloTabellaDiMarcia::SegmentiTappa(const QString& localita, const QString& strada,
-                                           const QString& tipoStrada) {
+bool CalcoloTabellaDiMarcia::SegmentiTappa(const Tappa& tappa) {
     const ParametriMetaTipo& p = s_.Parametri;
     const float limitePranzo = p.OraPranzo + s_.TolleranzaPasti;
     const float limiteCena = p.OraCena + s_.TolleranzaPasti;
     const bool riposiBrevi = p.RiposoOre > 0 && p.RiposoMinuti > 0;
     const float intervalloRiposi = float(p.RiposoOre) * 100;
-    const int tipo = IndiceTipoStrada(tipoStrada);
-    const double V = in_.Velocita[size_t(tipo)];
+    const double V = in_.Meta.Velocita[size_t(tappa.IndiceTipo())];
     int segmenti = 0;
     do {
         int K = s_.KmResidui;
@@ -149,7 +140,7 @@ bool CalcoloTabellaDiMarcia::SegmentiTappa(const QString& localita, const QStrin
         // Every segment of a stage with kilometres left advances: a rest cut
         // below 1 km would repeat for ever.
         if ((limitato || s_.KmResidui > 0) && K < 1) K = 1;
-        Segmento(K, TempoTratto(K, V), tipo, localita, strada, tipoStrada);
+        Segmento(K, TempoTratto(K, V), tappa);
         // A long stage lets the window breathe, and "&Stop" end it.
         if (++segmenti % SegmentiPerEventi == 0) Avanza(s_.TappaCorrente, double(s_.Preparata.size() - 1));
         if (Fermato()) return false;
@@ -157,60 +148,54 @@ bool CalcoloTabellaDiMarcia::SegmentiTappa(const QString& localita, const QStrin
     return true;
 }
 
-void CalcoloTabellaDiMarcia::Segmento(int K, double T, int tipo, const QString& localita,
-                                      const QString& strada, const QString& tipoStrada) {
+void CalcoloTabellaDiMarcia::Segmento(int K, double T, const Tappa& tappa) {
     const ParametriMetaTipo& p = s_.Parametri;
     if (p.RiposoGiorno > 0 && p.RiposoDopoGiorni > 0 &&
         p.RiposoDopoGiorni + s_.GiornoUltimoRiposo <= s_.GiornoCorrente) {
         s_.GiornoCorrente += p.RiposoGiorno;
         s_.GiornoUltimoRiposo = s_.GiornoCorrente;
-        if (s_.RigaTabella > 1)
-            ImpostaCella(s_.RigaTabella - 1, MarciaOra,
-                         QStringLiteral("* ") + Cella(s_.RigaTabella - 1, MarciaOra));
+        if (s_.RigaTabella > 1) ++Riga(s_.RigaTabella - 1).GiorniDiRiposo;
     }
 
     s_.OraCorrente = float(s_.OraCorrente + T);
     s_.KmProgressivi += K;
 
-    const int r = s_.RigaTabella;
-    ImpostaCella(r, MarciaNumero, QString::number(r));
-    ImpostaCella(r, MarciaLocalita, localita);
-    ImpostaCella(r, MarciaStrada, strada.trimmed());
-    ImpostaCella(r, MarciaKm, QString::number(K));
-    ImpostaCella(r, MarciaTipoStrada, tipoStrada);
-    ImpostaCella(r, MarciaKmProgressivi, Formato(s_.KmProgressivi, QStringLiteral("#,###")));
-    ImpostaCella(r, MarciaTempo, OraTesto(float(T)));
-    ImpostaCella(r, MarciaSosta, QString());
-    ImpostaCella(r, MarciaGuida, QString());
-    ImpostaCella(r, MarciaGiornoSettimana, GiornoSettimanaDi(s_.GiornoCorrente));
-    ImpostaCella(r, MarciaData, DataTesto(s_.GiornoCorrente));
-    const QString arrivo = OraTesto(s_.OraCorrente);
-    ImpostaCella(r, MarciaOra, arrivo);
-    ImpostaCella(r, MarciaNote, EventiArrivo(Cella(r, MarciaNote)));
+    RigaMarcia& r = Riga(s_.RigaTabella);
+    r = RigaMarcia{};
+    r.Tipo = TipoRigaMarcia::Tratto;
+    r.Tappa = s_.TappaCorrente;
+    r.Localita = tappa.Localita;
+    r.Strada = tappa.Strada.trimmed();
+    r.Km = K;
+    r.TipoStrada = tappa.TipoStrada;
+    r.KmProgressivi = s_.KmProgressivi;
+    r.Tempo = float(T);
+    r.Giorno = s_.GiornoCorrente;
+    r.Ora = s_.OraCorrente;
+    EventiArrivo(r);
 
+    const int tipo = tappa.IndiceTipo();
     s_.KmPerTipoStrada[size_t(tipo)] += float(K);
     s_.TipiInPassata[size_t(tipo)] = true;
     s_.SegmentoInPassata = true;
     s_.GiornoTotali = s_.GiornoCorrente;
-    if (!arrivo.isEmpty()) s_.OraFine = arrivo;
 
     s_.KmResidui = qint16(qBound(-32768, s_.KmResidui - K, 32767));
-    if (s_.KmResidui != 0)
-        ImpostaCella(r, MarciaLocalita, QStringLiteral("verso: ") + PrimoMaiuscolo(localita));
+    r.Verso = s_.KmResidui != 0;
     AvanzaRigaTabella();
 }
 
 // Events of the arrival, each on the clock the previous one left.
-QString CalcoloTabellaDiMarcia::EventiArrivo(QString note) {
+void CalcoloTabellaDiMarcia::EventiArrivo(RigaMarcia& riga) {
     const ParametriMetaTipo& p = s_.Parametri;
     if (QuasiUguale(s_.OraCorrente, p.OraPranzo, s_.TolleranzaPasti)) {
-        note += QStringLiteral("Pranzo");
+        riga.Pranzo = true;
         s_.PranzoFatto = true;
         s_.OraCorrente += p.DurataPranzo;
         s_.OraUltimaPausa = s_.OraCorrente;
     }
     if (QuasiUguale(s_.OraCorrente, p.OraCena, s_.TolleranzaPasti)) {
-        note += QStringLiteral("Cena");
+        riga.Cena = true;
         s_.CenaFatta = true;
         s_.OraCorrente += p.DurataCena;
         s_.OraUltimaPausa = s_.OraCorrente;
@@ -219,7 +204,7 @@ QString CalcoloTabellaDiMarcia::EventiArrivo(QString note) {
     // come back to the morning.
     if (QuasiUguale(s_.OraCorrente, p.OraNotte, s_.TolleranzaPasti) ||
         s_.OraCorrente > p.OraNotte + s_.TolleranzaPasti) {
-        note += QStringLiteral("Notte");
+        riga.Notte = true;
         s_.GiornoCorrente += 1;
         s_.PranzoFatto = false;
         s_.CenaFatta = false;
@@ -232,68 +217,68 @@ QString CalcoloTabellaDiMarcia::EventiArrivo(QString note) {
         const qint16 N = CInt(Int((s_.OraCorrente - s_.OraUltimaPausa) / intervalloRiposi));
         s_.OraCorrente += float(N) * float(p.RiposoMinuti);
         s_.OraUltimaPausa += float(N) * intervalloRiposi;
-        if (N != 0)
-            note = QStringLiteral("+ Riposo ") + Zero(CInt(p.RiposoMinuti * 60.0 / 100), 2) + u'\'' + note;
+        if (N != 0) {
+            riga.Riposo = true;
+            riga.MinutiRiposo = CInt(p.RiposoMinuti * 60.0 / 100);
+        }
     }
-    return note;
 }
 
 // The trip screen's totals as the pass leaves them: computed once at its
 // end, from the values of its last segment.
 void CalcoloTabellaDiMarcia::FineTotali() {
     TotaliMarcia& tot = s_.Totali;
-    tot.Giorni = TestoNumero(s_.GiornoTotali - s_.GiornoPartenza + 1);
-    if (s_.TappaInPassata) tot.Traghetti = Formato(s_.NumeroTraghetti, QStringLiteral("#0"));
+    tot.Giorni = s_.GiornoTotali - s_.GiornoPartenza + 1;
+    if (s_.TappaInPassata) tot.Traghetti = s_.NumeroTraghetti;
     if (!s_.SegmentoInPassata) return;
     double tempoTotale = 0;
     for (size_t i = 0; i < 4; ++i) {
-        const double tempo = Int(s_.KmPerTipoStrada[i] / in_.Velocita[i] * 100 + 0.5);
+        const double tempo = Int(s_.KmPerTipoStrada[i] / in_.Meta.Velocita[i] * 100 + 0.5);
         tempoTotale += tempo;
         if (!s_.TipiInPassata[i]) continue;
-        tot.Km[i] = Formato(s_.KmPerTipoStrada[i], QStringLiteral("##,##0"));
-        tot.Tempo[i] = ghmCentesimi2Stringa(float(tempo), CentesimiGiorno);
+        tot.Km[i] = s_.KmPerTipoStrada[i];
+        tot.Tempo[i] = float(tempo);
     }
-    tot.Tempo[4] = ghmCentesimi2Stringa(float(tempoTotale), CentesimiGiorno);
-    tot.Km[4] = Formato(s_.KmProgressivi, QStringLiteral("##,##0"));
-    int giorno = 0, mese = 0, anno = 0;
-    Giul2Data(s_.GiornoTotali, giorno, mese, anno);
-    tot.Fine[0] = Zero(giorno, 2);
-    tot.Fine[1] = Zero(mese, 2);
-    tot.Fine[2] = Zero(anno, 4);
-    if (s_.OraFine) {
-        tot.Fine[3] = s_.OraFine->left(2);
-        tot.Fine[4] = s_.OraFine->right(2);
+    tot.Tempo[4] = float(tempoTotale);
+    tot.Km[4] = s_.KmProgressivi;
+    tot.GiornoFine = s_.GiornoTotali;
+    // The end's clock is the last arrival that shows one (midnight shows
+    // none); a pass without any keeps the one before.
+    for (qsizetype r = s_.Righe.size() - 1; r >= 1; --r) {
+        const RigaMarcia& riga = s_.Righe.at(r);
+        if (riga.Tipo != TipoRigaMarcia::Tratto || OraTesto(riga.Ora).isEmpty()) continue;
+        s_.OraFine = riga.Ora;
+        break;
     }
-    tot.Fine[5] = GiornoSettimana(Gma2Data(giorno, mese, anno));
+    if (s_.OraFine) tot.OraFine = *s_.OraFine;
 }
 
-// The stop of the stage and every guide entry of its locality, visited or not.
-void CalcoloTabellaDiMarcia::SostaTappa(const QString& localita, qint16 traghetto) {
-    QString descrizione;
-    CalcolaLaSosta(traghetto, descrizione);
-    if (descrizione.isEmpty()) return;
-    if (traghetto) descrizione = QStringLiteral("Traghetto/Visita");
-    const int r = s_.RigaTabella;
-    ImpostaCella(r, MarciaLocalita, QStringLiteral("a: ") + PrimoMaiuscolo(localita));
-    ImpostaCella(r, MarciaGiornoSettimana, GiornoSettimanaDi(s_.GiornoCorrente));
-    ImpostaCella(r, MarciaData, DataTesto(s_.GiornoCorrente));
-    ImpostaCella(r, MarciaOra, OraTesto(s_.OraCorrente));
-    ImpostaCella(r, MarciaNote, Cella(r, MarciaNote) + descrizione);
+// The stop of the stage, as a row of its own when there is one.
+void CalcoloTabellaDiMarcia::SostaTappa(const Tappa& tappa) {
+    RigaMarcia sosta;
+    const VisitaRiga visita = CalcolaLaSosta(tappa.Traghetto(), sosta);
+    if (visita == VisitaRiga::Nessuna) return;
+    sosta.Tipo = TipoRigaMarcia::Sosta;
+    sosta.Tappa = s_.TappaCorrente;
+    sosta.Localita = tappa.Localita;
+    sosta.Giorno = s_.GiornoCorrente;
+    sosta.Ora = s_.OraCorrente;
+    sosta.Visita = tappa.Traghetto() ? VisitaRiga::Traghetto : visita;
+    Riga(s_.RigaTabella) = sosta;
     s_.OraUltimaPausa = s_.OraCorrente;
     AvanzaRigaTabella();
 }
 
+// Every guide entry of the locality, visited or not.
 void CalcoloTabellaDiMarcia::VociGuidaTappa(const QString& localita) {
-    for (const QStringList& voce : guida_.Voci(localita)) {
-        const int r = s_.RigaTabella;
-        ImpostaCella(r, MarciaLocalita, QStringLiteral(" > ") + voce.at(0));
-        ImpostaCella(r, MarciaSosta, voce.at(1) == QLatin1String("00:00") ? QString() : voce.at(1));
-        s_.Righe[r].SostaEvidenziata = true;
-        // A code without a type in the list shows no type name.
-        const double codice = Val(voce.at(2));
-        const bool conNome = codice >= 0 && codice < double(in_.TipiGuida.size()) && codice == Int(codice);
-        ImpostaCella(r, MarciaNote,
-                     Cella(r, MarciaNote) + (conNome ? in_.TipiGuida[size_t(codice)] : QString()));
+    for (const VoceGuida& voce : guida_.Voci(localita)) {
+        RigaMarcia& r = Riga(s_.RigaTabella);
+        r = RigaMarcia{};
+        r.Tipo = TipoRigaMarcia::Voce;
+        r.Tappa = s_.TappaCorrente;
+        r.Localita = voce.Descrizione;
+        r.TempoVoce = voce.TempoSosta;
+        r.TipoVoce = voce.CodiceTipo();
         AvanzaRigaTabella();
     }
 }

@@ -1,18 +1,12 @@
-// The prepared stage table that a calculation drives: the stages copied
-// without gaps, each with its locality's city-guide time and the stop that
-// the trip's choice keeps.
+// The prepared stage table that a calculation drives: the stages without
+// gaps, each with its locality's city-guide time and the stop that the trip's
+// choice keeps.
 #include <QDate>
 
-#include "common/Numeri.h"
-#include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/TestiCalcolo.h"
 #include "timetable/CalcoloTabellaDiMarcia.h"
 
 namespace {
-
-QString Tempo(float centesimi) {
-    return ghmCentesimi2Stringa(centesimi, CentesimiGiorno);
-}
 
 // Which of the itinerary stop Si and the guide time G a stop choice keeps;
 // false when the end of the day goes as well.
@@ -46,56 +40,50 @@ bool ApplicaScelta(int scelta, float& Si, float& G) {
 
 } // namespace
 
-QStringList LocalitaTappe(const QList<QStringList>& tappe) {
+QStringList LocalitaTappe(const QList<Tappa>& tappe) {
     QStringList localita;
-    for (const QStringList& tappa : tappe)
-        localita << tappa.value(TappaLocalita);
+    localita.reserve(tappe.size());
+    for (const Tappa& tappa : tappe)
+        localita << tappa.Localita;
     return localita;
 }
 
 bool CalcoloTabellaDiMarcia::Prepara() {
     s_.TotaleSoste = 0;
     if (!ControllaIngresso()) return false;
-    const int colonne = in_.Tappe.isEmpty() ? int(ColonneMarcia) : int(in_.Tappe.first().size());
-    s_.Preparata = QList<QStringList>(in_.Tappe.size() + 1, QStringList(colonne));
+    // As many rows as the stage list: those after the last stage stay empty
+    // and the passes number them all the same.
+    s_.Preparata = QList<TappaPreparata>(in_.Tappe.size() + 1);
     if (servizi_.Etichetta) servizi_.Etichetta(QStringLiteral("Elaborazione delle soste e guida città"));
 
     QString precedente = QStringLiteral("\\");
     int k = 0;
-    for (const QStringList& tappa : std::as_const(in_.Tappe)) {
-        const QString localita = tappa.value(TappaLocalita);
-        if (localita.trimmed().isEmpty()) continue;
+    for (int i = 0; i < in_.Tappe.size(); ++i) {
+        const Tappa& tappa = in_.Tappe.at(i);
+        if (tappa.Vuota()) continue;
         ++k;
         Avanza(k, in_.Tappe.size());
-        QStringList& t = s_.Preparata[k];
-        t = tappa;
-        while (t.size() <= TappaSostaApplicata)
-            t.append(QString());
+        TappaPreparata& t = s_.Preparata[k];
+        t.Riga = i;
+        t.Dati = tappa;
 
         // A locality's guide time counts once, at the first stage that
         // reaches it: its entries are marked visited.
         float G = 0;
-        if (localita != precedente) {
-            precedente = localita;
-            G = float(guida_.TempoLocalita(localita));
+        if (tappa.Localita != precedente) {
+            precedente = tappa.Localita;
+            G = float(guida_.TempoLocalita(tappa.Localita));
         }
-        t[TappaGuida] = Tempo(G);
-
-        QString I = t.at(TappaSosta).trimmed();
-        for (int c = TappaFineGiornata; c <= TappaSostaApplicata; ++c)
-            t[c].clear();
-        if (I.startsWith(u'*')) {
-            t[TappaFineGiornata] = QStringLiteral("1");
-            I = I.mid(1);
-        }
-        float Si = ghmStringa2Centesimi(I, CentesimiGiorno);
+        t.Guida = G;
+        t.FineGiornata = tappa.FineGiornata;
+        float Si = tappa.Sosta;
         if (Si == 0 && G == 0) continue;
-        if (!ApplicaScelta(in_.SceltaSoste, Si, G)) t[TappaFineGiornata].clear();
+        if (!ApplicaScelta(in_.Meta.SceltaSoste, Si, G)) t.FineGiornata = false;
         const float S = G + Si;
         s_.TotaleSoste += S;
-        t[TappaSostaItinerario] = Tempo(Si);
-        t[TappaSostaGuida] = Tempo(G);
-        t[TappaSostaApplicata] = Tempo(S);
+        t.SostaItinerario = Si;
+        t.SostaGuida = G;
+        t.SostaApplicata = AiMinuti(S);
     }
     return true;
 }
@@ -104,8 +92,9 @@ bool CalcoloTabellaDiMarcia::Prepara() {
 // date that is no date, or a negative stop, would run the calendar or the
 // clock into nonsense.
 bool CalcoloTabellaDiMarcia::ControllaIngresso() {
-    const QString meta = in_.CodiceMeta.isEmpty() ? QStringLiteral("(non salvata)") : in_.CodiceMeta;
-    const QString& data = in_.DataInizioTesto;
+    const QString meta =
+        in_.Meta.CodiceMeta.isEmpty() ? QStringLiteral("(non salvata)") : in_.Meta.CodiceMeta;
+    const QString& data = in_.Meta.DataInizio;
     bool cifre = data.size() == 8;
     for (QChar c : data)
         cifre = cifre && c.isDigit();
@@ -119,16 +108,12 @@ bool CalcoloTabellaDiMarcia::ControllaIngresso() {
         return false;
     }
     int k = 0;
-    for (const QStringList& tappa : std::as_const(in_.Tappe)) {
-        const QString localita = tappa.value(TappaLocalita);
-        if (localita.trimmed().isEmpty()) continue;
+    for (const Tappa& tappa : std::as_const(in_.Tappe)) {
+        if (tappa.Vuota()) continue;
         ++k;
-        QString sosta = tappa.value(TappaSosta).trimmed();
-        if (sosta.startsWith(u'*')) sosta = sosta.mid(1);
-        QString tempo = sosta;
-        if (ghmStringa2Centesimi(tempo, CentesimiGiorno) >= 0) continue;
+        if (tappa.Sosta >= 0) continue;
         errore_ = QStringLiteral("Mèta %1, tappa %2 (%3), campo TempoSosta: \"%4\" è un tempo negativo.")
-                      .arg(meta, QString::number(k), localita.trimmed(), sosta);
+                      .arg(meta, QString::number(k), tappa.Localita.trimmed(), tappa.SostaTesto);
         return false;
     }
     return true;

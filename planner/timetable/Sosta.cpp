@@ -1,23 +1,22 @@
 // The stop of the current stage, spent within the visiting hours.
 #include "common/Numeri.h"
 #include "common/Tempi.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/TestiCalcolo.h"
 #include "timetable/CalcoloTabellaDiMarcia.h"
 
-void CalcoloTabellaDiMarcia::CalcolaLaSosta(qint16 Traghetto, QString& descrizione) {
+VisitaRiga CalcoloTabellaDiMarcia::CalcolaLaSosta(bool traghetto, RigaMarcia& riga) {
     const ParametriMetaTipo& p = s_.Parametri;
-    descrizione.clear();
-    QStringList& tappa = s_.Preparata[s_.TappaCorrente];
-    QString S0 = tappa.at(TappaSostaApplicata);
-    const int F = Val(tappa.at(TappaFineGiornata)) != 0 ? 1 : 0;
-    const QString L = (S0 + QStringLiteral(" *").mid(F, 1)).trimmed();
+    TappaPreparata& tappa = s_.Preparata[s_.TappaCorrente];
+    const float S0 = tappa.SostaApplicata;
+    const bool F = tappa.FineGiornata;
 
-    float S = ghmStringa2Centesimi(S0, CentesimiGiorno) * s_.FattoreSoste;
-    if (S == 0 && Traghetto == 0) return;
+    float S = S0 * s_.FattoreSoste;
+    if (S == 0 && !traghetto) return VisitaRiga::Nessuna;
     // The next pass scales the stop as this one leaves it.
-    tappa[TappaSostaApplicata] = ghmCentesimi2Stringa(S, CentesimiGiorno);
-    S += float(Traghetto) * p.OreTraghetti;
-    ImpostaCella(s_.RigaTabella, MarciaSosta, L);
+    tappa.SostaApplicata = AiMinuti(S);
+    S += float(traghetto ? 1 : 0) * p.OreTraghetti;
+    riga.Sosta = S0;
+    riga.FineGiornata = F;
 
     if (s_.OraCorrente < p.InizioVisita) s_.OraCorrente = p.InizioVisita;
     if (s_.OraCorrente > p.FineVisita) {
@@ -43,7 +42,7 @@ void CalcoloTabellaDiMarcia::CalcolaLaSosta(qint16 Traghetto, QString& descrizio
         S -= P;
     }
 
-    if (F != 0) {
+    if (F) {
         s_.GiornoCorrente += 1;
         s_.OraCorrente = p.OraColazione;
     }
@@ -57,7 +56,8 @@ void CalcoloTabellaDiMarcia::CalcolaLaSosta(qint16 Traghetto, QString& descrizio
             s_.OraCorrente = p.OraCena + p.DurataCena;
         s_.CenaFatta = true;
     }
-    descrizione = F != 0 ? QStringLiteral("Visita/f.g.") : QStringLiteral("Visita");
     // A stop of a day or more is the periodic rest as well.
-    if (Val(S0.left(2)) != 0) s_.GiornoUltimoRiposo = s_.GiornoCorrente;
+    if (Val(ghmCentesimi2Stringa(S0, CentesimiGiorno).left(2)) != 0)
+        s_.GiornoUltimoRiposo = s_.GiornoCorrente;
+    return F ? VisitaRiga::FineGiornata : VisitaRiga::Visita;
 }

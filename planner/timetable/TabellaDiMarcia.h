@@ -14,4 +14,8 @@ struct StatoTabellaDiMarcia {
     // The message of the last run that was not stopped; empty without days
     // asked for.
     QString MessaggioCalcolo;
+    // The stage grid's rows as the last run read them, and the guide types
+    // its rows name.
+    QList<QStringList> CelleTappe;
+    std::array<QString, 11> TipiGuida;
 };

@@ -1,9 +1,9 @@
 // A stored trip onto the trip screen.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
-#include "trip/CampiMeta.h"
 #include "trip/Meta.h"
 
 void FormViandora::CaricaDatiAnagraficiMeta() {

@@ -2,10 +2,10 @@
 // the next start.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "itinerary/ColonneGriglie.h"
+#include "model/CampiMeta.h"
+#include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
-#include "trip/CampiMeta.h"
 #include "trip/Meta.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The built-in travel parameters and the user's saved defaults ("Parametri").
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
-#include "trip/CampiMeta.h"
 
 void FormViandora::MettiDefaultIncorporati() {
     for (int k = 0; k < 4; ++k)

@@ -2,6 +2,7 @@
 #include "common/Date.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "model/ControlloMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 
@@ -34,15 +35,10 @@ void FormViandora::CaricaComboBox() {
     Riempi(cmbSosta[2], Quarti);
     Riempi(cmbGM, Quarti);
 
-    const int primaOra[] = {0, 11, 18, 20, 0, 0, 0, 16, 1};
-    const int ultimaOra[] = {11, 15, 21, 24, 2, 2, 11, 24, 24};
-    for (int k = 0; k < 9; ++k)
-        Riempi(cmbOra[k], primaOra[k], ultimaOra[k]);
-
-    const int velocitaMin[] = {50, 45, 30, 20};
-    const int velocitaMax[] = {140, 110, 70, 60};
-    for (int k = 0; k < 4; ++k)
-        Riempi(cmbMediaKm[k], velocitaMin[k], velocitaMax[k], 1, 0);
+    for (size_t k = 0; k < 9; ++k)
+        Riempi(cmbOra[k], ListeMeta::PrimaOra[k], ListeMeta::UltimaOra[k]);
+    for (size_t k = 0; k < 4; ++k)
+        Riempi(cmbMediaKm[k], ListeMeta::VelocitaMinima[k], ListeMeta::VelocitaMassima[k], 1, 0);
 
     Riempi(cmbRipM, {QStringLiteral("00"), QStringLiteral("05"), QStringLiteral("10"), QStringLiteral("15"),
                      QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});

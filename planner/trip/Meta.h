@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "trip/ParametriMeta.h"
+#include "model/ParametriMeta.h"
 
 struct StatoMeta {
     // Empty while no stored trip is on screen.

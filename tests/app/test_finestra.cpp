@@ -151,7 +151,7 @@ private slots:
     }
 
     void calcolaESblocca() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Voce("FIRENZE", "01", "Uffizi", "02:00");
         v.Partenza("05/08/2006", "09:00");
         v.Velocita(0, "100");

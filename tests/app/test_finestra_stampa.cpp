@@ -30,7 +30,7 @@ class TestFinestraStampa : public QObject {
 
 private slots:
     void tabellaSuFilePdf() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.p.apriPagina = [](const QString& nome) -> std::unique_ptr<PaginaStampa> {
             QString errore;
             return PaginaPdf::Apri(nome.section(':', 1), "Tabella di marcia", errore);
@@ -79,7 +79,7 @@ private slots:
     // the data folder, which, with no printer on the system, leaves its
     // pages in a PDF there and its end marker.
     void diarioDiBordo() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v->txtLocalita.Text = "GARGANO";
         v.Tappe({"FOGGIA|SS89|0|S|", "MANFREDONIA|SS89|40|S|01:00", "VIESTE|SP53|80|P|"});
         v.Calcola();

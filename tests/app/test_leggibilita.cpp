@@ -153,7 +153,7 @@ class TestLeggibilita : public QObject {
     Q_OBJECT
 private slots:
     void ogniTestoEntra() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Voce("FIRENZE", "01", "Galleria degli Uffizi", "02:00");
         v.Voce("ROMA", "05", "Parcheggio", "00:00");
         v.Partenza("15/06/2007", "08:00");

@@ -5,8 +5,8 @@
 
 #include "EditorProva.h"
 #include "common/Stringhe.h"
-#include "itinerary/ColonneGriglie.h"
 #include "itinerary/Itinerario.h"
+#include "model/ColonneGriglie.h"
 #include "timetable/TabellaDiMarcia.h"
 
 class TestEditorTappe : public QObject {

@@ -7,7 +7,7 @@
 #include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
 #include "itinerary/PassaggioGuida.h"
-#include "itinerary/ValoriTappa.h"
+#include "model/ValoriTappa.h"
 
 namespace {
 // Each entry takes twice the hours of the one before: a sum names the set.

@@ -117,7 +117,7 @@ private slots:
         const QString uscita = CartellaUscita();
         const QStringList prima = QDir(uscita).entryList({"*.pdf"}, QDir::Files);
 
-        Viaggio v;
+        ViaggioInFinestra v;
         v.p.stampanti = PaginaStampante::ElencoStampanti();
         v.p.apriPagina = [](const QString& nome) -> std::unique_ptr<PaginaStampa> {
             QString errore;

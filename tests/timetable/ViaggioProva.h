@@ -6,8 +6,8 @@
 #include "support/PlannerProva.h"
 #include "timetable/GuidaDatabase.h"
 
-struct Viaggio : Planner {
-    Viaggio() {
+struct ViaggioInFinestra : Planner {
+    ViaggioInFinestra() {
         Riposi("15", "00", "00", "00");
         Partenza("05/08/2006", "08:00");
         Giorni("000");

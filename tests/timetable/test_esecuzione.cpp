@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, passate);
         QFETCH(QString, messaggio);
 
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Giorni(giorni);
         v->Itinerario.AttivitaCorrente = attivita;
         v.Tappe(tappe);
@@ -78,7 +78,7 @@ private slots:
     void fattoreDellaPrimaPassata() {
         // 9 days and 12 hours of stops and 1:44 of driving: 13 days estimated,
         // 10 asked for.
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Giorni("010");
         v.Tappe({"ROMA|A1|100|A|09:12:00", "OSTIA|SS8|30|A|"});
         QStringList passate;
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QString, partenza);
         QFETCH(QStringList, tappe);
         QFETCH(QStringList, limiti);
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Partenza(partenza, "09:00");
         v.Velocita(0, "100");
         v.Tappe(tappe);
@@ -126,7 +126,7 @@ private slots:
     // A date that is no date: the message names the trip and the field, and
     // the stage list stays.
     void dataInsensata() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v->Meta.CodiceMetaCorrente = "000007";
         v.Partenza("31/02/2007", "09:00");
         v.Tappe(TreTappe);
@@ -142,7 +142,7 @@ private slots:
     // "&Stop" pressed while the only stage of the trip is driven ends the run
     // there, not at the next stage.
     void stopDentroUnaTappa() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Tappe({"PALERMO|A1|9000|A|"});
         bool premuto = false;
         v.p.suEventi = [&] {
@@ -162,7 +162,7 @@ private slots:
     }
 
     void sbloccoRidaLElencoTappe() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Tappe({"AREZZO|A1|350|A|*01:00", "FIRENZE|A1|500|A|02:00", "", "PRATO|A11|75|S|"});
         const QStringList prima = Elenco(*v);
         QCOMPARE(prima.size(), 3);
@@ -191,7 +191,7 @@ private slots:
     void stopDuranteIlCalcolo() {
         QFETCH(bool, ricalcola);
         QFETCH(int, eventi);
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Tappe(TreTappe);
         if (ricalcola) {
             v->Itinerario.AttivitaCorrente = "Ricalcola";
@@ -224,7 +224,7 @@ private slots:
     }
 
     void guastoDelDatabase() {
-        Viaggio v;
+        ViaggioInFinestra v;
         // Counting the entry marks it visited: the first write of the run.
         v.Voce("AREZZO", "01", "Duomo", "01:00");
         v.Tappe(TreTappe);

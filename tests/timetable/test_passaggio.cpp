@@ -11,7 +11,7 @@ const QList<int> Visibili = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12};
 
 // "chiave=valore": A, S, P, L average speeds; ripM, ripH, ripG, ripGG the
 // rests; oraK the time pair K of the trip screen.
-void Imposta(Viaggio& v, const QStringList& parametri) {
+void Imposta(ViaggioInFinestra& v, const QStringList& parametri) {
     for (const QString& p : parametri) {
         const QString chiave = p.section(u'=', 0, 0);
         const QString valore = p.section(u'=', 1);
@@ -149,7 +149,7 @@ private slots:
         QFETCH(QStringList, tappe);
         QFETCH(QStringList, righe);
 
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Partenza("05/08/2006", partenza);
         Imposta(v, parametri);
         v.Tappe(tappe);
@@ -159,7 +159,7 @@ private slots:
     }
 
     void totaliSulloSchermoDellaMeta() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Partenza("05/08/2006", "17:00");
         v.Velocita(0, "100");
         v.Velocita(1, "65");
@@ -179,7 +179,7 @@ private slots:
     }
 
     void righeDellaGuida() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Partenza("05/08/2006", "09:00");
         v.Velocita(0, "100");
         v.Voce("ROMA", "03", "Colosseo", "02:00");
@@ -215,7 +215,7 @@ private slots:
     }
 
     void oltre32767Km() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Velocita(0, "140");
         v.Tappe({"CAPO NORD|E6|20000|A|", "LISBONA|E1|20000|A|"});
         v.Calcola();
@@ -233,7 +233,7 @@ private slots:
     }
 
     void traghettiAncheSenzaKm() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Tappe({"PIOMBINO|SS1|100|A|", "PORTOFERRAIO|TRAGHETTO|0|A|", "OLBIA|TRAGHETTO|0|A|"});
         v->txtTragh.Text.clear();
         v.Calcola();
@@ -241,7 +241,7 @@ private slots:
     }
 
     void righeSoloNumeroERighe() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Tappe({"ROMA|A1|100|A|", "TIVOLI|SS5|30|S|"});
         v.Calcola();
         // The prepared table keeps the stage grid's empty rows: each gives a

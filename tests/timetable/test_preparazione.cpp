@@ -38,7 +38,7 @@ private slots:
         QFETCH(QString, guida);
         QFETCH(QStringList, attese);
 
-        Viaggio v;
+        ViaggioInFinestra v;
         if (scelta == 0)
             v->cmbSoste.SetText("9 - ?");
         else
@@ -62,7 +62,7 @@ private slots:
     }
 
     void guidaContataUnaVolta() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Soste(1);
         v.Voce("ROMA", "01", "Colosseo", "01:00", "1");
         v.Voce("ROMA", "03", "Pantheon", "00:30");
@@ -83,7 +83,7 @@ private slots:
     }
 
     void tappeSenzaBuchi() {
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Tappe({"ROMA|A1|100|A|", "", "MILANO|A1|500|A|*02:00"});
         v->mfgTab.SetRows(30);
         const float Ts = v.Prepara();

@@ -48,7 +48,7 @@ class TestRigaDiComando : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        Viaggio v;
+        ViaggioInFinestra v;
         v.Voce("FIRENZE", "01", "Uffizi", "02:00");
         v.Voce("FIRENZE", "05", "Parcheggio", "00:00");
         v.Voce("L'AQUILA", "02", "Fontana", "00:45", "1");
@@ -171,7 +171,7 @@ private slots:
         QTemporaryDir cartella;
         const QString file = cartella.filePath(NomeFileDatabase);
         {
-            Viaggio v;
+            ViaggioInFinestra v;
             SalvaMeta(*v, "000003", data, "0900", "00", "000", {"AREZZO|A1|100|A|" + sosta}, altri);
             v->Db.Chiudi();
             QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file));

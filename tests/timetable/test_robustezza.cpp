@@ -23,7 +23,7 @@ private:
 
 const QStringList Localita = {"ROMA", "L'AQUILA", "MILANO", "SANT'ANGELO", "NAPOLI", "BARI", "ROMA*", "BRA"};
 
-void TrattoACaso(Viaggio& v, Caso& c) {
+void TrattoACaso(ViaggioInFinestra& v, Caso& c) {
     v.Partenza(c.Due(1, 28) + "/" + c.Due(1, 12) + "/" + QString::number(c.Tra(1999, 2030)),
                c.Due(0, 24) + ":" + c.Uno(QStringList{"00", "15", "30", "45"}));
     for (int t = 0; t < 4; ++t)
@@ -70,7 +70,7 @@ private slots:
         const QRegularExpression limite("^[<>]\\d\\d/\\d\\d-(\\d\\d:\\d\\d)?$");
         // One window for every trip: each calculation is unlocked before the
         // next trip is typed in.
-        Viaggio v;
+        ViaggioInFinestra v;
         for (unsigned seme = 1; seme <= 150; ++seme) {
             Caso c(seme);
             TrattoACaso(v, c);

@@ -29,3 +29,10 @@ inline QString TestoLimite(QChar segno, float giorno, float ora) {
 inline double CentesimiOreMinuti(const QString& ore, const QString& minuti) {
     return Int(Val(ore) * 100 + Val(minuti) * 100 / 60 + 0.5);
 }
+
+// A time value as "gg:hh:mm" holds it: to the whole minute (and the days
+// within the two digits of the text).
+inline float AiMinuti(float centesimi) {
+    QString testo = ghmCentesimi2Stringa(centesimi, CentesimiGiorno);
+    return ghmStringa2Centesimi(testo, CentesimiGiorno);
+}

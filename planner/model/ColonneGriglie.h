@@ -1,6 +1,6 @@
 #pragma once
 // The columns of each grid set-up of the window (FormViandora::ImpostaGriglia).
-// The timetable's own columns are in timetable/ColonneTabella.h.
+// The timetable's own columns are in model/ColonneTabella.h.
 
 // The stage grid (the itinerary matrix) and the prepared stage table, which
 // keeps its columns.
