@@ -42,20 +42,23 @@ QString MemorizzaTappe(Database& db, const QString& codiceMeta, const QList<Tapp
     // Beyond four digits the sequence numbers would repeat and the order
     // of the stages would be lost.
     if (daScrivere > MassimoRecord)
-        return QStringLiteral("Impossibile memorizzare l'itinerario: supera %1 registrazioni!").arg(MassimoRecord);
+        return QStringLiteral("Impossibile memorizzare l'itinerario: supera %1 registrazioni!")
+            .arg(MassimoRecord);
 
     // The old stages are replaced in the same transaction as the new ones are
     // written: a failure leaves the itinerary stored last.
     Database::Transazione transazione(db);
     const QString tabella = db.Schema().NomeTabella[TabItinerari];
-    const int lunghezzaLocalita = qMax(1, DimensioneCampo(db.CampiTabella(tabella), QStringLiteral("Localita")) - 1);
+    const int lunghezzaLocalita =
+        qMax(1, DimensioneCampo(db.CampiTabella(tabella), QStringLiteral("Localita")) - 1);
 
     QStringList tutte;
     tutte.reserve(tappe.size());
     for (const Tappa& t : tappe)
         tutte << t.Localita.left(lunghezzaLocalita);
     PassaggioGuida guida(db, &TempoSommatoComeStringa, tutte);
-    if (avanzamento) avanzamento->InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), tappe.size());
+    if (avanzamento)
+        avanzamento->InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), tappe.size());
     QVector<QStringList> record;
     record.reserve(daScrivere);
     for (const Tappa& t : tappe) {

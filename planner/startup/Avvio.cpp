@@ -2,8 +2,8 @@
 #include <QDir>
 
 #include "itinerary/Itinerario.h"
+#include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
-#include "trip/CampiMeta.h"
 #include "trip/Meta.h"
 
 namespace {
