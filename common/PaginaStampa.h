@@ -16,12 +16,19 @@ public:
     double FontSize = 10;                       // points, fractions allowed
     bool FontBold = false;
     bool FontItalic = false;
-    int DrawWidth = 1;            // device line widths: 1, 2 or 3
+    int DrawWidth = 1;            // line width in printer pixels (PixelStampanteMm each)
     bool FillSolid = false;       // boxes: solid fill or transparent
     quint32 FillColor = 0xFFFFFF; // 0xRRGGBB
     quint32 ForeColor = 0x000000; // colour of text, 0xRRGGBB
     double CurrentX = 0;          // where the next text starts (its top left)
     double CurrentY = 0;
+
+    // A line width counts pixels of a 600 dpi printer, whatever the device:
+    // the frames of width 8 are a third of a millimetre, the rules of width 1
+    // a hairline, on paper and in a PDF alike.
+    static constexpr double PixelStampanteMm = 25.4 / 600;
+    // Width in millimetres of the lines drawn now.
+    double LarghezzaLineaMm() const { return qMax(1, DrawWidth) * PixelStampanteMm; }
 
     // Size of a text in the current font, in millimetres.
     virtual double TextWidth(const QString& testo) = 0;
@@ -62,3 +69,12 @@ enum class AdattamentoTesto {
 double StampaTesto(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
                    double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto, bool Corsivo,
                    double Size, int Allineato);
+
+// StampaTesto for a text that must also stay inside the lines of its box,
+// riquadroDa..riquadroA: too wide for them at its place in the span, it is
+// printed a point smaller at a time (the logbook: 0.4 points) and, in the
+// planner, once at the smallest size, cut at its end. A text that fits is
+// printed as StampaTesto prints it.
+double StampaTestoNelRiquadro(PaginaStampa& pagina, AdattamentoTesto adattamento, const QString& Testo,
+                              double RigaStampaVerticale, double daOrizz, double aOrizz, bool Grassetto,
+                              bool Corsivo, double Size, int Allineato, double riquadroDa, double riquadroA);

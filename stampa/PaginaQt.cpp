@@ -51,7 +51,7 @@ QPainter* PaginaQt::Pittore() {
 
 QPen PaginaQt::Penna() const {
     QPen penna(Qt::black);
-    penna.setWidthF(Px(LarghezzaLineaMm * qMax(1, DrawWidth)));
+    penna.setWidthF(Px(LarghezzaLineaMm()));
     penna.setCapStyle(Qt::SquareCap);
     penna.setJoinStyle(Qt::MiterJoin);
     return penna;

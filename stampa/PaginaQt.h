@@ -34,9 +34,6 @@ public:
     int Page() const override { return pagina_; }
     QString Errore() const override { return errore_; }
 
-    // Width in millimetres of one device line width (DrawWidth 1).
-    static constexpr double LarghezzaLineaMm = 0.2;
-
 protected:
     // The subclass owns the device, which must outlive the page; its
     // destructor calls Chiudi() while the device is still there.

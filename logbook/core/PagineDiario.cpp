@@ -42,6 +42,13 @@ public:
         const QByteArray s(stile);
         StampaTesto(p_, AdattamentoTesto::Riduci, t, y, x1, x2, s.contains('B'), s.contains('I'), punti, a);
     }
+    // The same, kept inside the lines of its box, da..a.
+    void TestoNelRiquadro(const QString& t, double y, double x1, double x2, const char* stile, double punti,
+                          Allinea al, double da, double a) {
+        const QByteArray s(stile);
+        StampaTestoNelRiquadro(p_, AdattamentoTesto::Riduci, t, y, x1, x2, s.contains('B'), s.contains('I'),
+                               punti, al, da, a);
+    }
     PaginaStampa& Pagina() { return p_; }
 
 private:
@@ -122,7 +129,7 @@ void Pernottamento(Disegno& d, const DatiDiario& dati, int k) {
     }
     const float giorno = dati.PrimoGiorno + static_cast<float>(k - 1);
     const QString data = Giu2Datas(giorno);
-    d.Testo(LettereGiorno(giorno), 25, 166, 176, "B", 20, C);
+    d.TestoNelRiquadro(LettereGiorno(giorno), 25, 166, 176, "B", 20, C, 165, 175);
     d.Testo(data.mid(0, 2), 25, 177, 186, "B", 20, R);
     d.Testo(data.mid(2, 2), 25, 187, 196, "B", 20, R);
     d.Testo(QStringLiteral("Giorno %1 di %2").arg(k).arg(dati.Pagine), 33, 165, 195, "", 12, C);
@@ -176,10 +183,11 @@ void ControlliESerbatoi(Disegno& d, double F40) {
     d.Testo(QStringLiteral("Località"), F40 - 11, 51, 84.8, "I", 7, L);
     d.Testo(QStringLiteral("Ubicazione"), F40 - 11, 86, 134.8, "I", 7, L);
     d.Testo(QStringLiteral("Gestore"), F40 - 11, 136, 159.8, "I", 7, L);
-    d.Testo(QStringLiteral("Div."), F40 - 11, 161, 165, "I", 7, C);
-    d.Testo(QStringLiteral("Potabile"), F40 - 11, 166, 175, "I", 7, C);
-    d.Testo(QStringLiteral("Grigie"), F40 - 11, 176, 185, "I", 7, C);
-    d.Testo(QStringLiteral("Nere"), F40 - 11, 186, 195, "I", 7, C);
+    // The amounts' captions within the lines of their narrow columns.
+    d.TestoNelRiquadro(QStringLiteral("Div."), F40 - 11, 161, 165, "I", 7, C, 159.8, 164.8);
+    d.TestoNelRiquadro(QStringLiteral("Potabile"), F40 - 11, 166, 175, "I", 7, C, 164.8, 174.8);
+    d.TestoNelRiquadro(QStringLiteral("Grigie"), F40 - 11, 176, 185, "I", 7, C, 174.8, 184.8);
+    d.TestoNelRiquadro(QStringLiteral("Nere"), F40 - 11, 186, 195, "I", 7, C, 184.8, 195);
     // The lines that also part the title from "Importo" start at its top.
     for (double x : {50.0, 159.8})
         d.Linea(x, F40 - 20, x, F40 - 6);
@@ -229,7 +237,7 @@ void Spese(Disegno& d, const DatiDiario& dati, double F, double F40) {
     for (double g : {70.0, 132.5}) {
         const double bordi[5] = {g, g + 6, g + 12, g + 25, g + 62.5};
         for (int i = 0; i < 4; ++i)
-            d.Testo(codici[i], F40 + 9, bordi[i], bordi[i + 1], "", 6, C);
+            d.TestoNelRiquadro(codici[i], F40 + 9, bordi[i], bordi[i + 1], "", 6, C, bordi[i], bordi[i + 1]);
         for (int i = 1; i < 4; ++i)
             d.Linea(bordi[i], F40 + 5, bordi[i], F - 5);
     }
@@ -265,8 +273,8 @@ void StampaCopertina(PaginaStampa& pagina, const DatiDiario& dati) {
     d.Immagine(ImmagineLogo1, 22, 20, 15, 15);
     d.Immagine(ImmagineLogo2, 170, 19, 18, 18);
     if (dati.Compilati) {
-        d.Testo(dati.Destinazione, F / 2, 16, 195, "B", 48, C);
-        d.Testo(dati.Periodo, F - 20, 16, 195, "B", 24, C);
+        d.TestoNelRiquadro(dati.Destinazione, F / 2, 16, 195, "B", 48, C, 15, 195);
+        d.TestoNelRiquadro(dati.Periodo, F - 20, 16, 195, "B", 24, C, 15, 195);
     } else {
         d.Spessore(1);
         d.Linea(35, F / 2, 175, F / 2);

@@ -23,9 +23,11 @@ void FormViandora::StampaIntestaPagina() {
     StatoStampa& s = Stampa;
     PaginaStampa& p = *s.Pagina;
     const auto& pc = s.PosizioneColonna;
-    auto testo = [&p](const QString& t, double riga, double da, double a, bool grassetto, bool corsivo,
-                      double dimensione, int allineato) {
-        StampaTesto(p, AdattamentoTesto::Taglia, t, riga, da, a, grassetto, corsivo, dimensione, allineato);
+    // Each title inside its box.
+    auto titolo = [&p](const QString& t, double riga, double da, double a, bool grassetto, bool corsivo,
+                       double dimensione) {
+        StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, t, riga, da, a, grassetto, corsivo, dimensione, 1,
+                               da, a);
     };
     p.FontName = Serif;
     p.FillColor = VerdeChiaro;
@@ -39,9 +41,9 @@ void FormViandora::StampaIntestaPagina() {
     p.PaintPicture(Logo, 10, 0, 15, 15);
 
     s.RigaStampa += 8;
-    testo(txtLocalita.Text, s.RigaStampa, 40, pc[7] + 5, true, false, 11, 1);
-    testo(txtNazione.Text, s.RigaStampa, pc[8], pc[12], false, false, 10, 1);
-    testo(QStringLiteral("Pagina: ") + Zero(p.Page(), 2), s.RigaStampa, pc[12] + 5, pc[16], true, true, 9, 1);
+    titolo(txtLocalita.Text, s.RigaStampa, 40, pc[7] + 5, true, false, 11);
+    titolo(txtNazione.Text, s.RigaStampa, pc[8], pc[12], false, false, 10);
+    titolo(QStringLiteral("Pagina: ") + Zero(p.Page(), 2), s.RigaStampa, pc[12] + 5, pc[16], true, true, 9);
 
     s.RigaStampa += 4;
     if (p.Page() == 1) StampaCaratteristiche();
@@ -56,12 +58,15 @@ void FormViandora::StampaIntestaPagina() {
     const char* intestazioni[] = {"N.",   "Localita", "N.Strada", "Km",          "Ts", "", "Tempo", "Sosta",
                                   "G.S.", "Data",     "Ora",      "Motivo/Note", "",   "", ""};
     for (int i = 1; i <= 15; ++i) {
-        testo(QString::fromLatin1(intestazioni[i - 1]), s.RigaStampa, pc[i], pc[i + 1], true, false, 9,
-              AllineamentoIntestazioni.at(i - 1).digitValue());
+        StampaTestoNellaCella(s, QString::fromLatin1(intestazioni[i - 1]), s.RigaStampa, pc[i], pc[i + 1],
+                              true, false, 9, AllineamentoIntestazioni.at(i - 1).digitValue(), i, i + 1);
         if (i >= 2 && i <= 13) p.Line(pc[i] - 1, s.RigaStampa - 5, pc[i] - 1, s.RigaStampa + 1);
     }
-    testo(QStringLiteral("Pr/km"), s.RigaStampa, pc[6] - 5, pc[7] + 5, true, false, 8, 1);
-    testo(QStringLiteral("Limite ritorno"), s.RigaStampa, pc[13] + 2, pc[16], true, false, 8, 1);
+    // Two headings over wider spans, within the rules round their columns.
+    StampaTestoNellaCella(s, QStringLiteral("Pr/km"), s.RigaStampa, pc[6] - 5, pc[7] + 5, true, false, 8, 1,
+                          6, 7);
+    StampaTestoNellaCella(s, QStringLiteral("Limite ritorno"), s.RigaStampa, pc[13] + 2, pc[16], true, false,
+                          8, 1, 13, 16);
 
     s.RigaStampa += s.AltezzaRiga + 2;
     s.PosizioneColonna[0] = s.RigaStampa - s.AltezzaRiga;
@@ -70,11 +75,18 @@ void FormViandora::StampaIntestaPagina() {
 void FormViandora::StampaCaratteristiche() {
     StatoStampa& s = Stampa;
     PaginaStampa& p = *s.Pagina;
-    auto titolo = [&p](const QString& t, double riga, double da, double a) {
-        StampaTesto(p, AdattamentoTesto::Taglia, t, riga, da, a, true, false, 9, 1);
+    // Every text stays inside the box it is written in, sinistra..destra.
+    double sinistra = 10, destra = 70;
+    auto testo = [&](const QString& t, double riga, double da, double a, bool corsivo, int allineato) {
+        StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, t, riga, da, a, false, corsivo, 8, allineato,
+                               sinistra, destra);
     };
-    auto voce = [&p](const QString& t, double riga, double da, double a, int allineato = 0) {
-        StampaTesto(p, AdattamentoTesto::Taglia, t, riga, da, a, false, false, 8, allineato);
+    auto voce = [&](const QString& t, double riga, double da, double a, int allineato = 0) {
+        testo(t, riga, da, a, false, allineato);
+    };
+    auto titolo = [&](const QString& t, double riga, double da, double a) {
+        StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, t, riga, da, a, true, false, 9, 1, sinistra,
+                               destra);
     };
     const double cima = s.RigaStampa;
     const double passo = 3.2; // one line of 8 points
@@ -101,6 +113,8 @@ void FormViandora::StampaCaratteristiche() {
 
     // Distances and times by road type.
     const double altezzaPercorrenze = traghetti ? altezza + passo : altezza;
+    sinistra = 75;
+    destra = 125;
     p.Box(75, cima, 125, cima + altezzaPercorrenze);
     titolo(frmMeteVelocita.Caption, cima + 4.5, 75, 125);
     double riga = cima + 8;
@@ -121,12 +135,13 @@ void FormViandora::StampaCaratteristiche() {
     // Daily times and rests, in two columns; five lines of times make this
     // box the tallest.
     const double altezzaTempi = 8 + 5 * passo + 1.5;
+    sinistra = 130;
+    destra = 195;
     p.Box(130, cima, 195, cima + altezzaTempi);
     titolo(frmMeteTempi.Caption, cima + 4.5, 130, 195);
     riga = cima + 8;
-    StampaTesto(p, AdattamentoTesto::Taglia, QStringLiteral("Orari attivita"), riga, 132, 165, false, true, 8,
-                0);
-    StampaTesto(p, AdattamentoTesto::Taglia, QStringLiteral("Riposi"), riga, 167, 195, false, true, 8, 0);
+    testo(QStringLiteral("Orari attivita"), riga, 132, 165, true, 0);
+    testo(QStringLiteral("Riposi"), riga, 167, 195, true, 0);
     const struct {
         const Etichetta* etichetta;
         int ora, seconda;

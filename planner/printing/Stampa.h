@@ -50,5 +50,18 @@ struct StatoStampa {
     Etichetta lblStampaInCorsoAttesa;
 };
 
+// Prints a text in the cell between column boundaries i and j, kept inside
+// the rules drawn 1 mm before each boundary (the page frame 2 mm before the
+// first and on the last).
+inline double StampaTestoNellaCella(StatoStampa& s, const QString& testo, double riga, double da, double a,
+                                    bool grassetto, bool corsivo, double dimensione, int allineato, int i,
+                                    int j) {
+    const auto& pc = s.PosizioneColonna;
+    const double sinistra = pc[i] - (i == 1 ? 2 : 1);
+    const double destra = j >= s.UltimaPosizione ? pc[s.UltimaPosizione] : pc[j] - 1;
+    return StampaTestoNelRiquadro(*s.Pagina, AdattamentoTesto::Taglia, testo, riga, da, a, grassetto, corsivo,
+                                  dimensione, allineato, sinistra, destra);
+}
+
 // The entry of the printer list that prints to a PDF file.
 inline const QString VoceFilePdf = QStringLiteral("File PDF");

@@ -135,8 +135,8 @@ void FormViandora::StampaRigaGuidaCitta(RecordSet& rs, int TipoDiListaGuidaDaSta
         s.RigaStampa += s.AltezzaRiga;
     };
     if (TipoDiDettaglioDaStampare == 0) {
-        StampaTesto(p, AdattamentoTesto::Taglia, rs.Testo(QStringLiteral("Localita")), s.RigaStampa,
-                    pc[s.ColonnaLista], pc[s.ColonnaLista + 1], false, false, 8, 0);
+        StampaTestoNellaCella(s, rs.Testo(QStringLiteral("Localita")), s.RigaStampa, pc[s.ColonnaLista],
+                              pc[s.ColonnaLista + 1], false, false, 8, 0, s.ColonnaLista, s.ColonnaLista + 1);
         if (++s.ColonnaLista == s.UltimaPosizione) {
             rigaDiFondo();
             s.ColonnaLista = 1;
@@ -150,8 +150,8 @@ void FormViandora::StampaRigaGuidaCitta(RecordSet& rs, int TipoDiListaGuidaDaSta
     const QString celle[] = {rs.Testo(QStringLiteral("Localita")), tipo,
                              rs.Testo(QStringLiteral("Descrizione")), rs.Testo(QStringLiteral("TempoSosta"))};
     for (int i = 1; i <= 4; ++i)
-        StampaTesto(p, AdattamentoTesto::Taglia, celle[i - 1], s.RigaStampa, pc[i], pc[i + 1], false, false,
-                    8, i == 4 ? 1 : 0);
+        StampaTestoNellaCella(s, celle[i - 1], s.RigaStampa, pc[i], pc[i + 1], false, false, 8,
+                              i == 4 ? 1 : 0, i, i + 1);
     rigaDiFondo();
 }
 
@@ -185,8 +185,8 @@ void FormViandora::StampaIntestaPaginaGuida(int TipoDiListaGuidaDaStampare, int 
                                        : QStringList{QStringLiteral("Localita"), QStringLiteral("Tipo"),
                                                      QStringLiteral("Descrizione"), QStringLiteral("Sosta")};
     for (int i = 1; i < ultima; ++i) {
-        StampaTesto(p, AdattamentoTesto::Taglia, intestazioni.value(i - 1), s.RigaStampa, pc[i], pc[i + 1],
-                    true, false, 9, 1);
+        StampaTestoNellaCella(s, intestazioni.value(i - 1), s.RigaStampa, pc[i], pc[i + 1], true, false, 9, 1,
+                              i, i + 1);
         if (i >= 2) p.Line(pc[i] - 1, s.RigaStampa - 5, pc[i] - 1, s.RigaStampa + 1);
     }
     s.RigaStampa += s.AltezzaRiga + 2;

@@ -20,6 +20,12 @@ int Allineamento(const QString& codici, int colonna) {
     return codici.at(colonna - 1).digitValue();
 }
 
+// The first boundary of the cell that printed column c goes in: the two
+// stop columns share one cell.
+int Cella(int c) {
+    return c <= 8 ? c : c - 1;
+}
+
 // Locality and note cells that carry a code rather than a name: the two-
 // letter codes print in the margin box, the others only in italics.
 bool CodiceDueLettere(const QString& v) {
@@ -143,8 +149,8 @@ void FormViandora::StampaRigaTabella(int r) {
                 if (CodiceDueLettere(v) && !v.isEmpty()) {
                     p.Box(pc[16], cima, pc[16] + 4, riga);
                     p.FontName = QStringLiteral("Arial Narrow");
-                    StampaTesto(p, AdattamentoTesto::Taglia, v.left(2).toLower(), riga - 1, pc[16] + 2,
-                                pc[16] + 4, false, false, 8, 1);
+                    StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, v.left(2).toLower(), riga - 1,
+                                           pc[16] + 2, pc[16] + 4, false, false, 8, 1, pc[16], pc[16] + 4);
                     p.FontName = Serif;
                 }
             } else if (c == 2) {
@@ -158,12 +164,12 @@ void FormViandora::StampaRigaTabella(int r) {
         }
         if (c == 14) {
             // The return limit, "g hh:mm hh:mm", in three cells.
-            StampaTesto(p, AdattamentoTesto::Taglia, v.left(1), riga, pc[13], pc[14], grassetto, corsivo,
-                        dimensione, 1);
-            StampaTesto(p, AdattamentoTesto::Taglia, v.mid(1, 5), riga, pc[14], pc[15], grassetto, corsivo,
-                        dimensione, 1);
-            StampaTesto(p, AdattamentoTesto::Taglia, v.right(5), riga, pc[15], pc[16] + 1, grassetto, corsivo,
-                        dimensione, 1);
+            StampaTestoNellaCella(s, v.left(1), riga, pc[13], pc[14], grassetto, corsivo, dimensione, 1, 13,
+                                  14);
+            StampaTestoNellaCella(s, v.mid(1, 5), riga, pc[14], pc[15], grassetto, corsivo, dimensione, 1, 14,
+                                  15);
+            StampaTestoNellaCella(s, v.right(5), riga, pc[15], pc[16] + 1, grassetto, corsivo, dimensione, 1,
+                                  15, 16);
             p.Line(pc[14] - 1, cima, pc[14] - 1, riga);
             p.Line(pc[15] - 1, cima, pc[15] - 1, riga);
             continue;
@@ -179,12 +185,26 @@ void FormViandora::StampaRigaTabella(int r) {
         }
         if (c == 13 && v.contains(QLatin1String("Riposo"))) corsivo = true;
         if (c == 8 && v.size() == 5) corsivo = true;
-        double da = c <= 8 ? pc[c] : pc[c - 1];
-        double a = c <= 8 ? pc[c + 1] : pc[c];
-        if (c == 2) a += 60; // a long locality runs on over the next columns
-        const double larghezza = StampaTesto(p, AdattamentoTesto::Taglia, v, riga, da, a, grassetto, corsivo,
-                                             dimensione, Allineamento(AllineamentoRighe, c));
-        if (c == 2) s.FineLocalita = pc[2] + larghezza + 5;
+        const int allineato = Allineamento(AllineamentoRighe, c);
+        if (c == 2) {
+            // A long locality runs on over the next columns while they are
+            // empty, and ends before the rule of the first one with a text.
+            int seguente = 3;
+            while (seguente <= 14 && g.TextMatrix(r, seguente - 1).trimmed().isEmpty())
+                ++seguente;
+            const double fine = seguente <= 14 ? pc[Cella(seguente)] - 1 : 1000;
+            const double larghezza =
+                seguente <= 14
+                    ? StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, v, riga, pc[2], pc[3] + 60,
+                                             grassetto, corsivo, dimensione, allineato, pc[2] - 1, fine)
+                    : StampaTesto(p, AdattamentoTesto::Taglia, v, riga, pc[2], pc[3] + 60, grassetto, corsivo,
+                                  dimensione, allineato);
+            s.FineLocalita = qMin(pc[2] + larghezza + 5, fine);
+        } else {
+            const int cella = Cella(c);
+            StampaTestoNellaCella(s, v, riga, pc[cella], pc[cella + 1], grassetto, corsivo, dimensione,
+                                  allineato, cella, cella + 1);
+        }
         p.FontName = Serif;
         if (c == 2 || (c > 2 && pc[c] > s.FineLocalita)) p.Line(pc[c] - 1, cima, pc[c] - 1, riga);
     }

@@ -1,5 +1,6 @@
 #include "routeimport/LetturaPercorso.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include "common/Testo1252.h"
@@ -87,6 +88,13 @@ QString DesignazioneStrada(QString parola) {
             return {};
     }
     return cifra ? parola.toUpper() : QString();
+}
+
+// A cell that holds a distance and nothing else: "12,6", "1.234,5 km".
+bool SoloDistanza(const QString& cella) {
+    static const QRegularExpression distanza(QStringLiteral("^\\d[\\d.,]*\\s*(km|mi)?$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return distanza.match(cella).hasMatch();
 }
 
 } // namespace
@@ -234,6 +242,7 @@ void LetturaPercorso::Azzera() {
     inizioScritto_ = false;
     troppoLungo_ = false;
     colonnaKm_ = 2;
+    colonnaIstruzione_ = 3;
 }
 
 LetturaPercorso::Esito LetturaPercorso::Leggi(const QByteArray& contenuto) {
@@ -244,6 +253,7 @@ LetturaPercorso::Esito LetturaPercorso::Leggi(const QByteArray& contenuto) {
     int intestazione = -1;
     Layout = Riconosce(righe, intestazione);
     if (Layout == 0) return Esito::NonRiconosciuto;
+    if (Layout == 1) ColonneLayout1(righe, intestazione);
     if (Layout == 2) RigaLayout2(righe.at(intestazione));
     for (int i = intestazione + 1; i < righe.size() && !troppoLungo_; ++i) {
         if (Layout == 1)
@@ -314,6 +324,27 @@ void LetturaPercorso::SalvaRigaItinerarioImportato(const QString& localita) {
     Tappe << t;
 }
 
+// The header names the columns: time, instruction, km. Some exports keep
+// that header over rows that carry the running distance second and the
+// instruction third, and users have years of such files: they are told by
+// their first row with both cells, whose second cell is a bare distance
+// and whose third is not.
+void LetturaPercorso::ColonneLayout1(const QStringList& righe, int intestazione) {
+    colonnaIstruzione_ = 2;
+    colonnaKm_ = 3;
+    for (int i = intestazione + 1; i < righe.size(); ++i) {
+        EstraeColonneTappa(righe.at(i));
+        const QString& seconda = ColonneTappa[2];
+        const QString& terza = ColonneTappa[3];
+        if (ColonneTappa[1] == QLatin1String("Istruzioni") || seconda.isEmpty() || terza.isEmpty()) continue;
+        if (SoloDistanza(seconda) && !SoloDistanza(terza)) {
+            colonnaIstruzione_ = 3;
+            colonnaKm_ = 2;
+        }
+        return;
+    }
+}
+
 void LetturaPercorso::RigaLayout1(const QString& riga) {
     EstraeColonneTappa(riga);
     if (ColonneTappa[1] == QLatin1String("Istruzioni")) {
@@ -325,7 +356,7 @@ void LetturaPercorso::RigaLayout1(const QString& riga) {
         }
         return;
     }
-    QString istruzione = ColonneTappa[3];
+    QString istruzione = ColonneTappa[colonnaIstruzione_];
     if (istruzione.section(u' ', 0, 0) == QLatin1String("vicino")) istruzione = istruzione.mid(6).trimmed();
     if (istruzione.isEmpty()) return;
     const QString parola = istruzione.section(u' ', 0, 0);

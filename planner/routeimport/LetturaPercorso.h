@@ -64,6 +64,7 @@ public:
 
 private:
     void Azzera();
+    void ColonneLayout1(const QStringList& righe, int intestazione);
     void RigaLayout1(const QString& riga);
     void RigaLayout2(const QString& riga);
     void SalvaRigaItinerarioImportato(const QString& localita);
@@ -73,6 +74,7 @@ private:
     bool inizioScritto_ = false;
     bool troppoLungo_ = false;
     int colonnaKm_ = 2;
+    int colonnaIstruzione_ = 3;
     // Layout 2: the last distance read and the sum of the earlier runs of a
     // distance column that starts again from zero.
     qint64 ultimaDistanzaLetta_ = 0;

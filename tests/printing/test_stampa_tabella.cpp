@@ -31,10 +31,11 @@ void StampaGuida(PlannerStampa& s, int lista, int dettaglio) {
     s->Click("cmdSelStampante(0)");
 }
 
+// The cells' texts: regular, where headings are bold and the footer italic.
 QList<P::Chiamata> Nomi(const P& pg) {
     QList<P::Chiamata> nomi;
     for (const auto& t : pg.Di(P::Testo))
-        if (t.size == 8) nomi << t;
+        if (!t.bold && !t.italic) nomi << t;
     return nomi;
 }
 } // namespace
@@ -90,9 +91,9 @@ private slots:
         PlannerStampa s;
         const QString lunga = "SANTA MARIA DELLA VERSA E DINTORNI NORD"; // 39 characters
         s.Tabella({"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
-                   "2|" + lunga + "|SS123-E45-A1|10|A|100|0:06|1:00|||06/08|10:00|PS sosta|",
-                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|A1|10|A|100|0:06||||06/08|10:00||",
-                   "5|" + QString(80, u'X') + "|A1|10|A|100|0:06||||06/08|10:00||"});
+                   "2|" + lunga + "|||A|100|0:06|1:00|||06/08|10:00|PS sosta|",
+                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|SS123-E45-A1|10|A|100|0:06||||06/08|10:00||",
+                   "5|" + QString(80, u'X') + "|||||||||||||"});
         s.Stampa();
         const P& pg = s.Pagina();
         // ROMA comes before a stop: bold.
@@ -105,13 +106,15 @@ private slots:
         QVERIFY(pg.HaForma(P::Riquadro, 193, riga1 - 5, 197, riga1));
         // The return limit in three cells.
         QVERIFY(pg.TestoUguale("L") && pg.TestoUguale("08:30") && pg.TestoUguale("12:15"));
-        // The long locality covers the separators at 71 and 86, not at 94.
+        // The long locality covers the empty cells' separators at 71 and 86,
+        // not the one at 94 before the road type.
         QVERIFY(!pg.TestoUguale(lunga)->bold);
         const double riga2 = riga1 + 5;
         QVERIFY(!Separatore(pg, 70, riga2 - 5, riga2) && !Separatore(pg, 85, riga2 - 5, riga2) &&
                 Separatore(pg, 93, riga2 - 5, riga2));
-        // The road number shrinks until it fits its 15 mm.
-        QCOMPARE(pg.TestoUguale("SS123-E45-A1")->size, 6);
+        // The road number shrinks until it fits between the rules of its
+        // 15 mm cell, clear of both (at 6 points it would be 14.4 mm).
+        QCOMPARE(pg.TestoUguale("SS123-E45-A1")->size, 5);
         // A code locality is italic without a margin box; "Riposo" notes italic.
         QVERIFY(pg.TestoUguale(">Traghetto")->italic && pg.TestoUguale("Riposo")->italic);
         QVERIFY(!pg.HaForma(P::Riquadro, 193, riga2, 197, riga2 + 5));

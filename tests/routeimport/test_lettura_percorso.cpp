@@ -42,11 +42,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("layout");
         QTest::addColumn<QString>("elenco");
-        QTest::newRow("traghetto per la Sardegna")
-            << "roma_cagliari.txt" << 1
-            << QString("ROMA||0|P|;SANTA MARINELLA|A90 "
-                       "A12|74|A|;CIVITAVECCHIA|A12|6|A|;OLBIA|TRAGH|232|P|00:02:00;"
-                       "SINISCOLA|SS131|58|P|;NUORO|SS131|60|P|;ORISTANO|SS131|90|P|;CAGLIARI|SS131|42|P|");
+        const QString sardegna(
+            "ROMA||0|P|;SANTA MARINELLA|A90 "
+            "A12|74|A|;CIVITAVECCHIA|A12|6|A|;OLBIA|TRAGH|232|P|00:02:00;"
+            "SINISCOLA|SS131|58|P|;NUORO|SS131|60|P|;ORISTANO|SS131|90|P|;CAGLIARI|SS131|42|P|");
+        QTest::newRow("traghetto per la Sardegna: km in seconda colonna")
+            << "roma_cagliari.txt" << 1 << sardegna;
+        QTest::newRow("traghetto per la Sardegna: colonne come l'intestazione")
+            << "roma_cagliari_colonne.txt" << 1 << sardegna;
         QTest::newRow("confine svizzero")
             << "como_lucerna.txt" << 1
             << QString("COMO||0|P|;CHIASSO|SS35|6|P|;INGRESSO IN SVIZZERA|A2|1|A|;LUGANO|A2|24|A|;"

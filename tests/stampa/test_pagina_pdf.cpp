@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,6 +110,33 @@ private slots:
                  qPrintable(QString::number(Mm(sinistra.first))));
         QVERIFY2(qAbs(Mm(destra.second) - (PaginaPdf::MargineMm + 97)) < 0.3,
                  qPrintable(QString::number(Mm(destra.second))));
+    }
+
+    // A line width counts printer pixels: a frame of width 8 is 8 pixels
+    // thick at 600 dpi, a third of a millimetre, not a bar over the labels.
+    void spessoreLinee() {
+        const QString pdf = Percorso("linee.pdf");
+        {
+            auto p = Apri(pdf);
+            QVERIFY(p);
+            p->DrawWidth = 8;
+            p->Line(20, 50, 100, 50);
+            QVERIFY(p->EndDoc());
+        }
+        // A strip of the rendered page across the line, 100 pixels each side.
+        const auto px = [](double mm) {
+            return QString::number(qRound((PaginaPdf::MargineMm + mm) * 600 / 25.4));
+        };
+        const QString png = Percorso("linee");
+        StrumentiPdf::Esegui("pdftoppm",
+                             {"-r", "600", "-gray", "-png", "-singlefile", "-x", px(60), "-y",
+                              QString::number(px(50).toInt() - 100), "-W", "1", "-H", "200", pdf, png});
+        const QImage striscia(png + ".png");
+        QCOMPARE(striscia.height(), 200);
+        int scuri = 0;
+        for (int y = 0; y < striscia.height(); ++y)
+            scuri += qGray(striscia.pixel(0, y)) < 128;
+        QVERIFY2(qAbs(scuri - 8) <= 1, qPrintable(QString::number(scuri)));
     }
 
     // An abandoned document leaves no file, and an earlier file of that
