@@ -192,7 +192,7 @@ private slots:
     // scrolled the grid to.
     void caricamentoDallaPrimaRiga() {
         for (const QString azione : {"ricerca", "nuovo", "sblocca", "percorso"}) {
-            Viaggio v;
+            ViaggioInFinestra v;
             QStringList tappe{"PARTENZA|||"}, percorso{"Percorso", "Ora\tIstruzioni\tKm\tPer\tTempo"};
             for (int i = 1; i < 30; ++i) {
                 tappe << QString("TAPPA %1|A1|%1|A|").arg(i);
