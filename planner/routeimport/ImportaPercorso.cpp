@@ -100,8 +100,10 @@ bool FormViandora::CaricaDaPacchetto(const QString& file) {
         g.SetTextMatrix(r, 7, t.Sosta);
         ++Itinerario.RigaCorrente;
         if (Itinerario.RigaCorrente > g.Rows() - 2) g.SetRows(Itinerario.RigaCorrente + 5);
-        g.TopRow = qMax(g.Rows() - 8, 1);
     }
+    // The route shows from its start, its first stage chosen.
+    Itinerario.RigaCorrente = 1;
+    g.TopRow = 1;
     g.Modificata();
 
     CalcolaKmTempiItinerario();

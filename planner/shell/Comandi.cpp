@@ -170,6 +170,17 @@ void FormViandora::Form_QueryUnload(bool& annulla) {
         annulla = false;
     else if (cmdEsce.Enabled && cmdEsce.Visible)
         cmdEsce_Click();
+    else
+        // Closing the window is "&Esce", which this screen does not offer:
+        // the user is told what comes first.
+        piattaforma_.MsgBox(
+            frmInputBox.Visible ? QStringLiteral("Per chiudere la procedura esci prima dall'inserimento "
+                                                 "dell'itinerario con \"Fine inser.\".")
+            : cmdCalcola.Caption != QLatin1String("&Calcola")
+                ? QStringLiteral(
+                      "Per chiudere la procedura sblocca prima la tabella di marcia con \"Sblocca\".")
+                : QStringLiteral("Per chiudere la procedura termina prima l'operazione in corso."),
+            Msg::OkOnly | Msg::Information, QStringLiteral("Fine Lavoro"));
     if (terminato_) annulla = false;
 }
 

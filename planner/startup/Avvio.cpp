@@ -3,8 +3,33 @@
 #include <sqlite3.h>
 
 #include "itinerary/Itinerario.h"
+#include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "trip/Meta.h"
+
+namespace {
+// Each field takes as many characters as its stored field keeps, in this
+// file (an older file's wider field is kept): what is typed is what is
+// stored and shown again.
+void LunghezzeCampi(FormViandora& f) {
+    const SchemaDatabase& schema = f.Db.Schema();
+    // meno: the characters the stored form adds (a blank, or one less kept).
+    auto imposta = [&](int& massimo, int tabella, const char* campo, int meno = 0) {
+        for (const InfoCampo& c : f.Db.CampiTabella(schema.NomeTabella[tabella]))
+            if (c.nome.compare(QLatin1String(campo), Qt::CaseInsensitive) == 0 && c.dimensione > meno)
+                massimo = c.dimensione - meno;
+    };
+    imposta(f.txtLocalita.MaxLength, TabMete, "Localita");
+    for (int k = 0; k < int(CampiVelocita.size()); ++k)
+        imposta(f.cmbMediaKm[k].MaxLength, TabMete, CampiVelocita[k]);
+    imposta(f.cmbGiorni.MaxLength, TabMete, "GiorniAdeguamento");
+    // A stage keeps its locality less one character, and its road with a
+    // blank after it; the country is always cut to 19 characters.
+    imposta(f.txtTappa.MaxLength, TabItinerari, "Localita", 1);
+    imposta(f.txtStrada.MaxLength, TabItinerari, "NomeStrada", 1);
+    imposta(f.txtGDescrizione.MaxLength, TabGuida, "Descrizione");
+}
+} // namespace
 
 bool FormViandora::Form_Load() {
     // Panels and lists where they stand at start-up.
@@ -57,6 +82,7 @@ bool FormViandora::Form_Load() {
         }
     };
     Db.RecordSetImpostaDefault();
+    passo([this] { LunghezzeCampi(*this); });
     passo([this] { CaricaComboBox(); });
     ImpostaGriglia(GrigliaTappe);
     cmdItinerario.Visible = true;
