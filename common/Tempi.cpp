@@ -33,6 +33,15 @@ QString ghmCentesimi2Stringa(float valore, float centesimiGiorno) {
     return testo == QLatin1String("00:00:00") ? QString() : testo;
 }
 
+bool SostaNegativa(const QString& testo) {
+    return testo.contains(u'-');
+}
+
+QString TestoSosteNegative(int quante) {
+    return quante == 1 ? QStringLiteral("1 sosta negativa è stata letta come nessuna sosta.")
+                       : QStringLiteral("%1 soste negative sono state lette come nessuna sosta.").arg(quante);
+}
+
 QString ghmStringa2Stringa2Punti(const QString& cifre) {
     const QString testo = AntStr(cifre, 6, QStringLiteral("0"));
     return testo.mid(0, 2) + u':' + testo.mid(2, 2) + u':' + testo.right(2);

@@ -1,5 +1,7 @@
 #include "common/Testo1252.h"
 
+#include "common/FileOrdinario.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -69,6 +71,7 @@ QStringList RigheWindows1252(const QByteArray& contenuto) {
 
 bool LeggiRigheWindows1252(const QString& percorso, QStringList& righe, QString* errore) {
     righe.clear();
+    if (!ControllaFileDaLeggere(percorso, errore)) return false;
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly)) {
         if (errore) *errore = Messaggio("leggere", percorso);
@@ -85,6 +88,7 @@ bool LeggiRigheWindows1252(const QString& percorso, QStringList& righe, QString*
 }
 
 bool ScriviRigheWindows1252(const QString& percorso, const QStringList& righe, QString* errore) {
+    if (!ControllaFileDaScrivere(percorso, errore)) return false;
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly)) {
         if (errore) *errore = Messaggio("scrivere", percorso);

@@ -1,6 +1,7 @@
 #include "finestre/RiquadroMessaggio.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "common/Msg.h"
@@ -37,6 +38,16 @@ int RiquadroMessaggio(QWidget* padre, const QString& testo, int pulsanti, const 
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    // The frame shows the title whole: at least as wide as the title in a
+    // bold face, with room for the frame's icon and buttons. The box sizes
+    // itself from its layout, so the room is an empty item there.
+    QFont grassetto = box.font();
+    grassetto.setBold(true);
+    const QFontMetrics metrica(grassetto);
+    const int larghezza = metrica.horizontalAdvance(titolo) + 8 * metrica.height();
+    if (auto* griglia = qobject_cast<QGridLayout*>(box.layout()))
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                         griglia->rowCount(), 0, 1, griglia->columnCount());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Msg::Yes;

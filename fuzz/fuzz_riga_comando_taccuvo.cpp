@@ -99,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     VERIFICA(p.Destinazione == p.Destinazione.trimmed());
     VerificaData(p.Inizio);
     VerificaData(p.Fine);
+    VERIFICA(p.Errore.isEmpty() == (p.Inizio.Valida && p.Fine.Valida));
     if (a.ParametriAvvio.isEmpty()) return 0;
 
     CartellaDiLavoro cartella;
@@ -106,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     piattaforma.pdf = a.FilePdf;
     Taccuvo::FormTaccuvo form(piattaforma, QStringLiteral("Taccuvo"));
     form.form_load(a.ParametriAvvio, a.FilePdf);
-    // Started with arguments it always ends, and only a period it may print
-    // unasked reaches the printer.
+    // Started with arguments it always ends, and only a period of two real
+    // dates that it may print unasked reaches the printer.
     VERIFICA(piattaforma.codice == 1);
     for (const Taccuvo::Elenco* e :
          {&form.cmbg1, &form.cmbm1, &form.cmba1, &form.cmbg2, &form.cmbm2, &form.cmba2})
@@ -115,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     VERIFICA(form.txtLocalita.Text == p.Destinazione);
     const float inizio = Data2Giul(Gma2Data(form.cmbg1.Text, form.cmbm1.Text, form.cmba1.Text));
     const float fine = Data2Giul(Gma2Data(form.cmbg2.Text, form.cmbm2.Text, form.cmba2.Text));
-    const bool stampabile = inizio <= fine && fine - inizio < 366;
+    const bool stampabile = p.Errore.isEmpty() && inizio <= fine && fine - inizio < 366;
     VERIFICA(piattaforma.aperture == (stampabile ? 1 : 0));
     if (p.Inizio.Valida)
         VERIFICA(form.cmbg1.Text.toInt() == p.Inizio.Giorno && form.cmba1.Text.toInt() == p.Inizio.Anno);

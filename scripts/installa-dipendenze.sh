@@ -3,8 +3,9 @@
 # and those named as arguments. Does nothing when they are all present.
 set -euo pipefail
 
-PACCHETTI=(cmake ninja-build ccache g++ qt6-base-dev libsqlite3-dev sqlite3 fonts-liberation poppler-utils xauth xvfb
-  cups printer-driver-cups-pdf librsvg2-bin pkg-config libical-dev tzdata python3-icalendar "$@")
+PACCHETTI=(cmake ninja-build ccache g++ qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-liberation
+  poppler-utils xauth xvfb cups printer-driver-cups-pdf librsvg2-bin pkg-config libical-dev tzdata
+  python3-icalendar "$@")
 
 mancanti=()
 for p in "${PACCHETTI[@]}"; do

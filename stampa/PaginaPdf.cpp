@@ -1,10 +1,11 @@
 #include "stampa/PaginaPdf.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+
+#include "common/FileOrdinario.h"
 
 namespace {
 QString Impossibile(const QString& percorso, const QString& motivo) {
@@ -21,8 +22,10 @@ std::unique_ptr<PaginaPdf> PaginaPdf::Apri(const QString& percorso, const QStrin
         errore = QStringLiteral("Nessun file PDF indicato.");
         return nullptr;
     }
+    // A device, FIFO or folder of that name would be replaced by the file.
+    if (!ControllaFileDaScrivere(percorso, &errore)) return nullptr;
     std::unique_ptr<PaginaPdf> pagina(new PaginaPdf(percorso));
-    if (QFileInfo(percorso).isDir() || !pagina->file_.open(QIODevice::WriteOnly)) {
+    if (!pagina->file_.open(QIODevice::WriteOnly)) {
         errore = Impossibile(percorso, pagina->file_.errorString());
         return nullptr;
     }
@@ -43,6 +46,12 @@ PaginaPdf::~PaginaPdf() {
 }
 
 bool PaginaPdf::Consegna() {
+    // A long document gives time for the name to change hands: looked at
+    // again just before the rename.
+    if (!ControllaFileDaScrivere(file_.fileName(), &errore_)) {
+        Scarta();
+        return false;
+    }
     if (file_.commit()) return true;
     errore_ = Impossibile(file_.fileName(), file_.errorString());
     return false;

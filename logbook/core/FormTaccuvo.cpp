@@ -80,8 +80,10 @@ void FormTaccuvo::form_load(const QString& parametriAvvio, const QString& filePd
 
     ParametriAvvio = parametriAvvio;
     FilePdf = filePdf;
+    ErrorePeriodo.clear();
     if (!ParametriAvvio.isEmpty()) {
         const ParametriStampa p = SeparaParametriAvvio(ParametriAvvio);
+        ErrorePeriodo = p.Errore;
         txtLocalita.Text = p.Destinazione;
         // Without a readable date the fields show today.
         const DataAvvio oggiAvvio{true, oggi.day(), oggi.month(), oggi.year()};

@@ -39,6 +39,9 @@ public:
     QString FilePdf;
     // The exit code when the program ends by itself.
     int CodiceUscita = 0;
+    // Started with arguments: why they give no period to print (a date
+    // missing or impossible); empty when they do.
+    QString ErrorePeriodo;
 
     // ---- procedures and handlers ------------------------------------------
     // Sets the window up; with a command line fills and locks the fields and

@@ -64,21 +64,34 @@ QString PulisciDestinazione(const QString& testo) {
     return d.trimmed().left(LunghezzaMassimaDestinazione).trimmed();
 }
 
+namespace {
+QString ErroreData(const QString& testo, const DataAvvio& data, const char* quale) {
+    if (data.Valida) return {};
+    if (testo.trimmed().isEmpty()) return QStringLiteral("Manca la data %1").arg(QLatin1String(quale));
+    return QStringLiteral("La data %1 \"%2\" non è un giorno del calendario (GG/MM/AAAA, dal 1901 al 2099)")
+        .arg(QLatin1String(quale), PulisciDestinazione(testo).left(40));
+}
+} // namespace
+
 ParametriStampa SeparaParametriAvvio(const QString& ParametriAvvio) {
     ParametriStampa p;
     // Each field is read on its own: a field that cannot be read leaves the
     // others as they are.
     const qsizetype virgola = ParametriAvvio.indexOf(QLatin1Char(','));
-    if (virgola < 0) return p;
+    if (virgola < 0) {
+        p.Errore = QStringLiteral("Manca il periodo: servono destinazione, data iniziale e data finale "
+                                  "separate da virgole (ROMA,01/07/2026,15/07/2026)");
+        return p;
+    }
     p.Destinazione = PulisciDestinazione(ParametriAvvio.left(virgola));
     const QString resto = ParametriAvvio.mid(virgola + 1).trimmed();
     const qsizetype seconda = resto.indexOf(QLatin1Char(','));
-    if (seconda < 0) {
-        p.Inizio = LeggiData(resto);
-        return p;
-    }
-    p.Inizio = LeggiData(resto.left(seconda));
-    p.Fine = LeggiData(resto.mid(seconda + 1));
+    const QString inizio = seconda < 0 ? resto : resto.left(seconda);
+    const QString fine = seconda < 0 ? QString() : resto.mid(seconda + 1);
+    p.Inizio = LeggiData(inizio);
+    p.Fine = LeggiData(fine);
+    p.Errore = ErroreData(inizio, p.Inizio, "iniziale");
+    if (p.Errore.isEmpty()) p.Errore = ErroreData(fine, p.Fine, "finale");
     return p;
 }
 

@@ -27,6 +27,9 @@ struct DataAvvio {
 struct ParametriStampa {
     QString Destinazione;
     DataAvvio Inizio, Fine;
+    // Why the text gives no period to print (no comma, a date missing or
+    // impossible); empty when both dates are real days.
+    QString Errore;
 };
 ParametriStampa SeparaParametriAvvio(const QString& ParametriAvvio);
 // The destination as printed: no control characters, no blanks at its ends,

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "common/Date.h"
+#include "common/FileOrdinario.h"
 #include "core/FormTaccuvo.h"
 #include "core/PagineDiario.h"
 
@@ -56,7 +57,13 @@ void FormTaccuvo::StampaModuli() {
     }
 
     bool stampa = true;
-    if (ModuliCompilati && giorni < 1) {
+    if (conArgomenti && !ErrorePeriodo.isEmpty()) {
+        // Today's date in place of one that cannot be read would print a
+        // period nobody asked for.
+        Messaggio(ErrorePeriodo + QStringLiteral(": nessuna pagina stampata."));
+        CodiceUscita = 1;
+        stampa = false;
+    } else if (ModuliCompilati && giorni < 1) {
         // An inverted period prints nothing, as the disabled button says.
         if (conArgomenti)
             piattaforma_.ScriviErrore(
@@ -134,7 +141,14 @@ void FormTaccuvo::StampaModuli() {
 
 void FormTaccuvo::ScriviSegnale() {
     // Whoever waits for the logbook looks for this file in the working folder.
-    QSaveFile file(QDir::current().absoluteFilePath(QStringLiteral("FineStampaQuintora.tmp")));
+    const QString percorso = QDir::current().absoluteFilePath(QStringLiteral("FineStampaQuintora.tmp"));
+    QString errore;
+    if (!ControllaFileDaScrivere(percorso, &errore)) {
+        piattaforma_.ScriviErrore(errore);
+        CodiceUscita = 1;
+        return;
+    }
+    QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || file.write("Fatto\r\n") != 7 || !file.commit()) {
         piattaforma_.ScriviErrore(QStringLiteral("Impossibile scrivere il file FineStampaQuintora.tmp: %1")
                                       .arg(file.errorString()));

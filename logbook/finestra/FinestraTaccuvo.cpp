@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/Immagini.h"
+#include "finestre/Mnemonici.h"
 
 namespace Taccuvo {
 
@@ -237,7 +238,47 @@ void FinestraTaccuvo::Aggiorna() {
     } else {
         frmSelStampa_->hide();
     }
+    AssegnaMnemonici();
     aggiornamento_ = false;
+}
+
+void FinestraTaccuvo::AssegnaMnemonici() {
+    // Each Alt+letter gives one of the controls a user can reach: where two
+    // share a letter (the two "&Stampa" with the printer panel shown), the
+    // later one shows another.
+    struct Voce {
+        QWidget* widget;
+        QString caption;
+        std::function<void(const QString&)> imposta;
+    };
+    const auto pulsante = [](QAbstractButton* b) { return [b](const QString& t) { b->setText(t); }; };
+    const auto etichetta = [](QLabel* l) { return [l](const QString& t) { l->setText(t); }; };
+    const Voce voci[] = {
+        {frmLocalita_, form_.frmLocalita.Caption, [this](const QString& t) { frmLocalita_->setTitle(t); }},
+        {lblDal_, form_.lblDal.Caption, etichetta(lblDal_)},
+        {lblAl_, form_.lblAl.Caption, etichetta(lblAl_)},
+        {chkBianco_, form_.chkBianco.Caption, pulsante(chkBianco_)},
+        {lblCopie_, form_.lblCopie.Caption, etichetta(lblCopie_)},
+        {cmdStampa_, form_.cmdStampa.Caption, pulsante(cmdStampa_)},
+        {cmdAnnulla_, form_.cmdAnnulla.Caption, pulsante(cmdAnnulla_)},
+        {cmdFine_, form_.cmdFine.Caption, pulsante(cmdFine_)},
+        {cmdHelp_, form_.cmdHelp.Caption, pulsante(cmdHelp_)},
+        {cmdSelStampante_[0], form_.cmdSelStampante[0].Caption, pulsante(cmdSelStampante_[0])},
+        {cmdSelStampante_[1], form_.cmdSelStampante[1].Caption, pulsante(cmdSelStampante_[1])},
+    };
+    QStringList captions;
+    QList<const Voce*> attive;
+    for (const Voce& v : voci) {
+        if (v.widget->isVisibleTo(this) && v.widget->isEnabled()) {
+            captions.append(v.caption);
+            attive.append(&v);
+        } else {
+            v.imposta(v.caption);
+        }
+    }
+    const QStringList uniche = MnemoniciUnici(captions);
+    for (qsizetype i = 0; i < attive.size(); ++i)
+        attive.at(i)->imposta(uniche.at(i));
 }
 
 void FinestraTaccuvo::PosizionaPannello() {
@@ -251,6 +292,9 @@ void FinestraTaccuvo::resizeEvent(QResizeEvent* evento) {
 }
 
 void FinestraTaccuvo::Centra() {
+    // Centred at the size its contents give it, not the size it has before
+    // it is first shown.
+    adjustSize();
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
         move(area.left() + (area.width() - frameGeometry().width()) / 2,

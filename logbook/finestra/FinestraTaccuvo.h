@@ -45,6 +45,7 @@ private:
     QComboBox* CreaElenco(Taccuvo::Elenco& modello, std::function<void()> click);
     void Evento(const std::function<void()>& azione);
     void PosizionaPannello();
+    void AssegnaMnemonici();
 
     FormTaccuvo& form_;
     QGroupBox *frmLocalita_, *frmPeriodo_, *frmBianco_, *frmSelStampa_;

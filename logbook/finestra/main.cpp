@@ -7,6 +7,7 @@
 #include "core/FormTaccuvo.h"
 #include "finestra/FinestraTaccuvo.h"
 #include "finestra/PiattaformaTaccuvoQt.h"
+#include "finestre/Traduzioni.h"
 
 using namespace Taccuvo;
 
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argcQt, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Taccuvo"));
+    CaricaTraduzioniQt(app);
     QApplication::setDesktopFileName(QStringLiteral("org.viandora.Taccuvo"));
 
     PiattaformaQt piattaforma;

@@ -21,8 +21,8 @@
 #include "app/StileFinestra.h"
 
 namespace {
-void AggiornaPulsante(QPushButton* b, const Pulsante& p) {
-    if (b->text() != p.Caption) b->setText(p.Caption);
+void AggiornaPulsante(QPushButton* b, const Pulsante& p, const QString& caption) {
+    if (b->text() != caption) b->setText(caption);
     // Enter and Esc are routed by the window; the frame shows the button
     // that Enter triggers.
     if (b->isDefault() != p.Default) b->setDefault(p.Default);
@@ -30,6 +30,11 @@ void AggiornaPulsante(QPushButton* b, const Pulsante& p) {
 
 // barra: the box is the progress bar's background.
 void AggiornaCasellaTesto(QLineEdit* e, const CasellaTesto& t, bool barra) {
+    // A stored value longer than the box's limit (a file of a later version)
+    // is shown whole: the box would otherwise cut it, and a save would store
+    // it cut.
+    const int massimo = t.MaxLength > 0 ? qMax(t.MaxLength, int(t.Text.size())) : 32767;
+    if (e->maxLength() != massimo) e->setMaxLength(massimo);
     if (e->text() != t.Text) {
         QSignalBlocker blocco(e);
         e->setText(t.Text);
@@ -45,8 +50,6 @@ void AggiornaCasellaTesto(QLineEdit* e, const CasellaTesto& t, bool barra) {
                                      : t.Locked                ? Qt::ClickFocus
                                                                : Qt::StrongFocus;
     if (e->focusPolicy() != politica) e->setFocusPolicy(politica);
-    const int massimo = t.MaxLength > 0 ? t.MaxLength : 32767;
-    if (e->maxLength() != massimo) e->setMaxLength(massimo);
     const Qt::Alignment allineamento = t.Centrato ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
     if (e->alignment() != allineamento) e->setAlignment(allineamento);
     if (t.BackColor >= 0) {
@@ -64,8 +67,8 @@ void AggiornaEtichetta(QLabel* lb, const Etichetta& e) {
     if (lb->wordWrap() != (e.Height >= 480)) lb->setWordWrap(e.Height >= 480);
 }
 
-void AggiornaCasellaSpunta(QCheckBox* cb, const CasellaSpunta& t) {
-    if (cb->text() != t.Caption) cb->setText(t.Caption);
+void AggiornaCasellaSpunta(QCheckBox* cb, const CasellaSpunta& t, const QString& caption) {
+    if (cb->text() != caption) cb->setText(caption);
     if (cb->isChecked() != t.Value) {
         QSignalBlocker blocco(cb);
         cb->setChecked(t.Value);
@@ -82,8 +85,8 @@ void AggiornaListaVoci(QListWidget* lw, const ListaVoci& lista, int& revisione) 
     if (lw->currentRow() != lista.ListIndex) lw->setCurrentRow(lista.ListIndex);
 }
 
-void AggiornaOpzione(QRadioButton* rb, const Opzione& o) {
-    if (rb->text() != o.Caption) rb->setText(o.Caption);
+void AggiornaOpzione(QRadioButton* rb, const Opzione& o, const QString& caption) {
+    if (rb->text() != caption) rb->setText(caption);
     if (rb->isChecked() != o.Value) {
         QSignalBlocker blocco(rb);
         rb->setChecked(o.Value);
@@ -138,12 +141,12 @@ void FinestraViandora::AggiornaWidget(Legame& l, bool griglie) {
     switch (c.TipoControllo()) {
     case Controllo::Tipo::Pannello: {
         auto* g = static_cast<QGroupBox*>(w);
-        const QString& caption = static_cast<Pannello&>(c).Caption;
+        const QString caption = Caption(c);
         if (g->title() != caption) g->setTitle(caption);
         break;
     }
     case Controllo::Tipo::Pulsante:
-        AggiornaPulsante(static_cast<QPushButton*>(w), static_cast<Pulsante&>(c));
+        AggiornaPulsante(static_cast<QPushButton*>(w), static_cast<Pulsante&>(c), Caption(c));
         break;
     case Controllo::Tipo::CasellaTesto:
         AggiornaCasellaTesto(static_cast<QLineEdit*>(w), static_cast<CasellaTesto&>(c), &c == &form_.txtBase);
@@ -152,16 +155,20 @@ void FinestraViandora::AggiornaWidget(Legame& l, bool griglie) {
         AggiornaEtichetta(static_cast<QLabel*>(w), static_cast<Etichetta&>(c));
         break;
     case Controllo::Tipo::CasellaSpunta:
-        AggiornaCasellaSpunta(static_cast<QCheckBox*>(w), static_cast<CasellaSpunta&>(c));
+        AggiornaCasellaSpunta(static_cast<QCheckBox*>(w), static_cast<CasellaSpunta&>(c), Caption(c));
         break;
     case Controllo::Tipo::ListaVoci:
         AggiornaListaVoci(static_cast<QListWidget*>(w), static_cast<ListaVoci&>(c), l.revisione);
         break;
     case Controllo::Tipo::Opzione:
-        AggiornaOpzione(static_cast<QRadioButton*>(w), static_cast<Opzione&>(c));
+        AggiornaOpzione(static_cast<QRadioButton*>(w), static_cast<Opzione&>(c), Caption(c));
         break;
     case Controllo::Tipo::Elenco: {
         const auto& e = static_cast<Elenco&>(c);
+        if (auto* cb = qobject_cast<QComboBox*>(w)) {
+            const int massimo = e.MaxLength > 0 ? e.MaxLength : 32767;
+            if (cb->lineEdit()->maxLength() != massimo) cb->lineEdit()->setMaxLength(massimo);
+        }
         if (l.revisione == e.Revisione()) break;
         if (auto* lista = qobject_cast<QListWidget*>(w))
             AggiornaListaRicerca(lista, e);

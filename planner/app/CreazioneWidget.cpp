@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "app/FinestraViandora.h"
@@ -178,6 +179,16 @@ QWidget* FinestraViandora::CreaGriglia(Griglia& griglia, const QString& nome, QW
                     int k = 0;
                     form_.KeyDown(nome, k);
                 });
+            });
+    // The user's scrolling is the grid's first visible row, as the module
+    // keeps it: a list loaded afterwards that shows its first row moves the
+    // view back there.
+    connect(v->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this, griglia = &griglia, v](int valore) {
+                if (aggiornamento_) return;
+                griglia->TopRow = valore + griglia->FixedRows;
+                for (Legame& l : legami_)
+                    if (l.widget == v) l.primaRiga = griglia->TopRow;
             });
     v->installEventFilter(this);
     return v;

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/ModelloGriglia.h"
+#include "finestre/Mnemonici.h"
 
 namespace {
 // The window's outer size includes a frame and a title bar.
@@ -21,6 +22,9 @@ constexpr double PixelCarattere = 10;
 constexpr int LarghezzaFreccia = 165;
 // The start size leaves this much of the screen around the window.
 constexpr double QuotaSchermo = 0.85;
+// The smallest screen the window is drawn for: shrunk by hand, the window
+// keeps at least the text it starts with there.
+constexpr QSize SchermoMinimo(1024, 768);
 // Repaints while a long command runs, at most one in this many ms.
 constexpr qint64 IntervalloRidisegno = 80;
 } // namespace
@@ -68,6 +72,10 @@ QSize FinestraViandora::DimensioneIniziale(const QSize& disponibile) const {
         fattore = std::min({1.0, double(disponibile.width()) / propria.width(),
                             double(disponibile.height()) / propria.height()});
     return DimensioneA(fattore / 15);
+}
+
+QSize FinestraViandora::DimensioneMinima(const QSize& disponibile) const {
+    return DimensioneIniziale(disponibile.boundedTo(SchermoMinimo));
 }
 
 void FinestraViandora::ImpostaScala(double scala) {
@@ -144,9 +152,51 @@ void FinestraViandora::AggiornaDurante() {
     Ridisegna(false);
 }
 
+bool FinestraViandora::Attivo(const Controllo& c) const {
+    for (const Controllo* k = &c; k;
+         k = k->Genitore().isEmpty() ? nullptr : form_.TrovaControllo(k->Genitore()))
+        if (!k->Visible || !k->Enabled) return false;
+    return true;
+}
+
+QString FinestraViandora::Caption(const Controllo& c) const {
+    if (auto it = mnemonici_.constFind(&c); it != mnemonici_.constEnd()) return *it;
+    switch (c.TipoControllo()) {
+    case Controllo::Tipo::Pannello:
+        return static_cast<const Pannello&>(c).Caption;
+    case Controllo::Tipo::Pulsante:
+        return static_cast<const Pulsante&>(c).Caption;
+    case Controllo::Tipo::CasellaSpunta:
+        return static_cast<const CasellaSpunta&>(c).Caption;
+    case Controllo::Tipo::Opzione:
+        return static_cast<const Opzione&>(c).Caption;
+    default:
+        return QString();
+    }
+}
+
+void FinestraViandora::AssegnaMnemonici() {
+    // In the order the controls were made: panels and the button frame
+    // before the panels shown over them.
+    mnemonici_.clear();
+    QList<const Controllo*> comandi;
+    QStringList captions;
+    for (const Legame& l : legami_) {
+        const QString caption = Caption(*l.controllo);
+        if (caption.contains(u'&') && Attivo(*l.controllo)) {
+            comandi.append(l.controllo);
+            captions.append(caption);
+        }
+    }
+    const QStringList uniche = MnemoniciUnici(captions);
+    for (qsizetype i = 0; i < comandi.size(); ++i)
+        if (uniche.at(i) != captions.at(i)) mnemonici_.insert(comandi.at(i), uniche.at(i));
+}
+
 void FinestraViandora::Ridisegna(bool griglie) {
     aggiornamento_ = true;
     if (windowTitle() != form_.Caption) setWindowTitle(form_.Caption);
+    AssegnaMnemonici();
     for (Legame& l : legami_)
         AggiornaWidget(l, griglie);
     // A control shown lies over those created before it, as the panels are
@@ -195,6 +245,7 @@ void FinestraViandora::closeEvent(QCloseEvent* evento) {
 void FinestraViandora::Centra() {
     if (QScreen* schermo = screen()) {
         const QRect area = schermo->availableGeometry();
+        setMinimumSize(DimensioneMinima(area.size()));
         resize(DimensioneIniziale(area.size()));
         move(area.center() - QPoint(width() / 2, height() / 2));
     }

@@ -37,6 +37,10 @@ public:
     QSize DimensioneA(double scala) const;
     // The scale that suits a screen of this available size.
     QSize DimensioneIniziale(const QSize& disponibile) const;
+    // The smallest the window may be made on such a screen: its text stays
+    // as large as at the start on a 1024x768 screen, unless the screen is
+    // smaller.
+    QSize DimensioneMinima(const QSize& disponibile) const;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -68,6 +72,12 @@ private:
     void AggiornaGriglia(Legame& l);
     void LarghezzeColonne(Legame& l);
     void Ridisegna(bool griglie);
+    // The captions shown, where two commands a user can give on the screen
+    // share a letter: the later one takes another (Caption() otherwise).
+    void AssegnaMnemonici();
+    QString Caption(const Controllo& c) const;
+    // Shown and enabled, with every panel that holds it.
+    bool Attivo(const Controllo& c) const;
     void Evento(const std::function<void()>& azione);
     void PremiPulsante(bool predefinito);
     void ImpostaScala(double scala);
@@ -82,6 +92,7 @@ private:
     QList<Legame> legami_;
     QHash<QString, QWidget*> widget_;
     QHash<QObject*, QString> nomi_;
+    QHash<const Controllo*, QString> mnemonici_;
     bool aggiornamento_ = false;
     double scala_ = 1.0 / 15;
     QString fuoco_;

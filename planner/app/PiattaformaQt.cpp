@@ -2,15 +2,22 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QWidget>
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#endif
 
 #include "app/FinestraViandora.h"
 #include "finestre/RiquadroMessaggio.h"
 #include "stampa/PaginaPdf.h"
 #include "stampa/PaginaStampante.h"
 
-PiattaformaQt::PiattaformaQt(std::function<void()> ridisegna) : ridisegna_(std::move(ridisegna)) {}
+PiattaformaQt::PiattaformaQt(std::function<void()> ridisegna) : ridisegna_(std::move(ridisegna)) {
+    raccolta_.setInterval(500);
+    QObject::connect(&raccolta_, &QTimer::timeout, [this] { RaccogliFigli(); });
+}
 
 void PiattaformaQt::ImpostaFinestra(FinestraViandora* finestra) {
     finestra_ = finestra;
@@ -54,7 +61,33 @@ void PiattaformaQt::ElaboraEventi() {
 }
 
 bool PiattaformaQt::AvviaProgramma(const QString& programma, const QString& argomento) {
-    return QProcess::startDetached(programma, {argomento});
+    qint64 pid = 0;
+    if (!QProcess::startDetached(programma, {argomento}, QString(), &pid)) return false;
+#ifdef Q_OS_UNIX
+    // Started detached, the program is handed to the system's reaper; but
+    // when the planner is that reaper itself (the first process of a
+    // container, a session's subreaper) the program comes back to it as a
+    // child and must be waited for when it ends, or it stays a zombie.
+    if (pid > 0) {
+        figli_.append(pid);
+        RaccogliFigli();
+    }
+#endif
+    return true;
+}
+
+void PiattaformaQt::RaccogliFigli() {
+#ifdef Q_OS_UNIX
+    // Only the programs started here: other children have their owners.
+    for (qsizetype i = figli_.size() - 1; i >= 0; --i) {
+        int stato = 0;
+        if (::waitpid(pid_t(figli_.at(i)), &stato, WNOHANG) != 0) figli_.removeAt(i);
+    }
+#endif
+    if (figli_.isEmpty())
+        raccolta_.stop();
+    else if (!raccolta_.isActive())
+        raccolta_.start();
 }
 
 QDateTime PiattaformaQt::Adesso() {
@@ -72,6 +105,10 @@ QString PiattaformaQt::SalvaFileProposto(const QString& titolo, const QString& f
 
 QStringList PiattaformaQt::ElencoStampanti() {
     return PaginaStampante::ElencoStampanti();
+}
+
+QString PiattaformaQt::StampantePredefinita() {
+    return QPrinterInfo::defaultPrinterName();
 }
 
 std::unique_ptr<PaginaStampa> PiattaformaQt::ApriStampante(const QString& nomeDispositivo,

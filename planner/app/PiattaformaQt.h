@@ -1,6 +1,8 @@
 #pragma once
 // The desktop services of the planner, on Qt.
 #include <QElapsedTimer>
+#include <QList>
+#include <QTimer>
 #include <functional>
 
 #include "shell/Piattaforma.h"
@@ -25,6 +27,7 @@ public:
     void SetFocus(const QString& controllo) override;
     QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override;
     QStringList ElencoStampanti() override;
+    QString StampantePredefinita() override;
     std::unique_ptr<PaginaStampa> ApriStampante(const QString& nomeDispositivo, const QString& titolo,
                                                 QString& errore) override;
     std::unique_ptr<PaginaStampa> ApriPdf(const QString& percorso, const QString& titolo,
@@ -35,4 +38,8 @@ private:
     std::function<void()> ridisegna_;
     QString fuoco_; // asked for before the window exists
     QElapsedTimer ultimiEventi_;
+    // Programs started that are this process's own children, until they end.
+    QList<qint64> figli_;
+    QTimer raccolta_;
+    void RaccogliFigli();
 };

@@ -104,12 +104,20 @@ bool FinestraViandora::eventFilter(QObject* oggetto, QEvent* evento) {
             return true;
         }
         const QString testo = tasto->text();
+        // A letter with Alt or Ctrl is no typed text: with Alt it is a
+        // command's key, and one that no command takes here (disabled, or on
+        // another screen) types nothing; with Ctrl it is the field's own
+        // (copy, select all). The control codes stay the filters' to judge.
+        const Qt::KeyboardModifiers modificatori =
+            tasto->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+        const bool comando = modificatori && testo.size() == 1 && testo.at(0).isPrint();
+        if (comando && modificatori == Qt::AltModifier && qobject_cast<QLineEdit*>(oggetto)) return true;
         // Tab moves the focus, Enter and Esc belong to the default and cancel
         // buttons, Delete edits: none of them reaches a field's key filter.
         const bool tastoDellaFinestra = tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab ||
                                         tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter ||
                                         tasto->key() == Qt::Key_Escape || tasto->key() == Qt::Key_Delete;
-        if (testo.size() == 1 && !tastoDellaFinestra && form_.HaGestoreTasti(nome)) {
+        if (testo.size() == 1 && !tastoDellaFinestra && !comando && form_.HaGestoreTasti(nome)) {
             int KeyAscii = testo.at(0).unicode();
             const int originale = KeyAscii;
             form_.KeyPress(nome, KeyAscii);

@@ -3,6 +3,7 @@
 
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
+#include "finestre/Traduzioni.h"
 #include "shell/CartellaProgramma.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Viandora"));
     QApplication::setOrganizationName(QStringLiteral("Viandora"));
+    CaricaTraduzioniQt(app);
     // The installed desktop entry, whose icon the desktop shows for the window.
     QApplication::setDesktopFileName(QStringLiteral("org.viandora.Viandora"));
 

@@ -5,6 +5,7 @@
 //     a sample trip on a temporary folder, drawn on four screens: the trip
 //     (viaggio.png), the stage editor (itinerario.png), the timetable
 //     (tabella.png) and the city guide (guida.png).
+// The window takes the size it starts with on the screen it is drawn for.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -57,6 +58,7 @@ int Schermi(const QString& cartellaPng) {
     if (!f.Form_Load()) return 1;
     FinestraViandora finestra(f);
     piattaforma.ImpostaFinestra(&finestra);
+    finestra.Centra();
     finestra.show();
     QDir().mkpath(cartellaPng);
     const QDir cartella(cartellaPng);
@@ -153,6 +155,7 @@ int main(int argc, char* argv[]) {
     if (!form.Form_Load()) return 1;
     FinestraViandora finestra(form);
     piattaforma.ImpostaFinestra(&finestra);
+    finestra.Centra();
     finestra.show();
     return Disegna(finestra, png) ? 0 : 1;
 }

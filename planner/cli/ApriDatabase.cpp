@@ -1,43 +1,57 @@
-// The database file named on the command line, opened as the commands need it.
+// The files named on the command line: what a command reads must be a
+// regular file; the database opened as the commands need it.
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
+#include "common/FileOrdinario.h"
 #include "database/Database.h"
 #include "guide/TipiGuida.h"
+#include "shell/FormViandora.h"
+#include "shell/PiattaformaSenzaSchermo.h"
 
 namespace Cli {
 
-bool ApriInLettura(Database& db, const QString& file, QTextStream& err) {
-    const QFileInfo info(file);
-    if (!info.exists()) {
+bool FileDaLeggere(const QString& file, QTextStream& err) {
+    if (TipoDelPercorso(file) == TipoPercorso::Assente) {
         err << "File inesistente: " << file << '\n';
         return false;
     }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
+    QString errore;
+    if (!ControllaFileDaLeggere(file, &errore)) {
+        err << errore << '\n';
         return false;
     }
+    return true;
+}
+
+bool ApriInLettura(Database& db, const QString& file, QTextStream& err) {
+    if (!FileDaLeggere(file, err)) return false;
+    const QFileInfo info(file);
     db.FileDatabase = info.absoluteFilePath();
     db.UsaCopiaInMemoria(info.absoluteFilePath());
-    bool aperto = false;
+    QString messaggio;
     try {
-        aperto = db.DatabaseApre();
-        if (aperto) {
+        if (db.DatabaseApre()) {
             // On the copy, as the planner would see the file: an older one
             // brought to the tables of today, the guide's types in place.
             db.DataBaseTabelleAggiorna();
             ScriviTipiGuidaDefault(db);
+            return true;
         }
-    } catch (const ErroreDatabase&) {
-        aperto = false;
+        messaggio = MessaggioErroreApertura(file, db.CodiceApertura());
+    } catch (const ErroreDatabase& e) {
+        messaggio = MessaggioErroreApertura(file, e.Codice()) + QStringLiteral(": ") + e.Messaggio();
     }
-    if (!aperto) {
-        if (db.Occupato())
-            err << "Database occupato da un altro programma: " << file << '\n';
-        else
-            err << "Il file non è un database leggibile: " << file << '\n';
-    }
-    return aperto;
+    db.Chiudi();
+    err << messaggio << '\n';
+    return false;
+}
+
+bool AvviaPlanner(FormViandora& form, const PiattaformaSenzaSchermo& piattaforma, QTextStream& err) {
+    if (form.Form_Load()) return true;
+    // The start says why in its last message.
+    if (!piattaforma.Messaggi.isEmpty()) err << piattaforma.Messaggi.last().testo << '\n';
+    return false;
 }
 
 } // namespace Cli

@@ -8,6 +8,7 @@
 
 class Database;
 class FormViandora;
+class PiattaformaSenzaSchermo;
 
 namespace Cli {
 
@@ -27,9 +28,17 @@ struct Comando {
 // A trip code typed as a number is the stored six-digit code.
 QString CodiceMeta(const QString& testo);
 
+// A file named on the command line that the command reads (a database, an
+// exchange or route file) is a regular file; otherwise false, with
+// "File inesistente: ..." or the reason it cannot be read on err.
+bool FileDaLeggere(const QString& file, QTextStream& err);
 // Opens the database file read-only, on a copy in memory brought to the
 // current tables; false, with the message on err, when it cannot.
 bool ApriInLettura(Database& db, const QString& file, QTextStream& err);
+
+// Starts the planner on its database as the window starts; false, with the
+// reason on err (MessaggioErroreApertura), when the file cannot be opened.
+bool AvviaPlanner(FormViandora& form, const PiattaformaSenzaSchermo& piattaforma, QTextStream& err);
 
 // Shows the stored trip as the planner shows a trip chosen from the list;
 // false, with the message on err, when there is none with that code.

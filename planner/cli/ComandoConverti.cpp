@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
+#include "common/FileOrdinario.h"
 #include "conversion/Conversione.h"
 #include "conversion/FileARecord.h"
 #include "conversion/RecordVecchi.h"
@@ -35,11 +36,9 @@ int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
             << FileMeteVecchio << " e " << FileGuidaVecchio << '\n';
         return Errore;
     }
+    // A database that is not there yet is made; anything else must be a file.
+    if (TipoDelPercorso(fileDb) != TipoPercorso::Assente && !FileDaLeggere(fileDb, err)) return Errore;
     const QFileInfo info(fileDb);
-    if (info.exists() && !info.isFile()) {
-        err << "Non è un file: " << fileDb << '\n';
-        return Errore;
-    }
 
     Database db;
     db.FileDatabase = info.absoluteFilePath();
@@ -54,8 +53,9 @@ int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
         if (creato) QFile::remove(db.FileDatabase);
     };
     if (!db.DatabaseApre()) {
+        const int codice = db.CodiceApertura();
         scarta();
-        err << "Il file non è un database scrivibile: " << fileDb << '\n';
+        err << MessaggioErroreApertura(fileDb, codice) << '\n';
         return Errore;
     }
     RiepilogoConversione riepilogo;
@@ -74,7 +74,7 @@ int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
         return Errore;
     } catch (const ErroreDatabase& e) {
         scarta();
-        err << e.Messaggio() << '\n';
+        err << MessaggioErroreApertura(fileDb, e.Codice()) << ": " << e.Messaggio() << '\n';
         return Errore;
     }
     db.Chiudi();
@@ -85,6 +85,8 @@ int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
         << "Tappe scartate: " << riepilogo.tappeScartate << '\n'
         << "Voci della guida convertite: " << riepilogo.vociGuida << '\n'
         << "Mète adeguate: " << riepilogo.meteAdeguate << '\n';
+    if (riepilogo.sosteNegative > 0)
+        out << "Soste negative lette come nessuna sosta: " << riepilogo.sosteNegative << '\n';
     if (!riepilogo.copiaDiSicurezza.isEmpty())
         out << "Copia di sicurezza: " << QDir::toNativeSeparators(riepilogo.copiaDiSicurezza) << '\n';
     out << (conserva ? "Vecchi file conservati: " : "Vecchi file letti e cancellati: ")

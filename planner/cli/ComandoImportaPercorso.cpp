@@ -16,17 +16,8 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
     const QString database = argomenti.at(0);
     const QString codice = CodiceMeta(argomenti.at(1));
     const QString percorso = argomenti.at(2);
-    for (const QString& file : {database, percorso}) {
-        const QFileInfo info(file);
-        if (!info.exists()) {
-            err << "File inesistente: " << file << '\n';
-            return Errore;
-        }
-        if (!info.isFile()) {
-            err << "Non è un file: " << file << '\n';
-            return Errore;
-        }
-    }
+    for (const QString& file : {database, percorso})
+        if (!FileDaLeggere(file, err)) return Errore;
 
     // The file is opened as it is, under any name, and only the trip's
     // stages are written: no table is created or rebuilt.
@@ -35,9 +26,13 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
     FormViandora form(piattaforma, info.absolutePath() + u'/');
     form.Db.FileDatabase = info.absoluteFilePath();
     if (!form.Db.DatabaseApre()) {
-        err << "Il file non è un database leggibile: " << database << '\n';
+        err << MessaggioErroreApertura(database, form.Db.CodiceApertura()) << '\n';
         return Errore;
     }
+    // What loading the trip writes by the way (the default parameters of a
+    // file without them, the guide's marks) is kept only with the stages: a
+    // refusal or a failure leaves the file as it was.
+    Database::Transazione transazione(form.Db);
     form.Db.RecordSetImpostaDefault();
     form.CaricaComboBox();
     form.ImpostaGriglia(1);
@@ -62,6 +57,7 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
         err << messaggio().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
         return Errore;
     }
+    transazione.Conferma();
     qint64 km = 0;
     for (int r = 1; r <= form.Itinerario.NumeroTappe; ++r)
         km += KmCella(form.mfgTab.TextMatrix(r, 3));

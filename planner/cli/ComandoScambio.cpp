@@ -20,46 +20,32 @@
 
 namespace Cli {
 
-namespace {
-
-bool ControllaFile(const QString& file, QTextStream& err) {
-    const QFileInfo info(file);
-    if (!info.exists()) {
-        err << "File inesistente: " << file << '\n';
-        return false;
-    }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 // Opens the database file, brought to the current tables as the planner
 // does at start-up; with soloLettura on a copy in memory, the file untouched.
 bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err) {
-    if (!ControllaFile(file, err)) return false;
+    if (!FileDaLeggere(file, err)) return false;
     const QFileInfo info(file);
     db.FileDatabase = info.absoluteFilePath();
     if (soloLettura) db.UsaCopiaInMemoria(info.absoluteFilePath());
-    bool aperto = db.DatabaseApre();
-    if (aperto) {
-        try {
+    QString messaggio;
+    try {
+        if (db.DatabaseApre()) {
             db.DataBaseTabelleAggiorna();
-        } catch (const ErroreDatabase&) {
-            aperto = false;
+            return true;
         }
+        messaggio = MessaggioErroreApertura(file, db.CodiceApertura());
+    } catch (const ErroreDatabase& e) {
+        messaggio = MessaggioErroreApertura(file, e.Codice()) + QStringLiteral(": ") + e.Messaggio();
     }
-    if (!aperto) err << "Il file non è un database leggibile: " << file << '\n';
-    return aperto;
+    db.Chiudi();
+    err << messaggio << '\n';
+    return false;
 }
 
 namespace {
 
 bool LeggiFile(const QString& file, ContenutoScambio& contenuto, QTextStream& err) {
-    if (!ControllaFile(file, err)) return false;
+    if (!FileDaLeggere(file, err)) return false;
     const QString errore = LeggiFileScambio(file, contenuto);
     if (!errore.isEmpty()) {
         err << errore << '\n';
@@ -148,7 +134,7 @@ int Importa(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     Database db;
     if (!ApriDatabase(db, argomenti.at(0), false, err)) return Errore;
     try {
-        const RiepilogoImportazione r = ImportaMete(db, contenuto, codici, nullptr);
+        const RiepilogoImportazione r = ImportaMete(db, argomenti.at(1), codici, nullptr);
         out << Righe(TestoRiepilogoImportazione(r)) << '\n';
         // Which stored trip each one of the file became, for a script to go on with.
         if (!r.codici.isEmpty()) out << "\nCodici assegnati (nel file, in archivio):\n";

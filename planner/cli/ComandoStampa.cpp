@@ -4,9 +4,11 @@
 // viandora-cli guida FILE --pdf PDF [--meta CODICE] [--dettaglio]: the city
 // guide printout, of all localities or of one trip's, names only or every
 // entry. The database is read into memory and never written.
+#include <QDir>
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
+#include "common/FileOrdinario.h"
 #include "itinerary/Itinerario.h"
 #include "printing/Stampa.h"
 #include "shell/FormViandora.h"
@@ -70,21 +72,16 @@ Opzioni Analizza(const QStringList& argomenti, const QStringList& conValore, con
 // message written, when the file is not a readable database.
 std::unique_ptr<FormViandora> ApriPlanner(PiattaformaSenzaSchermo& piattaforma, const QString& file,
                                           QTextStream& err) {
+    if (!FileDaLeggere(file, err)) return nullptr;
     const QFileInfo info(file);
-    if (!info.exists()) {
-        err << "File inesistente: " << file << '\n';
-        return nullptr;
-    }
-    if (!info.isFile()) {
-        err << "Non è un file: " << file << '\n';
-        return nullptr;
-    }
     auto form = std::make_unique<FormViandora>(piattaforma, info.absolutePath() + u'/');
     form->Db.UsaCopiaInMemoria(info.absoluteFilePath());
-    if (!form->Form_Load()) {
-        err << "Il file non è un database leggibile: " << file << '\n';
-        return nullptr;
-    }
+    // Loading makes the database's folder the current one, as the planner
+    // does; the other paths of the command line are the caller's.
+    const QString cartella = QDir::currentPath();
+    const bool caricato = AvviaPlanner(*form, piattaforma, err);
+    QDir::setCurrent(cartella);
+    if (!caricato) return nullptr;
     return form;
 }
 
@@ -125,6 +122,13 @@ int StampaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& e
     if (!form) return Errore;
     if (!CaricaMeta(*form, CodiceMeta(o.posizionali.at(1)), err)) return Errore;
     const QString pdf = o.valori.value(QStringLiteral("--pdf"));
+    const QString testo = o.valori.value(QStringLiteral("--testo"));
+    // Both files are looked at before either is written.
+    QString errore;
+    if (!testo.isEmpty() && !ControllaFileDaScrivere(testo, &errore)) {
+        err << errore << '\n';
+        return Errore;
+    }
     StatoStampa& s = form->Stampa;
     s.Pagina = ApriPdf(pdf, QStringLiteral("Tabella di marcia"), err);
     if (!s.Pagina) return Errore;
@@ -138,8 +142,7 @@ int StampaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& e
     s.TipoStampa = 1;
     s.chkTabella.Value = true;
     s.chkModuli.Value = false;
-    s.FileTabella = o.valori.value(QStringLiteral("--testo"));
-    if (!s.FileTabella.isEmpty()) s.FileTabella = QFileInfo(s.FileTabella).absoluteFilePath();
+    s.FileTabella = testo.isEmpty() ? QString() : QFileInfo(testo).absoluteFilePath();
     piattaforma.Messaggi.clear();
     const bool riuscita = form->StampaDellItinerario();
     const int pagine = s.Pagina->Page() - 1;

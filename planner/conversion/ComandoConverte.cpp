@@ -1,5 +1,6 @@
 // "Converte": the old data files of the program's folder into the database,
 // from the question to the reloaded trip screen.
+#include "common/Tempi.h"
 #include "conversion/Conversione.h"
 #include "conversion/FileARecord.h"
 #include "conversion/RecordVecchi.h"
@@ -12,6 +13,7 @@ const QString ACapo = QStringLiteral("\r\n");
 } // namespace
 
 void FormViandora::MostraConverte() {
+    if (Db.SolaLettura()) return;
     if (!ElencoFile(CartellaProgramma).Cerca(FileMeteVecchio).isEmpty()) {
         cmdConverte.Visible = true;
         cmdConverte.Enabled = true;
@@ -40,6 +42,8 @@ void FormViandora::cmdConverte_Click() {
             const RiepilogoConversione riepilogo = conversione.Esegui();
             AzzeraPercentuale();
             QString messaggio = QStringLiteral("Conversione eseguita...");
+            if (riepilogo.sosteNegative > 0)
+                messaggio += ACapo + ACapo + TestoSosteNegative(riepilogo.sosteNegative);
             if (!riepilogo.fileNonCancellati.isEmpty())
                 messaggio +=
                     ACapo + ACapo +

@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "common/FileOrdinario.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "conversion/FileARecord.h"
 #include "conversion/RecordVecchi.h"
+#include "database/Confronto.h"
 #include "database/Database.h"
 
 namespace {
@@ -37,14 +39,12 @@ QString Nome(const QString& percorso) {
 }
 
 // Opens an old file; throws with the reason, in Italian, when it cannot.
+// Only a regular file is opened: a FIFO of that name would wait for ever.
 void Apri(QFile& file) {
-    const QFileInfo info(file.fileName());
+    QString errore;
+    if (!ControllaFileDaLeggere(file.fileName(), &errore)) throw ErroreConversione(errore);
     QString motivo;
-    if (info.isDir())
-        motivo = QStringLiteral("è una cartella, non un file");
-    else if (!info.exists())
-        motivo = QStringLiteral("il file non esiste o è un collegamento interrotto");
-    else if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         motivo = file.error() == QFileDevice::PermissionsError ? QStringLiteral("accesso negato")
                                                                : QStringLiteral("il file non si può aprire");
     else if (file.isSequential())
@@ -160,6 +160,16 @@ void ConversioneVecchiFile::ConverteItinerari() {
             riepilogo_.fileLetti.append(percorso);
             FileARecord vecchio(file, LunghezzaSlotItinerario, Nome(percorso));
             Passo(QStringLiteral("la conversione del file ") + Nome(percorso), [&] {
+                // The trip's stored stages, found once through the index of
+                // the trip code, in sequence order: the old stages, in the
+                // same order, are matched to them walking forward. Looking
+                // each stage up by code and sequence would read, through the
+                // sequence's index, that stage of every trip.
+                db_.RecordSetImposta(SlotTappe, Query(itinerari)
+                                                    .Dove(QStringLiteral("CodiceMeta"), codice)
+                                                    .OrdinaPer(QStringLiteral("Sequenza")));
+                RecordSet& rs = db_.Rs(SlotTappe);
+                rs.MoveFirst();
                 const int tappe = TappeIntestazione(vecchio.Record(1));
                 for (qint64 r = 2; r <= qint64(tappe) + 1; ++r) {
                     const std::optional<TappaVecchia> tappa = TappaDaRecord(vecchio.Record(r));
@@ -167,16 +177,17 @@ void ConversioneVecchiFile::ConverteItinerari() {
                         ++riepilogo_.tappeScartate;
                         continue;
                     }
+                    if (tappa->sostaNegativa) ++riepilogo_.sosteNegative;
                     const QString sequenza = SequenzaTappa(r);
                     Mostra(mostraLocalita, tappa->localita);
-                    db_.RecordSetImposta(SlotTappe, Query(itinerari)
-                                                        .Dove(QStringLiteral("CodiceMeta"), codice)
-                                                        .Dove(QStringLiteral("Sequenza"), sequenza));
-                    RecordSet& rs = db_.Rs(SlotTappe);
-                    if (rs.Eof())
-                        rs.AddNew();
-                    else
+                    // Rows added here lie past the stored ones, below every
+                    // sequence still to come.
+                    while (!rs.Eof() && ConfrontaTesti(rs.Testo(QStringLiteral("Sequenza")), sequenza) < 0)
+                        rs.MoveNext();
+                    if (!rs.Eof() && ConfrontaTesti(rs.Testo(QStringLiteral("Sequenza")), sequenza) == 0)
                         rs.Edit();
+                    else
+                        rs.AddNew();
                     rs.Imposta(QStringLiteral("CodiceMeta"), codice);
                     rs.Imposta(QStringLiteral("Sequenza"), sequenza);
                     rs.Imposta(QStringLiteral("Localita"), tappa->localita);
@@ -211,6 +222,7 @@ void ConversioneVecchiFile::ConverteGuida() {
         for (qint64 n = 1; n <= vecchio.NumeroRecord(); ++n) {
             if (avanzamento) avanzamento->Avanza();
             const VoceGuidaVecchia voce = VoceDaRecord(vecchio.Record(n));
+            if (voce.tempoNegativo) ++riepilogo_.sosteNegative;
             db_.RecordSetImposta(SlotVoci,
                                  Query(tabella)
                                      .DoveCome(QStringLiteral("Localita"), modello(voce.localita))

@@ -16,7 +16,8 @@ struct RiepilogoConversione {
     int tappeConvertite = 0;
     int tappeScartate = 0; // stage records passed over
     int vociGuida = 0;
-    int meteAdeguate = 0; // trips whose empty times or rests were filled
+    int meteAdeguate = 0;  // trips whose empty times or rests were filled
+    int sosteNegative = 0; // stops and visit times with a minus sign, taken as none
     QString copiaDiSicurezza;
     QStringList fileLetti;         // paths of the old files read, in order
     QStringList fileNonCancellati; // read but still there afterwards

@@ -3,6 +3,7 @@
 #include "FileARecord.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "common/Tempi.h"
 
 const QString FileMeteVecchio = QStringLiteral("VianMete.dat");
 const QString FileGuidaVecchio = QStringLiteral("VianGuid.dat");
@@ -84,8 +85,10 @@ std::optional<TappaVecchia> TappaDaRecord(const QByteArray& record) {
     tappa.strada = ((stella < 0 ? QString() : SenzaBlanchi(campo.mid(stella + 1))) + u' ').left(64);
     tappa.tipo = CampoRecord(record, 27, 1);
     const QString sosta = CampoRecord(record, 28, 6);
-    tappa.sosta = Val(sosta) != 0 ? sosta.left(2) + u':' + sosta.mid(2, 2) + u':' + sosta.mid(4, 2)
-                                  : QStringLiteral(" ");
+    tappa.sostaNegativa = SostaNegativa(sosta);
+    tappa.sosta = Val(sosta) != 0 && !tappa.sostaNegativa
+                      ? sosta.left(2) + u':' + sosta.mid(2, 2) + u':' + sosta.mid(4, 2)
+                      : QStringLiteral(" ");
     return tappa;
 }
 
@@ -98,7 +101,10 @@ VoceGuidaVecchia VoceDaRecord(const QByteArray& record) {
     voce.localita = SenzaBlanchiFinali(CampoRecord(record, 0, 30));
     voce.codice = (QStringLiteral("00") + CampoRecord(record, 30, 1)).right(2);
     voce.descrizione = SenzaBlanchiFinali(CampoRecord(record, 31, 60));
-    const QString tempo = (QStringLiteral("0000") + SenzaBlanchi(CampoRecord(record, 91, 5))).right(4);
+    const QString campo = CampoRecord(record, 91, 5);
+    voce.tempoNegativo = SostaNegativa(campo);
+    const QString tempo =
+        (QStringLiteral("0000") + (voce.tempoNegativo ? QString() : SenzaBlanchi(campo))).right(4);
     voce.tempo = tempo.left(2) + u':' + tempo.right(2);
     voce.visto = CampoRecord(record, 96, 1);
     return voce;

@@ -49,7 +49,8 @@ struct TappaVecchia {
     QString chilometri; // the field as it stands
     QString strada;     // road name and one blank
     QString tipo;
-    QString sosta; // "gg:hh:mm", or one blank when there is none
+    QString sosta;              // "gg:hh:mm", or one blank when there is none
+    bool sostaNegativa = false; // written with a minus sign: taken as none
 };
 // Empty when the stage is passed over: a locality that is blank or does not
 // begin with a capital letter A to Z.
@@ -63,6 +64,7 @@ struct VoceGuidaVecchia {
     QString descrizione; // trailing blanks dropped
     QString tempo;       // "hh:mm"
     QString visto;
+    bool tempoNegativo = false; // written with a minus sign: taken as 00:00
 };
 VoceGuidaVecchia VoceDaRecord(const QByteArray& record);
 

@@ -24,7 +24,13 @@ int CopiaIntera(sqlite3* origine, sqlite3* destinazione) {
 
 } // namespace
 
-Database::Database() : schema_(SchemaViandora()) {}
+Database::Database() : schema_(SchemaViandora()) {
+    for (int t = TabMete; t <= TabParametri; ++t) {
+        QHash<QString, int>& dimensioni = dimensioniSchema_[schema_.NomeTabella[t].toLower()];
+        for (const SpecificaCampo& c : AnalizzaStruttura(schema_.StrutturaTabella[t]))
+            if (c.tipo == TipoCampo::Testo) dimensioni.insert(c.nome.toLower(), c.dimensione);
+    }
+}
 
 Database::~Database() {
     Chiudi();
@@ -34,29 +40,36 @@ Database::~Database() {
 
 bool Database::DatabaseCrea() {
     if (CopiaInMemoria() || FileDatabase.isEmpty() || QFileInfo::exists(FileDatabase)) return false;
-    sqlite3* nuovo = nullptr;
-    const int rc = sqlite3_open_v2(FileDatabase.toUtf8().constData(), &nuovo,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // Made under another name and renamed once it carries our id: a start
+    // killed half way never leaves, under the database's name, an empty file
+    // that the next start would have to refuse as not ours.
+    const QString nuovo = FileDatabase + SuffissoParziale;
+    QFile::remove(nuovo);
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(nuovo.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     // Writing the header makes it a real database file rather than an empty one.
-    const bool creato =
+    bool creato =
         rc == SQLITE_OK &&
-        sqlite3_exec(nuovo,
+        sqlite3_exec(db,
                      QStringLiteral("PRAGMA application_id = %1").arg(IdApplicazione).toUtf8().constData(),
                      nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(nuovo);
-    if (!creato) QFile::remove(FileDatabase);
+    sqlite3_close(db);
+    QString errore;
+    creato = creato && DaiNome(nuovo, FileDatabase, &errore);
+    if (!creato) QFile::remove(nuovo);
     return creato;
 }
 
 bool Database::DatabaseApre() {
     Chiudi();
+    codiceApertura_ = SQLITE_OK;
     sqlite3* nuovo = nullptr;
     // Nothing is written before the check below: a file that is not a
     // database stays exactly as it was.
     int rc = SQLITE_OK;
     if (CopiaInMemoria()) {
-        nuovo = ApriCopia();
-        if (!nuovo) return false;
+        rc = ApriCopia(&nuovo);
     } else {
         rc = sqlite3_open_v2(FileDatabase.toUtf8().constData(), &nuovo, SQLITE_OPEN_READWRITE, nullptr);
     }
@@ -77,6 +90,7 @@ bool Database::DatabaseApre() {
     if (rc == SQLITE_OK) rc = sqlite3_exec(nuovo, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(nuovo);
+        codiceApertura_ = rc & 0xff;
         return false;
     }
     db_ = nuovo;
@@ -84,43 +98,47 @@ bool Database::DatabaseApre() {
 }
 
 // A file is ours when it carries our application id or, made by an earlier
-// build that did not set it, holds one of our tables. Any other SQLite file
-// (an empty one too) is someone else's and is not touched.
+// build that did not set it, holds our tables and nothing else. Any other
+// SQLite file (an empty one too, or one that only shares a table name with
+// us) is someone else's and is not touched.
 bool Database::FileNostro(sqlite3* db) const {
-    if (LeggiIntero(db, "PRAGMA application_id") == IdApplicazione) return true;
+    const qint64 id = LeggiIntero(db, "PRAGMA application_id");
+    if (id == IdApplicazione) return true;
+    if (id != 0) return false;
     QStringList nomi;
     for (int t = TabMete; t <= TabParametri; ++t)
         nomi.append(u'\'' + schema_.NomeTabella[t] + u'\'');
-    const QString sql = QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
-                                       " AND name COLLATE NOCASE IN (%1)")
-                            .arg(nomi.join(u','));
-    return LeggiIntero(db, sql.toUtf8().constData()) > 0;
+    const QString tabelle = QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                                           " AND substr(name, 1, 7) <> 'sqlite_'");
+    const qint64 tutte = LeggiIntero(db, tabelle.toUtf8().constData());
+    const qint64 nostre =
+        LeggiIntero(db, (tabelle + QStringLiteral(" AND name COLLATE NOCASE IN (%1)").arg(nomi.join(u',')))
+                            .toUtf8()
+                            .constData());
+    return tutte > 0 && nostre == tutte;
 }
 
-// Null when the file cannot be read as a database.
-sqlite3* Database::ApriCopia() {
-    occupato_ = false;
-    if (!QFileInfo(fileOrigine_).isFile()) return nullptr;
+// The copy in memory of fileOrigine_ into *copia; SQLite's result code
+// (SQLITE_BUSY when another program kept the file locked for writing longer
+// than the wait).
+int Database::ApriCopia(sqlite3** copia) {
+    *copia = nullptr;
+    if (!QFileInfo(fileOrigine_).isFile()) return SQLITE_CANTOPEN;
     const QString giornale = fileOrigine_ + QStringLiteral("-journal");
-    sqlite3* copiaInMemoria = nullptr;
-    int rc = LeggiInMemoria(fileOrigine_, false, &copiaInMemoria);
-    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-        occupato_ = true;
-        return nullptr;
-    }
-    if (rc == SQLITE_OK || !QFileInfo::exists(giornale)) return copiaInMemoria;
+    const int rc = LeggiInMemoria(fileOrigine_, false, copia);
+    if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED || !QFileInfo::exists(giornale))
+        return rc;
     // A writer killed half way left its journal, which a reader that must not
     // write cannot roll back: the file and its journal are copied to a folder
     // of our own, where opening the copy rolls it back.
     QTemporaryDir privata;
-    const QString copia = privata.filePath(QStringLiteral("copia.mdb"));
-    if (!privata.isValid() || !QFile::copy(fileOrigine_, copia) ||
-        !QFile::copy(giornale, copia + QStringLiteral("-journal")))
-        return nullptr;
-    QFile::setPermissions(copia, QFile::ReadOwner | QFile::WriteOwner);
-    QFile::setPermissions(copia + QStringLiteral("-journal"), QFile::ReadOwner | QFile::WriteOwner);
-    LeggiInMemoria(copia, true, &copiaInMemoria);
-    return copiaInMemoria;
+    const QString percorso = privata.filePath(QStringLiteral("copia.mdb"));
+    if (!privata.isValid() || !QFile::copy(fileOrigine_, percorso) ||
+        !QFile::copy(giornale, percorso + QStringLiteral("-journal")))
+        return SQLITE_CANTOPEN;
+    QFile::setPermissions(percorso, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(percorso + QStringLiteral("-journal"), QFile::ReadOwner | QFile::WriteOwner);
+    return LeggiInMemoria(percorso, true, copia);
 }
 
 // The file read through SQLite's backup, page by page, under a read lock, into
@@ -198,9 +216,11 @@ void Database::ChiudiIstruzioni() {
 // ---- statements -----------------------------------------------------------
 
 void Database::Errore(const QString& contesto) {
-    const QString dettaglio =
-        db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("database non aperto");
-    throw ErroreDatabase(contesto + QStringLiteral(": ") + dettaglio);
+    if (!db_) throw ErroreDatabase(contesto + QStringLiteral(": database non aperto"));
+    const int codice = sqlite3_extended_errcode(db_) & 0xff;
+    throw ErroreDatabase(contesto + QStringLiteral(": ") +
+                             DettaglioErrore(codice, QString::fromUtf8(sqlite3_errmsg(db_))),
+                         codice);
 }
 
 sqlite3_stmt* Database::Prepara(const QString& sql, const QString& contesto) {
@@ -234,12 +254,21 @@ void Database::EseguiScrittura(const QString& sql, const QString& contesto) {
 
 void Database::ControllaGuasto() {
     if (!db_) Errore(ContestoScrittura);
+    if (solaLettura_ && servizio_ == 0)
+        throw ErroreDatabase(QStringLiteral("Il database è aperto in sola lettura: le modifiche non possono "
+                                            "essere memorizzate."),
+                             SQLITE_READONLY);
     // After some failures SQLite ends the transaction by itself; writing on
     // would commit each row alone and break the all-or-nothing promise.
     if (livelloTransazione_ > 0 && sqlite3_get_autocommit(db_))
         throw ErroreDatabase(ContestoScrittura + QStringLiteral(": la transazione è stata annullata"));
-    if (guastoTra_ > 0 && --guastoTra_ == 0)
-        throw ErroreDatabase(ContestoScrittura + QStringLiteral(": disco pieno"));
+    if (GuastoSimulato())
+        throw ErroreDatabase(
+            ContestoScrittura + QStringLiteral(": ") + DettaglioErrore(SQLITE_FULL, QString()), SQLITE_FULL);
+}
+
+bool Database::GuastoSimulato() {
+    return guastoTra_ > 0 && --guastoTra_ == 0;
 }
 
 void Database::ControllaTabella(int tabella) const {
@@ -250,4 +279,23 @@ void Database::ControllaTabella(int tabella) const {
 void Database::ControllaSlot(int slot) const {
     if (slot < 0 || slot >= int(slot_.size()))
         throw ErroreDatabase(QStringLiteral("Numero di record set non valido: %1").arg(slot));
+}
+
+QString MessaggioErroreApertura(const QString& file, int codice) {
+    switch (codice & 0xff) {
+    case SQLITE_NOTADB:
+        return QStringLiteral("Il file %1 non è un database di Viandora").arg(file);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Il database %1 è in uso da un altro programma").arg(file);
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return QStringLiteral("Il database %1 è in sola lettura").arg(file);
+    case SQLITE_FULL:
+        return QStringLiteral("Il disco del database %1 è pieno").arg(file);
+    case SQLITE_CORRUPT:
+        return QStringLiteral("Il database %1 è danneggiato").arg(file);
+    default:
+        return QStringLiteral("Errore apertura database %1").arg(file);
+    }
 }

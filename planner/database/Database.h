@@ -37,10 +37,15 @@ public:
     // true when it did.
     bool DatabaseCrea();
     // Opens the file for reading and writing. False when it is not a
-    // database or cannot be opened; the file is then left untouched.
+    // database of ours or cannot be opened; the file is then left untouched
+    // and CodiceApertura() says why (MessaggioErroreApertura).
     bool DatabaseApre();
     bool Aperto() const { return db_ != nullptr; }
     void Chiudi();
+    // SQLite's primary result code of the last DatabaseApre that failed:
+    // SQLITE_NOTADB for a file that is not a database of ours, SQLITE_BUSY
+    // for one another program kept locked longer than the wait, ...
+    int CodiceApertura() const { return codiceApertura_; }
 
     // From the next DatabaseApre on, works on a copy in memory of the given
     // file, which is opened read-only and never written: DatabaseCrea then
@@ -48,9 +53,25 @@ public:
     // goes back to FileDatabase itself.
     void UsaCopiaInMemoria(const QString& fileOrigine) { fileOrigine_ = fileOrigine; }
     bool CopiaInMemoria() const { return !fileOrigine_.isEmpty(); }
-    // The last DatabaseApre on a copy in memory failed because another
-    // program kept the file locked for writing longer than the wait.
-    bool Occupato() const { return occupato_; }
+    // The file DatabaseApre reads: the one copied into memory, or FileDatabase.
+    const QString& FileAperto() const { return CopiaInMemoria() ? fileOrigine_ : FileDatabase; }
+    // Refuses every write of the user's data with a message, for a window
+    // that only looks at a database another one is writing (on a copy in
+    // memory). What the program keeps up by itself while reading (the
+    // guide's visited marks, the current trip, the default parameters) is
+    // still written, inside a ScritturaDiServizio, to that copy.
+    void ImpostaSolaLettura(bool solaLettura) { solaLettura_ = solaLettura; }
+    bool SolaLettura() const { return solaLettura_; }
+    class ScritturaDiServizio {
+    public:
+        explicit ScritturaDiServizio(Database& db) : db_(db) { ++db_.servizio_; }
+        ~ScritturaDiServizio() { --db_.servizio_; }
+        ScritturaDiServizio(const ScritturaDiServizio&) = delete;
+        ScritturaDiServizio& operator=(const ScritturaDiServizio&) = delete;
+
+    private:
+        Database& db_;
+    };
 
     // Copies a database file whole, through SQLite's backup under a read
     // lock, to a new file that takes its name only when complete. False with
@@ -119,7 +140,7 @@ public:
     QStringList NomiIndici(const QString& tabella);
 
     // Failure seam for tests: the n-th write from now (1 = the next) fails
-    // as a full disk would. 0 turns it off.
+    // as a full disk would; a safety copy counts as one write. 0 turns it off.
     void ImpostaGuastoScrittura(int ennesimaScrittura) { guastoTra_ = ennesimaScrittura; }
 
     // All or nothing: writes between construction and Conferma() are
@@ -147,6 +168,8 @@ private:
     sqlite3_stmt* Prepara(const QString& sql, const QString& contesto);
     void ChiudiIstruzioni();
     void ControllaGuasto();
+    // True when the failure seam makes this write fail.
+    bool GuastoSimulato();
     [[noreturn]] void Errore(const QString& contesto);
     void ControllaTabella(int tabella) const;
     void ControllaSlot(int slot) const;
@@ -167,11 +190,15 @@ private:
     bool TabellaConformeSchema(int tabella);
     void RicostruisciTabella(int tabella);
     void AggiornaTabelle(const QList<int>& daRicostruire);
-    sqlite3* ApriCopia();
+    int ApriCopia(sqlite3** copia);
     static int LeggiInMemoria(const QString& file, bool scrittura, sqlite3** risultato);
     bool FileNostro(sqlite3* db) const;
+    // The schema's sizes on the fields of a table it describes.
+    void DimensioniSchema(const QString& tabella, QList<InfoCampo>& campi) const;
 
     SchemaDatabase schema_;
+    // Text sizes of the schema: table and field in lower case.
+    QHash<QString, QHash<QString, int>> dimensioniSchema_;
     sqlite3* db_ = nullptr;
     std::array<RecordSet, 11> slot_;
     QHash<QString, sqlite3_stmt*> istruzioni_;
@@ -182,5 +209,7 @@ private:
     int guastoTra_ = 0;
     QString copiaDiSicurezza_;
     QString fileOrigine_;
-    bool occupato_ = false;
+    int codiceApertura_ = 0;
+    bool solaLettura_ = false;
+    int servizio_ = 0;
 };

@@ -65,27 +65,32 @@ void Database::FaiCopiaDiSicurezza() {
     const QString parziale = percorso + SuffissoParziale;
 
     const QString contesto = QStringLiteral("Errore nella copia di sicurezza del database");
-    auto fallita = [&](const QString& dettaglio) {
+    auto fallita = [&](const QString& dettaglio, int codice) {
         QFile::remove(parziale);
         QFile::remove(parziale + QStringLiteral("-journal"));
-        throw ErroreDatabase(contesto + QStringLiteral(": ") + dettaglio);
+        throw ErroreDatabase(contesto + QStringLiteral(": ") + dettaglio, codice);
     };
     QFile::remove(parziale);
+    if (GuastoSimulato()) fallita(DettaglioErrore(SQLITE_FULL, QString()), SQLITE_FULL);
     {
         sqlite3_stmt* st = Prepara(QStringLiteral("VACUUM INTO ?"), contesto);
         Uso uso(st);
         const QByteArray nome = parziale.toUtf8();
         sqlite3_bind_text(st, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
-        if (sqlite3_step(st) != SQLITE_DONE) fallita(QString::fromUtf8(sqlite3_errmsg(db_)));
+        if (sqlite3_step(st) != SQLITE_DONE) {
+            const int codice = sqlite3_extended_errcode(db_) & 0xff;
+            fallita(DettaglioErrore(codice, QString::fromUtf8(sqlite3_errmsg(db_))), codice);
+        }
     }
     QString errore;
-    if (!DaiNome(parziale, percorso, &errore)) fallita(errore);
+    if (!DaiNome(parziale, percorso, &errore)) fallita(errore, SQLITE_IOERR);
     copiaDiSicurezza_ = percorso;
 }
 
 // A new table with the schema's fields in order, then any field the old one
-// has beyond the schema; every row is copied with its row id, text cut to the
-// new sizes; the old table is then dropped and the new one takes its name.
+// has beyond the schema; every row is copied with its row id and every value
+// whole (a field wider than ours stays as wide); the old table is then
+// dropped and the new one takes its name.
 void Database::RicostruisciTabella(int tabella) {
     const QString nome = schema_.NomeTabella[tabella];
     const QList<QPair<QString, QString>> vecchie = ColonneDichiarate(nome);
@@ -101,11 +106,16 @@ void Database::RicostruisciTabella(int tabella) {
         int k = cerca(voce.nome, Qt::CaseSensitive);
         if (k < 0) k = cerca(voce.nome, Qt::CaseInsensitive);
         QString sorgente;
+        SpecificaCampo nuovo = voce;
         if (k >= 0) {
             usata[k] = true;
             sorgente = Quota(vecchie.at(k).first);
+            // A wider field keeps its width.
+            const InfoCampo vecchio = CampoDaDichiarazione(vecchie.at(k).first, vecchie.at(k).second);
+            if (voce.tipo == TipoCampo::Testo && vecchio.tipo == TipoCampo::Testo)
+                nuovo.dimensione = qMax(voce.dimensione, vecchio.dimensioneFile);
         }
-        colonne.append(Quota(voce.nome) + u' ' + Dichiarazione(voce));
+        colonne.append(Quota(voce.nome) + u' ' + Dichiarazione(nuovo));
         destinazioni.append(Quota(voce.nome));
         sorgenti.append(EspressioneCopia(voce, sorgente));
     }

@@ -57,7 +57,10 @@ InfoCampo CampoDaDichiarazione(const QString& nome, const QString& dichiarato) {
         c.tipo = TipoCampo::Testo;
         static const QRegularExpression dimensione(QStringLiteral("\\(\\s*(\\d+)"));
         const QRegularExpressionMatch m = dimensione.match(t);
+        // What the column declares; Database::DimensioniSchema puts the
+        // schema's size in dimensione where it knows the field.
         c.dimensione = m.hasMatch() ? m.captured(1).toInt() : 255;
+        c.dimensioneFile = c.dimensione;
     } else if (t.isEmpty() || t.contains(QLatin1String("BLOB"))) {
         c.tipo = TipoCampo::Binario;
     } else if (t.contains(QLatin1String("REAL"))) {
@@ -82,7 +85,8 @@ QString EspressioneCopia(const SpecificaCampo& voce, const QString& sorgente) {
         return voce.tipo == TipoCampo::SiNo ? QStringLiteral("0") : QStringLiteral("NULL");
     switch (voce.tipo) {
     case TipoCampo::Testo:
-        return QStringLiteral("substr(CAST(%1 AS TEXT), 1, %2)").arg(sorgente).arg(voce.dimensione);
+        // Never cut: a value longer than the field stays as the user had it.
+        return QStringLiteral("CAST(%1 AS TEXT)").arg(sorgente);
     case TipoCampo::SiNo:
         return QStringLiteral("CASE WHEN %1 IS NULL THEN 0"
                               " WHEN typeof(%1) IN ('integer', 'real') THEN (%1 <> 0)"
@@ -108,6 +112,20 @@ bool DaiNome(const QString& parziale, const QString& percorso, QString* errore) 
         return false;
     }
     return true;
+}
+
+QString DettaglioErrore(int codice, const QString& messaggioSqlite) {
+    switch (codice & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("il database è in uso da un altro programma");
+    case SQLITE_FULL:
+        return QStringLiteral("disco pieno");
+    case SQLITE_READONLY:
+        return QStringLiteral("il database è in sola lettura");
+    default:
+        return messaggioSqlite;
+    }
 }
 
 // The first column of the first row, -1 when the statement fails.

@@ -43,6 +43,9 @@ QString EspressioneCopia(const SpecificaCampo& voce, const QString& sorgente);
 // A copy written under a temporary name takes its final name once on the
 // disk; false with the reason otherwise.
 bool DaiNome(const QString& parziale, const QString& percorso, QString* errore);
+// A failure in words: Italian for what the user can act on (another program
+// holding the file, a full disk, a read-only file), SQLite's own otherwise.
+QString DettaglioErrore(int codice, const QString& messaggioSqlite);
 // The first column of the first row, -1 when the statement fails.
 qint64 LeggiIntero(sqlite3* db, const char* sql);
 // Whether a schema text names the collation of earlier builds.

@@ -3,6 +3,7 @@
 #include "database/DatabaseInterno.h"
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 #include <sqlite3.h>
 
 using namespace db_interno;
@@ -74,6 +75,7 @@ void Database::CaricaSql(RecordSet& rs, const QString& tabella, const QString& s
     for (int c = 1; c < sqlite3_column_count(st); ++c)
         campi.append(CampoDaDichiarazione(QString::fromUtf8(sqlite3_column_name(st, c)),
                                           QString::fromUtf8(sqlite3_column_decltype(st, c))));
+    DimensioniSchema(tabella, campi);
     QVector<RecordSet::Riga> righe;
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -203,6 +205,8 @@ void Database::Aggiorna(const QString& tabella, const QList<InfoCampo>& campi, q
 
 void Database::SegnaRighe(const QString& tabella, const QString& campo, const QVector<qint64>& segnare,
                           const QVector<qint64>& tenere) {
+    // Marks the program keeps up while reading, not the user's data.
+    ScritturaDiServizio servizio(*this);
     const QList<InfoCampo> campi = CampiTabella(tabella);
     const InfoCampo* info = nullptr;
     for (const InfoCampo& c : campi)
@@ -282,11 +286,17 @@ void Database::SostituisciRighe(const Query& query, const QStringList& campi,
         posizioni.append(p);
     }
     // The rows there are, in the query's order; Null stays apart from "".
+    // A value stored already, longer than its field (edited with another
+    // tool), goes back whole wherever it comes back.
     QVector<qint64> rowid;
     QVector<QStringList> vecchie;
+    QVector<QSet<QString>> lunghi(posizioni.size());
     Leggi(query, campi, [&](qint64 r, const QStringList& valori) {
         rowid.append(r);
         vecchie.append(valori);
+        for (int k = 0; k < posizioni.size(); ++k)
+            if (TagliaTesto(valori.at(k), info.at(posizioni.at(k)).Limite()).size() != valori.at(k).size())
+                lunghi[k].insert(valori.at(k));
     });
     QVector<QVariant> valori(info.size());
     sqlite3_stmt* inserimento = nullptr;
@@ -295,7 +305,9 @@ void Database::SostituisciRighe(const Query& query, const QStringList& campi,
         QVector<int> cambiati;
         for (int k = 0; k < posizioni.size(); ++k) {
             const int p = posizioni.at(k);
-            const QString nuovo = TagliaTesto(riga.value(k), info.at(p).dimensione);
+            const QString nuovo = lunghi.at(k).contains(riga.value(k))
+                                      ? riga.value(k)
+                                      : TagliaTesto(riga.value(k), info.at(p).Limite());
             valori[p] = nuovo;
             if (n >= vecchie.size()) continue;
             const QString& vecchio = vecchie.at(n).at(k);

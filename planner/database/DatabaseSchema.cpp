@@ -27,8 +27,16 @@ QList<InfoCampo> Database::CampiTabella(const QString& tabella) {
     QList<InfoCampo> campi;
     for (const auto& [nome, tipo] : ColonneDichiarate(tabella))
         campi.append(CampoDaDichiarazione(nome, tipo));
+    DimensioniSchema(tabella, campi);
     if (!campi.isEmpty()) campiTabella_.insert(chiave, campi);
     return campi;
+}
+
+void Database::DimensioniSchema(const QString& tabella, QList<InfoCampo>& campi) const {
+    const auto dimensioni = dimensioniSchema_.constFind(tabella.toLower());
+    if (dimensioni == dimensioniSchema_.constEnd()) return;
+    for (InfoCampo& c : campi)
+        if (c.tipo == TipoCampo::Testo) c.dimensione = dimensioni->value(c.nome.toLower(), c.dimensione);
 }
 
 QStringList Database::NomiTabelle() {
@@ -102,7 +110,8 @@ bool Database::TabellaConformeSchema(int tabella) {
         const auto trovato =
             std::find_if(campi.begin(), campi.end(), [&](const InfoCampo& c) { return c.nome == voce.nome; });
         if (trovato == campi.end() || trovato->tipo != voce.tipo) return false;
-        if (voce.tipo == TipoCampo::Testo && trovato->dimensione != voce.dimensione) return false;
+        // A wider field (a later version, another tool) is fine as it is.
+        if (voce.tipo == TipoCampo::Testo && trovato->dimensioneFile < voce.dimensione) return false;
     }
     return true;
 }

@@ -138,7 +138,10 @@ QVariant RecordSet::Conforma(int posizione, const QVariant& valore) const {
     const QString testo = valore.typeId() == QMetaType::Bool
                               ? (valore.toBool() ? QStringLiteral("True") : QStringLiteral("False"))
                               : valore.toString();
-    return TagliaTesto(testo, campo.dimensione);
+    // Written back as the row holds it, a value longer than its field (left
+    // by another tool) is kept whole.
+    if (modo_ == Modo::Modifica && righe_.at(corrente_).valori.at(posizione) == QVariant(testo)) return testo;
+    return TagliaTesto(testo, campo.Limite());
 }
 
 qint64 RecordSet::RowId() const {

@@ -18,7 +18,15 @@ QString TagliaTesto(const QString& testo, int dimensione);
 struct InfoCampo {
     QString nome;
     TipoCampo tipo = TipoCampo::Testo;
+    // Text fields: the size a value the program takes in (typed, imported,
+    // converted) is cut to, the schema's for the fields of the schema; and
+    // the size the file's column declares, wider in a file of a later
+    // version or one edited with another tool.
     int dimensione = 0;
+    int dimensioneFile = 0;
+    // What a value written to the field may hold: a field wider than ours
+    // keeps its width.
+    int Limite() const { return dimensione > dimensioneFile ? dimensione : dimensioneFile; }
 };
 
 class RecordSet {
@@ -57,7 +65,8 @@ public:
     bool SiNo(const QString& campo) const;
 
     // Only between AddNew/Edit and Update. Text longer than the field is cut
-    // to the field's size.
+    // to the field's size (Limite), unless it is the value the edited row
+    // holds already: a row stored back unchanged never loses characters.
     void Imposta(const QString& campo, const QVariant& valore);
     void Imposta(int posizione, const QVariant& valore);
 

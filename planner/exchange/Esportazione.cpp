@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QSet>
 
+#include "common/FileOrdinario.h"
 #include "common/Testo1252.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
@@ -27,6 +28,8 @@ int PosizioneCodice(const QStringList& campi) {
 bool EsportaMete(Database& db, const QStringList& codici, const QString& percorso, Avanzamento* avanzamento,
                  EsitoEsportazione& esito, QString& errore) {
     esito = EsitoEsportazione();
+    // A device or FIFO of that name is refused before the archive is read.
+    if (!ControllaFileDaScrivere(percorso, &errore)) return false;
     QStringList righe;
     auto scrivi = [&](const QStringList& valori, int sezione) {
         QStringList scritti;

@@ -1,10 +1,13 @@
 // Adding the chosen trips of an exchange file, their stages and the guide
 // entries that the stored itineraries need, without changing anything stored.
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <optional>
 
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "common/Tempi.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
 #include "shell/SlotRecordSet.h"
@@ -18,6 +21,10 @@ constexpr int CodiceMassimo = 999999;
 const QString CampoCodice = QStringLiteral("CodiceMeta");
 const QString CampoLocalita = QStringLiteral("Localita");
 const QString CampoDescrizione = QStringLiteral("Descrizione");
+const QString CampoSosta = QStringLiteral("TempoSosta");
+// The record set keeps every row it adds: started afresh after so many, it
+// holds a long import in little memory.
+constexpr int RighePerRinnovo = 1000;
 
 // Two texts are the same locality or description when the database's "="
 // finds them equal (letter case ignored); blanks at the ends do not count.
@@ -39,10 +46,10 @@ bool CodiceSeiCifre(const QString& codice) {
 class Inseritore {
 public:
     Inseritore(Database& db, int tabella, const SezioneScambio& sezione, int& tagliati)
-        : db_(db), tagliati_(tagliati) {
-        const QString nome = db.Schema().NomeTabella[tabella];
+        : db_(db), tagliati_(tagliati), nulla_(db.Schema().NomeTabella[tabella]) {
         // A query that selects nothing: the set only adds.
-        db.RecordSetImposta(SlotScambio, Query(nome).Dove(CampoLocalita, QStringLiteral("\\")));
+        nulla_.Dove(CampoLocalita, QStringLiteral("\\"));
+        db.RecordSetImposta(SlotScambio, nulla_);
         const RecordSet& rs = db.Rs(SlotScambio);
         for (int f = 0; f < rs.NumeroCampi(); ++f) {
             const InfoCampo& campo = rs.Campi().at(f);
@@ -64,6 +71,7 @@ public:
     }
 
     void Aggiungi(const QStringList& record, const QString& codice) {
+        if (++aggiunte_ % RighePerRinnovo == 0) db_.RecordSetImposta(SlotScambio, nulla_);
         RecordSet& rs = db_.Rs(SlotScambio);
         rs.AddNew();
         for (const Voce& v : mappa_) {
@@ -87,6 +95,8 @@ private:
     int& tagliati_;
     QVector<Voce> mappa_;
     int posizioneCodice_ = -1;
+    Query nulla_;
+    int aggiunte_ = 0;
 };
 
 } // namespace
@@ -134,91 +144,134 @@ QVector<QPair<QString, QString>> AssegnaCodiciImportazione(const QStringList& co
 
 namespace {
 
-// Trips: one whose locality is stored already stays out, with its stages.
-// Returns the file's codes of the trips added, with their new codes.
-QHash<QString, QString> AggiungiMete(Database& db, const SezioneScambio& mete,
-                                     const QHash<QString, QString>& codiceNuovo, QSet<QString> localitaMete,
-                                     Passi& passi, RiepilogoImportazione& r) {
-    QHash<QString, QString> inserite;
-    passi.Inizia(QStringLiteral("Importazione ") + db.Schema().NomeTabella[TabMete], mete.record.size());
-    Inseritore inseritore(db, TabMete, mete, r.valoriTagliati);
-    const int colonnaCodice = *mete.Colonna(CampoCodice);
-    const int colonnaLocalita = *mete.Colonna(CampoLocalita);
-    const int dimensioneLocalita = inseritore.Dimensione(CampoLocalita);
-    for (const QStringList& record : mete.record) {
-        passi.Avanza();
-        const QString& codice = record.at(colonnaCodice);
-        if (!codiceNuovo.contains(codice)) continue;
+// The records of the file as they are read, section after section (trips,
+// stages, guide: the order the file has), each added at once: nothing of the
+// file is held but the codes of the trips added.
+class Importatore {
+public:
+    Importatore(Database& db, QHash<QString, QString> codiceNuovo, QSet<QString> localitaMete,
+                const ContenutoScambio& contenuto, Passi& passi, qint64 totale, RiepilogoImportazione& r)
+        : db_(db), codiceNuovo_(std::move(codiceNuovo)), localitaMete_(std::move(localitaMete)),
+          contenuto_(contenuto), passi_(passi), totale_(totale), r_(r) {}
+
+    void Record(int sezione, const QStringList& record) {
+        if (sezione != sezione_) Inizia(sezione);
+        switch (sezione) {
+        case SezMete:
+            Meta(record);
+            break;
+        case SezItinerari:
+            Tappa(record);
+            break;
+        default:
+            Voce(record);
+            break;
+        }
+    }
+
+private:
+    // The sections in between had no record: there is nothing to prepare
+    // for them.
+    void Inizia(int sezione) {
+        sezione_ = sezione;
+        const int tabella = sezione == SezMete ? TabMete : sezione == SezItinerari ? TabItinerari : TabGuida;
+        passi_.Inizia(QStringLiteral("Importazione ") + db_.Schema().NomeTabella[tabella], totale_);
+        const SezioneScambio& intestazione = contenuto_.sezioni[sezione];
+        inseritore_.emplace(db_, tabella, intestazione, r_.valoriTagliati);
+        colonnaCodice_ = intestazione.Colonna(CampoCodice).value_or(-1);
+        colonnaLocalita_ = intestazione.Colonna(CampoLocalita).value_or(-1);
+        colonnaDescrizione_ = intestazione.Colonna(CampoDescrizione);
+        colonnaSosta_ = intestazione.Colonna(CampoSosta);
+        if (sezione == SezGuida) PreparaGuida();
+    }
+
+    // Trips: one whose locality is stored already stays out, with its stages.
+    void Meta(const QStringList& record) {
+        const QString& codice = record.at(colonnaCodice_);
+        const auto nuovo = codiceNuovo_.constFind(codice);
+        if (nuovo == codiceNuovo_.constEnd()) return;
+        const QString localita = Chiave(
+            inseritore_->Memorizzato(record.at(colonnaLocalita_), inseritore_->Dimensione(CampoLocalita)));
+        if (localitaMete_.contains(localita)) {
+            ++r_.meteScartate;
+            return;
+        }
+        inseritore_->Aggiungi(record, *nuovo);
+        localitaMete_.insert(localita);
+        inserite_.insert(codice, *nuovo);
+        r_.codici.append({codice, *nuovo});
+        ++r_.mete;
+    }
+
+    void Tappa(const QStringList& record) {
+        const auto trovata = inserite_.constFind(record.at(colonnaCodice_));
+        if (trovata == inserite_.constEnd()) return;
+        inseritore_->Aggiungi(SenzaSostaNegativa(record, QStringLiteral(" ")), *trovata);
+        ++r_.tappe;
+    }
+
+    // Guide: only for localities that a stored itinerary reaches (the stages
+    // just added included), and only entries not stored already.
+    void PreparaGuida() {
+        const SchemaDatabase& schema = db_.Schema();
+        db_.Leggi(Query(schema.NomeTabella[TabItinerari]).SenzaOrdine(), {CampoLocalita},
+                  [&](qint64, const QStringList& v) { raggiunte_.insert(Chiave(v.at(0))); });
+        db_.Leggi(Query(schema.NomeTabella[TabGuida]).SenzaOrdine(), {CampoLocalita, CampoDescrizione},
+                  [&](qint64, const QStringList& v) { presenti_.insert(ChiaveVoce(v.at(0), v.at(1))); });
+    }
+
+    void Voce(const QStringList& record) {
         const QString localita =
-            Chiave(inseritore.Memorizzato(record.at(colonnaLocalita), dimensioneLocalita));
-        if (localitaMete.contains(localita)) {
-            ++r.meteScartate;
-            continue;
+            inseritore_->Memorizzato(record.at(colonnaLocalita_), inseritore_->Dimensione(CampoLocalita));
+        if (!raggiunte_.contains(Chiave(localita))) {
+            ++r_.vociNonRaggiunte;
+            return;
         }
-        inseritore.Aggiungi(record, codiceNuovo.value(codice));
-        localitaMete.insert(localita);
-        inserite.insert(codice, codiceNuovo.value(codice));
-        r.codici.append({codice, codiceNuovo.value(codice)});
-        ++r.mete;
+        const QString descrizione =
+            inseritore_->Memorizzato(colonnaDescrizione_ ? record.at(*colonnaDescrizione_) : QString(),
+                                     inseritore_->Dimensione(CampoDescrizione));
+        const QString chiave = ChiaveVoce(localita, descrizione);
+        if (presenti_.contains(chiave)) {
+            ++r_.vociScartate;
+            return;
+        }
+        inseritore_->Aggiungi(SenzaSostaNegativa(record, QStringLiteral("00:00")), QString());
+        presenti_.insert(chiave);
+        ++r_.voci;
     }
-    return inserite;
-}
 
-void AggiungiTappe(Database& db, const SezioneScambio& itinerari, const QHash<QString, QString>& inserite,
-                   Passi& passi, RiepilogoImportazione& r) {
-    passi.Inizia(QStringLiteral("Importazione ") + db.Schema().NomeTabella[TabItinerari],
-                 itinerari.record.size());
-    Inseritore inseritore(db, TabItinerari, itinerari, r.valoriTagliati);
-    const int colonnaCodice = *itinerari.Colonna(CampoCodice);
-    for (const QStringList& record : itinerari.record) {
-        passi.Avanza();
-        const auto trovata = inserite.constFind(record.at(colonnaCodice));
-        if (trovata == inserite.constEnd()) continue;
-        inseritore.Aggiungi(record, *trovata);
-        ++r.tappe;
+    // A stop or visit time with a minus sign counts as none, and is told.
+    QStringList SenzaSostaNegativa(const QStringList& record, const QString& nessuna) {
+        if (!colonnaSosta_ || !SostaNegativa(record.at(*colonnaSosta_))) return record;
+        ++r_.sosteNegative;
+        QStringList corretto = record;
+        corretto[*colonnaSosta_] = nessuna;
+        return corretto;
     }
-}
 
-// Guide: only for localities that a stored itinerary reaches (the stages
-// just added included), and only entries not stored already.
-void AggiungiGuida(Database& db, const SezioneScambio& guida, Passi& passi, RiepilogoImportazione& r) {
-    const SchemaDatabase& schema = db.Schema();
-    passi.Inizia(QStringLiteral("Importazione ") + schema.NomeTabella[TabGuida], guida.record.size());
-    QSet<QString> raggiunte;
-    db.Leggi(Query(schema.NomeTabella[TabItinerari]).SenzaOrdine(), {CampoLocalita},
-             [&](qint64, const QStringList& v) { raggiunte.insert(Chiave(v.at(0))); });
-    QSet<QString> presenti;
-    auto chiaveVoce = [](const QString& localita, const QString& descrizione) {
+    static QString ChiaveVoce(const QString& localita, const QString& descrizione) {
         return Chiave(localita) + QChar(0x1F) + Chiave(descrizione);
-    };
-    db.Leggi(Query(schema.NomeTabella[TabGuida]).SenzaOrdine(), {CampoLocalita, CampoDescrizione},
-             [&](qint64, const QStringList& v) { presenti.insert(chiaveVoce(v.at(0), v.at(1))); });
-
-    Inseritore inseritore(db, TabGuida, guida, r.valoriTagliati);
-    const int colonnaLocalita = *guida.Colonna(CampoLocalita);
-    const auto colonnaDescrizione = guida.Colonna(CampoDescrizione);
-    const int dimensioneLocalita = inseritore.Dimensione(CampoLocalita);
-    const int dimensioneDescrizione = inseritore.Dimensione(CampoDescrizione);
-    for (const QStringList& record : guida.record) {
-        passi.Avanza();
-        const QString localita = inseritore.Memorizzato(record.at(colonnaLocalita), dimensioneLocalita);
-        if (!raggiunte.contains(Chiave(localita))) continue;
-        const QString descrizione = inseritore.Memorizzato(
-            colonnaDescrizione ? record.at(*colonnaDescrizione) : QString(), dimensioneDescrizione);
-        const QString chiave = chiaveVoce(localita, descrizione);
-        if (presenti.contains(chiave)) {
-            ++r.vociScartate;
-            continue;
-        }
-        inseritore.Aggiungi(record, QString());
-        presenti.insert(chiave);
-        ++r.voci;
     }
-}
+
+    Database& db_;
+    QHash<QString, QString> codiceNuovo_;
+    QSet<QString> localitaMete_;
+    const ContenutoScambio& contenuto_;
+    Passi& passi_;
+    qint64 totale_;
+    RiepilogoImportazione& r_;
+    int sezione_ = -1;
+    std::optional<Inseritore> inseritore_;
+    int colonnaCodice_ = -1, colonnaLocalita_ = -1;
+    std::optional<int> colonnaDescrizione_, colonnaSosta_;
+    // File code -> stored code of the trips added.
+    QHash<QString, QString> inserite_;
+    QSet<QString> raggiunte_, presenti_;
+};
 
 } // namespace
 
-RiepilogoImportazione ImportaMete(Database& db, const ContenutoScambio& contenuto, const QStringList& scelti,
+RiepilogoImportazione ImportaMete(Database& db, const QString& percorso, const QStringList& scelti,
                                   Avanzamento* avanzamento) {
     RiepilogoImportazione r;
     const SchemaDatabase& schema = db.Schema();
@@ -235,11 +288,18 @@ RiepilogoImportazione ImportaMete(Database& db, const ContenutoScambio& contenut
     QHash<QString, QString> codiceNuovo;
     for (const auto& [file, nuovo] : AssegnaCodiciImportazione(codiciArchivio, scelti))
         codiceNuovo.insert(file, nuovo);
+    codiciArchivio.clear();
 
-    const QHash<QString, QString> inserite =
-        AggiungiMete(db, contenuto.sezioni[SezMete], codiceNuovo, localitaMete, passi, r);
-    AggiungiTappe(db, contenuto.sezioni[SezItinerari], inserite, passi, r);
-    AggiungiGuida(db, contenuto.sezioni[SezGuida], passi, r);
+    // The file is read again, a line at a time, inside the transaction: one
+    // that has turned unreadable since it was listed takes back whatever was
+    // added.
+    ContenutoScambio contenuto;
+    Importatore importatore(db, std::move(codiceNuovo), std::move(localitaMete), contenuto, passi,
+                            QFileInfo(percorso).size(), r);
+    const QString errore = LeggiFileScambio(
+        percorso, contenuto, [&](qint64 letti, qint64) { passi.Porta(letti); },
+        [&](int sezione, const QStringList& record) { importatore.Record(sezione, record); });
+    if (!errore.isEmpty()) throw ErroreDatabase(errore);
 
     transazione.Conferma();
     // The work slot holds no rows of the import once it is over.
@@ -261,6 +321,12 @@ QString TestoRiepilogoImportazione(const RiepilogoImportazione& r) {
         n(r.vociScartate) + QStringLiteral(" guide/informazioni località,"),
         QStringLiteral("perchè già presenti nel database con lo stesso nome."),
     };
+    if (r.vociNonRaggiunte > 0)
+        righe << QString()
+              << n(r.vociNonRaggiunte) +
+                     QStringLiteral(" guide/informazioni località non inserite: nessun itinerario "
+                                    "dell'archivio passa per la loro località.");
+    if (r.sosteNegative > 0) righe << QString() << TestoSosteNegative(r.sosteNegative);
     if (r.valoriTagliati > 0) {
         righe << QString()
               << n(r.valoriTagliati) +

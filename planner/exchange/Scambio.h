@@ -44,15 +44,22 @@ struct RiepilogoImportazione {
     int vociScartate = 0;
     // Values longer than their field, stored cut to its size.
     int valoriTagliati = 0;
+    // Guide entries left out because no stored itinerary reaches their
+    // locality.
+    int vociNonRaggiunte = 0;
+    // Stops and visit times with a minus sign, stored as none.
+    int sosteNegative = 0;
     // File code -> stored code of every trip added.
     QVector<QPair<QString, QString>> codici;
 };
 
-// Adds the chosen trips of a read file (by file code, in list order), their
-// stages and the guide entries of the localities the stored itineraries
-// reach, skipping trips whose locality is stored already and guide entries
-// stored already. One transaction: on ErroreDatabase nothing has changed.
-RiepilogoImportazione ImportaMete(Database& db, const ContenutoScambio& contenuto, const QStringList& scelti,
+// Adds the chosen trips of an exchange file (by file code, in list order),
+// their stages and the guide entries of the localities the stored
+// itineraries reach, skipping trips whose locality is stored already and
+// guide entries stored already. The file is read a line at a time, each
+// record added as it comes. One transaction: on ErroreDatabase (a write that
+// fails, or a file that turns out unreadable) nothing has changed.
+RiepilogoImportazione ImportaMete(Database& db, const QString& percorso, const QStringList& scelti,
                                   Avanzamento* avanzamento);
 
 // The summary shown at the end of an import, lines joined by CR LF.

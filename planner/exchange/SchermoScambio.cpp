@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "common/FileOrdinario.h"
 #include "database/Confronto.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
@@ -57,6 +58,12 @@ void Esporta(FormViandora& f) {
     if (file.isEmpty()) return;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".iei");
     const QString nome = QDir::toNativeSeparators(file);
+    QString errore;
+    if (!ControllaFileDaScrivere(file, &errore)) {
+        p.MsgBox(QStringLiteral("Esportazione non eseguita:\r\n") + errore, Msg::OkOnly | Msg::Critical,
+                 TitoloExport);
+        return;
+    }
     if (QFileInfo::exists(file) &&
         p.MsgBox(QStringLiteral("Il file ") + nome + QStringLiteral(" esiste già: ricopro?"),
                  Msg::YesNo | Msg::Question,
@@ -70,7 +77,6 @@ void Esporta(FormViandora& f) {
     f.ComandiMeta = QStringLiteral("zz");
     f.AbilitaPulsantiComando();
     EsitoEsportazione esito;
-    QString errore;
     const bool scritto =
         EsportaMete(f.Db, Codici(f.Scambio.mfgImExp[f.Scambio.ListaSelezione()]), file, &f, esito, errore);
     f.frmExport.Enabled = true;
@@ -121,7 +127,8 @@ void Importa(FormViandora& f) {
     }
     RiepilogoImportazione riepilogo;
     try {
-        riepilogo = ImportaMete(f.Db, contenuto, Codici(f.Scambio.mfgImExp[f.Scambio.ListaSelezione()]), &f);
+        riepilogo = ImportaMete(f.Db, f.Scambio.FileImport,
+                                Codici(f.Scambio.mfgImExp[f.Scambio.ListaSelezione()]), &f);
     } catch (const ErroreDatabase& e) {
         f.AzzeraPercentuale();
         riprendi();

@@ -38,10 +38,6 @@ void FormViandora::CaricaTipiGuida() {
         Guida.TempoObbligatorioTipoGuida[codice] = rs.SiNo(QStringLiteral("TempoObbligatorio"));
         cmbGTipo.AddItem(Guida.DescrizioneTipoGuida[codice]);
     }
-    const auto campi = Db.CampiTabella(Db.Schema().NomeTabella[TabGuida]);
-    for (const InfoCampo& c : campi)
-        if (c.nome.compare(QLatin1String("Descrizione"), Qt::CaseInsensitive) == 0)
-            txtGDescrizione.MaxLength = c.dimensione;
 }
 
 int FormViandora::CodiceTipoGuida(const QString& descrizione) const {

@@ -27,6 +27,8 @@ bool ScriviTipiGuidaDefault(Database& db) {
     db.Leggi(Query(tabella), {QStringLiteral("CodiceGuida")},
              [&](qint64, const QStringList&) { vuota = false; });
     if (!vuota) return false;
+    // The program's own rows, written even where the user's data are only read.
+    Database::ScritturaDiServizio servizio(db);
     QList<QHash<QString, QVariant>> righe;
     for (const TipoGuidaDefault& tipo : TipiGuidaDefault)
         righe.append({{QStringLiteral("CodiceGuida"), QString::fromUtf8(tipo.codice)},

@@ -79,6 +79,8 @@ void FormViandora::CancellaMatrice() {
     const int righe = mfgTab.Rows();
     mfgTab.SetRows(1);
     mfgTab.SetRows(qMax(righe, int(RigheVisibili)));
+    // What is loaded next shows from its first row.
+    mfgTab.TopRow = 1;
     Itinerario.NumeroTappe = 0;
     for (int k = 0; k < 5; ++k) {
         txtKmTot[k].Text.clear();
@@ -219,6 +221,10 @@ void FormViandora::RicomponiTabellaMfgTab() {
         if (g.TextMatrix(k, TappaSosta).trimmed().startsWith(u'*')) ColoraFineGiornata(k);
     }
     TabellaDiMarcia.TabellaCalcolata = false;
+    // The stages come back from the first, whatever row of the timetable
+    // was chosen.
+    Itinerario.RigaCorrente = 1;
+    g.TopRow = 1;
     AggiornaNumeroRiga();
 }
 

@@ -1,5 +1,7 @@
 #include "itinerary/MemorizzaTappe.h"
 
+#include <QSet>
+
 #include "common/Avanzamento.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
@@ -42,26 +44,40 @@ QString MemorizzaTappe(Database& db, const QString& codiceMeta, const QList<Tapp
     // Beyond four digits the sequence numbers would repeat and the order
     // of the stages would be lost.
     if (daScrivere > MassimoRecord)
-        return QStringLiteral("Impossibile memorizzare l'itinerario: supera %1 registrazioni!").arg(MassimoRecord);
+        return QStringLiteral("Impossibile memorizzare l'itinerario: supera %1 registrazioni!")
+            .arg(MassimoRecord);
 
     // The old stages are replaced in the same transaction as the new ones are
     // written: a failure leaves the itinerary stored last.
     Database::Transazione transazione(db);
     const QString tabella = db.Schema().NomeTabella[TabItinerari];
-    const int lunghezzaLocalita = qMax(1, DimensioneCampo(db.CampiTabella(tabella), QStringLiteral("Localita")) - 1);
+    const int lunghezzaLocalita =
+        qMax(1, DimensioneCampo(db.CampiTabella(tabella), QStringLiteral("Localita")) - 1);
+    const Query memorizzate =
+        Query(tabella).Dove(QStringLiteral("CodiceMeta"), codiceMeta).OrdinaPer(QStringLiteral("Sequenza"));
+    // A typed locality keeps the field's size less one; one stored already
+    // (an import, a file of a later version) goes back whole.
+    QSet<QString> lunghe;
+    db.Leggi(memorizzate, {QStringLiteral("Localita")}, [&](qint64, const QStringList& v) {
+        if (v.at(0).size() > lunghezzaLocalita) lunghe.insert(v.at(0));
+    });
+    auto localitaDi = [&](const Tappa& t) {
+        return lunghe.contains(t.Localita) ? t.Localita : t.Localita.left(lunghezzaLocalita);
+    };
 
     QStringList tutte;
     tutte.reserve(tappe.size());
     for (const Tappa& t : tappe)
-        tutte << t.Localita.left(lunghezzaLocalita);
+        tutte << localitaDi(t);
     PassaggioGuida guida(db, &TempoSommatoComeStringa, tutte);
-    if (avanzamento) avanzamento->InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), tappe.size());
+    if (avanzamento)
+        avanzamento->InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), tappe.size());
     QVector<QStringList> record;
     record.reserve(daScrivere);
     for (const Tappa& t : tappe) {
         if (avanzamento) avanzamento->Avanza();
         if (t.Vuota()) continue;
-        const QString localita = t.Localita.left(lunghezzaLocalita);
+        const QString localita = localitaDi(t);
         const double centesimiGuida = guida.TempoLocalita(localita);
         QString tempoGuida =
             centesimiGuida > 0 ? ghmCentesimi2Stringa(float(centesimiGuida), CentesimiGiorno) : QString();
@@ -93,9 +109,7 @@ QString MemorizzaTappe(Database& db, const QString& codiceMeta, const QList<Tapp
     // The stored records, in their order, take the new values: a stage that
     // did not change costs nothing, the others are rewritten in place, and
     // the count is then made even.
-    db.SostituisciRighe(
-        Query(tabella).Dove(QStringLiteral("CodiceMeta"), codiceMeta).OrdinaPer(QStringLiteral("Sequenza")),
-        CampiItinerario, record);
+    db.SostituisciRighe(memorizzate, CampiItinerario, record);
     guida.ScriviVisti();
     transazione.Conferma();
     return {};

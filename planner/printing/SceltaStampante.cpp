@@ -58,7 +58,10 @@ void FormViandora::VisualizzaListaStampanti() {
         lista.AddItem(nome);
     // Always there, so that a machine without printers still prints.
     lista.AddItem(VoceFilePdf);
-    lista.ListIndex = 0;
+    // Nothing chosen prints on the system's default printer: it is the one
+    // offered.
+    const qsizetype predefinita = stampanti.indexOf(piattaforma_.StampantePredefinita());
+    lista.ListIndex = predefinita >= 0 ? int(predefinita) : 0;
     frmSelStampa.Visible = true;
     frmSelStampa.Enabled = true;
 }
@@ -66,6 +69,7 @@ void FormViandora::VisualizzaListaStampanti() {
 bool FormViandora::ApriDispositivoStampa() {
     StatoStampa& s = Stampa;
     s.Pagina.reset();
+    s.PdfRinunciato = false;
     const bool guida = s.TipoStampa == 2;
     const QString titolo = guida ? QStringLiteral("Guida città") : QStringLiteral("Tabella di marcia");
     QString scelta = s.lstStampanti.Text();
@@ -80,12 +84,20 @@ bool FormViandora::ApriDispositivoStampa() {
         QString percorso = piattaforma_.SalvaFileProposto(QStringLiteral("Stampa su file PDF"),
                                                           QStringLiteral("File PDF (*.pdf)"),
                                                           CartellaProgramma + cosa + QStringLiteral(".pdf"));
-        if (percorso.isEmpty()) return false;
+        if (percorso.isEmpty()) {
+            s.PdfRinunciato = true;
+            return false;
+        }
         if (QFileInfo(percorso).suffix().isEmpty()) percorso += QStringLiteral(".pdf");
         s.Pagina = piattaforma_.ApriPdf(percorso, titolo, errore);
     } else {
-        // The first printer of the system's list with that device name.
+        // The first printer of the system's list with that device name; one
+        // that has gone since the list was shown leaves the default printer.
         const QStringList stampanti = piattaforma_.ElencoStampanti();
+        if (!stampanti.contains(scelta)) {
+            const QString predefinita = piattaforma_.StampantePredefinita();
+            if (stampanti.contains(predefinita)) scelta = predefinita;
+        }
         if (stampanti.contains(scelta))
             s.Pagina = piattaforma_.ApriStampante(scelta, titolo, errore);
         else
@@ -113,7 +125,12 @@ void FormViandora::cmdSelStampante_Click(int Index) {
         std::unique_ptr<PaginaStampa>& pagina;
         ~Rilascia() { pagina.reset(); }
     } rilascia{s.Pagina};
-    if (Index == 0 && (!pagine || ApriDispositivoStampa())) {
+    // The timetable's text file is written whenever the print goes ahead,
+    // also when its pages cannot be printed (said by the message); giving
+    // up the PDF's dialog gives up the print.
+    bool procede = Index == 0;
+    if (procede && pagine && !ApriDispositivoStampa()) procede = s.TipoStampa == 1 && !s.PdfRinunciato;
+    if (procede) {
         frmSelStampa.Visible = false;
         frmGuida.Visible = false;
         if (s.TipoStampa == 1) {
@@ -125,7 +142,7 @@ void FormViandora::cmdSelStampante_Click(int Index) {
             frmGuida.Enabled = true;
         }
     } else {
-        // Given up, or the printer could not be opened: as "&Rinuncia".
+        // Given up, or the guide's printer could not be opened: as "&Rinuncia".
         frmSelStampa.Visible = false;
         frmGuida.Enabled = true;
     }

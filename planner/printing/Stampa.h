@@ -15,6 +15,8 @@ struct StatoStampa {
     std::unique_ptr<PaginaStampa> Pagina;
     // The timetable's text file; empty: none is written.
     QString FileTabella;
+    // The user gave up the PDF file's dialog: nothing is printed.
+    bool PdfRinunciato = false;
 
     // ---- options panel of the timetable (frmStampa) -------------------------
     CasellaSpunta chkTabella, chkModuli;

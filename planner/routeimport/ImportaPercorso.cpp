@@ -2,6 +2,8 @@
 // present, the file choice and the stages read written into the grid.
 #include <QFile>
 
+#include "common/FileOrdinario.h"
+#include "common/Numeri.h"
 #include "itinerary/Itinerario.h"
 #include "routeimport/LetturaPercorso.h"
 #include "shell/FormViandora.h"
@@ -43,6 +45,11 @@ void FormViandora::cmdMapPoint_Click() {
 
 bool FormViandora::CaricaDaPacchetto(const QString& file) {
     const QString titolo = QStringLiteral("Import da pacchetti commerciali");
+    QString errore;
+    if (!ControllaFileDaLeggere(file, &errore)) {
+        piattaforma_.MsgBox(errore, Msg::OkOnly | Msg::Critical, titolo);
+        return false;
+    }
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly) || f.size() > DimensioneMassima) {
         piattaforma_.MsgBox(QStringLiteral("Impossibile leggere il file:\r\n") + file,
@@ -56,6 +63,14 @@ bool FormViandora::CaricaDaPacchetto(const QString& file) {
     switch (lettura.Leggi(contenuto)) {
     case LetturaPercorso::Esito::NonRiconosciuto:
         piattaforma_.MsgBox(QString::fromUtf8(TestoNonRiconosciuto), Msg::OkOnly | Msg::Exclamation, titolo);
+        return false;
+    case LetturaPercorso::Esito::DistanzaNonCredibile:
+        piattaforma_.MsgBox(
+            QStringLiteral("Impossibile: il file indica %1 km per arrivare a %2, una distanza non "
+                           "credibile tra due località del percorso.")
+                .arg(Formato(double(lettura.KmNonCredibili), QStringLiteral("#,##0")),
+                     lettura.LocalitaNonCredibile),
+            Msg::OkOnly | Msg::Exclamation, titolo);
         return false;
     case LetturaPercorso::Esito::TroppoLungo:
         piattaforma_.MsgBox(
@@ -85,8 +100,10 @@ bool FormViandora::CaricaDaPacchetto(const QString& file) {
         g.SetTextMatrix(r, 7, t.Sosta);
         ++Itinerario.RigaCorrente;
         if (Itinerario.RigaCorrente > g.Rows() - 2) g.SetRows(Itinerario.RigaCorrente + 5);
-        g.TopRow = qMax(g.Rows() - 8, 1);
     }
+    // The route shows from its start, its first stage chosen.
+    Itinerario.RigaCorrente = 1;
+    g.TopRow = 1;
     g.Modificata();
 
     CalcolaKmTempiItinerario();

@@ -241,6 +241,8 @@ void LetturaPercorso::Azzera() {
     localitaPrecedente_ = QStringLiteral("\\");
     inizioScritto_ = false;
     troppoLungo_ = false;
+    KmNonCredibili = 0;
+    LocalitaNonCredibile.clear();
     colonnaKm_ = 2;
     colonnaIstruzione_ = 3;
 }
@@ -255,15 +257,15 @@ LetturaPercorso::Esito LetturaPercorso::Leggi(const QByteArray& contenuto) {
     if (Layout == 0) return Esito::NonRiconosciuto;
     if (Layout == 1) ColonneLayout1(righe, intestazione);
     if (Layout == 2) RigaLayout2(righe.at(intestazione));
-    for (int i = intestazione + 1; i < righe.size() && !troppoLungo_; ++i) {
+    for (int i = intestazione + 1; i < righe.size() && !troppoLungo_ && KmNonCredibili == 0; ++i) {
         if (Layout == 1)
             RigaLayout1(righe.at(i));
         else
             RigaLayout2(righe.at(i));
     }
-    if (troppoLungo_) {
+    if (troppoLungo_ || KmNonCredibili > 0) {
         Tappe.clear();
-        return Esito::TroppoLungo;
+        return troppoLungo_ ? Esito::TroppoLungo : Esito::DistanzaNonCredibile;
     }
     return Esito::Letto;
 }
@@ -303,6 +305,11 @@ void LetturaPercorso::SalvaRigaItinerarioImportato(const QString& localita) {
 
     TappaPercorso t;
     t.Localita = nome.toUpper();
+    if (km > KmMassimiCredibili) {
+        KmNonCredibili = km;
+        LocalitaNonCredibile = t.Localita;
+        return;
+    }
     t.Strada = strada;
     t.TipoStrada = strada.startsWith(u'A') ? QStringLiteral("A") : QStringLiteral("P");
     const bool fette = km > KmMassimiRiga;

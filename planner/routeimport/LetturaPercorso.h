@@ -29,8 +29,11 @@ public:
     // consecutive rows of the same locality, as storing would give it back.
     static constexpr qint64 KmMassimiRiga = 32767;
     static constexpr qint64 KmPerFetta = 999;
+    // The Equator: no road between two places of a route is longer, so a
+    // stage beyond it comes from a damaged or altered file.
+    static constexpr qint64 KmMassimiCredibili = 40075;
 
-    enum class Esito { Letto, NonRiconosciuto, TroppoLungo };
+    enum class Esito { Letto, NonRiconosciuto, TroppoLungo, DistanzaNonCredibile };
 
     // The whole reading of a file's bytes: recognition, then conversion.
     Esito Leggi(const QByteArray& contenuto);
@@ -53,6 +56,10 @@ public:
     // Road designations found in an instruction, added to StradeTappa.
     QStringList StradeTappa;
     void EstraeTappaStrada(const QString& istruzione);
+
+    // DistanzaNonCredibile: the stage's kilometres and the locality it reaches.
+    qint64 KmNonCredibili = 0;
+    QString LocalitaNonCredibile;
 
     // Running distance of the route and at the last stage written, in km.
     qint64 DistanzaProgressiva = 0;

@@ -31,6 +31,15 @@ const CodiceComando ComandiDellItinerario[] = {
 bool Tutti(const QString& comandi) {
     return comandi.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
 }
+
+// The commands that store the user's data, off in a window that only reads.
+bool Scrive(const char* codice, bool itinerario) {
+    static const char* const meta[] = {"Sa", "Cm", "Ci", "Im"};
+    if (itinerario) return qstrcmp(codice, "Me") == 0;
+    for (const char* c : meta)
+        if (qstrcmp(codice, c) == 0) return true;
+    return false;
+}
 } // namespace
 
 void FormViandora::ImpostaDefault(Pulsante& pulsante) {
@@ -52,12 +61,15 @@ void FormViandora::AbilitaPulsantiComando() {
     if (Tutti(ComandiItinerario)) ComandiItinerario = QStringLiteral("InAgCaRcRtCeFiMeDuAzTr");
     if (frmInputBox.Visible) ComandiMeta = QStringLiteral("F");
 
+    const bool solaLettura = Db.SolaLettura();
     for (const CodiceComando& c : ComandiDellaMeta)
-        (this->*(c.pulsante)).Enabled = ComandiMeta.contains(QLatin1String(c.codice));
+        (this->*(c.pulsante)).Enabled =
+            ComandiMeta.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, false));
     cmdEsce.Caption = ComandiMeta == QLatin1String("Es") ? QStringLiteral("&Stop") : QStringLiteral("&Esce");
 
     for (const CodiceComando& c : ComandiDellItinerario)
-        (this->*(c.pulsante)).Enabled = ComandiItinerario.contains(QLatin1String(c.codice));
+        (this->*(c.pulsante)).Enabled =
+            ComandiItinerario.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, true));
     AbilitaComandiTappe();
     cmdConverte.Enabled = false;
     cmdConverte.Visible = false;
@@ -158,6 +170,17 @@ void FormViandora::Form_QueryUnload(bool& annulla) {
         annulla = false;
     else if (cmdEsce.Enabled && cmdEsce.Visible)
         cmdEsce_Click();
+    else
+        // Closing the window is "&Esce", which this screen does not offer:
+        // the user is told what comes first.
+        piattaforma_.MsgBox(
+            frmInputBox.Visible ? QStringLiteral("Per chiudere la procedura esci prima dall'inserimento "
+                                                 "dell'itinerario con \"Fine inser.\".")
+            : cmdCalcola.Caption != QLatin1String("&Calcola")
+                ? QStringLiteral(
+                      "Per chiudere la procedura sblocca prima la tabella di marcia con \"Sblocca\".")
+                : QStringLiteral("Per chiudere la procedura termina prima l'operazione in corso."),
+            Msg::OkOnly | Msg::Information, QStringLiteral("Fine Lavoro"));
     if (terminato_) annulla = false;
 }
 

@@ -117,6 +117,9 @@ public:
     // Grows at every change of entries, so a view knows when to refill.
     int Revisione() const { return revisione_; }
 
+    // Characters that may be typed; 0 = no limit.
+    int MaxLength = 0;
+
 private:
     QStringList voci_;
     QString testo_;

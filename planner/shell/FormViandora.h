@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "database/BloccoScrittura.h"
 #include "database/Database.h"
 #include "shell/Controlli.h"
 #include "shell/Piattaforma.h"
@@ -108,6 +109,9 @@ public:
     bool Interrompi = false;
     QString CartellaProgramma;
     Database Db;
+    // Held while this window may write the database; a second window on it
+    // only reads (Db.SolaLettura()).
+    BloccoScrittura Blocco;
 
     // ---- start-up and screen states ---------------------------------------
     // The window's load event. False when the program must end (the database
@@ -439,6 +443,10 @@ private:
     void MostraAiuto(const QString& pulsante);
     void Esegui(const std::function<void()>& azione);
     void Termina();
+    // Start-up: the database opened and brought to the schema, or the user
+    // told why not (false).
+    bool ApriDatabase();
+    void ApriInSolaLettura();
 
     Piattaforma& piattaforma_;
     QList<Controllo*> controlli_;

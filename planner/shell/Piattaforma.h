@@ -37,8 +37,10 @@ public:
         Q_UNUSED(proposta);
         return SalvaFile(titolo, filtro);
     }
-    // The device names of the installed printers, in the system's order.
+    // The device names of the installed printers, in the system's order, and
+    // the system's default one (empty when it has none).
     virtual QStringList ElencoStampanti() { return {}; }
+    virtual QString StampantePredefinita() { return {}; }
     // A new document on the printer with that device name, or on a PDF file
     // written whole when the document ends. Null, with the reason in errore,
     // when it cannot be opened.

@@ -1,9 +1,35 @@
 // The window's start-up sequence.
 #include <QDir>
+#include <sqlite3.h>
 
 #include "itinerary/Itinerario.h"
+#include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "trip/Meta.h"
+
+namespace {
+// Each field takes as many characters as its stored field keeps, in this
+// file (an older file's wider field is kept): what is typed is what is
+// stored and shown again.
+void LunghezzeCampi(FormViandora& f) {
+    const SchemaDatabase& schema = f.Db.Schema();
+    // meno: the characters the stored form adds (a blank, or one less kept).
+    auto imposta = [&](int& massimo, int tabella, const char* campo, int meno = 0) {
+        for (const InfoCampo& c : f.Db.CampiTabella(schema.NomeTabella[tabella]))
+            if (c.nome.compare(QLatin1String(campo), Qt::CaseInsensitive) == 0 && c.dimensione > meno)
+                massimo = c.dimensione - meno;
+    };
+    imposta(f.txtLocalita.MaxLength, TabMete, "Localita");
+    for (int k = 0; k < int(CampiVelocita.size()); ++k)
+        imposta(f.cmbMediaKm[k].MaxLength, TabMete, CampiVelocita[k]);
+    imposta(f.cmbGiorni.MaxLength, TabMete, "GiorniAdeguamento");
+    // A stage keeps its locality less one character, and its road with a
+    // blank after it; the country is always cut to 19 characters.
+    imposta(f.txtTappa.MaxLength, TabItinerari, "Localita", 1);
+    imposta(f.txtStrada.MaxLength, TabItinerari, "NomeStrada", 1);
+    imposta(f.txtGDescrizione.MaxLength, TabGuida, "Descrizione");
+}
+} // namespace
 
 bool FormViandora::Form_Load() {
     // Panels and lists where they stand at start-up.
@@ -38,23 +64,9 @@ bool FormViandora::Form_Load() {
 
     QDir::setCurrent(CartellaProgramma);
     Db.FileDatabase = CartellaProgramma + QString::fromLatin1(NomeFileDatabase);
-    bool aperto = false;
-    try {
-        const bool creato = Db.DatabaseCrea();
-        aperto = Db.DatabaseApre();
-        if (aperto) {
-            if (creato) Db.DatabaseTabelleCreazione();
-            Db.DataBaseTabelleAggiorna();
-            Db.RecordSetImpostaDefault();
-        }
-    } catch (const ErroreDatabase&) {
-        aperto = false;
-    }
-    if (!aperto) {
+    if (!ApriDatabase()) {
         Db.Chiudi();
-        piattaforma_.MsgBox(QStringLiteral("Errore apertura database ") +
-                                QDir::toNativeSeparators(Db.FileDatabase),
-                            Msg::OkOnly | Msg::Critical, Caption);
+        Blocco.Rilascia();
         Termina();
         return false;
     }
@@ -70,6 +82,7 @@ bool FormViandora::Form_Load() {
         }
     };
     Db.RecordSetImpostaDefault();
+    passo([this] { LunghezzeCampi(*this); });
     passo([this] { CaricaComboBox(); });
     ImpostaGriglia(GrigliaTappe);
     cmdItinerario.Visible = true;
@@ -97,4 +110,63 @@ bool FormViandora::Form_Load() {
     MostraConverte();
     ImpostaGiorniMeseInizio();
     return true;
+}
+
+bool FormViandora::ApriDatabase() {
+    const QString file = QDir::toNativeSeparators(Db.FileAperto());
+    // On a copy in memory (viandora-cli) nothing is written: no lock, no
+    // question, only the reason of a failure.
+    const bool finestra = !Db.CopiaInMemoria();
+    auto chiedi = [&](const QString& testo) {
+        return piattaforma_.MsgBox(testo, Msg::YesNo | Msg::Exclamation, Caption) == Msg::Yes;
+    };
+    const QString oppureTermina =
+        QStringLiteral("\r\n\r\nVuoi aprirlo in sola lettura? (No: il programma termina)");
+    if (finestra && Blocco.Prendi(Db.FileDatabase) == BloccoScrittura::Esito::Occupato) {
+        // Two windows writing one file would overwrite each other's work.
+        if (!chiedi(
+                QStringLiteral("Il database %1 è già aperto in un'altra finestra di Viandora.").arg(file) +
+                oppureTermina))
+            return false;
+        ApriInSolaLettura();
+    }
+    for (;;) {
+        int codice = SQLITE_OK;
+        try {
+            // Setting up the tables of the copy a read-only window looks at.
+            Database::ScritturaDiServizio servizio(Db);
+            const bool creato = Db.DatabaseCrea();
+            if (Db.DatabaseApre()) {
+                if (creato) Db.DatabaseTabelleCreazione();
+                Db.DataBaseTabelleAggiorna();
+                Db.RecordSetImpostaDefault();
+                return true;
+            }
+            codice = Db.CodiceApertura();
+        } catch (const ErroreDatabase& e) {
+            codice = e.Codice();
+        }
+        Db.Chiudi();
+        const QString messaggio = MessaggioErroreApertura(file, codice);
+        if (finestra && (codice == SQLITE_BUSY || codice == SQLITE_LOCKED)) {
+            if (chiedi(messaggio + QStringLiteral(".\r\n\r\nVuoi riprovare?"))) continue;
+            return false;
+        }
+        if (finestra && codice == SQLITE_READONLY && !Db.SolaLettura()) {
+            if (!chiedi(messaggio + u'.' + oppureTermina)) return false;
+            ApriInSolaLettura();
+            continue;
+        }
+        piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Critical, Caption);
+        return false;
+    }
+}
+
+// The window works on a copy in memory of the file, which stays as it is,
+// and every command that would store the user's data is refused.
+void FormViandora::ApriInSolaLettura() {
+    Blocco.Rilascia();
+    Db.UsaCopiaInMemoria(Db.FileDatabase);
+    Db.ImpostaSolaLettura(true);
+    Caption += QStringLiteral(" - sola lettura");
 }

@@ -254,8 +254,10 @@ void FormViandora::cmdRicalcola_Click() {
 }
 
 void FormViandora::CollegaEventiCalcolo() {
-    // The trip's length in days, at the free end of the "Fine:" row.
-    Registra(txtGiorni, QStringLiteral("txtGiorni"), QStringLiteral("frmMeteFine"), 1800, 630, 330, 285);
+    // The trip's length in days, at the free end of the "Fine:" row, as far
+    // as the frame's edge: a field that holds fewer digits than the count
+    // shows only its last ones, and 265 days would read as 65.
+    Registra(txtGiorni, QStringLiteral("txtGiorni"), QStringLiteral("frmMeteFine"), 1800, 630, 390, 285);
     txtGiorni.Locked = true;
     txtGiorni.ToolTipText = QStringLiteral("Durata del viaggio in giorni");
 

@@ -33,6 +33,8 @@ void FormViandora::RicercaMetaCorrente() {
 }
 
 void FormViandora::SalvaIlCodiceMetaCorrente() {
+    // Which trip comes back at the next start is the program's own note.
+    Database::ScritturaDiServizio servizio(Db);
     Db.RecordSetImposta(SlotRicerca, Query(Db.Schema().NomeTabella[TabMetaCorrente]));
     RecordSet& rs = Db.Rs(SlotRicerca);
     if (rs.Eof())
@@ -157,27 +159,33 @@ void FormViandora::cmdSalva_Click() {
             codice = Db.Rs(SlotScrittura).Testo(CampoCodice);
         }
     }
-    if (operazione == QLatin1String("I")) codice = Zero(NuovoCodiceMeta(), 6);
-
     QString domanda = operazione;
     BoxConferma(domanda);
     if (RispostaConferma != Msg::Yes) return;
 
     if (txtLocalita.Text.contains(QLatin1String("AUTOSTRADA"))) txtLocalita.Text = txtLocalita.Text.toLower();
 
-    // The trip and the "current trip" mark are stored together.
+    // The trip and the "current trip" mark are stored together. A new code
+    // is chosen only here, under the transaction's write lock: a trip stored
+    // meanwhile by an import beside this window cannot take the same one.
     Database::Transazione transazione(Db);
     if (operazione == QLatin1String("M")) {
         Db.RecordSetImposta(SlotScrittura, Query(mete).Dove(CampoCodice, codice));
+        if (Db.Rs(SlotScrittura).Eof()) operazione = QStringLiteral("I");
+    }
+    if (operazione == QLatin1String("M")) {
         Db.Rs(SlotScrittura).Edit();
     } else {
+        codice = Zero(NuovoCodiceMeta(), 6);
         Db.RecordSetImposta(SlotScrittura, Query(mete).Dove(CampoCodice, codice));
         Db.Rs(SlotScrittura).AddNew();
     }
     RecordSet& rs = Db.Rs(SlotScrittura);
     rs.Imposta(CampoCodice, codice);
     rs.Imposta(QStringLiteral("Localita"), txtLocalita.Text.trimmed());
-    rs.Imposta(QStringLiteral("Nazione"), (txtNazione.Text.trimmed() + QStringLiteral(" ")).left(19));
+    // Cut to the field's 19 characters by the record set, which keeps a
+    // longer country stored already as it is.
+    rs.Imposta(QStringLiteral("Nazione"), txtNazione.Text.trimmed() + QStringLiteral(" "));
     rs.Imposta(QStringLiteral("DataInizio"), cmbInizio[0].Text() + cmbInizio[1].Text() + cmbInizio[2].Text());
     rs.Imposta(QStringLiteral("OraInizio"), cmbInizio[3].Text() + cmbInizio[4].Text());
     for (int k = 0; k < 4; ++k)

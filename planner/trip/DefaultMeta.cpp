@@ -1,4 +1,6 @@
 // The built-in travel parameters and the user's saved defaults ("Parametri").
+#include <optional>
+
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "model/CampiMeta.h"
@@ -34,6 +36,9 @@ void FormViandora::CaricaDefaultMeta(int modo) {
     Db.RecordSetImposta(SlotMeta, Query(parametri));
     if (Db.NumeroRecord == 0 || modo == 2) {
         MettiDefaultIncorporati();
+        // Missing defaults are the program's to write; restoring them is the user's command.
+        std::optional<Database::ScritturaDiServizio> servizio;
+        if (modo != 2) servizio.emplace(Db);
         MemorizzaVariabiliMeta();
         Db.RecordSetImposta(SlotMeta, Query(parametri));
     }

@@ -6,10 +6,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include "app/FinestraViandora.h"
+#include "common/Testo1252.h"
+#include "finestre/RiquadroMessaggio.h"
+#include "finestre/Traduzioni.h"
 #include "itinerary/EditorProva.h"
 #include "timetable/ViaggioProva.h"
 
@@ -82,35 +87,6 @@ private slots:
         QVERIFY(finestra.close() && pl.p.terminato && !form.Db.Aperto());
     }
 
-    void grigliaSuTableView() {
-        Planner pl;
-        FormViandora& form = *pl;
-        FinestraViandora finestra(form);
-        auto* vista = qobject_cast<QTableView*>(finestra.Widget("mfgTab"));
-        QVERIFY(vista);
-        QAbstractItemModelTester tester(vista->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
-
-        form.mfgTab.SetCols(4);
-        form.mfgTab.SetRows(3);
-        form.mfgTab.SetTextMatrix(0, 1, "Localita");
-        form.mfgTab.SetTextMatrix(2, 1, "ROMA");
-        form.mfgTab.SetColWidth(3, 0);
-        form.mfgTab.SetColAlignment(1, Griglia::Destra);
-        form.mfgTab.SetStile(2, 1, {true, 0xFFFF00, -1});
-        finestra.Aggiorna();
-        QAbstractItemModel* m = vista->model();
-        QVERIFY(m->rowCount() == 2 && m->columnCount() == 4);
-        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QString("Localita"));
-        QCOMPARE(m->index(1, 1).data().toString(), QString("ROMA"));
-        QVERIFY(m->index(1, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
-        QVERIFY(m->index(1, 1).data(Qt::FontRole).value<QFont>().bold());
-        QVERIFY(vista->isColumnHidden(3));
-        form.mfgTab.SetRows(1);
-        finestra.Aggiorna();
-        QCOMPARE(m->rowCount(), 0);
-    }
-
     void nuovaMetaDallaFinestra() {
         Planner pl;
         {
@@ -136,6 +112,10 @@ private slots:
         FinestraViandora finestra(*pl);
         QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), QString("PARIGI"));
         QCOMPARE(qobject_cast<QComboBox*>(finestra.Widget("cmbInizio(2)"))->currentText(), QString("2007"));
+        // A destination wider than the box, stored by a later version, is shown whole.
+        pl->txtLocalita.Text = "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1";
+        finestra.Aggiorna();
+        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), pl->txtLocalita.Text);
     }
 
     void pannelloInserimento() {
@@ -202,6 +182,7 @@ private slots:
         QCOMPARE(m->index(0, 12 + x).data().toString(), QString("Pranzo"));
         QCOMPARE(m->index(2, 7 + x).data().toString(), QString("00:02:00*"));
         QCOMPARE(m->index(3, 1 + x).data().toString(), QString(" > Uffizi"));
+        QVERIFY(m->index(2, 3 + x).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
         QVERIFY(m->index(3, 7 + x).data(Qt::FontRole).value<QFont>().bold());
         QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtGiorni"))->text(), QString("1"));
 
@@ -209,6 +190,65 @@ private slots:
         QCOMPARE(calcola->text(), QString("&Calcola"));
         QVERIFY(!vista->isColumnHidden(8 + x));
         QCOMPARE(Mostrate(*vista->model(), v->mfgTab.FixedCols), tappe);
+    }
+
+    // A trip or a list loaded shows its first row, wherever the user had
+    // scrolled the grid to.
+    void caricamentoDallaPrimaRiga() {
+        for (const QString azione : {"ricerca", "nuovo", "sblocca", "percorso"}) {
+            ViaggioInFinestra v;
+            QStringList tappe{"PARTENZA|||"}, percorso{"Percorso", "Ora\tIstruzioni\tKm\tPer\tTempo"};
+            for (int i = 1; i < 30; ++i) {
+                tappe << QString("TAPPA %1|A1|%1|A|").arg(i);
+                percorso << QString("08:00\t%1\ta Paese%1, proseguire su A1").arg(i * 10);
+            }
+            for (const char* meta : {"PRIMA", "SECONDA"}) {
+                NuovaMeta(v, meta);
+                v->Click("cmdItinerario");
+                v.Tappe(tappe);
+                v.p.risposte = {Msg::Yes};
+                v->Click("cmdFine");
+            }
+            if (azione == "sblocca") v.Calcola();
+            FinestraViandora finestra(*v);
+            finestra.show();
+            QScrollBar* barra = qobject_cast<QTableView*>(finestra.Widget("mfgTab"))->verticalScrollBar();
+            barra->setValue(barra->maximum());
+            QVERIFY(barra->value() > 10);
+            if (azione == "ricerca") {
+                v->Click("cmdRicerca");
+                v->cmbRicerca.SetListIndex(0);
+                v->Click("cmbRicerca");
+            } else if (azione != "percorso") {
+                v->Click(azione == "nuovo" ? "cmdNuovo" : "cmdCalcola");
+            } else {
+                NuovaMeta(v, "TERZA");
+                v->Click("cmdItinerario");
+                v.p.fileDaAprire << v.dir.path() + "/percorso.txt";
+                QVERIFY(ScriviRigheWindows1252(v.p.fileDaAprire[0], percorso));
+                v->Click("cmdMapPoint");
+            }
+            finestra.Aggiorna();
+            QVERIFY2(barra->value() == 0, qPrintable(azione));
+        }
+    }
+
+    // Qt's own texts are Italian; a message box shows its title whole, in
+    // a frame's bold face with room for the frame's buttons.
+    void testiDiQtEMessaggi() {
+        QVERIFY(CaricaTraduzioniQt(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("Cerca in:"));
+        const QString titolo = "Memorizzazione dati mèta di default";
+        int larghezza = 0;
+        QTimer::singleShot(0, [&] {
+            larghezza = QApplication::activeModalWidget()->width();
+            QApplication::activeModalWidget()->close();
+        });
+        RiquadroMessaggio(nullptr, "Confermi?", Msg::YesNo | Msg::Question, titolo);
+        QFont grassetto = QApplication::font();
+        grassetto.setBold(true);
+        const QFontMetrics metrica(grassetto);
+        QVERIFY(larghezza >= metrica.horizontalAdvance(titolo) + 4 * metrica.height());
     }
 };
 

@@ -7,9 +7,13 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 #include "app/FinestraViandora.h"
+#include "app/PiattaformaQt.h"
 #include "printing/Stampa.h"
 #include "stampa/PaginaPdf.h"
 #include "support/StrumentiPdf.h"
@@ -53,6 +57,22 @@ private slots:
         QCOMPARE(StrumentiPdf::Pagine(pdf), 1);
         QVERIFY(StrumentiPdf::Testo(pdf).contains("MANFREDONIA"));
         QVERIFY(QFile::exists(v.dir.path() + "/Viantabl.txt"));
+    }
+
+    // A program started from the planner is waited for when it ends, also
+    // where the planner collects orphaned processes (the first process of
+    // a container, a session's subreaper).
+    void programmaAvviatoRaccolto() {
+        QVERIFY(prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
+        PiattaformaQt piattaforma;
+        QVERIFY(piattaforma.AvviaProgramma(QStandardPaths::findExecutable("true"), "PARIGI"));
+        // It ends at once; no child, not even a zombie, stays behind.
+        const auto figli = [] {
+            QFile f(QString("/proc/self/task/%1/children").arg(getpid()));
+            return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed() : QByteArray("?");
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(figli(), QByteArray(), 10000);
+        prctl(PR_SET_CHILD_SUBREAPER, 0);
     }
 
     // The logbook box alone: the window starts the logbook printer from

@@ -130,7 +130,7 @@ QStringList Valori(const QString& nome) {
         {"txtTragh", {"12"}},
         {"txtFine", {"17", "06", "2007", "18", "45", "Mer"}},
         {"txtInizioGSett", {"Dom", "Mer"}},
-        {"txtGiorni", {"123"}},
+        {"txtGiorni", {"123", "1000"}},
         {"cmbMediaKm", {"110", "130"}},
         {"cmbGiorni", {"997"}},
         {"txtTappa", {"CITTÀ DEL VATICANO"}},
@@ -203,18 +203,23 @@ private slots:
     void avvioSecondoLoSchermo_data() {
         QTest::addColumn<QSize>("schermo");
         QTest::addColumn<QSize>("finestra");
+        QTest::addColumn<QSize>("minima");
         // At least the layout's own size when the screen holds it, larger in
-        // tenths on a larger screen, smaller only on a smaller screen.
-        QTest::newRow("800x600") << QSize(800, 600) << QSize(773, 530);
-        QTest::newRow("1600x1000") << QSize(1600, 1000) << QSize(1237, 847);
-        QTest::newRow("640x480") << QSize(640, 480) << QSize(640, 439);
+        // tenths on a larger screen, smaller only on a smaller screen. Shrunk
+        // by hand, no smaller than at the start on a 1024x768 screen.
+        QTest::newRow("800x600") << QSize(800, 600) << QSize(773, 530) << QSize(773, 530);
+        QTest::newRow("1024x768") << QSize(1024, 768) << QSize(850, 583) << QSize(850, 583);
+        QTest::newRow("1600x1000") << QSize(1600, 1000) << QSize(1237, 847) << QSize(850, 583);
+        QTest::newRow("640x480") << QSize(640, 480) << QSize(640, 439) << QSize(640, 439);
     }
     void avvioSecondoLoSchermo() {
         QFETCH(QSize, schermo);
         QFETCH(QSize, finestra);
+        QFETCH(QSize, minima);
         Planner pl;
         FinestraViandora f(*pl);
         QCOMPARE(f.DimensioneIniziale(schermo), finestra);
+        QCOMPARE(f.DimensioneMinima(schermo), minima);
     }
 
     void ridimensionaInProporzione() {
@@ -236,6 +241,9 @@ private slots:
         // The layout is centred in the width left over.
         const QWidget* piano = griglia->parentWidget();
         QCOMPARE(piano->x(), (finestra.width() - piano->width()) / 2);
+        // Shrunk by hand, no smaller than it starts on this screen.
+        finestra.Centra();
+        QCOMPARE(finestra.minimumSize(), finestra.DimensioneMinima(finestra.screen()->availableSize()));
     }
 };
 

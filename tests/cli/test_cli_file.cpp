@@ -1,9 +1,11 @@
 // viandora-cli on database files: made new, listed, and in awkward states
-// (held by another writer, left with a hot journal by a killed one, too short
-// to be a database), where the file and its folder are never changed.
+// (not ours, held by another writer, read-only, left with a hot journal by a
+// killed one), where the file and its folder are never changed.
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <sqlite3.h>
+#include <vector>
 
 #include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
@@ -63,18 +65,77 @@ private slots:
         QVERIFY2(e.out.contains("SIENA"), qPrintable(e.out + e.err));
     }
 
-    // Another program writing: the command waits, then says so.
-    void databaseOccupato() {
-        const QStringList prima = ImprontaCartella(dir_.path());
-        sqlite3* scrittore = Apri(file_);
-        QVERIFY(Sql(scrittore, "BEGIN EXCLUSIVE"));
-        const Esito e = Cli({"calcola", file_, "1"});
-        QVERIFY(Sql(scrittore, "ROLLBACK"));
-        sqlite3_close(scrittore);
-        QCOMPARE(e.codice, 1);
-        QVERIFY2(e.err.startsWith("Database occupato da un altro programma"), qPrintable(e.err));
-        QVERIFY(e.out.isEmpty());
-        QCOMPARE(ImprontaCartella(dir_.path()), prima);
+    // A file that is not ours, held by another program or read-only: every
+    // command that would use it says which, exits 1 and changes nothing.
+    void databaseNonUsabile_data() {
+        QTest::addColumn<QByteArray>("sql"); // empty: the file as contenuto gives it
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QString>("motivo");
+        const QString estraneo = "non è un database di Viandora";
+        QTest::newRow("vuoto") << QByteArray() << QByteArray() << estraneo;
+        QTest::newRow("un byte") << QByteArray() << QByteArray("S") << estraneo;
+        QTest::newRow("testo") << QByteArray() << QByteArray(3000, 'x') << estraneo;
+        QTest::newRow("tabelle altrui") << QByteArray("CREATE TABLE PARAMETRI (Chiave PRIMARY KEY);"
+                                                      "CREATE TABLE Fatture (Numero INTEGER);")
+                                        << QByteArray() << estraneo;
+        QTest::newRow("id straniero") << QByteArray("PRAGMA application_id = 7; CREATE TABLE Itinerari (x);")
+                                      << QByteArray() << estraneo;
+        QTest::newRow("occupato") << QByteArray("BEGIN EXCLUSIVE") << QByteArray()
+                                  << "è in uso da un altro programma";
+        QTest::newRow("sola lettura") << QByteArray() << QByteArray() << "è in sola lettura";
+    }
+    void databaseNonUsabile() {
+        QFETCH(QByteArray, sql);
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, motivo);
+        QTemporaryDir d, altrove;
+        const QString file = d.filePath("meta.mdb");
+        sqlite3* altro = nullptr;
+        const bool solaLettura = motivo.contains("sola lettura");
+        if (motivo.contains("altro programma") || solaLettura) {
+            QVERIFY(QFile::copy(file_, file));
+        } else if (!sql.isEmpty()) {
+            QVERIFY(sqlite3_open(file.toUtf8().constData(), &altro) == SQLITE_OK);
+            QVERIFY(Sql(altro, sql.constData()));
+            sqlite3_close(altro);
+            altro = nullptr;
+        } else {
+            QVERIFY(ScriviFile(file, contenuto));
+        }
+        QVERIFY(ScriviFile(altrove.filePath("VianMete.dat"), {}));
+        QVERIFY(Cli({"esporta", file_, altrove.filePath("scambio.iei"), "1"}).codice == 0);
+        const QStringList prima = ImprontaCartella(d.path());
+        // Taken after reading the file here: closing any handle of this
+        // process on the file would drop the lock.
+        if (motivo.contains("altro programma")) QVERIFY(Sql(altro = Apri(file), sql.constData()));
+        if (solaLettura) QVERIFY(SolaLettura(file, true));
+
+        // Side by side: each one waits as long for a file held by another program.
+        QList<QStringList> comandi = {{"importa", file, altrove.filePath("scambio.iei"), "--tutte"},
+                                      {"importa-percorso", file, "1", altrove.filePath("VianMete.dat")},
+                                      {"converti", file, altrove.path()}};
+        if (!solaLettura)
+            comandi += QList<QStringList>{{"calcola", file, "1"},
+                                          {"mete", file},
+                                          {"esporta", file, altrove.filePath("e.iei"), "1"},
+                                          {"stampa", file, "1", "--pdf", altrove.filePath("t.pdf")},
+                                          {"guida", file, "--pdf", altrove.filePath("g.pdf")}};
+        std::vector<std::unique_ptr<QProcess>> processi;
+        for (const QStringList& c : std::as_const(comandi)) {
+            processi.push_back(std::make_unique<QProcess>());
+            processi.back()->start(VIANDORA_CLI, c);
+        }
+        for (size_t i = 0; i < processi.size(); ++i) {
+            QProcess& p = *processi[i];
+            QVERIFY(p.waitForFinished(60000));
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            QVERIFY2(p.exitCode() == 1 && err.contains(motivo) && err.contains("meta.mdb"),
+                     qPrintable(comandi[i].first() + ": " + err));
+        }
+        if (altro) QVERIFY(Sql(altro, "ROLLBACK"));
+        sqlite3_close(altro);
+        if (solaLettura) QVERIFY(SolaLettura(file, false));
+        QCOMPARE(ImprontaCartella(d.path()), prima);
     }
 
     // A writer killed half way left its journal: what is printed is the file
@@ -105,24 +166,6 @@ private slots:
         QCOMPARE(e.codice, 0);
         QCOMPARE(e.Righe(), Cli({"calcola", file_, "1"}).Righe());
         QCOMPARE(ImprontaCartella(altrove), prima);
-    }
-
-    void fileTroppoCorti_data() {
-        QTest::addColumn<QByteArray>("contenuto");
-        QTest::newRow("vuoto") << QByteArray();
-        QTest::newRow("un byte") << QByteArray("S");
-    }
-    void fileTroppoCorti() {
-        QFETCH(QByteArray, contenuto);
-        QTemporaryDir d;
-        QFile f(d.filePath("corto.mdb"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenuto);
-        f.close();
-        const Esito e = Cli({"calcola", f.fileName(), "1"});
-        QCOMPARE(e.codice, 1);
-        QVERIFY2(e.err.startsWith("Il file non è un database leggibile"), qPrintable(e.err));
-        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"corto.mdb"});
     }
 
     // crea makes what the planner's first start makes, and never in place of

@@ -1,5 +1,5 @@
-// The shared helpers of both programs: dates, times, numbers, strings and
-// Windows-1252 files.
+// The shared helpers of both programs: dates, times, numbers, strings,
+// Windows-1252 files and what a path names.
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -7,8 +7,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "common/Date.h"
+#include "common/FileOrdinario.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
@@ -19,6 +24,28 @@ namespace {
 QByteArray Leggi(const QString& percorso) {
     QFile file(percorso);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<illeggibile>");
+}
+
+// A node of that kind at the path: "file", "cartella", "fifo", "socket",
+// "link" (to a FIFO); "nuovo" makes nothing.
+bool Crea(const QString& tipo, const QString& percorso) {
+    const QByteArray nome = QFile::encodeName(percorso);
+    if (tipo == "file") return QFile(percorso).open(QIODevice::WriteOnly);
+    if (tipo == "cartella") return QDir().mkdir(percorso);
+    if (tipo == "fifo") return ::mkfifo(nome.constData(), 0600) == 0;
+    if (tipo == "link")
+        return ::mkfifo((nome + "-fifo").constData(), 0600) == 0 && QFile::link(percorso + "-fifo", percorso);
+    if (tipo == "socket") {
+        sockaddr_un indirizzo{};
+        indirizzo.sun_family = AF_UNIX;
+        if (nome.size() >= qsizetype(sizeof indirizzo.sun_path)) return false;
+        qstrcpy(indirizzo.sun_path, nome.constData());
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool fatto = ::bind(s, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) == 0;
+        ::close(s);
+        return fatto;
+    }
+    return tipo == "nuovo";
 }
 
 QByteArray TuttiIByte() {
@@ -220,6 +247,48 @@ private slots:
         QVERIFY(!ScriviRigheWindows1252(manca, {"riga"}, &errore));
         QVERIFY(errore.startsWith("Impossibile scrivere il file") && errore.contains(manca));
         QVERIFY(!QFile::exists(manca));
+    }
+
+    // Only a regular file is read, only a regular file or a new name is
+    // written (by renaming a temporary file over it); anything else is
+    // refused with the reason before it is opened, so a FIFO cannot hang
+    // the program and no node is replaced.
+    void percorsiNonOrdinari_data() {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<bool>("leggibile");
+        QTest::addColumn<bool>("scrivibile");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("file") << "file" << true << true << "";
+        QTest::newRow("nome nuovo") << "nuovo" << false << true << "il file non esiste";
+        QTest::newRow("cartella") << "cartella" << false << false << "è una cartella, non un file";
+        QTest::newRow("FIFO") << "fifo" << false << false << "è una FIFO";
+        QTest::newRow("collegamento a una FIFO") << "link" << false << false << "è una FIFO";
+        QTest::newRow("socket") << "socket" << false << false << "è un socket";
+        QTest::newRow("dispositivo") << "/dev/null" << false << false << "è un dispositivo";
+    }
+    void percorsiNonOrdinari() {
+        QFETCH(QString, tipo);
+        QFETCH(bool, leggibile);
+        QFETCH(bool, scrivibile);
+        QFETCH(QString, motivo);
+        QTemporaryDir cartella;
+        const QString percorso = tipo.startsWith('/') ? tipo : cartella.filePath("x");
+        QVERIFY(tipo.startsWith('/') || Crea(tipo, percorso));
+        const TipoPercorso prima = TipoDelPercorso(percorso);
+        QString errore;
+        QStringList righe;
+        QCOMPARE(LeggiRigheWindows1252(percorso, righe, &errore), leggibile);
+        QVERIFY2(errore.contains(motivo) && (leggibile || errore.startsWith("Impossibile leggere il file ")),
+                 qPrintable(errore));
+        errore.clear();
+        QCOMPARE(ControllaFileDaScrivere(percorso, &errore), scrivibile);
+        // A device is only asked about: run as root, a writer that lost its
+        // check would replace it.
+        if (!tipo.startsWith('/')) QCOMPARE(ScriviRigheWindows1252(percorso, {"riga"}, &errore), scrivibile);
+        if (scrivibile) return;
+        QVERIFY2(errore.startsWith("Impossibile scrivere il file ") && errore.contains(motivo),
+                 qPrintable(errore));
+        QCOMPARE(TipoDelPercorso(percorso), prima);
     }
 
     // The longest name a folder allows leaves no room for the temporary file

@@ -25,7 +25,8 @@ void CopiaVecchi(const QString& cartella, const QHash<QString, QString>& rinomin
 }
 
 QStringList FileDellaCartella(const QString& cartella) {
-    return QDir(cartella).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(cartella).entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
+                                    QDir::Name);
 }
 
 QStringList Contenuto(Database& db) {
@@ -143,25 +144,40 @@ private slots:
     }
 
     // A refusal (0) and failures: a write that fails at any point of the
-    // run (a full disk, a killed process), an old file that is a folder.
+    // run (a full disk, a killed process), an old file that is a folder or a
+    // FIFO (never opened: it would wait for ever).
     void nienteCambia_data() {
-        QTest::addColumn<int>("scrittura"); // the write that fails; 0 none, -1 a folder for a file
+        QTest::addColumn<int>("scrittura"); // the write that fails; 0 none, -1 an old file replaced
+        QTest::addColumn<QString>("nodo");  // "folder" or "fifo", a blank, the old file it replaces
         QTest::addColumn<QString>("errore");
-        QTest::newRow("rifiuto") << 0 << "";
+        QTest::newRow("rifiuto") << 0 << ""
+                                 << "";
+        // The first write is the safety copy of the database.
         for (int n : {1, 2, 3, 5, 8, 12, 20, 30})
-            QTest::addRow("scrittura %d", n) << n << "Errore di scrittura nel database: disco pieno";
-        QTest::newRow("cartella") << -1 << "vian0013.dat: è una cartella, non un file";
+            QTest::addRow("scrittura %d", n)
+                << n << ""
+                << QString(n == 1 ? "Errore nella copia di sicurezza del database"
+                                  : "Errore di scrittura nel database") +
+                       ": disco pieno";
+        QTest::newRow("cartella") << -1 << "folder vian0013.dat"
+                                  << "vian0013.dat: è una cartella, non un file";
+        QTest::newRow("FIFO delle mète") << -1 << "fifo VianMete.dat"
+                                         << "VianMete.dat: è una FIFO (pipe con nome), non un file";
+        QTest::newRow("FIFO di un itinerario") << -1 << "fifo vian0071.dat"
+                                               << "vian0071.dat: è una FIFO (pipe con nome), non un file";
     }
 
     void nienteCambia() {
         QFETCH(int, scrittura);
+        QFETCH(QString, nodo);
         QFETCH(QString, errore);
         Archivio a;
         FormViandora& f = *a;
         const QStringList prima = Contenuto(f.Db);
         if (scrittura < 0) {
-            QVERIFY(QFile::remove(a.dir.filePath("vian0013.dat")) &&
-                    QDir(a.dir.path()).mkdir("vian0013.dat"));
+            const QString file = a.dir.filePath(nodo.section(' ', 1));
+            QVERIFY(QFile::remove(file));
+            QVERIFY(nodo.startsWith("folder") ? QDir().mkdir(file) : CreaFifo(file));
         } else if (scrittura == 0) {
             a.p.risposte = {Msg::No};
         }
@@ -194,8 +210,16 @@ private slots:
         Archivio a({{"vian0071.dat", "VIAN0071.DAT"}, {"VianGuid.dat", "vianguid.DAT"}});
         QVERIFY(
             ScriviFile(a.dir.filePath("VIANMETE.DAT"), QByteArray("PARIGI").leftJustified(97, ' ') + "0044"));
+        // Trip 12's one stage stops for minus an hour: no stop, and the user
+        // is told.
+        QVERIFY(ScriviFile(a.dir.filePath("vian0012.dat"), QByteArray("1").leftJustified(24) + "1" +
+                                                               QByteArray(39, ' ') + "PARIGI" +
+                                                               QByteArray(18, ' ') + "100P-00100"));
         a->Click("cmdConverte");
-        QCOMPARE(a.p.messaggi.last().testo, QString("Conversione eseguita..."));
+        QCOMPARE(
+            a.p.messaggi.last().testo,
+            QString("Conversione eseguita...\r\n\r\n1 sosta negativa è stata letta come nessuna sosta."));
+        QCOMPARE(RecordItinerario(*a, "000012", {"Localita", "TempoSosta"}), QStringList{"PARIGI| "});
         QCOMPARE(Righe(a->Db, Query("MeteViandora")).size(), 4);
         QCOMPARE(RecordItinerario(*a, "000071", {"Sequenza"}), QStringList({"0001", "0004", "0009"}));
         QCOMPARE(VociGuida(*a).size(), 6);

@@ -68,6 +68,27 @@ inline QStringList Colonna(Database& db, int slot, const QString& campo) {
     return valori;
 }
 
+// Our six tables and their indexes in SQL, as a file of ours holds them:
+// text fields at least larghezza wide (a later version's), with the
+// collation named (earlier builds named the program's own).
+inline QString SqlTabelleNostre(int larghezza = 0, const QString& collazione = "NOCASE") {
+    const SchemaDatabase schema = SchemaViandora();
+    QString sql;
+    for (int t = TabMete; t <= TabParametri; ++t) {
+        QStringList colonne;
+        for (const SpecificaCampo& c : AnalizzaStruttura(schema.StrutturaTabella[t]))
+            colonne << (c.tipo == TipoCampo::SiNo ? c.nome + " YESNO NOT NULL DEFAULT 0"
+                                                  : QStringLiteral("%1 TEXT(%2) COLLATE %3")
+                                                        .arg(c.nome)
+                                                        .arg(qMax(c.dimensione, larghezza))
+                                                        .arg(collazione));
+        sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(schema.NomeTabella[t], colonne.join(", "));
+        for (const QString& campo : schema.IndiciTabella[t].split(',', Qt::SkipEmptyParts))
+            sql += QStringLiteral("CREATE INDEX \"%1.%2\" ON %1 (%2);").arg(schema.NomeTabella[t], campo);
+    }
+    return sql;
+}
+
 // A file as earlier builds made it: the program's collation named in the
 // schema, no application id; righe adds rows in SQL.
 inline bool CreaFileCollazioneVecchia(const QString& percorso, const QString& righe) {
@@ -75,20 +96,8 @@ inline bool CreaFileCollazioneVecchia(const QString& percorso, const QString& ri
     bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                               nullptr) == SQLITE_OK &&
               RegistraConfronti(db) == SQLITE_OK;
-    const SchemaDatabase schema = SchemaViandora();
-    QString sql = "BEGIN;";
-    for (int t = TabMete; t <= TabParametri; ++t) {
-        QStringList colonne;
-        for (const SpecificaCampo& c : AnalizzaStruttura(schema.StrutturaTabella[t]))
-            colonne << (c.tipo == TipoCampo::SiNo
-                            ? c.nome + " YESNO NOT NULL DEFAULT 0"
-                            : QStringLiteral("%1 TEXT(%2) COLLATE VIANDORA").arg(c.nome).arg(c.dimensione));
-        sql += QStringLiteral("CREATE TABLE %1 (%2);").arg(schema.NomeTabella[t], colonne.join(", "));
-        for (const QString& campo : schema.IndiciTabella[t].split(',', Qt::SkipEmptyParts))
-            sql += QStringLiteral("CREATE INDEX \"%1.%2\" ON %1 (%2);").arg(schema.NomeTabella[t], campo);
-    }
-    ok = ok && sqlite3_exec(db, (sql + righe + "COMMIT;").toUtf8().constData(), nullptr, nullptr, nullptr) ==
-                   SQLITE_OK;
+    const QString sql = "BEGIN;" + SqlTabelleNostre(0, "VIANDORA") + righe + "COMMIT;";
+    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
 }

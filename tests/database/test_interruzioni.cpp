@@ -1,6 +1,8 @@
 // Killed at random moments while upgrading an old file or storing
 // itineraries, a few hundred times: every database and every safety copy
-// left behind is either whole or absent.
+// left behind is either whole or absent. Likewise a window saving new trips
+// beside an import, both killed: no two trips share a code, every imported
+// trip has all its stages, and the lock of the killed window blocks no one.
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -8,8 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <utility>
 
 #include "DatabaseProva.h"
+#include "exchange/Scambio.h"
+#include "support/MeteProva.h"
 
 namespace {
 
@@ -52,6 +57,81 @@ int Figlio(const QString& percorso) {
             transazione.Conferma();
         }
     }
+}
+
+constexpr int TappeImportate = 20;
+
+// Trips of an exchange file, each with its stages; the localities are new
+// at every call, so that the import never passes one over.
+ContenutoScambio MeteDaImportare(const QString& prefisso, int mete) {
+    ContenutoScambio c;
+    c.sezioni[SezMete] = {true, {"CodiceMeta", "Localita", "Nazione"}, {}, {}};
+    c.sezioni[SezItinerari] = {true, {"CodiceMeta", "Sequenza", "Localita"}, {}, {}};
+    c.sezioni[SezGuida] = {true, {"Localita", "Descrizione"}, {}, {}};
+    for (int m = 1; m <= mete; ++m) {
+        const QString codice = QStringLiteral("%1").arg(m, 6, 10, QChar('0'));
+        c.sezioni[SezMete].record.append(
+            {codice, QStringLiteral("IMPORT %1 %2").arg(prefisso).arg(m), "ITALIA"});
+        for (int s = 1; s <= TappeImportate; ++s)
+            c.sezioni[SezItinerari].record.append(
+                {codice, QStringLiteral("%1").arg(s, 4, 10, QChar('0')), QStringLiteral("TAPPA %1").arg(s)});
+    }
+    return c;
+}
+
+// The window: saves new trips, and now and then imports some, until killed.
+int FiglioFinestra(const QString& cartella) {
+    PiattaformaProva p;
+    FormViandora f(p, cartella + "/");
+    if (!f.Form_Load() || f.Db.SolaLettura()) return 3;
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (int n = 1;; ++n) {
+        NuovaMeta(f, p, QStringLiteral("FINESTRA %1 %2").arg(pid).arg(n));
+        if (n % 4 == 0)
+            ImportaMete(f.Db, MeteDaImportare(pid + '-' + QString::number(n), 3),
+                        {"000001", "000002", "000003"}, nullptr);
+    }
+}
+
+// Another program beside the window, importing trips until killed.
+int FiglioImportazione(const QString& percorso) {
+    Database db;
+    db.FileDatabase = percorso;
+    if (!db.DatabaseApre()) return 3;
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (int n = 1;; ++n)
+        ImportaMete(db, MeteDaImportare(pid + '-' + QString::number(n), 2), {"000001", "000002"}, nullptr);
+}
+
+// What the window and the import left: empty when whole.
+QString DifettoMete(const QString& percorso) {
+    sqlite3* db = nullptr;
+    // Read-write: a killed writer's journal is rolled back first.
+    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        return "non si apre";
+    sqlite3_busy_timeout(db, 5000);
+    QString difetto;
+    const std::pair<const char*, const char*> controlli[] = {
+        {"PRAGMA integrity_check", "ok"},
+        {"SELECT count(*) FROM (SELECT CodiceMeta FROM MeteViandora GROUP BY CodiceMeta HAVING count(*) > 1)",
+         "0"},
+        // Imported trips have every stage, the window's none.
+        {"SELECT count(*) FROM MeteViandora m WHERE (SELECT count(*) FROM Itinerari i"
+         " WHERE i.CodiceMeta = m.CodiceMeta) <> CASE WHEN Localita LIKE 'IMPORT%' THEN 20 ELSE 0 END",
+         "0"},
+        {"SELECT count(*) > 1 FROM MetaCorrente", "0"}};
+    for (const auto& [sql, atteso] : controlli) {
+        sqlite3_stmt* st = nullptr;
+        QString valore;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+            valore = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        else
+            valore = "errore: " + QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(st);
+        if (valore != QLatin1String(atteso)) difetto += QString(sql).left(40) + ": " + valore + "; ";
+    }
+    sqlite3_close(db);
+    return difetto;
 }
 
 // Whole: the check passes and each trip holds one version of its itinerary,
@@ -120,11 +200,45 @@ private slots:
         }
         QVERIFY(aggiornamenti > 0);
     }
+
+    void finestraEImportazioneUccise() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(NomeFileDatabase);
+        {
+            PiattaformaProva p;
+            QVERIFY(FormViandora(p, cartella.path() + "/").Form_Load());
+        }
+        for (int giro = 0; giro < 60; ++giro) {
+            QProcess finestra, importazione;
+            finestra.start(QCoreApplication::applicationFilePath(), {"--finestra", cartella.path()});
+            importazione.start(QCoreApplication::applicationFilePath(), {"--importa", percorso});
+            QVERIFY(finestra.waitForStarted() && importazione.waitForStarted());
+            QThread::msleep(QRandomGenerator::global()->bounded(5, 500));
+            finestra.kill();
+            QThread::msleep(QRandomGenerator::global()->bounded(0, 50));
+            importazione.kill();
+            finestra.waitForFinished();
+            importazione.waitForFinished();
+            // A window that could not take the lock ends by itself with 3.
+            QVERIFY2(finestra.exitStatus() == QProcess::CrashExit, qPrintable(QString::number(giro)));
+
+            const QString difetto = DifettoMete(percorso);
+            QVERIFY2(difetto.isEmpty(), qPrintable(QStringLiteral("giro %1: %2").arg(giro).arg(difetto)));
+            BloccoScrittura blocco;
+            QVERIFY(blocco.Prendi(percorso) == BloccoScrittura::Esito::Preso);
+        }
+        // Both wrote, many times.
+        QVERIFY(ContaGrezzo(percorso, "MeteViandora") > 100);
+    }
 };
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--figlio") return Figlio(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && QByteArray(argv[1]) == "--finestra")
+        return FiglioFinestra(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && QByteArray(argv[1]) == "--importa")
+        return FiglioImportazione(QString::fromLocal8Bit(argv[2]));
     TestInterruzioni prova;
     return QTest::qExec(&prova, argc, argv);
 }

@@ -15,14 +15,16 @@ QStringList NomiCampi(const QList<InfoCampo>& campi) {
     return nomi;
 }
 
-// A trip table of an older version: Localita of 40 characters, with another
-// letter case and before Nazione, no CalcoloSoste, and a field of its own.
+// A trip table of another version: Localita of 40 characters, with another
+// letter case and before Nazione, Nazione narrower than ours, no
+// CalcoloSoste, and a field of its own.
 QString VecchiaTabellaMete() {
     QStringList colonne;
     for (const SpecificaCampo& c : AnalizzaStruttura(SchemaViandora().StrutturaTabella[TabMete])) {
         if (c.nome == QLatin1String("CalcoloSoste")) continue;
-        colonne.append(c.nome == QLatin1String("Localita")
-                           ? QStringLiteral("localita TEXT(40)")
+        colonne.append(c.nome == QLatin1String("Localita") ? QStringLiteral("localita TEXT(40)")
+                       : c.nome == QLatin1String("Nazione")
+                           ? QStringLiteral("Nazione TEXT(10)")
                            : QStringLiteral("%1 TEXT(%2)").arg(c.nome).arg(c.dimensione));
     }
     colonne.swapItemsAt(1, 2);
@@ -31,19 +33,21 @@ QString VecchiaTabellaMete() {
 }
 
 const QString NomeLungo = QStringLiteral("Sant'Agata de' Goti e Valle Caudina"); // 35 characters
+// Longer than its field of 10 and than ours of 19, as another tool left it.
+const QString NazioneLunga = QStringLiteral("Repubblica Italiana, Campania");
 
 bool CreaFileVecchio(const QString& percorso) {
     return EseguiGrezzo(
         percorso, VecchiaTabellaMete() +
                       QStringLiteral("CREATE INDEX vecchio ON MeteViandora (CodiceMeta);"
                                      "INSERT INTO MeteViandora (CodiceMeta, localita, Nazione, Note)"
-                                     " VALUES ('000001', '%1', 'Italia', 'tienimi'),"
+                                     " VALUES ('000001', '%1', '%2', 'tienimi'),"
                                      " ('000002', 'Roma', 'Italia', NULL);"
                                      "CREATE TABLE TipoGuida (CodiceGuida TEXT(2), Descrizione TEXT(32),"
                                      " TempoObbligatorio TEXT(5));"
                                      "INSERT INTO TipoGuida VALUES ('01', 'Ottimo', 'True'),"
                                      " ('05', 'Punto Sosta', 'False');")
-                          .arg(QString(NomeLungo).replace(u'\'', QStringLiteral("''"))));
+                          .arg(QString(NomeLungo).replace(u'\'', QStringLiteral("''")), NazioneLunga));
 }
 
 const QString RigheCollazioneVecchia =
@@ -170,15 +174,19 @@ private slots:
             attesi.append(c.nome);
         attesi.append("Note");
         QCOMPARE(NomiCampi(db.CampiTabella("MeteViandora")), attesi);
+        // The wider field keeps its width, the narrower one gets ours; values
+        // come over whole, even one longer than its field.
+        QCOMPARE(db.CampiTabella("MeteViandora")[1].dimensioneFile, 40);
         QCOMPARE(db.CampiTabella("MeteViandora")[1].dimensione, 30);
+        QCOMPARE(db.CampiTabella("MeteViandora")[2].dimensioneFile, 19);
         QVERIFY(db.NomiIndici("MeteViandora").contains("Localita"));
         QCOMPARE(db.NomiTabelle().size(), 6);
 
         db.RecordSetImpostaDefault();
         RecordSet& mete = db.Rs(TabMete);
         QCOMPARE(mete.RecordCount(), 2);
-        QCOMPARE(mete.Testo("Localita"), NomeLungo.left(30));
-        QCOMPARE(mete.Testo("Nazione"), QStringLiteral("Italia"));
+        QCOMPARE(mete.Testo("Localita"), NomeLungo);
+        QCOMPARE(mete.Testo("Nazione"), NazioneLunga);
         QCOMPARE(mete.Testo("Note"), QStringLiteral("tienimi"));
         QVERIFY(!mete.Valore("CalcoloSoste").isValid());
         mete.MoveNext();
@@ -201,7 +209,7 @@ private slots:
         vecchio.FileDatabase = copia;
         QVERIFY(vecchio.DatabaseApre());
         QCOMPARE(vecchio.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
-        QCOMPARE(vecchio.CampiTabella("MeteViandora")[2].dimensione, 40);
+        QCOMPARE(vecchio.CampiTabella("MeteViandora")[2].dimensioneFile, 40);
         vecchio.RecordSetImposta(1, Query("MeteViandora"));
         QCOMPARE(vecchio.Rs(1).Testo("Localita"), NomeLungo);
         QCOMPARE(vecchio.Rs(1).PosizioneCampo("CalcoloSoste"), -1);
@@ -271,7 +279,8 @@ private slots:
         Database db;
         db.FileDatabase = percorso;
         QVERIFY(db.DatabaseApre());
-        // The third write of the rebuild is the drop of the old table.
+        // The safety copy is the first write, the drop of the old table the
+        // fourth.
         // What a start killed while copying left: removed by the next copy.
         const QString parziale = cartella.filePath("ViandoraQuintora_copia_20200101_000000.mdb.parziale");
         for (const QString& resto : {parziale, parziale + "-journal"}) {
@@ -279,7 +288,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("mezza copia");
         }
-        db.ImpostaGuastoScrittura(3);
+        db.ImpostaGuastoScrittura(4);
         QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db.DataBaseTabelleAggiorna());
         // The file is intact, so the copy made for it is gone too.
         QVERIFY(db.CopiaDiSicurezza().isEmpty());
@@ -311,14 +320,23 @@ private slots:
         rovinato.replace(0, 16, "Non e' SQLite!!!");
         QVERIFY(QFile::remove(cartella.filePath("vero.mdb")));
 
-        // Another program's SQLite file, under our name.
-        QVERIFY(EseguiGrezzo(cartella.filePath("altro.db"), "CREATE TABLE Rubrica (Nome TEXT);"
-                                                            "INSERT INTO Rubrica VALUES ('Anna');"));
-        const QByteArray altro = LeggiFile(cartella.filePath("altro.db"));
-        QVERIFY(QFile::remove(cartella.filePath("altro.db")));
+        // Other programs' SQLite files under our name: one of their own, one
+        // that shares a table name with us, one with its application id over
+        // tables like ours.
+        QList<QByteArray> altri;
+        for (const QString& sql :
+             {QStringLiteral("CREATE TABLE Rubrica (Nome TEXT); INSERT INTO Rubrica VALUES ('Anna');"),
+              QStringLiteral("CREATE TABLE parametri (Chiave TEXT PRIMARY KEY, Valore);"
+                             "CREATE TABLE Fatture (Numero INTEGER);"),
+              QStringLiteral("PRAGMA application_id = 1234;") + SqlTabelleNostre()}) {
+            QVERIFY(EseguiGrezzo(cartella.filePath("altro.db"), sql));
+            altri.append(LeggiFile(cartella.filePath("altro.db")));
+            QVERIFY(QFile::remove(cartella.filePath("altro.db")));
+        }
 
-        for (const QByteArray& contenuto :
-             {testo, rovinato, altro, QByteArray(), QByteArray("S"), QByteArray("\x00\xff\x13garbage")}) {
+        for (const QByteArray& contenuto : QList<QByteArray>{testo, rovinato, QByteArray(), QByteArray("S"),
+                                                             QByteArray("\x00\xff\x13garbage")} +
+                                               altri) {
             QFile f(percorso);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(contenuto);
@@ -329,6 +347,8 @@ private slots:
             QVERIFY(!db.DatabaseCrea());
             QVERIFY(!db.DatabaseApre());
             QVERIFY(!db.Aperto());
+            QCOMPARE(MessaggioErroreApertura("f", db.CodiceApertura()),
+                     QStringLiteral("Il file f non è un database di Viandora"));
             QCOMPARE(LeggiFile(percorso), contenuto);
             QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
         }

@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QTest>
 
+#include "common/FileOrdinario.h"
 #include "common/Testo1252.h"
 #include "exchange/Scambio.h"
 #include "support/ArchivioProva.h"
@@ -86,7 +87,7 @@ private slots:
         SalvaTappe(*pl, "000002", {"SVATÝ VÍT|0900|"});
         SalvaTappe(*pl, "000003", {"OSLO|2000|"});
         AggiungiVoce(*pl, "Svatý Vít", "01", "Cattedrale", "01:00");
-        AggiungiVoce(*pl, "ROMA", "02", "Museo \"Egizio\" þ", "00:30");
+        AggiungiVoce(*pl, "ROMA", "02", "Museo \"Egizio\" þ Þór ÞÓR Ÿ", "00:30");
         const QStringList prima = TutteLeTabelle(*pl);
 
         pl->Click("cmdExport");
@@ -98,17 +99,18 @@ private slots:
 
         // One header per section, the chosen trips in list order (sorted by
         // locality), their stages, the whole guide; the separators that a value
-        // may not hold are replaced, and the user is told.
+        // may not hold are replaced, in both letter cases so that a locality
+        // keeps one spelling, and the user is told.
         const QByteArray atteso = FileIei({
             {Intestazione(*pl, "MeteViandora"), "000002|PRAGA|REP. CECA" + QString(21, u'|'),
              "000001|ROMA|ITALIA|05082006" + QString(20, u'|')},
-            {Intestazione(*pl, "Itinerari"), "000002|0001|SVATÝ VÍT|0900|A1|A|||0",
+            {Intestazione(*pl, "Itinerari"), "000002|0001|SVATY VÍT|0900|A1|A|||0",
              "000001|0001|FIRENZE|0270|A1|A|||0", "000001|0002|ROMA|0280|A1|A|01:00||0"},
-            {Guida, "Svaty Vít|01|Cattedrale|01:00|0", "ROMA|02|Museo \"Egizio\" th|00:30|0"},
+            {Guida, "Svaty Vít|01|Cattedrale|01:00|0", "ROMA|02|Museo \"Egizio\" th Thór THÓR Y|00:30|0"},
         });
         QCOMPARE(QString::fromLatin1(LeggiFile(file + ".iei")).split("\r\n"),
                  QString::fromLatin1(atteso).split("\r\n"));
-        QVERIFY(UltimoMessaggio(pl).contains("2 valori"));
+        QVERIFY(UltimoMessaggio(pl).contains("3 valori"));
         QCOMPARE(TutteLeTabelle(*pl), prima);
 
         // An existing file is replaced only after a yes; cancelling the
@@ -165,7 +167,9 @@ private slots:
         QCOMPARE(UltimoMessaggio(pl), "Sono stati inseriti:\r\n1 mète/itinerari;\r\n2 tratti stradali;\r\n"
                                       "1 guide/informazioni località.\r\n\r\nSono stati scartati:\r\n"
                                       "1 mète/itinerari;\r\n1 guide/informazioni località,\r\n"
-                                      "perchè già presenti nel database con lo stesso nome.");
+                                      "perchè già presenti nel database con lo stesso nome.\r\n\r\n"
+                                      "1 guide/informazioni località non inserite: nessun itinerario "
+                                      "dell'archivio passa per la loro località.");
         // SICILIA's 000007 is taken: it becomes 000042; PROVENZA is stored already.
         QCOMPARE(Righe(*pl, "MeteViandora", "CodiceMeta").last(),
                  "000042|SICILIA|ITALIA|01052006|0800" + QString(19, u'|'));
@@ -188,7 +192,10 @@ private slots:
         QCOMPARE(TutteLeTabelle(*pl), prima);
     }
 
-    void localitaComeTestoSemplice() {
+    // Values of a file written elsewhere: localities taken as plain text, a
+    // value too long for its field, stops and visit times with a minus sign
+    // (no stop, never a positive one).
+    void valoriDaAltriProgrammi() {
         Planner pl;
         SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA NORD");
         SalvaMeta(*pl, "CodiceMeta=000002;Localita=L'AQUILA");
@@ -197,11 +204,15 @@ private slots:
         const QString file = pl.dir.filePath("mete.iei");
         ScriviFile(file, FileIei({{Mete, "000011|ROMA*|ITALIA", "000012|l'aquila|ITALIA",
                                    "000013|L?SPEZIA|ITALIA", "000014|" + lunga + "|ITALIA"},
-                                  {Tappe},
-                                  {Guida}}));
+                                  {Tappe + "|TempoSosta", "000011|0001|OSTIA|0030|-01:00",
+                                   "000011|0002|ANZIO|0040|-00:01:00", "000011|0003|NETTUNO|0010|00:01:00"},
+                                  {Guida, "ANZIO|01|Porto|-00:30|0"}}));
         ImportaTutto(pl, file);
-        QVERIFY(UltimoMessaggio(pl).startsWith("Sono stati inseriti:\r\n3 mète/itinerari;"));
-        QVERIFY(UltimoMessaggio(pl).endsWith("\r\n\r\n1 valore più lungo del suo campo è stato accorciato."));
+        QVERIFY(UltimoMessaggio(pl).startsWith("Sono stati inseriti:\r\n3 mète/itinerari;\r\n3 tratti"));
+        QVERIFY(UltimoMessaggio(pl).endsWith("\r\n\r\n3 soste negative sono state lette come nessuna sosta."
+                                             "\r\n\r\n1 valore più lungo del suo campo è stato accorciato."));
+        QCOMPARE(RecordItinerario(*pl, "000011", {"TempoSosta"}), (QStringList{" ", " ", "00:01:00"}));
+        QCOMPARE(VociGuida(*pl), QStringList{"ANZIO|01|Porto|00:00|0"});
         QStringList localita;
         for (const QString& r : Righe(*pl, "MeteViandora", "CodiceMeta"))
             localita << r.section(u'|', 1, 1);
@@ -239,7 +250,7 @@ private slots:
         QStringList codici;
         for (const auto& m : contenuto.Mete())
             codici << m.codice;
-        const RiepilogoImportazione r = ImportaMete(destinazione->Db, contenuto, codici, nullptr);
+        const RiepilogoImportazione r = ImportaMete(destinazione->Db, file, codici, nullptr);
         QCOMPARE(r.mete + r.tappe + r.voci, 2 + 5 + 3);
         QCOMPARE(TutteLeTabelle(*destinazione), TutteLeTabelle(*origine));
     }
@@ -258,7 +269,11 @@ private slots:
         QTest::newRow("sezioni in disordine")
             << "sezioni_in_disordine.iei" << QString("manca la sezione degli itinerari");
         QTest::newRow("descrizione di 10 MB") << "" << QString("riga 5: la riga è troppo lunga");
+        QTest::newRow("senza codice")
+            << "senza_codice.iei"
+            << QString("all'intestazione della sezione delle mète manca il campo CodiceMeta");
         QTest::newRow("inesistente") << "manca.iei" << QString("Impossibile leggere il file");
+        QTest::newRow("FIFO") << "FIFO" << QString("è una FIFO");
     }
     void fileMalformati() {
         QFETCH(QString, file);
@@ -268,7 +283,10 @@ private slots:
         SalvaTappe(*pl, "000001", {"PALERMO|0100|"});
         pl->RicercaMetaCorrente();
         QString percorso = QString(DATI) + "/" + file;
-        if (file.isEmpty()) {
+        if (file == "FIFO") {
+            percorso = pl.dir.filePath("fifo.iei");
+            QVERIFY(CreaFifo(percorso));
+        } else if (file.isEmpty()) {
             percorso = pl.dir.filePath("lunga.iei");
             ScriviFile(percorso, FileIei({{Mete, "000005|SICILIA|ITALIA"},
                                           {Tappe},
@@ -379,6 +397,8 @@ private slots:
         vuoto->Db.Chiudi();
         vuoto_ = dir_.filePath("vuoto.db");
         QVERIFY(QFile::copy(vuoto.dir.filePath(NomeFileDatabase), vuoto_));
+        fifo_ = dir_.filePath("fifo.iei");
+        QVERIFY(CreaFifo(fifo_));
     }
 
     void cliEsportaElencaImporta() {
@@ -405,7 +425,8 @@ private slots:
         QCOMPARE(e.out,
                  "Sono stati inseriti:\n2 mète/itinerari;\n4 tratti stradali;\n1 guide/informazioni "
                  "località.\n\nSono stati scartati:\n0 mète/itinerari;\n1 guide/informazioni località,\n"
-                 "perchè già presenti nel database con lo stesso nome.\n\n"
+                 "perchè già presenti nel database con lo stesso nome.\n\n1 guide/informazioni località "
+                 "non inserite: nessun itinerario dell'archivio passa per la loro località.\n\n"
                  "Codici assegnati (nel file, in archivio):\n000007\t000008\n000050\t000050\n");
         e = Cli({"importa", vuoto_, file, "1"});
         QCOMPARE(e.codice, 0);
@@ -422,6 +443,8 @@ private slots:
         QTest::newRow("esporta, mèta inesistente")
             << QStringList{"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"} << 1
             << "Mèta inesistente: 000077";
+        QTest::newRow("esporta su una FIFO")
+            << QStringList{"esporta", archivio_, fifo_, "000001"} << 1 << "è una FIFO";
         QTest::newRow("importa, codice non nel file")
             << QStringList{"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"} << 1
             << "La mèta 000008 non è nel file";
@@ -443,12 +466,14 @@ private slots:
         QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
         QVERIFY(e.out.isEmpty() && Impronta(archivio_) == prima);
         QVERIFY(!QFile::exists(dir_.filePath("x.iei")));
+        QCOMPARE(TipoDelPercorso(fifo_), TipoPercorso::Fifo);
     }
 
 private:
     QTemporaryDir dir_;
     QString archivio_;
     QString vuoto_;
+    QString fifo_;
 };
 
 QTEST_GUILESS_MAIN(TestScambio)

@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "PiattaformaRegistrata.h"
 #include "finestra/FinestraTaccuvo.h"
+#include "support/Mnemonici.h"
 
 using namespace Taccuvo;
 
@@ -22,8 +24,12 @@ private slots:
         FinestraTaccuvo w(f);
         f.form_load();
         w.Aggiorna();
+        // Centred as the program places it, before it is first shown.
+        w.Centra();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint scarto = w.frameGeometry().center() - w.screen()->availableGeometry().center();
+        QVERIFY(qAbs(scarto.x()) <= 2 && qAbs(scarto.y()) <= 2);
 
         QTest::keyClicks(w.Localita(), QStringLiteral("porto "));
         QKeyEvent accentata(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("è"));
@@ -46,7 +52,8 @@ private slots:
         QCOMPARE(giorno->count(), 28);
     }
 
-    // Every caption is shown whole.
+    // Every caption is shown whole; one control per Alt+letter, printing
+    // ("&Al", "&Annulla") or with the printer panel (two "&Stampa").
     void testiLeggibili() {
         PiattaformaRegistrata p;
         FormTaccuvo f(p, QStringLiteral("Taccuvo 2.0.0"));
@@ -71,6 +78,11 @@ private slots:
         for (QComboBox* c : w.findChildren<QComboBox*>())
             QVERIFY2(c->fontMetrics().horizontalAdvance(c->currentText()) < c->width(),
                      qPrintable(c->currentText()));
+        QCOMPARE(MnemoniciDoppi(w), QStringList());
+        f.cmdStampa.Enabled = true;
+        f.cmdStampa_Click();
+        w.Aggiorna();
+        QCOMPARE(MnemoniciDoppi(w), QStringList());
     }
 };
 

@@ -175,19 +175,30 @@ private slots:
         QTest::addColumn<QString>("campi"); // destination|from|to as shown
         QTest::addColumn<int>("pagine");    // day pages, -1 none
         QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("avviso"); // part of the one message when nothing is printed
         QTest::newRow("one day") << "ROMA,01/07/2006,01/07/2006" << QString("ROMA|01/07/2006|01/07/2006") << 1
-                                 << 0;
+                                 << 0 << "";
         QTest::newRow("over the new year")
-            << "LISBONA,30/12/2026,02/01/2027" << QString("LISBONA|30/12/2026|02/01/2027") << 4 << 0;
-        QTest::newRow("no comma") << "ROMA" << QString("|31/01/2026|31/01/2026") << 1 << 0;
-        QTest::newRow("bad end date")
-            << "ROMA,20/01/2026,40/01/2026" << QString("ROMA|20/01/2026|31/01/2026") << 12 << 0;
+            << "LISBONA,30/12/2026,02/01/2027" << QString("LISBONA|30/12/2026|02/01/2027") << 4 << 0 << "";
+        QTest::newRow("no comma") << "ROMA" << QString("|31/01/2026|31/01/2026") << -1 << 1
+                                  << "Manca il periodo";
+        QTest::newRow("bad end date") << "ROMA,20/01/2026,40/01/2026" << QString("ROMA|20/01/2026|31/01/2026")
+                                      << -1 << 1 << "La data finale \"40/01/2026\" non è un giorno";
+        QTest::newRow("no end date") << "ROMA,20/01/2026" << QString("ROMA|20/01/2026|31/01/2026") << -1 << 1
+                                     << "Manca la data finale";
+        QTest::newRow("zero start date")
+            << "ROMA,00/00/0000,01/01/2027" << QString("ROMA|31/01/2026|01/01/2027") << -1 << 1
+            << "La data iniziale \"00/00/0000\"";
+        QTest::newRow("31 February") << "ROMA,31/02/2026,03/03/2026" << QString("ROMA|31/01/2026|03/03/2026")
+                                     << -1 << 1 << "La data iniziale \"31/02/2026\"";
+        QTest::newRow("year past the day numbers")
+            << "ROMA,01/07/2150,02/07/2150" << QString("ROMA|31/01/2026|31/01/2026") << -1 << 1 << "dal 1901";
         QTest::newRow("inverted") << "ROMA,03/07/2026,01/07/2026" << QString("ROMA|03/07/2026|01/07/2026")
-                                  << -1 << 1;
+                                  << -1 << 1 << "segue quella finale";
         QTest::newRow("366 days") << "X,01/01/2028,31/12/2028" << QString("X|01/01/2028|31/12/2028") << 366
-                                  << 0;
+                                  << 0 << "";
         QTest::newRow("367 days") << "X,01/01/2027,02/01/2028" << QString("X|01/01/2027|02/01/2028") << -1
-                                  << 1;
+                                  << 1 << "367 giorni";
     }
     void avvioConArgomenti() {
         PiattaformaRegistrata p;
@@ -210,6 +221,9 @@ private slots:
             QVERIFY(Finito(*p.ultimo));
         }
         QCOMPARE(p.avvisi.size() + p.errori.size(), pagine < 0 ? 1 : 0);
+        QFETCH(QString, avviso);
+        QVERIFY2((p.avvisi + p.errori).join(u'|').contains(avviso),
+                 qPrintable((p.avvisi + p.errori).join(u'|')));
         QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
         QVERIFY(p.terminato);
         QTEST(p.codice, "codice");

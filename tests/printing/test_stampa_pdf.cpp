@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "common/FileOrdinario.h"
 #include "common/Testo1252.h"
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"
@@ -86,6 +87,14 @@ private slots:
         QVERIFY(LeggiRigheWindows1252(txt, righe) && righe.value(0) == "ALPI");
         QCOMPARE(righe.filter(QRegularExpression("^\\d+\\tCITTA NUMERO 39\\t")).size(), 1);
 
+        // Relative paths are the caller's, not the database's folder's.
+        QVERIFY(QDir(dir_.path()).mkpath("lavoro/db") && QFile::copy(db_, dir_.filePath("lavoro/db/x.db")));
+        const Esito r =
+            EseguiProgramma(VIANDORA_CLI, {"stampa", "db/x.db", "3", "--pdf", "t.pdf", "--testo", "t.txt"},
+                            dir_.filePath("lavoro"));
+        QVERIFY2(r.codice == 0 && r.out.startsWith("Tabella di marcia: t.pdf"), qPrintable(r.out + r.err));
+        QCOMPARE(QDir(dir_.filePath("lavoro")).entryList(QDir::Files), (QStringList{"t.pdf", "t.txt"}));
+
         const QString guida = dir_.filePath("guida.pdf");
         const Esito g = Cli({"guida", db_, "--pdf", guida, "--meta", "000003", "--dettaglio"});
         QVERIFY2(g.codice == 0, qPrintable(g.err));
@@ -102,6 +111,10 @@ private slots:
             << QStringList{"stampa", "DB", "99", "--pdf", "PDF"} << "Mèta inesistente";
         QTest::newRow("pdf non scrivibile")
             << QStringList{"stampa", "DB", "3", "--pdf", "DIR/manca/x.pdf"} << "Impossibile scrivere il file";
+        QTest::newRow("pdf su una FIFO") << QStringList{"stampa", "DB", "3", "--pdf", "FIFO"} << "è una FIFO";
+        QTest::newRow("testo su una FIFO")
+            << QStringList{"stampa", "DB", "3", "--pdf", "PDF", "--testo", "FIFO"} << "è una FIFO";
+        QTest::newRow("guida su una FIFO") << QStringList{"guida", "DB", "--pdf", "FIFO"} << "è una FIFO";
         QTest::newRow("senza --pdf") << QStringList{"guida", "DB", "--meta", "3", "--dettaglio"} << "--pdf";
         QTest::newRow("guida di una meta sconosciuta")
             << QStringList{"guida", "DB", "--pdf", "PDF", "--meta", "8"} << "Mèta inesistente";
@@ -110,12 +123,16 @@ private slots:
         QFETCH(QStringList, argomenti);
         QFETCH(QString, messaggio);
         const QString pdf = dir_.filePath("errore.pdf");
+        // A FIFO is neither opened (it would wait) nor replaced.
+        const QString fifo = dir_.filePath("fifo");
+        QVERIFY(QFile::exists(fifo) || CreaFifo(fifo));
         for (QString& a : argomenti)
-            a.replace("DIR", dir_.path()).replace("PDF", pdf).replace("DB", db_);
+            a.replace("DIR", dir_.path()).replace("PDF", pdf).replace("DB", db_).replace("FIFO", fifo);
         const Esito e = Cli(argomenti);
         QVERIFY(e.codice != 0 && e.codice != -1);
         QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
         QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(TipoDelPercorso(fifo), TipoPercorso::Fifo);
     }
 };
 

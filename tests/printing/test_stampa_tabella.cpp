@@ -231,15 +231,17 @@ private slots:
     void pannelloStampanti() {
         PlannerStampa s;
         s.p.stampanti = QStringList{"Ufficio", "Casa", "Ufficio"};
+        s.p.predefinita = "Casa";
         s.Righe(1);
         s->txtLocalita.Text = "LISBONA/PORTO";
         s->Click("cmdStampa");
         s->Click("CmdEsegui(0)");
         QCOMPARE(s->Stampa.lstStampanti.Voci(), (QStringList{"Ufficio", "Casa", "Ufficio", "File PDF"}));
-        // By device name.
-        s->Stampa.lstStampanti.ListIndex = 1;
+        // The default printer is offered; the choice goes by device name.
+        QCOMPARE(s->Stampa.lstStampanti.ListIndex, 1);
+        s->Stampa.lstStampanti.ListIndex = 0;
         s->Click("cmdSelStampante(0)");
-        QCOMPARE(s.p.pagineAperte, QStringList{"stampante:Casa"});
+        QCOMPARE(s.p.pagineAperte, QStringList{"stampante:Ufficio"});
         QVERIFY(s.Pagina().TestoUguale("LOCALITA 1"));
 
         // The PDF: the save dialog proposes a name; giving up prints nothing
@@ -255,14 +257,23 @@ private slots:
         QVERIFY(!s->frmSelStampa.Visible && s->frmStampa.Visible);
         s->Click("CmdEsegui(1)");
 
-        // A printer that cannot be opened: said, nothing printed.
+        // A printer gone since the list was shown: the default one prints.
+        s->Click("cmdStampa");
+        s->Click("CmdEsegui(0)");
+        s->Stampa.lstStampanti.ListIndex = 0;
+        s.p.stampanti = QStringList{"Casa"};
+        s->Click("cmdSelStampante(0)");
+        QCOMPARE(s.p.pagineAperte, QStringList{"stampante:Casa"});
+
+        // A printer that cannot be opened: said; the text file is written.
+        QFile::remove(s.fileTesto());
+        s.p.messaggi.clear();
         s.p.aperturaRiesce = false;
         s->Click("cmdStampa");
         s->Click("CmdEsegui(0)");
         s->Click("cmdSelStampante(0)");
-        QCOMPARE(s.p.messaggi.size(), 1);
-        QCOMPARE(s.p.messaggi[0].testo, QString("Impossibile aprire stampante:Ufficio"));
-        QVERIFY(s->frmStampa.Visible && !s->frmSelStampa.Visible);
+        QCOMPARE(s.Messaggi().value(0), QString("Impossibile aprire stampante:Casa"));
+        QVERIFY(QFile::exists(s.fileTesto()) && !s->frmStampa.Visible && !s->frmSelStampa.Visible);
     }
 
     void guidaVuotaNonStampaNulla() {

@@ -33,16 +33,22 @@ private slots:
         QCOMPARE(Tappe(*e), QStringList{"ROMA||||"});
     }
 
+    // Nothing chosen, a file not recognised, a FIFO (never opened: it would
+    // wait for ever): no stage, and the editor goes on.
     void dialogoAnnullatoOFileNonRiconosciuto() {
         EditorProva e;
         e->Click("cmdMapPoint");
         QVERIFY(e.p.messaggi.isEmpty() && Tappe(*e).isEmpty());
 
-        e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt";
-        e->Click("cmdMapPoint");
-        QCOMPARE(e.p.messaggi.size(), 1);
-        QVERIFY(e.p.messaggi.first().testo.contains("File non riconosciuto!"));
-        QVERIFY(Tappe(*e).isEmpty() && e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
+        QVERIFY(CreaFifo(e.dir.filePath("percorso.txt")));
+        e.p.fileDaAprire << Percorsi + "intestazione_riga16.txt" << e.dir.filePath("percorso.txt");
+        for (const QString atteso : {"File non riconosciuto!", "è una FIFO"}) {
+            e.p.messaggi.clear();
+            e->Click("cmdMapPoint");
+            QCOMPARE(e.p.messaggi.size(), 1);
+            QVERIFY2(e.p.messaggi.first().testo.contains(atteso), qPrintable(e.p.messaggi.first().testo));
+            QVERIFY(Tappe(*e).isEmpty() && e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
+        }
     }
 
     void importaMemorizzaCalcola() {
@@ -75,19 +81,26 @@ private slots:
         NuovaMeta(pl, "SARDEGNA");
         const QString codice = pl->Meta.CodiceMetaCorrente;
         const QString db = pl.dir.path() + "/ViandoraQuintora.mdb";
+        // Without its default parameters, which loading a trip writes.
+        pl->Db.CancellaTabella(TabParametri, {}, {}, nullptr);
         pl.f.reset();
+        const QStringList prima = ImprontaCartella(pl.dir.path());
 
+        // A refusal writes nothing.
         Esito e = Cli({db, "999", Percorsi + "roma_cagliari.txt"});
         QCOMPARE(e.codice, 1);
         QVERIFY(e.err.contains("Mèta inesistente: 000999"));
+        QCOMPARE(ImprontaCartella(pl.dir.path()), prima);
 
         e = Cli({db, codice.mid(4), Percorsi + "roma_cagliari.txt"});
         QCOMPARE(e.codice, 0);
         QCOMPARE(e.out, QString("8 tappe, 562 km\n"));
         // A second import finds the stages and refuses.
+        const QStringList importato = ImprontaCartella(pl.dir.path());
         e = Cli({db, codice, Percorsi + "como_lucerna.txt"});
         QCOMPARE(e.codice, 1);
         QVERIFY(e.err.startsWith("Impossibile: sono presenti delle tappe!\n"));
+        QCOMPARE(ImprontaCartella(pl.dir.path()), importato);
 
         pl.Riapri();
         const QStringList tappe = RecordItinerario(*pl, codice, {"Localita", "Chilometri", "TempoSosta"});

@@ -122,9 +122,12 @@ private slots:
         QCOMPARE(l.Tappe.at(41).Localita, QStringLiteral("LOCALITA1"));
         QCOMPARE(l.Tappe.last().Km, qint64(30000));
 
-        // A file that would give more stages than a grid holds is refused.
-        QCOMPARE(l.Leggi(Layout1({0, 9999999999LL})), LetturaPercorso::Esito::TroppoLungo);
-        QVERIFY(l.Tappe.isEmpty());
+        // A stage longer than the Equator is refused as not believable, not
+        // cut into more slices than a grid holds.
+        for (const qint64 km : {40176LL, 9999999999LL}) {
+            QCOMPARE(l.Leggi(Layout1({0, 100, km})), LetturaPercorso::Esito::DistanzaNonCredibile);
+            QVERIFY(l.Tappe.isEmpty() && l.LocalitaNonCredibile == "LOCALITA2");
+        }
     }
 
     void valoreKm_data() {

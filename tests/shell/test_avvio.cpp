@@ -3,9 +3,10 @@
 #include <QTest>
 #include <sqlite3.h>
 
+#include "database/DatabaseProva.h"
 #include "shell/CartellaProgramma.h"
 #include "support/ComandiAbilitati.h"
-#include "support/PlannerProva.h"
+#include "support/MeteProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
@@ -41,17 +42,110 @@ private slots:
         }
     }
 
-    void fileNonDatabaseNonVieneToccato() {
+    // A file that is not ours is refused as it is: no copy, no change.
+    void fileNonNostroNonVieneToccato_data() {
+        QTest::addColumn<QByteArray>("sql"); // empty: a file of text
+        QTest::newRow("testo") << QByteArray();
+        QTest::newRow("tabelle altrui") << QByteArray("CREATE TABLE parametri (Chiave PRIMARY KEY, Valore);"
+                                                      "CREATE TABLE Rubrica (Nome);");
+        QTest::newRow("id straniero") << ("PRAGMA application_id = 99;" + SqlTabelleNostre().toUtf8());
+    }
+    void fileNonNostroNonVieneToccato() {
+        QFETCH(QByteArray, sql);
         Planner pl(false);
         const QString file = pl.dir.filePath("ViandoraQuintora.mdb");
-        const QByteArray contenuto = "Standard Jet DB, non un database SQLite\r\n" + QByteArray(5000, 'x');
-        QVERIFY(ScriviFile(file, contenuto));
+        if (sql.isEmpty())
+            QVERIFY(ScriviFile(file, "Standard Jet DB, non un database SQLite\r\n" + QByteArray(5000, 'x')));
+        else
+            EseguiSql(file, sql.constData());
+        const QByteArray contenuto = LeggiFile(file);
         pl.Riapri();
         QVERIFY(!pl.avviato && pl.p.terminato);
         QCOMPARE(pl.p.messaggi.size(), 1);
-        QCOMPARE(pl.p.messaggi[0].testo, QStringLiteral("Errore apertura database ") + file);
+        QCOMPARE(pl.p.messaggi[0].testo, "Il file " + file + " non è un database di Viandora");
         QCOMPARE(LeggiFile(file), contenuto);
-        QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files), QStringList({"ViandoraQuintora.mdb"}));
+        QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"ViandoraQuintora.mdb"}));
+    }
+
+    // A second window on a database that another one holds only reads it,
+    // if the user wants it at all; a file that cannot be written likewise.
+    void secondaFinestraSolaLettura_data() {
+        QTest::addColumn<bool>("fileSolaLettura");
+        QTest::newRow("altra finestra") << false;
+        QTest::newRow("file in sola lettura") << true;
+    }
+    void secondaFinestraSolaLettura() {
+        QFETCH(bool, fileSolaLettura);
+        Planner prima;
+        NuovaMeta(prima, "ROMA");
+        const QString cartella = prima.dir.path() + "/", file = prima->Db.FileDatabase;
+        const QByteArray contenuto = LeggiFile(file);
+        if (fileSolaLettura) {
+            prima.f.reset();
+            QVERIFY(SolaLettura(file, true));
+        }
+        const QString domanda =
+            fileSolaLettura ? " è in sola lettura." : " è già aperto in un'altra finestra";
+        PiattaformaProva p;
+        p.risposte = {Msg::No};
+        QVERIFY(!FormViandora(p, cartella).Form_Load() && p.terminato);
+        QVERIFY2(p.messaggi.last().testo.contains(domanda), qPrintable(p.messaggi.last().testo));
+
+        p.risposte = {Msg::Yes};
+        FormViandora seconda(p, cartella);
+        QVERIFY(seconda.Form_Load());
+        QCOMPARE(seconda.txtLocalita.Text, QString("ROMA"));
+        QVERIFY(seconda.Caption.endsWith("sola lettura"));
+        QVERIFY(!seconda.cmdSalva.Enabled && !seconda.cmdCancMeta.Enabled && !seconda.cmdImport.Enabled);
+        // Reached anyway, a write is refused with a message.
+        seconda.txtNazione.Text = "FRANCIA";
+        p.risposte = {Msg::Yes};
+        seconda.Click("cmdSalva");
+        QVERIFY2(p.messaggi.last().testo.contains("aperto in sola lettura"),
+                 qPrintable(p.messaggi.last().testo));
+        if (fileSolaLettura) QVERIFY(SolaLettura(file, false));
+        QCOMPARE(LeggiFile(file), contenuto);
+
+        // Once the first window is gone, the next one writes.
+        prima.f.reset();
+        p.messaggi.clear();
+        FormViandora terza(p, cartella);
+        QVERIFY(terza.Form_Load() && p.messaggi.isEmpty() && terza.cmdSalva.Enabled);
+    }
+
+    // Another program holds the file longer than the wait: the window says
+    // so and tries again when asked, here once that program has let go.
+    void occupatoDaAltroProgramma() {
+        Planner pl;
+        const QString file = pl->Db.FileDatabase;
+        pl.f.reset();
+        sqlite3* altro = nullptr;
+        QCOMPARE(sqlite3_open(file.toUtf8().constData(), &altro), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(altro, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        pl.p.suMessaggio = [&] { sqlite3_exec(altro, "ROLLBACK", nullptr, nullptr, nullptr); };
+        pl.Riapri();
+        sqlite3_close(altro);
+        QVERIFY(pl.avviato);
+        QCOMPARE(pl.p.messaggi.size(), 1);
+        QCOMPARE(pl.p.messaggi[0].testo,
+                 "Il database " + file + " è in uso da un altro programma.\r\n\r\nVuoi riprovare?");
+    }
+
+    // The disk fills up while the copy kept before an upgrade is written:
+    // the user is told, the file stays as it was, nothing is left beside it.
+    void discoPienoNellaCopia() {
+        Planner pl(false);
+        const QString file = pl.dir.filePath("ViandoraQuintora.mdb");
+        QVERIFY(CreaFileCollazioneVecchia(file, ""));
+        const QByteArray contenuto = LeggiFile(file);
+        pl.f = std::make_unique<FormViandora>(pl.p, pl.dir.path() + "/");
+        pl->Db.ImpostaGuastoScrittura(1);
+        QVERIFY(!pl->Form_Load());
+        QCOMPARE(pl.p.messaggi.last().testo, "Il disco del database " + file + " è pieno");
+        QCOMPARE(LeggiFile(file), contenuto);
+        QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"ViandoraQuintora.mdb"}));
     }
 
     void cartellaDeiDati() {

@@ -99,18 +99,31 @@ private slots:
         QVERIFY(!pl->cmbRicercaTappa.Visible && pl->cmdEsce.Default && !pl->cmdNuovo.Default);
     }
 
-    // While only the stop button is offered (a calculation runs) or no command
-    // at all, the window cannot be closed from its frame.
+    // Closing from the frame is "&Esce", asked as the button asks; where the
+    // screen does not offer it (only the stop button, or no command), the
+    // window stays and says what comes first.
     void chiusuraDallaCornice() {
-        Planner pl;
-        for (const char* comandi : {"Es", "ZZ", "NuImEs"}) {
+        const QPair<QString, QString> casi[] = {
+            {"NuImEs", "Vuoi chiudere la procedura?"},
+            {"Es", "Vuoi interrompere l'elaborazione?"},
+            {"ZZ", "Per chiudere la procedura esci prima dall'inserimento dell'itinerario"},
+            {"CaSt", "Per chiudere la procedura sblocca prima la tabella di marcia"},
+            {"zz", "Per chiudere la procedura termina prima l'operazione in corso."},
+        };
+        for (const auto& [comandi, messaggio] : casi) {
+            Planner pl;
+            // The stage editor open, a timetable shown.
+            pl->frmInputBox.Visible = comandi == "ZZ";
+            pl->cmdCalcola.Caption = comandi == "CaSt" ? "&Sblocca" : "&Calcola";
             pl->ComandiMeta = comandi;
             pl->AbilitaPulsantiComando();
             pl.p.risposte = {Msg::Yes};
             bool annulla = false;
             pl->Form_QueryUnload(annulla);
-            QCOMPARE(annulla, QString(comandi) != "NuImEs");
+            QCOMPARE(annulla, comandi != "NuImEs");
             QCOMPARE(pl.p.terminato, !annulla);
+            QCOMPARE(pl.p.messaggi.size(), 1);
+            QVERIFY2(pl.p.messaggi[0].testo.startsWith(messaggio), qPrintable(comandi));
         }
     }
 

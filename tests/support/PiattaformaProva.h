@@ -36,6 +36,7 @@ public:
     // planner let it go. preparaPagina sets up each new page (how it
     // measures, whether its end fails); aperturaRiesce false refuses them.
     QStringList stampanti;
+    QString predefinita; // the system's default printer
     QStringList pagineAperte;
     PaginaRegistrata stampato;
     std::function<void(PaginaRegistrata&)> preparaPagina;
@@ -79,6 +80,7 @@ public:
         return SalvaFile(titolo, filtro);
     }
     QStringList ElencoStampanti() override { return stampanti; }
+    QString StampantePredefinita() override { return predefinita; }
     std::unique_ptr<PaginaStampa> ApriStampante(const QString& nome, const QString&,
                                                 QString& errore) override {
         return Apri(QStringLiteral("stampante:") + nome, errore);

