@@ -6,8 +6,6 @@
 #include "common/FileOrdinario.h"
 #include "database/Database.h"
 #include "guide/TipiGuida.h"
-#include "shell/FormViandora.h"
-#include "shell/PiattaformaSenzaSchermo.h"
 
 namespace Cli {
 
@@ -24,18 +22,15 @@ bool FileDaLeggere(const QString& file, QTextStream& err) {
     return true;
 }
 
-bool ApriInLettura(Database& db, const QString& file, QTextStream& err) {
+bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err) {
     if (!FileDaLeggere(file, err)) return false;
     const QFileInfo info(file);
     db.FileDatabase = info.absoluteFilePath();
-    db.UsaCopiaInMemoria(info.absoluteFilePath());
+    if (soloLettura) db.UsaCopiaInMemoria(info.absoluteFilePath());
     QString messaggio;
     try {
         if (db.DatabaseApre()) {
-            // On the copy, as the planner would see the file: an older one
-            // brought to the tables of today, the guide's types in place.
             db.DataBaseTabelleAggiorna();
-            ScriviTipiGuidaDefault(db);
             return true;
         }
         messaggio = MessaggioErroreApertura(file, db.CodiceApertura());
@@ -47,11 +42,17 @@ bool ApriInLettura(Database& db, const QString& file, QTextStream& err) {
     return false;
 }
 
-bool AvviaPlanner(FormViandora& form, const PiattaformaSenzaSchermo& piattaforma, QTextStream& err) {
-    if (form.Form_Load()) return true;
-    // The start says why in its last message.
-    if (!piattaforma.Messaggi.isEmpty()) err << piattaforma.Messaggi.last().testo << '\n';
-    return false;
+bool ApriInLettura(Database& db, const QString& file, QTextStream& err) {
+    if (!ApriDatabase(db, file, true, err)) return false;
+    // On the copy, as the planner would see the file: the guide's types in
+    // place even in a file that has none.
+    try {
+        ScriviTipiGuidaDefault(db);
+    } catch (const ErroreDatabase& e) {
+        err << MessaggioErroreApertura(file, e.Codice()) << ": " << e.Messaggio() << '\n';
+        return false;
+    }
+    return true;
 }
 
 } // namespace Cli

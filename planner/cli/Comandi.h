@@ -7,8 +7,6 @@
 #include <QTextStream>
 
 class Database;
-class FormViandora;
-class PiattaformaSenzaSchermo;
 
 namespace Cli {
 
@@ -32,22 +30,12 @@ QString CodiceMeta(const QString& testo);
 // exchange or route file) is a regular file; otherwise false, with
 // "File inesistente: ..." or the reason it cannot be read on err.
 bool FileDaLeggere(const QString& file, QTextStream& err);
-// Opens the database file read-only, on a copy in memory brought to the
-// current tables; false, with the message on err, when it cannot.
-bool ApriInLettura(Database& db, const QString& file, QTextStream& err);
-
-// Starts the planner on its database as the window starts; false, with the
-// reason on err (MessaggioErroreApertura), when the file cannot be opened.
-bool AvviaPlanner(FormViandora& form, const PiattaformaSenzaSchermo& piattaforma, QTextStream& err);
-
-// Shows the stored trip as the planner shows a trip chosen from the list;
-// false, with the message on err, when there is none with that code.
-bool MostraMeta(FormViandora& form, const QString& codice, QTextStream& err);
-
 // Opens a database file of ours, brought to the current tables; with
 // soloLettura a copy in memory, the file untouched. False, with the message
 // on err, when it is missing or not a readable database.
 bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err);
+// Read-only, as the planner would see the file: the guide's types in place.
+bool ApriInLettura(Database& db, const QString& file, QTextStream& err);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int VeicoloMeta(const QStringList& argomenti, QTextStream& out, QTextStream& err);

@@ -5,10 +5,8 @@
 #include <QFileInfo>
 
 #include "cli/Comandi.h"
-#include "itinerary/Itinerario.h"
-#include "model/ValoriTappa.h"
-#include "shell/FormViandora.h"
-#include "shell/PiattaformaSenzaSchermo.h"
+#include "database/Database.h"
+#include "routeimport/ServizioPercorso.h"
 
 namespace Cli {
 
@@ -18,51 +16,22 @@ int ImportaPercorso(const QStringList& argomenti, QTextStream& out, QTextStream&
     const QString percorso = argomenti.at(2);
     for (const QString& file : {database, percorso})
         if (!FileDaLeggere(file, err)) return Errore;
-
     // The file is opened as it is, under any name, and only the trip's
-    // stages are written: no table is created or rebuilt.
-    const QFileInfo info(database);
-    PiattaformaSenzaSchermo piattaforma;
-    FormViandora form(piattaforma, info.absolutePath() + u'/');
-    form.Db.FileDatabase = info.absoluteFilePath();
-    if (!form.Db.DatabaseApre()) {
-        err << MessaggioErroreApertura(database, form.Db.CodiceApertura()) << '\n';
+    // stages are written: no table is created or rebuilt, and a refusal or a
+    // failure leaves it as it was.
+    Database db;
+    db.FileDatabase = QFileInfo(database).absoluteFilePath();
+    if (!db.DatabaseApre()) {
+        err << MessaggioErroreApertura(database, db.CodiceApertura()) << '\n';
         return Errore;
     }
-    // What loading the trip writes by the way (the default parameters of a
-    // file without them, the guide's marks) is kept only with the stages: a
-    // refusal or a failure leaves the file as it was.
-    Database::Transazione transazione(form.Db);
-    form.Db.RecordSetImpostaDefault();
-    form.CaricaComboBox();
-    form.ImpostaGriglia(1);
-    if (!MostraMeta(form, codice, err)) return Errore;
-
-    piattaforma.Messaggi.clear();
-    auto messaggio = [&] {
-        return piattaforma.Messaggi.isEmpty() ? QString() : piattaforma.Messaggi.last().testo;
-    };
-    if (!form.mfgTab.TextMatrix(1, 1).trimmed().isEmpty()) {
-        // As the window refuses it, before any file is read.
-        form.cmdMapPoint_Click();
-        err << messaggio().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    const EsitoImportaPercorso esito = ::ImportaPercorso(db, codice, percorso);
+    db.Chiudi();
+    if (!esito.Errore.isEmpty()) {
+        err << QString(esito.Errore).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
         return Errore;
     }
-    if (!form.CaricaDaPacchetto(QFileInfo(percorso).absoluteFilePath())) {
-        err << messaggio().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
-        return Errore;
-    }
-    form.MemorizzaTappeItinerario();
-    if (!piattaforma.Messaggi.isEmpty()) {
-        err << messaggio().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
-        return Errore;
-    }
-    transazione.Conferma();
-    qint64 km = 0;
-    for (int r = 1; r <= form.Itinerario.NumeroTappe; ++r)
-        km += KmCella(form.mfgTab.TextMatrix(r, 3));
-    form.Db.Chiudi();
-    out << form.Itinerario.NumeroTappe << " tappe, " << km << " km\n";
+    out << esito.Tappe << " tappe, " << esito.Km << " km\n";
     return Riuscita;
 }
 

@@ -20,28 +20,6 @@
 
 namespace Cli {
 
-// Opens the database file, brought to the current tables as the planner
-// does at start-up; with soloLettura on a copy in memory, the file untouched.
-bool ApriDatabase(Database& db, const QString& file, bool soloLettura, QTextStream& err) {
-    if (!FileDaLeggere(file, err)) return false;
-    const QFileInfo info(file);
-    db.FileDatabase = info.absoluteFilePath();
-    if (soloLettura) db.UsaCopiaInMemoria(info.absoluteFilePath());
-    QString messaggio;
-    try {
-        if (db.DatabaseApre()) {
-            db.DataBaseTabelleAggiorna();
-            return true;
-        }
-        messaggio = MessaggioErroreApertura(file, db.CodiceApertura());
-    } catch (const ErroreDatabase& e) {
-        messaggio = MessaggioErroreApertura(file, e.Codice()) + QStringLiteral(": ") + e.Messaggio();
-    }
-    db.Chiudi();
-    err << messaggio << '\n';
-    return false;
-}
-
 namespace {
 
 bool LeggiFile(const QString& file, ContenutoScambio& contenuto, QTextStream& err) {

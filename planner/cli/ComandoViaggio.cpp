@@ -30,9 +30,12 @@ struct CampoVeicolo {
 };
 
 const CampoVeicolo CampiVeicolo[] = {
-    {"--consumo", "consumo", &Veicolo::Consumo},     {"--serbatoio", "serbatoio", &Veicolo::Serbatoio},
-    {"--riserva", "riserva", &Veicolo::Riserva},     {"--prezzo", "prezzo", &Veicolo::Prezzo},
-    {"--pedaggio", "pedaggio", &Veicolo::Pedaggio},  {"--notte", "notte", &Veicolo::CostoNotte},
+    {"--consumo", "consumo", &Veicolo::Consumo},
+    {"--serbatoio", "serbatoio", &Veicolo::Serbatoio},
+    {"--riserva", "riserva", &Veicolo::Riserva},
+    {"--prezzo", "prezzo", &Veicolo::Prezzo},
+    {"--pedaggio", "pedaggio", &Veicolo::Pedaggio},
+    {"--notte", "notte", &Veicolo::CostoNotte},
     {"--traghetto", "traghetto", &Veicolo::CostoTraghetto},
 };
 const char* const OpzioneGuida = "--guida-max";
@@ -44,7 +47,8 @@ bool Esiste(Database& db, const QString& codice, QTextStream& err) {
 }
 
 // The summary of the trip's calculated timetable; false with the message.
-bool Riassumi(Database& db, const QString& codice, EsitoCalcolo& esito, Riepilogo& riepilogo, QTextStream& err) {
+bool Riassumi(Database& db, const QString& codice, EsitoCalcolo& esito, Riepilogo& riepilogo,
+              QTextStream& err) {
     esito = CalcolaMeta(db, codice);
     if (!esito.Riuscito) {
         err << esito.Errore << '\n';
@@ -64,7 +68,8 @@ int VeicoloMeta(const QStringList& argomenti, QTextStream& out, QTextStream& err
         conValore << QLatin1String(c.opzione);
     const Opzioni o = Analizza(argomenti, conValore, {});
     if (!o.errore.isEmpty() || o.posizionali.size() != 2) {
-        err << (o.errore.isEmpty() ? QStringLiteral("Servono FILE_DATABASE e CODICE_META") : o.errore) << '\n';
+        err << (o.errore.isEmpty() ? QStringLiteral("Servono FILE_DATABASE e CODICE_META") : o.errore)
+            << '\n';
         return Uso;
     }
     const QString codice = CodiceMeta(o.posizionali.at(1));
@@ -87,8 +92,8 @@ int VeicoloMeta(const QStringList& argomenti, QTextStream& out, QTextStream& err
     if (o.valori.contains(QLatin1String(OpzioneGuida))) {
         const std::optional<int> minuti = MinutiOra(o.valori.value(QLatin1String(OpzioneGuida)));
         if (!minuti || *minuti == 0) {
-            err << "Valore non valido per " << OpzioneGuida << " (hh:mm): "
-                << o.valori.value(QLatin1String(OpzioneGuida)) << '\n';
+            err << "Valore non valido per " << OpzioneGuida
+                << " (hh:mm): " << o.valori.value(QLatin1String(OpzioneGuida)) << '\n';
             return Uso;
         }
         v.GuidaMassima = *minuti;
@@ -118,7 +123,8 @@ int RiepilogoMeta(const QStringList& argomenti, QTextStream& out, QTextStream& e
 int EsportaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
     const Opzioni o = Analizza(argomenti, {QStringLiteral("--fuso")}, {});
     if (!o.errore.isEmpty() || o.posizionali.size() != 3) {
-        err << (o.errore.isEmpty() ? QStringLiteral("Servono FILE_DATABASE, CODICE_META e FILE") : o.errore) << '\n';
+        err << (o.errore.isEmpty() ? QStringLiteral("Servono FILE_DATABASE, CODICE_META e FILE") : o.errore)
+            << '\n';
         return Uso;
     }
     const QString file = o.posizionali.at(2);
@@ -141,7 +147,8 @@ int EsportaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& 
                                      ? CalendarioIcs(esito.Tabella, riepilogo, fuso)
                                      : FoglioCsv(esito.Tabella, riepilogo);
     QSaveFile uscita(file);
-    if (!uscita.open(QIODevice::WriteOnly) || uscita.write(contenuto) != contenuto.size() || !uscita.commit()) {
+    if (!uscita.open(QIODevice::WriteOnly) || uscita.write(contenuto) != contenuto.size() ||
+        !uscita.commit()) {
         err << "Impossibile scrivere il file " << file << ": " << uscita.errorString() << '\n';
         return Errore;
     }

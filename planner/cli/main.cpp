@@ -27,7 +27,8 @@ const Cli::Comando Comandi[] = {
      "  prima e ultima ora del giorno, luogo della notte, rifornimenti, carburante, pedaggi,\n"
      "  traghetti, notte e totale del giorno in euro (due decimali, punto decimale) e gli avvisi\n"
      "  separati da \"; \". L'ultima riga, \"Totale\", somma i giorni. Il database è solo letto."},
-    {"esporta-tabella", "FILE_DATABASE CODICE_META FILE.ics|FILE.csv [--fuso ZONA]", 3, 5, Cli::EsportaTabella,
+    {"esporta-tabella", "FILE_DATABASE CODICE_META FILE.ics|FILE.csv [--fuso ZONA]", 3, 5,
+     Cli::EsportaTabella,
      "  Scrive la tabella di marcia della mèta in un calendario iCalendar (.ics: un evento per tratto\n"
      "  di guida e per sosta, uno per giorno con km, guida e avvisi; orari nel fuso ZONA, come\n"
      "  Europe/Rome, altrimenti quello del sistema) o in un foglio CSV (.csv, UTF-8: le colonne di\n"

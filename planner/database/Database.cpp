@@ -25,7 +25,7 @@ int CopiaIntera(sqlite3* origine, sqlite3* destinazione) {
 } // namespace
 
 Database::Database() : schema_(SchemaViandora()) {
-    for (int t = TabMete; t <= TabParametri; ++t) {
+    for (int t = TabMete; t <= TabUltima; ++t) {
         QHash<QString, int>& dimensioni = dimensioniSchema_[schema_.NomeTabella[t].toLower()];
         for (const SpecificaCampo& c : AnalizzaStruttura(schema_.StrutturaTabella[t]))
             if (c.tipo == TipoCampo::Testo) dimensioni.insert(c.nome.toLower(), c.dimensione);
@@ -106,7 +106,7 @@ bool Database::FileNostro(sqlite3* db) const {
     if (id == IdApplicazione) return true;
     if (id != 0) return false;
     QStringList nomi;
-    for (int t = TabMete; t <= TabParametri; ++t)
+    for (int t = TabMete; t <= TabUltima; ++t)
         nomi.append(u'\'' + schema_.NomeTabella[t] + u'\'');
     const QString tabelle = QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
                                            " AND substr(name, 1, 7) <> 'sqlite_'");
@@ -272,7 +272,7 @@ bool Database::GuastoSimulato() {
 }
 
 void Database::ControllaTabella(int tabella) const {
-    if (tabella < TabMete || tabella > TabParametri)
+    if (tabella < TabMete || tabella > TabUltima)
         throw ErroreDatabase(QStringLiteral("Numero di tabella non valido: %1").arg(tabella));
 }
 

@@ -14,7 +14,7 @@ using namespace db_interno;
 void Database::DataBaseTabelleAggiorna() {
     copiaDiSicurezza_.clear();
     QList<int> daRicostruire;
-    for (int t = TabMete; t <= TabParametri; ++t)
+    for (int t = TabMete; t <= TabUltima; ++t)
         if (EsisteTabella(schema_.NomeTabella[t]) && !TabellaConformeSchema(t)) daRicostruire.append(t);
     // The copy cannot be taken inside a transaction, so it comes first and
     // holds the file exactly as it was found.
@@ -34,7 +34,7 @@ void Database::DataBaseTabelleAggiorna() {
 
 void Database::AggiornaTabelle(const QList<int>& daRicostruire) {
     Transazione transazione(*this);
-    for (int t = TabMete; t <= TabParametri; ++t) {
+    for (int t = TabMete; t <= TabUltima; ++t) {
         if (!EsisteTabella(schema_.NomeTabella[t]))
             DatabaseTabellaCrea(t);
         else if (daRicostruire.contains(t))

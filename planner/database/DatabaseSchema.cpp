@@ -75,7 +75,7 @@ bool Database::EsisteTabella(const QString& tabella) {
 
 void Database::DatabaseTabelleCreazione() {
     Transazione transazione(*this);
-    for (int t = TabMete; t <= TabParametri; ++t)
+    for (int t = TabMete; t <= TabUltima; ++t)
         DatabaseTabellaCrea(t);
     transazione.Conferma();
 }

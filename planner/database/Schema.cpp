@@ -72,6 +72,12 @@ SchemaDatabase SchemaViandora() {
     s.NomeTabella[TabParametri] = QStringLiteral("Parametri");
     s.StrutturaTabella[TabParametri] = StrutturaParametri();
     s.IndiciTabella[TabParametri] = QString();
+
+    s.NomeTabella[TabVeicoli] = QStringLiteral("VeicoliMete");
+    s.StrutturaTabella[TabVeicoli] =
+        QStringLiteral("CodiceMeta[T=6],Consumo[T=8],Serbatoio[T=8],Riserva[T=8],Prezzo[T=8],Pedaggio[T=8],"
+                       "CostoNotte[T=8],CostoTraghetto[T=8],GuidaMassima[T=4]");
+    s.IndiciTabella[TabVeicoli] = QStringLiteral("CodiceMeta");
     return s;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The six tables of the planner's database file, described as data.
+// The tables of the planner's database file, described as data.
 #include <QList>
 #include <QString>
 #include <array>
@@ -10,8 +10,13 @@ enum TabellaNumero {
     TabGuida = 3,        // "GuidaCitta"
     TabTipoGuida = 4,    // "TipoGuida"
     TabMetaCorrente = 5, // "MetaCorrente"
-    TabParametri = 6     // "Parametri"
+    TabParametri = 6,    // "Parametri"
+    // Tables of data beyond the original six, which files of earlier builds
+    // lack and get at their next start.
+    TabVeicoli = 7, // "VeicoliMete": the vehicle and costs of each trip; no code: the defaults
 };
+// The last table of the schema.
+constexpr int TabUltima = TabVeicoli;
 
 enum class TipoCampo { Testo, SiNo, Binario, Data, Intero, Singola, Doppia };
 
@@ -22,7 +27,7 @@ struct SpecificaCampo {
 };
 
 // Table names, field lists ("Name[T=6],Other[Y]") and index lists
-// ("CodiceMeta,Sequenza,Localita"), indexed 1..6; 0 and 7..10 stay empty.
+// ("CodiceMeta,Sequenza,Localita"), indexed 1..TabUltima; 0 and the rest stay empty.
 struct SchemaDatabase {
     std::array<QString, 11> NomeTabella;
     std::array<QString, 11> StrutturaTabella;

@@ -1,8 +1,8 @@
 #include "journey/Esportazioni.h"
 
 #include <QTimeZone>
-#include <libical/ical.h>
 #include <cstdlib>
+#include <libical/ical.h>
 
 #include "common/Date.h"
 #include "common/Stringhe.h"
@@ -106,15 +106,16 @@ QString FusoCalendario(const QString& richiesto) {
     // A system on universal time (a server, a container) says nothing of
     // where the trip goes.
     const QString sistema = QString::fromUtf8(QTimeZone::systemTimeZoneId());
-    return FusoConosciuto(sistema) && !sistema.startsWith(QLatin1String("Etc/")) ? sistema
-                                                                                 : QStringLiteral("Europe/Rome");
+    return FusoConosciuto(sistema) && !sistema.startsWith(QLatin1String("Etc/"))
+               ? sistema
+               : QStringLiteral("Europe/Rome");
 }
 
 QByteArray CalendarioIcs(const TabellaCalcolata& t, const Riepilogo& rp, const QString& fuso) {
     const QByteArray tzid = Utf8(fuso);
-    Componente calendario{icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                                              icalproperty_new_prodid(NomeProdotto),
-                                              icalproperty_new_calscale("GREGORIAN"), static_cast<void*>(nullptr))};
+    Componente calendario{icalcomponent_vanew(
+        ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"), icalproperty_new_prodid(NomeProdotto),
+        icalproperty_new_calscale("GREGORIAN"), static_cast<void*>(nullptr))};
     const QString meta = Nome(t.Meta.Localita).isEmpty() ? t.Meta.CodiceMeta : Nome(t.Meta.Localita);
     icalproperty* nome = icalproperty_new_x(Utf8(meta).constData());
     icalproperty_set_x_name(nome, "X-WR-CALNAME");
@@ -149,8 +150,9 @@ QByteArray CalendarioIcs(const TabellaCalcolata& t, const Riepilogo& rp, const Q
             if (riga.Km <= 0) continue;
             const Momento fine{riga.Giorno, MinutiMostrati(riga.Ora)};
             const Momento inizio{riga.Giorno, fine.Minuti - MinutiMostrati(riga.Tempo)};
-            const QString sommario = (riga.Verso ? QStringLiteral("verso ") : QString()) + Nome(riga.Localita) +
-                                     QStringLiteral(" → ") + riga.Strada + QStringLiteral(", %1 km").arg(riga.Km);
+            const QString sommario = (riga.Verso ? QStringLiteral("verso ") : QString()) +
+                                     Nome(riga.Localita) + QStringLiteral(" → ") + riga.Strada +
+                                     QStringLiteral(", %1 km").arg(riga.Km);
             icalcomponent* e = Evento(uid(r, "tratto"), sommario, Note(t, r));
             Orario(e, icalproperty_new_dtstart, inizio, tzid);
             Orario(e, icalproperty_new_dtend, fine, tzid);
@@ -159,7 +161,8 @@ QByteArray CalendarioIcs(const TabellaCalcolata& t, const Riepilogo& rp, const Q
             const RigaMarcia& prima = t.Righe.at(arrivo);
             const Momento inizio{prima.Giorno, MinutiMostrati(prima.Ora)};
             const Momento fine{riga.Giorno, MinutiMostrati(riga.Ora)};
-            icalcomponent* e = Evento(uid(r, "sosta"), QStringLiteral("Sosta a ") + Nome(riga.Localita), Note(t, r));
+            icalcomponent* e =
+                Evento(uid(r, "sosta"), QStringLiteral("Sosta a ") + Nome(riga.Localita), Note(t, r));
             Orario(e, icalproperty_new_dtstart, inizio, tzid);
             Orario(e, icalproperty_new_dtend, fine, tzid);
             Testo(e, icalproperty_new_location, Nome(riga.Localita));
@@ -191,15 +194,17 @@ QByteArray CalendarioIcs(const TabellaCalcolata& t, const Riepilogo& rp, const Q
 
 QByteArray FoglioCsv(const TabellaCalcolata& t, const Riepilogo& rp) {
     auto campo = [](QString valore) {
-        if (valore.contains(u',') || valore.contains(u'"') || valore.contains(u'\n') || valore.contains(u'\r')) {
+        if (valore.contains(u',') || valore.contains(u'"') || valore.contains(u'\n') ||
+            valore.contains(u'\r')) {
             valore.replace(QStringLiteral("\""), QStringLiteral("\"\""));
             valore = u'"' + valore + u'"';
         }
         return valore;
     };
     QStringList righe;
-    righe << QStringLiteral("Numero,Località,Strada,Km,Tipo strada,Km progressivi,Tempo,Sosta,Guida,Giorno,Data,"
-                            "Ora,Note,Limite,Giorno del viaggio");
+    righe << QStringLiteral(
+        "Numero,Località,Strada,Km,Tipo strada,Km progressivi,Tempo,Sosta,Guida,Giorno,Data,"
+        "Ora,Note,Limite,Giorno del viaggio");
     for (int r = 1; r < t.RigheTabella; ++r) {
         std::array<QString, ColonneMarcia> celle = t.Celle(r);
         if (celle[MarciaLocalita].trimmed().isEmpty()) continue;
@@ -212,7 +217,8 @@ QByteArray FoglioCsv(const TabellaCalcolata& t, const Riepilogo& rp) {
                                     .arg(m, 2, 10, QLatin1Char('0'))
                                     .arg(g, 2, 10, QLatin1Char('0'));
         }
-        if (riga.Tipo == TipoRigaMarcia::Tratto) celle[MarciaKmProgressivi] = QString::number(riga.KmProgressivi);
+        if (riga.Tipo == TipoRigaMarcia::Tratto)
+            celle[MarciaKmProgressivi] = QString::number(riga.KmProgressivi);
         QStringList campi;
         for (const QString& c : celle)
             campi << campo(c.trimmed());

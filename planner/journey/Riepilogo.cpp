@@ -24,7 +24,10 @@ QString Nome(const QString& localita) {
 QString GiornoRiepilogo::Data() const {
     int g = 0, m = 0, a = 0;
     Giul2Data(Giorno, g, m, a);
-    return QStringLiteral("%1-%2-%3").arg(a, 4, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0')).arg(g, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1-%2-%3")
+        .arg(a, 4, 10, QLatin1Char('0'))
+        .arg(m, 2, 10, QLatin1Char('0'))
+        .arg(g, 2, 10, QLatin1Char('0'));
 }
 
 QString GiornoRiepilogo::GiornoSettimana() const {
@@ -63,7 +66,8 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
             // The day begins when the motorhome sets off: a stretch's
             // departure is its arrival less its driving time.
             if (g.PrimaOra.isEmpty()) {
-                const int partenza = riga.Tipo == TipoRigaMarcia::Tratto ? ora - Minuti(OraTesto(riga.Tempo)) : ora;
+                const int partenza =
+                    riga.Tipo == TipoRigaMarcia::Tratto ? ora - Minuti(OraTesto(riga.Tempo)) : ora;
                 g.PrimaOra = TestoMinuti(qMax(0, partenza));
             }
             g.UltimaOra = TestoMinuti(ora);
@@ -75,7 +79,8 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
         g.Km += riga.Km;
         g.MinutiGuida += Minuti(OraTesto(riga.Tempo));
         if (IndiceTipoStrada(riga.TipoStrada) == 0) kmAutostrada[giorno] += riga.Km;
-        if (riga.Notte && riga.Verso) g.Avvisi << QStringLiteral("notte in viaggio verso ") + Nome(riga.Localita);
+        if (riga.Notte && riga.Verso)
+            g.Avvisi << QStringLiteral("notte in viaggio verso ") + Nome(riga.Localita);
     }
 
     // Refuels: the tank starts full and is filled at the last arrival the
@@ -128,7 +133,8 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
         g.Pedaggi = kmAutostrada[d] * v.Pedaggio;
         QStringList avvisi;
         if (g.MinutiGuida > v.GuidaMassima)
-            avvisi << QStringLiteral("guida %1 oltre %2").arg(TestoMinuti(g.MinutiGuida), TestoMinuti(v.GuidaMassima));
+            avvisi << QStringLiteral("guida %1 oltre %2")
+                          .arg(TestoMinuti(g.MinutiGuida), TestoMinuti(v.GuidaMassima));
         avvisi << g.Avvisi;
         if (d < giorni - 1 && luogo >= 0) {
             g.CostoNotte = v.CostoNotte;

@@ -13,20 +13,20 @@
 #include "timetable/ServizioCalcolo.h"
 
 struct GiornoRiepilogo {
-    float Giorno = 0;   // day number
+    float Giorno = 0; // day number
     int Km = 0;
     int MinutiGuida = 0;
     // "hh:mm": the departure of the day's first stretch (or the clock of its
     // first row when that is a stop) and the clock of its last row; empty on
     // a day without rows.
     QString PrimaOra, UltimaOra;
-    QString Notte;               // where the night is spent; empty on the last day
+    QString Notte; // where the night is spent; empty on the last day
     int Rifornimenti = 0;
     double Carburante = 0, Pedaggi = 0, Traghetti = 0, CostoNotte = 0;
     QStringList Avvisi;
 
     double Costo() const { return Carburante + Pedaggi + Traghetti + CostoNotte; }
-    QString Data() const;           // AAAA-MM-GG
+    QString Data() const;            // AAAA-MM-GG
     QString GiornoSettimana() const; // "Lun"
 };
 

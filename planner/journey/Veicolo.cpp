@@ -4,8 +4,10 @@
 #include <cmath>
 
 QString Veicolo::Errore() const {
-    if (!(Consumo > 0 && Consumo <= 100)) return QStringLiteral("Il consumo deve essere tra 0 e 100 l/100 km.");
-    if (!(Serbatoio > 0 && Serbatoio <= 2000)) return QStringLiteral("Il serbatoio deve essere tra 0 e 2000 litri.");
+    if (!(Consumo > 0 && Consumo <= 100))
+        return QStringLiteral("Il consumo deve essere tra 0 e 100 l/100 km.");
+    if (!(Serbatoio > 0 && Serbatoio <= 2000))
+        return QStringLiteral("Il serbatoio deve essere tra 0 e 2000 litri.");
     if (!(Riserva >= 0 && Riserva < Serbatoio))
         return QStringLiteral("La riserva deve essere minore del serbatoio.");
     for (double euro : {Prezzo, Pedaggio, CostoNotte, CostoTraghetto})
@@ -35,7 +37,9 @@ std::optional<int> MinutiOra(const QString& testo) {
 }
 
 QString TestoMinuti(int minuti) {
-    return QStringLiteral("%1:%2").arg(minuti / 60, 2, 10, QLatin1Char('0')).arg(minuti % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(minuti / 60, 2, 10, QLatin1Char('0'))
+        .arg(minuti % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString TestoEuro(double euro) {

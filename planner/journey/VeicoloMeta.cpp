@@ -6,11 +6,10 @@
 
 namespace {
 
-const QStringList Campi = {QStringLiteral("CodiceMeta"),     QStringLiteral("Consumo"),
-                           QStringLiteral("Serbatoio"),      QStringLiteral("Riserva"),
-                           QStringLiteral("Prezzo"),         QStringLiteral("Pedaggio"),
-                           QStringLiteral("CostoNotte"),     QStringLiteral("CostoTraghetto"),
-                           QStringLiteral("GuidaMassima")};
+const QStringList Campi = {
+    QStringLiteral("CodiceMeta"), QStringLiteral("Consumo"),        QStringLiteral("Serbatoio"),
+    QStringLiteral("Riserva"),    QStringLiteral("Prezzo"),         QStringLiteral("Pedaggio"),
+    QStringLiteral("CostoNotte"), QStringLiteral("CostoTraghetto"), QStringLiteral("GuidaMassima")};
 
 QString Tabella(const Database& db) {
     return db.Schema().NomeTabella[TabVeicoli];
@@ -35,7 +34,8 @@ std::optional<Veicolo> Riga(Database& db, const QString& codice) {
                  Leggi(veicolo.CostoNotte, v.at(5));
                  Leggi(veicolo.CostoTraghetto, v.at(6));
                  const QString guida = v.at(7);
-                 if (const std::optional<int> m = MinutiOra(guida.left(2) + u':' + guida.mid(2, 2)); m && *m > 0)
+                 if (const std::optional<int> m = MinutiOra(guida.left(2) + u':' + guida.mid(2, 2));
+                     m && *m > 0)
                      veicolo.GuidaMassima = *m;
                  if (veicolo.Errore().isEmpty()) trovato = veicolo;
              });
@@ -56,29 +56,33 @@ bool VeicoloProprio(Database& db, const QString& codiceMeta) {
 
 void ScriviVeicolo(Database& db, const QString& codiceMeta, const Veicolo& v) {
     const QString guida = TestoMinuti(v.GuidaMassima).remove(u':');
-    const QStringList riga = {codiceMeta.trimmed(),     TestoDecimale(v.Consumo),   TestoDecimale(v.Serbatoio),
-                              TestoDecimale(v.Riserva), TestoDecimale(v.Prezzo),    TestoDecimale(v.Pedaggio),
-                              TestoDecimale(v.CostoNotte), TestoDecimale(v.CostoTraghetto), guida};
+    const QStringList riga = {
+        codiceMeta.trimmed(),        TestoDecimale(v.Consumo),        TestoDecimale(v.Serbatoio),
+        TestoDecimale(v.Riserva),    TestoDecimale(v.Prezzo),         TestoDecimale(v.Pedaggio),
+        TestoDecimale(v.CostoNotte), TestoDecimale(v.CostoTraghetto), guida};
     Database::Transazione transazione(db);
-    db.SostituisciRighe(Query(Tabella(db)).Dove(QStringLiteral("CodiceMeta"), codiceMeta.trimmed()), Campi, {riga});
+    db.SostituisciRighe(Query(Tabella(db)).Dove(QStringLiteral("CodiceMeta"), codiceMeta.trimmed()), Campi,
+                        {riga});
     transazione.Conferma();
 }
 
 void CancellaVeicolo(Database& db, const QString& codiceMeta) {
     if (codiceMeta.trimmed().isEmpty()) return;
     Database::Transazione transazione(db);
-    db.SostituisciRighe(Query(Tabella(db)).Dove(QStringLiteral("CodiceMeta"), codiceMeta.trimmed()), Campi, {});
+    db.SostituisciRighe(Query(Tabella(db)).Dove(QStringLiteral("CodiceMeta"), codiceMeta.trimmed()), Campi,
+                        {});
     transazione.Conferma();
 }
 
 bool HaSostaCamper(Database& db, const QString& localita) {
     if (localita.trimmed().isEmpty()) return false;
     bool trovata = false;
-    db.Leggi(Query(db.Schema().NomeTabella[TabGuida]).DoveCome(QStringLiteral("Localita"), LikeTesto(localita)),
-             {QStringLiteral("CodiceGuida")}, [&](qint64, const QStringList& v) {
-                 const double codice = Val(v.at(0));
-                 // Punto Sosta, PS e CS, Campeggio.
-                 if (codice == 5 || codice == 6 || codice == 7) trovata = true;
-             });
+    db.Leggi(
+        Query(db.Schema().NomeTabella[TabGuida]).DoveCome(QStringLiteral("Localita"), LikeTesto(localita)),
+        {QStringLiteral("CodiceGuida")}, [&](qint64, const QStringList& v) {
+            const double codice = Val(v.at(0));
+            // Punto Sosta, PS e CS, Campeggio.
+            if (codice == 5 || codice == 6 || codice == 7) trovata = true;
+        });
     return trovata;
 }

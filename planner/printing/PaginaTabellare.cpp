@@ -13,8 +13,8 @@ void StampaFinePagina(PaginaTabellare& s) {
     if (s.RigaStampa >= 800) return;
     PaginaStampa& p = s.Pagina;
     const auto& pc = s.PosizioneColonna;
-    StampaTesto(p, AdattamentoTesto::Taglia, s.Oggi.toString(QStringLiteral("dd/MM/yyyy")), s.RigaStampa, pc[1],
-                pc[4], false, true, 6, 0);
+    StampaTesto(p, AdattamentoTesto::Taglia, s.Oggi.toString(QStringLiteral("dd/MM/yyyy")), s.RigaStampa,
+                pc[1], pc[4], false, true, 6, 0);
     // The right edge is the layout's last boundary: the city guide has no
     // boundary 16.
     const int destra = pc[s.UltimaPosizione];

@@ -6,7 +6,6 @@
 #include "shell/FormViandora.h"
 #include "trip/Meta.h"
 
-
 void FormViandora::cmdStampaGuidaCitta_Click() {
     frmGuidaStampa.Visible = true;
 }

@@ -23,7 +23,8 @@ void StampaIntestaPaginaGuida(PaginaTabellare& s, const OpzioniGuida& o) {
     QString titolo = QStringLiteral("Guida Città: - ") +
                      (o.CodiceMeta.isEmpty() ? QStringLiteral("Tutte")
                                              : QStringLiteral("Inerenti la Meta: ") + o.LocalitaMeta);
-    titolo += QStringLiteral(" - ") + (o.Dettaglio ? QStringLiteral("Località e Guida") : QStringLiteral("Località"));
+    titolo += QStringLiteral(" - ") +
+              (o.Dettaglio ? QStringLiteral("Località e Guida") : QStringLiteral("Località"));
     s.RigaStampa += 8;
     StampaTesto(p, AdattamentoTesto::Taglia, titolo, s.RigaStampa, pc[2], pc[ultima], true, false, 10, 1);
     s.RigaStampa += s.AltezzaRiga + 3;
@@ -34,13 +35,13 @@ void StampaIntestaPaginaGuida(PaginaTabellare& s, const OpzioniGuida& o) {
     p.DrawWidth = 1;
     p.FillSolid = false;
     s.RigaStampa += s.AltezzaRiga;
-    const QStringList intestazioni =
-        o.Dettaglio ? QStringList{QStringLiteral("Localita"), QStringLiteral("Tipo"), QStringLiteral("Descrizione"),
-                                  QStringLiteral("Sosta")}
-                    : QStringList(ultima - 1, QStringLiteral("Località"));
+    const QStringList intestazioni = o.Dettaglio
+                                         ? QStringList{QStringLiteral("Localita"), QStringLiteral("Tipo"),
+                                                       QStringLiteral("Descrizione"), QStringLiteral("Sosta")}
+                                         : QStringList(ultima - 1, QStringLiteral("Località"));
     for (int i = 1; i < ultima; ++i) {
-        StampaTestoNellaCella(s, intestazioni.value(i - 1), s.RigaStampa, pc[i], pc[i + 1], true, false, 9, 1, i,
-                              i + 1);
+        StampaTestoNellaCella(s, intestazioni.value(i - 1), s.RigaStampa, pc[i], pc[i + 1], true, false, 9, 1,
+                              i, i + 1);
         if (i >= 2) p.Line(pc[i] - 1, s.RigaStampa - 5, pc[i] - 1, s.RigaStampa + 1);
     }
     s.RigaStampa += s.AltezzaRiga + 2;
@@ -68,8 +69,8 @@ void StampaRigaGuidaCitta(PaginaTabellare& s, const OpzioniGuida& o, const QStri
         s.RigaStampa += s.AltezzaRiga;
     };
     if (!o.Dettaglio) {
-        StampaTestoNellaCella(s, voce.at(0), s.RigaStampa, pc[s.ColonnaLista], pc[s.ColonnaLista + 1], false, false,
-                              8, 0, s.ColonnaLista, s.ColonnaLista + 1);
+        StampaTestoNellaCella(s, voce.at(0), s.RigaStampa, pc[s.ColonnaLista], pc[s.ColonnaLista + 1], false,
+                              false, 8, 0, s.ColonnaLista, s.ColonnaLista + 1);
         if (++s.ColonnaLista == s.UltimaPosizione) {
             rigaDiFondo();
             s.ColonnaLista = 1;
@@ -77,11 +78,12 @@ void StampaRigaGuidaCitta(PaginaTabellare& s, const OpzioniGuida& o, const QStri
         return;
     }
     const int codice = int(Val(voce.at(1)));
-    const QString tipo = codice >= 0 && codice < int(o.TipiGuida.size()) ? o.TipiGuida[size_t(codice)] : QString();
+    const QString tipo =
+        codice >= 0 && codice < int(o.TipiGuida.size()) ? o.TipiGuida[size_t(codice)] : QString();
     const QString celle[] = {voce.at(0), tipo, voce.at(2), voce.at(3)};
     for (int i = 1; i <= 4; ++i)
-        StampaTestoNellaCella(s, celle[i - 1], s.RigaStampa, pc[i], pc[i + 1], false, false, 8, i == 4 ? 1 : 0, i,
-                              i + 1);
+        StampaTestoNellaCella(s, celle[i - 1], s.RigaStampa, pc[i], pc[i + 1], false, false, 8,
+                              i == 4 ? 1 : 0, i, i + 1);
     rigaDiFondo();
 }
 
@@ -139,7 +141,8 @@ bool DisegnaGuidaCitta(PaginaTabellare& s, Database& db, const OpzioniGuida& o, 
         pc[5] = qMin(pc[5], LarghezzaStampabile);
     }
 
-    if (avanzamento) avanzamento->InizioAvanzamento(QStringLiteral("Stampa della tabella di marcia"), elenco.size());
+    if (avanzamento)
+        avanzamento->InizioAvanzamento(QStringLiteral("Stampa della tabella di marcia"), elenco.size());
     for (const QString& localita : std::as_const(elenco)) {
         if (avanzamento) avanzamento->Avanza();
         const QList<QStringList> voci = Voci(db, localita, o.Dettaglio);

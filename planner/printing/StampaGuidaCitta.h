@@ -14,7 +14,7 @@ class Database;
 struct OpzioniGuida {
     // The trip whose localities are printed; empty: every locality.
     QString CodiceMeta;
-    QString LocalitaMeta; // its destination, for the title
+    QString LocalitaMeta;  // its destination, for the title
     bool Dettaglio = true; // every entry, or the names only
     std::array<QString, 11> TipiGuida;
 };
@@ -22,4 +22,5 @@ struct OpzioniGuida {
 // Draws the pages; false when no locality has an entry (nothing was drawn).
 // The document stays open for the caller to end or discard.
 bool DisegnaGuidaCitta(PaginaTabellare& s, Database& db, const OpzioniGuida& opzioni,
-                       Avanzamento* avanzamento = nullptr, const std::function<void(int pagina)>& pagina = {});
+                       Avanzamento* avanzamento = nullptr,
+                       const std::function<void(int pagina)>& pagina = {});

@@ -62,8 +62,9 @@ bool FormViandora::StampaDellItinerario() {
 
     bool riuscita = true;
     QString erroreFile;
-    const bool fileScritto = s.FileTabella.isEmpty() ||
-                             ScriviRigheWindows1252(s.FileTabella, RigheFileTabella(txtLocalita.Text, righe), &erroreFile);
+    const bool fileScritto =
+        s.FileTabella.isEmpty() ||
+        ScriviRigheWindows1252(s.FileTabella, RigheFileTabella(txtLocalita.Text, righe), &erroreFile);
     const bool moduliAvviati = moduli && AvviaTaccuvo();
     riuscita = moduliAvviati == moduli;
 

@@ -77,8 +77,8 @@ void StampaCaratteristiche(PaginaTabellare& s, const TestataTabella& t) {
     voce(QStringLiteral("Inizio: ") + t.Inizio + QStringLiteral(" - ") + t.InizioGiorno +
              QStringLiteral(" alle ore ") + t.InizioOra,
          cima + 9.5, 12, 70);
-    voce(QStringLiteral("Fine: ") + t.Fine + QStringLiteral(" - ") + t.FineGiorno + QStringLiteral(" alle ore ") +
-             t.FineOra,
+    voce(QStringLiteral("Fine: ") + t.Fine + QStringLiteral(" - ") + t.FineGiorno +
+             QStringLiteral(" alle ore ") + t.FineOra,
          cima + 9.5 + passo, 12, 70);
     voce(QStringLiteral("dopo ") + t.Giorni.trimmed() + QStringLiteral(" giorni e ") + t.KmTotali.trimmed() +
              QStringLiteral(" Km."),
@@ -123,8 +123,9 @@ void StampaCaratteristiche(PaginaTabellare& s, const TestataTabella& t) {
     for (const auto& pausa : pause) {
         riga += passo;
         voce(QString::fromLatin1(pausa.etichetta), riga, 132, 146);
-        voce(t.Orari[size_t(pausa.ora)] +
-                 (pausa.seconda >= 0 ? QStringLiteral(" (") + t.Orari[size_t(pausa.seconda)] + u')' : QString()),
+        voce(t.Orari[size_t(pausa.ora)] + (pausa.seconda >= 0
+                                               ? QStringLiteral(" (") + t.Orari[size_t(pausa.seconda)] + u')'
+                                               : QString()),
              riga, 146, 167);
     }
     riga += passo;
@@ -177,15 +178,15 @@ void StampaIntestaPagina(PaginaTabellare& s, const TestataTabella& t) {
     const char* intestazioni[] = {"N.",   "Localita", "N.Strada", "Km",          "Ts", "", "Tempo", "Sosta",
                                   "G.S.", "Data",     "Ora",      "Motivo/Note", "",   "", ""};
     for (int i = 1; i <= 15; ++i) {
-        StampaTestoNellaCella(s, QString::fromLatin1(intestazioni[i - 1]), s.RigaStampa, pc[i], pc[i + 1], true,
-                              false, 9, AllineamentoIntestazioni.at(i - 1).digitValue(), i, i + 1);
+        StampaTestoNellaCella(s, QString::fromLatin1(intestazioni[i - 1]), s.RigaStampa, pc[i], pc[i + 1],
+                              true, false, 9, AllineamentoIntestazioni.at(i - 1).digitValue(), i, i + 1);
         if (i >= 2 && i <= 13) p.Line(pc[i] - 1, s.RigaStampa - 5, pc[i] - 1, s.RigaStampa + 1);
     }
     // Two headings over wider spans, within the rules round their columns.
-    StampaTestoNellaCella(s, QStringLiteral("Pr/km"), s.RigaStampa, pc[6] - 5, pc[7] + 5, true, false, 8, 1, 6,
-                          7);
-    StampaTestoNellaCella(s, QStringLiteral("Limite ritorno"), s.RigaStampa, pc[13] + 2, pc[16], true, false, 8,
-                          1, 13, 16);
+    StampaTestoNellaCella(s, QStringLiteral("Pr/km"), s.RigaStampa, pc[6] - 5, pc[7] + 5, true, false, 8, 1,
+                          6, 7);
+    StampaTestoNellaCella(s, QStringLiteral("Limite ritorno"), s.RigaStampa, pc[13] + 2, pc[16], true, false,
+                          8, 1, 13, 16);
 
     s.RigaStampa += s.AltezzaRiga + 2;
     s.PosizioneColonna[0] = s.RigaStampa - s.AltezzaRiga;
@@ -209,8 +210,8 @@ void StampaRigaTabella(PaginaTabellare& s, const QList<CelleMarcia>& righe, int 
                 if (CodiceDueLettere(v) && !v.isEmpty()) {
                     p.Box(pc[16], cima, pc[16] + 4, riga);
                     p.FontName = QStringLiteral("Arial Narrow");
-                    StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, v.left(2).toLower(), riga - 1, pc[16] + 2,
-                                           pc[16] + 4, false, false, 8, 1, pc[16], pc[16] + 4);
+                    StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, v.left(2).toLower(), riga - 1,
+                                           pc[16] + 2, pc[16] + 4, false, false, 8, 1, pc[16], pc[16] + 4);
                     p.FontName = CarattereTabelle;
                 }
             } else if (c == 2) {
@@ -224,10 +225,12 @@ void StampaRigaTabella(PaginaTabellare& s, const QList<CelleMarcia>& righe, int 
         }
         if (c == 14) {
             // The return limit, "g hh:mm hh:mm", in three cells.
-            StampaTestoNellaCella(s, v.left(1), riga, pc[13], pc[14], grassetto, corsivo, dimensione, 1, 13, 14);
-            StampaTestoNellaCella(s, v.mid(1, 5), riga, pc[14], pc[15], grassetto, corsivo, dimensione, 1, 14, 15);
-            StampaTestoNellaCella(s, v.right(5), riga, pc[15], pc[16] + 1, grassetto, corsivo, dimensione, 1, 15,
-                                  16);
+            StampaTestoNellaCella(s, v.left(1), riga, pc[13], pc[14], grassetto, corsivo, dimensione, 1, 13,
+                                  14);
+            StampaTestoNellaCella(s, v.mid(1, 5), riga, pc[14], pc[15], grassetto, corsivo, dimensione, 1, 14,
+                                  15);
+            StampaTestoNellaCella(s, v.right(5), riga, pc[15], pc[16] + 1, grassetto, corsivo, dimensione, 1,
+                                  15, 16);
             p.Line(pc[14] - 1, cima, pc[14] - 1, riga);
             p.Line(pc[15] - 1, cima, pc[15] - 1, riga);
             continue;
@@ -253,15 +256,15 @@ void StampaRigaTabella(PaginaTabellare& s, const QList<CelleMarcia>& righe, int 
             const double fine = seguente <= 14 ? pc[Cella(seguente)] - 1 : 1000;
             const double larghezza =
                 seguente <= 14
-                    ? StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, v, riga, pc[2], pc[3] + 60, grassetto,
-                                             corsivo, dimensione, allineato, pc[2] - 1, fine)
+                    ? StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, v, riga, pc[2], pc[3] + 60,
+                                             grassetto, corsivo, dimensione, allineato, pc[2] - 1, fine)
                     : StampaTesto(p, AdattamentoTesto::Taglia, v, riga, pc[2], pc[3] + 60, grassetto, corsivo,
                                   dimensione, allineato);
             s.FineLocalita = qMin(pc[2] + larghezza + 5, fine);
         } else {
             const int cella = Cella(c);
-            StampaTestoNellaCella(s, v, riga, pc[cella], pc[cella + 1], grassetto, corsivo, dimensione, allineato,
-                                  cella, cella + 1);
+            StampaTestoNellaCella(s, v, riga, pc[cella], pc[cella + 1], grassetto, corsivo, dimensione,
+                                  allineato, cella, cella + 1);
         }
         p.FontName = CarattereTabelle;
         if (c == 2 || (c > 2 && pc[c] > s.FineLocalita)) p.Line(pc[c] - 1, cima, pc[c] - 1, riga);
@@ -314,7 +317,8 @@ void DisegnaTabellaMarcia(PaginaTabellare& s, const TestataTabella& testata, con
     ImpostaColonne(s);
     s.RigaStampa = 900;
     s.Pagina.FontName = CarattereTabelle;
-    if (avanzamento) avanzamento->InizioAvanzamento(QStringLiteral("Stampa della tabella di marcia"), righe.size());
+    if (avanzamento)
+        avanzamento->InizioAvanzamento(QStringLiteral("Stampa della tabella di marcia"), righe.size());
     for (int r = 0; r < righe.size(); ++r) {
         if (avanzamento) avanzamento->Avanza();
         if (!ConLocalita(righe.at(r))) continue;
@@ -333,9 +337,10 @@ void DisegnaTabellaMarcia(PaginaTabellare& s, const TestataTabella& testata, con
 
 QStringList RigheFileTabella(const QString& localita, const QList<CelleMarcia>& righe) {
     // The heading names every value of the lines below it.
-    QStringList testo{localita, QString(),
-                      QStringLiteral("Num.\tLocalita\tN.Str\tKm.\tTs\tPr/Km\tTempo\tSosta\tSosta guida\tG.Sett\t"
-                                     "Data\tOra\tMotivo/Note\tLimite per ritorno")};
+    QStringList testo{
+        localita, QString(),
+        QStringLiteral("Num.\tLocalita\tN.Str\tKm.\tTs\tPr/Km\tTempo\tSosta\tSosta guida\tG.Sett\t"
+                       "Data\tOra\tMotivo/Note\tLimite per ritorno")};
     for (const CelleMarcia& c : righe) {
         if (!ConLocalita(c)) continue;
         QString riga;

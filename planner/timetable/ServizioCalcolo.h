@@ -20,7 +20,7 @@ struct TabellaCalcolata {
     QList<RigaMarcia> Righe; // index = row; row 0 is the heading's place
     // The stages as the rows number them (RigaMarcia::Tappa), 0 unused.
     QList<Tappa> Tappe;
-    int RigheTabella = 0;    // as many rows as the grid would show
+    int RigheTabella = 0; // as many rows as the grid would show
     TotaliMarcia Totali;
     // The trip screen's totals as the trip was loaded: what a total the
     // calculation did not reach keeps showing.

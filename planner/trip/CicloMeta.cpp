@@ -2,6 +2,7 @@
 // the next start.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
@@ -240,6 +241,7 @@ void FormViandora::cmdCancMeta_Click() {
             Database::Transazione transazione(Db);
             Db.CancellaTabella(TabItinerari, CampoCodice, Meta.CodiceMetaCorrente, this);
             Db.CancellaTabella(TabMete, CampoCodice, Meta.CodiceMetaCorrente, this);
+            CancellaVeicolo(Db, Meta.CodiceMetaCorrente);
             transazione.Conferma();
         }
         RicercaMetaCorrente();

@@ -5,6 +5,7 @@
 // trip has all its stages, and the lock of the killed window blocks no one.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -13,6 +14,8 @@
 #include <utility>
 
 #include "DatabaseProva.h"
+#include "common/Testo1252.h"
+#include "exchange/FileScambio.h"
 #include "exchange/Scambio.h"
 #include "support/MeteProva.h"
 
@@ -63,20 +66,28 @@ constexpr int TappeImportate = 20;
 
 // Trips of an exchange file, each with its stages; the localities are new
 // at every call, so that the import never passes one over.
-ContenutoScambio MeteDaImportare(const QString& prefisso, int mete) {
-    ContenutoScambio c;
-    c.sezioni[SezMete] = {true, {"CodiceMeta", "Localita", "Nazione"}, {}, {}};
-    c.sezioni[SezItinerari] = {true, {"CodiceMeta", "Sequenza", "Localita"}, {}, {}};
-    c.sezioni[SezGuida] = {true, {"Localita", "Descrizione"}, {}, {}};
-    for (int m = 1; m <= mete; ++m) {
-        const QString codice = QStringLiteral("%1").arg(m, 6, 10, QChar('0'));
-        c.sezioni[SezMete].record.append(
-            {codice, QStringLiteral("IMPORT %1 %2").arg(prefisso).arg(m), "ITALIA"});
+// An exchange file in the folder with the given trips, each with its stages.
+QString MeteDaImportare(const QString& cartella, const QString& prefisso, int mete) {
+    auto riga = [](int sezione, const QStringList& valori) {
+        QString testo;
+        for (const QString& v : valori)
+            testo += v + QChar(SeparatoriScambio[size_t(sezione)]);
+        return testo;
+    };
+    QStringList righe{riga(SezMete, {"CodiceMeta", "Localita", "Nazione"})};
+    for (int m = 1; m <= mete; ++m)
+        righe << riga(SezMete, {QStringLiteral("%1").arg(m, 6, 10, QChar('0')),
+                                QStringLiteral("IMPORT %1 %2").arg(prefisso).arg(m), "ITALIA"});
+    righe << riga(SezItinerari, {"CodiceMeta", "Sequenza", "Localita"});
+    for (int m = 1; m <= mete; ++m)
         for (int s = 1; s <= TappeImportate; ++s)
-            c.sezioni[SezItinerari].record.append(
-                {codice, QStringLiteral("%1").arg(s, 4, 10, QChar('0')), QStringLiteral("TAPPA %1").arg(s)});
-    }
-    return c;
+            righe << riga(SezItinerari, {QStringLiteral("%1").arg(m, 6, 10, QChar('0')),
+                                         QStringLiteral("%1").arg(s, 4, 10, QChar('0')),
+                                         QStringLiteral("TAPPA %1").arg(s)});
+    righe << riga(SezGuida, {"Localita", "Descrizione"});
+    const QString percorso = cartella + QStringLiteral("/importa-%1.iei").arg(prefisso);
+    if (!ScriviRigheWindows1252(percorso, righe)) qFatal("file di scambio non scritto");
+    return percorso;
 }
 
 // The window: saves new trips, and now and then imports some, until killed.
@@ -88,7 +99,7 @@ int FiglioFinestra(const QString& cartella) {
     for (int n = 1;; ++n) {
         NuovaMeta(f, p, QStringLiteral("FINESTRA %1 %2").arg(pid).arg(n));
         if (n % 4 == 0)
-            ImportaMete(f.Db, MeteDaImportare(pid + '-' + QString::number(n), 3),
+            ImportaMete(f.Db, MeteDaImportare(cartella, pid + '-' + QString::number(n), 3),
                         {"000001", "000002", "000003"}, nullptr);
     }
 }
@@ -100,7 +111,9 @@ int FiglioImportazione(const QString& percorso) {
     if (!db.DatabaseApre()) return 3;
     const QString pid = QString::number(QCoreApplication::applicationPid());
     for (int n = 1;; ++n)
-        ImportaMete(db, MeteDaImportare(pid + '-' + QString::number(n), 2), {"000001", "000002"}, nullptr);
+        ImportaMete(db,
+                    MeteDaImportare(QFileInfo(percorso).absolutePath(), pid + '-' + QString::number(n), 2),
+                    {"000001", "000002"}, nullptr);
 }
 
 // What the window and the import left: empty when whole.

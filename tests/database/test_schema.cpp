@@ -91,8 +91,8 @@ private slots:
             Database db;
             QVERIFY(PreparaDatabase(db, percorso));
             QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "Itinerari", "GuidaCitta", "TipoGuida",
-                                                    "MetaCorrente", "Parametri"}));
-            for (int t = TabMete; t <= TabParametri; ++t) {
+                                                    "MetaCorrente", "Parametri", "VeicoliMete"}));
+            for (int t = TabMete; t <= TabUltima; ++t) {
                 const QList<InfoCampo> campi = db.CampiTabella(schema.NomeTabella[t]);
                 const QList<SpecificaCampo> specifiche = AnalizzaStruttura(schema.StrutturaTabella[t]);
                 QCOMPARE(campi.size(), specifiche.size());
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(db.CampiTabella("MeteViandora")[1].dimensione, 30);
         QCOMPARE(db.CampiTabella("MeteViandora")[2].dimensioneFile, 19);
         QVERIFY(db.NomiIndici("MeteViandora").contains("Localita"));
-        QCOMPARE(db.NomiTabelle().size(), 6);
+        QCOMPARE(db.NomiTabelle().size(), TabUltima);
 
         db.RecordSetImpostaDefault();
         RecordSet& mete = db.Rs(TabMete);
@@ -299,7 +299,7 @@ private slots:
 
         db.ImpostaGuastoScrittura(0);
         db.DataBaseTabelleAggiorna();
-        QCOMPARE(db.NomiTabelle().size(), 6);
+        QCOMPARE(db.NomiTabelle().size(), TabUltima);
         QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
     }
 

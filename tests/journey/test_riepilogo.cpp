@@ -37,11 +37,13 @@ private slots:
         // Range 625 km: the 175 km after Roma no longer fit, so the tank is
         // filled on arriving in Roma; the night falls on the road to Nuoro.
         QTest::newRow("giornata lunga, notte in viaggio, rifornimento")
-            << QStringList{"ROMA|A1|600|A|", "OLBIA|TRAGHETTO|0|A|", "NUORO|SS131|500|P|"} << QStringList{"notte=30"}
-            << QStringList{"2006-08-05|Sab|812|10:14|08:00|22:29|verso: Nuoro|1|180.26|54.00|0.00|30.00|264.26|"
-                           "guida 10:14 oltre 09:00; notte in viaggio verso Nuoro",
-                           "2006-08-06|Dom|288|05:46|09:00|17:16||0|63.94|0.00|0.00|0.00|63.94|",
-                           "Totale||1100|16:00||||1|244.20|54.00|0.00|30.00|328.20|"};
+            << QStringList{"ROMA|A1|600|A|", "OLBIA|TRAGHETTO|0|A|", "NUORO|SS131|500|P|"}
+            << QStringList{"notte=30"}
+            << QStringList{
+                   "2006-08-05|Sab|812|10:14|08:00|22:29|verso: Nuoro|1|180.26|54.00|0.00|30.00|264.26|"
+                   "guida 10:14 oltre 09:00; notte in viaggio verso Nuoro",
+                   "2006-08-06|Dom|288|05:46|09:00|17:16||0|63.94|0.00|0.00|0.00|63.94|",
+                   "Totale||1100|16:00||||1|244.20|54.00|0.00|30.00|328.20|"};
         // Range 150 km: filled in Genova before the 150 km to Nuoro, and on
         // the way there; the crossing is paid the day Olbia is reached.
         QTest::newRow("traghetto")

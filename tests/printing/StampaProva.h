@@ -1,34 +1,45 @@
 #pragma once
-// A planner whose timetable grid the test fills, printed through the real
-// flow (print command, options, printer panel) on a recording page.
+// The timetable printout: rows the test writes, printed by the printing
+// service on a recording page; and a planner whose calculated timetable is
+// printed through the real flow (print command, options, printer panel).
 #include <QFile>
 
 #include "printing/Stampa.h"
+#include "printing/StampaTabellaMarcia.h"
+#include "support/PaginaRegistrata.h"
 #include "support/PlannerProva.h"
 #include "timetable/TabellaDiMarcia.h"
+
+// One "c0|c1|...|c13" per timetable row, printed on 05/08/2006 and ended.
+inline void StampaCelle(PaginaRegistrata& pagina, const QStringList& righe, const TestataTabella& testata = {}) {
+    QList<CelleMarcia> celle;
+    for (const QString& riga : righe) {
+        const QStringList c = riga.split(u'|');
+        CelleMarcia r;
+        for (int k = 0; k < ColonneMarcia; ++k)
+            r[size_t(k)] = c.value(k);
+        celle << r;
+    }
+    PaginaTabellare s(pagina);
+    s.Oggi = QDate(2006, 8, 5);
+    DisegnaTabellaMarcia(s, testata, celle);
+    pagina.EndDoc();
+}
 
 struct PlannerStampa : Planner {
     QString pdf() const { return dir.path() + "/prova.pdf"; }
     QString fileTesto() const { return dir.path() + "/Viantabl.txt"; }
 
-    // One "c0|c1|...|c13" per timetable row; row 0 keeps its headings.
-    void Tabella(const QStringList& righe) {
-        Griglia& g = f->mfgTab;
-        g.SetRows(int(righe.size()) + 1);
-        for (int r = 0; r < righe.size(); ++r) {
-            const QStringList celle = righe.at(r).split(u'|');
-            for (int c = 0; c < 14; ++c)
-                g.SetTextMatrix(r + 1, c, celle.value(c));
-        }
-        f->TabellaDiMarcia.TabellaCalcolata = true;
-        f->cmdCalcola.Caption = "&Sblocca";
-    }
-    // n rows with a locality each, numbered from 1.
+    // n stages "LOCALITA 1", ... of 10 km each, calculated.
     void Righe(int n) {
-        QStringList righe;
+        QStringList tappe;
         for (int i = 1; i <= n; ++i)
-            righe << QString("%1|LOCALITA %1|A1|10|A|100|0:06||||06/08/2006|10:00||").arg(i);
-        Tabella(righe);
+            tappe << QString("LOCALITA %1|A1|10|A|").arg(i);
+        ScriviTappe(*f, tappe);
+        f->CalcolaKmTempiItinerario();
+        f->ComandiMeta = "all";
+        f->AbilitaPulsantiComando();
+        f->Click("cmdCalcola");
     }
     // "&Stampa", the options, then the first entry of the printer list (the
     // PDF file when no printer is installed).

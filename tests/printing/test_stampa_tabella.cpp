@@ -2,6 +2,7 @@
 // rows and the footer, the row rules, the text file, the options and the
 // reports, and the printer panel; the city-guide printout, both list kinds
 // and both detail kinds.
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "StampaProva.h"
@@ -48,12 +49,13 @@ private slots:
     // at most 280; the footer frames the body and ends the page; the
     // document ends without a blank page.
     void pagineTestaEPiede() {
-        PlannerStampa s;
-        s->txtLocalita.Text = "CAPO NORD";
-        s.Righe(100);
-        s.Stampa();
-        const P& pg = s.Pagina();
-        QCOMPARE(s.p.pagineAperte, QStringList{"pdf:" + s.pdf()});
+        QStringList righe;
+        for (int i = 1; i <= 100; ++i)
+            righe << QString("%1|LOCALITA %1|A1|10|A|100|0:06||||06/08/2006|10:00||").arg(i);
+        TestataTabella testata;
+        testata.Localita = "CAPO NORD";
+        P pg;
+        StampaCelle(pg, righe, testata);
         const P::Chiamata* meta = pg.TestoUguale("CAPO NORD");
         QVERIFY(meta && meta->bold && meta->size == 11);
         const double riga = pg.TestoUguale("Localita")->y1 + 9 * 0.4;
@@ -81,21 +83,18 @@ private slots:
             QVERIFY(P::Vicino(box.x1, 3) && P::Vicino(box.x2, 193) && P::Vicino(box.y1, cima) &&
                     P::Vicino(box.y2, ultima));
             const QStringList testi = pg.Testi(pagina);
-            QVERIFY(testi.contains("05/08/2006") && testi.contains(s->Caption));
+            QVERIFY(testi.contains("05/08/2006") && testi.contains(TitoloProgramma));
         }
         QCOMPARE(stampate, 100);
-        QCOMPARE(s->ContatoreProgresso, 0.0);
     }
 
     void regoleDellaRiga() {
-        PlannerStampa s;
         const QString lunga = "SANTA MARIA DELLA VERSA E DINTORNI NORD"; // 39 characters
-        s.Tabella({"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
+        P pg;
+        StampaCelle(pg, {"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
                    "2|" + lunga + "|||A|100|0:06|1:00|||06/08|10:00|PS sosta|",
                    "3|>Traghetto|||||||||||Riposo|", "4|FINE|SS123-E45-A1|10|A|100|0:06||||06/08|10:00||",
                    "5|" + QString(80, u'X') + "|||||||||||||"});
-        s.Stampa();
-        const P& pg = s.Pagina();
         // ROMA comes before a stop: bold.
         const P::Chiamata* roma = pg.TestoUguale("ROMA");
         QVERIFY(roma && roma->bold);
@@ -123,12 +122,19 @@ private slots:
     }
 
     void fileDiTesto() {
-        PlannerStampa s;
-        s->txtLocalita.Text = "CANTÙ";
-        s.Tabella({"1|CANTÙ|SS36|12|S|100|0:10|1:00|0:30|Sa|05/08|10:00|Visita|L08:3012:15", "|||||||||||||",
-                   "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"});
-        s.Stampa(false, false);
-        const QByteArray dati = LeggiFile(s.fileTesto());
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Viantabl.txt");
+        QList<CelleMarcia> celle;
+        for (const QString& riga : {"1|CANTÙ|SS36|12|S|100|0:10|1:00|0:30|Sa|05/08|10:00|Visita|L08:3012:15",
+                                    "|||||||||||||", "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"}) {
+            CelleMarcia c;
+            const QStringList v = QString(riga).split('|');
+            for (int k = 0; k < ColonneMarcia; ++k)
+                c[size_t(k)] = v.value(k);
+            celle << c;
+        }
+        QVERIFY(ScriviRigheWindows1252(file, RigheFileTabella("CANTÙ", celle)));
+        const QByteArray dati = LeggiFile(file);
         QVERIFY(dati.startsWith(QByteArray("CANT\xD9\r\n\r\nNum.\tLocalita\t")));
         const QStringList righe = DecodificaWindows1252(dati).split("\r\n");
         QCOMPARE(righe.size(), 6); // five lines and the end of the last
@@ -167,10 +173,10 @@ private slots:
         QFETCH(QStringList, messaggi);
         PlannerStampa s;
         s->txtLocalita.Text = "PARIGI";
-        for (int k = 0; k < 3; ++k)
-            s->txtFine[k].Text = QString("12082006").mid(2 * k, k == 2 ? 4 : 2);
         s.p.avvioRiesce = avvioRiesce;
         s.Righe(3);
+        for (int k = 0; k < 3; ++k)
+            s->txtFine[k].Text = QString("12082006").mid(2 * k, k == 2 ? 4 : 2);
         s.Stampa(tabella, moduli);
         QCOMPARE(s.p.pagineAperte.size(), documenti);
         QCOMPARE(s.p.proposteSalvataggio.size(), documenti);
@@ -194,14 +200,10 @@ private slots:
     }
 
     void senzaLocalitaNessunaPagina() {
-        PlannerStampa s;
-        s.Tabella({"1||||||||||||||", "2||||||||||||||"});
-        s.Stampa();
-        QVERIFY(s.Pagina().Di(P::Testo).isEmpty() && s.Pagina().Di(P::NuovaPagina).isEmpty());
-        QStringList righe;
-        QVERIFY(LeggiRigheWindows1252(s.fileTesto(), righe));
-        QCOMPARE(righe.size(), 3);
-        QCOMPARE(s.Messaggi().size(), 2);
+        P pg;
+        StampaCelle(pg, {"1||||||||||||||", "2||||||||||||||"});
+        QVERIFY(pg.Di(P::Testo).isEmpty() && pg.Di(P::NuovaPagina).isEmpty());
+        QCOMPARE(RigheFileTabella("X", {CelleMarcia{}, CelleMarcia{}}).size(), 3);
     }
 
     // A failed print is reported, never as "completata"; a text file that

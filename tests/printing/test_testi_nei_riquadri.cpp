@@ -80,16 +80,18 @@ QStringList TestiCoperti(const P& p) {
 
 const QString LocalitaLunga = QStringLiteral("MARINA DI CAMEROTA WEST MOLISE"); // 30 characters
 
-void StampaTabella(PlannerStampa& s) {
-    s->txtLocalita.Text = LocalitaLunga;
-    s->txtNazione.Text = QStringLiteral("BOSNIA-ERZEGOVINA W"); // 19 characters
-    s->cmbRipH.SetText(QStringLiteral("03"));
-    s.Tabella({"1|ROMA|SS123-E45-A1-A90-SS100|12345|A|12.345|10:30|01:00:00||Me|06/08|* 14:00|"
-               "+ Riposo 15'PranzoCenaNotte|>06/08-14:00",
-               "2|" + LocalitaLunga + "|A1|999|A|99.999|23:59||00:30|Me|06/08|23:59|ps Parcheggio custodito|",
-               "|> " + QString(94, u'W') + "||||||01:30|||||Museo, pinacoteca, galleria d'ar|",
-               "3|>Traghetto per Olbia|||||||||||Riposo|"});
-    s.Stampa();
+void StampaTabella(P& pagina) {
+    TestataTabella testata;
+    testata.Localita = LocalitaLunga;
+    testata.Nazione = QStringLiteral("BOSNIA-ERZEGOVINA W"); // 19 characters
+    testata.RiposoOre = QStringLiteral("03");
+    StampaCelle(pagina,
+                {"1|ROMA|SS123-E45-A1-A90-SS100|12345|A|12.345|10:30|01:00:00||Me|06/08|* 14:00|"
+                 "+ Riposo 15'PranzoCenaNotte|>06/08-14:00",
+                 "2|" + LocalitaLunga + "|A1|999|A|99.999|23:59||00:30|Me|06/08|23:59|ps Parcheggio custodito|",
+                 "|> " + QString(94, u'W') + "||||||01:30|||||Museo, pinacoteca, galleria d'ar|",
+                 "3|>Traghetto per Olbia|||||||||||Riposo|"},
+                testata);
 }
 
 void StampaGuida(PlannerStampa& s, int dettaglio) {
@@ -141,7 +143,7 @@ private slots:
         s.p.preparaPagina = [](P& p) { p.larghezza = LarghezzaStampata; };
         P diario;
         diario.larghezza = LarghezzaStampata;
-        if (stampa == "tabella") StampaTabella(s);
+        if (stampa == "tabella") StampaTabella(diario);
         if (stampa == "voci" || stampa == "nomi") StampaGuida(s, stampa == "voci" ? 0 : 1);
         if (stampa == "diario" || stampa == "bianco") StampaDiario(diario, stampa == "diario");
         const P& pagina = diario.chiamate.isEmpty() ? s.Pagina() : diario;

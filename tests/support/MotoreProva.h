@@ -33,9 +33,7 @@ public:
             tempo += CentesimiTempoGuida(v.TempoSosta);
         return tempo;
     }
-    const QList<VoceGuida>& Voci(const QString& localita) override {
-        return voci_[localita];
-    }
+    const QList<VoceGuida>& Voci(const QString& localita) override { return voci_[localita]; }
 
 private:
     QHash<QString, QList<VoceGuida>> voci_;
@@ -100,8 +98,8 @@ inline EsitoCalcolo CalcolaProva(ValoriMeta valori, const QStringList& tappe, co
     const TotaliItinerario totali = CalcolaTotaliItinerario(in.Tappe, VelocitaTotali(valori.MediaKm));
     QString tempo = totali.TestoTempo();
     in.TempoGuidaTotale = ghmStringa2Centesimi(tempo, CentesimiGiorno);
-    const QStringList tipi = {"", "Ottimo", "Da vedere", "Interessante", "Vedibile", "Punto Sosta",
-                              "PS e CS", "Campeggio", "Ristorante", "Gpl", ""};
+    const QStringList tipi = {"",        "Ottimo",    "Da vedere",  "Interessante", "Vedibile", "Punto Sosta",
+                              "PS e CS", "Campeggio", "Ristorante", "Gpl",          ""};
     for (int k = 0; k < 11; ++k)
         in.TipiGuida[size_t(k)] = tipi.at(k);
     GuidaInMemoria memoria(guida);
