@@ -58,7 +58,8 @@ PercorsoLetto LeggiFilePercorso(const QString& file) {
                             lettura.LocalitaNonCredibile);
         return p;
     case LetturaPercorso::Esito::TroppoLungo:
-        p.Errore = QStringLiteral("Impossibile: il percorso supera %1 tappe.").arg(LetturaPercorso::MassimoTappe);
+        p.Errore =
+            QStringLiteral("Impossibile: il percorso supera %1 tappe.").arg(LetturaPercorso::MassimoTappe);
         return p;
     case LetturaPercorso::Esito::Letto:
         break;
@@ -69,8 +70,8 @@ PercorsoLetto LeggiFilePercorso(const QString& file) {
     }
     for (int r = 0; r < lettura.Tappe.size(); ++r) {
         const TappaPercorso& t = lettura.Tappe.at(r);
-        QStringList celle = {QString::number(r + 1), t.Localita, t.Strada, QString::number(t.Km), t.TipoStrada,
-                             QString(), QString(), t.Sosta};
+        QStringList celle = {QString::number(r + 1), t.Localita, t.Strada,  QString::number(t.Km),
+                             t.TipoStrada,           QString(),  QString(), t.Sosta};
         p.Tappe << TappaDaCelle(celle);
         celle.remove(5, 2);
         p.Celle << celle;

@@ -9,7 +9,7 @@
 class Database;
 
 struct PercorsoLetto {
-    QString Errore;      // why nothing was taken, in the planner's words
+    QString Errore;       // why nothing was taken, in the planner's words
     bool Critico = false; // the file could not be read at all
     QList<Tappa> Tappe;
     // The stage grid's cells of each stage: number, locality, road, km, road

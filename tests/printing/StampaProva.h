@@ -11,7 +11,8 @@
 #include "timetable/TabellaDiMarcia.h"
 
 // One "c0|c1|...|c13" per timetable row, printed on 05/08/2006 and ended.
-inline void StampaCelle(PaginaRegistrata& pagina, const QStringList& righe, const TestataTabella& testata = {}) {
+inline void StampaCelle(PaginaRegistrata& pagina, const QStringList& righe,
+                        const TestataTabella& testata = {}) {
     QList<CelleMarcia> celle;
     for (const QString& riga : righe) {
         const QStringList c = riga.split(u'|');

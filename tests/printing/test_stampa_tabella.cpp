@@ -91,10 +91,11 @@ private slots:
     void regoleDellaRiga() {
         const QString lunga = "SANTA MARIA DELLA VERSA E DINTORNI NORD"; // 39 characters
         P pg;
-        StampaCelle(pg, {"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
-                   "2|" + lunga + "|||A|100|0:06|1:00|||06/08|10:00|PS sosta|",
-                   "3|>Traghetto|||||||||||Riposo|", "4|FINE|SS123-E45-A1|10|A|100|0:06||||06/08|10:00||",
-                   "5|" + QString(80, u'X') + "|||||||||||||"});
+        StampaCelle(pg,
+                    {"1|ROMA|A1|10|A|100|0:06||||06/08|10:00|ps parcheggio|L08:3012:15",
+                     "2|" + lunga + "|||A|100|0:06|1:00|||06/08|10:00|PS sosta|",
+                     "3|>Traghetto|||||||||||Riposo|", "4|FINE|SS123-E45-A1|10|A|100|0:06||||06/08|10:00||",
+                     "5|" + QString(80, u'X') + "|||||||||||||"});
         // ROMA comes before a stop: bold.
         const P::Chiamata* roma = pg.TestoUguale("ROMA");
         QVERIFY(roma && roma->bold);

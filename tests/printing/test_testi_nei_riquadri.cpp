@@ -85,13 +85,14 @@ void StampaTabella(P& pagina) {
     testata.Localita = LocalitaLunga;
     testata.Nazione = QStringLiteral("BOSNIA-ERZEGOVINA W"); // 19 characters
     testata.RiposoOre = QStringLiteral("03");
-    StampaCelle(pagina,
-                {"1|ROMA|SS123-E45-A1-A90-SS100|12345|A|12.345|10:30|01:00:00||Me|06/08|* 14:00|"
-                 "+ Riposo 15'PranzoCenaNotte|>06/08-14:00",
-                 "2|" + LocalitaLunga + "|A1|999|A|99.999|23:59||00:30|Me|06/08|23:59|ps Parcheggio custodito|",
-                 "|> " + QString(94, u'W') + "||||||01:30|||||Museo, pinacoteca, galleria d'ar|",
-                 "3|>Traghetto per Olbia|||||||||||Riposo|"},
-                testata);
+    StampaCelle(
+        pagina,
+        {"1|ROMA|SS123-E45-A1-A90-SS100|12345|A|12.345|10:30|01:00:00||Me|06/08|* 14:00|"
+         "+ Riposo 15'PranzoCenaNotte|>06/08-14:00",
+         "2|" + LocalitaLunga + "|A1|999|A|99.999|23:59||00:30|Me|06/08|23:59|ps Parcheggio custodito|",
+         "|> " + QString(94, u'W') + "||||||01:30|||||Museo, pinacoteca, galleria d'ar|",
+         "3|>Traghetto per Olbia|||||||||||Riposo|"},
+        testata);
 }
 
 void StampaGuida(PlannerStampa& s, int dettaglio) {
