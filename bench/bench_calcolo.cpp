@@ -1,100 +1,112 @@
-// Times the whole timetable calculation (the engine as "&Calcola" drives
-// it: the prepared table, eleven fitting passes and the return limits) on
-// synthetic trips with a city guide of 20,000 entries.
-// Usage: bench_calcolo [--finestra] [stages ...] (default 250 1000 4000);
-// with --finestra through the calculate command of the window model, the
-// timetable grid included. The growth of the processor time from the first
-// size to each other is shown next to the growth of the stages: linear time
-// keeps the two close.
+// Times the whole timetable calculation of a stored trip through the
+// calculation service (the trip and its stages read from the database, the
+// prepared table, eleven fitting passes, the return limits) on synthetic
+// trips with a city guide of 20,000 entries; then the day-by-day summary and
+// both exports of the calculated trip.
+// Usage: bench_calcolo [stages ...] (default 250 1000 4000). The growth of the
+// processor time from the first size to each other is shown next to the
+// growth of the stages: linear time keeps the two close.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
 
-#include "ViaggioNelForm.h"
-#include "model/ColonneGriglie.h"
-#include "shell/FormViandora.h"
-#include "shell/PiattaformaSenzaSchermo.h"
-#include "shell/SlotRecordSet.h"
-#include "timetable/GuidaDatabase.h"
-#include "timetable/TabellaDiMarcia.h"
-#include "trip/Meta.h"
+#include "ViaggioSintetico.h"
+#include "database/Database.h"
+#include "guide/TipiGuida.h"
+#include "itinerary/MemorizzaTappe.h"
+#include "journey/Esportazioni.h"
+#include "journey/Riepilogo.h"
+#include "journey/VeicoloMeta.h"
+#include "model/CampiMeta.h"
+#include "timetable/ServizioCalcolo.h"
 
 namespace {
 
-using ViaggioNelForm::PreparaViaggio;
-using ViaggioNelForm::RiempiGuida;
+double Cpu(std::clock_t inizio) {
+    return double(std::clock() - inizio) * 1000.0 / CLOCKS_PER_SEC;
+}
 
-// The run as "&Calcola" makes it, without the window: the guide's flags are
-// written in their transaction, the grid is not.
-bool Calcola(FormViandora& f, int& righe, int& passate) {
-    IngressoCalcolo ingresso = f.IngressoCalcoloTabella();
-    Database::Transazione transazione(f.Db);
-    GuidaDatabase guida(f.Db, LocalitaTappe(ingresso.Tappe));
-    ServiziCalcolo servizi;
-    servizi.Ricontrolla = [&f](ParametriMetaTipo& p) {
-        f.Aggiorna(false);
-        p = f.Meta.ParametriMeta;
-    };
-    CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, servizi);
-    if (!motore.Prepara()) return false;
-    guida.ScriviVisti();
-    transazione.Conferma();
-    if (!motore.Passate()) return false;
-    motore.LimitiRitorno();
-    righe = motore.Stato().RigaTabella - 1;
-    passate = motore.Stato().NumeroTentativo;
-    return true;
+// A database with the synthetic guide and one trip of the given stages that
+// cannot fit one day: the run makes all eleven passes.
+bool Prepara(Database& db, const QString& file, int tappe) {
+    db.FileDatabase = file;
+    db.DatabaseCrea();
+    if (!db.DatabaseApre()) return false;
+    db.DataBaseTabelleAggiorna();
+    ScriviTipiGuidaDefault(db);
+    QList<QHash<QString, QVariant>> voci;
+    for (int i = 0; i < ViaggioSintetico::VociGuida; ++i) {
+        const QStringList v = ViaggioSintetico::VoceGuida(i);
+        voci.append({{"Localita", v.at(0)},
+                     {"CodiceGuida", v.at(1)},
+                     {"Descrizione", v.at(2)},
+                     {"TempoSosta", v.at(3)},
+                     {"FlagVisto", "0"}});
+    }
+    db.AggiungiRighe(db.Schema().NomeTabella[TabGuida], voci);
+    QHash<QString, QVariant> meta{
+        {"CodiceMeta", "000001"},     {"Localita", "PROVA"},  {"Nazione", "ITALIA"},
+        {"DataInizio", "01062007"},   {"OraInizio", "0800"},  {"RiposoMinuti", "15"},
+        {"RiposoOre", "03"},          {"RiposoGiorno", "01"}, {"RiposoDopoGiorni", "05"},
+        {"GiorniAdeguamento", "001"}, {"CalcoloSoste", "3"}};
+    for (size_t k = 0; k < 4; ++k)
+        meta.insert(QString::fromLatin1(CampiVelocita[k]), QString::fromLatin1(VelocitaDefault[k]));
+    for (size_t k = 0; k < 9; ++k)
+        meta.insert(QString::fromLatin1(CampiOrari[k]), QString::fromLatin1(OrariDefault[k]));
+    db.AggiungiRighe(db.Schema().NomeTabella[TabMete], {meta});
+    QList<Tappa> righe;
+    for (const QString& t : ViaggioSintetico::Tappe(tappe)) {
+        const QStringList c = t.split(u'|');
+        righe << TappaDaCelle({QString(), c.at(0), c.at(1), c.at(2), c.at(3), QString(), QString(), c.at(4)});
+    }
+    return MemorizzaTappe(db, QStringLiteral("000001"), righe).isEmpty();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
     QList<int> misure;
-    bool finestra = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString argomento = QString::fromLocal8Bit(argv[i]);
-        if (argomento == QLatin1String("--finestra"))
-            finestra = true;
-        else
-            misure << argomento.toInt();
-    }
+    for (int i = 1; i < argc; ++i)
+        misure << QString::fromLocal8Bit(argv[i]).toInt();
     if (misure.isEmpty()) misure = {250, 1000, 4000};
 
-    std::printf("%8s %10s %8s %10s %10s %10s %10s\n", "tappe", "righe", "passate", "ms", "ms cpu", "x cpu",
-                "x tappe");
+    std::printf("%8s %10s %8s %10s %10s %10s %10s %14s\n", "tappe", "righe", "passate", "ms", "ms cpu",
+                "x cpu", "x tappe", "riepilogo ms");
     double primoTempo = 0;
     int primeTappe = 0;
     for (int tappe : misure) {
         QTemporaryDir dir;
-        PiattaformaSenzaSchermo p;
-        FormViandora f(p, dir.path() + u'/');
-        if (!f.Form_Load()) return 1;
-        RiempiGuida(f);
-        PreparaViaggio(f, tappe);
+        Database db;
+        if (!Prepara(db, dir.filePath(QString::fromLatin1(NomeFileDatabase)), tappe)) return 1;
 
         QElapsedTimer cronometro;
         cronometro.start();
         const std::clock_t inizio = std::clock();
-        int righe = 0, passate = 0;
-        if (finestra) {
-            f.ComandiMeta = QStringLiteral("all");
-            f.AbilitaPulsantiComando();
-            f.cmdCalcola_Click();
-            if (!f.TabellaDiMarcia.TabellaCalcolata) return 1;
-            righe = f.TabellaDiMarcia.Calcolo.RigaTabella - 1;
-            passate = f.TabellaDiMarcia.Calcolo.NumeroTentativo;
-        } else if (!Calcola(f, righe, passate)) {
-            return 1;
-        }
+        const EsitoCalcolo esito = CalcolaMeta(db, QStringLiteral("000001"));
+        if (!esito.Riuscito) return 1;
         const double ms = double(cronometro.nsecsElapsed()) / 1e6;
-        const double cpu = double(std::clock() - inizio) * 1000.0 / CLOCKS_PER_SEC;
+        const double cpu = Cpu(inizio);
+
+        // The journey outside the timetable, beyond the calculation itself.
+        cronometro.restart();
+        const Veicolo veicolo = LeggiVeicolo(db, QStringLiteral("000001"));
+        const Riepilogo riepilogo = CalcolaRiepilogo(
+            esito.Tabella, veicolo, [&db](const QString& localita) { return HaSostaCamper(db, localita); });
+        const QByteArray ics = CalendarioIcs(esito.Tabella, riepilogo, QStringLiteral("Europe/Rome"));
+        const QByteArray csv = FoglioCsv(esito.Tabella, riepilogo);
+        const double riepilogoMs = double(cronometro.nsecsElapsed()) / 1e6;
+        if (ics.isEmpty() || csv.isEmpty()) return 1;
+
         if (primeTappe == 0) {
             primoTempo = cpu;
             primeTappe = tappe;
         }
-        std::printf("%8d %10d %8d %10.1f %10.1f %10.2f %10.2f\n", tappe, righe, passate, ms, cpu,
-                    cpu / primoTempo, double(tappe) / primeTappe);
+        std::printf("%8d %10d %8d %10.1f %10.1f %10.2f %10.2f %14.1f\n", tappe,
+                    esito.Tabella.RigheTabella - 1, esito.Tabella.Passate, ms, cpu, cpu / primoTempo,
+                    double(tappe) / primeTappe, riepilogoMs);
     }
     return 0;
 }

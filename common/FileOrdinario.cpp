@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -77,4 +78,14 @@ bool ControllaFileDaScrivere(const QString& percorso, QString* errore) {
     const TipoPercorso tipo = TipoDelPercorso(percorso);
     return tipo == TipoPercorso::File || tipo == TipoPercorso::Assente ||
            tipo == TipoPercorso::Inaccessibile || Rifiuta("scrivere", percorso, tipo, errore);
+}
+
+bool ScriviFileIntero(const QString& percorso, const QByteArray& dati, QString* errore) {
+    if (!ControllaFileDaScrivere(percorso, errore)) return false;
+    QSaveFile file(percorso);
+    if (file.open(QIODevice::WriteOnly) && file.write(dati) == dati.size() && file.commit()) return true;
+    if (errore)
+        *errore = QStringLiteral("Impossibile scrivere il file %1: %2")
+                      .arg(QDir::toNativeSeparators(percorso), file.errorString());
+    return false;
 }

@@ -19,3 +19,7 @@ bool ControllaFileDaLeggere(const QString& percorso, QString* errore = nullptr);
 // regular file that will be replaced; otherwise false, with
 // "Impossibile scrivere il file ...: <why>" in errore.
 bool ControllaFileDaScrivere(const QString& percorso, QString* errore = nullptr);
+
+// Writes the bytes to the path through a temporary file renamed over it, after
+// ControllaFileDaScrivere; false, with the reason in errore, when it could not.
+bool ScriviFileIntero(const QString& percorso, const QByteArray& dati, QString* errore = nullptr);

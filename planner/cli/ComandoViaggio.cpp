@@ -9,10 +9,10 @@
 //       the timetable as an iCalendar file or a CSV sheet.
 // Only "veicolo" with options writes the database.
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "cli/Comandi.h"
 #include "cli/Opzioni.h"
+#include "common/FileOrdinario.h"
 #include "database/Database.h"
 #include "journey/Esportazioni.h"
 #include "journey/Riepilogo.h"
@@ -138,6 +138,13 @@ int EsportaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& 
         err << "Fuso orario sconosciuto: " << fuso << " (per esempio Europe/Rome)\n";
         return Uso;
     }
+    QString errore;
+    // Looked at before the calculation: a path that cannot take the file is
+    // refused at once, and never waited on.
+    if (!ControllaFileDaScrivere(file, &errore)) {
+        err << errore << '\n';
+        return Errore;
+    }
     Database db;
     if (!ApriInLettura(db, o.posizionali.at(0), err)) return Errore;
     EsitoCalcolo esito;
@@ -146,10 +153,8 @@ int EsportaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& 
     const QByteArray contenuto = estensione == QLatin1String("ics")
                                      ? CalendarioIcs(esito.Tabella, riepilogo, fuso)
                                      : FoglioCsv(esito.Tabella, riepilogo);
-    QSaveFile uscita(file);
-    if (!uscita.open(QIODevice::WriteOnly) || uscita.write(contenuto) != contenuto.size() ||
-        !uscita.commit()) {
-        err << "Impossibile scrivere il file " << file << ": " << uscita.errorString() << '\n';
+    if (!ScriviFileIntero(file, contenuto, &errore)) {
+        err << errore << '\n';
         return Errore;
     }
     out << "Scritto " << file << '\n';
