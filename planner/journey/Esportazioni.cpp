@@ -157,6 +157,15 @@ QByteArray CalendarioIcs(const TabellaCalcolata& t, const Riepilogo& rp, const Q
             Orario(e, icalproperty_new_dtstart, inizio, tzid);
             Orario(e, icalproperty_new_dtend, fine, tzid);
             icalcomponent_add_component(calendario.c, e);
+        } else if (riga.Tipo == TipoRigaMarcia::Imbarco && arrivo >= 0) {
+            // The wait at the port, to the check-in.
+            const RigaMarcia& prima = t.Righe.at(arrivo);
+            icalcomponent* e =
+                Evento(uid(r, "imbarco"), QStringLiteral("Imbarco a ") + Nome(riga.Localita), Note(t, r));
+            Orario(e, icalproperty_new_dtstart, {prima.Giorno, MinutiMostrati(prima.Ora)}, tzid);
+            Orario(e, icalproperty_new_dtend, {riga.Giorno, MinutiMostrati(riga.Ora)}, tzid);
+            Testo(e, icalproperty_new_location, Nome(riga.Localita));
+            icalcomponent_add_component(calendario.c, e);
         } else if (riga.Tipo == TipoRigaMarcia::Sosta && arrivo >= 0) {
             const RigaMarcia& prima = t.Righe.at(arrivo);
             const Momento inizio{prima.Giorno, MinutiMostrati(prima.Ora)};

@@ -1,5 +1,7 @@
 #include "journey/Riepilogo.h"
 
+#include <QHash>
+
 #include "common/Date.h"
 #include "common/Stringhe.h"
 #include "model/TestiCalcolo.h"
@@ -12,7 +14,7 @@ int Minuti(const QString& hhmm) {
 }
 
 bool Datata(const RigaMarcia& r) {
-    return r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta;
+    return r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta || r.Tipo == TipoRigaMarcia::Imbarco;
 }
 
 QString Nome(const QString& localita) {
@@ -54,6 +56,8 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
     auto giornoDi = [&](const RigaMarcia& r) { return int(r.Giorno - *primo); };
 
     QList<int> kmAutostrada(giorni, 0);
+    // Nights spent on a ferry: the day before its landing, and its row.
+    QHash<int, int> aBordo;
     // The last dated row of each day, for where its night is spent.
     QList<int> ultimaRiga(giorni, -1);
     int giorno = 0;
@@ -74,7 +78,10 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
             ultimaRiga[giorno] = r;
         }
         rp.GiornoRiga[r] = giorno;
+        if (riga.Tipo == TipoRigaMarcia::Voce && riga.Chiuso)
+            rp.Giorni[giorno].Avvisi << riga.Localita.trimmed() + u' ' + riga.MotivoChiuso;
         if (riga.Tipo != TipoRigaMarcia::Tratto) continue;
+        if (riga.NotteABordo && giorno > 0) aBordo.insert(giorno - 1, r);
         GiornoRiepilogo& g = rp.Giorni[giorno];
         g.Km += riga.Km;
         g.MinutiGuida += Minuti(OraTesto(riga.Tempo));
@@ -122,7 +129,9 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
         const bool senzaStrada = riga.Tipo == TipoRigaMarcia::Tappa;
         if (!arrivo && !senzaStrada) continue;
         traghettoPagato[s] = true;
-        rp.Giorni[datata >= 0 ? giornoDi(t.Righe.at(datata)) : 0].Traghetti += v.CostoTraghetto;
+        const std::optional<OrariTraghetto>& orari = t.Tappe.at(s).Orari;
+        rp.Giorni[datata >= 0 ? giornoDi(t.Righe.at(datata)) : 0].Traghetti +=
+            orari && orari->Costo ? *orari->Costo : v.CostoTraghetto;
     }
 
     int luogo = -1;
@@ -140,7 +149,9 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
             g.CostoNotte = v.CostoNotte;
             const RigaMarcia& riga = t.Righe.at(luogo);
             const QString nome = Nome(riga.Localita);
-            if (riga.Tipo == TipoRigaMarcia::Tratto && riga.Verso) {
+            if (aBordo.contains(d)) {
+                g.Notte = QStringLiteral("a bordo verso ") + Nome(t.Righe.at(aBordo.value(d)).Localita);
+            } else if (riga.Tipo == TipoRigaMarcia::Tratto && riga.Verso) {
                 g.Notte = QStringLiteral("verso: ") + nome;
             } else {
                 g.Notte = nome;
@@ -149,6 +160,22 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
             }
         }
         g.Avvisi = avvisi;
+    }
+
+    // A night booked at a stage's locality that the plan does not spend there.
+    for (int s = 1; s < t.Tappe.size(); ++s) {
+        const Tappa& tappa = t.Tappe.at(s);
+        if (!tappa.NottePrenotata) continue;
+        const int d = int(*tappa.NottePrenotata - *primo);
+        const bool raggiunta = d >= 0 && d < giorni - 1 && rp.Giorni.at(d).Notte == Nome(tappa.Localita);
+        if (raggiunta) continue;
+        ++rp.PrenotazioniMancate;
+        rp.Giorni[qBound(0, d, giorni - 1)].Avvisi << QStringLiteral("notte prenotata a %1 il %2 non raggiunta")
+                                                        .arg(Nome(tappa.Localita), DataTesto(*tappa.NottePrenotata));
+    }
+
+    for (int d = 0; d < giorni; ++d) {
+        const GiornoRiepilogo& g = rp.Giorni.at(d);
 
         GiornoRiepilogo& tot = rp.Totale;
         tot.Km += g.Km;

@@ -38,6 +38,8 @@ struct Riepilogo {
     QList<int> GiornoRiga;
     // Where the tank is filled: the rows whose arrival takes a refuel.
     QList<int> RigheRifornimento;
+    // Nights booked at a stage that the plan does not spend there.
+    int PrenotazioniMancate = 0;
 };
 
 // sostaCamper tells whether the city guide has a place to stop for the night

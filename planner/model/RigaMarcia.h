@@ -15,6 +15,7 @@ enum class TipoRigaMarcia : quint8 {
     Tratto, // a stretch driven, to the locality or to a meal, a rest or the night
     Sosta,  // the stop at the stage's locality
     Voce,   // an entry of the locality's city guide
+    Imbarco, // the wait at the port for a ferry that sails at its hour
 };
 
 enum class VisitaRiga : quint8 {
@@ -47,6 +48,12 @@ struct RigaMarcia {
     // A guide row: its visit "hh:mm" and its type's code (-1 for none).
     QString TempoVoce;
     int TipoVoce = -1;
+    bool Chiuso = false; // the entry cannot be visited while the stop lasts
+    QString MotivoChiuso; // "chiuso il lunedì", "aperto dalle 09:00 alle 13:00"
+    // The wait at the port: the ferry's departure, minutes from midnight; the
+    // row's clock is the check-in.
+    int Partenza = 0;
+    bool NotteABordo = false; // a ferry's crossing spans the night
     // Day number and clock of the arrival (a stretch) or of the stop's end.
     float Giorno = 0;
     float Ora = 0;

@@ -1,9 +1,11 @@
 #pragma once
 // A stage of an itinerary, as a calculation reads it, and the stored record
 // it comes from.
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 
 #include "model/ValoriTappa.h"
 
@@ -11,6 +13,18 @@
 struct RecordTappa {
     QString CodiceMeta, Sequenza, Localita, Chilometri, NomeStrada, TipoStrada;
     QString TempoSosta, SostaGuidaCitta, FineGiorno;
+};
+
+// When a ferry sails: with departures set, a ferry stage waits at the port
+// for the first one it can board and crosses in the time given.
+struct OrariTraghetto {
+    QList<int> Partenze; // minutes from midnight, in order
+    quint8 Giorni = 0x7F; // the days it sails: bit 0 Monday ... bit 6 Sunday
+    int Durata = 0;       // minutes of the crossing
+    int Anticipo = 60;    // minutes of check-in before the departure
+    std::optional<double> Costo; // €, in place of the trip's flat crossing cost
+
+    bool NavigaIl(float giorno) const;
 };
 
 struct Tappa {
@@ -26,9 +40,14 @@ struct Tappa {
     // outside the planner, which a calculation refuses.
     float Sosta = 0;
     QString SostaTesto; // the stop as typed, after the end-of-day mark
+    // Data of the stage beyond its stored record.
+    std::optional<OrariTraghetto> Orari; // a ferry's departures
+    std::optional<float> NottePrenotata; // day number of a night booked there
 
     bool Vuota() const { return Localita.trimmed().isEmpty(); }
     bool Traghetto() const { return Strada.contains(QLatin1String("TRAGH")); }
+    // A ferry that sails at fixed hours.
+    bool ConPartenze() const { return Traghetto() && Orari && !Orari->Partenze.isEmpty(); }
     int IndiceTipo() const { return IndiceTipoStrada(TipoStrada); }
 };
 
@@ -38,3 +57,16 @@ Tappa TappaDaCelle(const QStringList& celle);
 // the grid's "#,###" form, road type, stop with its end-of-day mark, and the
 // end-of-day flag in its working column.
 QStringList CelleDaRecordTappa(const RecordTappa& record, int numero);
+
+// Monday 0 ... Sunday 6 of a day number.
+inline int GiornoDellaSettimana(float giorno) {
+    int k = int(qint64(giorno) % 7); // 0 is a Saturday
+    if (k < 0) k += 7;
+    return (k + 5) % 7;
+}
+// "lun,mar,..." as a set of days (bit 0 Monday), "" for none; nullopt when a
+// name is no day.
+std::optional<quint8> GiorniDaTesto(const QString& testo);
+QString TestoGiorni(quint8 giorni);
+// "lunedì" ... "domenica".
+QString NomeGiorno(int giornoDellaSettimana);

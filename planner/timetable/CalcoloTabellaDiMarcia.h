@@ -96,6 +96,9 @@ struct StatoCalcolo {
     bool SegmentoInPassata = false;
     float GiornoTotali = 0;
     std::optional<float> OraFine;    // the last arrival that showed a clock
+    // The current stage's stop, from the arrival to its end (day, clock):
+    // when its guide entries are visited.
+    float GiornoArrivoTappa = 0, OraArrivoTappa = 0;
     QList<RigaMarcia> Righe;         // index = row; row 0 is the heading's place
     QList<TappaPreparata> Preparata; // likewise
     TotaliMarcia Totali;
@@ -132,7 +135,11 @@ private:
     void Segmento(int K, double T, const Tappa& tappa);
     void EventiArrivo(RigaMarcia& riga);
     void FineTotali();
-    void SostaTappa(const Tappa& tappa);
+    void SostaTappa(const Tappa& tappa, bool oreTraghetto);
+    // A ferry that sails at its hour: the wait at the port and the crossing.
+    void Traversata(const Tappa& tappa);
+    // Whether the entry is open at some moment of the stop just spent; why not.
+    bool Aperta(const VoceGuida& voce, QString& motivo) const;
     void VociGuidaTappa(const QString& localita);
     VisitaRiga CalcolaLaSosta(bool traghetto, RigaMarcia& riga);
     void TornaIndietro();

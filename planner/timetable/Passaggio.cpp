@@ -51,6 +51,12 @@ bool CalcoloTabellaDiMarcia::Passaggio() {
         // Counted at every stage: a last ferry without kilometres counts too.
         s_.TappaInPassata = true;
 
+        if (t.ConPartenze()) {
+            Traversata(t);
+            SostaTappa(t, false);
+            VociGuidaTappa(t.Localita);
+            continue;
+        }
         if (t.SenzaSosta && s_.KmResidui <= 0) {
             AvanzaRigaTabella();
             continue;
@@ -59,7 +65,7 @@ bool CalcoloTabellaDiMarcia::Passaggio() {
             FineTotali();
             return false;
         }
-        SostaTappa(t);
+        SostaTappa(t, traghetto);
         VociGuidaTappa(t.Localita);
     }
     FineTotali();
@@ -253,17 +259,20 @@ void CalcoloTabellaDiMarcia::FineTotali() {
     if (s_.OraFine) tot.OraFine = *s_.OraFine;
 }
 
-// The stop of the stage, as a row of its own when there is one.
-void CalcoloTabellaDiMarcia::SostaTappa(const Tappa& tappa) {
+// The stop of the stage, as a row of its own when there is one; oreTraghetto:
+// a ferry's crossing time is spent with it.
+void CalcoloTabellaDiMarcia::SostaTappa(const Tappa& tappa, bool oreTraghetto) {
+    s_.GiornoArrivoTappa = s_.GiornoCorrente;
+    s_.OraArrivoTappa = s_.OraCorrente;
     RigaMarcia sosta;
-    const VisitaRiga visita = CalcolaLaSosta(tappa.Traghetto(), sosta);
+    const VisitaRiga visita = CalcolaLaSosta(oreTraghetto, sosta);
     if (visita == VisitaRiga::Nessuna) return;
     sosta.Tipo = TipoRigaMarcia::Sosta;
     sosta.Tappa = s_.TappaCorrente;
     sosta.Localita = tappa.Localita;
     sosta.Giorno = s_.GiornoCorrente;
     sosta.Ora = s_.OraCorrente;
-    sosta.Visita = tappa.Traghetto() ? VisitaRiga::Traghetto : visita;
+    sosta.Visita = oreTraghetto ? VisitaRiga::Traghetto : visita;
     Riga(s_.RigaTabella) = sosta;
     s_.OraUltimaPausa = s_.OraCorrente;
     AvanzaRigaTabella();
@@ -279,6 +288,7 @@ void CalcoloTabellaDiMarcia::VociGuidaTappa(const QString& localita) {
         r.Localita = voce.Descrizione;
         r.TempoVoce = voce.TempoSosta;
         r.TipoVoce = voce.CodiceTipo();
+        if (voce.ConOrari()) r.Chiuso = !Aperta(voce, r.MotivoChiuso);
         AvanzaRigaTabella();
     }
 }

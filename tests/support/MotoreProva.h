@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include "common/Date.h"
 #include "common/Tempi.h"
 #include "model/ControlloMeta.h"
 #include "model/TotaliItinerario.h"
@@ -13,7 +14,8 @@
 
 class GuidaInMemoria : public GuidaCalcolo {
 public:
-    // "locality|code|description|hh:mm"
+    // "locality|code|description|hh:mm", then optionally the days it is
+    // closed ("lun,mar") and its hours ("09:00-13:00").
     explicit GuidaInMemoria(const QStringList& voci = {}) {
         for (const QString& v : voci) {
             const QStringList c = v.split(u'|');
@@ -22,6 +24,11 @@ public:
             voce.CodiceGuida = c.at(1);
             voce.Descrizione = c.at(2);
             voce.TempoSosta = c.at(3);
+            if (c.size() > 4) voce.Chiuso = GiorniDaTesto(c.at(4)).value_or(0);
+            if (c.size() > 5 && c.at(5).size() == 11) {
+                voce.Dalle = c.at(5).left(2).toInt() * 60 + c.at(5).mid(3, 2).toInt();
+                voce.Alle = c.at(5).mid(6, 2).toInt() * 60 + c.at(5).right(2).toInt();
+            }
             voci_[c.at(0)].append(voce);
         }
     }
@@ -76,6 +83,9 @@ inline ValoriMeta ValoriProva(const QString& data, const QString& ora, const QSt
     return v;
 }
 
+// A sixth field gives a ferry's departures: "08:00,22:00;giorni;durata;anticipo"
+// (days as "lun,mar", empty for every day; durata "hh:mm"; anticipo minutes);
+// a seventh a night booked there, "gg/mm/aaaa".
 inline QList<Tappa> TappeProva(const QStringList& tappe) {
     QList<Tappa> t;
     for (const QString& riga : tappe) {
@@ -83,7 +93,19 @@ inline QList<Tappa> TappeProva(const QStringList& tappe) {
         QStringList celle(8);
         for (int k = 0; k < c.size() && k < 5; ++k)
             celle[k == 4 ? 7 : k + 1] = c.at(k);
-        t << TappaDaCelle(celle);
+        Tappa tappa = TappaDaCelle(celle);
+        if (c.size() > 5 && !c.at(5).isEmpty()) {
+            const QStringList f = c.at(5).split(u';');
+            OrariTraghetto o;
+            for (const QString& p : f.at(0).split(u','))
+                o.Partenze << p.left(2).toInt() * 60 + p.right(2).toInt();
+            if (f.value(1).size()) o.Giorni = *GiorniDaTesto(f.value(1));
+            o.Durata = f.value(2).left(2).toInt() * 60 + f.value(2).right(2).toInt();
+            if (f.size() > 3) o.Anticipo = f.value(3).toInt();
+            tappa.Orari = o;
+        }
+        if (c.size() > 6 && !c.at(6).isEmpty()) tappa.NottePrenotata = Data2Giul(DataClear(c.at(6)));
+        t << tappa;
     }
     return t;
 }
