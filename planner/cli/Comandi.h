@@ -39,6 +39,9 @@ bool ApriInLettura(Database& db, const QString& file, QTextStream& err);
 
 int Calcola(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int VeicoloMeta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Traghetto(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Notte(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int Orari(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int RiepilogoMeta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int EsportaTabella(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int Converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);

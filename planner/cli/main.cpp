@@ -41,6 +41,24 @@ const Cli::Comando Comandi[] = {
      "  del carburante in euro al litro, pedaggio in euro al km di autostrada, costo di una notte e\n"
      "  di un traghetto, guida massima in un giorno. Con le opzioni memorizza i valori dati (punto\n"
      "  o virgola decimale); poi scrive tutti i valori, uno per riga: nome, tab, valore."},
+    {"traghetto",
+     "FILE_DATABASE CODICE_META SEQUENZA [--partenze HH:MM,...] [--giorni lun,mar,...] [--durata HH:MM] "
+     "[--anticipo MINUTI] [--costo EUR] | --nessuno",
+     3, 14, Cli::Traghetto,
+     "  Gli orari del traghetto della tappa SEQUENZA (la sua strada contiene TRAGH): partenze,\n"
+     "  giorni in cui parte (tutti se non indicati), durata della traversata, anticipo\n"
+     "  dell'imbarco in minuti (60 se non indicato), costo proprio. Con gli orari il calcolo\n"
+     "  attende al porto la prima partenza utile. --nessuno li toglie. Scrive i valori, uno per\n"
+     "  riga: nome, tab, valore."},
+    {"notte", "FILE_DATABASE CODICE_META SEQUENZA [--data GG/MM/AAAA | --nessuna]", 3, 5, Cli::Notte,
+     "  La notte prenotata alla tappa SEQUENZA: il riepilogo avverte quando il piano non la passa\n"
+     "  lì. --nessuna la toglie. Scrive la data."},
+    {"orari",
+     "FILE_DATABASE LOCALITA DESCRIZIONE [--chiuso lun,...] [--dalle HH:MM --alle HH:MM] | --nessuno", 3, 10,
+     Cli::Orari,
+     "  I giorni di chiusura e l'orario di apertura di una voce della guida città: una visita\n"
+     "  fuori orario è segnata \"(chiuso)\" nella tabella di marcia e nel riepilogo. --nessuno\n"
+     "  li toglie. Scrive i valori, uno per riga: nome, tab, valore."},
     {"importa-percorso", "FILE_DATABASE CODICE_META FILE_PERCORSO", 3, 3, Cli::ImportaPercorso,
      "  Riempie l'itinerario, ancora vuoto, della mèta con il percorso esportato da un pacchetto\n"
      "  di percorsi (testo separato da tab) come \"&Altri &Pacch.\" del planner, e lo memorizza.\n"

@@ -78,6 +78,21 @@ SchemaDatabase SchemaViandora() {
         QStringLiteral("CodiceMeta[T=6],Consumo[T=8],Serbatoio[T=8],Riserva[T=8],Prezzo[T=8],Pedaggio[T=8],"
                        "CostoNotte[T=8],CostoTraghetto[T=8],GuidaMassima[T=4]");
     s.IndiciTabella[TabVeicoli] = QStringLiteral("CodiceMeta");
+
+    s.NomeTabella[TabTraghetti] = QStringLiteral("TraghettiTappe");
+    s.StrutturaTabella[TabTraghetti] = QStringLiteral(
+        "CodiceMeta[T=6],Sequenza[T=4],Localita[T=30],Partenze[T=120],Giorni[T=27],Durata[T=5],"
+        "Anticipo[T=4],Costo[T=10]");
+    s.IndiciTabella[TabTraghetti] = QStringLiteral("CodiceMeta,Sequenza");
+
+    s.NomeTabella[TabNotti] = QStringLiteral("NottiPrenotate");
+    s.StrutturaTabella[TabNotti] = QStringLiteral("CodiceMeta[T=6],Sequenza[T=4],Localita[T=30],Data[T=8]");
+    s.IndiciTabella[TabNotti] = QStringLiteral("CodiceMeta,Sequenza");
+
+    s.NomeTabella[TabOrariGuida] = QStringLiteral("OrariGuida");
+    s.StrutturaTabella[TabOrariGuida] =
+        QStringLiteral("Localita[T=30],Descrizione[T=96],Chiuso[T=27],Dalle[T=5],Alle[T=5]");
+    s.IndiciTabella[TabOrariGuida] = QStringLiteral("Localita");
     return s;
 }
 

@@ -13,10 +13,13 @@ enum TabellaNumero {
     TabParametri = 6,    // "Parametri"
     // Tables of data beyond the original six, which files of earlier builds
     // lack and get at their next start.
-    TabVeicoli = 7, // "VeicoliMete": the vehicle and costs of each trip; no code: the defaults
+    TabVeicoli = 7,     // "VeicoliMete": the vehicle and costs of each trip; no code: the defaults
+    TabTraghetti = 8,   // "TraghettiTappe": the departures of a trip's ferries
+    TabNotti = 9,       // "NottiPrenotate": nights booked at a trip's stages
+    TabOrariGuida = 10, // "OrariGuida": the days and hours a guide entry is open
 };
 // The last table of the schema.
-constexpr int TabUltima = TabVeicoli;
+constexpr int TabUltima = TabOrariGuida;
 
 enum class TipoCampo { Testo, SiNo, Binario, Data, Intero, Singola, Doppia };
 

@@ -6,6 +6,9 @@
 #include "common/Testo1252.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
+#include "journey/OrariFissi.h"
+#include "journey/VeicoloMeta.h"
+#include "trip/CaricaViaggio.h"
 
 namespace {
 
@@ -21,6 +24,37 @@ int PosizioneCodice(const QStringList& campi) {
     for (int i = 0; i < campi.size(); ++i)
         if (campi.at(i).compare(QStringLiteral("CodiceMeta"), Qt::CaseInsensitive) == 0) return i;
     throw ErroreDatabase(QStringLiteral("Manca il campo CodiceMeta"));
+}
+
+int PosizioneCampo(const QStringList& campi, const QString& nome) {
+    for (int i = 0; i < campi.size(); ++i)
+        if (campi.at(i).compare(nome, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+bool TuttiVuoti(const QStringList& testi) {
+    for (const QString& t : testi)
+        if (!t.isEmpty()) return false;
+    return true;
+}
+
+// The ferries and booked nights of a trip's stages by stored sequence, as a
+// calculation matches them to the stages.
+QHash<QString, QStringList> DatiTappe(Database& db, const QString& codice) {
+    QHash<QString, QStringList> dati;
+    const QList<RecordTappa> record = LeggiTappe(db, codice);
+    QList<Tappa> tappe;
+    for (int r = 0; r < record.size(); ++r)
+        tappe << TappaDaCelle(CelleDaRecordTappa(record.at(r), r + 1));
+    AttaccaOrariFissi(db, codice, tappe);
+    for (int r = 0; r < record.size(); ++r)
+        if (const QStringList testi = TestiTappaScambio(tappe.at(r)); !TuttiVuoti(testi))
+            dati.insert(record.at(r).Sequenza.trimmed(), testi);
+    return dati;
+}
+
+QString ChiaveVoce(const QString& localita, const QString& descrizione) {
+    return localita.trimmed().toUpper() + QChar(0x1F) + descrizione.trimmed().toUpper();
 }
 
 } // namespace
@@ -51,9 +85,17 @@ bool EsportaMete(Database& db, const QStringList& codici, const QString& percors
         }
 
     try {
+        // Data kept beyond a section's table travel in more columns after
+        // its own fields, and only when an exported record has some: a
+        // reader matches the header's names to its fields and passes over
+        // the names it does not know, and a file without such data is the
+        // same as ever.
+        QHash<QString, QStringList> veicoli;
+        for (const QString& codice : esportati)
+            if (VeicoloProprio(db, codice)) veicoli.insert(codice, TestiVeicolo(LeggiVeicolo(db, codice)));
         const QString mete = QString::fromLatin1(TabelleScambio[SezMete]);
         const QStringList campiMete = NomiCampi(db, mete);
-        righe.append(RigaScambio(campiMete, SezMete));
+        righe.append(RigaScambio(veicoli.isEmpty() ? campiMete : campiMete + NomiCampiVeicolo(), SezMete));
         // Each table is read once, in its order, whatever the number of
         // trips: the time grows with the data and no more.
         const int colonnaCodiceMeta = PosizioneCodice(campiMete);
@@ -68,7 +110,10 @@ bool EsportaMete(Database& db, const QStringList& codici, const QString& percors
         Passi passi(avanzamento, QStringLiteral("Esportazione mète"), esportati.size());
         for (const QString& codice : esportati) {
             if (const auto r = recordMeta.constFind(codice); r != recordMeta.constEnd()) {
-                scrivi(*r, SezMete);
+                if (veicoli.isEmpty())
+                    scrivi(*r, SezMete);
+                else
+                    scrivi(*r + veicoli.value(codice, QStringList(NomiCampiVeicolo().size())), SezMete);
                 trovati.append(codice);
             }
             passi.Avanza();
@@ -77,8 +122,14 @@ bool EsportaMete(Database& db, const QStringList& codici, const QString& percors
 
         const QString itinerari = QString::fromLatin1(TabelleScambio[SezItinerari]);
         const QStringList campiItinerari = NomiCampi(db, itinerari);
-        righe.append(RigaScambio(campiItinerari, SezItinerari));
+        QHash<QString, QHash<QString, QStringList>> datiTappe;
+        for (const QString& codice : trovati)
+            if (QHash<QString, QStringList> dati = DatiTappe(db, codice); !dati.isEmpty())
+                datiTappe.insert(codice, dati);
+        righe.append(RigaScambio(datiTappe.isEmpty() ? campiItinerari : campiItinerari + ColonneTappaScambio,
+                                 SezItinerari));
         const int colonnaCodiceTappa = PosizioneCodice(campiItinerari);
+        const int colonnaSequenza = PosizioneCampo(campiItinerari, QStringLiteral("Sequenza"));
         QHash<QString, QVector<QStringList>> tappe;
         db.Leggi(Query(itinerari), campiItinerari, [&](qint64, const QStringList& valori) {
             const QString& codice = valori.at(colonnaCodiceTappa);
@@ -86,8 +137,15 @@ bool EsportaMete(Database& db, const QStringList& codici, const QString& percors
         });
         passi.Inizia(QStringLiteral("Esportazione itinerari"), trovati.size());
         for (const QString& codice : trovati) {
+            const QHash<QString, QStringList> dati = datiTappe.value(codice);
             for (const QStringList& tappa : tappe.value(codice)) {
-                scrivi(tappa, SezItinerari);
+                if (datiTappe.isEmpty())
+                    scrivi(tappa, SezItinerari);
+                else
+                    scrivi(tappa + dati.value(colonnaSequenza >= 0 ? tappa.at(colonnaSequenza).trimmed()
+                                                                   : QString(),
+                                              QStringList(ColonneTappaScambio.size())),
+                           SezItinerari);
                 ++esito.tappe;
             }
             passi.Avanza();
@@ -95,9 +153,25 @@ bool EsportaMete(Database& db, const QStringList& codici, const QString& percors
 
         const QString guida = QString::fromLatin1(TabelleScambio[SezGuida]);
         const QStringList campiGuida = NomiCampi(db, guida);
-        righe.append(RigaScambio(campiGuida, SezGuida));
+        QHash<QString, QStringList> orari;
+        LeggiTuttiOrariGuida(db,
+                             [&](const QString& localita, const QString& descrizione, const OrariVoce& o) {
+                                 orari.insert(ChiaveVoce(localita, descrizione), TestiOrariVoce(o));
+                             });
+        const int colonnaLocalita = PosizioneCampo(campiGuida, QStringLiteral("Localita"));
+        const int colonnaDescrizione = PosizioneCampo(campiGuida, QStringLiteral("Descrizione"));
+        if (colonnaLocalita < 0 || colonnaDescrizione < 0) orari.clear();
+        righe.append(RigaScambio(orari.isEmpty() ? campiGuida : campiGuida + ColonneVoceScambio, SezGuida));
         QVector<QStringList> voci;
-        db.Leggi(Query(guida), campiGuida, [&](qint64, const QStringList& valori) { voci.append(valori); });
+        db.Leggi(Query(guida), campiGuida, [&](qint64, const QStringList& valori) {
+            if (orari.isEmpty()) {
+                voci.append(valori);
+                return;
+            }
+            voci.append(valori +
+                        orari.value(ChiaveVoce(valori.at(colonnaLocalita), valori.at(colonnaDescrizione)),
+                                    QStringList(ColonneVoceScambio.size())));
+        });
         passi.Inizia(QStringLiteral("Esportazione guida città"), voci.size());
         for (const QStringList& voce : voci) {
             scrivi(voce, SezGuida);

@@ -10,6 +10,8 @@
 #include "common/Tempi.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
+#include "journey/OrariFissi.h"
+#include "journey/VeicoloMeta.h"
 #include "shell/SlotRecordSet.h"
 
 namespace {
@@ -182,6 +184,13 @@ private:
         colonnaLocalita_ = intestazione.Colonna(CampoLocalita).value_or(-1);
         colonnaDescrizione_ = intestazione.Colonna(CampoDescrizione);
         colonnaSosta_ = intestazione.Colonna(CampoSosta);
+        colonnaSequenza_ = intestazione.Colonna(QStringLiteral("Sequenza"));
+        const QStringList oltre = sezione == SezMete        ? NomiCampiVeicolo()
+                                  : sezione == SezItinerari ? ColonneTappaScambio
+                                                            : ColonneVoceScambio;
+        colonneOltre_.clear();
+        for (const QString& nome : oltre)
+            colonneOltre_ << intestazione.Colonna(nome).value_or(-1);
         if (sezione == SezGuida) PreparaGuida();
     }
 
@@ -197,6 +206,9 @@ private:
             return;
         }
         inseritore_->Aggiungi(record, *nuovo);
+        if (const QStringList v = Oltre(record); !v.isEmpty())
+            if (const std::optional<Veicolo> veicolo = VeicoloDaTesti(v))
+                ScriviVeicolo(db_, *nuovo, *veicolo);
         localitaMete_.insert(localita);
         inserite_.insert(codice, *nuovo);
         r_.codici.append({codice, *nuovo});
@@ -208,6 +220,15 @@ private:
         if (trovata == inserite_.constEnd()) return;
         inseritore_->Aggiungi(SenzaSostaNegativa(record, QStringLiteral(" ")), *trovata);
         ++r_.tappe;
+        const QStringList v = Oltre(record);
+        if (v.isEmpty() || !colonnaSequenza_) return;
+        const int sequenza = record.at(*colonnaSequenza_).trimmed().toInt();
+        const QString localita =
+            inseritore_->Memorizzato(record.at(colonnaLocalita_), inseritore_->Dimensione(CampoLocalita));
+        if (const std::optional<OrariTraghetto> o = TraghettoDaTesti(v.mid(0, 5)))
+            ScriviTraghetto(db_, *trovata, sequenza, localita, o);
+        if (DataPrenotabile(v.at(5).trimmed()))
+            ScriviNottePrenotata(db_, *trovata, sequenza, localita, v.at(5).trimmed());
     }
 
     // Guide: only for localities that a stored itinerary reaches (the stages
@@ -236,8 +257,23 @@ private:
             return;
         }
         inseritore_->Aggiungi(SenzaSostaNegativa(record, QStringLiteral("00:00")), QString());
+        if (const QStringList v = Oltre(record); !v.isEmpty())
+            if (const std::optional<OrariVoce> o = OrariVoceDaTesti(v); o && !o->Vuoti())
+                ScriviOrariVoce(db_, localita, descrizione, *o);
         presenti_.insert(chiave);
         ++r_.voci;
+    }
+
+    // The values of the columns beyond the table's own fields; empty when
+    // the file has none of them or they are all empty.
+    QStringList Oltre(const QStringList& record) const {
+        QStringList v;
+        bool qualcuno = false;
+        for (int c : colonneOltre_) {
+            v << (c >= 0 ? record.at(c).trimmed() : QString());
+            qualcuno = qualcuno || !v.last().isEmpty();
+        }
+        return qualcuno ? v : QStringList();
     }
 
     // A stop or visit time with a minus sign counts as none, and is told.
@@ -263,7 +299,8 @@ private:
     int sezione_ = -1;
     std::optional<Inseritore> inseritore_;
     int colonnaCodice_ = -1, colonnaLocalita_ = -1;
-    std::optional<int> colonnaDescrizione_, colonnaSosta_;
+    std::optional<int> colonnaDescrizione_, colonnaSosta_, colonnaSequenza_;
+    QList<int> colonneOltre_;
     // File code -> stored code of the trips added.
     QHash<QString, QString> inserite_;
     QSet<QString> raggiunte_, presenti_;

@@ -14,7 +14,8 @@ int Minuti(const QString& hhmm) {
 }
 
 bool Datata(const RigaMarcia& r) {
-    return r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta || r.Tipo == TipoRigaMarcia::Imbarco;
+    return r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta ||
+           r.Tipo == TipoRigaMarcia::Imbarco;
 }
 
 QString Nome(const QString& localita) {
@@ -84,7 +85,10 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
         if (riga.NotteABordo && giorno > 0) aBordo.insert(giorno - 1, r);
         GiornoRiepilogo& g = rp.Giorni[giorno];
         g.Km += riga.Km;
-        g.MinutiGuida += Minuti(OraTesto(riga.Tempo));
+        // A crossing at its fixed hours is time at sea, not at the wheel.
+        const bool traversata =
+            riga.Tappa >= 1 && riga.Tappa < t.Tappe.size() && t.Tappe.at(riga.Tappa).ConPartenze();
+        if (!traversata) g.MinutiGuida += Minuti(OraTesto(riga.Tempo));
         if (IndiceTipoStrada(riga.TipoStrada) == 0) kmAutostrada[giorno] += riga.Km;
         if (riga.Notte && riga.Verso)
             g.Avvisi << QStringLiteral("notte in viaggio verso ") + Nome(riga.Localita);
@@ -163,15 +167,23 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
     }
 
     // A night booked at a stage's locality that the plan does not spend there.
+    int ultimaTappa = -1;
+    for (int s = 1; s < t.Tappe.size(); ++s)
+        if (!t.Tappe.at(s).Vuota()) ultimaTappa = s;
     for (int s = 1; s < t.Tappe.size(); ++s) {
         const Tappa& tappa = t.Tappe.at(s);
         if (!tappa.NottePrenotata) continue;
         const int d = int(*tappa.NottePrenotata - *primo);
-        const bool raggiunta = d >= 0 && d < giorni - 1 && rp.Giorni.at(d).Notte == Nome(tappa.Localita);
+        // The trip's last day ends where it arrives: a night booked there
+        // on that day is spent there.
+        const bool arrivoFinale = d == giorni - 1 && s == ultimaTappa;
+        const bool raggiunta =
+            d >= 0 && ((d < giorni - 1 && rp.Giorni.at(d).Notte == Nome(tappa.Localita)) || arrivoFinale);
         if (raggiunta) continue;
         ++rp.PrenotazioniMancate;
-        rp.Giorni[qBound(0, d, giorni - 1)].Avvisi << QStringLiteral("notte prenotata a %1 il %2 non raggiunta")
-                                                        .arg(Nome(tappa.Localita), DataTesto(*tappa.NottePrenotata));
+        rp.Giorni[qBound(0, d, giorni - 1)].Avvisi
+            << QStringLiteral("notte prenotata a %1 il %2 non raggiunta")
+                   .arg(Nome(tappa.Localita), DataTesto(*tappa.NottePrenotata));
     }
 
     for (int d = 0; d < giorni; ++d) {

@@ -24,25 +24,40 @@ std::optional<Veicolo> Riga(Database& db, const QString& codice) {
     std::optional<Veicolo> trovato;
     db.Leggi(Query(Tabella(db)).Dove(QStringLiteral("CodiceMeta"), codice), Campi.mid(1),
              [&](qint64, const QStringList& v) {
-                 if (trovato) return;
-                 Veicolo veicolo;
-                 Leggi(veicolo.Consumo, v.at(0));
-                 Leggi(veicolo.Serbatoio, v.at(1));
-                 Leggi(veicolo.Riserva, v.at(2));
-                 Leggi(veicolo.Prezzo, v.at(3));
-                 Leggi(veicolo.Pedaggio, v.at(4));
-                 Leggi(veicolo.CostoNotte, v.at(5));
-                 Leggi(veicolo.CostoTraghetto, v.at(6));
-                 const QString guida = v.at(7);
-                 if (const std::optional<int> m = MinutiOra(guida.left(2) + u':' + guida.mid(2, 2));
-                     m && *m > 0)
-                     veicolo.GuidaMassima = *m;
-                 if (veicolo.Errore().isEmpty()) trovato = veicolo;
+                 if (!trovato) trovato = VeicoloDaTesti(v);
              });
     return trovato;
 }
 
 } // namespace
+
+QStringList NomiCampiVeicolo() {
+    return Campi.mid(1);
+}
+
+QStringList TestiVeicolo(const Veicolo& v) {
+    return {TestoDecimale(v.Consumo),        TestoDecimale(v.Serbatoio),
+            TestoDecimale(v.Riserva),        TestoDecimale(v.Prezzo),
+            TestoDecimale(v.Pedaggio),       TestoDecimale(v.CostoNotte),
+            TestoDecimale(v.CostoTraghetto), TestoMinuti(v.GuidaMassima).remove(u':')};
+}
+
+std::optional<Veicolo> VeicoloDaTesti(const QStringList& v) {
+    if (v.size() < 8) return std::nullopt;
+    Veicolo veicolo;
+    Leggi(veicolo.Consumo, v.at(0));
+    Leggi(veicolo.Serbatoio, v.at(1));
+    Leggi(veicolo.Riserva, v.at(2));
+    Leggi(veicolo.Prezzo, v.at(3));
+    Leggi(veicolo.Pedaggio, v.at(4));
+    Leggi(veicolo.CostoNotte, v.at(5));
+    Leggi(veicolo.CostoTraghetto, v.at(6));
+    const QString guida = v.at(7).trimmed();
+    if (const std::optional<int> m = MinutiOra(guida.left(2) + u':' + guida.mid(2, 2)); m && *m > 0)
+        veicolo.GuidaMassima = *m;
+    if (!veicolo.Errore().isEmpty()) return std::nullopt;
+    return veicolo;
+}
 
 Veicolo LeggiVeicolo(Database& db, const QString& codiceMeta) {
     if (std::optional<Veicolo> proprio = Riga(db, codiceMeta.trimmed())) return *proprio;
@@ -55,11 +70,7 @@ bool VeicoloProprio(Database& db, const QString& codiceMeta) {
 }
 
 void ScriviVeicolo(Database& db, const QString& codiceMeta, const Veicolo& v) {
-    const QString guida = TestoMinuti(v.GuidaMassima).remove(u':');
-    const QStringList riga = {
-        codiceMeta.trimmed(),        TestoDecimale(v.Consumo),        TestoDecimale(v.Serbatoio),
-        TestoDecimale(v.Riserva),    TestoDecimale(v.Prezzo),         TestoDecimale(v.Pedaggio),
-        TestoDecimale(v.CostoNotte), TestoDecimale(v.CostoTraghetto), guida};
+    const QStringList riga = QStringList{codiceMeta.trimmed()} + TestiVeicolo(v);
     Database::Transazione transazione(db);
     db.SostituisciRighe(Query(Tabella(db)).Dove(QStringLiteral("CodiceMeta"), codiceMeta.trimmed()), Campi,
                         {riga});

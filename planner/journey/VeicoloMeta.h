@@ -17,6 +17,12 @@ void ScriviVeicolo(Database& db, const QString& codiceMeta, const Veicolo& veico
 // Forgets the trip's values, as when the trip is deleted.
 void CancellaVeicolo(Database& db, const QString& codiceMeta);
 
+// The stored fields but the code, their texts as stored, and back (nullopt
+// when the values cannot be used).
+QStringList NomiCampiVeicolo();
+QStringList TestiVeicolo(const Veicolo& veicolo);
+std::optional<Veicolo> VeicoloDaTesti(const QStringList& testi);
+
 // Whether the city guide has a place to stop for the night at the locality:
 // an entry of type "Punto Sosta", "PS e CS" or "Campeggio".
 bool HaSostaCamper(Database& db, const QString& localita);

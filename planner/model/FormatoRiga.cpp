@@ -29,7 +29,9 @@ QString Note(const RigaMarcia& r, const std::array<QString, 11>& tipiGuida) {
     }
     if (r.TipoVoce >= 0 && r.TipoVoce < int(tipiGuida.size())) note += tipiGuida[size_t(r.TipoVoce)];
     if (r.Tipo == TipoRigaMarcia::Imbarco)
-        note += QStringLiteral("Imbarco %1:%2").arg(r.Partenza / 60, 2, 10, QLatin1Char('0')).arg(r.Partenza % 60, 2, 10, QLatin1Char('0'));
+        note += QStringLiteral("Imbarco %1:%2")
+                    .arg(r.Partenza / 60, 2, 10, QLatin1Char('0'))
+                    .arg(r.Partenza % 60, 2, 10, QLatin1Char('0'));
     if (r.NotteABordo) note += QStringLiteral("Notte a bordo");
     if (r.Chiuso) note += QStringLiteral(" (chiuso)");
     return note;
@@ -45,8 +47,8 @@ std::array<QString, ColonneMarcia> CelleRiga(const RigaMarcia& r, int numero,
                                              const std::array<QString, 11>& tipiGuida) {
     std::array<QString, ColonneMarcia> c;
     if (r.Tipo == TipoRigaMarcia::Vuota) return c;
-    const bool datata =
-        r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta || r.Tipo == TipoRigaMarcia::Imbarco;
+    const bool datata = r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta ||
+                        r.Tipo == TipoRigaMarcia::Imbarco;
     switch (r.Tipo) {
     case TipoRigaMarcia::Tappa:
         c[MarciaNumero] = QString::number(numero);
@@ -73,8 +75,9 @@ std::array<QString, ColonneMarcia> CelleRiga(const RigaMarcia& r, int numero,
         break;
     case TipoRigaMarcia::Imbarco:
         c[MarciaNumero] = QString::number(numero);
-        c[MarciaLocalita] = r.Localita.trimmed().isEmpty() ? QStringLiteral("imbarco")
-                                                           : QStringLiteral("imbarco: ") + PrimoMaiuscolo(r.Localita);
+        c[MarciaLocalita] = r.Localita.trimmed().isEmpty()
+                                ? QStringLiteral("imbarco")
+                                : QStringLiteral("imbarco: ") + PrimoMaiuscolo(r.Localita);
         c[MarciaStrada] = r.Strada;
         break;
     case TipoRigaMarcia::Vuota:

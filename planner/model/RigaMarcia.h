@@ -10,11 +10,11 @@
 #include "model/ColonneTabella.h"
 
 enum class TipoRigaMarcia : quint8 {
-    Vuota,  // nothing: a row the grid keeps ahead of the table
-    Tappa,  // a stage that neither drives nor stops: its number and locality
-    Tratto, // a stretch driven, to the locality or to a meal, a rest or the night
-    Sosta,  // the stop at the stage's locality
-    Voce,   // an entry of the locality's city guide
+    Vuota,   // nothing: a row the grid keeps ahead of the table
+    Tappa,   // a stage that neither drives nor stops: its number and locality
+    Tratto,  // a stretch driven, to the locality or to a meal, a rest or the night
+    Sosta,   // the stop at the stage's locality
+    Voce,    // an entry of the locality's city guide
     Imbarco, // the wait at the port for a ferry that sails at its hour
 };
 
@@ -48,7 +48,7 @@ struct RigaMarcia {
     // A guide row: its visit "hh:mm" and its type's code (-1 for none).
     QString TempoVoce;
     int TipoVoce = -1;
-    bool Chiuso = false; // the entry cannot be visited while the stop lasts
+    bool Chiuso = false;  // the entry cannot be visited while the stop lasts
     QString MotivoChiuso; // "chiuso il lunedì", "aperto dalle 09:00 alle 13:00"
     // The wait at the port: the ferry's departure, minutes from midnight; the
     // row's clock is the check-in.

@@ -18,10 +18,10 @@ struct RecordTappa {
 // When a ferry sails: with departures set, a ferry stage waits at the port
 // for the first one it can board and crosses in the time given.
 struct OrariTraghetto {
-    QList<int> Partenze; // minutes from midnight, in order
-    quint8 Giorni = 0x7F; // the days it sails: bit 0 Monday ... bit 6 Sunday
-    int Durata = 0;       // minutes of the crossing
-    int Anticipo = 60;    // minutes of check-in before the departure
+    QList<int> Partenze;         // minutes from midnight, in order
+    quint8 Giorni = 0x7F;        // the days it sails: bit 0 Monday ... bit 6 Sunday
+    int Durata = 0;              // minutes of the crossing
+    int Anticipo = 60;           // minutes of check-in before the departure
     std::optional<double> Costo; // €, in place of the trip's flat crossing cost
 
     bool NavigaIl(float giorno) const;

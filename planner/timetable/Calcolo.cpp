@@ -7,6 +7,7 @@
 #include "common/Tempi.h"
 #include "guide/Guida.h"
 #include "itinerary/Itinerario.h"
+#include "journey/OrariFissi.h"
 #include "model/ColonneGriglie.h"
 #include "model/ControlloMeta.h"
 #include "shell/FormViandora.h"
@@ -57,6 +58,7 @@ IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
         in.Tappe << TappaDaCelle(riga);
         celle << riga;
     }
+    AttaccaOrariFissi(Db, Meta.CodiceMetaCorrente, in.Tappe);
     for (size_t k = 0; k < Guida.DescrizioneTipoGuida.size(); ++k)
         in.TipiGuida[k] = Guida.DescrizioneTipoGuida[k];
     TabellaDiMarcia.TipiGuida = in.TipiGuida;

@@ -95,7 +95,7 @@ struct StatoCalcolo {
     bool TappaInPassata = false;
     bool SegmentoInPassata = false;
     float GiornoTotali = 0;
-    std::optional<float> OraFine;    // the last arrival that showed a clock
+    std::optional<float> OraFine; // the last arrival that showed a clock
     // The current stage's stop, from the arrival to its end (day, clock):
     // when its guide entries are visited.
     float GiornoArrivoTappa = 0, OraArrivoTappa = 0;

@@ -2,6 +2,7 @@
 
 #include "common/Stringhe.h"
 #include "database/Database.h"
+#include "journey/OrariFissi.h"
 #include "model/ValoriTappa.h"
 #include "shell/SlotRecordSet.h"
 
@@ -29,5 +30,6 @@ const QList<VoceGuida>& GuidaDatabase::Voci(const QString& localita) {
         voce.Visto = rs.Testo(QStringLiteral("FlagVisto")) == QLatin1String("1");
         voci.append(voce);
     }
+    AggiungiOrariGuida(db_, modello, voci);
     return *voci_.insert(modello, voci);
 }

@@ -91,7 +91,8 @@ void CalcoloTabellaDiMarcia::Traversata(const Tappa& t) {
     const double durata = Centesimi(o.Durata);
     const double sbarco = partenza + durata;
     const float giornoPartenza = float(std::floor(partenza / CentesimiGiorno));
-    const bool notte = Passa(partenza, sbarco, p.OraNotte) || std::floor(sbarco / CentesimiGiorno) > giornoPartenza;
+    const bool notte =
+        Passa(partenza, sbarco, p.OraNotte) || std::floor(sbarco / CentesimiGiorno) > giornoPartenza;
     s_.GiornoCorrente = float(std::floor(sbarco / CentesimiGiorno));
     s_.OraCorrente = float(sbarco - double(s_.GiornoCorrente) * CentesimiGiorno);
     s_.KmProgressivi += t.Km;
@@ -135,7 +136,8 @@ bool CalcoloTabellaDiMarcia::Aperta(const VoceGuida& voce, QString& motivo) cons
     const double inizio = Assoluto(s_.GiornoArrivoTappa, s_.OraArrivoTappa);
     const double fine = Assoluto(s_.GiornoCorrente, s_.OraCorrente);
     const bool istante = fine <= inizio;
-    const std::optional<double> dalle = voce.Dalle && voce.Alle ? std::optional<double>(Centesimi(*voce.Dalle)) : std::nullopt;
+    const std::optional<double> dalle =
+        voce.Dalle && voce.Alle ? std::optional<double>(Centesimi(*voce.Dalle)) : std::nullopt;
     const double alle = voce.Dalle && voce.Alle ? Centesimi(*voce.Alle) : 0;
     int chiusoIl = -1;
     // Whether the entry is open within [da, a] of the given day.
@@ -167,7 +169,7 @@ bool CalcoloTabellaDiMarcia::Aperta(const VoceGuida& voce, QString& motivo) cons
         return false;
     }
     motivo = QStringLiteral("aperto dalle %1 alle %2")
-                                 .arg(QString::asprintf("%02d:%02d", *voce.Dalle / 60, *voce.Dalle % 60),
-                                      QString::asprintf("%02d:%02d", *voce.Alle / 60, *voce.Alle % 60));
+                 .arg(QString::asprintf("%02d:%02d", *voce.Dalle / 60, *voce.Dalle % 60),
+                      QString::asprintf("%02d:%02d", *voce.Alle / 60, *voce.Alle % 60));
     return false;
 }

@@ -1,5 +1,7 @@
 #include "trip/CaricaViaggio.h"
 
+#include "journey/OrariFissi.h"
+
 #include "database/Database.h"
 #include "model/CampiMeta.h"
 #include "model/ControlloMeta.h"
@@ -89,6 +91,7 @@ std::optional<ViaggioCaricato> CaricaViaggio(Database& db, const QString& codice
         v.Tappe << TappaDaCelle(CelleDaRecordTappa(v.RecordTappe.at(r), r + 1));
     while (v.Tappe.size() < righe)
         v.Tappe << Tappa{};
+    AttaccaOrariFissi(db, codice, v.Tappe);
 
     v.Totali = CalcolaTotaliItinerario(v.Tappe, VelocitaTotali(v.Valori.MediaKm));
     v.Valori.Giorni = Zero(v.Totali.GiorniRichiesti(v.Valori.Giorni), 3);

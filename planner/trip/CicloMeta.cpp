@@ -2,6 +2,7 @@
 // the next start.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "journey/OrariFissi.h"
 #include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "model/ColonneGriglie.h"
@@ -242,6 +243,7 @@ void FormViandora::cmdCancMeta_Click() {
             Db.CancellaTabella(TabItinerari, CampoCodice, Meta.CodiceMetaCorrente, this);
             Db.CancellaTabella(TabMete, CampoCodice, Meta.CodiceMetaCorrente, this);
             CancellaVeicolo(Db, Meta.CodiceMetaCorrente);
+            CancellaOrariFissi(Db, Meta.CodiceMetaCorrente);
             transazione.Conferma();
         }
         RicercaMetaCorrente();

@@ -91,7 +91,8 @@ private slots:
             Database db;
             QVERIFY(PreparaDatabase(db, percorso));
             QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "Itinerari", "GuidaCitta", "TipoGuida",
-                                                    "MetaCorrente", "Parametri", "VeicoliMete"}));
+                                                    "MetaCorrente", "Parametri", "VeicoliMete",
+                                                    "TraghettiTappe", "NottiPrenotate", "OrariGuida"}));
             for (int t = TabMete; t <= TabUltima; ++t) {
                 const QList<InfoCampo> campi = db.CampiTabella(schema.NomeTabella[t]);
                 const QList<SpecificaCampo> specifiche = AnalizzaStruttura(schema.StrutturaTabella[t]);

@@ -102,8 +102,9 @@ private slots:
                                    Orario(riga.Giorno, Minuti(riga.Ora))});
             } else if (riga.Tipo == TipoRigaMarcia::Sosta) {
                 const RigaMarcia& prima = t.Righe.at(arrivo);
-                attesi.insert(QString("000001-%1-sosta@viandora").arg(r),
-                              {Orario(prima.Giorno, Minuti(prima.Ora)), Orario(riga.Giorno, Minuti(riga.Ora))});
+                attesi.insert(
+                    QString("000001-%1-sosta@viandora").arg(r),
+                    {Orario(prima.Giorno, Minuti(prima.Ora)), Orario(riga.Giorno, Minuti(riga.Ora))});
             }
         }
         QCOMPARE(attesi.size(), 4); // three stretches and the ferry's stop
@@ -123,8 +124,9 @@ private slots:
             }
             QVERIFY2(attesi.contains(id), qPrintable(id));
             icalproperty* p = icalcomponent_get_first_property(e, ICAL_DTSTART_PROPERTY);
-            QCOMPARE(QString(icalparameter_get_tzid(icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER))),
-                     QString("Europe/Rome"));
+            QCOMPARE(
+                QString(icalparameter_get_tzid(icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER))),
+                QString("Europe/Rome"));
             QCOMPARE(QString(icaltime_as_ical_string(inizio)), attesi.value(id).first);
             QCOMPARE(QString(icaltime_as_ical_string(icalcomponent_get_dtend(e))), attesi.value(id).second);
             attesi.remove(id);
@@ -161,15 +163,17 @@ private slots:
         QCOMPARE(EseguiProgramma(cli, {"crea", db}).codice, 0);
         sqlite3* s = nullptr;
         QCOMPARE(sqlite3_open(db.toUtf8().constData(), &s), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(s,
-                              "INSERT INTO MeteViandora VALUES ('000001', 'SARDEGNA', 'ITALIA', '05082006', '0800',"
-                              " '100', '65', '50', '30', '0900', '1230', '0230', '2000', '0145', '2230', '15', '00',"
-                              " '00', '00', '0900', '1800', '0600', '000', '3');"
-                              "INSERT INTO Itinerari VALUES ('000001', '0001', 'GENOVA', '100', 'A12', 'A', '', '', '0'),"
-                              " ('000001', '0002', 'OLBIA', '0', 'TRAGHETTO', 'A', '00:02:00', '', '0'),"
-                              " ('000001', '0003', 'NUORO', '180', 'SS131', 'P', '', '', '0');",
-                              nullptr, nullptr, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(
+            sqlite3_exec(
+                s,
+                "INSERT INTO MeteViandora VALUES ('000001', 'SARDEGNA', 'ITALIA', '05082006', '0800',"
+                " '100', '65', '50', '30', '0900', '1230', '0230', '2000', '0145', '2230', '15', '00',"
+                " '00', '00', '0900', '1800', '0600', '000', '3');"
+                "INSERT INTO Itinerari VALUES ('000001', '0001', 'GENOVA', '100', 'A12', 'A', '', '', '0'),"
+                " ('000001', '0002', 'OLBIA', '0', 'TRAGHETTO', 'A', '00:02:00', '', '0'),"
+                " ('000001', '0003', 'NUORO', '180', 'SS131', 'P', '', '', '0');",
+                nullptr, nullptr, nullptr),
+            SQLITE_OK);
         sqlite3_close(s);
 
         Esito e = EseguiProgramma(cli, {"veicolo", db, "1", "--consumo", "10,5", "--traghetto", "120"});
@@ -188,17 +192,18 @@ private slots:
         QCOMPARE(EseguiProgramma(cli, {"esporta-tabella", db, "1", csv}).codice, 0);
         const Esito py = EseguiProgramma(
             "/usr/bin/python3",
-            {"-c", "import csv, icalendar, sys\n"
-                   "c = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
-                   "ev = c.walk('VEVENT')\n"
-                   "print(c.get('X-WR-CALNAME'), len(ev), len(set(e.get('uid') for e in ev)))\n"
-                   "print(min(e.get('dtstart').dt for e in ev if hasattr(e.get('dtstart').dt, 'tzinfo')))\n"
-                   "r = list(csv.reader(open(sys.argv[2], newline='', encoding='utf-8')))\n"
-                   "print(len(r) - 1, len(set(len(x) for x in r)))",
+            {"-c",
+             "import csv, icalendar, sys\n"
+             "c = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
+             "ev = c.walk('VEVENT')\n"
+             "print(c.get('X-WR-CALNAME'), len(ev), len(set(e.get('uid') for e in ev)))\n"
+             "print(min(e.get('dtstart').dt for e in ev if hasattr(e.get('dtstart').dt, 'tzinfo')))\n"
+             "r = list(csv.reader(open(sys.argv[2], newline='', encoding='utf-8')))\n"
+             "print(len(r) - 1, len(set(len(x) for x in r)))",
              ics, csv});
         QCOMPARE(py.codice, 0);
-        QCOMPARE(py.Righe(), (QStringList{"Sardegna 5 5", "2006-08-05 08:00:00+02:00",
-                                          QString("%1 1").arg(righe)}));
+        QCOMPARE(py.Righe(),
+                 (QStringList{"Sardegna 5 5", "2006-08-05 08:00:00+02:00", QString("%1 1").arg(righe)}));
 
         // Refused before anything is written: a zone nobody knows, another
         // kind of file, a FIFO.
