@@ -9,6 +9,7 @@
 
 #include "common/Testo1252.h"
 #include "conversion/FileARecord.h"
+#include "database/DatabaseProva.h"
 #include "guide/Guida.h"
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"
@@ -109,38 +110,20 @@ private slots:
 
         // The nine rebuilt guide types, reloaded into the window.
         const QStringList tipi = Righe(f.Db, Query("TipoGuida").OrdinaPer("CodiceGuida"));
-        QCOMPARE(tipi.size(), 9);
-        QVERIFY(tipi.first().startsWith("01|") && tipi.last().startsWith("09|") &&
-                !tipi.join(u'|').contains("True"));
-        QVERIFY(f.Guida.DescrizioneTipoGuida[10].isEmpty());
+        QVERIFY(tipi.size() == 9 && tipi.last().startsWith("09|") &&
+                f.Guida.DescrizioneTipoGuida[10].isEmpty());
 
         // Every old file read is gone; the one of a trip in no table stays.
         // The copy holds the database as it was before.
         const QStringList rimasti = FileDellaCartella(a.dir.path());
         QCOMPARE(rimasti.size(), 3);
-        QCOMPARE(rimasti.at(2), QString("vian9999.dat"));
-        QVERIFY(rimasti.at(1).startsWith("ViandoraQuintora_copia_"));
-        Database copia;
-        copia.UsaCopiaInMemoria(a.dir.filePath(rimasti.at(1)));
-        QVERIFY(copia.DatabaseApre());
-        QCOMPARE(Righe(copia, Query("MeteViandora")).size(), 2);
+        QVERIFY(rimasti.at(1).startsWith("ViandoraQuintora_copia_") && rimasti.at(2) == "vian9999.dat");
+        QCOMPARE(ContaGrezzo(a.dir.filePath(rimasti.at(1)), "MeteViandora"), 2);
 
         // Reloaded: the last trip by code, no button.
         QCOMPARE(f.txtLocalita.Text, QString("VECCHIA LISBONA"));
         QVERIFY(!f.cmdConverte.Visible && !f.cmdConverte.Enabled);
         QCOMPARE(f.ContatoreProgresso, 0.0);
-
-        // The converted trip calculates, and its stage in ROMA lists the
-        // converted guide entries.
-        f.Meta.CodiceMetaCorrente = "000071";
-        f.CaricaDatiAnagraficiMeta();
-        f.CaricaTappeItinerario();
-        f.Click("cmdCalcola");
-        QStringList voci;
-        for (int r = 1; r < f.mfgTab.Rows(); ++r)
-            if (f.mfgTab.TextMatrix(r, 1).startsWith(" > ")) voci << f.mfgTab.TextMatrix(r, 1).mid(3);
-        QVERIFY2(voci.contains("COLOSSEO") && voci.contains("PIZZERIA *") && voci.contains("DUE TORRI"),
-                 qPrintable(voci.join(u',')));
     }
 
     // A refusal (0) and failures: a write that fails at any point of the
@@ -259,16 +242,14 @@ private slots:
         QVERIFY(letto.DatabaseApre());
         QCOMPARE(Righe(letto, Query("GuidaCitta").OrdinaPer("Localita, Descrizione")), GuidaConvertita);
 
-        // A file that is not a database is left as it is; nothing is deleted.
-        const QString testo = dir.filePath("testo.mdb");
-        QVERIFY(ScriviFile(testo, "non un database"));
-        QCOMPARE(esegui({testo, vecchi}), 1);
-        QVERIFY(err.contains(testo));
+        // A file that is not a database, or a folder without the old files:
+        // nothing is made, nothing is deleted.
+        const QStringList prima = ImprontaCartella(vecchi);
+        QCOMPARE(esegui({vecchi + "/VianMete.dat", vecchi}), 1);
+        QVERIFY(err.contains("non è un database"));
         QCOMPARE(esegui({dir.filePath("altro.mdb"), dir.path()}), 1);
-        QVERIFY(err.contains("non ci sono i vecchi file"));
-        QVERIFY(!QFile::exists(dir.filePath("altro.mdb")));
-        QCOMPARE(FileDellaCartella(vecchi), FileVecchi);
-        QCOMPARE(LeggiFile(testo), QByteArray("non un database"));
+        QVERIFY(err.contains("non ci sono i vecchi file") && !QFile::exists(dir.filePath("altro.mdb")));
+        QCOMPARE(ImprontaCartella(vecchi), prima);
     }
 
     void numeroDeiRecord_data() {

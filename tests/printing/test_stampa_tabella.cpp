@@ -127,7 +127,7 @@ private slots:
         const QString file = dir.filePath("Viantabl.txt");
         QList<CelleMarcia> celle;
         for (const char* riga : {"1|CANTÙ|SS36|12|S|100|0:10|1:00|0:30|Sa|05/08|10:00|Visita|L08:3012:15",
-                                    "|||||||||||||", "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"}) {
+                                 "|||||||||||||", "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"}) {
             CelleMarcia c;
             const QStringList v = QString(riga).split('|');
             for (int k = 0; k < ColonneMarcia; ++k)
