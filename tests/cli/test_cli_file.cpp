@@ -72,7 +72,6 @@ private slots:
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QString>("motivo");
         const QString estraneo = "non è un database di Viandora";
-        QTest::newRow("vuoto") << QByteArray() << QByteArray() << estraneo;
         QTest::newRow("un byte") << QByteArray() << QByteArray("S") << estraneo;
         QTest::newRow("id straniero") << QByteArray("PRAGMA application_id = 7; CREATE TABLE Itinerari (x);")
                                       << QByteArray() << estraneo;

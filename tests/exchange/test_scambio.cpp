@@ -376,10 +376,6 @@ private slots:
         pl->Db.Chiudi();
         archivio_ = dir_.filePath("archivio.db");
         QVERIFY(QFile::copy(pl.dir.filePath(NomeFileDatabase), archivio_));
-        Planner vuoto;
-        vuoto->Db.Chiudi();
-        vuoto_ = dir_.filePath("vuoto.db");
-        QVERIFY(QFile::copy(vuoto.dir.filePath(NomeFileDatabase), vuoto_));
         fifo_ = dir_.filePath("fifo.iei");
         QVERIFY(CreaFifo(fifo_));
     }
@@ -409,18 +405,12 @@ private slots:
                      e.out.endsWith("\n\nCodici assegnati (nel file, in archivio):\n000007\t000008\n"
                                     "000050\t000050\n"),
                  qPrintable(e.out));
-        e = Cli({"importa", vuoto_, file, "1"});
-        QCOMPARE(e.codice, 0);
-        QVERIFY(e.out.startsWith("Sono stati inseriti:\n1 mète/itinerari;\n0 tratti stradali;\n0 guide"));
     }
 
     void cliErrori_data() {
         QTest::addColumn<QStringList>("argomenti");
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("messaggio");
-        const QString manca = dir_.filePath("manca.iei");
-        QTest::newRow("elenca, file mancante")
-            << QStringList{"elenca", manca} << 1 << "File inesistente: " + manca;
         QTest::newRow("esporta, mèta inesistente")
             << QStringList{"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"} << 1
             << "Mèta inesistente: 000077";
@@ -429,13 +419,8 @@ private slots:
         QTest::newRow("importa, codice non nel file")
             << QStringList{"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"} << 1
             << "La mèta 000008 non è nel file";
-        QTest::newRow("importa, file malformato")
-            << QStringList{"importa", archivio_, DATI "/colonne_in_piu.iei", "--tutte"} << 1 << "riga 6";
         QTest::newRow("importa, senza scelta")
             << QStringList{"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"} << 2 << "--tutte";
-        QTest::newRow("importa, non un database")
-            << QStringList{"importa", DATI "/due_mete.iei", DATI "/due_mete.iei", "--tutte"} << 1
-            << "non è un database";
     }
     void cliErrori() {
         QFETCH(QStringList, argomenti);
@@ -453,7 +438,6 @@ private slots:
 private:
     QTemporaryDir dir_;
     QString archivio_;
-    QString vuoto_;
     QString fifo_;
 };
 
