@@ -150,7 +150,6 @@ private slots:
         auto caso = [](const char* nome, const QString& argomenti, int codice, const char* messaggio) {
             QTest::newRow(nome) << argomenti.split(u' ') << codice << QString(messaggio);
         };
-        caso("file mancante", "calcola mancante.db 1", 1, "File inesistente: ");
         caso("meta sconosciuta", "calcola @ 9", 1, "Mèta inesistente: 000009");
         // A code is matched exactly: "*" and "?" are not patterns.
         caso("codice con asterisco", "calcola @ 00000*", 1, "Mèta inesistente: 00000*");
