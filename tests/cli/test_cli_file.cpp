@@ -76,7 +76,7 @@ private slots:
         QTest::newRow("id straniero") << QByteArray("PRAGMA application_id = 7; CREATE TABLE Itinerari (x);")
                                       << QByteArray() << estraneo;
         QTest::newRow("occupato") << QByteArray("BEGIN EXCLUSIVE") << QByteArray()
-                                  << "è in uso da un altro programma";
+                                  << QString("è in uso da un altro programma");
         QTest::newRow("sola lettura") << QByteArray() << QByteArray() << "è in sola lettura";
     }
     void databaseNonUsabile() {
@@ -171,18 +171,18 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err"); // its start
         const QString manca = dir_.filePath("manca/nuovo.mdb");
-        QTest::newRow("crea") << QStringList{"crea", "NUOVO"} << 0 << "Database creato: NUOVO\n"
-                              << "";
+        QTest::newRow("crea") << QStringList{"crea", "NUOVO"} << 0 << QString("Database creato: NUOVO\n")
+                              << QString("");
         QTest::newRow("crea, file esistente") << QStringList{"crea", file_} << 1 << ""
                                               << "Il file esiste già: " + file_;
         QTest::newRow("crea, cartella mancante") << QStringList{"crea", manca} << 1 << ""
                                                  << "La cartella non esiste: " + dir_.filePath("manca");
-        QTest::newRow("mete") << QStringList{"mete", file_} << 0 << "000001\tTOSCANA\tITALIA\t05/08/2006\t2\n"
-                              << "";
-        QTest::newRow("mete, archivio vuoto") << QStringList{"mete", vuoto_} << 0 << ""
-                                              << "";
-        QTest::newRow("mete, file mancante") << QStringList{"mete", manca} << 1 << ""
-                                             << "File inesistente";
+        QTest::newRow("mete") << QStringList{"mete", file_} << 0
+                              << QString("000001\tTOSCANA\tITALIA\t05/08/2006\t2\n") << QString("");
+        QTest::newRow("mete, archivio vuoto")
+            << QStringList{"mete", vuoto_} << 0 << QString("") << QString("");
+        QTest::newRow("mete, file mancante")
+            << QStringList{"mete", manca} << 1 << QString("") << QString("File inesistente");
     }
     void archivio() {
         QFETCH(QStringList, argomenti);

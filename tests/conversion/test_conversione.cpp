@@ -133,8 +133,7 @@ private slots:
         QTest::addColumn<int>("scrittura"); // the write that fails; 0 none, -1 an old file replaced
         QTest::addColumn<QString>("nodo");  // "folder" or "fifo", a blank, the old file it replaces
         QTest::addColumn<QString>("errore");
-        QTest::newRow("rifiuto") << 0 << ""
-                                 << "";
+        QTest::newRow("rifiuto") << 0 << QString("") << QString("");
         // The first write is the safety copy of the database.
         for (int n : {1, 2, 3, 5, 8, 12, 20, 30})
             QTest::addRow("scrittura %d", n)
@@ -142,12 +141,13 @@ private slots:
                 << QString(n == 1 ? "Errore nella copia di sicurezza del database"
                                   : "Errore di scrittura nel database") +
                        ": disco pieno";
-        QTest::newRow("cartella") << -1 << "folder vian0013.dat"
-                                  << "vian0013.dat: è una cartella, non un file";
-        QTest::newRow("FIFO delle mète") << -1 << "fifo VianMete.dat"
-                                         << "VianMete.dat: è una FIFO (pipe con nome), non un file";
-        QTest::newRow("FIFO di un itinerario") << -1 << "fifo vian0071.dat"
-                                               << "vian0071.dat: è una FIFO (pipe con nome), non un file";
+        QTest::newRow("cartella") << -1 << QString("folder vian0013.dat")
+                                  << QString("vian0013.dat: è una cartella, non un file");
+        QTest::newRow("FIFO delle mète") << -1 << QString("fifo VianMete.dat")
+                                         << QString("VianMete.dat: è una FIFO (pipe con nome), non un file");
+        QTest::newRow("FIFO di un itinerario")
+            << -1 << QString("fifo vian0071.dat")
+            << QString("vian0071.dat: è una FIFO (pipe con nome), non un file");
     }
 
     void nienteCambia() {

@@ -269,7 +269,7 @@ private slots:
             << "sezioni_in_disordine.iei" << QString("manca la sezione degli itinerari");
         QTest::newRow("descrizione di 10 MB") << "" << QString("riga 5: la riga è troppo lunga");
         QTest::newRow("senza codice")
-            << "senza_codice.iei"
+            << QString("senza_codice.iei")
             << QString("all'intestazione della sezione delle mète manca il campo CodiceMeta");
         QTest::newRow("inesistente") << "manca.iei" << QString("Impossibile leggere il file");
         QTest::newRow("FIFO") << "FIFO" << QString("è una FIFO");
@@ -413,12 +413,12 @@ private slots:
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("esporta, mèta inesistente")
             << QStringList{"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"} << 1
-            << "Mèta inesistente: 000077";
+            << QString("Mèta inesistente: 000077");
         QTest::newRow("esporta su una FIFO")
             << QStringList{"esporta", archivio_, fifo_, "000001"} << 1 << "è una FIFO";
         QTest::newRow("importa, codice non nel file")
             << QStringList{"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"} << 1
-            << "La mèta 000008 non è nel file";
+            << QString("La mèta 000008 non è nel file");
         QTest::newRow("importa, senza scelta")
             << QStringList{"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"} << 2 << "--tutte";
     }

@@ -177,7 +177,7 @@ private slots:
         QTest::newRow("one day") << "ROMA,01/07/2006,01/07/2006" << QString("ROMA|01/07/2006|01/07/2006") << 1
                                  << 0 << "";
         QTest::newRow("no comma") << "ROMA" << QString("|31/01/2026|31/01/2026") << -1 << 1
-                                  << "Manca il periodo";
+                                  << QString("Manca il periodo");
         QTest::newRow("bad end date") << "ROMA,20/01/2026,40/01/2026" << QString("ROMA|20/01/2026|31/01/2026")
                                       << -1 << 1 << "La data finale \"40/01/2026\" non è un giorno";
         QTest::newRow("31 February") << "ROMA,31/02/2026,03/03/2026" << QString("ROMA|31/01/2026|03/03/2026")
@@ -335,11 +335,11 @@ private slots:
         QTest::addColumn<QString>("letto");
         const QString lunga(LunghezzaMassimaDestinazione, QLatin1Char('A'));
         QTest::newRow("planner") << QStringList{"PARIGI,01/07/2006,15/07/2006"}
-                                 << "PARIGI|1/7/2006|15/7/2006||";
+                                 << QString("PARIGI|1/7/2006|15/7/2006||");
         QTest::newRow("split by the shell") << QStringList{"PORTO", "SANTO", "STEFANO,01/07/2026,03/07/2026"}
-                                            << "PORTO SANTO STEFANO|1/7/2026|3/7/2026||";
+                                            << QString("PORTO SANTO STEFANO|1/7/2026|3/7/2026||");
         QTest::newRow("pdf first") << QStringList{"--pdf", "out.pdf", "LISBONA,30/12/2026,02/01/2027"}
-                                   << "LISBONA|30/12/2026|2/1/2027|out.pdf|";
+                                   << QString("LISBONA|30/12/2026|2/1/2027|out.pdf|");
         QTest::newRow("dash destination")
             << QStringList{"-X,01/01/2026,02/01/2026"} << "-X|1/1/2026|2/1/2026||";
         QTest::newRow("options end") << QStringList{"--", "--help"} << "||||";
@@ -354,7 +354,7 @@ private slots:
         QTest::newRow("no comma") << QStringList{"ROMA 01/07/2026"} << "||||";
         QTest::newRow("one comma") << QStringList{"ROMA,01/07/2026"} << "ROMA|1/7/2026|||";
         QTest::newRow("control characters") << QStringList{"\tSAN\x1c MARINO\x7f\n,01/07/2026,02/07/2026"}
-                                            << "SAN  MARINO|1/7/2026|2/7/2026||";
+                                            << QString("SAN  MARINO|1/7/2026|2/7/2026||");
         QTest::newRow("29 February leap")
             << QStringList{"X,29/02/2028,29/02/2028"} << "X|29/2/2028|29/2/2028||";
         QTest::newRow("29 February not leap") << QStringList{"X,29/02/2027,01/03/2027"} << "X||1/3/2027||";
