@@ -199,23 +199,13 @@ private slots:
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("appunti");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("km") << "txtKm"
-                            << "1.2a5 km"
-                            << "125";
-        QTest::newRow("maiuscole") << "txtTappa"
-                                   << "l'aquila\nroma"
-                                   << "L'AQUILA";
+        QTest::newRow("km") << QString("txtKm") << QString("1.2a5 km") << QString("125");
+        QTest::newRow("maiuscole") << QString("txtTappa") << QString("l'aquila\nroma") << QString("L'AQUILA");
         QTest::newRow("lunghezza") << "txtTappa" << QString(40, 'a') << QString(29, 'A');
-        QTest::newRow("solo lista") << "cmbTipoStrada"
-                                    << "Autostrada"
-                                    << "";
+        QTest::newRow("solo lista") << QString("cmbTipoStrada") << QString("Autostrada") << QString("");
         // No more than what is stored.
-        QTest::newRow("velocita") << "cmbMediaKm(0)"
-                                  << "123456"
-                                  << "123";
-        QTest::newRow("giorni") << "cmbGiorni"
-                                << "0000012"
-                                << "0000";
+        QTest::newRow("velocita") << QString("cmbMediaKm(0)") << QString("123456") << QString("123");
+        QTest::newRow("giorni") << QString("cmbGiorni") << QString("0000012") << QString("0000");
     }
     void incollaSecondoLeRegole() {
         QFETCH(QString, campo);

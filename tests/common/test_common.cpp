@@ -71,47 +71,36 @@ private slots:
         QTest::newRow("Data2Data") << Data2Data("05082006") << "05/08/2006";
         QTest::newRow("Gma2Data testi")
             << Gma2Data(QString("5"), QString(" 8 "), QString("2006")) << "05082006";
-        QTest::newRow("Gma2Data numeri") << Gma2Data(5.0, 8.0, 2006.0) << "05082006";
         QTest::newRow("settimana corta") << GiornoSettimana("0101200") << "";
         // A malformed date has a negative day number; it still picks a name.
         QTest::newRow("settimana di 00000000") << QString::number(GiornoSettimana("00000000").size()) << "3";
-        QTest::newRow("Zero riempito") << Zero("7", 2) << "07";
         QTest::newRow("Zero spazi tolti") << Zero(" 5 ", 3) << "005";
         QTest::newRow("Zero tagliato a sinistra") << Zero("123", 2) << "23";
         QTest::newRow("Zero numero tagliato") << Zero(123, 2) << "23";
-        QTest::newRow("Zero float") << Zero(2006.0f, 4) << "2006";
         QTest::newRow("Zero decimale") << Zero(2.5, 4) << "02,5";
         QTest::newRow("AntStr taglia") << AntStr("abcdef", 3, "0") << "def";
         QTest::newRow("AntStr primo carattere") << AntStr("ab", 4, "xyz") << "xxab";
-        QTest::newRow("AggStr codice 32") << AggStr("ab", 4, "32") << "ab  ";
         QTest::newRow("AggStr taglia") << AggStr("abcdef", 3, "0") << "abc";
         QTest::newRow("AggStr codice 128") << AggStr("a", 2, "128") << "a\u20AC";
         QTest::newRow("AggStr senza riempimento") << AggStr("a", 3, "") << "a  ";
         QTest::newRow("AggStr lunghezza negativa") << AggStr("a", -1, "0") << "";
         QTest::newRow("LikeTesto") << LikeTesto("l'a=b\\c>d<e\"f*") << "l?a?b?c?d?e?f*";
-        QTest::newRow("apostrofo") << PrimoMaiuscolo("l'aquila") << "L'Aquila";
         QTest::newRow("maiuscole e spazi") << PrimoMaiuscolo("  ROMA  ") << "Roma";
         QTest::newRow("trattino") << PrimoMaiuscolo("emilia-romagna") << "Emilia-Romagna";
         QTest::newRow("dopo una lettera accentata") << PrimoMaiuscolo("perùgia") << "PerùGia";
         QTest::newRow("TestoNumero negativo") << TestoNumero(-12.0) << "-12";
         QTest::newRow("TestoNumero zero negativo") << TestoNumero(-0.0) << "0";
-        QTest::newRow("TestoNumero decimale") << TestoNumero(2.5) << "2,5";
         QTest::newRow("TestoNumero sette cifre") << TestoNumero(1.0 / 3) << "0,3333333";
         QTest::newRow("negativo") << Formato(-1234.0, "#,##0") << "-1.234";
-        QTest::newRow("zero senza cifre") << Formato(0.0, "#,###") << "";
         QTest::newRow("zero con cifra") << Formato(0.0, "#,##0") << "0";
         QTest::newRow("meno di mezzo") << Formato(0.4, "#,###") << "";
         QTest::newRow("negativo che arrotonda a zero") << Formato(-0.4, "#0") << "0";
-        QTest::newRow("metà in su") << Formato(2.5, "#0") << "3";
         QTest::newRow("metà negativa") << Formato(-2.5, "#0") << "-3";
         QTest::newRow("riporto nel gruppo") << Formato(999.5, "#,##0") << "1.000";
-        QTest::newRow("decimali") << Formato(3.14159, "0.00") << "3,14";
         QTest::newRow("decimale scritto") << Formato(1.005, "0.00") << "1,01";
         QTest::newRow("grande") << Formato(1e15, "#,##0") << "1.000.000.000.000.000";
-        QTest::newRow("centesimi zero") << ghmCentesimi2Stringa(0, CentesimiGiorno) << "";
         QTest::newRow("meno di mezzo minuto") << ghmCentesimi2Stringa(0.8f, CentesimiGiorno) << "";
         QTest::newRow("un giorno") << ghmCentesimi2Stringa(2400, CentesimiGiorno) << "01:00:00";
-        QTest::newRow("minuti a 60") << ghmCentesimi2Stringa(199.5f, CentesimiGiorno) << "00:02:00";
         QTest::newRow("minuti a 60 a fine giorno")
             << ghmCentesimi2Stringa(2399.9f, CentesimiGiorno) << "01:00:00";
     }
@@ -128,22 +117,23 @@ private slots:
         QTest::newRow("negativo decimale") << Val("-3.5x") << -3.5;
         QTest::newRow("segno staccato") << Val("- 3") << -3.0;
         QTest::newRow("due segni") << Val("--3") << 0.0;
-        QTest::newRow("lettere") << Val("abc") << 0.0;
         QTest::newRow("solo decimali") << Val(".5") << 0.5;
         QTest::newRow("secondo punto") << Val("1.2.3") << 1.2;
-        QTest::newRow("virgola") << Val("1,5") << 1.0;
         QTest::newRow("esponente E") << Val("2.5E-1") << 0.25;
         QTest::newRow("esponente D") << Val("1d2") << 100.0;
         QTest::newRow("esponente vuoto") << Val("1e") << 1.0;
         QTest::newRow("troppo grande") << Val("1e400") << Infinito;
-        QTest::newRow("Int") << Int(2.7) << 2.0;
         QTest::newRow("Int negativo") << Int(-0.5) << -1.0;
         QTest::newRow("migliaia") << ValoreSenzaPunti("1.234") << 1234.0;
         QTest::newRow("virgola e segno") << ValoreSenzaPunti("-12,50") << 1250.0;
-        QTest::newRow("nessuna cifra") << ValoreSenzaPunti("abc") << 0.0;
         QTest::newRow("QuasiUguale limite basso") << double(QuasiUguale(95.0, 100.0f, 5)) << 1.0;
         QTest::newRow("QuasiUguale sotto") << double(QuasiUguale(94.0, 100.0f, 5)) << 0.0;
         QTest::newRow("QuasiUguale sopra") << double(QuasiUguale(105.01, 100.0f, 5)) << 0.0;
+        // Leap years; month 0 is the December before, 13 the February after.
+        QTest::newRow("2000 bisestile") << double(GiorniMese(2000, 2)) << 29.0;
+        QTest::newRow("1900 no") << double(GiorniMese(1900, 2)) << 28.0;
+        QTest::newRow("mese 0") << double(GiorniMese(2023, 0)) << 31.0;
+        QTest::newRow("mese 13") << double(GiorniMese(2024, 13)) << 28.0;
     }
     void numeri() {
         QFETCH(double, ottenuto);
@@ -157,7 +147,6 @@ private slots:
         QTest::newRow("2.5 al pari") << 2.5 << 2 << 2;
         QTest::newRow("3.5 al pari") << 3.5 << 4 << 4;
         QTest::newRow("-2.5 al pari") << -2.5 << -2 << -2;
-        QTest::newRow("2.6") << 2.6 << 3 << 3;
         QTest::newRow("oltre 16 bit") << 40000.0 << 32767 << 40000;
         QTest::newRow("sotto 16 bit") << -40000.0 << -32768 << -40000;
         QTest::newRow("oltre 32 bit") << 1e10 << 32767 << 2147483647;
@@ -168,14 +157,6 @@ private slots:
         QFETCH(double, x);
         QTEST(int(CInt(x)), "cint");
         QTEST(CLng(x), "clng");
-    }
-
-    void giorniMese() {
-        // year, month, days: leap years, month 0 is the December before.
-        const int casi[][3] = {{2000, 2, 29}, {1900, 2, 28}, {2024, 2, 29}, {2023, 2, 28},
-                               {2023, 0, 31}, {2023, 4, 30}, {2024, 13, 28}};
-        for (const auto& c : casi)
-            QVERIFY2(GiorniMese(c[0], c[1]) == c[2], qPrintable(QString("%1/%2").arg(c[1]).arg(c[0])));
     }
 
     // Every day of the valid range: consecutive numbers from 730135 on
@@ -196,7 +177,6 @@ private slots:
         QTest::addColumn<QString>("stringa");
         QTest::addColumn<float>("centesimi");
         QTest::addColumn<QString>("riempita");
-        QTest::newRow("hh:mm") << "09:30" << 950.0f << "00009:30";
         QTest::newRow("ora di una cifra") << "9:30" << 950.0f << "00009:30";
         QTest::newRow("gg:hh:mm") << "01:02:30" << 2650.0f << "01:02:30";
         QTest::newRow("20 minuti") << "00:00:20" << 33.0f << "00:00:20";

@@ -64,9 +64,9 @@ int Figlio(const QString& percorso) {
 
 constexpr int TappeImportate = 20;
 
-// Trips of an exchange file, each with its stages; the localities are new
-// at every call, so that the import never passes one over.
-// An exchange file in the folder with the given trips, each with its stages.
+// An exchange file in the folder with the given trips, each with its stages;
+// the localities are new at every call, so that the import never passes one
+// over.
 QString MeteDaImportare(const QString& cartella, const QString& prefisso, int mete) {
     auto riga = [](int sezione, const QStringList& valori) {
         QString testo;
@@ -116,70 +116,55 @@ int FiglioImportazione(const QString& percorso) {
                     {"000001", "000002"}, nullptr);
 }
 
-// What the window and the import left: empty when whole.
-QString DifettoMete(const QString& percorso) {
+// What a killed writer left: each check's first value, with the program's
+// comparison known (a safety copy of an old file still names it). Empty when
+// every check gives what it expects, otherwise what is wrong.
+QString Difetto(const QString& percorso, const QList<QPair<QString, QString>>& controlli) {
     sqlite3* db = nullptr;
     // Read-write: a killed writer's journal is rolled back first.
-    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+        RegistraConfronti(db) != SQLITE_OK)
         return "non si apre";
     sqlite3_busy_timeout(db, 5000);
     QString difetto;
-    const std::pair<const char*, const char*> controlli[] = {
-        {"PRAGMA integrity_check", "ok"},
-        {"SELECT count(*) FROM (SELECT CodiceMeta FROM MeteViandora GROUP BY CodiceMeta HAVING count(*) > 1)",
-         "0"},
-        // Imported trips have every stage, the window's none.
-        {"SELECT count(*) FROM MeteViandora m WHERE (SELECT count(*) FROM Itinerari i"
-         " WHERE i.CodiceMeta = m.CodiceMeta) <> CASE WHEN Localita LIKE 'IMPORT%' THEN 20 ELSE 0 END",
-         "0"},
-        {"SELECT count(*) > 1 FROM MetaCorrente", "0"}};
     for (const auto& [sql, atteso] : controlli) {
         sqlite3_stmt* st = nullptr;
         QString valore;
-        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
             valore = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
         else
             valore = "errore: " + QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_finalize(st);
-        if (valore != QLatin1String(atteso)) difetto += QString(sql).left(40) + ": " + valore + "; ";
+        if (valore != atteso) difetto += sql.left(60) + ": " + valore + "; ";
     }
     sqlite3_close(db);
     return difetto;
 }
 
-// Whole: the check passes and each trip holds one version of its itinerary,
-// all of its stages. Empty when so, otherwise what is wrong.
-QString Difetto(const QString& percorso) {
-    sqlite3* db = nullptr;
-    // A safety copy of an old file still names the program's collation.
-    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-        RegistraConfronti(db) != SQLITE_OK)
-        return "non si apre";
-    QString difetto;
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr) != SQLITE_OK ||
-        sqlite3_step(st) != SQLITE_ROW ||
-        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) != "ok")
-        difetto = "integrity_check: " + QString::fromUtf8(sqlite3_errmsg(db));
-    sqlite3_finalize(st);
-    // Per trip: how many versions, how many stages, and the version.
-    const char* sql =
-        "SELECT CodiceMeta, count(DISTINCT substr(Localita, 1, instr(Localita, ' '))), count(*),"
-        " min(substr(Localita, 2, instr(Localita, ' ') - 2)) FROM Itinerari GROUP BY CodiceMeta";
-    int mete = 0;
-    if (difetto.isEmpty() && sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK) {
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            ++mete;
-            const int versione = sqlite3_column_int(st, 3);
-            if (sqlite3_column_int(st, 1) != 1 || sqlite3_column_int(st, 2) != TappePerMeta + versione % 7)
-                difetto = QStringLiteral("meta %1 mescolata").arg(sqlite3_column_int(st, 0));
-        }
-        sqlite3_finalize(st);
-        if (difetto.isEmpty() && mete != Mete) difetto = QStringLiteral("%1 mete").arg(mete);
-    }
-    sqlite3_close(db);
-    return difetto;
-}
+// Whole after an upgrade or a store: each trip holds one version of its
+// itinerary ("V<version> ..."), all of its stages.
+const QList<QPair<QString, QString>> ItinerariInteri = {
+    {"PRAGMA integrity_check", "ok"},
+    {QStringLiteral("SELECT count(*) FROM (SELECT CodiceMeta FROM Itinerari GROUP BY CodiceMeta"
+                    " HAVING count(DISTINCT substr(Localita, 1, instr(Localita, ' '))) <> 1 OR count(*) <>"
+                    " %1 + min(CAST(substr(Localita, 2, instr(Localita, ' ') - 2) AS INTEGER)) % 7)")
+         .arg(TappePerMeta),
+     "0"},
+    {"SELECT count(DISTINCT CodiceMeta) FROM Itinerari", QString::number(Mete)}};
+
+// Whole after the window and the import: no two trips share a code,
+// imported trips have every stage, the window's none.
+const QList<QPair<QString, QString>> MeteIntere = {
+    {"PRAGMA integrity_check", "ok"},
+    {"SELECT count(*) FROM (SELECT CodiceMeta FROM MeteViandora GROUP BY CodiceMeta HAVING count(*) > 1)",
+     "0"},
+    {QStringLiteral("SELECT count(*) FROM MeteViandora m WHERE (SELECT count(*) FROM Itinerari i"
+                    " WHERE i.CodiceMeta = m.CodiceMeta) <> CASE WHEN substr(Localita, 1, 6) = 'IMPORT' THEN "
+                    "%1 ELSE 0 END")
+         .arg(TappeImportate),
+     "0"},
+    {"SELECT count(*) > 1 FROM MetaCorrente", "0"}};
 
 } // namespace
 
@@ -206,7 +191,7 @@ private slots:
             figlio.waitForFinished();
 
             for (const QString& f : QDir(cartella.path()).entryList({"*.mdb"}, QDir::Files)) {
-                const QString difetto = Difetto(cartella.filePath(f));
+                const QString difetto = Difetto(cartella.filePath(f), ItinerariInteri);
                 QVERIFY2(difetto.isEmpty(),
                          qPrintable(QStringLiteral("giro %1, %2: %3").arg(giro).arg(f, difetto)));
             }
@@ -235,7 +220,7 @@ private slots:
             // A window that could not take the lock ends by itself with 3.
             QVERIFY2(finestra.exitStatus() == QProcess::CrashExit, qPrintable(QString::number(giro)));
 
-            const QString difetto = DifettoMete(percorso);
+            const QString difetto = Difetto(percorso, MeteIntere);
             QVERIFY2(difetto.isEmpty(), qPrintable(QStringLiteral("giro %1: %2").arg(giro).arg(difetto)));
             BloccoScrittura blocco;
             QVERIFY(blocco.Prendi(percorso) == BloccoScrittura::Esito::Preso);

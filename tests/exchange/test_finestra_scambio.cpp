@@ -1,7 +1,6 @@
 // The exchange screen in the real window, offscreen: opened from its button,
-// trips moved by clicking the list's rows, captions that fit, Esc to leave.
-#include <QGroupBox>
-#include <QLabel>
+// trips moved by clicking the list's rows, Esc to leave (the captions are
+// measured with every other text of the window).
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -35,18 +34,6 @@ private slots:
         QCOMPARE(pl->Scambio.mfgImExp[1].TextMatrix(1, 1), "SANTIAGO DE COMPOSTELA");
         auto* esporta = qobject_cast<QPushButton*>(finestra.Widget("cmdImExp"));
         QVERIFY(esporta->isEnabled() && esporta->isDefault());
-
-        // Every caption of the panel fits its control.
-        for (const char* nome : {"cmdTutto(0)", "cmdTutto(1)", "cmdImExp", "cmdRinuncia"}) {
-            auto* b = qobject_cast<QPushButton*>(finestra.Widget(nome));
-            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text().remove('&')) + 8 <= b->width(), nome);
-        }
-        for (const char* nome : {"lblImExp(0)", "lblImExp(1)"}) {
-            auto* l = qobject_cast<QLabel*>(finestra.Widget(nome));
-            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), nome);
-        }
-        // The locality column shows a long name whole.
-        QVERIFY(lista->fontMetrics().horizontalAdvance("SANTIAGO DE COMPOSTELA") < lista->columnWidth(1));
 
         QTest::keyClick(&finestra, Qt::Key_Escape);
         QVERIFY(!pannello->isVisible() && finestra.Widget("cmdExport")->isEnabled());

@@ -100,44 +100,6 @@ private slots:
         QVERIFY(!f.frmInputBox.Visible);
     }
 
-    void testiParticolari_data() {
-        QTest::addColumn<QString>("localita");
-        QTest::addColumn<QString>("strada");
-        QTest::newRow("apostrofo") << "L'AQUILA" << QString("A24 \"STRADA DEI PARCHI\"");
-        QTest::newRow("accenti") << "CITTÀ DEL VATICANO" << QString("VIA DELLA CONCILIAZIONE");
-        QTest::newRow("segni di confronto") << "A<B=C>D\\E" << QString("'");
-    }
-
-    void testiParticolari() {
-        QFETCH(QString, localita);
-        QFETCH(QString, strada);
-        EditorProva e;
-        FormViandora& f = *e;
-        AggiungiVoce(f, localita, "02", "Centro", "01:30");
-        Scrivi(f, "ROMA");
-        Scrivi(f, localita, strada, "200", "Autostrada");
-        Scrivi(f, "PESCARA", "A25", "150", "Autostrada");
-        Scrivi(f, localita, "A25", "150", "Autostrada");
-        e.p.risposte = {Msg::Yes};
-        f.Click("cmdTrasferisce");
-        f.Click("cmdRitorno");
-        const QStringList attese = {"ROMA||||", localita + "|" + strada + "|200|A|00:01:30",
-                                    "PESCARA|A25|150|A|", localita + "|A25|150|A|",
-                                    "ROMA|" + strada + "|200|A|"};
-        QCOMPARE(Tappe(f), attese);
-
-        // Stored and loaded back unchanged, the guide time found again.
-        f.Click("cmdFine");
-        QVERIFY(!f.frmInputBox.Visible);
-        QCOMPARE(Tappe(f), attese);
-        QCOMPARE(f.mfgTab.TextMatrix(2, 8), QString("00:01:30"));
-        f.Click("cmdItinerario");
-        f.mfgTab.Row = 2;
-        f.Click("mfgTab");
-        QCOMPARE(f.txtTappa.Text, localita);
-        QCOMPARE(f.txtStrada.Text, strada);
-    }
-
     void azzeraSoste_data() {
         QTest::addColumn<int>("risposta");
         QTest::addColumn<QStringList>("griglia");

@@ -92,7 +92,7 @@ private slots:
         QTest::newRow("località ripetuta")
             << QStringList{"ROMA||0|L|", "L'AQUILA|A24|100|A|", "ROMA|A24|100|A|", "NAPOLI|A1|200|A|"}
             << QStringList{"00:02:30", "00:02:00", " ", " "} << QStringList{"00:02:30", "00:02:00", "", ""}
-            << "11011";
+            << QString("11011");
         QTest::newRow("solo la prima fetta di una tappa lunga")
             << QStringList{"ROMA|A1|1500|A|", "ROMA|A1|10|A|"} << QStringList{"00:02:30", " ", " "}
             << QStringList{"00:02:30", "", ""} << "00011";

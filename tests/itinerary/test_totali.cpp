@@ -26,7 +26,7 @@ private slots:
         QTest::newRow("1200 km a 40: ore oltre le 24")
             << QStringList{"ROMA|SP1|1200|L|"} << v << QStringList{"1.200|30:00"}
             << QStringList{"", "", "", "1.200", "1.200"} << QStringList{"", "", "", "01:06:00", "01:06:00"}
-            << "0";
+            << QString("0");
         // Rounded to the hundredth of an hour: 15.6 hundredths make 10 minutes.
         QTest::newRow("7 km a 45") << QStringList{"BRA|SP7|7|A|"} << QStringList{"45", "90", "70", "40"}
                                    << QStringList{"7|00:10"} << QStringList{"7", "", "", "", "7"}
@@ -114,21 +114,14 @@ private slots:
         QTest::addColumn<QString>("minimo"); // the list's first entry after "000"
 
         // 9,900 km at 100 km/h: 4 days and 3 hours of driving, so 5 days.
-        QTest::newRow("4 giorni e 3 ore, 3 richiesti") << 9900 << "003"
-                                                       << "005"
-                                                       << "005";
-        QTest::newRow("richiesti più del minimo") << 9900 << "010"
-                                                  << "010"
-                                                  << "005";
-        QTest::newRow("nessun giorno richiesto") << 9900 << "000"
-                                                 << "000"
-                                                 << "005";
-        QTest::newRow("giorni interi") << 4800 << "001"
-                                       << "002"
-                                       << "002";
-        QTest::newRow("nessun chilometro") << 0 << "003"
-                                           << "003"
-                                           << "";
+        QTest::newRow("4 giorni e 3 ore, 3 richiesti")
+            << 9900 << QString("003") << QString("005") << QString("005");
+        QTest::newRow("richiesti più del minimo")
+            << 9900 << QString("010") << QString("010") << QString("005");
+        QTest::newRow("nessun giorno richiesto")
+            << 9900 << QString("000") << QString("000") << QString("005");
+        QTest::newRow("giorni interi") << 4800 << QString("001") << QString("002") << QString("002");
+        QTest::newRow("nessun chilometro") << 0 << QString("003") << QString("003") << QString("");
     }
 
     void listaDeiGiorni() {

@@ -105,10 +105,6 @@ private slots:
     void riga_di_comando_errori_data() {
         QTest::addColumn<QStringList>("argomenti");
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("database mancante")
-            << QStringList{"stampa", "manca.db", "1", "--pdf", "x.pdf"} << "File inesistente";
-        QTest::newRow("meta sconosciuta")
-            << QStringList{"stampa", "DB", "99", "--pdf", "PDF"} << "Mèta inesistente";
         QTest::newRow("pdf non scrivibile")
             << QStringList{"stampa", "DB", "3", "--pdf", "DIR/manca/x.pdf"} << "Impossibile scrivere il file";
         QTest::newRow("pdf su una FIFO") << QStringList{"stampa", "DB", "3", "--pdf", "FIFO"} << "è una FIFO";

@@ -87,18 +87,6 @@ private slots:
         QCOMPARE(ComandiAbilitati(*pl) + ComandiAbilitati(*pl, "frmInputBox"), abilitati);
     }
 
-    // "All" in either list also closes the stage search and gives Enter to the
-    // exit button.
-    void tuttiEPulsantePredefinito() {
-        Planner pl;
-        pl->cmbRicercaTappa.Visible = true;
-        pl->cmdNuovo.Default = true;
-        pl->ComandiMeta = "ZZ";
-        pl->ComandiItinerario = "All";
-        pl->AbilitaPulsantiComando();
-        QVERIFY(!pl->cmbRicercaTappa.Visible && pl->cmdEsce.Default && !pl->cmdNuovo.Default);
-    }
-
     // Closing from the frame is "&Esce", asked as the button asks; where the
     // screen does not offer it (only the stop button, or no command), the
     // window stays and says what comes first.
@@ -127,21 +115,6 @@ private slots:
         }
     }
 
-    void boxConferma() {
-        Planner pl;
-        for (QString operazione : {QString("DF"), QString("Prova")}) {
-            const QString titolo = operazione == "DF" ? "Memorizzazione dati mèta di default" : "Prova";
-            pl.p.risposte = {Msg::No};
-            pl->BoxConferma(operazione);
-            QCOMPARE(operazione, titolo);
-            QCOMPARE(pl.p.messaggi.last().titolo, titolo);
-            QCOMPARE(pl->RispostaConferma, qint16(7));
-            pl.p.risposte = {Msg::Yes};
-            pl->BoxConferma(operazione);
-            QCOMPARE(pl->RispostaConferma, qint16(6));
-        }
-    }
-
     void barraDiAvanzamento() {
         Planner pl;
         const int base = pl->txtBase.Width;
@@ -163,17 +136,6 @@ private slots:
         pl->ContatoreProgresso = 5;
         pl->AggiornaPercentuale();
         QVERIFY(!pl->txtPerc.Visible);
-
-        // Deleting rows drives the same bar, one step per row, and clears it.
-        for (int i = 1; i <= 4; ++i)
-            AggiungiRiga(*pl, "Itinerari", {"CodiceMeta=000007", "Sequenza=" + QString::number(i)});
-        QStringList percentuali;
-        pl.p.suEventi = [&] {
-            if (pl->txtPerc.Visible) percentuali << pl->txtPerc.Text;
-        };
-        pl->Db.CancellaTabella(2, "CodiceMeta", "000007", pl.f.get());
-        QCOMPARE(percentuali, QStringList({"25%", "50%", "75%", "100%"}));
-        QVERIFY(pl->TotaleProgresso == 0.0 && !pl->txtPerc.Visible);
     }
 
     // The start: today, minutes down to the quarter; 53 to 59 carry into the next hour.

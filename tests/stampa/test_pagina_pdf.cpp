@@ -59,7 +59,9 @@ private slots:
     }
 
     // Two pages, A4, text as text with embedded fonts, the logo as an image;
-    // ending right after a page break adds no blank page.
+    // ending right after a page break adds no blank page. Text measured at
+    // the PDF's resolution lands where it was placed: the left edge at the
+    // margin plus its x, a right-aligned end 3 mm before the span's end.
     void documentoCompleto() {
         const QString pdf = Percorso("doc.pdf");
         {
@@ -89,27 +91,10 @@ private slots:
             QVERIFY2(riga.contains(QRegularExpression("\\byes\\b")), qPrintable(font)); // embedded
         QVERIFY(StrumentiPdf::Esegui("pdfimages", {"-list", pdf}).count("image") >= 1);
         QCOMPARE(QDir(dir.path()).entryList({"doc.pdf*"}, QDir::Files).size(), 1);
-    }
-
-    // Text measured at the PDF's resolution lands where it was placed: the
-    // left edge at the margin plus its x, a right-aligned end 3 mm before
-    // the span's end.
-    void misuraEPosizione() {
-        const QString pdf = Percorso("pos.pdf");
-        {
-            auto p = Apri(pdf);
-            QVERIFY(p);
-            p->FontName = "arial";
-            StampaTesto(*p, AdattamentoTesto::Taglia, "Sinistra", 30, 20, 100, false, false, 10, 0);
-            StampaTesto(*p, AdattamentoTesto::Taglia, "Destra", 60, 20, 100, false, false, 10, 2);
-            QVERIFY(p->EndDoc());
-        }
-        const auto sinistra = Estensione(pdf, "Sinistra");
-        const auto destra = Estensione(pdf, "Destra");
-        QVERIFY2(qAbs(Mm(sinistra.first) - (PaginaPdf::MargineMm + 20)) < 0.3,
-                 qPrintable(QString::number(Mm(sinistra.first))));
-        QVERIFY2(qAbs(Mm(destra.second) - (PaginaPdf::MargineMm + 97)) < 0.3,
-                 qPrintable(QString::number(Mm(destra.second))));
+        const double sinistra = Mm(Estensione(pdf, "Portofino").first) - PaginaPdf::MargineMm;
+        const double destra = Mm(Estensione(pdf, "Zermatt").second) - PaginaPdf::MargineMm;
+        QVERIFY2(qAbs(sinistra - 10) < 0.3 && qAbs(destra - 97) < 0.3,
+                 qPrintable(QStringLiteral("%1 %2").arg(sinistra).arg(destra)));
     }
 
     // A line width counts printer pixels: a frame of width 8 is 8 pixels
@@ -139,9 +124,9 @@ private slots:
         QVERIFY2(qAbs(scuri - 8) <= 1, qPrintable(QString::number(scuri)));
     }
 
-    // An abandoned document leaves no file, and an earlier file of that
-    // name as it was.
-    void annullatoNonLasciaNulla() {
+    // An abandoned document, one with nothing drawn, or a path that cannot
+    // be written leaves no file, and an earlier file of that name as it was.
+    void nessunFileAMeta() {
         const QString pdf = Percorso("annullato.pdf");
         QVERIFY(ScriviFile(pdf, "precedente"));
         {
@@ -151,42 +136,53 @@ private slots:
         }
         Apri(pdf)->Line(0, 0, 50, 50); // dropped without an end
         QCOMPARE(LeggiFile(pdf), QByteArray("precedente"));
-        QCOMPARE(QDir(dir.path()).entryList({"annullato*"}, QDir::Files).size(), 1);
-    }
-
-    void senzaDisegniNessunFile() {
-        const QString pdf = Percorso("vuoto.pdf");
-        QVERIFY(Apri(pdf)->EndDoc());
-        QVERIFY(QDir(dir.path()).entryList({"vuoto*"}, QDir::Files).isEmpty());
-    }
-
-    void nonScrivibile() {
+        QVERIFY(Apri(Percorso("vuoto.pdf"))->EndDoc());
+        QCOMPARE(QDir(dir.path()).entryList({"annullato*", "vuoto*"}, QDir::Files),
+                 QStringList{"annullato.pdf"});
         QString errore;
         QVERIFY(!PaginaPdf::Apri(Percorso("manca/x.pdf"), "Prova", errore));
         QVERIFY2(errore.startsWith("Impossibile scrivere il file"), qPrintable(errore));
         QVERIFY(!PaginaPdf::Apri(dir.path(), "Prova", errore) && !errore.isEmpty());
     }
 
+    // On the recording page (0.2 mm per point per character unless a row
+    // says otherwise), with the font 7 pt italic before the call and bold
+    // 10 pt asked: what is printed, where it starts, the size in force
+    // after. A blank text prints nothing and leaves the font alone; a span
+    // narrower than the tolerance, or a text that never fits, ends the
+    // fitting: the planner prints nothing, the logbook stops shrinking.
     void posizione_data() {
         QTest::addColumn<int>("adattamento");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<double>("da");
         QTest::addColumn<double>("a");
         QTest::addColumn<int>("allineato");
+        QTest::addColumn<double>("misura"); // mm per point per character
         QTest::addColumn<QString>("stampato");
         QTest::addColumn<double>("x");
+        QTest::addColumn<double>("dimensione");
         const int T = int(AdattamentoTesto::Taglia), R = int(AdattamentoTesto::Riduci);
-        QTest::newRow("sinistra") << T << "abc" << 10.0 << 30.0 << 0 << "abc" << 10.0;
-        QTest::newRow("centrato: 20 - w/2 - 1") << T << "abc" << 10.0 << 30.0 << 1 << "abc" << 16.0;
-        QTest::newRow("destra: 27 - w") << T << "abc" << 10.0 << 30.0 << 2 << "abc" << 21.0;
-        QTest::newRow("codice ignoto a zero") << T << "abc" << 10.0 << 30.0 << 7 << "abc" << 0.0;
-        QTest::newRow("spazi tolti") << T << "  abc " << 10.0 << 30.0 << 0 << "abc" << 10.0;
+        QTest::newRow("sinistra") << T << "abc" << 10.0 << 30.0 << 0 << 0.2 << "abc" << 10.0 << 10.0;
+        QTest::newRow("centrato: 20 - w/2 - 1")
+            << T << "abc" << 10.0 << 30.0 << 1 << 0.2 << "abc" << 16.0 << 10.0;
+        QTest::newRow("destra: 27 - w") << T << "abc" << 10.0 << 30.0 << 2 << 0.2 << "abc" << 21.0 << 10.0;
+        QTest::newRow("codice ignoto a zero")
+            << T << "abc" << 10.0 << 30.0 << 7 << 0.2 << "abc" << 0.0 << 10.0;
+        QTest::newRow("spazi tolti") << T << "  abc " << 10.0 << 30.0 << 0 << 0.2 << "abc" << 10.0 << 10.0;
         QTest::newRow("largo quanto la campata + 2: un carattere in meno")
-            << T << "abcdefghijk" << 10.0 << 30.0 << 0 << "abcdefghij" << 10.0;
+            << T << "abcdefghijk" << 10.0 << 30.0 << 0 << 0.2 << "abcdefghij" << 10.0 << 10.0;
+        QTest::newRow("poco oltre la tolleranza: intero")
+            << T << "abcdefghijk" << 10.0 << 30.0 << 0 << 0.199 << "abcdefghijk" << 10.0 << 10.0;
         QTest::newRow("molto largo: tagliato finché entra")
-            << T << "abcdefghijklmnopqrstuvwxyz" << 10.0 << 30.0 << 0 << "abcdefghij" << 10.0;
-        QTest::newRow("diario: mai tagliato")
-            << R << "abcdefghijk" << 10.0 << 20.0 << 0 << "abcdefghijk" << 10.0;
+            << T << "abcdefghijklmnopqrstuvwxyz" << 10.0 << 30.0 << 0 << 0.2 << "abcdefghij" << 10.0 << 10.0;
+        // 11 characters need a size below 5.68 points to be under 12.5 mm.
+        QTest::newRow("diario: mai tagliato, ridotto di 0.4 pt")
+            << R << "abcdefghijk" << 10.0 << 20.0 << 0 << 0.2 << "abcdefghijk" << 10.0 << 5.6;
+        QTest::newRow("vuoto") << T << "   " << 10.0 << 30.0 << 0 << 0.2 << "" << 0.0 << 7.0;
+        QTest::newRow("diario vuoto") << R << "   " << 10.0 << 30.0 << 0 << 0.2 << "" << 0.0 << 7.0;
+        QTest::newRow("campata impossibile") << T << "Roma" << 40.0 << 37.0 << 0 << 0.2 << "" << 0.0 << 10.0;
+        QTest::newRow("diario, campata impossibile")
+            << R << "Roma" << 40.0 << 35.0 << 0 << 0.2 << "Roma" << 40.0 << 2.4;
     }
     void posizione() {
         QFETCH(int, adattamento);
@@ -194,60 +190,26 @@ private slots:
         QFETCH(double, da);
         QFETCH(double, a);
         QFETCH(int, allineato);
+        QFETCH(double, misura);
         QFETCH(QString, stampato);
-        QFETCH(double, x);
+        QFETCH(double, dimensione);
         PaginaRegistrata p;
-        StampaTesto(p, AdattamentoTesto(adattamento), testo, 50, da, a, false, false, 10, allineato);
-        const auto testi = p.Di(PaginaRegistrata::Testo);
-        QCOMPARE(p.Testi(), QStringList{stampato});
-        if (adattamento == int(AdattamentoTesto::Taglia)) {
-            QCOMPARE(testi[0].x1, x);
-            QCOMPARE(testi[0].y1, 46.0); // the text stands on line 50
-        }
-    }
-
-    void pocoOltreLaTolleranzaStampaIntero() {
-        PaginaRegistrata p;
-        p.larghezza = [](const PaginaRegistrata&, const QString& t) { return t.size() * 1.99; };
-        StampaTesto(p, AdattamentoTesto::Taglia, "abcdefghijk", 50, 10, 30, false, false, 10, 0);
-        QCOMPARE(p.Testi(), QStringList{"abcdefghijk"}); // 21.89 mm in a 20 mm span
-    }
-
-    void vuotoNonStampaELasciaIlFont() {
-        for (auto adattamento : {AdattamentoTesto::Taglia, AdattamentoTesto::Riduci}) {
-            PaginaRegistrata p;
-            p.FontSize = 7;
-            p.FontBold = false;
-            p.FontItalic = true;
-            StampaTesto(p, adattamento, "   ", 50, 10, 30, true, false, 12, 0);
-            QVERIFY(p.chiamate.isEmpty() && p.FontSize == 7.0 && !p.FontBold && p.FontItalic);
-        }
-    }
-
-    // A span narrower than the tolerance, or a text that never fits, ends
-    // the fitting: the planner prints nothing, the logbook stops shrinking.
-    void campataImpossibileTermina() {
-        PaginaRegistrata p;
-        StampaTesto(p, AdattamentoTesto::Taglia, "Roma", 50, 40, 37, false, false, 10, 0);
-        QVERIFY(p.Di(PaginaRegistrata::Testo).isEmpty());
-
-        PaginaRegistrata d;
-        StampaTesto(d, AdattamentoTesto::Riduci, "Roma", 50, 40, 35, false, false, 10, 0);
-        QCOMPARE(d.Testi(), QStringList{"Roma"});
-        QVERIFY(d.FontSize > 0 && d.FontSize < 10 && d.misure < 30);
-    }
-
-    void diarioRiduceDiQuattroDecimi() {
-        PaginaRegistrata p;
-        // 11 characters need a size below 5.68 points to be under 12.5 mm.
-        StampaTesto(p, AdattamentoTesto::Riduci, "abcdefghijk", 50, 10, 20, false, false, 10, 0);
-        QCOMPARE(p.Di(PaginaRegistrata::Testo).at(0).size, 5.6);
-    }
-
-    void stileResta() {
-        PaginaRegistrata p;
-        StampaTesto(p, AdattamentoTesto::Taglia, "x", 50, 10, 30, true, true, 9.5, 0);
-        QVERIFY(p.FontBold && p.FontItalic && p.FontSize == 9.5);
+        p.larghezza = [misura](const PaginaRegistrata& q, const QString& t) {
+            return t.size() * q.FontSize * misura;
+        };
+        p.FontSize = 7;
+        p.FontBold = false;
+        p.FontItalic = true;
+        StampaTesto(p, AdattamentoTesto(adattamento), testo, 50, da, a, true, false, 10, allineato);
+        QCOMPARE(p.Testi(), stampato.isEmpty() ? QStringList() : QStringList{stampato});
+        QCOMPARE(p.FontSize, dimensione);
+        QCOMPARE(p.FontBold, dimensione != 7);
+        QCOMPARE(p.FontItalic, dimensione == 7);
+        QCOMPARE(p.chiamate.size(), stampato.isEmpty() ? 0 : 1);
+        if (stampato.isEmpty()) return;
+        const PaginaRegistrata::Chiamata c = p.chiamate.first();
+        QTEST(c.x1, "x");
+        QCOMPARE(c.y1 + c.size * 0.4, 50.0); // the text stands on line 50
     }
 };
 

@@ -40,7 +40,7 @@ private slots:
         // Stops cannot shorten the driving of two days.
         QTest::newRow("impossibile") << "001"
                                      << "" << QStringList{"BARI|A14|1500|A|01:00"} << 11
-                                     << "Elaborazione impossibile! (tentativi effettuati n. 11)";
+                                     << QString("Elaborazione impossibile! (tentativi effettuati n. 11)");
         // No driving and no stops: one day, whatever the days field held.
         QTest::newRow("senza tempi") << "001"
                                      << "" << QStringList{"ROMA||0|A|", "OSTIA||0|A|"} << 1 << conclusa;

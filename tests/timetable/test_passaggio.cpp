@@ -232,14 +232,6 @@ private slots:
         QCOMPARE(progressivi, 40000);
     }
 
-    void traghettiAncheSenzaKm() {
-        ViaggioInFinestra v;
-        v.Tappe({"PIOMBINO|SS1|100|A|", "PORTOFERRAIO|TRAGHETTO|0|A|", "OLBIA|TRAGHETTO|0|A|"});
-        v->txtTragh.Text.clear();
-        v.Calcola();
-        QCOMPARE(v->txtTragh.Text, QString("2"));
-    }
-
     void righeSoloNumeroERighe() {
         ViaggioInFinestra v;
         v.Tappe({"ROMA|A1|100|A|", "TIVOLI|SS5|30|S|"});

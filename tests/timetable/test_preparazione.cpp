@@ -1,5 +1,6 @@
 // The prepared stage table: which stop each choice keeps, the end-of-day
-// flag, and a locality's guide time counted once.
+// flag and the rows after the last stage (a locality's guide counted once
+// is the guide pass's test).
 #include <QTest>
 
 #include "ViaggioProva.h"
@@ -59,27 +60,6 @@ private slots:
                              (scelta == 2 || scelta == 5 ? 0 : 100);
         QCOMPARE(Ts, atteso);
         QVERIFY(!v->frmMetePeriodo.Enabled);
-    }
-
-    void guidaContataUnaVolta() {
-        ViaggioInFinestra v;
-        v.Soste(1);
-        v.Voce("ROMA", "01", "Colosseo", "01:00", "1");
-        v.Voce("ROMA", "03", "Pantheon", "00:30");
-        v.Voce("MILANO", "02", "Duomo", "02:00");
-        v.Voce("L'AQUILA", "02", "Fontana", "00:45");
-        v.Tappe(
-            {"ROMA|A1|100|A|", "ROMA|A1|10|A|", "MILANO|A1|500|A|", "ROMA|A1|500|A|", "L'AQUILA|A24|100|A|"});
-        const float Ts = v.Prepara();
-
-        QStringList guida;
-        for (int r = 1; r <= 5; ++r)
-            guida << v->mfgCopia.TextMatrix(r, 8);
-        // Flags left over from before are reset first: the visited entry counts.
-        QCOMPARE(guida, (QStringList{"00:01:30", "", "00:02:00", "", "00:00:45"}));
-        QCOMPARE(Ts, 150.0f + 200 + 75);
-        for (const QString& voce : VociGuida(*v))
-            QVERIFY2(voce.endsWith("|1"), qPrintable(voce));
     }
 
     void tappeSenzaBuchi() {

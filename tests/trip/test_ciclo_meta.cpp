@@ -93,10 +93,10 @@ private slots:
         QTest::addColumn<int>("larghezza");
         QTest::addColumn<QString>("localita");
         QTest::addColumn<QString>("tappa");
-        QTest::newRow("campi nostri") << 0 << "SANTIAGO DE COMPOSTELA VIA FRA"
-                                      << "SANTIAGO DE COMPOSTELA CENTRO!";
-        QTest::newRow("campi piu larghi") << 40 << "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1"
-                                          << "SANTIAGO DE COMPOSTELA, CATTEDRALE";
+        QTest::newRow("campi nostri")
+            << 0 << QString("SANTIAGO DE COMPOSTELA VIA FRA") << QString("SANTIAGO DE COMPOSTELA CENTRO!");
+        QTest::newRow("campi piu larghi") << 40 << QString("SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1")
+                                          << QString("SANTIAGO DE COMPOSTELA, CATTEDRALE");
     }
     void valoriLunghiNonTagliati() {
         QFETCH(int, larghezza);
