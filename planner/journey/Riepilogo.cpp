@@ -14,7 +14,8 @@ int Minuti(const QString& hhmm) {
 }
 
 bool Datata(const RigaMarcia& r) {
-    return r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta || r.Tipo == TipoRigaMarcia::Imbarco;
+    return r.Tipo == TipoRigaMarcia::Tratto || r.Tipo == TipoRigaMarcia::Sosta ||
+           r.Tipo == TipoRigaMarcia::Imbarco;
 }
 
 QString Nome(const QString& localita) {
@@ -170,8 +171,9 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& t, const Veicolo& v,
         const bool raggiunta = d >= 0 && d < giorni - 1 && rp.Giorni.at(d).Notte == Nome(tappa.Localita);
         if (raggiunta) continue;
         ++rp.PrenotazioniMancate;
-        rp.Giorni[qBound(0, d, giorni - 1)].Avvisi << QStringLiteral("notte prenotata a %1 il %2 non raggiunta")
-                                                        .arg(Nome(tappa.Localita), DataTesto(*tappa.NottePrenotata));
+        rp.Giorni[qBound(0, d, giorni - 1)].Avvisi
+            << QStringLiteral("notte prenotata a %1 il %2 non raggiunta")
+                   .arg(Nome(tappa.Localita), DataTesto(*tappa.NottePrenotata));
     }
 
     for (int d = 0; d < giorni; ++d) {
@@ -212,4 +214,12 @@ QStringList RigheRiepilogo(const Riepilogo& rp) {
         righe << riga(g.Data(), g.GiornoSettimana(), g);
     righe << riga(QStringLiteral("Totale"), QString(), rp.Totale);
     return righe;
+}
+
+QStringList IntestazioniRiepilogo() {
+    return {QStringLiteral("Data"),      QStringLiteral("Gg."),         QStringLiteral("Km"),
+            QStringLiteral("Guida"),     QStringLiteral("Dalle"),       QStringLiteral("Alle"),
+            QStringLiteral("Notte a"),   QStringLiteral("Rif."),        QStringLiteral("Carburante €"),
+            QStringLiteral("Pedaggi €"), QStringLiteral("Traghetti €"), QStringLiteral("Notti €"),
+            QStringLiteral("Spesa €"),   QStringLiteral("Avvisi")};
 }

@@ -127,7 +127,7 @@ private slots:
         const QString file = dir.filePath("Viantabl.txt");
         QList<CelleMarcia> celle;
         for (const char* riga : {"1|CANTÙ|SS36|12|S|100|0:10|1:00|0:30|Sa|05/08|10:00|Visita|L08:3012:15",
-                                    "|||||||||||||", "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"}) {
+                                 "|||||||||||||", "2| COMO |A9|5|A|90|0:03||||05/08|11:00||"}) {
             CelleMarcia c;
             const QStringList v = QString(riga).split('|');
             for (int k = 0; k < ColonneMarcia; ++k)
@@ -229,6 +229,41 @@ private slots:
         QCOMPARE(m.size(), 2);
         QCOMPARE(m[0], QString("Stampa Tabella di Marcia  completata..."));
         QVERIFY2(m[1].startsWith("Stampa sul file ") && m[1].contains("non riuscita"), qPrintable(m[1]));
+    }
+
+    // "Riepilogo e costi": one more page after the timetable, in its heading
+    // and frame, with the panel's vehicle and the totals last in bold; values
+    // that cannot be used are refused before a printer is chosen.
+    void riepilogoECosti() {
+        PlannerStampa s;
+        s->txtLocalita.Text = "PARIGI";
+        s.Righe(3);
+        s->txtVeicolo[5].Text = "25 €";
+        s->Click("cmdStampa");
+        s->Stampa.chkRiepilogo.Value = true;
+        s->Click("CmdEsegui(0)");
+        QVERIFY(s->frmStampa.Visible && !s->frmSelStampa.Visible);
+        QVERIFY(s.Messaggi().last().startsWith("Costo notte €: \"25 €\" non è un numero valido."));
+        s->Click("CmdEsegui(1)");
+        s->txtVeicolo[5].Text = "25";
+        s.Stampa();
+        QCOMPARE(s.Messaggi().at(1),
+                 QString("Stampa Tabella di Marcia con Riepilogo e costi  completata..."));
+        const P& pg = s.Pagina();
+        QCOMPARE(pg.Di(P::NuovaPagina).size(), 2);
+        QVERIFY(pg.TestoUguale("LOCALITA 3", 1) && !pg.TestoUguale("LOCALITA 3", 2));
+        const QStringList testi = pg.Testi(2);
+        QVERIFY(testi.contains("PARIGI") && testi.contains("Pagina: 02") && testi.contains("Spesa €") &&
+                testi.contains(TitoloProgramma));
+        QString veicolo;
+        for (const QString& t : testi)
+            if (t.startsWith("Consumo 12 l/100 km")) veicolo = t;
+        QVERIFY2(veicolo.contains("notte 25.00 €"), qPrintable(veicolo));
+        const P::Chiamata* totale = pg.TestoUguale("Totale", 2);
+        QVERIFY(totale && totale->bold);
+        const auto cornice = pg.Di(P::Riquadro, 2).last();
+        QVERIFY(cornice.drawWidth == 3 && P::Vicino(cornice.x1, 3) && P::Vicino(cornice.x2, 193) &&
+                cornice.y2 >= totale->y1);
     }
 
     void pannelloStampanti() {
