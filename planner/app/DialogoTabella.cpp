@@ -65,9 +65,12 @@ QDialog* CreaDialogoTabella(QWidget* genitore, const QString& titolo, const QStr
     QSize massima(1600, 1000);
     if (QScreen* schermo = genitore ? genitore->screen() : nullptr) massima = schermo->availableSize() * 0.9;
     const QMargins margini = disposizione->contentsMargins();
-    const QSize voluta(larghezza + margini.left() + margini.right(), altezza + pulsanti->sizeHint().height() +
-                                                                         disposizione->spacing() +
-                                                                         margini.top() + margini.bottom());
+    const int larghezzaVoluta = larghezza + margini.left() + margini.right();
+    // Narrower than the table: its scroll bar takes a row's room, and the
+    // totals stay in view.
+    if (larghezzaVoluta > massima.width()) altezza += tabella->horizontalScrollBar()->sizeHint().height();
+    const QSize voluta(larghezzaVoluta, altezza + pulsanti->sizeHint().height() + disposizione->spacing() +
+                                            margini.top() + margini.bottom());
     dialogo->resize(voluta.boundedTo(massima));
     return dialogo;
 }
