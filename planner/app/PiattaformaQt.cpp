@@ -1,14 +1,18 @@
 #include "app/PiattaformaQt.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QWidget>
 #ifdef Q_OS_UNIX
 #include <sys/wait.h>
 #endif
 
+#include "app/DialogoTabella.h"
 #include "app/FinestraViandora.h"
 #include "finestre/RiquadroMessaggio.h"
 #include "stampa/PaginaPdf.h"
@@ -100,7 +104,32 @@ void PiattaformaQt::Termina() {
 
 QString PiattaformaQt::SalvaFileProposto(const QString& titolo, const QString& filtro,
                                          const QString& proposta) {
-    return QFileDialog::getSaveFileName(finestra_, titolo, proposta, filtro);
+    QFileDialog dialogo(finestra_, titolo, proposta, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    // The extension of the kind of file chosen: for the proposed name, and
+    // for a name typed without one.
+    static const QRegularExpression modello(QStringLiteral("\\*\\.(\\w+)"));
+    auto estensione = [](const QString& f) { return modello.match(f).captured(1); };
+    dialogo.setDefaultSuffix(estensione(filtro));
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                     [&dialogo, &estensione](const QString& f) {
+                         const QString nuova = estensione(f);
+                         if (nuova.isEmpty()) return;
+                         dialogo.setDefaultSuffix(nuova);
+                         const QStringList scelti = dialogo.selectedFiles();
+                         if (scelti.isEmpty() || QFileInfo(scelti.first()).fileName().isEmpty()) return;
+                         const QFileInfo file(scelti.first());
+                         dialogo.selectFile(file.completeBaseName() + u'.' + nuova);
+                     });
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    return dialogo.selectedFiles().first();
+}
+
+void PiattaformaQt::MostraTabella(const QString& titolo, const QStringList& intestazioni,
+                                  const QList<QStringList>& righe, const QList<int>& evidenziate) {
+    if (finestra_) finestra_->Aggiorna();
+    std::unique_ptr<QDialog> dialogo(CreaDialogoTabella(finestra_, titolo, intestazioni, righe, evidenziate));
+    dialogo->exec();
 }
 
 QStringList PiattaformaQt::ElencoStampanti() {

@@ -26,6 +26,8 @@ public:
     void Termina() override;
     void SetFocus(const QString& controllo) override;
     QString SalvaFileProposto(const QString& titolo, const QString& filtro, const QString& proposta) override;
+    void MostraTabella(const QString& titolo, const QStringList& intestazioni,
+                       const QList<QStringList>& righe, const QList<int>& evidenziate) override;
     QStringList ElencoStampanti() override;
     QString StampantePredefinita() override;
     std::unique_ptr<PaginaStampa> ApriStampante(const QString& nomeDispositivo, const QString& titolo,

@@ -4,15 +4,18 @@
 //   viandora-schermata --schermi folder
 //     a sample trip on a temporary folder, drawn on four screens: the trip
 //     (viaggio.png), the stage editor (itinerario.png), the timetable
-//     (tabella.png) and the city guide (guida.png).
+//     (tabella.png) and the city guide (guida.png); and the timetable's
+//     day-by-day summary (riepilogo.png).
 // The window takes the size it starts with on the screen it is drawn for.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/DialogoTabella.h"
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
 
@@ -26,6 +29,18 @@ public:
         return (pulsanti & 7) == Msg::OkOnly ? Msg::Ok : Msg::Yes;
     }
     QDateTime Adesso() override { return QDateTime(QDate(2007, 6, 10), QTime(9, 0)); }
+    // A table is drawn into this file rather than shown.
+    QWidget* finestra = nullptr;
+    QString fileTabella;
+    bool tabellaScritta = false;
+    void MostraTabella(const QString& titolo, const QStringList& intestazioni,
+                       const QList<QStringList>& righe, const QList<int>& evidenziate) override {
+        std::unique_ptr<QDialog> dialogo(
+            CreaDialogoTabella(finestra, titolo, intestazioni, righe, evidenziate));
+        dialogo->show();
+        QApplication::processEvents();
+        tabellaScritta = dialogo->grab().save(fileTabella, "PNG", 0);
+    }
 };
 
 bool Disegna(FinestraViandora& finestra, const QString& file) {
@@ -58,6 +73,7 @@ int Schermi(const QString& cartellaPng) {
     if (!f.Form_Load()) return 1;
     FinestraViandora finestra(f);
     piattaforma.ImpostaFinestra(&finestra);
+    piattaforma.finestra = &finestra;
     finestra.Centra();
     finestra.show();
     QDir().mkpath(cartellaPng);
@@ -125,6 +141,12 @@ int Schermi(const QString& cartellaPng) {
 
     f.Click(QStringLiteral("cmdCalcola"));
     if (!Disegna(finestra, cartella.filePath(QStringLiteral("tabella.png")))) return 1;
+    piattaforma.fileTabella = cartella.filePath(QStringLiteral("riepilogo.png"));
+    f.Click(QStringLiteral("cmdRiepilogo"));
+    if (!piattaforma.tabellaScritta) {
+        std::fprintf(stderr, "impossibile scrivere %s\n", qPrintable(piattaforma.fileTabella));
+        return 1;
+    }
     return 0;
 }
 

@@ -225,3 +225,11 @@ QStringList RigheRiepilogo(const Riepilogo& rp) {
     righe << riga(QStringLiteral("Totale"), QString(), rp.Totale);
     return righe;
 }
+
+QStringList IntestazioniRiepilogo() {
+    return {QStringLiteral("Data"),      QStringLiteral("Gg."),         QStringLiteral("Km"),
+            QStringLiteral("Guida"),     QStringLiteral("Dalle"),       QStringLiteral("Alle"),
+            QStringLiteral("Notte a"),   QStringLiteral("Rif."),        QStringLiteral("Carburante €"),
+            QStringLiteral("Pedaggi €"), QStringLiteral("Traghetti €"), QStringLiteral("Notti €"),
+            QStringLiteral("Spesa €"),   QStringLiteral("Avvisi")};
+}

@@ -49,3 +49,5 @@ Riepilogo CalcolaRiepilogo(const TabellaCalcolata& tabella, const Veicolo& veico
 
 // The summary as lines of tab-separated columns: one per day, then "Totale".
 QStringList RigheRiepilogo(const Riepilogo& riepilogo);
+// The headings of those columns, as the window and the printout show them.
+QStringList IntestazioniRiepilogo();

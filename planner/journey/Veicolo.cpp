@@ -11,7 +11,7 @@ QString Veicolo::Errore() const {
     if (!(Riserva >= 0 && Riserva < Serbatoio))
         return QStringLiteral("La riserva deve essere minore del serbatoio.");
     for (double euro : {Prezzo, Pedaggio, CostoNotte, CostoTraghetto})
-        if (!(euro >= 0 && euro <= 100000)) return QStringLiteral("I costi non possono essere negativi.");
+        if (!(euro >= 0 && euro <= 100000)) return QStringLiteral("I costi vanno da 0 a 100000 €.");
     if (GuidaMassima < 1 || GuidaMassima > 24 * 60)
         return QStringLiteral("La guida massima in un giorno va da 00:01 a 24:00.");
     return {};

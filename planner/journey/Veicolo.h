@@ -18,6 +18,7 @@ struct Veicolo {
     double Autonomia() const { return (Serbatoio - Riserva) / Consumo * 100; }
     // Why the values cannot be used, empty when they can.
     QString Errore() const;
+    bool operator==(const Veicolo&) const = default;
 };
 
 // A number typed with a decimal point or a comma; nullopt when it is none.

@@ -22,15 +22,20 @@ void FormViandora::CreaPannelliStampa() {
     Registra(s.chkTabella, QStringLiteral("chkTabella"), stampa, 120, 240, 3100, 255);
     s.chkTabella.Caption = QStringLiteral("Tabella di marcia");
     s.chkTabella.Value = true;
-    Registra(s.chkModuli, QStringLiteral("chkModuli"), stampa, 120, 510, 3100, 255);
+    // The summary comes after the timetable, on paper as in the list.
+    Registra(s.chkRiepilogo, QStringLiteral("chkRiepilogo"), stampa, 120, 510, 3100, 255);
+    s.chkRiepilogo.Caption = QStringLiteral("Riepilogo e costi");
+    s.chkRiepilogo.ToolTipText = QStringLiteral(
+        "Una pagina in più con il riepilogo giorno per giorno: km, guida, notti, costi, avvisi");
+    Registra(s.chkModuli, QStringLiteral("chkModuli"), stampa, 120, 780, 3100, 255);
     s.chkModuli.Caption = QStringLiteral("Moduli \"Diario di bordo\"");
-    Registra(s.txtStampasuFile, QStringLiteral("txtStampasuFile"), stampa, 120, 780, 3135, 255);
+    Registra(s.txtStampasuFile, QStringLiteral("txtStampasuFile"), stampa, 120, 1050, 3135, 255);
     s.txtStampasuFile.Text = QStringLiteral("Stampa su file \"\\viantabl.txt\" ");
     s.txtStampasuFile.Locked = true;
-    Registra(s.txtfileTabella, QStringLiteral("txtfileTabella"), stampa, 120, 1035, 3135, 285);
+    Registra(s.txtfileTabella, QStringLiteral("txtfileTabella"), stampa, 120, 1305, 3135, 285);
     s.txtfileTabella.Locked = true;
     s.txtfileTabella.ToolTipText = QStringLiteral("Nome del file dati relativo alla tabella corrente");
-    pulsanti(s.CmdEsegui, QStringLiteral("CmdEsegui"), stampa, 1380,
+    pulsanti(s.CmdEsegui, QStringLiteral("CmdEsegui"), stampa, 1650,
              "Scelta della stampante e avvio della stampa", "Rinuncia alla stampa");
 
     // Printer choice: the list leaves room for the buttons also when the

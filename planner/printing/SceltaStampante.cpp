@@ -5,21 +5,20 @@
 #include <QRegularExpression>
 
 #include "itinerary/Itinerario.h"
+#include "journey/Veicolo.h"
 #include "printing/Stampa.h"
 #include "shell/FormViandora.h"
 #include "timetable/TabellaDiMarcia.h"
 
 namespace {
 const QString TitoloStampa = QStringLiteral("Stampa");
+} // namespace
 
-// A destination as part of a file name: characters that no file system
-// accepts become blanks.
 QString PerNomeFile(const QString& testo) {
     QString t = testo;
     t.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral(" "));
     return t.simplified();
 }
-} // namespace
 
 void FormViandora::cmdStampa_Click() {
     ComandiMeta = QStringLiteral("zz");
@@ -41,6 +40,9 @@ void FormViandora::cmdStampa_Click() {
 
 void FormViandora::CmdEsegui_Click(int Index) {
     if (Index == 0) {
+        // The summary's values are checked before a printer is chosen.
+        Veicolo veicolo;
+        if (Stampa.chkRiepilogo.Value && !VeicoloSchermo(veicolo)) return;
         frmSelStampa.Move(5300, 3120, 3375, 3855);
         VisualizzaListaStampanti();
         return;
@@ -118,7 +120,8 @@ void FormViandora::cmdSelStampante_Click(int Index) {
     AbilitaPulsantiComando();
     // Only what goes on pages needs a printer: the text file and the
     // logbook printer do without.
-    const bool pagine = s.TipoStampa == 2 || (s.TipoStampa == 1 && s.chkTabella.Value);
+    const bool pagine =
+        s.TipoStampa == 2 || (s.TipoStampa == 1 && (s.chkTabella.Value || s.chkRiepilogo.Value));
     // The document goes with the command, also when a failing database
     // abandons it: an unfinished one leaves nothing behind.
     struct Rilascia {

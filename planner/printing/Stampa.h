@@ -19,7 +19,8 @@ struct StatoStampa {
     bool PdfRinunciato = false;
 
     // ---- options panel of the timetable (frmStampa) -------------------------
-    CasellaSpunta chkTabella, chkModuli;
+    // chkRiepilogo: the day-by-day summary with its costs after the timetable.
+    CasellaSpunta chkTabella, chkRiepilogo, chkModuli;
     CasellaTesto txtStampasuFile, txtfileTabella;
     std::deque<Pulsante> CmdEsegui; // 0 print, 1 give up
 
@@ -37,6 +38,10 @@ struct StatoStampa {
     // ---- wait panel while the logbook printer starts ---------------------------
     Etichetta lblStampaInCorsoAttesa;
 };
+
+// A destination as part of a file name: characters that no file system
+// accepts become blanks.
+QString PerNomeFile(const QString& testo);
 
 // The entry of the printer list that prints to a PDF file.
 inline const QString VoceFilePdf = QStringLiteral("File PDF");

@@ -6,6 +6,8 @@
 #include "common/Date.h"
 #include "common/Stringhe.h"
 #include "common/Testo1252.h"
+#include "journey/Riepilogo.h"
+#include "journey/VeicoloMeta.h"
 #include "printing/Stampa.h"
 #include "printing/StampaTabellaMarcia.h"
 #include "shell/FormViandora.h"
@@ -42,6 +44,9 @@ TestataTabella FormViandora::TestataSchermo() const {
 bool FormViandora::StampaDellItinerario() {
     StatoStampa& s = Stampa;
     const bool tabella = s.chkTabella.Value && s.Pagina;
+    // The vehicle's values were checked before the printer was chosen.
+    Veicolo veicolo;
+    const bool riepilogo = s.chkRiepilogo.Value && s.Pagina && VeicoloSchermo(veicolo);
     const bool moduli = s.chkModuli.Value;
     frmStampa.Visible = false;
 
@@ -58,6 +63,15 @@ bool FormViandora::StampaDellItinerario() {
             lblElaborazione.Caption = QStringLiteral("Stampa della tabella di marcia (pag. %1)").arg(numero);
         });
     }
+    if (riepilogo) {
+        PaginaTabellare pagina(*s.Pagina);
+        pagina.Oggi = piattaforma_.Adesso().date();
+        lblElaborazione.Caption = QStringLiteral("Stampa del riepilogo e dei costi");
+        const Riepilogo dati = CalcolaRiepilogo(TabellaSchermo(), veicolo, [this](const QString& localita) {
+            return HaSostaCamper(Db, localita);
+        });
+        DisegnaRiepilogo(pagina, TestataSchermo(), veicolo, dati);
+    }
     AzzeraPercentuale();
 
     bool riuscita = true;
@@ -68,20 +82,26 @@ bool FormViandora::StampaDellItinerario() {
     const bool moduliAvviati = moduli && AvviaTaccuvo();
     riuscita = moduliAvviati == moduli;
 
-    bool tabellaStampata = false;
+    const bool pagine = tabella || riepilogo;
+    bool pagineStampate = false;
     if (s.Pagina) {
-        tabellaStampata = s.Pagina->EndDoc() && tabella;
-        if (tabella && !tabellaStampata) {
+        pagineStampate = s.Pagina->EndDoc() && pagine;
+        if (pagine && !pagineStampate) {
             riuscita = false;
             const QString motivo = s.Pagina->Errore();
-            piattaforma_.MsgBox(QStringLiteral("Stampa della Tabella di Marcia non riuscita.") +
+            piattaforma_.MsgBox(QStringLiteral("Stampa della %1 non riuscita.")
+                                        .arg(tabella ? QStringLiteral("Tabella di Marcia")
+                                                     : QStringLiteral("pagina di riepilogo e costi")) +
                                     (motivo.isEmpty() ? QString() : QStringLiteral("\r\n") + motivo),
                                 Msg::OkOnly | Msg::Critical, QString());
         }
     }
     QString testo;
-    if (tabellaStampata) testo = QStringLiteral("Tabella di Marcia ");
-    if (tabellaStampata && moduliAvviati) testo += QStringLiteral(" e \r\n");
+    if (pagineStampate)
+        testo = tabella && riepilogo ? QStringLiteral("Tabella di Marcia con Riepilogo e costi ")
+                : tabella            ? QStringLiteral("Tabella di Marcia ")
+                                     : QStringLiteral("Riepilogo e costi ");
+    if (pagineStampate && moduliAvviati) testo += QStringLiteral(" e \r\n");
     if (moduliAvviati) testo += QStringLiteral("Moduli per Diario di Bordo");
     if (!testo.isEmpty())
         piattaforma_.MsgBox(QStringLiteral("Stampa ") + testo + QStringLiteral(" completata..."), Msg::OkOnly,

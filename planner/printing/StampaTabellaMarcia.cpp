@@ -4,6 +4,7 @@
 #include "common/Date.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "journey/Riepilogo.h"
 #include "timetable/ServizioCalcolo.h"
 
 namespace {
@@ -140,7 +141,9 @@ void StampaCaratteristiche(PaginaTabellare& s, const TestataTabella& t) {
     s.RigaStampa = int(cima + qMax(altezzaPercorrenze, altezzaTempi) + 0.999) + 3;
 }
 
-void StampaIntestaPagina(PaginaTabellare& s, const TestataTabella& t) {
+// The top of every page: the logo, the destination, the country and the page
+// number in their boxes, placed by the timetable's columns.
+void StampaTestataPagina(PaginaTabellare& s, const TestataTabella& t) {
     PaginaStampa& p = s.Pagina;
     const auto& pc = s.PosizioneColonna;
     // Each title inside its box.
@@ -166,6 +169,12 @@ void StampaIntestaPagina(PaginaTabellare& s, const TestataTabella& t) {
     titolo(QStringLiteral("Pagina: ") + Zero(p.Page(), 2), s.RigaStampa, pc[12] + 5, pc[16], true, true, 9);
 
     s.RigaStampa += 4;
+}
+
+void StampaIntestaPagina(PaginaTabellare& s, const TestataTabella& t) {
+    PaginaStampa& p = s.Pagina;
+    const auto& pc = s.PosizioneColonna;
+    StampaTestataPagina(s, t);
     if (p.Page() == 1) StampaCaratteristiche(s, t);
 
     p.DrawWidth = 3;
@@ -273,6 +282,73 @@ void StampaRigaTabella(PaginaTabellare& s, const QList<CelleMarcia>& righe, int 
     p.FontItalic = false;
 }
 
+// The summary's columns: 13 of them over the timetable's 188 mm; the
+// warnings go on a line of their own below their day.
+constexpr int ColonneRiepilogo = 13;
+constexpr int LarghezzeRiepilogo[ColonneRiepilogo] = {16, 8, 10, 11, 10, 10, 31, 8, 20, 15, 17, 14, 18};
+// 0 left, 1 centred, 2 right.
+constexpr int AllineamentoRiepilogo[ColonneRiepilogo] = {0, 1, 2, 2, 1, 1, 0, 1, 2, 2, 2, 2, 2};
+constexpr int ColonnaAvvisi = ColonneRiepilogo;
+
+void ImpostaColonneRiepilogo(PaginaTabellare& s) {
+    s.PosizioneColonna.fill(0);
+    s.PosizioneColonna[1] = 5;
+    for (int i = 1; i <= ColonneRiepilogo; ++i)
+        s.PosizioneColonna[i + 1] = s.PosizioneColonna[i] + LarghezzeRiepilogo[i - 1];
+    s.UltimaPosizione = ColonneRiepilogo + 1;
+}
+
+QString TestoVeicolo(const Veicolo& v) {
+    return QStringLiteral("Consumo %1 l/100 km - serbatoio %2 l, riserva %3 l - carburante %4 €/l - "
+                          "pedaggio %5 €/km - notte %6 € - traghetto %7 € - guida max %8")
+        .arg(TestoDecimale(v.Consumo), TestoDecimale(v.Serbatoio), TestoDecimale(v.Riserva),
+             TestoDecimale(v.Prezzo), TestoDecimale(v.Pedaggio), TestoEuro(v.CostoNotte),
+             TestoEuro(v.CostoTraghetto), TestoMinuti(v.GuidaMassima));
+}
+
+void StampaIntestaRiepilogo(PaginaTabellare& s, const TestataTabella& t, const Veicolo& v) {
+    PaginaStampa& p = s.Pagina;
+    ImpostaColonne(s);
+    StampaTestataPagina(s, t);
+    ImpostaColonneRiepilogo(s);
+    const auto& pc = s.PosizioneColonna;
+    const int destra = pc[s.UltimaPosizione];
+    s.RigaStampa += 5;
+    StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, QStringLiteral("Riepilogo giornaliero e costi"),
+                           s.RigaStampa, pc[1], destra, true, false, 10, 0, pc[1] - 2, destra);
+    s.RigaStampa += 4;
+    StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, TestoVeicolo(v), s.RigaStampa, pc[1], destra, false,
+                           true, 8, 0, pc[1] - 2, destra);
+    s.RigaStampa += 2;
+
+    p.DrawWidth = 3;
+    p.FillSolid = true;
+    p.Box(pc[1] - 2, s.RigaStampa, destra, s.RigaStampa + 6);
+    p.DrawWidth = 1;
+    p.FillSolid = false;
+    s.RigaStampa += s.AltezzaRiga;
+    const QStringList intestazioni = IntestazioniRiepilogo();
+    for (int i = 1; i <= ColonneRiepilogo; ++i) {
+        StampaTestoNellaCella(s, intestazioni.value(i - 1), s.RigaStampa, pc[i], pc[i + 1], true, false, 8,
+                              AllineamentoRiepilogo[i - 1], i, i + 1);
+        if (i >= 2) p.Line(pc[i] - 1, s.RigaStampa - 5, pc[i] - 1, s.RigaStampa + 1);
+    }
+    s.RigaStampa += s.AltezzaRiga + 2;
+    s.PosizioneColonna[0] = s.RigaStampa - s.AltezzaRiga;
+}
+
+void StampaRigaRiepilogo(PaginaTabellare& s, const QStringList& celle, bool totale) {
+    PaginaStampa& p = s.Pagina;
+    const auto& pc = s.PosizioneColonna;
+    const int riga = s.RigaStampa;
+    for (int c = 1; c <= ColonneRiepilogo; ++c) {
+        StampaTestoNellaCella(s, celle.value(c - 1), riga, pc[c], pc[c + 1], totale, false, 8,
+                              AllineamentoRiepilogo[c - 1], c, c + 1);
+        if (c >= 2) p.Line(pc[c] - 1, riga - s.AltezzaRiga, pc[c] - 1, riga);
+    }
+    p.FontBold = false;
+}
+
 } // namespace
 
 TestataTabella TestataDaCalcolo(const TabellaCalcolata& t) {
@@ -331,6 +407,43 @@ void DisegnaTabellaMarcia(PaginaTabellare& s, const TestataTabella& testata, con
         s.RigaStampa += s.AltezzaRiga;
         const int fondo = s.RigaStampa - s.AltezzaRiga;
         s.Pagina.Line(s.PosizioneColonna[1] - 2, fondo, s.PosizioneColonna[16], fondo);
+    }
+    StampaFinePagina(s);
+}
+
+void DisegnaRiepilogo(PaginaTabellare& s, const TestataTabella& testata, const Veicolo& veicolo,
+                      const Riepilogo& riepilogo) {
+    PaginaStampa& p = s.Pagina;
+    s.RigaStampa = 900;
+    p.FontName = CarattereTabelle;
+    const QStringList righe = RigheRiepilogo(riepilogo);
+    for (int r = 0; r < righe.size(); ++r) {
+        const QStringList celle = righe.at(r).split(u'\t');
+        const QString avvisi = celle.value(ColonnaAvvisi);
+        const bool totale = r == righe.size() - 1;
+        // A day and its warnings stay on one page.
+        if (s.RigaStampa + (avvisi.isEmpty() ? 0 : s.AltezzaRiga) > 280) {
+            StampaFinePagina(s);
+            StampaIntestaRiepilogo(s, testata, veicolo);
+        }
+        const auto& pc = s.PosizioneColonna;
+        const int destra = pc[s.UltimaPosizione];
+        if (totale && r > 0) {
+            // The totals below a heavier rule.
+            p.DrawWidth = 3;
+            p.Line(pc[1] - 2, s.RigaStampa - s.AltezzaRiga, destra, s.RigaStampa - s.AltezzaRiga);
+            p.DrawWidth = 1;
+        }
+        StampaRigaRiepilogo(s, celle, totale);
+        s.RigaStampa += s.AltezzaRiga;
+        if (!avvisi.isEmpty()) {
+            StampaTestoNelRiquadro(p, AdattamentoTesto::Taglia, QStringLiteral("Avvisi: ") + avvisi,
+                                   s.RigaStampa, pc[2], destra, false, true, 7, 0, pc[2] - 1, destra);
+            p.FontItalic = false;
+            s.RigaStampa += s.AltezzaRiga;
+        }
+        const int fondo = s.RigaStampa - s.AltezzaRiga;
+        p.Line(pc[1] - 2, fondo, destra, fondo);
     }
     StampaFinePagina(s);
 }

@@ -12,7 +12,9 @@
 #include "printing/PaginaTabellare.h"
 
 class Avanzamento;
+struct Riepilogo;
 struct TabellaCalcolata;
+struct Veicolo;
 
 using CelleMarcia = std::array<QString, ColonneMarcia>;
 
@@ -40,6 +42,12 @@ QList<CelleMarcia> CelleDaCalcolo(const TabellaCalcolata& tabella);
 void DisegnaTabellaMarcia(PaginaTabellare& s, const TestataTabella& testata, const QList<CelleMarcia>& righe,
                           Avanzamento* avanzamento = nullptr,
                           const std::function<void(int pagina)>& pagina = {});
+// The day-by-day summary with its costs on pages of its own (one for most
+// trips), after the timetable's: the same heading, frame and fonts, the
+// vehicle's values, one row a day with its warnings below it, the totals
+// last. The document stays open for the caller to end.
+void DisegnaRiepilogo(PaginaTabellare& s, const TestataTabella& testata, const Veicolo& veicolo,
+                      const Riepilogo& riepilogo);
 // The timetable's text file: the destination, an empty line, the heading
 // and one tab-separated line per row with a locality.
 QStringList RigheFileTabella(const QString& localita, const QList<CelleMarcia>& righe);

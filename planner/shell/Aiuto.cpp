@@ -241,6 +241,23 @@ const Riga Itin4[] = {
     {0, "Per pacchetti non previsti, contattatemi!"},
 };
 
+const Riga VeicoloCosti[] = {
+    {0, "Veicolo e costi della mèta:"},
+    Vuota,
+    {0, "CONSUMO: litri di carburante ogni 100 km;"},
+    {0, "SERBATOIO e RISERVA: litri del serbatoio e litri che restano quando si fa rifornimento"},
+    {20, "(l'autonomia è data da serbatoio meno riserva, diviso il consumo, per 100 km);"},
+    {0, "CARBURANTE: prezzo di un litro; PEDAGGIO: euro per km di autostrada (strade di tipo A);"},
+    {0, "COSTO NOTTE e COSTO TRAGHETTO: costo di una notte e di una traversata;"},
+    {0, "GUIDA MAX: ore di guida in un giorno (hh:mm) oltre le quali il riepilogo avvisa."},
+    Vuota,
+    {0, "I decimali si scrivono con il punto o con la virgola (1.85 oppure 1,85)."},
+    {0, "I valori si salvano con la mèta (SALVA); i pulsanti Default valgono anche per questi."},
+    {0, "La tabella di marcia non cambia: i valori servono al riepilogo giornaliero con costi,"},
+    {0, "rifornimenti e avvisi (pulsanti RIEPILOGO e CALENDARIO della tabella calcolata, opzione"},
+    {0, "di stampa \"Riepilogo e costi\")."},
+};
+
 struct Testo {
     const char* pulsante;
     std::span<const Riga> righe;
@@ -262,6 +279,7 @@ const Testo Testi[] = {
     {"cmdHelpItin(4)", Itin4, 0, true},
     {"cmdHelpDuplica", Duplica, 0, false},
     {"cmdHelpExport", Export, 0, true},
+    {"cmdHelpVeicolo", VeicoloCosti, 0, false},
     {"cmdHelpGuida(0)", GuidaPulsanti, 0, false},
     {"cmdHelpGuida(1)", GuidaCampi, 0, false},
 };
@@ -312,6 +330,9 @@ void FormViandora::cmdHelpDuplica_Click() {
 }
 void FormViandora::cmdHelpExport_Click() {
     MostraAiuto(cmdHelpExport.NomeCompleto());
+}
+void FormViandora::cmdHelpVeicolo_Click() {
+    MostraAiuto(cmdHelpVeicolo.NomeCompleto());
 }
 void FormViandora::cmdHelpGuida_Click(int Index) {
     MostraAiuto(cmdHelpGuida.at(Index).NomeCompleto());

@@ -71,6 +71,10 @@ void FormViandora::AbilitaPulsantiComando() {
         (this->*(c.pulsante)).Enabled =
             ComandiItinerario.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, true));
     AbilitaComandiTappe();
+    // The summary and the calendar go with a calculated timetable on screen.
+    const bool tabella = cmdCalcola.Caption != QLatin1String("&Calcola") && cmdStampa.Enabled;
+    cmdRiepilogo.Enabled = tabella;
+    cmdCalendario.Enabled = tabella;
     cmdConverte.Enabled = false;
     cmdConverte.Visible = false;
 

@@ -83,12 +83,23 @@ void FormViandora::CreaComandiMeta() {
     Registra(cmdConverte, QStringLiteral("cmdConverte"), QStringLiteral("frmBottoni"), 10440, 225, 945, 345);
     cmdConverte.Caption = QStringLiteral("Converte");
     cmdConverte.ToolTipText = QStringLiteral("Converte i dati della versione precedente");
-    Registra(txtBase, QStringLiteral("txtBase"), QStringLiteral("frmBottoni"), 5640, 675, 5745, 250);
+    // The progress bar leaves the end of the second row to the timetable's
+    // summary and calendar.
+    Registra(txtBase, QStringLiteral("txtBase"), QStringLiteral("frmBottoni"), 5640, 675, 3750, 250);
     txtBase.Locked = true;
     Registra(txtPerc, QStringLiteral("txtPerc"), QStringLiteral("frmBottoni"), 5640, 675, 0, 250);
     txtPerc.Locked = true;
     txtPerc.Centrato = true;
     txtPerc.BackColor = 0x000080;
+    Registra(cmdRiepilogo, QStringLiteral("cmdRiepilogo"), QStringLiteral("frmBottoni"), 9480, 600, 945, 345);
+    cmdRiepilogo.Caption = QStringLiteral("Riepil&ogo");
+    cmdRiepilogo.ToolTipText = QStringLiteral(
+        "Riepilogo giorno per giorno della tabella calcolata: km, guida, notti, costi, avvisi");
+    Registra(cmdCalendario, QStringLiteral("cmdCalendario"), QStringLiteral("frmBottoni"), 10440, 600, 945,
+             345);
+    cmdCalendario.Caption = QStringLiteral("Calen&dario");
+    cmdCalendario.ToolTipText =
+        QStringLiteral("Salva la tabella calcolata come calendario (.ics) o foglio di calcolo (.csv)");
 }
 
 void FormViandora::CreaPannelliSecondari() {
@@ -106,7 +117,7 @@ void FormViandora::CreaPannelliSecondari() {
                      1335);
     RegistraPannello(frmGuidaStampa, "frmGuidaStampa", QStringLiteral("Guida da stampare:"), 5300, 3960, 3375,
                      1815);
-    RegistraPannello(frmStampa, "frmStampa", QStringLiteral("Opzioni di stampa:"), 5300, 3960, 3375, 1815);
+    RegistraPannello(frmStampa, "frmStampa", QStringLiteral("Opzioni di stampa:"), 5300, 3960, 3375, 2085);
     RegistraPannello(frmSelStampa, "frmSelStampa", QStringLiteral("Selezione stampante:"), 5300, 3120, 3375,
                      3855);
     RegistraPannello(frmStampaInCorso, "frmStampaInCorso", {}, 1440, 5760, 6975, 735);
@@ -159,6 +170,7 @@ void FormViandora::CollegaEventi() {
     click_.insert(QStringLiteral("cmdEsce"), [this] { cmdEsce_Click(); });
     click_.insert(QStringLiteral("cmdConverte"), [this] { cmdConverte_Click(); });
     CollegaEventiMeta();
+    CollegaEventiVeicolo();
     CollegaEventiItinerario();
     CollegaEventiGuida();
     CollegaEventiEditor();

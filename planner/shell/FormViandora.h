@@ -28,6 +28,8 @@ struct IngressoCalcolo;
 struct ValoriMeta;
 struct TestataTabella;
 struct ServiziCalcolo;
+struct TabellaCalcolata;
+struct Veicolo;
 
 class FormViandora : public Avanzamento {
     // The subsystems' states, created with the form where every subsystem is
@@ -44,7 +46,7 @@ public:
     // ---- the window -------------------------------------------------------
     QString Caption;
     int Width = 11715; // twips
-    int Height = 8350;
+    int Height = 9230; // the layout's 8350 and the vehicle panel below it
     // Every control, in creation order (panels before their content).
     const QList<Controllo*>& Controlli() const { return controlli_; }
     Controllo* TrovaControllo(const QString& nomeCompleto) const;
@@ -63,6 +65,9 @@ public:
     Pulsante cmdNuovo, cmdRicerca, cmdSalva, cmdCancMeta, cmdCalcola, cmdStampa;
     Pulsante cmdItinerario, cmdGuidaCitta, cmdCancItin, cmdEsce, cmdImport, cmdExport;
     Pulsante cmdConverte;
+    // Beside the progress bar, for the timetable on screen: its day-by-day
+    // summary, and the timetable as a calendar or a sheet.
+    Pulsante cmdRiepilogo, cmdCalendario;
     // Itinerary commands.
     Pulsante cmdInserisce, cmdAggiunge, cmdCancella, cmdRicalcola, cmdRitorno, cmdCerca;
     Pulsante cmdFine, cmdMemorizza, cmdDuplica, cmdAzzeraSoste, cmdTrasferisce, cmdMapPoint;
@@ -169,6 +174,18 @@ public:
     void Aggiorna(bool mantieniPannelli);
     void cmbInizio_Click(int Index);
     void cmbMediaKm_Click(int Index);
+
+    // ---- the trip's vehicle and costs (below the commands) -------------------
+    Pannello frmVeicolo;
+    std::deque<Etichetta> lblVeicolo;
+    // 0 consumption l/100 km, 1 tank l, 2 reserve l, 3 fuel price, 4 motorway
+    // toll per km, 5 one night, 6 one ferry crossing, 7 most driving (hh:mm).
+    std::deque<CasellaTesto> txtVeicolo;
+    void MostraVeicolo(const Veicolo& veicolo);
+    // The panel's values into veicolo; false, with the message shown and the
+    // focus on the field, when one of them cannot be used.
+    bool VeicoloSchermo(Veicolo& veicolo);
+    void txtVeicolo_KeyPress(int Index, int& KeyAscii);
 
     void cmdNuovo_Click();
     void cmdRicerca_Click();
@@ -316,11 +333,15 @@ public:
     void RiprendiElencoTappe();
     void cmdCalcola_Click();
     void cmdRicalcola_Click();
+    // The timetable on screen as the services take it (summary, exports).
+    TabellaCalcolata TabellaSchermo() const;
+    void cmdRiepilogo_Click();
+    void cmdCalendario_Click();
 
     // ---- help texts ---------------------------------------------------------
     // The small "?" buttons of the panels; each shows its fixed text.
     Pulsante cmdHelpGenerico, cmdHelpTotale1, cmdHelpTotale2, cmdHelpTt, cmdHelpKm;
-    Pulsante cmdHelpDuplica, cmdHelpExport;
+    Pulsante cmdHelpDuplica, cmdHelpExport, cmdHelpVeicolo;
     std::deque<Pulsante> cmdHelpItin;  // 0..3 the rows of itinerary commands, 4 the route-planner import
     std::deque<Pulsante> cmdHelpGuida; // 0 the guide's buttons, 1 its fields
     // The text of a help button by its full name ("cmdHelpItin(2)"), lines
@@ -334,6 +355,7 @@ public:
     void cmdHelpItin_Click(int Index);
     void cmdHelpDuplica_Click();
     void cmdHelpExport_Click();
+    void cmdHelpVeicolo_Click();
     void cmdHelpGuida_Click(int Index);
 
     // ---- conversion of the old data files -----------------------------------
@@ -429,6 +451,8 @@ private:
     void CreaPeriodoMeta();
     void CreaVelocitaMeta();
     void CreaTempiMeta();
+    void CreaPannelloVeicolo();
+    void CollegaEventiVeicolo();
     void ImpostaDefault(Pulsante& pulsante);
     void CollegaEventi();
     void CollegaEventiMeta();

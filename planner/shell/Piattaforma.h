@@ -2,6 +2,7 @@
 // What the planner's core needs from the desktop: the real window provides
 // it, the tests provide scripted answers.
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -30,6 +31,18 @@ public:
     // The keyboard focus goes to a control, by its full name ("txtTappa"),
     // once the window shows the state the current command leaves.
     virtual void SetFocus(const QString& controllo) = 0;
+
+    // A table in a window of its own, until the user closes it: the column
+    // headings, the rows' cells (the last row holds the totals) and the rows,
+    // by index, that must stand out. Without such a window, a message box.
+    virtual void MostraTabella(const QString& titolo, const QStringList& intestazioni,
+                               const QList<QStringList>& righe, const QList<int>& evidenziate) {
+        Q_UNUSED(evidenziate);
+        QStringList testo{intestazioni.join(u'\t')};
+        for (const QStringList& riga : righe)
+            testo << riga.join(u'\t');
+        MsgBox(testo.join(QStringLiteral("\r\n")), Msg::OkOnly, titolo);
+    }
 
     // ---- printing ---------------------------------------------------------
     // The save dialog, opening on a proposed file path.

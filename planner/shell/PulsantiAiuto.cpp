@@ -40,6 +40,9 @@ void FormViandora::CreaPulsantiAiuto() {
     // Daily times: the free row between the days list and the defaults.
     aiuto(cmdHelpTt, "cmdHelpTt", "frmMeteTempi", 5375, 810, SuiCampiEModalita);
 
+    // Vehicle and costs: after the last field of the second row.
+    aiuto(cmdHelpVeicolo, "cmdHelpVeicolo", "frmVeicolo", 11235, 545, SuiCampiEModalita);
+
     // Stage entry: the fields' help beside the distance, the commands' help
     // on the free row between the row number and the commands, one per row
     // of commands, then the route-planner import's at the right.

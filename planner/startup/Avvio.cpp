@@ -38,7 +38,7 @@ bool FormViandora::Form_Load() {
     frmLista.Move(60, 2900, 7850, 4000);
     mfgCopia.Move(120, 800, 6850, 3210);
     frmGuida.Move(0, 6600, 11535, 1335);
-    frmStampa.Move(5300, 3960, 3375, 1815);
+    frmStampa.Move(5300, 3960, 3375, 2085);
     frmSelStampa.Move(5300, 3120, 3375, 3855);
     frmStampaInCorso.Move(1440, 5760, 6975, 735);
     frmExport.Move(120, 2950, 11400, 4965);

@@ -265,4 +265,6 @@ void FormViandora::CollegaEventiCalcolo() {
 
     click_.insert(QStringLiteral("cmdCalcola"), [this] { cmdCalcola_Click(); });
     click_.insert(QStringLiteral("cmdRicalcola"), [this] { cmdRicalcola_Click(); });
+    click_.insert(QStringLiteral("cmdRiepilogo"), [this] { cmdRiepilogo_Click(); });
+    click_.insert(QStringLiteral("cmdCalendario"), [this] { cmdCalendario_Click(); });
 }

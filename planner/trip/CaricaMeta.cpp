@@ -1,6 +1,7 @@
 // A stored trip onto the trip screen.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
@@ -40,6 +41,7 @@ void FormViandora::CaricaDatiAnagraficiMeta() {
         cmbRipGG.SetText(Zero(rs.Testo(QStringLiteral("RiposoDopoGiorni")), 2));
         // Three digits: the days wanted reach 997.
         cmbGiorni.SetText(Zero(rs.Testo(QStringLiteral("GiorniAdeguamento")), 3));
+        MostraVeicolo(LeggiVeicolo(Db, Meta.CodiceMetaCorrente));
     }
     for (int k = 0; k < 5; ++k) {
         txtKmTot[k].Text.clear();

@@ -140,6 +140,8 @@ void FormViandora::cmdSalva_Click() {
                             Caption);
         return;
     }
+    Veicolo veicolo;
+    if (!VeicoloSchermo(veicolo)) return;
     PulisciFinestre();
 
     const QString mete = Db.Schema().NomeTabella[TabMete];
@@ -195,6 +197,10 @@ void FormViandora::cmdSalva_Click() {
     ScriviOrariERiposi(rs);
     rs.Imposta(QStringLiteral("GiorniAdeguamento"), cmbGiorni.Text());
     rs.Update();
+    // A trip without values of its own keeps following the defaults for as
+    // long as the panel shows them.
+    if (VeicoloProprio(Db, codice) || !(veicolo == LeggiVeicolo(Db, QString())))
+        ScriviVeicolo(Db, codice, veicolo);
     txtCodice.Text = codice;
     SalvaIlCodiceMetaCorrente();
     transazione.Conferma();

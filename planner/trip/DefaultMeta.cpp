@@ -3,6 +3,7 @@
 
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
@@ -42,6 +43,7 @@ void FormViandora::CaricaDefaultMeta(int modo) {
         MemorizzaVariabiliMeta();
         Db.RecordSetImposta(SlotMeta, Query(parametri));
     }
+    MostraVeicolo(modo == 2 ? Veicolo{} : LeggiVeicolo(Db, QString()));
     RecordSet& rs = Db.Rs(SlotMeta);
     if (rs.Eof()) return;
     for (int k = 0; k < 4; ++k)
@@ -84,21 +86,33 @@ void FormViandora::ScriviOrariERiposi(RecordSet& rs) {
 void FormViandora::cmdDefault_Click(int Index) {
     const char* verbi[] = {"salvare", "caricare", "ripristinare"};
     if (Index < 0 || Index > 2) return;
+    // Values that cannot be used are refused before the question.
+    Veicolo veicolo;
+    if (Index == 0 && !VeicoloSchermo(veicolo)) return;
     const QString titolo = QStringLiteral("Dati di default");
     if (piattaforma_.MsgBox(QStringLiteral("Vuoi %1 i dati di default?").arg(QLatin1String(verbi[Index])),
                             Msg::YesNo | Msg::Question, titolo) != Msg::Yes)
         return;
     switch (Index) {
-    case 0:
+    case 0: {
+        // The travel parameters and the vehicle's defaults together.
+        Database::Transazione transazione(Db);
         MemorizzaVariabiliMeta();
+        ScriviVeicolo(Db, QString(), veicolo);
+        transazione.Conferma();
         break;
+    }
     case 1:
         CaricaDefaultMeta(0);
         CalcolaKmTempiItinerario();
         break;
-    default:
+    default: {
+        Database::Transazione transazione(Db);
         CaricaDefaultMeta(2);
+        ScriviVeicolo(Db, QString(), Veicolo{});
+        transazione.Conferma();
         break;
+    }
     }
     piattaforma_.MsgBox(QStringLiteral("Operazione eseguita!"), Msg::OkOnly | Msg::Information, titolo);
 }

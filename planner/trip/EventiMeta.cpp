@@ -42,5 +42,6 @@ void FormViandora::AttivaFormMeta(bool attiva) {
     frmMetePeriodo.Enabled = attiva;
     frmMeteVelocita.Enabled = attiva;
     frmMeteTempi.Enabled = attiva;
+    frmVeicolo.Enabled = attiva;
     if (attiva && TabellaDiMarcia.TabellaCalcolata) RicomponiTabellaMfgTab();
 }

@@ -20,6 +20,7 @@ void FormViandora::CreaSchermoMeta() {
     CreaPeriodoMeta();
     CreaVelocitaMeta();
     CreaTempiMeta();
+    CreaPannelloVeicolo();
 }
 
 void FormViandora::CreaIntestazioneMeta() {

@@ -231,6 +231,41 @@ private slots:
         QVERIFY2(m[1].startsWith("Stampa sul file ") && m[1].contains("non riuscita"), qPrintable(m[1]));
     }
 
+    // "Riepilogo e costi": one more page after the timetable, in its heading
+    // and frame, with the panel's vehicle and the totals last in bold; values
+    // that cannot be used are refused before a printer is chosen.
+    void riepilogoECosti() {
+        PlannerStampa s;
+        s->txtLocalita.Text = "PARIGI";
+        s.Righe(3);
+        s->txtVeicolo[5].Text = "25 €";
+        s->Click("cmdStampa");
+        s->Stampa.chkRiepilogo.Value = true;
+        s->Click("CmdEsegui(0)");
+        QVERIFY(s->frmStampa.Visible && !s->frmSelStampa.Visible);
+        QVERIFY(s.Messaggi().last().startsWith("Costo notte €: \"25 €\" non è un numero valido."));
+        s->Click("CmdEsegui(1)");
+        s->txtVeicolo[5].Text = "25";
+        s.Stampa();
+        QCOMPARE(s.Messaggi().at(1),
+                 QString("Stampa Tabella di Marcia con Riepilogo e costi  completata..."));
+        const P& pg = s.Pagina();
+        QCOMPARE(pg.Di(P::NuovaPagina).size(), 2);
+        QVERIFY(pg.TestoUguale("LOCALITA 3", 1) && !pg.TestoUguale("LOCALITA 3", 2));
+        const QStringList testi = pg.Testi(2);
+        QVERIFY(testi.contains("PARIGI") && testi.contains("Pagina: 02") && testi.contains("Spesa €") &&
+                testi.contains(TitoloProgramma));
+        QString veicolo;
+        for (const QString& t : testi)
+            if (t.startsWith("Consumo 12 l/100 km")) veicolo = t;
+        QVERIFY2(veicolo.contains("notte 25.00 €"), qPrintable(veicolo));
+        const P::Chiamata* totale = pg.TestoUguale("Totale", 2);
+        QVERIFY(totale && totale->bold);
+        const auto cornice = pg.Di(P::Riquadro, 2).last();
+        QVERIFY(cornice.drawWidth == 3 && P::Vicino(cornice.x1, 3) && P::Vicino(cornice.x2, 193) &&
+                cornice.y2 >= totale->y1);
+    }
+
     void pannelloStampanti() {
         PlannerStampa s;
         s.p.stampanti = QStringList{"Ufficio", "Casa", "Ufficio"};

@@ -57,7 +57,7 @@ private slots:
             QVERIFY2(!testo.contains(QRegularExpression("[^\r]\n|\r(?!\n)|\\S +(\r|$)")), qPrintable(nome));
             testi << testo;
         }
-        QCOMPARE(testi.size(), 14);
+        QCOMPARE(testi.size(), 15);
     }
 };
 

@@ -60,8 +60,8 @@ private slots:
              {"cmdAggiunge", "cmdAzzeraSoste", "cmdCancella", "cmdCerca", "cmdDuplica", "cmdFine",
               "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"});
         caso("cerca con una tappa", "ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"});
-        caso("tabella calcolata: sblocca e stampa", "All", "ZZ", "calcolata", "CaSt",
-             {"cmdCalcola", "cmdStampa", "cmdMapPoint"});
+        caso("tabella calcolata: sblocca, stampa, riepilogo", "All", "ZZ", "calcolata", "CaSt",
+             {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"});
         caso("vv tiene tutto spento", "vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"});
         caso("editor aperto: la meta aspetta", "All", "InFi", "editor", "F",
              {"cmdFine", "cmdInserisce", "cmdMapPoint"});
@@ -181,6 +181,8 @@ private slots:
         caso("txtTappa", "l'aquila à", "L'AQUILA À");
         caso("txtStrada", "a1 tragh", "A1 TRAGH");
         caso("txtKm", "12a.\b 9", "12__\b_9");
+        caso("txtVeicolo(3)", "1,8.5a-:", "1,8.5___");
+        caso("txtVeicolo(7)", "09:0a.", "09:0__");
     }
 
     void filtriTasti() {

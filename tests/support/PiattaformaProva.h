@@ -74,6 +74,18 @@ public:
         if (suFocus) suFocus(controllo);
     }
 
+    struct Tabella {
+        QString titolo;
+        QStringList intestazioni;
+        QList<QStringList> righe;
+        QList<int> evidenziate;
+    };
+    QList<Tabella> tabelle; // every table shown in a window of its own
+    void MostraTabella(const QString& titolo, const QStringList& intestazioni,
+                       const QList<QStringList>& righe, const QList<int>& evidenziate) override {
+        tabelle.append({titolo, intestazioni, righe, evidenziate});
+    }
+
     QString SalvaFileProposto(const QString& titolo, const QString& filtro,
                               const QString& proposta) override {
         proposteSalvataggio.append(proposta);

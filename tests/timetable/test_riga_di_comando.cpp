@@ -5,6 +5,7 @@
 
 #include "ViaggioProva.h"
 #include "database/Confronto.h"
+#include "journey/VeicoloMeta.h"
 #include "support/MeteProva.h"
 #include "support/ProgrammaProva.h"
 #include "timetable/TabellaDiMarcia.h"
@@ -14,6 +15,13 @@ namespace {
 
 Esito Esegui(const QStringList& argomenti) {
     return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
+}
+
+// A file's lines without the calendar's stamp of the time it was written.
+QList<QByteArray> SenzaStampo(const QByteArray& dati) {
+    QList<QByteArray> righe = dati.split('\n');
+    righe.removeIf([](const QByteArray& r) { return r.startsWith("DTSTAMP"); });
+    return righe;
 }
 
 // A trip and its stages stored as the planner stores them; altri
@@ -56,10 +64,65 @@ private slots:
         SalvaMeta(*v, "000002", "28122006", "0830", "03", "012",
                   {"ROMA|A1|0|A|", "L'AQUILA|A24|120|A|*01:00", "PESCARA|A25|150|A|01:30",
                    "FIRENZE|A1|700|A|", "OLBIA|TRAGHETTO|0|A|", "NUORO|SS131|120|S|00:01:00"});
+        Veicolo veicolo;
+        veicolo.CostoNotte = 30;
+        veicolo.CostoTraghetto = 100;
+        veicolo.GuidaMassima = 4 * 60;
+        ScriviVeicolo(v->Db, "000002", veicolo);
         file_ = dir_.filePath("viaggi.db");
         // The guide's flags as the planner leaves them after a load.
         v->Db.Chiudi();
         QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file_));
+    }
+
+    // The command line leaves the file exactly as it was, with nothing new
+    // beside it; the summary, calendar and sheet that the planner shows for
+    // the trip on a copy of the file are those of the command line.
+    void comeIlPlanner() {
+        const QStringList cartella = ImprontaCartella(dir_.path());
+        const Esito e = Esegui({"calcola", file_, "000002"});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.err, QString());
+        QCOMPARE(ImprontaCartella(dir_.path()), cartella);
+
+        QTemporaryDir copia;
+        QVERIFY(QFile::copy(file_, copia.filePath(NomeFileDatabase)));
+        PiattaformaProva p;
+        FormViandora f(p, copia.path() + "/");
+        QVERIFY(f.Form_Load());
+        f.Meta.CodiceMetaCorrente = "000002";
+        f.CaricaDatiAnagraficiMeta();
+        f.CaricaTappeItinerario();
+        f.Click("cmdCalcola");
+        QCOMPARE(p.messaggi.size(), 1);
+        QCOMPARE(f.txtTragh.Text, QString("1"));
+
+        // The summary, the calendar and the sheet of the timetable on screen,
+        // with the vehicle loaded with the trip, as the command line gives
+        // them from the file.
+        QCOMPARE(f.txtVeicolo[7].Text, QString("04:00"));
+        f.Click("cmdRiepilogo");
+        QCOMPARE(p.tabelle.size(), 1);
+        QStringList riepilogo;
+        QList<int> conAvvisi;
+        for (const QStringList& r : p.tabelle[0].righe) {
+            if (!r.last().isEmpty()) conAvvisi << int(riepilogo.size());
+            riepilogo << r.join(u'\t');
+        }
+        QCOMPARE(riepilogo, Esegui({"riepilogo", file_, "000002"}).Righe());
+        QCOMPARE(p.tabelle[0].evidenziate, conAvvisi);
+        QVERIFY(!conAvvisi.isEmpty() && riepilogo.last().startsWith("Totale\t"));
+        for (const QString estensione : {"ics", "csv"}) {
+            const QString finestra = copia.filePath("finestra." + estensione);
+            const QString comando = copia.filePath("comando." + estensione);
+            p.fileDaSalvare << finestra;
+            f.Click("cmdCalendario");
+            QVERIFY2(p.messaggi.last().testo.endsWith("\r\n" + finestra),
+                     qPrintable(p.messaggi.last().testo));
+            QCOMPARE(Esegui({"esporta-tabella", file_, "000002", comando}).codice, 0);
+            QCOMPARE(SenzaStampo(LeggiFile(finestra)), SenzaStampo(LeggiFile(comando)));
+        }
+        QCOMPARE(p.proposteSalvataggio.last(), copia.filePath("Tabella di marcia - TOSCANA.ics"));
     }
 
     void fileDiUnaVersionePrecedente() {

@@ -5,6 +5,7 @@
 
 #include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
+#include "journey/VeicoloMeta.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
@@ -46,6 +47,63 @@ private slots:
         QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
         pl->Db.RecordSetImposta(SlotScrittura, Query("MetaCorrente"));
         QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("MetaCorrente"), QString("000001"));
+    }
+
+    // The vehicle's eight fields, "|"-joined: stored with the trip (a point or
+    // a comma for decimals) and shown again with it; a value that cannot be
+    // used is refused with its message and nothing is stored. A trip saved
+    // with the defaults on screen keeps following them.
+    void veicoloConLaMeta_data() {
+        QTest::addColumn<QString>("campi");
+        QTest::addColumn<QString>("messaggio"); // the start of the refusal, empty when stored
+        QTest::addColumn<QString>("mostrati");  // after a new start
+        QTest::addColumn<bool>("proprio");
+        const QString predefiniti = "12|90|15|1.85|0.09|0|0|09:00";
+        QTest::newRow("virgola e punto") << "12,5|100|20,25|1,899|0.1|25|120|10:30"
+                                         << ""
+                                         << "12.5|100|20.25|1.899|0.1|25|120|10:30" << true;
+        QTest::newRow("i default") << predefiniti << "" << predefiniti << false;
+        QTest::newRow("non un numero") << "12|9O|15|1.85|0.09|0|0|09:00"
+                                       << "Serbatoio litri: \"9O\" non è un numero valido."
+                                       << "" << false;
+        QTest::newRow("riserva oltre il serbatoio") << "12|50|60|1.85|0.09|0|0|09:00"
+                                                    << "La riserva deve essere minore del serbatoio."
+                                                    << "" << false;
+        QTest::newRow("guida oltre il giorno") << "12|90|15|1.85|0.09|0|0|24:30"
+                                               << "Guida max hh:mm: \"24:30\" non è un orario valido."
+                                               << "" << false;
+    }
+
+    void veicoloConLaMeta() {
+        QFETCH(QString, campi);
+        QFETCH(QString, messaggio);
+        QFETCH(QString, mostrati);
+        QFETCH(bool, proprio);
+        Planner pl;
+        auto schermo = [&pl] {
+            QStringList valori;
+            for (const CasellaTesto& t : pl->txtVeicolo)
+                valori << t.Text;
+            return valori.join(u'|');
+        };
+        pl->Click("cmdNuovo");
+        QCOMPARE(schermo(), QString("12|90|15|1.85|0.09|0|0|09:00"));
+        pl->txtLocalita.Text = "ROMA";
+        pl->txtNazione.Text = "ITALIA";
+        const QStringList valori = campi.split(u'|');
+        for (int k = 0; k < 8; ++k)
+            pl->txtVeicolo[k].Text = valori[k];
+        pl->Click("cmdSalva");
+        if (!messaggio.isEmpty()) {
+            QVERIFY2(pl.p.messaggi.last().testo.startsWith(messaggio),
+                     qPrintable(pl.p.messaggi.last().testo));
+            QCOMPARE(Righe(*pl, "MeteViandora") + Righe(*pl, "VeicoliMete"), 0);
+            return;
+        }
+        QCOMPARE(VeicoloProprio(pl->Db, "000001"), proprio);
+        pl.Riapri();
+        QCOMPARE(pl->txtCodice.Text, QString("000001"));
+        QCOMPARE(schermo(), mostrati);
     }
 
     void codiciLiberi_data() {
