@@ -5,11 +5,16 @@
 // entries, SlotScrittura the types, the entry being changed and the
 // visited-flag reset.
 #include "guide/Guida.h"
+
+#include <utility>
+
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "guide/TipiGuida.h"
 #include "itinerary/Itinerario.h"
 #include "itinerary/PassaggioGuida.h"
+#include "journey/OrariFissi.h"
+#include "journey/Veicolo.h"
 #include "model/ColonneGriglie.h"
 #include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
@@ -132,7 +137,7 @@ void FormViandora::CreaLaListadellaGuida() {
     }
     g.SetRows(qMax(riga, int(RigheVisibili)) + 1);
     frmGuida.Visible = true;
-    g.Height = 3770;
+    g.Height = 3385;
 }
 
 void FormViandora::InserisciGuida() {
@@ -155,6 +160,12 @@ void FormViandora::InserisciGuida() {
     cmbGH.SetText(Zero(Val(tempo.left(2)), 2));
     cmbGM.SetText(Zero(Val(tempo.right(2)), 2));
     cmdCancellaRiga.Enabled = !g.TextMatrix(r, GuidaDescrizione).trimmed().isEmpty();
+    const OrariVoce orari = g.TextMatrix(r, GuidaVoce) == QLatin1String("1")
+                                ? LeggiOrariVoce(Db, txtGLocalita.Text, g.TextMatrix(r, GuidaDescrizione))
+                                : OrariVoce{};
+    txtGChiuso.Text = TestoGiorni(orari.Chiuso);
+    txtGDalle.Text = orari.Dalle ? TestoMinuti(*orari.Dalle) : QString();
+    txtGAlle.Text = orari.Alle ? TestoMinuti(*orari.Alle) : QString();
     SetFocus(txtGDescrizione);
 }
 
@@ -195,7 +206,29 @@ void FormViandora::CmdSalvaRiga_Click() {
         return errore("Errore! Manca il tempo stimato!!!");
     // An entry without a locality would never be listed again.
     if (txtGLocalita.Text.trimmed().isEmpty()) return errore("Errore! Manca la località!!!");
+    OrariVoce orari;
+    auto rifiuta = [this](const CasellaTesto& campo, const QString& messaggio) {
+        piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Exclamation, TitoloGuida);
+        SetFocus(campo);
+    };
+    const QString chiuso = txtGChiuso.Text.trimmed();
+    if (const std::optional<quint8> giorni = GiorniDaTesto(chiuso); giorni)
+        orari.Chiuso = *giorni;
+    else
+        return rifiuta(
+            txtGChiuso,
+            QStringLiteral("Giorni di chiusura non validi (lun,mar,mer,gio,ven,sab,dom): %1").arg(chiuso));
+    for (auto [campo, ora] : {std::pair{&txtGDalle, &orari.Dalle}, std::pair{&txtGAlle, &orari.Alle}}) {
+        const QString testo = campo->Text.trimmed();
+        if (testo.isEmpty()) continue;
+        *ora = MinutiOra(testo);
+        if (!*ora) return rifiuta(*campo, QStringLiteral("Ora non valida (hh:mm): %1").arg(testo));
+    }
+    if (const QString messaggio = ErroreOrariVoce(orari); !messaggio.isEmpty())
+        return rifiuta(orari.Dalle ? txtGAlle : txtGDalle, messaggio);
 
+    // The entry and its hours are stored together.
+    Database::Transazione transazione(Db);
     const int r = Itinerario.RigaCorrente;
     const bool trovata = TrovaVoce(Db, SlotScrittura, mfgTab, r, txtGLocalita.Text,
                                    CodiceTipoGuida(mfgTab.TextMatrix(r, GuidaTipo)));
@@ -210,6 +243,11 @@ void FormViandora::CmdSalvaRiga_Click() {
     rs.Imposta(QStringLiteral("TempoSosta"), tempo);
     rs.Imposta(QStringLiteral("FlagVisto"), QStringLiteral("0"));
     rs.Update();
+    // A renamed entry takes its hours with it.
+    const QString vecchia = mfgTab.TextMatrix(r, GuidaDescrizione).trimmed();
+    if (trovata && vecchia != descrizione) ScriviOrariVoce(Db, txtGLocalita.Text, vecchia, OrariVoce{});
+    ScriviOrariVoce(Db, txtGLocalita.Text, descrizione, orari);
+    transazione.Conferma();
 
     const int primaVisibile = mfgTab.TopRow;
     CreaLaListadellaGuida();
@@ -222,9 +260,13 @@ void FormViandora::CmdSalvaRiga_Click() {
 
 void FormViandora::cmdCancellaRiga_Click() {
     const int r = Itinerario.RigaCorrente;
+    Database::Transazione transazione(Db);
     if (TrovaVoce(Db, SlotScrittura, mfgTab, r, txtGLocalita.Text,
-                  CodiceTipoGuida(mfgTab.TextMatrix(r, GuidaTipo))))
+                  CodiceTipoGuida(mfgTab.TextMatrix(r, GuidaTipo)))) {
         Db.Rs(SlotScrittura).Delete();
+        ScriviOrariVoce(Db, txtGLocalita.Text, mfgTab.TextMatrix(r, GuidaDescrizione), OrariVoce{});
+    }
+    transazione.Conferma();
     const int primaVisibile = mfgTab.TopRow;
     CreaLaListadellaGuida();
     mfgTab.TopRow = primaVisibile;
@@ -271,4 +313,6 @@ void FormViandora::cmdFineInserimento_Click() {
     ComandiMeta = QStringLiteral("all");
     AbilitaPulsantiComando();
     AggiornaNumeroRiga();
+    // Back where the trip's work starts, not on the last panel in Tab order.
+    SetFocus(txtLocalita);
 }

@@ -21,6 +21,20 @@ void FormViandora::CreaPannelloGuida() {
     etichetta(lblGDescrizione, "lblGDescrizione", "Descrizione dell'oggetto della guida", 120, 780, 4200);
     Registra(txtGDescrizione, QStringLiteral("txtGDescrizione"), guida, 120, 1000, 7600, 285);
     txtGDescrizione.MaxLength = 96;
+    // When the entry can be visited: the days it is closed, its hours.
+    etichetta(lblGChiuso, "lblGChiuso", "Chiuso il:", 120, 1375, 900);
+    Registra(txtGChiuso, QStringLiteral("txtGChiuso"), guida, 1050, 1345, 2900, 285);
+    txtGChiuso.MaxLength = 40;
+    txtGChiuso.ToolTipText =
+        QStringLiteral("Giorni di chiusura (lun,mar,mer,gio,ven,sab,dom); vuoto: nessuno");
+    etichetta(lblGDalle, "lblGDalle", "Aperto dalle", 4440, 1375, 1100);
+    Registra(txtGDalle, QStringLiteral("txtGDalle"), guida, 5560, 1345, 650, 285);
+    txtGDalle.MaxLength = 5;
+    txtGDalle.ToolTipText = QStringLiteral("Ora di apertura (hh:mm); vuoto con \"alle\": sempre aperto");
+    etichetta(lblGAlle, "lblGAlle", "alle", 6300, 1375, 420);
+    Registra(txtGAlle, QStringLiteral("txtGAlle"), guida, 6740, 1345, 650, 285);
+    txtGAlle.MaxLength = 5;
+    txtGAlle.ToolTipText = QStringLiteral("Ora di chiusura (hh:mm)");
 
     struct Bottone {
         Pulsante* pulsante;
@@ -47,4 +61,9 @@ void FormViandora::CollegaEventiGuida() {
     click_.insert(QStringLiteral("cmdCancellaRiga"), [this] { cmdCancellaRiga_Click(); });
     click_.insert(QStringLiteral("cmdFind"), [this] { cmdFind_Click(); });
     click_.insert(QStringLiteral("cmdFineInserimento"), [this] { cmdFineInserimento_Click(); });
+    auto ora = [](int& k) {
+        if (k >= 32 && (k < '0' || k > '9') && k != ':') k = 0;
+    };
+    tasti_.insert(QStringLiteral("txtGDalle"), ora);
+    tasti_.insert(QStringLiteral("txtGAlle"), ora);
 }

@@ -96,8 +96,13 @@ void FormViandora::cmdInserisce_Click() {
         return;
     }
 
+    QString traghetto, notte;
+    if (!OrariTappaSchermo(strada, traghetto, notte)) return;
+
     if (riga >= g.Rows()) g.SetRows(riga + 2);
     g.SetTextMatrix(riga, TappaNumero, QString::number(riga));
+    g.SetTextMatrix(riga, TappaTraghetto, traghetto);
+    g.SetTextMatrix(riga, TappaNottePrenotata, notte);
     g.SetTextMatrix(riga, TappaLocalita, localita);
     g.SetTextMatrix(riga, TappaStrada, strada);
     g.SetTextMatrix(riga, TappaKm, km);

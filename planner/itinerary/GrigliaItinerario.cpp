@@ -164,6 +164,8 @@ void FormViandora::AggiornaNumeroRiga() {
     cmbSosta[1].SetText(sosta.mid(3, 2));
     cmbSosta[2].SetText(sosta.mid(6, 2));
 
+    MostraOrariTappa(r);
+
     SelezioneGriglia(r, 0, r, 99);
     txtRiga.Text = QString::number(r);
 
@@ -221,6 +223,7 @@ void FormViandora::RicomponiTabellaMfgTab() {
         if (g.TextMatrix(k, TappaSosta).trimmed().startsWith(u'*')) ColoraFineGiornata(k);
     }
     TabellaDiMarcia.TabellaCalcolata = false;
+    MostraPrenotazioniMancate(false);
     // The stages come back from the first, whatever row of the timetable
     // was chosen.
     Itinerario.RigaCorrente = 1;

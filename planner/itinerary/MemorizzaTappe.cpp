@@ -3,10 +3,13 @@
 #include <QSet>
 
 #include "common/Avanzamento.h"
+#include "common/Date.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 #include "database/Database.h"
 #include "itinerary/PassaggioGuida.h"
+#include "journey/OrariFissi.h"
+#include "model/ColonneGriglie.h"
 
 namespace {
 
@@ -33,8 +36,23 @@ int DimensioneCampo(const QList<InfoCampo>& campi, const QString& campo) {
 
 } // namespace
 
+QString CellaTraghetto(const std::optional<OrariTraghetto>& orari) {
+    return orari ? TestiTraghetto(*orari).join(u'|') : QString();
+}
+
+QString CellaNottePrenotata(const std::optional<float>& notte) {
+    return notte ? Giu2Datas(*notte) : QString();
+}
+
+void OrariFissiDaCelle(const QStringList& celle, Tappa& tappa) {
+    const QString traghetto = celle.value(TappaTraghetto);
+    tappa.Orari = traghetto.isEmpty() ? std::nullopt : TraghettoDaTesti(traghetto.split(u'|'));
+    const QString notte = celle.value(TappaNottePrenotata);
+    tappa.NottePrenotata = DataPrenotabile(notte) ? std::optional<float>(Data2Giul(notte)) : std::nullopt;
+}
+
 QString MemorizzaTappe(Database& db, const QString& codiceMeta, const QList<Tappa>& tappe,
-                       Avanzamento* avanzamento) {
+                       Avanzamento* avanzamento, bool orariFissi) {
     // Stages without a trip would belong to no one.
     if (codiceMeta.trimmed().isEmpty())
         return QStringLiteral("Impossibile memorizzare l'itinerario: la mèta non è stata salvata!");
@@ -74,9 +92,16 @@ QString MemorizzaTappe(Database& db, const QString& codiceMeta, const QList<Tapp
         avanzamento->InizioAvanzamento(QStringLiteral("Memorizza tappe itinerario"), tappe.size());
     QVector<QStringList> record;
     record.reserve(daScrivere);
+    // The number of each stage's first record, by which its fixed times are
+    // found again.
+    QList<int> sequenze;
     for (const Tappa& t : tappe) {
         if (avanzamento) avanzamento->Avanza();
-        if (t.Vuota()) continue;
+        if (t.Vuota()) {
+            sequenze << 0;
+            continue;
+        }
+        sequenze << int(record.size()) + 1;
         const QString localita = localitaDi(t);
         const double centesimiGuida = guida.TempoLocalita(localita);
         QString tempoGuida =
@@ -110,6 +135,18 @@ QString MemorizzaTappe(Database& db, const QString& codiceMeta, const QList<Tapp
     // did not change costs nothing, the others are rewritten in place, and
     // the count is then made even.
     db.SostituisciRighe(memorizzate, CampiItinerario, record);
+    if (orariFissi) {
+        CancellaOrariFissi(db, codiceMeta);
+        for (int k = 0; k < tappe.size(); ++k) {
+            const Tappa& t = tappe.at(k);
+            if (sequenze.at(k) == 0) continue;
+            if (t.Traghetto() && t.Orari)
+                ScriviTraghetto(db, codiceMeta, sequenze.at(k), localitaDi(t), t.Orari);
+            if (t.NottePrenotata)
+                ScriviNottePrenotata(db, codiceMeta, sequenze.at(k), localitaDi(t),
+                                     CellaNottePrenotata(t.NottePrenotata));
+        }
+    }
     guida.ScriviVisti();
     transazione.Conferma();
     return {};

@@ -8,6 +8,7 @@
 #include "itinerary/Itinerario.h"
 #include "itinerary/MemorizzaTappe.h"
 #include "itinerary/PassaggioGuida.h"
+#include "journey/OrariFissi.h"
 #include "model/ColonneGriglie.h"
 #include "model/ColonneTabella.h"
 #include "model/ValoriTappa.h"
@@ -49,6 +50,16 @@ void FormViandora::CaricaTappeItinerario() {
         mfgTab.SetTextMatrix(r, TappaFineGiornata, fineGiorno);
         if (fineGiorno == QLatin1String("1")) ColoraFineGiornata(r);
     }
+    // The ferries' departures and the booked nights go with their rows.
+    QList<Tappa> tappe;
+    for (int k = 1; k <= r; ++k)
+        tappe << TappaDaCelle(
+            {QString(), mfgTab.TextMatrix(k, TappaLocalita), mfgTab.TextMatrix(k, TappaStrada)});
+    AttaccaOrariFissi(Db, Meta.CodiceMetaCorrente, tappe);
+    for (int k = 1; k <= r; ++k) {
+        mfgTab.SetTextMatrix(k, TappaTraghetto, CellaTraghetto(tappe.at(k - 1).Orari));
+        mfgTab.SetTextMatrix(k, TappaNottePrenotata, CellaNottePrenotata(tappe.at(k - 1).NottePrenotata));
+    }
 
     try {
         Database::Transazione transazione(Db);
@@ -73,15 +84,18 @@ void FormViandora::CaricaTappeItinerario() {
 bool FormViandora::MemorizzaTappeItinerario() {
     QList<Tappa> tappe;
     tappe.reserve(mfgTab.Rows());
-    for (int i = 1; i < mfgTab.Rows(); ++i)
-        tappe << TappaDaCelle({QString(), mfgTab.TextMatrix(i, TappaLocalita),
-                               mfgTab.TextMatrix(i, TappaStrada), mfgTab.TextMatrix(i, TappaKm),
-                               mfgTab.TextMatrix(i, TappaTipoStrada), QString(), QString(),
-                               mfgTab.TextMatrix(i, TappaSosta)});
+    for (int i = 1; i < mfgTab.Rows(); ++i) {
+        QStringList celle;
+        for (int c = 0; c < ColonneMatrice; ++c)
+            celle << mfgTab.TextMatrix(i, c);
+        Tappa tappa = TappaDaCelle(celle);
+        OrariFissiDaCelle(celle, tappa);
+        tappe << tappa;
+    }
     AzzeraPercentuale();
     QString errore;
     try {
-        errore = MemorizzaTappe(Db, Meta.CodiceMetaCorrente, tappe, this);
+        errore = MemorizzaTappe(Db, Meta.CodiceMetaCorrente, tappe, this, true);
     } catch (...) {
         AzzeraPercentuale();
         throw;

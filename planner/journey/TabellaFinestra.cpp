@@ -40,6 +40,23 @@ TabellaCalcolata FormViandora::TabellaSchermo() const {
     return t;
 }
 
+void FormViandora::MostraPrenotazioniMancate(bool calcolata) {
+    // The progress bar gives up its end to the count.
+    constexpr int LarghezzaBarra = 3750;
+    constexpr int LarghezzaBarraCorta = 1500;
+    bool prenotazioni = false;
+    TabellaCalcolata tabella;
+    if (calcolata) {
+        tabella = TabellaSchermo();
+        for (const Tappa& t : tabella.Tappe)
+            prenotazioni = prenotazioni || t.NottePrenotata.has_value();
+    }
+    const int mancate = prenotazioni ? RiepilogoDi(Db, tabella, Veicolo{}).PrenotazioniMancate : 0;
+    lblPrenotazioni.Visible = prenotazioni;
+    lblPrenotazioni.Caption = QStringLiteral("Prenotazioni mancate: %1").arg(mancate);
+    txtBase.Width = prenotazioni ? LarghezzaBarraCorta : LarghezzaBarra;
+}
+
 void FormViandora::cmdRiepilogo_Click() {
     if (!TabellaDiMarcia.TabellaCalcolata) return;
     Veicolo veicolo;

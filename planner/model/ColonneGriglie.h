@@ -19,6 +19,10 @@ enum ColonnaTappa : int {
     TappaSostaItinerario = 15,
     TappaSostaGuida = 16,
     TappaSostaApplicata = 17, // scaled by every pass
+    // The stage's fixed times, carried with its row until it is stored: the
+    // ferry's stored texts joined by "|", the booked night's ggmmaaaa.
+    TappaTraghetto = 18,
+    TappaNottePrenotata = 19,
     ColonneMatrice = 20,
 };
 

@@ -91,6 +91,11 @@ void FormViandora::CreaComandiMeta() {
     txtPerc.Locked = true;
     txtPerc.Centrato = true;
     txtPerc.BackColor = 0x000080;
+    Registra(lblPrenotazioni, QStringLiteral("lblPrenotazioni"), QStringLiteral("frmBottoni"), 7230, 675,
+             2200, 250);
+    lblPrenotazioni.Visible = false;
+    lblPrenotazioni.ToolTipText =
+        QStringLiteral("Notti prenotate che la tabella calcolata non raggiunge (vedi il riepilogo)");
     Registra(cmdRiepilogo, QStringLiteral("cmdRiepilogo"), QStringLiteral("frmBottoni"), 9480, 600, 945, 345);
     cmdRiepilogo.Caption = QStringLiteral("Riepil&ogo");
     cmdRiepilogo.ToolTipText = QStringLiteral(
@@ -113,8 +118,8 @@ void FormViandora::CreaPannelliSecondari() {
                      3975);
     RegistraPannello(frmLista, "frmLista", {}, 60, 2900, 7850, 4000);
     Registra(mfgCopia, QStringLiteral("mfgCopia"), QStringLiteral("frmLista"), 120, 800, 6850, 3210);
-    RegistraPannello(frmGuida, "frmGuida", QStringLiteral("Guida visite e soste tecniche:"), 0, 6600, 11535,
-                     1335);
+    RegistraPannello(frmGuida, "frmGuida", QStringLiteral("Guida visite e soste tecniche:"), 0, 6235, 11535,
+                     1700);
     RegistraPannello(frmGuidaStampa, "frmGuidaStampa", QStringLiteral("Guida da stampare:"), 5300, 3960, 3375,
                      1815);
     RegistraPannello(frmStampa, "frmStampa", QStringLiteral("Opzioni di stampa:"), 5300, 3960, 3375, 2085);
@@ -174,6 +179,7 @@ void FormViandora::CollegaEventi() {
     CollegaEventiItinerario();
     CollegaEventiGuida();
     CollegaEventiEditor();
+    CollegaEventiOrari();
     CollegaEventiAiuto();
     CollegaEventiCalcolo();
     CollegaEventiCopia();

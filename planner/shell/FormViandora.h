@@ -253,6 +253,9 @@ public:
     StatoGuida& Guida;
     Etichetta lblGLocalita, lblGTipo, lblGDescrizione, lblGTempo;
     CasellaTesto txtGLocalita, txtGDescrizione;
+    // The entry's closing days (lun,mar,...) and opening hours (hh:mm).
+    Etichetta lblGChiuso, lblGDalle, lblGAlle;
+    CasellaTesto txtGChiuso, txtGDalle, txtGAlle;
     Pulsante cmdSalvaRiga, cmdCancellaRiga, cmdFind, cmdFineInserimento;
     // Reads "TipoGuida" into the arrays and the type list.
     void CaricaTipiGuida();
@@ -294,6 +297,17 @@ public:
     // Shows the progressive box from the third row on, ticked when the row
     // above has passed 100 km.
     void AggiornaCasellaProgressivo();
+    // The stage's fixed times: a ferry's departures (enabled for a road
+    // holding "TRAGH") and a booked night, kept in the row's working columns.
+    Pannello frmTraghetto;
+    Etichetta lblPartenze, lblGiorniTraghetto, lblDurata, lblAnticipo, lblCostoTraghetto, lblNottePrenotata;
+    CasellaTesto txtPartenze, txtGiorniTraghetto, txtDurata, txtAnticipo, txtCostoTraghetto,
+        txtNottePrenotata;
+    void MostraOrariTappa(int riga);
+    void AbilitaPannelloTraghetto();
+    // The fields as the row's cells for a stage on that road; false, with the
+    // message shown and the focus on the field, when a value cannot be used.
+    bool OrariTappaSchermo(const QString& strada, QString& traghetto, QString& notte);
 
     // ---- stages from elsewhere: route-planner import, stretches of other trips
     void cmdMapPoint_Click();
@@ -337,6 +351,10 @@ public:
     TabellaCalcolata TabellaSchermo() const;
     void cmdRiepilogo_Click();
     void cmdCalendario_Click();
+    // Beside the progress bar after a calculation of a trip with booked
+    // nights: how many of them the plan does not reach.
+    Etichetta lblPrenotazioni;
+    void MostraPrenotazioniMancate(bool calcolata);
 
     // ---- help texts ---------------------------------------------------------
     // The small "?" buttons of the panels; each shows its fixed text.
@@ -461,6 +479,8 @@ private:
     void CollegaEventiCalcolo();
     void CreaPannelloGuida();
     void CreaPannelloInserimento();
+    void CreaPannelloOrari();
+    void CollegaEventiOrari();
     void CollegaEventiEditor();
     void CreaPulsantiAiuto();
     void CollegaEventiAiuto();

@@ -37,7 +37,7 @@ bool FormViandora::Form_Load() {
     frmPercorso.Move(8000, 3500, 3200, 3975);
     frmLista.Move(60, 2900, 7850, 4000);
     mfgCopia.Move(120, 800, 6850, 3210);
-    frmGuida.Move(0, 6600, 11535, 1335);
+    frmGuida.Move(0, 6235, 11535, 1700);
     frmStampa.Move(5300, 3960, 3375, 2085);
     frmSelStampa.Move(5300, 3120, 3375, 3855);
     frmStampaInCorso.Move(1440, 5760, 6975, 735);

@@ -31,6 +31,7 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaSchermoMeta();
     CreaPannelloGuida();
     CreaPannelloInserimento();
+    CreaPannelloOrari();
     CreaPulsantiAiuto();
     CreaPannelloCopia();
     CreaPannelloScambio();

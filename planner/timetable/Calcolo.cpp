@@ -7,7 +7,7 @@
 #include "common/Tempi.h"
 #include "guide/Guida.h"
 #include "itinerary/Itinerario.h"
-#include "journey/OrariFissi.h"
+#include "itinerary/MemorizzaTappe.h"
 #include "model/ColonneGriglie.h"
 #include "model/ControlloMeta.h"
 #include "shell/FormViandora.h"
@@ -56,9 +56,10 @@ IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
         for (int c = 0; c < colonne; ++c)
             riga << mfgTab.TextMatrix(r, c);
         in.Tappe << TappaDaCelle(riga);
+        // The fixed times as the stage list carries them, stored or not.
+        OrariFissiDaCelle(riga, in.Tappe.last());
         celle << riga;
     }
-    AttaccaOrariFissi(Db, Meta.CodiceMetaCorrente, in.Tappe);
     for (size_t k = 0; k < Guida.DescrizioneTipoGuida.size(); ++k)
         in.TipiGuida[k] = Guida.DescrizioneTipoGuida[k];
     TabellaDiMarcia.TipiGuida = in.TipiGuida;
@@ -163,6 +164,7 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     mfgTab.Modificata();
     cmdCalcola.Caption = QStringLiteral("&Sblocca");
     TabellaDiMarcia.TabellaCalcolata = true;
+    MostraPrenotazioniMancate(true);
 
     // The bar is cleared and the exit button reads "&Esce" again before the
     // final message, so the box never stands over a run that looks alive.

@@ -1,0 +1,173 @@
+// The stage editor's fixed times: a ferry's departures, days, crossing,
+// check-in and cost, and a night booked at any stage. They travel with the
+// stage's row and are stored with the itinerary.
+#include <QDate>
+#include <cstring>
+
+#include "common/Date.h"
+
+#include "itinerary/Itinerario.h"
+#include "itinerary/MemorizzaTappe.h"
+#include "journey/OrariFissi.h"
+#include "journey/Veicolo.h"
+#include "model/ColonneGriglie.h"
+#include "shell/FormViandora.h"
+
+namespace {
+const QString PannelloInserimento = QStringLiteral("frmInputBox");
+const QString PannelloTraghetto = QStringLiteral("frmTraghetto");
+constexpr int AnticipoNormale = 60;
+
+bool StradaTraghetto(const QString& strada) {
+    return strada.contains(QLatin1String("TRAGH"));
+}
+} // namespace
+
+void FormViandora::CreaPannelloOrari() {
+    RegistraPannello(frmTraghetto, "frmTraghetto", QStringLiteral("Orari traghetto"), 60, 5080, 3530, 1470,
+                     PannelloInserimento);
+    auto campo = [this](Etichetta& e, const char* nomeEtichetta, const char* caption, CasellaTesto& t,
+                        const char* nome, int l, int t0, int we, int wt, const char* suggerimento) {
+        Registra(e, QString::fromLatin1(nomeEtichetta), PannelloTraghetto, l, t0 + 30, we, 255);
+        e.Caption = QString::fromUtf8(caption);
+        Registra(t, QString::fromLatin1(nome), PannelloTraghetto, l + we + 30, t0, wt, 285);
+        t.ToolTipText = QString::fromUtf8(suggerimento);
+    };
+    campo(lblPartenze, "lblPartenze", "Partenze:", txtPartenze, "txtPartenze", 90, 240, 900, 2450,
+          "Orari di partenza, separati da virgole (per esempio 08:00,22:00)");
+    txtPartenze.MaxLength = 120;
+    campo(lblGiorniTraghetto, "lblGiorniTraghetto", "Giorni:", txtGiorniTraghetto, "txtGiorniTraghetto", 90,
+          570, 900, 2450, "Giorni in cui parte (lun,mar,mer,gio,ven,sab,dom); vuoto: tutti i giorni");
+    txtGiorniTraghetto.MaxLength = 40;
+    campo(lblDurata, "lblDurata", "Durata:", txtDurata, "txtDurata", 90, 900, 900, 650,
+          "Durata della traversata (hh:mm)");
+    txtDurata.MaxLength = 5;
+    campo(lblAnticipo, "lblAnticipo", "Imbarco min.:", txtAnticipo, "txtAnticipo", 1700, 900, 1150, 600,
+          "Minuti di anticipo dell'imbarco sulla partenza (60 se vuoto)");
+    txtAnticipo.MaxLength = 4;
+    campo(lblCostoTraghetto, "lblCostoTraghetto", "Costo €:", txtCostoTraghetto, "txtCostoTraghetto", 90,
+          1230 - 60, 900, 900, "Costo di questa traversata; vuoto: il costo traghetto del veicolo");
+    txtCostoTraghetto.MaxLength = 12;
+
+    Registra(lblNottePrenotata, QStringLiteral("lblNottePrenotata"), PannelloInserimento, 90, 6650, 1700,
+             255);
+    lblNottePrenotata.Caption = QStringLiteral("Notte prenotata:");
+    Registra(txtNottePrenotata, QStringLiteral("txtNottePrenotata"), PannelloInserimento, 1820, 6620, 1200,
+             285);
+    txtNottePrenotata.ToolTipText =
+        QStringLiteral("Data della notte prenotata in questa tappa (gg/mm/aaaa); vuoto: nessuna");
+    txtNottePrenotata.MaxLength = 10;
+    // The entry panel has no room below its commands yet: the fields stay
+    // hidden until the editor's layout gives them a place; the values still
+    // travel with their rows and are stored with the itinerary.
+    frmTraghetto.Visible = false;
+    lblNottePrenotata.Visible = false;
+    txtNottePrenotata.Visible = false;
+}
+
+void FormViandora::CollegaEventiOrari() {
+    cambi_.insert(QStringLiteral("txtStrada"), [this] { AbilitaPannelloTraghetto(); });
+    auto cifre = [](const char* ammessi) {
+        return [ammessi](int& k) {
+            if (k >= 32 && (k < '0' || k > '9') && !std::strchr(ammessi, char(k))) k = 0;
+        };
+    };
+    tasti_.insert(QStringLiteral("txtPartenze"), cifre(":, "));
+    tasti_.insert(QStringLiteral("txtDurata"), cifre(":"));
+    tasti_.insert(QStringLiteral("txtAnticipo"), cifre(""));
+    tasti_.insert(QStringLiteral("txtCostoTraghetto"), cifre(".,"));
+    tasti_.insert(QStringLiteral("txtNottePrenotata"), cifre("/"));
+}
+
+void FormViandora::AbilitaPannelloTraghetto() {
+    const bool traghetto = StradaTraghetto(txtStrada.Text);
+    frmTraghetto.Enabled = traghetto;
+    for (Controllo* c : std::initializer_list<Controllo*>{&txtPartenze, &txtGiorniTraghetto, &txtDurata,
+                                                          &txtAnticipo, &txtCostoTraghetto})
+        c->Enabled = traghetto;
+}
+
+void FormViandora::MostraOrariTappa(int riga) {
+    const std::optional<OrariTraghetto> orari =
+        TraghettoDaTesti(mfgTab.TextMatrix(riga, TappaTraghetto).split(u'|'));
+    txtPartenze.Text = orari ? TestoPartenze(orari->Partenze) : QString();
+    txtGiorniTraghetto.Text = orari && orari->Giorni != 0x7F ? TestoGiorni(orari->Giorni) : QString();
+    txtDurata.Text = orari ? TestoMinuti(orari->Durata) : QString();
+    txtAnticipo.Text = QString::number(orari ? orari->Anticipo : AnticipoNormale);
+    txtCostoTraghetto.Text = orari && orari->Costo ? TestoDecimale(*orari->Costo) : QString();
+    const QString notte = mfgTab.TextMatrix(riga, TappaNottePrenotata);
+    txtNottePrenotata.Text = DataPrenotabile(notte) ? Data2Data(notte) : QString();
+    AbilitaPannelloTraghetto();
+}
+
+bool FormViandora::OrariTappaSchermo(const QString& strada, QString& traghetto, QString& notte) {
+    const QString titolo = QStringLiteral("Orari della tappa");
+    auto rifiuta = [&](const CasellaTesto& campo, const QString& messaggio) {
+        piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Exclamation, titolo);
+        SetFocus(campo);
+        return false;
+    };
+    traghetto.clear();
+    const QString partenze = txtPartenze.Text.trimmed(), giorni = txtGiorniTraghetto.Text.trimmed(),
+                  durata = txtDurata.Text.trimmed(), anticipo = txtAnticipo.Text.trimmed(),
+                  costo = txtCostoTraghetto.Text.trimmed();
+    // A ferry without departures sails as before: its hours are added to the
+    // stop; the check-in lead alone sets nothing.
+    if (StradaTraghetto(strada) &&
+        !(partenze.isEmpty() && giorni.isEmpty() && durata.isEmpty() && costo.isEmpty())) {
+        OrariTraghetto o;
+        if (const std::optional<QList<int>> p = PartenzeDaTesto(partenze); p)
+            o.Partenze = *p;
+        else if (!partenze.isEmpty())
+            return rifiuta(
+                txtPartenze,
+                QStringLiteral("Orari di partenza non validi (hh:mm,hh:mm,...): %1").arg(partenze));
+        if (!giorni.isEmpty()) {
+            const std::optional<quint8> g = GiorniDaTesto(giorni);
+            if (!g)
+                return rifiuta(
+                    txtGiorniTraghetto,
+                    QStringLiteral("Giorni non validi (lun,mar,mer,gio,ven,sab,dom): %1").arg(giorni));
+            o.Giorni = *g;
+        }
+        if (const std::optional<int> d = MinutiDurata(durata); d)
+            o.Durata = *d;
+        else if (!durata.isEmpty())
+            return rifiuta(txtDurata, QStringLiteral("Durata non valida (hh:mm): %1").arg(durata));
+        if (!anticipo.isEmpty()) {
+            bool valido = false;
+            o.Anticipo = anticipo.toInt(&valido);
+            if (!valido)
+                return rifiuta(txtAnticipo, QStringLiteral("Anticipo non valido (minuti): %1").arg(anticipo));
+        }
+        if (!costo.isEmpty()) {
+            o.Costo = NumeroDecimale(costo);
+            if (!o.Costo)
+                return rifiuta(txtCostoTraghetto, QStringLiteral("Costo non valido: %1").arg(costo));
+        }
+        if (const QString errore = ErroreOrariTraghetto(o); !errore.isEmpty()) {
+            // The field of the first value the message is about.
+            const CasellaTesto* campo = &txtCostoTraghetto;
+            if (o.Partenze.isEmpty() || TestoPartenze(o.Partenze).size() > 120)
+                campo = &txtPartenze;
+            else if ((o.Giorni & 0x7F) == 0)
+                campo = &txtGiorniTraghetto;
+            else if (o.Durata <= 0)
+                campo = &txtDurata;
+            else if (o.Anticipo < 0 || o.Anticipo > 24 * 60)
+                campo = &txtAnticipo;
+            return rifiuta(*campo, errore);
+        }
+        traghetto = CellaTraghetto(o);
+    }
+    notte.clear();
+    const QString data = txtNottePrenotata.Text.trimmed();
+    if (!data.isEmpty()) {
+        const QDate d = QDate::fromString(data, QStringLiteral("d/M/yyyy"));
+        notte = d.isValid() ? d.toString(QStringLiteral("ddMMyyyy")) : QString();
+        if (!DataPrenotabile(notte))
+            return rifiuta(txtNottePrenotata,
+                           QStringLiteral("Notte prenotata: data non valida (gg/mm/aaaa): %1").arg(data));
+    }
+    return true;
+}
