@@ -116,9 +116,8 @@ int Traghetto(const QStringList& argomenti, QTextStream& out, QTextStream& err) 
             }
         }
         if (o.valori.contains(costo)) {
-            nuovi.Costo = o.valori.value(costo).trimmed().isEmpty()
-                              ? std::nullopt
-                              : NumeroDecimale(o.valori.value(costo));
+            nuovi.Costo = o.valori.value(costo).trimmed().isEmpty() ? std::nullopt
+                                                                    : NumeroDecimale(o.valori.value(costo));
             if (!nuovi.Costo && !o.valori.value(costo).trimmed().isEmpty()) {
                 err << "Costo non valido: " << o.valori.value(costo) << '\n';
                 return Uso;

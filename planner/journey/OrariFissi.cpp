@@ -25,8 +25,8 @@ const QStringList CampiTraghetto = {CampoCodice,
                                     QStringLiteral("Anticipo"),
                                     QStringLiteral("Costo")};
 const QStringList CampiNotte = {CampoCodice, CampoSequenza, CampoLocalita, QStringLiteral("Data")};
-const QStringList CampiOrari = {CampoLocalita, CampoDescrizione, QStringLiteral("Chiuso"), QStringLiteral("Dalle"),
-                                QStringLiteral("Alle")};
+const QStringList CampiOrari = {CampoLocalita, CampoDescrizione, QStringLiteral("Chiuso"),
+                                QStringLiteral("Dalle"), QStringLiteral("Alle")};
 
 QString Tabella(const Database& db, int tabella) {
     return db.Schema().NomeTabella[tabella];
@@ -60,8 +60,8 @@ std::optional<OrariTraghetto> TraghettoDaTesti(const QStringList& v) {
 }
 
 QStringList TestiTraghetto(const OrariTraghetto& o) {
-    return {TestoPartenze(o.Partenze), TestoGiorni(o.Giorni), TestoMinuti(o.Durata), QString::number(o.Anticipo),
-            o.Costo ? TestoDecimale(*o.Costo) : QString()};
+    return {TestoPartenze(o.Partenze), TestoGiorni(o.Giorni), TestoMinuti(o.Durata),
+            QString::number(o.Anticipo), o.Costo ? TestoDecimale(*o.Costo) : QString()};
 }
 
 namespace {
@@ -115,29 +115,35 @@ QString TestoPartenze(const QList<int>& partenze) {
 
 QString ErroreOrariTraghetto(const OrariTraghetto& o) {
     if (o.Partenze.isEmpty()) return QStringLiteral("Indicare almeno un orario di partenza (hh:mm)");
-    if ((o.Giorni & 0x7F) == 0) return QStringLiteral("Il traghetto deve partire almeno un giorno della settimana");
+    if ((o.Giorni & 0x7F) == 0)
+        return QStringLiteral("Il traghetto deve partire almeno un giorno della settimana");
     if (TestoPartenze(o.Partenze).size() > 120) return QStringLiteral("Al massimo 20 orari di partenza");
     if (o.Durata <= 0) return QStringLiteral("Indicare la durata della traversata (hh:mm)");
     if (o.Anticipo < 0 || o.Anticipo > 24 * 60)
         return QStringLiteral("L'anticipo dell'imbarco va da 0 a 1440 minuti");
-    if (o.Costo && (*o.Costo < 0 || *o.Costo > 1e6)) return QStringLiteral("Il costo del traghetto non è valido");
+    if (o.Costo && (*o.Costo < 0 || *o.Costo > 1e6))
+        return QStringLiteral("Il costo del traghetto non è valido");
     return QString();
 }
 
 QString ErroreOrariVoce(const OrariVoce& o) {
-    if (bool(o.Dalle) != bool(o.Alle)) return QStringLiteral("Indicare sia l'ora di apertura sia quella di chiusura");
-    if (o.Dalle && *o.Dalle >= *o.Alle) return QStringLiteral("L'ora di apertura deve precedere quella di chiusura");
-    if ((o.Chiuso & 0x7F) == 0x7F) return QStringLiteral("Una voce chiusa tutti i giorni non si può visitare");
+    if (bool(o.Dalle) != bool(o.Alle))
+        return QStringLiteral("Indicare sia l'ora di apertura sia quella di chiusura");
+    if (o.Dalle && *o.Dalle >= *o.Alle)
+        return QStringLiteral("L'ora di apertura deve precedere quella di chiusura");
+    if ((o.Chiuso & 0x7F) == 0x7F)
+        return QStringLiteral("Una voce chiusa tutti i giorni non si può visitare");
     return QString();
 }
 
 QList<TraghettoTappa> LeggiTraghetti(Database& db, const QString& codiceMeta) {
     QList<TraghettoTappa> traghetti;
-    db.Leggi(Query(Tabella(db, TabTraghetti)).Dove(CampoCodice, codiceMeta.trimmed()).OrdinaPer(CampoSequenza),
-             CampiTraghetto.mid(1), [&](qint64, const QStringList& v) {
-                 if (const std::optional<OrariTraghetto> o = TraghettoDaTesti(v.mid(2)))
-                     traghetti.append({v.at(0).trimmed().toInt(), v.at(1).trimmed(), *o});
-             });
+    db.Leggi(
+        Query(Tabella(db, TabTraghetti)).Dove(CampoCodice, codiceMeta.trimmed()).OrdinaPer(CampoSequenza),
+        CampiTraghetto.mid(1), [&](qint64, const QStringList& v) {
+            if (const std::optional<OrariTraghetto> o = TraghettoDaTesti(v.mid(2)))
+                traghetti.append({v.at(0).trimmed().toInt(), v.at(1).trimmed(), *o});
+        });
     return traghetti;
 }
 
@@ -146,7 +152,8 @@ void ScriviTraghetto(Database& db, const QString& codiceMeta, int sequenza, cons
     const QString codice = codiceMeta.trimmed();
     QVector<QStringList> righe;
     if (orari)
-        righe.append(QStringList{codice, Zero(double(sequenza), 4), localita.trimmed()} + TestiTraghetto(*orari));
+        righe.append(QStringList{codice, Zero(double(sequenza), 4), localita.trimmed()} +
+                     TestiTraghetto(*orari));
     Database::Transazione transazione(db);
     db.SostituisciRighe(Query(Tabella(db, TabTraghetti))
                             .Dove(CampoCodice, codice)
@@ -160,7 +167,8 @@ QList<NottePrenotata> LeggiNottiPrenotate(Database& db, const QString& codiceMet
     db.Leggi(Query(Tabella(db, TabNotti)).Dove(CampoCodice, codiceMeta.trimmed()).OrdinaPer(CampoSequenza),
              CampiNotte.mid(1), [&](qint64, const QStringList& v) {
                  const QString data = v.at(2).trimmed();
-                 if (DataPrenotabile(data)) notti.append({v.at(0).trimmed().toInt(), v.at(1).trimmed(), data});
+                 if (DataPrenotabile(data))
+                     notti.append({v.at(0).trimmed().toInt(), v.at(1).trimmed(), data});
              });
     return notti;
 }
@@ -204,7 +212,8 @@ void AggiungiOrariGuida(Database& db, const QString& modelloLocalita, QList<Voce
                  const std::optional<OrariVoce> o = OrariVoceDaTesti(v.mid(2));
                  if (!o) return;
                  for (VoceGuida& voce : voci)
-                     if (Chiave(voce.Localita) == Chiave(v.at(0)) && Chiave(voce.Descrizione) == Chiave(v.at(1))) {
+                     if (Chiave(voce.Localita) == Chiave(v.at(0)) &&
+                         Chiave(voce.Descrizione) == Chiave(v.at(1))) {
                          voce.Chiuso = o->Chiuso;
                          voce.Dalle = o->Dalle;
                          voce.Alle = o->Alle;
@@ -222,7 +231,8 @@ void LeggiTuttiOrariGuida(Database& db,
 const QStringList ColonneTappaScambio = {QStringLiteral("Partenze"), QStringLiteral("Giorni"),
                                          QStringLiteral("Durata"),   QStringLiteral("Anticipo"),
                                          QStringLiteral("Costo"),    QStringLiteral("NottePrenotata")};
-const QStringList ColonneVoceScambio = {QStringLiteral("Chiuso"), QStringLiteral("Dalle"), QStringLiteral("Alle")};
+const QStringList ColonneVoceScambio = {QStringLiteral("Chiuso"), QStringLiteral("Dalle"),
+                                        QStringLiteral("Alle")};
 
 QStringList TestiTappaScambio(const Tappa& tappa) {
     QStringList testi = tappa.Orari ? TestiTraghetto(*tappa.Orari) : QStringList(5);
@@ -240,8 +250,7 @@ OrariVoce LeggiOrariVoce(Database& db, const QString& localita, const QString& d
 
 void ScriviOrariVoce(Database& db, const QString& localita, const QString& descrizione, const OrariVoce& o) {
     QVector<QStringList> righe;
-    if (!o.Vuoti())
-        righe.append(QStringList{localita.trimmed(), descrizione.trimmed()} + TestiOrariVoce(o));
+    if (!o.Vuoti()) righe.append(QStringList{localita.trimmed(), descrizione.trimmed()} + TestiOrariVoce(o));
     Database::Transazione transazione(db);
     db.SostituisciRighe(Query(Tabella(db, TabOrariGuida))
                             .Dove(CampoLocalita, localita.trimmed())

@@ -67,7 +67,8 @@ void LeggiTuttiOrariGuida(Database& db,
                           const std::function<void(const QString&, const QString&, const OrariVoce&)>& voce);
 OrariVoce LeggiOrariVoce(Database& db, const QString& localita, const QString& descrizione);
 // Empty hours forget them.
-void ScriviOrariVoce(Database& db, const QString& localita, const QString& descrizione, const OrariVoce& orari);
+void ScriviOrariVoce(Database& db, const QString& localita, const QString& descrizione,
+                     const OrariVoce& orari);
 
 // The columns that carry these data in an exchange file, after a section's
 // own fields: a stage's ferry and booked night, a guide entry's hours.

@@ -86,9 +86,9 @@ private slots:
         auto conforme = [&](Database& db) {
             QStringList tabelle = db.NomiTabelle();
             tabelle.sort();
-            QCOMPARE(tabelle, (QStringList{"GuidaCitta", "Itinerari", "MetaCorrente", "MeteViandora",
-                                           "NottiPrenotate", "OrariGuida", "Parametri", "TipoGuida",
-                                           "TraghettiTappe", "VeicoliMete"}));
+            QCOMPARE(tabelle,
+                     (QStringList{"GuidaCitta", "Itinerari", "MetaCorrente", "MeteViandora", "NottiPrenotate",
+                                  "OrariGuida", "Parametri", "TipoGuida", "TraghettiTappe", "VeicoliMete"}));
             for (int t = TabMete; t <= TabUltima; ++t) {
                 QStringList campi, attesi;
                 for (const InfoCampo& c : db.CampiTabella(schema.NomeTabella[t]))
