@@ -23,6 +23,9 @@ bool StradaTraghetto(const QString& strada) {
 }
 } // namespace
 
+// Not yet placed in the window: the entry panel has no room below its
+// commands. Until it has, the fields are filled from the selected row and
+// written back with it, so that a stage rewritten keeps its fixed times.
 void FormViandora::CreaPannelloOrari() {
     RegistraPannello(frmTraghetto, "frmTraghetto", QStringLiteral("Orari traghetto"), 60, 5080, 3530, 1470,
                      PannelloInserimento);
@@ -57,12 +60,6 @@ void FormViandora::CreaPannelloOrari() {
     txtNottePrenotata.ToolTipText =
         QStringLiteral("Data della notte prenotata in questa tappa (gg/mm/aaaa); vuoto: nessuna");
     txtNottePrenotata.MaxLength = 10;
-    // The entry panel has no room below its commands yet: the fields stay
-    // hidden until the editor's layout gives them a place; the values still
-    // travel with their rows and are stored with the itinerary.
-    frmTraghetto.Visible = false;
-    lblNottePrenotata.Visible = false;
-    txtNottePrenotata.Visible = false;
 }
 
 void FormViandora::CollegaEventiOrari() {

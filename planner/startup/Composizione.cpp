@@ -31,7 +31,6 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaSchermoMeta();
     CreaPannelloGuida();
     CreaPannelloInserimento();
-    CreaPannelloOrari();
     CreaPulsantiAiuto();
     CreaPannelloCopia();
     CreaPannelloScambio();

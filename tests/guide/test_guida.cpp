@@ -109,6 +109,11 @@ private slots:
         QStringList aquila = VociIniziali;
         aquila[0] = "L'AQUILA|02|Duomo di San Massimo|01:15|0";
         caso("voce trovata attraverso l'apostrofo", 3, "Da vedere|Duomo di San Massimo|01|15", "", aquila);
+        // Closing days and hours stored with the entry and shown again with it.
+        colosseo[3] = "ROMA|02|Colosseo|02:00|0";
+        caso("giorni e ore di apertura", 7, "Da vedere|Colosseo|02|00|lun,mar|09:00|19:00", "", colosseo);
+        caso("ora di apertura non valida", 7, "Da vedere|Colosseo|02|00||25:00|19:00",
+             "Ora non valida (hh:mm): 25:00", VociIniziali);
     }
 
     void salvaRiga() {
@@ -125,6 +130,12 @@ private slots:
         f.txtGDescrizione.Text = campi[1];
         f.cmbGH.SetText(campi[2]);
         f.cmbGM.SetText(campi[3]);
+        const QStringList orari = campi.mid(4); // closed on, from, to
+        if (!orari.isEmpty()) {
+            f.txtGChiuso.Text = orari[0];
+            f.txtGDalle.Text = orari[1];
+            f.txtGAlle.Text = orari[2];
+        }
         f.Click("cmdSalvaRiga");
         QCOMPARE(pl.p.messaggi.size(), messaggio.isEmpty() ? 0 : 1);
         if (!messaggio.isEmpty()) QCOMPARE(pl.p.messaggi.first().testo, messaggio);
@@ -134,6 +145,12 @@ private slots:
             QCOMPARE(int(f.Itinerario.RigaCorrente), riga);
             QCOMPARE(f.txtGDescrizione.Text, f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : campi[1]);
             QVERIFY(!Colonne(f.mfgTab, {3}).filter(campi[1]).isEmpty());
+        }
+        if (messaggio.isEmpty() && !orari.isEmpty()) {
+            Clic(f, 4);
+            QCOMPARE(f.txtGDalle.Text, QString());
+            Clic(f, riga);
+            QCOMPARE(QStringList({f.txtGChiuso.Text, f.txtGDalle.Text, f.txtGAlle.Text}), orari);
         }
     }
 
@@ -218,6 +235,7 @@ private slots:
         QCOMPARE(Colonne(f.mfgTab, {1, 8}),
                  QStringList({"FIRENZE|", "ROMA|00:02:30", "NAPOLI|", "L'AQUILA|00:01:15", "ROMA|"}));
         QCOMPARE(f.Itinerario.NumeroTappe, qint16(5));
+        QCOMPARE(pl.p.fuoco, QString("txtLocalita"));
         // A click on the grid no longer reaches the guide.
         f.txtGDescrizione.Text = "x";
         Clic(f, 2);

@@ -100,6 +100,37 @@ private slots:
         if (!riga.isEmpty()) QCOMPARE(f.txtRiga.Text, QString::number(rigaScritta + 1));
     }
 
+    // A ferry's departures and a booked night go with their rows, are stored
+    // with the itinerary and come back with it; a bad time stores nothing.
+    void orariFissi() {
+        EditorProva e;
+        FormViandora& f = *e;
+        Scrivi(f, "LIVORNO");
+        f.txtPartenze.Text = "22:00,08:00";
+        f.txtDurata.Text = "9:00";
+        f.txtNottePrenotata.Text = "16/6/2007";
+        Scrivi(f, "OLBIA", "TRAGH LIV-OLB");
+        QCOMPARE(Tappe(f), QStringList({"LIVORNO||||", "OLBIA|TRAGH LIV-OLB|||"}));
+        f.Itinerario.RigaCorrente = 2;
+        f.Click("cmdAggiunge");
+        Scrivi(f, "PISA", "A12", "20", "Autostrada");
+        f.txtDurata.Text = "9:75";
+        Scrivi(f, "OLBIA", "TRAGH LIV-OLB");
+        QCOMPARE(e.p.messaggi.size(), 1);
+        QCOMPARE(e.p.messaggi[0].testo, QString("Durata non valida (hh:mm): 9:75"));
+        QVERIFY(f.MemorizzaTappeItinerario());
+        f.CaricaTappeItinerario();
+        f.Itinerario.RigaCorrente = 3;
+        f.AggiornaNumeroRiga();
+        QCOMPARE(
+            QStringList({f.txtPartenze.Text, f.txtDurata.Text, f.txtAnticipo.Text, f.txtNottePrenotata.Text}),
+            QStringList({"08:00,22:00", "09:00", "60", "16/06/2007"}));
+        QVERIFY(f.txtPartenze.Enabled);
+        f.Itinerario.RigaCorrente = 1;
+        f.AggiornaNumeroRiga();
+        QVERIFY(f.txtPartenze.Text.isEmpty() && !f.txtPartenze.Enabled);
+    }
+
     void chilometriProgressivi_data() {
         QTest::addColumn<QStringList>("precedenti"); // "locality|km" after the start
         QTest::addColumn<bool>("spuntata");          // the box as the editor offers it
