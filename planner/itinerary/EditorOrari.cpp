@@ -14,7 +14,6 @@
 #include "shell/FormViandora.h"
 
 namespace {
-const QString PannelloInserimento = QStringLiteral("frmInputBox");
 const QString PannelloTraghetto = QStringLiteral("frmTraghetto");
 constexpr int AnticipoNormale = 60;
 
@@ -23,42 +22,37 @@ bool StradaTraghetto(const QString& strada) {
 }
 } // namespace
 
-// Not yet placed in the window: the entry panel has no room below its
-// commands. Until it has, the fields are filled from the selected row and
-// written back with it, so that a stage rewritten keeps its fixed times.
+// Shown in the place of the vehicle panel while the stage editor is open:
+// the entry panel has no room below its commands.
 void FormViandora::CreaPannelloOrari() {
-    RegistraPannello(frmTraghetto, "frmTraghetto", QStringLiteral("Orari traghetto"), 60, 5080, 3530, 1470,
-                     PannelloInserimento);
+    RegistraPannello(frmTraghetto, "frmTraghetto",
+                     QStringLiteral("Orari traghetto e notte prenotata della tappa:"), 0, 7935, 11535, 840);
+    frmTraghetto.Visible = false;
     auto campo = [this](Etichetta& e, const char* nomeEtichetta, const char* caption, CasellaTesto& t,
-                        const char* nome, int l, int t0, int we, int wt, const char* suggerimento) {
+                        const char* nome, int l, int riga, int we, int wt, const char* suggerimento) {
+        const int t0 = 225 + riga * 300;
         Registra(e, QString::fromLatin1(nomeEtichetta), PannelloTraghetto, l, t0 + 30, we, 255);
         e.Caption = QString::fromUtf8(caption);
         Registra(t, QString::fromLatin1(nome), PannelloTraghetto, l + we + 30, t0, wt, 285);
         t.ToolTipText = QString::fromUtf8(suggerimento);
     };
-    campo(lblPartenze, "lblPartenze", "Partenze:", txtPartenze, "txtPartenze", 90, 240, 900, 2450,
+    campo(lblPartenze, "lblPartenze", "Partenze:", txtPartenze, "txtPartenze", 90, 0, 1300, 2450,
           "Orari di partenza, separati da virgole (per esempio 08:00,22:00)");
     txtPartenze.MaxLength = 120;
-    campo(lblGiorniTraghetto, "lblGiorniTraghetto", "Giorni:", txtGiorniTraghetto, "txtGiorniTraghetto", 90,
-          570, 900, 2450, "Giorni in cui parte (lun,mar,mer,gio,ven,sab,dom); vuoto: tutti i giorni");
+    campo(lblGiorniTraghetto, "lblGiorniTraghetto", "Giorni:", txtGiorniTraghetto, "txtGiorniTraghetto", 4100,
+          0, 900, 2900, "Giorni in cui parte (lun,mar,mer,gio,ven,sab,dom); vuoto: tutti i giorni");
     txtGiorniTraghetto.MaxLength = 40;
-    campo(lblDurata, "lblDurata", "Durata:", txtDurata, "txtDurata", 90, 900, 900, 650,
+    campo(lblDurata, "lblDurata", "Durata hh:mm:", txtDurata, "txtDurata", 8100, 0, 1500, 800,
           "Durata della traversata (hh:mm)");
     txtDurata.MaxLength = 5;
-    campo(lblAnticipo, "lblAnticipo", "Imbarco min.:", txtAnticipo, "txtAnticipo", 1700, 900, 1150, 600,
+    campo(lblAnticipo, "lblAnticipo", "Imbarco min.:", txtAnticipo, "txtAnticipo", 90, 1, 1300, 700,
           "Minuti di anticipo dell'imbarco sulla partenza (60 se vuoto)");
     txtAnticipo.MaxLength = 4;
-    campo(lblCostoTraghetto, "lblCostoTraghetto", "Costo €:", txtCostoTraghetto, "txtCostoTraghetto", 90,
-          1230 - 60, 900, 900, "Costo di questa traversata; vuoto: il costo traghetto del veicolo");
+    campo(lblCostoTraghetto, "lblCostoTraghetto", "Costo €:", txtCostoTraghetto, "txtCostoTraghetto", 4100, 1,
+          900, 1100, "Costo di questa traversata; vuoto: il costo traghetto del veicolo");
     txtCostoTraghetto.MaxLength = 12;
-
-    Registra(lblNottePrenotata, QStringLiteral("lblNottePrenotata"), PannelloInserimento, 90, 6650, 1700,
-             255);
-    lblNottePrenotata.Caption = QStringLiteral("Notte prenotata:");
-    Registra(txtNottePrenotata, QStringLiteral("txtNottePrenotata"), PannelloInserimento, 1820, 6620, 1200,
-             285);
-    txtNottePrenotata.ToolTipText =
-        QStringLiteral("Data della notte prenotata in questa tappa (gg/mm/aaaa); vuoto: nessuna");
+    campo(lblNottePrenotata, "lblNottePrenotata", "Notte prenotata:", txtNottePrenotata, "txtNottePrenotata",
+          8100, 1, 1500, 1300, "Data della notte prenotata in questa tappa (gg/mm/aaaa); vuoto: nessuna");
     txtNottePrenotata.MaxLength = 10;
 }
 
@@ -78,9 +72,10 @@ void FormViandora::CollegaEventiOrari() {
 
 void FormViandora::AbilitaPannelloTraghetto() {
     const bool traghetto = StradaTraghetto(txtStrada.Text);
-    frmTraghetto.Enabled = traghetto;
-    for (Controllo* c : std::initializer_list<Controllo*>{&txtPartenze, &txtGiorniTraghetto, &txtDurata,
-                                                          &txtAnticipo, &txtCostoTraghetto})
+    // The booked night belongs to any stage; the rest to a ferry only.
+    for (Controllo* c : std::initializer_list<Controllo*>{
+             &txtPartenze, &txtGiorniTraghetto, &txtDurata, &txtAnticipo, &txtCostoTraghetto, &lblPartenze,
+             &lblGiorniTraghetto, &lblDurata, &lblAnticipo, &lblCostoTraghetto})
         c->Enabled = traghetto;
 }
 

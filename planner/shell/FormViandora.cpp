@@ -113,6 +113,7 @@ void FormViandora::CreaPannelliSecondari() {
     RegistraPannello(frmInputBox, "frmInputBox", QStringLiteral("Inserimento itinerario:"), 7900, 2350, 3650,
                      5130);
     CreaComandiItinerario();
+    CreaPannelloOrari();
 
     RegistraPannello(frmPercorso, "frmPercorso", QStringLiteral("Tratto dal percorso:"), 8000, 3500, 3200,
                      3975);
@@ -195,6 +196,10 @@ void FormViandora::Esegui(const std::function<void()>& azione) {
         AzzeraPercentuale();
         piattaforma_.MsgBox(e.Messaggio(), Msg::OkOnly | Msg::Critical, Caption);
     }
+    // The stage's fixed times take the vehicle's place while the stage
+    // editor is open, whichever command opened or closed it.
+    frmTraghetto.Visible = frmInputBox.Visible;
+    frmVeicolo.Visible = !frmInputBox.Visible;
 }
 
 void FormViandora::Click(const QString& controllo) {

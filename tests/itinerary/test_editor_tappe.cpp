@@ -129,6 +129,23 @@ private slots:
         f.Itinerario.RigaCorrente = 1;
         f.AggiornaNumeroRiga();
         QVERIFY(f.txtPartenze.Text.isEmpty() && !f.txtPartenze.Enabled);
+        // The panel takes the vehicle's place while the editor is open; a
+        // night can be booked at any stage.
+        QVERIFY(f.frmTraghetto.Visible && !f.frmVeicolo.Visible && f.txtNottePrenotata.Enabled);
+        f.Click("cmdFine");
+        QVERIFY(!f.frmInputBox.Visible && !f.frmTraghetto.Visible && f.frmVeicolo.Visible);
+        // The window's timetable waits for the sailing; the booking at
+        // Olbia, a night the plan does not spend there, is counted as missed.
+        e.p.messaggi.clear();
+        f.Click("cmdCalcola");
+        QVERIFY2(f.TabellaDiMarcia.TabellaCalcolata, qPrintable(e.p.messaggi.value(0).testo));
+        QStringList note;
+        for (int r = 1; r < f.mfgTab.Rows(); ++r)
+            note << f.mfgTab.TextMatrix(r, MarciaNote);
+        QVERIFY2(note.join(u'|').contains("Imbarco 08:00") || note.join(u'|').contains("Imbarco 22:00"),
+                 qPrintable(note.join(u'|')));
+        QVERIFY(f.lblPrenotazioni.Visible);
+        QCOMPARE(f.lblPrenotazioni.Caption, QString("Prenotazioni mancate: 1"));
     }
 
     void chilometriProgressivi_data() {
