@@ -83,49 +83,15 @@ int Traghetto(const QStringList& argomenti, QTextStream& out, QTextStream& err) 
         orari.reset();
     } else if (!o.valori.isEmpty()) {
         OrariTraghetto nuovi = orari.value_or(OrariTraghetto{});
-        if (o.valori.contains(partenze)) {
-            const std::optional<QList<int>> p = PartenzeDaTesto(o.valori.value(partenze));
-            if (!p) {
-                err << "Orari di partenza non validi (hh:mm,hh:mm,...): " << o.valori.value(partenze) << '\n';
-                return Uso;
-            }
-            nuovi.Partenze = *p;
-        }
-        if (o.valori.contains(giorni)) {
-            const std::optional<quint8> g = GiorniDaTesto(o.valori.value(giorni));
-            if (!g) {
-                err << "Giorni non validi (lun,mar,mer,gio,ven,sab,dom): " << o.valori.value(giorni) << '\n';
-                return Uso;
-            }
-            nuovi.Giorni = *g;
-        }
-        if (o.valori.contains(durata)) {
-            const std::optional<int> d = MinutiDurata(o.valori.value(durata));
-            if (!d) {
-                err << "Durata non valida (hh:mm): " << o.valori.value(durata) << '\n';
-                return Uso;
-            }
-            nuovi.Durata = *d;
-        }
-        if (o.valori.contains(anticipo)) {
-            bool valido = false;
-            nuovi.Anticipo = o.valori.value(anticipo).trimmed().toInt(&valido);
-            if (!valido) {
-                err << "Anticipo non valido (minuti): " << o.valori.value(anticipo) << '\n';
-                return Uso;
-            }
-        }
-        if (o.valori.contains(costo)) {
-            nuovi.Costo = o.valori.value(costo).trimmed().isEmpty() ? std::nullopt
-                                                                    : NumeroDecimale(o.valori.value(costo));
-            if (!nuovi.Costo && !o.valori.value(costo).trimmed().isEmpty()) {
-                err << "Costo non valido: " << o.valori.value(costo) << '\n';
-                return Uso;
-            }
-        }
-        if (const QString errore = ErroreOrariTraghetto(nuovi); !errore.isEmpty()) {
-            err << errore << '\n';
-            return Errore;
+        auto valore = [&](const QString& opzione) {
+            return o.valori.contains(opzione) ? std::optional<QString>(o.valori.value(opzione))
+                                              : std::nullopt;
+        };
+        const EsitoOrariTraghetto esito = ImpostaOrariTraghetto(
+            nuovi, {valore(partenze), valore(giorni), valore(durata), valore(anticipo), valore(costo)});
+        if (!esito.Errore.isEmpty()) {
+            err << esito.Errore << '\n';
+            return esito.Malformato ? Uso : Errore;
         }
         orari = nuovi;
     }

@@ -107,48 +107,20 @@ bool FormViandora::OrariTappaSchermo(const QString& strada, QString& traghetto, 
     // stop; the check-in lead alone sets nothing.
     if (StradaTraghetto(strada) &&
         !(partenze.isEmpty() && giorni.isEmpty() && durata.isEmpty() && costo.isEmpty())) {
+        // An empty field keeps the value a new ferry has.
+        auto dato = [](const QString& testo) {
+            return testo.isEmpty() ? std::nullopt : std::optional<QString>(testo);
+        };
         OrariTraghetto o;
-        if (const std::optional<QList<int>> p = PartenzeDaTesto(partenze); p)
-            o.Partenze = *p;
-        else if (!partenze.isEmpty())
-            return rifiuta(
-                txtPartenze,
-                QStringLiteral("Orari di partenza non validi (hh:mm,hh:mm,...): %1").arg(partenze));
-        if (!giorni.isEmpty()) {
-            const std::optional<quint8> g = GiorniDaTesto(giorni);
-            if (!g)
-                return rifiuta(
-                    txtGiorniTraghetto,
-                    QStringLiteral("Giorni non validi (lun,mar,mer,gio,ven,sab,dom): %1").arg(giorni));
-            o.Giorni = *g;
-        }
-        if (const std::optional<int> d = MinutiDurata(durata); d)
-            o.Durata = *d;
-        else if (!durata.isEmpty())
-            return rifiuta(txtDurata, QStringLiteral("Durata non valida (hh:mm): %1").arg(durata));
-        if (!anticipo.isEmpty()) {
-            bool valido = false;
-            o.Anticipo = anticipo.toInt(&valido);
-            if (!valido)
-                return rifiuta(txtAnticipo, QStringLiteral("Anticipo non valido (minuti): %1").arg(anticipo));
-        }
-        if (!costo.isEmpty()) {
-            o.Costo = NumeroDecimale(costo);
-            if (!o.Costo)
-                return rifiuta(txtCostoTraghetto, QStringLiteral("Costo non valido: %1").arg(costo));
-        }
-        if (const QString errore = ErroreOrariTraghetto(o); !errore.isEmpty()) {
-            // The field of the first value the message is about.
-            const CasellaTesto* campo = &txtCostoTraghetto;
-            if (o.Partenze.isEmpty() || TestoPartenze(o.Partenze).size() > 120)
-                campo = &txtPartenze;
-            else if ((o.Giorni & 0x7F) == 0)
-                campo = &txtGiorniTraghetto;
-            else if (o.Durata <= 0)
-                campo = &txtDurata;
-            else if (o.Anticipo < 0 || o.Anticipo > 24 * 60)
-                campo = &txtAnticipo;
-            return rifiuta(*campo, errore);
+        const EsitoOrariTraghetto esito = ImpostaOrariTraghetto(
+            o, {dato(partenze), dato(giorni), dato(durata), dato(anticipo), dato(costo)});
+        if (!esito.Errore.isEmpty()) {
+            const CasellaTesto* campo = esito.Campo == CampoTraghetto::Partenze   ? &txtPartenze
+                                        : esito.Campo == CampoTraghetto::Giorni   ? &txtGiorniTraghetto
+                                        : esito.Campo == CampoTraghetto::Durata   ? &txtDurata
+                                        : esito.Campo == CampoTraghetto::Anticipo ? &txtAnticipo
+                                                                                  : &txtCostoTraghetto;
+            return rifiuta(*campo, esito.Errore);
         }
         traghetto = CellaTraghetto(o);
     }

@@ -126,6 +126,65 @@ QString ErroreOrariTraghetto(const OrariTraghetto& o) {
     return QString();
 }
 
+EsitoOrariTraghetto ImpostaOrariTraghetto(OrariTraghetto& orari, const TestiOrariTraghetto& testi) {
+    OrariTraghetto o = orari;
+    auto malformato = [](CampoTraghetto campo, const QString& messaggio) {
+        return EsitoOrariTraghetto{messaggio, campo, true};
+    };
+    if (testi.Partenze) {
+        const std::optional<QList<int>> p = PartenzeDaTesto(*testi.Partenze);
+        if (!p)
+            return malformato(CampoTraghetto::Partenze,
+                              QStringLiteral("Orari di partenza non validi (hh:mm,hh:mm,...): ") +
+                                  *testi.Partenze);
+        o.Partenze = *p;
+    }
+    if (testi.Giorni) {
+        const std::optional<quint8> g = GiorniDaTesto(*testi.Giorni);
+        if (!g)
+            return malformato(CampoTraghetto::Giorni,
+                              QStringLiteral("Giorni non validi (lun,mar,mer,gio,ven,sab,dom): ") +
+                                  *testi.Giorni);
+        o.Giorni = *g;
+    }
+    if (testi.Durata) {
+        const std::optional<int> d = MinutiDurata(*testi.Durata);
+        if (!d)
+            return malformato(CampoTraghetto::Durata,
+                              QStringLiteral("Durata non valida (hh:mm): ") + *testi.Durata);
+        o.Durata = *d;
+    }
+    if (testi.Anticipo) {
+        bool valido = false;
+        o.Anticipo = testi.Anticipo->trimmed().toInt(&valido);
+        if (!valido)
+            return malformato(CampoTraghetto::Anticipo,
+                              QStringLiteral("Anticipo non valido (minuti): ") + *testi.Anticipo);
+    }
+    if (testi.Costo) {
+        o.Costo.reset();
+        if (!testi.Costo->trimmed().isEmpty()) {
+            o.Costo = NumeroDecimale(*testi.Costo);
+            if (!o.Costo)
+                return malformato(CampoTraghetto::Costo, QStringLiteral("Costo non valido: ") + *testi.Costo);
+        }
+    }
+    if (const QString errore = ErroreOrariTraghetto(o); !errore.isEmpty()) {
+        CampoTraghetto campo = CampoTraghetto::Costo;
+        if (o.Partenze.isEmpty() || TestoPartenze(o.Partenze).size() > 120)
+            campo = CampoTraghetto::Partenze;
+        else if ((o.Giorni & 0x7F) == 0)
+            campo = CampoTraghetto::Giorni;
+        else if (o.Durata <= 0)
+            campo = CampoTraghetto::Durata;
+        else if (o.Anticipo < 0 || o.Anticipo > 24 * 60)
+            campo = CampoTraghetto::Anticipo;
+        return {errore, campo, false};
+    }
+    orari = o;
+    return {};
+}
+
 QString ErroreOrariVoce(const OrariVoce& o) {
     if (bool(o.Dalle) != bool(o.Alle))
         return QStringLiteral("Indicare sia l'ora di apertura sia quella di chiusura");

@@ -50,6 +50,22 @@ std::optional<OrariTraghetto> TraghettoDaTesti(const QStringList& testi);
 QStringList TestiOrariVoce(const OrariVoce& orari);
 std::optional<OrariVoce> OrariVoceDaTesti(const QStringList& testi);
 
+// A ferry's values as typed: departures "hh:mm,...", days "lun,...",
+// duration "hh:mm", check-in in minutes, cost in €; nullopt: not given.
+struct TestiOrariTraghetto {
+    std::optional<QString> Partenze, Giorni, Durata, Anticipo, Costo;
+};
+enum class CampoTraghetto { Nessuno, Partenze, Giorni, Durata, Anticipo, Costo };
+struct EsitoOrariTraghetto {
+    QString Errore;                                 // empty when the values were set
+    CampoTraghetto Campo = CampoTraghetto::Nessuno; // the value it is about
+    bool Malformato = false;                        // a text that is no value of its kind
+};
+// Sets the values given on orari (an empty cost clears it; any other value
+// not given stays as it is) and checks the whole; on a failure orari is
+// left unchanged.
+EsitoOrariTraghetto ImpostaOrariTraghetto(OrariTraghetto& orari, const TestiOrariTraghetto& testi);
+
 QList<TraghettoTappa> LeggiTraghetti(Database& db, const QString& codiceMeta);
 // Stores, or with nullopt forgets, a stage's departures.
 void ScriviTraghetto(Database& db, const QString& codiceMeta, int sequenza, const QString& localita,
