@@ -19,9 +19,13 @@ namespace Cli {
 
 namespace {
 
-// The stage of that number of a stored trip; false with the message.
-bool TappaMeta(Database& db, const QString& codice, const QString& sequenza, RecordTappa& tappa, int& numero,
+// Opens the database (to write when scrive) and finds the stage of that
+// number of a stored trip; false with the message.
+bool TappaMeta(Database& db, const Opzioni& o, bool scrive, QString& codice, RecordTappa& tappa, int& numero,
                QTextStream& err) {
+    codice = CodiceMeta(o.posizionali.at(1));
+    if (!ApriDatabase(db, o.posizionali.at(0), !scrive, err)) return false;
+    const QString sequenza = o.posizionali.at(2);
     if (!LeggiRecordMeta(db, codice)) {
         err << "Mèta inesistente: " << codice << '\n';
         return false;
@@ -67,12 +71,11 @@ int Traghetto(const QStringList& argomenti, QTextStream& out, QTextStream& err) 
         return Uso;
     }
     const bool scrive = !o.valori.isEmpty() || !o.interruttori.isEmpty();
-    const QString codice = CodiceMeta(o.posizionali.at(1));
     Database db;
-    if (!ApriDatabase(db, o.posizionali.at(0), !scrive, err)) return Errore;
+    QString codice;
     RecordTappa record;
     int numero = 0;
-    if (!TappaMeta(db, codice, o.posizionali.at(2), record, numero, err)) return Errore;
+    if (!TappaMeta(db, o, scrive, codice, record, numero, err)) return Errore;
     if (!record.NomeStrada.contains(QLatin1String("TRAGH"))) {
         err << "La tappa " << numero << " (" << record.Localita.trimmed()
             << ") non è un traghetto: la sua strada non contiene TRAGH\n";
@@ -126,12 +129,11 @@ int Notte(const QStringList& argomenti, QTextStream& out, QTextStream& err) {
         }
     }
     const bool scrive = !o.valori.isEmpty() || !o.interruttori.isEmpty();
-    const QString codice = CodiceMeta(o.posizionali.at(1));
     Database db;
-    if (!ApriDatabase(db, o.posizionali.at(0), !scrive, err)) return Errore;
+    QString codice;
     RecordTappa record;
     int numero = 0;
-    if (!TappaMeta(db, codice, o.posizionali.at(2), record, numero, err)) return Errore;
+    if (!TappaMeta(db, o, scrive, codice, record, numero, err)) return Errore;
     if (scrive) ScriviNottePrenotata(db, codice, numero, record.Localita, stored);
     const std::optional<float> notte = TappaConOrari(db, codice, numero).NottePrenotata;
     if (notte)

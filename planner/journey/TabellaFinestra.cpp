@@ -28,13 +28,7 @@ TabellaCalcolata FormViandora::TabellaSchermo() const {
     t.Meta.Localita = txtLocalita.Text;
     t.Meta.Nazione = txtNazione.Text;
     t.Valori = ValoriSchermo();
-    t.Righe = s.Righe;
-    t.Tappe.reserve(s.Preparata.size());
-    for (const TappaPreparata& p : s.Preparata)
-        t.Tappe << p.Dati;
-    t.RigheTabella = s.RigheTabella;
-    t.Totali = s.Totali;
-    t.Passate = s.NumeroTentativo;
+    t.RiprendiStato(s);
     t.Messaggio = TabellaDiMarcia.MessaggioCalcolo;
     t.TipiGuida = TabellaDiMarcia.TipiGuida;
     return t;

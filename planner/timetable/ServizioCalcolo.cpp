@@ -28,6 +28,17 @@ TestiTotali TabellaCalcolata::Totale() const {
     return t;
 }
 
+void TabellaCalcolata::RiprendiStato(const StatoCalcolo& stato) {
+    Righe = stato.Righe;
+    Tappe.clear();
+    Tappe.reserve(stato.Preparata.size());
+    for (const TappaPreparata& p : stato.Preparata)
+        Tappe << p.Dati;
+    RigheTabella = stato.RigheTabella;
+    Totali = stato.Totali;
+    Passate = stato.NumeroTentativo;
+}
+
 EsitoCalcolo EseguiCalcolo(IngressoCalcolo ingresso, GuidaCalcolo& guida, const ServiziCalcolo& servizi) {
     EsitoCalcolo esito;
     TabellaCalcolata& t = esito.Tabella;
@@ -43,14 +54,7 @@ EsitoCalcolo EseguiCalcolo(IngressoCalcolo ingresso, GuidaCalcolo& guida, const 
         return esito;
     }
     motore.LimitiRitorno();
-    const StatoCalcolo& stato = motore.Stato();
-    t.Righe = stato.Righe;
-    t.Tappe.reserve(stato.Preparata.size());
-    for (const TappaPreparata& p : stato.Preparata)
-        t.Tappe << p.Dati;
-    t.RigheTabella = stato.RigheTabella;
-    t.Totali = stato.Totali;
-    t.Passate = stato.NumeroTentativo;
+    t.RiprendiStato(motore.Stato());
     t.Messaggio = motore.MessaggioFinale();
     esito.Riuscito = true;
     return esito;

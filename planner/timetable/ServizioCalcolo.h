@@ -29,6 +29,8 @@ struct TabellaCalcolata {
     QString Messaggio; // the final message, empty without days asked for
     std::array<QString, 11> TipiGuida;
 
+    // The rows, stages, totals and passes of a finished run.
+    void RiprendiStato(const StatoCalcolo& stato);
     // The cells of row r (1 the first).
     std::array<QString, ColonneMarcia> Celle(int r) const;
     // The totals as the trip screen shows them after the calculation.
