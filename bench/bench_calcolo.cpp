@@ -18,9 +18,9 @@
 #include "itinerary/MemorizzaTappe.h"
 #include "journey/Esportazioni.h"
 #include "journey/Riepilogo.h"
-#include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "timetable/ServizioCalcolo.h"
+#include "trip/VeicoloMeta.h"
 
 namespace {
 

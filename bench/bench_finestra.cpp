@@ -15,6 +15,7 @@
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
 #include "model/ColonneGriglie.h"
+#include "shell/Itinerario.h"
 #include "shell/PiattaformaSenzaSchermo.h"
 #include "shell/SlotRecordSet.h"
 #include "timetable/TabellaDiMarcia.h"
@@ -55,7 +56,7 @@ double SenzaFinestra(int tappe, bool adatta, int& passate) {
     f.Click(QStringLiteral("cmdCalcola"));
     const double ms = Cpu(inizio);
     passate = f.TabellaDiMarcia.Calcolo.NumeroTentativo;
-    return f.TabellaDiMarcia.TabellaCalcolata ? ms : -1;
+    return f.Itinerario.TabellaCalcolata ? ms : -1;
 }
 
 // The same through the window: the click, the repaints while it runs and the
@@ -75,7 +76,7 @@ double ConFinestra(int tappe, bool adatta) {
     calcola->click();
     QApplication::processEvents();
     const double ms = Cpu(inizio);
-    return f.TabellaDiMarcia.TabellaCalcolata ? ms : -1;
+    return f.Itinerario.TabellaCalcolata ? ms : -1;
 }
 
 } // namespace

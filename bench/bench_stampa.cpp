@@ -12,9 +12,9 @@
 #include <random>
 
 #include "common/Stringhe.h"
-#include "itinerary/Itinerario.h"
 #include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "shell/PiattaformaSenzaSchermo.h"
 #include "stampa/PaginaPdf.h"
 #include "timetable/TabellaDiMarcia.h"
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
         f.AbilitaPulsantiComando();
         f.Itinerario.AttivitaCorrente = QStringLiteral("Stampa");
         f.cmdCalcola_Click();
-        if (!f.TabellaDiMarcia.TabellaCalcolata) return 1;
+        if (!f.Itinerario.TabellaCalcolata) return 1;
         const int righe = f.mfgTab.Rows() - 1;
 
         const QString pdf = dir.filePath(QStringLiteral("tabella.pdf"));

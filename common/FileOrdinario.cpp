@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
@@ -88,4 +89,10 @@ bool ScriviFileIntero(const QString& percorso, const QByteArray& dati, QString* 
         *errore = QStringLiteral("Impossibile scrivere il file %1: %2")
                       .arg(QDir::toNativeSeparators(percorso), file.errorString());
     return false;
+}
+
+QString PerNomeFile(const QString& testo) {
+    QString t = testo;
+    t.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral(" "));
+    return t.simplified();
 }

@@ -23,3 +23,7 @@ bool ControllaFileDaScrivere(const QString& percorso, QString* errore = nullptr)
 // Writes the bytes to the path through a temporary file renamed over it, after
 // ControllaFileDaScrivere; false, with the reason in errore, when it could not.
 bool ScriviFileIntero(const QString& percorso, const QByteArray& dati, QString* errore = nullptr);
+
+// A text (a destination) as part of a file name: characters that no file
+// system accepts become blanks.
+QString PerNomeFile(const QString& testo);

@@ -11,9 +11,9 @@
 #include "common/Date.h"
 #include "common/Stringhe.h"
 #include "database/Database.h"
-#include "journey/OrariFissi.h"
-#include "journey/Veicolo.h"
 #include "trip/CaricaViaggio.h"
+#include "trip/OrariFissi.h"
+#include "trip/Veicolo.h"
 
 namespace Cli {
 

@@ -16,8 +16,8 @@
 #include "database/Database.h"
 #include "journey/Esportazioni.h"
 #include "journey/Riepilogo.h"
-#include "journey/VeicoloMeta.h"
 #include "trip/CaricaViaggio.h"
+#include "trip/VeicoloMeta.h"
 
 namespace Cli {
 

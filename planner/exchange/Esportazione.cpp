@@ -6,9 +6,9 @@
 #include "common/Testo1252.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
-#include "journey/OrariFissi.h"
-#include "journey/VeicoloMeta.h"
 #include "trip/CaricaViaggio.h"
+#include "trip/OrariFissi.h"
+#include "trip/VeicoloMeta.h"
 
 namespace {
 

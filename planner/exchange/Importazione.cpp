@@ -10,9 +10,9 @@
 #include "common/Tempi.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
-#include "journey/OrariFissi.h"
-#include "journey/VeicoloMeta.h"
 #include "shell/SlotRecordSet.h"
+#include "trip/OrariFissi.h"
+#include "trip/VeicoloMeta.h"
 
 namespace {
 

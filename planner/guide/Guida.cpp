@@ -10,16 +10,16 @@
 
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "guide/PassaggioGuida.h"
 #include "guide/TipiGuida.h"
-#include "itinerary/Itinerario.h"
-#include "itinerary/PassaggioGuida.h"
-#include "journey/OrariFissi.h"
-#include "journey/Veicolo.h"
 #include "model/ColonneGriglie.h"
 #include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/Meta.h"
+#include "trip/OrariFissi.h"
+#include "trip/Veicolo.h"
 
 namespace {
 

@@ -4,10 +4,9 @@
 #include "itinerary/CopiaTratto.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "itinerary/Itinerario.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
-#include "timetable/TabellaDiMarcia.h"
+#include "shell/Itinerario.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -79,7 +78,7 @@ void FormViandora::CreaPannelloCopia() {
 void FormViandora::cmdDuplica_Click() {
     // The copy grid is about to be refilled: a timetable on screen gives its
     // stages back to the stage grid first.
-    if (TabellaDiMarcia.TabellaCalcolata) RicomponiTabellaMfgTab();
+    if (Itinerario.TabellaCalcolata) RicomponiTabellaMfgTab();
     while (Itinerario.RigaCorrente > 1 && mfgTab.TextMatrix(Itinerario.RigaCorrente, 1).trimmed().isEmpty())
         --Itinerario.RigaCorrente;
     AggiornaNumeroRiga();

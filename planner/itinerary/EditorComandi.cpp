@@ -1,7 +1,6 @@
 // Opening the stage editor, storing its stage list and leaving it.
-#include "itinerary/Itinerario.h"
 #include "shell/FormViandora.h"
-#include "timetable/TabellaDiMarcia.h"
+#include "shell/Itinerario.h"
 
 namespace {
 // The stage grid beside the entry panel, and across the window without it.
@@ -23,7 +22,7 @@ void FormViandora::AbilitaComandiTappe() {
 
 void FormViandora::AttivitaInserimentoItinerario() {
     cmdCalcola.Caption = QStringLiteral("&Calcola");
-    if (TabellaDiMarcia.TabellaCalcolata) RicomponiTabellaMfgTab();
+    if (Itinerario.TabellaCalcolata) RicomponiTabellaMfgTab();
     AggiornaNumeroRiga();
     ComandiMeta = QStringLiteral("zz");
     ComandiItinerario = QStringLiteral("all");

@@ -6,12 +6,12 @@
 
 #include "common/Date.h"
 
-#include "itinerary/Itinerario.h"
 #include "itinerary/MemorizzaTappe.h"
-#include "journey/OrariFissi.h"
-#include "journey/Veicolo.h"
 #include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
+#include "trip/OrariFissi.h"
+#include "trip/Veicolo.h"
 
 namespace {
 const QString PannelloTraghetto = QStringLiteral("frmTraghetto");

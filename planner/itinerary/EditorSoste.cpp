@@ -4,10 +4,10 @@
 
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "itinerary/Itinerario.h"
-#include "itinerary/PassaggioGuida.h"
+#include "guide/PassaggioGuida.h"
 #include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // opening and deleting rows, the locality search and the return journey.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "itinerary/Itinerario.h"
 #include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "trip/Meta.h"
 
 namespace {

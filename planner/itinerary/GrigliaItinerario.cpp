@@ -2,12 +2,11 @@
 // row insertion and the rebuild after a timetable calculation.
 #include "common/Stringhe.h"
 #include "guide/Guida.h"
-#include "itinerary/Itinerario.h"
 #include "model/ColonneGriglie.h"
 #include "model/ColonneTabella.h"
 #include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
-#include "timetable/TabellaDiMarcia.h"
+#include "shell/Itinerario.h"
 
 namespace {
 
@@ -222,7 +221,7 @@ void FormViandora::RicomponiTabellaMfgTab() {
         g.SetTextMatrix(k, TappaNumero, QString::number(k));
         if (g.TextMatrix(k, TappaSosta).trimmed().startsWith(u'*')) ColoraFineGiornata(k);
     }
-    TabellaDiMarcia.TabellaCalcolata = false;
+    Itinerario.TabellaCalcolata = false;
     MostraPrenotazioniMancate(false);
     // The stages come back from the first, whatever row of the timetable
     // was chosen.

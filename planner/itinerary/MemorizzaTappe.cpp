@@ -7,9 +7,9 @@
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 #include "database/Database.h"
-#include "itinerary/PassaggioGuida.h"
-#include "journey/OrariFissi.h"
+#include "guide/PassaggioGuida.h"
 #include "model/ColonneGriglie.h"
+#include "trip/OrariFissi.h"
 
 namespace {
 

@@ -5,16 +5,16 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "itinerary/Itinerario.h"
+#include "guide/PassaggioGuida.h"
 #include "itinerary/MemorizzaTappe.h"
-#include "itinerary/PassaggioGuida.h"
-#include "journey/OrariFissi.h"
 #include "model/ColonneGriglie.h"
 #include "model/ColonneTabella.h"
 #include "model/ValoriTappa.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/Meta.h"
+#include "trip/OrariFissi.h"
 
 void FormViandora::CaricaTappeItinerario() {
     CancellaMatrice();

@@ -1,7 +1,7 @@
 // The trip screen's vehicle and costs: eight fields below the commands,
 // loaded with the trip, stored with it, checked before anything is stored.
-#include "journey/Veicolo.h"
 #include "shell/FormViandora.h"
+#include "trip/Veicolo.h"
 
 namespace {
 

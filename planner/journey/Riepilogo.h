@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-#include "journey/Veicolo.h"
 #include "timetable/ServizioCalcolo.h"
+#include "trip/Veicolo.h"
 
 struct GiornoRiepilogo {
     float Giorno = 0; // day number

@@ -6,11 +6,11 @@
 #include "common/FileOrdinario.h"
 #include "journey/Esportazioni.h"
 #include "journey/Riepilogo.h"
-#include "journey/VeicoloMeta.h"
-#include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
+#include "trip/VeicoloMeta.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void FormViandora::MostraPrenotazioniMancate(bool calcolata) {
 }
 
 void FormViandora::cmdRiepilogo_Click() {
-    if (!TabellaDiMarcia.TabellaCalcolata) return;
+    if (!Itinerario.TabellaCalcolata) return;
     Veicolo veicolo;
     if (!VeicoloSchermo(veicolo)) return;
     const Riepilogo riepilogo = RiepilogoDi(Db, TabellaSchermo(), veicolo);
@@ -69,7 +69,7 @@ void FormViandora::cmdRiepilogo_Click() {
 }
 
 void FormViandora::cmdCalendario_Click() {
-    if (!TabellaDiMarcia.TabellaCalcolata) return;
+    if (!Itinerario.TabellaCalcolata) return;
     Veicolo veicolo;
     if (!VeicoloSchermo(veicolo)) return;
     const QString titolo = QStringLiteral("Calendario");

@@ -2,32 +2,26 @@
 // of the printer.
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
-#include "itinerary/Itinerario.h"
-#include "journey/Veicolo.h"
+#include "common/FileOrdinario.h"
 #include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
+#include "trip/Veicolo.h"
 
 namespace {
 const QString TitoloStampa = QStringLiteral("Stampa");
 } // namespace
 
-QString PerNomeFile(const QString& testo) {
-    QString t = testo;
-    t.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral(" "));
-    return t.simplified();
-}
-
 void FormViandora::cmdStampa_Click() {
     ComandiMeta = QStringLiteral("zz");
     AbilitaPulsantiComando();
-    if (!TabellaDiMarcia.TabellaCalcolata) {
+    if (!Itinerario.TabellaCalcolata) {
         Itinerario.AttivitaCorrente = QStringLiteral("Stampa");
         CalcolaTabellaDiMarcia();
         Itinerario.AttivitaCorrente.clear();
-        if (!TabellaDiMarcia.TabellaCalcolata) {
+        if (!Itinerario.TabellaCalcolata) {
             // Stopped or failed: the calculation has given the commands back.
             return;
         }

@@ -39,9 +39,5 @@ struct StatoStampa {
     Etichetta lblStampaInCorsoAttesa;
 };
 
-// A destination as part of a file name: characters that no file system
-// accepts become blanks.
-QString PerNomeFile(const QString& testo);
-
 // The entry of the printer list that prints to a PDF file.
 inline const QString VoceFilePdf = QStringLiteral("File PDF");

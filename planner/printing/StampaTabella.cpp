@@ -7,11 +7,11 @@
 #include "common/Stringhe.h"
 #include "common/Testo1252.h"
 #include "journey/Riepilogo.h"
-#include "journey/VeicoloMeta.h"
 #include "printing/Stampa.h"
 #include "printing/StampaTabellaMarcia.h"
 #include "shell/FormViandora.h"
 #include "timetable/TabellaDiMarcia.h"
+#include "trip/VeicoloMeta.h"
 
 TestataTabella FormViandora::TestataSchermo() const {
     TestataTabella t;

@@ -1,9 +1,9 @@
 // The route-planner import of the stage editor: the refusal with stages
 // present, the file choice and the stages read written into the grid.
-#include "itinerary/Itinerario.h"
 #include "model/ColonneGriglie.h"
 #include "routeimport/ServizioPercorso.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 
 void FormViandora::cmdMapPoint_Click() {
     if (!mfgTab.TextMatrix(1, 1).trimmed().isEmpty()) {

@@ -205,7 +205,7 @@ public:
     // ---- itinerary: stage grid, storage, totals ----------------------------
     static constexpr qint16 RigheVisibili = 17;
     // The stage count, the current row, the editor's activity
-    // (itinerary/Itinerario.h).
+    // (shell/Itinerario.h).
     StatoItinerario& Itinerario;
     void CancellaMatrice();
     // The set-ups of ImpostaGriglia; their columns are in

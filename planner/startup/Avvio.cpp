@@ -2,9 +2,9 @@
 #include <QDir>
 #include <sqlite3.h>
 
-#include "itinerary/Itinerario.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "trip/Meta.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include "exchange/Scambio.h"
 #include "guide/Guida.h"
 #include "itinerary/CopiaTratto.h"
-#include "itinerary/Itinerario.h"
 #include "printing/Stampa.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
 

@@ -6,11 +6,11 @@
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 #include "guide/Guida.h"
-#include "itinerary/Itinerario.h"
 #include "itinerary/MemorizzaTappe.h"
 #include "model/ColonneGriglie.h"
 #include "model/ControlloMeta.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 #include "timetable/GuidaDatabase.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
@@ -137,7 +137,7 @@ void FormViandora::ScriviTabellaPreparata(const StatoCalcolo& s) {
 void FormViandora::CalcolaTabellaDiMarcia() {
     ComandiMeta = QStringLiteral("zz");
     AbilitaPulsantiComando();
-    if (TabellaDiMarcia.TabellaCalcolata) {
+    if (Itinerario.TabellaCalcolata) {
         RiprendiElencoTappe();
         AzzeraPercentuale();
         ComandiMeta = QStringLiteral("CaSt");
@@ -150,7 +150,7 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     try {
         if (!EseguiCalcolo()) return;
     } catch (...) {
-        if (TabellaDiMarcia.TabellaCalcolata)
+        if (Itinerario.TabellaCalcolata)
             RiprendiElencoTappe();
         else
             AttivaFormMeta(true);
@@ -163,7 +163,7 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     mfgTab.TopRow = 1;
     mfgTab.Modificata();
     cmdCalcola.Caption = QStringLiteral("&Sblocca");
-    TabellaDiMarcia.TabellaCalcolata = true;
+    Itinerario.TabellaCalcolata = true;
     MostraPrenotazioniMancate(true);
 
     // The bar is cleared and the exit button reads "&Esce" again before the
@@ -202,7 +202,7 @@ bool FormViandora::EseguiCalcolo() {
     Interrompi = false;
     ComandiMeta = QStringLiteral("Es");
     AbilitaPulsantiComando();
-    TabellaDiMarcia.TabellaCalcolata = true;
+    Itinerario.TabellaCalcolata = true;
     mfgTab.SetTextMatrix(0, MarciaSosta, QStringLiteral("Sosta"));
     mfgTab.SetColWidth(MarciaSosta, mfgTab.ColWidth(MarciaSosta) + mfgTab.ColWidth(MarciaGuida));
     mfgTab.SetColWidth(MarciaGuida, 0);

@@ -2,9 +2,9 @@
 
 #include "common/Stringhe.h"
 #include "database/Database.h"
-#include "journey/OrariFissi.h"
 #include "model/ValoriTappa.h"
 #include "shell/SlotRecordSet.h"
+#include "trip/OrariFissi.h"
 
 GuidaDatabase::GuidaDatabase(Database& db, const QStringList& localita)
     : db_(db), passaggio_(db, &CentesimiTempoGuida, localita) {}

@@ -4,7 +4,7 @@
 // written by ScriviVisti), and each locality's entries, read once per run.
 #include <QHash>
 
-#include "itinerary/PassaggioGuida.h"
+#include "guide/PassaggioGuida.h"
 #include "timetable/CalcoloTabellaDiMarcia.h"
 
 class Database;

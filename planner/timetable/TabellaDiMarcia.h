@@ -6,8 +6,6 @@
 #include "timetable/CalcoloTabellaDiMarcia.h"
 
 struct StatoTabellaDiMarcia {
-    // A calculated timetable is on the stage grid; the stages wait in mfgCopia.
-    bool TabellaCalcolata = false;
     // The engine's state as the last run left it: the timetable, the passes,
     // the clock at the trip's end.
     StatoCalcolo Calcolo;

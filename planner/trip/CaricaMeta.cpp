@@ -1,11 +1,11 @@
 // A stored trip onto the trip screen.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/Meta.h"
+#include "trip/VeicoloMeta.h"
 
 void FormViandora::CaricaDatiAnagraficiMeta() {
     CancellaMatrice();

@@ -1,6 +1,6 @@
 #include "trip/CaricaViaggio.h"
 
-#include "journey/OrariFissi.h"
+#include "trip/OrariFissi.h"
 
 #include "database/Database.h"
 #include "model/CampiMeta.h"

@@ -2,13 +2,13 @@
 // the next start.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "journey/OrariFissi.h"
-#include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/Meta.h"
+#include "trip/OrariFissi.h"
+#include "trip/VeicoloMeta.h"
 
 namespace {
 const QString CampoCodice = QStringLiteral("CodiceMeta");

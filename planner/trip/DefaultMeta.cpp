@@ -3,10 +3,10 @@
 
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
-#include "journey/VeicoloMeta.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
+#include "trip/VeicoloMeta.h"
 
 void FormViandora::MettiDefaultIncorporati() {
     for (int k = 0; k < 4; ++k)

@@ -1,6 +1,6 @@
 // The trip screen's events and the lock of its panels.
 #include "shell/FormViandora.h"
-#include "timetable/TabellaDiMarcia.h"
+#include "shell/Itinerario.h"
 
 void FormViandora::CollegaEventiMeta() {
     for (const QString& nome : {QStringLiteral("txtLocalita"), QStringLiteral("txtNazione")})
@@ -43,5 +43,5 @@ void FormViandora::AttivaFormMeta(bool attiva) {
     frmMeteVelocita.Enabled = attiva;
     frmMeteTempi.Enabled = attiva;
     frmVeicolo.Enabled = attiva;
-    if (attiva && TabellaDiMarcia.TabellaCalcolata) RicomponiTabellaMfgTab();
+    if (attiva && Itinerario.TabellaCalcolata) RicomponiTabellaMfgTab();
 }

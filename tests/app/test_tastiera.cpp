@@ -14,7 +14,7 @@
 
 #include "app/FinestraViandora.h"
 #include "itinerary/EditorProva.h"
-#include "itinerary/Itinerario.h"
+#include "shell/Itinerario.h"
 #include "support/MeteProva.h"
 #include "support/Mnemonici.h"
 #include "trip/Meta.h"

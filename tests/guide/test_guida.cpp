@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "guide/Guida.h"
-#include "itinerary/Itinerario.h"
+#include "shell/Itinerario.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
 

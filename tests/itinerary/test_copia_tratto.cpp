@@ -5,7 +5,7 @@
 
 #include "EditorProva.h"
 #include "itinerary/CopiaTratto.h"
-#include "itinerary/Itinerario.h"
+#include "shell/Itinerario.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
 

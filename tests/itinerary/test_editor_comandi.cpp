@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "EditorProva.h"
-#include "itinerary/Itinerario.h"
+#include "shell/Itinerario.h"
 #include "trip/Meta.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "EditorProva.h"
 #include "common/Stringhe.h"
-#include "itinerary/Itinerario.h"
 #include "model/ColonneGriglie.h"
+#include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
 
 class TestEditorTappe : public QObject {
@@ -34,13 +34,13 @@ private slots:
         f.mfgCopia.SetTextMatrix(3, 1, "FIRENZE");
         f.mfgCopia.SetTextMatrix(3, 3, "280");
         f.mfgTab.SetTextMatrix(1, 1, "a: Roma");
-        f.TabellaDiMarcia.TabellaCalcolata = true;
+        f.Itinerario.TabellaCalcolata = true;
         f.cmdCalcola.Caption = "&Sblocca";
         f.Itinerario.AttivitaCorrente = attivita;
         f.AttivitaInserimentoItinerario();
 
         QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
-        QVERIFY(!f.TabellaDiMarcia.TabellaCalcolata && f.cmdInserisce.Enabled);
+        QVERIFY(!f.Itinerario.TabellaCalcolata && f.cmdInserisce.Enabled);
         QCOMPARE(f.cmdCalcola.Caption, QString("&Calcola"));
         QCOMPARE(f.frmInputBox.Visible, pannello);
         QCOMPARE(f.Itinerario.AttivitaCorrente, pannello ? QString() : attivita);
@@ -138,7 +138,7 @@ private slots:
         // Olbia, a night the plan does not spend there, is counted as missed.
         e.p.messaggi.clear();
         f.Click("cmdCalcola");
-        QVERIFY2(f.TabellaDiMarcia.TabellaCalcolata, qPrintable(e.p.messaggi.value(0).testo));
+        QVERIFY2(f.Itinerario.TabellaCalcolata, qPrintable(e.p.messaggi.value(0).testo));
         QStringList note;
         for (int r = 1; r < f.mfgTab.Rows(); ++r)
             note << f.mfgTab.TextMatrix(r, MarciaNote);

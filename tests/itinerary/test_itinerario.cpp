@@ -2,7 +2,7 @@
 // failures while storing, the refresh of the grid.
 #include <QTest>
 
-#include "itinerary/Itinerario.h"
+#include "shell/Itinerario.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
 

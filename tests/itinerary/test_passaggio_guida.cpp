@@ -6,7 +6,7 @@
 
 #include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
-#include "itinerary/PassaggioGuida.h"
+#include "guide/PassaggioGuida.h"
 #include "model/ValoriTappa.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "itinerary/EditorProva.h"
 #include "support/ProgrammaProva.h"
-#include "timetable/TabellaDiMarcia.h"
+#include "shell/Itinerario.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -72,7 +72,7 @@ private slots:
 
         e.p.messaggi.clear();
         e->Click("cmdCalcola");
-        QVERIFY(e.p.messaggi.isEmpty() && e->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(e.p.messaggi.isEmpty() && e->Itinerario.TabellaCalcolata);
         QVERIFY(Colonne(e->mfgTab, {1}).contains("CAGLIARI"));
     }
 

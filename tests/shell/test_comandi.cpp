@@ -1,7 +1,7 @@
 // Command lists, confirmations, progress bar, exit and key filters.
 #include <QTest>
 
-#include "itinerary/Itinerario.h"
+#include "shell/Itinerario.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
 

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "ViaggioProva.h"
-#include "itinerary/Itinerario.h"
+#include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
 
@@ -64,7 +64,7 @@ private slots:
         v.p.suMessaggio = [&] { esce = v->cmdEsce.Caption, barra = v->txtPerc.Visible; };
         v.Calcola();
         QCOMPARE(v->TabellaDiMarcia.Calcolo.NumeroTentativo, passate);
-        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata && v->cmdStampa.Enabled && !v->cmdNuovo.Enabled);
+        QVERIFY(v->Itinerario.TabellaCalcolata && v->cmdStampa.Enabled && !v->cmdNuovo.Enabled);
         QCOMPARE(v.p.messaggi.size(), messaggio.isEmpty() ? 0 : 1);
         if (!messaggio.isEmpty()) {
             QCOMPARE(v.p.messaggi.first().testo, messaggio);
@@ -132,7 +132,7 @@ private slots:
         v.Tappe(TreTappe);
         const QStringList prima = Elenco(*v);
         v.Calcola();
-        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(!v->Itinerario.TabellaCalcolata);
         QCOMPARE(v.p.messaggi.size(), 1);
         QVERIFY(v.p.messaggi[0].testo.startsWith("Mèta 000007, campo DataInizio: \"31022007\""));
         QCOMPARE(Elenco(*v), prima);
@@ -156,7 +156,7 @@ private slots:
         v.Calcola();
         v.p.suEventi = nullptr;
         QVERIFY(premuto);
-        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(!v->Itinerario.TabellaCalcolata);
         QVERIFY(v->TabellaDiMarcia.Calcolo.RigaTabella < 10);
         QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
     }
@@ -167,16 +167,16 @@ private slots:
         const QStringList prima = Elenco(*v);
         QCOMPARE(prima.size(), 3);
         v.Calcola();
-        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata && Elenco(*v) != prima);
+        QVERIFY(v->Itinerario.TabellaCalcolata && Elenco(*v) != prima);
 
         v.Calcola();
-        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata && v->frmMetePeriodo.Enabled);
+        QVERIFY(!v->Itinerario.TabellaCalcolata && v->frmMetePeriodo.Enabled);
         // The stages come back in order, without the empty row.
         QCOMPARE(Elenco(*v), prima);
 
         // And calculate again from the list given back.
         v.Calcola();
-        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(v->Itinerario.TabellaCalcolata);
         QCOMPARE(v->mfgTab.TextMatrix(1, 1), QString("verso: Arezzo"));
     }
 
@@ -214,7 +214,7 @@ private slots:
         QVERIFY(v->Interrompi);
         QCOMPARE(v.p.messaggi.size(), 1);
         QCOMPARE(v.p.messaggi.first().testo, QString("Vuoi interrompere l'elaborazione?"));
-        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(!v->Itinerario.TabellaCalcolata);
         QCOMPARE(v->cmdCalcola.Caption + v->cmdEsce.Caption, QString("&Calcola&Esce"));
         QCOMPARE(Elenco(*v), prima);
         // Back to the stage editor, or to the trip screen's commands.
@@ -239,9 +239,9 @@ private slots:
         QCOMPARE(VociGuida(*v), flag);
         QCOMPARE(Elenco(*v), prima);
         // Nothing is left locked: the user can calculate again.
-        QVERIFY(!v->TabellaDiMarcia.TabellaCalcolata && v->cmdCalcola.Enabled && v->cmdEsce.Enabled);
+        QVERIFY(!v->Itinerario.TabellaCalcolata && v->cmdCalcola.Enabled && v->cmdEsce.Enabled);
         v.Calcola();
-        QVERIFY(v->TabellaDiMarcia.TabellaCalcolata);
+        QVERIFY(v->Itinerario.TabellaCalcolata);
         QCOMPARE(VociGuida(*v), QStringList{"AREZZO|01|Duomo|01:00|1"});
     }
 };

@@ -5,11 +5,11 @@
 
 #include "ViaggioProva.h"
 #include "database/Confronto.h"
-#include "journey/VeicoloMeta.h"
 #include "support/MeteProva.h"
 #include "support/ProgrammaProva.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
+#include "trip/VeicoloMeta.h"
 
 namespace {
 

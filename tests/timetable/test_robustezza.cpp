@@ -5,6 +5,7 @@
 #include <random>
 
 #include "ViaggioProva.h"
+#include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
 
 namespace {
@@ -79,7 +80,7 @@ private slots:
             const FormViandora& f = *v;
             const QString caso = QStringLiteral("seme %1").arg(seme);
             // A negative stop is refused with its message, the stage list kept.
-            if (!f.TabellaDiMarcia.TabellaCalcolata) {
+            if (!f.Itinerario.TabellaCalcolata) {
                 QVERIFY2(v.p.messaggi.size() == 1 && v.p.messaggi[0].testo.contains("campo TempoSosta"),
                          qPrintable(caso));
                 continue;
@@ -108,7 +109,7 @@ private slots:
                 }
             }
             v.Calcola();
-            QVERIFY2(!f.TabellaDiMarcia.TabellaCalcolata, qPrintable(caso));
+            QVERIFY2(!f.Itinerario.TabellaCalcolata, qPrintable(caso));
         }
     }
 };

@@ -5,10 +5,10 @@
 
 #include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
-#include "journey/VeicoloMeta.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
+#include "trip/VeicoloMeta.h"
 
 namespace {
 void AggiungiTappa(FormViandora& f, const QString& codice, int sequenza, const QString& localita) {

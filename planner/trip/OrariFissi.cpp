@@ -1,4 +1,4 @@
-#include "journey/OrariFissi.h"
+#include "trip/OrariFissi.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -7,7 +7,7 @@
 #include "common/Date.h"
 #include "common/Stringhe.h"
 #include "database/Database.h"
-#include "journey/Veicolo.h"
+#include "trip/Veicolo.h"
 
 namespace {
 

@@ -12,4 +12,6 @@ struct StatoItinerario {
     // The activity asked for when a screen opens: "Ricalcola" shows the stage
     // editor; emptied once it is shown.
     QString AttivitaCorrente;
+    // A calculated timetable is on the stage grid; the stages wait in mfgCopia.
+    bool TabellaCalcolata = false;
 };

@@ -1,4 +1,4 @@
-#include "journey/Veicolo.h"
+#include "trip/Veicolo.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "itinerary/PassaggioGuida.h"
+#include "guide/PassaggioGuida.h"
 
 #include "common/Stringhe.h"
 #include "database/Confronto.h"

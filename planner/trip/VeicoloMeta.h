@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "journey/Veicolo.h"
+#include "trip/Veicolo.h"
 
 class Database;
 

@@ -1,4 +1,4 @@
-#include "journey/VeicoloMeta.h"
+#include "trip/VeicoloMeta.h"
 
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
