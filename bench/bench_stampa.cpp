@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         PreparaViaggio(f, tappe);
         f.ComandiMeta = QStringLiteral("all");
         f.AbilitaPulsantiComando();
-        f.Itinerario.AttivitaCorrente = QStringLiteral("Stampa");
+        f.Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Stampa;
         f.cmdCalcola_Click();
         if (!f.Itinerario.TabellaCalcolata) return 1;
         const int righe = f.mfgTab.Rows() - 1;

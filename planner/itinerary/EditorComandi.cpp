@@ -10,7 +10,7 @@ constexpr int LarghezzaGrigliaIntera = 11592;
 
 void FormViandora::cmdItinerario_Click() {
     AttivaFormMeta(true);
-    Itinerario.AttivitaCorrente = QStringLiteral("Ricalcola");
+    Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Ricalcola;
     AttivitaInserimentoItinerario();
 }
 
@@ -21,18 +21,19 @@ void FormViandora::AbilitaComandiTappe() {
 }
 
 void FormViandora::AttivitaInserimentoItinerario() {
+    Itinerario.Calcola = StatoItinerario::ComandoCalcola::Calcola;
     cmdCalcola.Caption = QStringLiteral("&Calcola");
     if (Itinerario.TabellaCalcolata) RicomponiTabellaMfgTab();
     AggiornaNumeroRiga();
     ComandiMeta = QStringLiteral("zz");
     ComandiItinerario = QStringLiteral("all");
     AbilitaPulsantiComando();
-    if (Itinerario.AttivitaCorrente != QLatin1String("Ricalcola")) return;
+    if (Itinerario.AttivitaCorrente != StatoItinerario::Attivita::Ricalcola) return;
     frmInputBox.Visible = true;
     mfgTab.Width = LarghezzaGrigliaEditor;
     cmbRicercaTappa.Visible = false;
     cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
-    Itinerario.AttivitaCorrente.clear();
+    Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Nessuna;
     AggiornaCasellaProgressivo();
     ImpostaDefault(cmdFine);
     SetFocus(txtTappa);

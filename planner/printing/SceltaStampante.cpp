@@ -18,9 +18,9 @@ void FormViandora::cmdStampa_Click() {
     ComandiMeta = QStringLiteral("zz");
     AbilitaPulsantiComando();
     if (!Itinerario.TabellaCalcolata) {
-        Itinerario.AttivitaCorrente = QStringLiteral("Stampa");
+        Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Stampa;
         CalcolaTabellaDiMarcia();
-        Itinerario.AttivitaCorrente.clear();
+        Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Nessuna;
         if (!Itinerario.TabellaCalcolata) {
             // Stopped or failed: the calculation has given the commands back.
             return;

@@ -3,6 +3,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
+#include "shell/Itinerario.h"
 
 namespace {
 struct CodiceComando {
@@ -55,7 +56,7 @@ void FormViandora::AbilitaPulsantiComando() {
         ImpostaDefault(cmdEsce);
     }
     // A calculated timetable on screen allows only unlocking and printing.
-    if (ComandiMeta != QLatin1String("vv") && cmdCalcola.Caption != QLatin1String("&Calcola"))
+    if (ComandiMeta != QLatin1String("vv") && Itinerario.Calcola == StatoItinerario::ComandoCalcola::Sblocca)
         ComandiMeta = QStringLiteral("CaSt");
     if (Tutti(ComandiMeta)) ComandiMeta = QStringLiteral("NuRiSaCmCaStItGcCiEsImEx");
     if (Tutti(ComandiItinerario)) ComandiItinerario = QStringLiteral("InAgCaRcRtCeFiMeDuAzTr");
@@ -72,7 +73,7 @@ void FormViandora::AbilitaPulsantiComando() {
             ComandiItinerario.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, true));
     AbilitaComandiTappe();
     // The summary and the calendar go with a calculated timetable on screen.
-    const bool tabella = cmdCalcola.Caption != QLatin1String("&Calcola") && cmdStampa.Enabled;
+    const bool tabella = Itinerario.Calcola == StatoItinerario::ComandoCalcola::Sblocca && cmdStampa.Enabled;
     cmdRiepilogo.Enabled = tabella;
     cmdCalendario.Enabled = tabella;
     cmdConverte.Enabled = false;
@@ -180,7 +181,7 @@ void FormViandora::Form_QueryUnload(bool& annulla) {
         piattaforma_.MsgBox(
             frmInputBox.Visible ? QStringLiteral("Per chiudere la procedura esci prima dall'inserimento "
                                                  "dell'itinerario con \"Fine inser.\".")
-            : cmdCalcola.Caption != QLatin1String("&Calcola")
+            : Itinerario.Calcola == StatoItinerario::ComandoCalcola::Sblocca
                 ? QStringLiteral(
                       "Per chiudere la procedura sblocca prima la tabella di marcia con \"Sblocca\".")
                 : QStringLiteral("Per chiudere la procedura termina prima l'operazione in corso."),

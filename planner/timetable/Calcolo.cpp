@@ -162,6 +162,7 @@ void FormViandora::CalcolaTabellaDiMarcia() {
 
     mfgTab.TopRow = 1;
     mfgTab.Modificata();
+    Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
     cmdCalcola.Caption = QStringLiteral("&Sblocca");
     Itinerario.TabellaCalcolata = true;
     MostraPrenotazioniMancate(true);
@@ -172,7 +173,7 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     ComandiMeta = QStringLiteral("CaSt");
     AbilitaPulsantiComando();
     const QString messaggio = TabellaDiMarcia.MessaggioCalcolo;
-    if (Itinerario.AttivitaCorrente != QLatin1String("Stampa") && !messaggio.isEmpty())
+    if (Itinerario.AttivitaCorrente != StatoItinerario::Attivita::Stampa && !messaggio.isEmpty())
         piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Information, TitoloCalcolo);
 }
 
@@ -187,7 +188,8 @@ bool FormViandora::EseguiCalcolo() {
     CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, ServiziCalcoloFinestra());
     if (!motore.Prepara()) {
         piattaforma_.MsgBox(motore.Errore(), Msg::OkOnly | Msg::Exclamation, TitoloCalcolo);
-        if (Itinerario.AttivitaCorrente == QLatin1String("Ricalcola")) AttivitaInserimentoItinerario();
+        if (Itinerario.AttivitaCorrente == StatoItinerario::Attivita::Ricalcola)
+            AttivitaInserimentoItinerario();
         AttivaFormMeta(true);
         ComandiMeta = QStringLiteral("all");
         AbilitaPulsantiComando();
@@ -217,7 +219,7 @@ bool FormViandora::EseguiCalcolo() {
     TabellaDiMarcia.MessaggioCalcolo = motore.MessaggioFinale();
     if (finita) return true;
 
-    if (Itinerario.AttivitaCorrente == QLatin1String("Ricalcola")) {
+    if (Itinerario.AttivitaCorrente == StatoItinerario::Attivita::Ricalcola) {
         AttivitaInserimentoItinerario();
         AttivaFormMeta(true);
     } else {
@@ -236,7 +238,7 @@ void FormViandora::RiprendiElencoTappe() {
 }
 
 void FormViandora::cmdCalcola_Click() {
-    if (cmdCalcola.Caption == QLatin1String("&Calcola")) {
+    if (Itinerario.Calcola == StatoItinerario::ComandoCalcola::Calcola) {
         CalcolaTabellaDiMarcia();
         return;
     }
@@ -250,7 +252,7 @@ void FormViandora::cmdCalcola_Click() {
 void FormViandora::cmdRicalcola_Click() {
     mfgTab.Width = 11535;
     frmInputBox.Visible = false;
-    Itinerario.AttivitaCorrente = QStringLiteral("Ricalcola");
+    Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Ricalcola;
     CalcolaTabellaDiMarcia();
     ComandiMeta = QStringLiteral("Ca");
     AbilitaPulsantiComando();

@@ -13,14 +13,14 @@ class TestEditorTappe : public QObject {
     Q_OBJECT
 private slots:
     void apertura_data() {
-        QTest::addColumn<QString>("attivita");
+        QTest::addColumn<int>("attivita");
         QTest::addColumn<bool>("pannello");
-        QTest::newRow("editor") << "Ricalcola" << true;
-        QTest::newRow("sblocco dopo una stampa") << "Stampa" << false;
+        QTest::newRow("editor") << int(StatoItinerario::Attivita::Ricalcola) << true;
+        QTest::newRow("sblocco dopo una stampa") << int(StatoItinerario::Attivita::Stampa) << false;
     }
 
     void apertura() {
-        QFETCH(QString, attivita);
+        QFETCH(int, attivita);
         QFETCH(bool, pannello);
         EditorProva e;
         FormViandora& f = *e;
@@ -35,15 +35,15 @@ private slots:
         f.mfgCopia.SetTextMatrix(3, 3, "280");
         f.mfgTab.SetTextMatrix(1, 1, "a: Roma");
         f.Itinerario.TabellaCalcolata = true;
-        f.cmdCalcola.Caption = "&Sblocca";
-        f.Itinerario.AttivitaCorrente = attivita;
+        f.Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
+        f.Itinerario.AttivitaCorrente = StatoItinerario::Attivita(attivita);
         f.AttivitaInserimentoItinerario();
 
         QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
         QVERIFY(!f.Itinerario.TabellaCalcolata && f.cmdInserisce.Enabled);
         QCOMPARE(f.cmdCalcola.Caption, QString("&Calcola"));
         QCOMPARE(f.frmInputBox.Visible, pannello);
-        QCOMPARE(f.Itinerario.AttivitaCorrente, pannello ? QString() : attivita);
+        QCOMPARE(int(f.Itinerario.AttivitaCorrente), pannello ? 0 : attivita);
         // The trip's own commands wait until the editor is left.
         if (pannello) QVERIFY(!f.cmdNuovo.Enabled && !f.cmdCalcola.Enabled && !f.cmdEsce.Enabled);
     }

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "itinerary/EditorProva.h"
-#include "support/ProgrammaProva.h"
 #include "shell/Itinerario.h"
+#include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
 namespace {

@@ -75,7 +75,7 @@ private slots:
         QFETCH(QStringList, abilitati);
         Planner pl;
         if (stato == "calcolata")
-            pl->cmdCalcola.Caption = "&Sblocca";
+            pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
         else if (stato == "editor")
             pl->frmInputBox.Visible = true;
         else
@@ -102,7 +102,7 @@ private slots:
             Planner pl;
             // The stage editor open, a timetable shown.
             pl->frmInputBox.Visible = comandi == "ZZ";
-            pl->cmdCalcola.Caption = comandi == "CaSt" ? "&Sblocca" : "&Calcola";
+            if (comandi == "CaSt") pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
             pl->ComandiMeta = comandi;
             pl->AbilitaPulsantiComando();
             pl.p.risposte = {Msg::Yes};

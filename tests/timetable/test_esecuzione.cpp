@@ -24,38 +24,34 @@ class TestEsecuzione : public QObject {
 private slots:
     void adeguamentoDeiGiorni_data() {
         QTest::addColumn<QString>("giorni");
-        QTest::addColumn<QString>("attivita");
+        QTest::addColumn<bool>("stampa");
         QTest::addColumn<QStringList>("tappe");
         QTest::addColumn<int>("passate");
         QTest::addColumn<QString>("messaggio");
         const QStringList due = {"AREZZO|A1|350|A|01:00", "FIRENZE|A1|100|A|"};
         const QString conclusa = "Elaborazione conclusa in 1 tentativi!";
-        QTest::newRow("nessun adeguamento") << "000"
-                                            << "" << due << 1 << "";
+        QTest::newRow("nessun adeguamento") << "000" << false << due << 1 << "";
         // A first day's drive without stops ends on the same day.
-        QTest::newRow("giusto alla prima") << "001"
-                                           << "" << due << 1 << conclusa;
-        QTest::newRow("per la stampa nessun messaggio") << "001"
-                                                        << "Stampa" << due << 1 << "";
+        QTest::newRow("giusto alla prima") << "001" << false << due << 1 << conclusa;
+        QTest::newRow("per la stampa nessun messaggio") << "001" << true << due << 1 << "";
         // Stops cannot shorten the driving of two days.
-        QTest::newRow("impossibile") << "001"
-                                     << "" << QStringList{"BARI|A14|1500|A|01:00"} << 11
+        QTest::newRow("impossibile") << "001" << false << QStringList{"BARI|A14|1500|A|01:00"} << 11
                                      << QString("Elaborazione impossibile! (tentativi effettuati n. 11)");
         // No driving and no stops: one day, whatever the days field held.
-        QTest::newRow("senza tempi") << "001"
-                                     << "" << QStringList{"ROMA||0|A|", "OSTIA||0|A|"} << 1 << conclusa;
+        QTest::newRow("senza tempi") << "001" << false << QStringList{"ROMA||0|A|", "OSTIA||0|A|"} << 1
+                                     << conclusa;
     }
 
     void adeguamentoDeiGiorni() {
         QFETCH(QString, giorni);
-        QFETCH(QString, attivita);
+        QFETCH(bool, stampa);
         QFETCH(QStringList, tappe);
         QFETCH(int, passate);
         QFETCH(QString, messaggio);
 
         ViaggioInFinestra v;
         v.Giorni(giorni);
-        v->Itinerario.AttivitaCorrente = attivita;
+        if (stampa) v->Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Stampa;
         v.Tappe(tappe);
         v->txtGiorni.Text = "9";
         // While the final message is shown the run is over on screen too.
@@ -194,7 +190,7 @@ private slots:
         ViaggioInFinestra v;
         v.Tappe(TreTappe);
         if (ricalcola) {
-            v->Itinerario.AttivitaCorrente = "Ricalcola";
+            v->Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Ricalcola;
             v->AttivitaInserimentoItinerario();
         }
         const QStringList prima = Elenco(*v);
