@@ -7,11 +7,10 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <deque>
 
+#include "common/Avanzamento.h"
 #include "database/Database.h"
 #include "exchange/FileScambio.h"
-#include "shell/Controlli.h"
 
 struct EsitoEsportazione {
     int mete = 0;
@@ -64,23 +63,6 @@ RiepilogoImportazione ImportaMete(Database& db, const QString& percorso, const Q
 
 // The summary shown at the end of an import, lines joined by CR LF.
 QString TestoRiepilogoImportazione(const RiepilogoImportazione& r);
-
-// The exchange screen: two lists of trips side by side, the move-all
-// buttons under them, the command button and the way back.
-struct StatoScambio {
-    std::deque<Etichetta> lblImExp; // captions of the two lists
-    std::deque<Griglia> mfgImExp;   // 0 and 1
-    std::deque<Pulsante> cmdTutto;  // 0 moves list 0 into list 1, 1 the reverse
-    Pulsante cmdImExp;              // "Esporta" / "Importa"
-    Pulsante cmdRinuncia;
-    // The file whose trips list 1 shows while importing.
-    QString FileImport;
-
-    // The list the command writes or imports: list 1 when exporting, list 0
-    // when importing.
-    int ListaSelezione() const;
-    bool Esportazione() const;
-};
 
 // Columns of the two lists.
 enum ColonnaScambio { ColNumero = 0, ColLocalita = 1, ColNazione = 2, ColCodice = 3 };

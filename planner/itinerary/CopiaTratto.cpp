@@ -301,7 +301,6 @@ void FormViandora::RinunciaDuplicaItinerario() {
 void FormViandora::optTrasfSoste_Click() {}
 
 void FormViandora::CollegaEventiCopia() {
-    click_.insert(QStringLiteral("cmdMapPoint"), [this] { cmdMapPoint_Click(); });
     click_.insert(QStringLiteral("cmdDuplica"), [this] { cmdDuplica_Click(); });
     click_.insert(QStringLiteral("mfgCopia"), [this] { mfgCopia_Click(); });
     for (int k = 0; k < 2; ++k)

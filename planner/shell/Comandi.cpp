@@ -85,6 +85,23 @@ void FormViandora::AbilitaPulsantiComando() {
     piattaforma_.ElaboraEventi();
 }
 
+void FormViandora::OffriComandi(const QString& meta, const QString& itinerario) {
+    ComandiMeta = meta;
+    if (!itinerario.isNull()) ComandiItinerario = itinerario;
+    AbilitaPulsantiComando();
+}
+
+bool FormViandora::Conferma(const QString& operazione) {
+    QString titolo = operazione;
+    BoxConferma(titolo);
+    return RispostaConferma == Msg::Yes;
+}
+
+void FormViandora::TappeCambiate() {
+    CalcolaKmTempiItinerario();
+    AggiornaNumeroRiga();
+}
+
 void FormViandora::BoxConferma(QString& operazione) {
     static const struct {
         const char* codice;

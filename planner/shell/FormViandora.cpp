@@ -174,7 +174,6 @@ void FormViandora::CreaComandiItinerario() {
 
 void FormViandora::CollegaEventi() {
     click_.insert(QStringLiteral("cmdEsce"), [this] { cmdEsce_Click(); });
-    click_.insert(QStringLiteral("cmdConverte"), [this] { cmdConverte_Click(); });
     CollegaEventiMeta();
     CollegaEventiVeicolo();
     CollegaEventiItinerario();
@@ -184,7 +183,6 @@ void FormViandora::CollegaEventi() {
     CollegaEventiAiuto();
     CollegaEventiCalcolo();
     CollegaEventiCopia();
-    CollegaEventiScambio();
     CollegaEventiStampa();
 }
 
@@ -200,6 +198,10 @@ void FormViandora::Esegui(const std::function<void()>& azione) {
     // editor is open, whichever command opened or closed it.
     frmTraghetto.Visible = frmInputBox.Visible;
     frmVeicolo.Visible = !frmInputBox.Visible;
+}
+
+void FormViandora::SuClick(const QString& controllo, std::function<void()> gestore) {
+    click_.insert(controllo, std::move(gestore));
 }
 
 void FormViandora::Click(const QString& controllo) {

@@ -11,6 +11,7 @@
 #include "database/BloccoScrittura.h"
 #include "database/Database.h"
 #include "shell/Controlli.h"
+#include "shell/FinestraComune.h"
 #include "shell/Piattaforma.h"
 
 // Each subsystem keeps its state in a struct of its own header; the form
@@ -21,7 +22,6 @@ struct StatoItinerario;
 struct StatoGuida;
 struct StatoCopiaTratto;
 struct StatoTabellaDiMarcia;
-struct StatoScambio;
 struct StatoStampa;
 struct StatoCalcolo;
 struct IngressoCalcolo;
@@ -30,8 +30,13 @@ struct TestataTabella;
 struct ServiziCalcolo;
 struct TabellaCalcolata;
 struct Veicolo;
+// The controllers of the subsystems that see the window only through
+// FinestraComune.
+class ControlloreScambio;
+class ControlloreConversione;
+class ControllorePercorso;
 
-class FormViandora : public Avanzamento {
+class FormViandora : public FinestraComune {
     // The subsystems' states, created with the form where every subsystem is
     // known (startup/); the members named after them refer into it.
     struct StatiSottosistemi;
@@ -126,7 +131,7 @@ public:
     void BoxConferma(QString& operazione);
     void AggiornaPercentuale();
     void AzzeraPercentuale();
-    void PulisciFinestre();
+    void PulisciFinestre() override;
     void AzzeraSchermo();
     void cmdEsce_Click();
     // Closing the window from its frame: the same as the exit command, and
@@ -199,8 +204,6 @@ public:
     void SalvaIlCodiceMetaCorrente();
     // The first free trip number.
     int NuovoCodiceMeta();
-    // One row per trip: destination, country and code in columns 1 to 3.
-    void CaricaListaMete(Griglia& griglia);
 
     // ---- itinerary: stage grid, storage, totals ----------------------------
     static constexpr qint16 RigheVisibili = 17;
@@ -309,11 +312,7 @@ public:
     // message shown and the focus on the field, when a value cannot be used.
     bool OrariTappaSchermo(const QString& strada, QString& traghetto, QString& notte);
 
-    // ---- stages from elsewhere: route-planner import, stretches of other trips
-    void cmdMapPoint_Click();
-    // Reads a route planner's exported route into the empty stage grid;
-    // false, with the message shown, when nothing was taken.
-    bool CaricaDaPacchetto(const QString& file);
+    // ---- stages from other trips ----------------------------------------------
     StatoCopiaTratto& CopiaTratto;
     void cmdDuplica_Click();
     void mfgCopia_Click();
@@ -376,25 +375,10 @@ public:
     void cmdHelpVeicolo_Click();
     void cmdHelpGuida_Click(int Index);
 
-    // ---- conversion of the old data files -----------------------------------
-    void cmdConverte_Click();
-    // Shows "Converte" when the old trips file is in the program's folder.
-    void MostraConverte();
-
-    // ---- trip exchange --------------------------------------------------------
-    // The exchange screen's controls and the file being imported.
-    StatoScambio& Scambio;
-    void CreaPannelloScambio();
-    void CollegaEventiScambio();
-    void cmdExport_Click();
-    void cmdImport_Click();
-    void PreparaExportImport();
-    void mfgImExp_Click(int Index);
-    void TrasferisceMetaImportExport(int Index);
-    void cmdTutto_Click(int Index);
-    void AggiornaPulsantiImportExport();
-    void cmdImExp_Click();
-    void EsciExportImport();
+    // ---- the subsystems with controllers of their own ---------------------------
+    ControlloreConversione& Conversione;
+    ControlloreScambio& Scambio;
+    ControllorePercorso& Percorso;
     // ---- printing -----------------------------------------------------------
     StatoStampa& Stampa;
     void CreaPannelliStampa();
@@ -439,23 +423,32 @@ public:
 
     // ---- keyboard focus -------------------------------------------------------
     // The focus goes to a control when the window next shows the module.
-    void SetFocus(const Controllo& controllo);
+    void SetFocus(const Controllo& controllo) override;
 
-    Piattaforma& Sistema() { return piattaforma_; }
     bool Terminato() const { return terminato_; }
 
-private:
+    // ---- what the controllers see (FinestraComune) -------------------------------------
+    Piattaforma& Sistema() override { return piattaforma_; }
+    Database& Archivio() override { return Db; }
+    const QString& Cartella() const override { return CartellaProgramma; }
+    const QString& Titolo() const override { return Caption; }
+    Griglia& GrigliaPrincipale() override { return mfgTab; }
+    StatoItinerario& StatoGriglia() override { return Itinerario; }
+    void TappeCambiate() override;
+    void OffriComandi(const QString& meta, const QString& itinerario = QString()) override;
+    void BloccaEditor(bool bloccato) override { frmInputBox.Enabled = !bloccato; }
+    bool Conferma(const QString& operazione) override;
+    void ImpostaDefault(Pulsante& pulsante) override;
+    void SuClick(const QString& controllo, std::function<void()> gestore) override;
+    void RiprendiMetaCorrente() override;
+    QString CodiceMetaCorrente() const override;
+    void MostraLocalita(const QString& localita) override { txtLocalita.Text = localita; }
+    void MostraNazione(const QString& nazione) override { txtNazione.Text = nazione; }
+    void RicaricaTipiGuida() override { CaricaTipiGuida(); }
     Controllo& Registra(Controllo& c, const QString& nome, const QString& genitore, int left, int top,
-                        int width, int height, int indice = -1);
-    // The next element of a control array, registered with its index.
-    template <typename T>
-    T& Aggiungi(std::deque<T>& array, const QString& nome, const QString& genitore, int left, int top,
-                int width, int height) {
-        array.emplace_back();
-        T& c = array.back();
-        Registra(c, nome, genitore, left, top, width, height, int(array.size()) - 1);
-        return c;
-    }
+                        int width, int height, int indice = -1) override;
+
+private:
     void RegistraPannello(Pannello& p, const char* nome, const QString& caption, int l, int t, int w, int h,
                           const QString& genitore = {});
     void RegistraEtichetta(Etichetta& e, const char* nome, const QString& caption, const QString& genitore,
@@ -471,7 +464,6 @@ private:
     void CreaTempiMeta();
     void CreaPannelloVeicolo();
     void CollegaEventiVeicolo();
-    void ImpostaDefault(Pulsante& pulsante);
     void CollegaEventi();
     void CollegaEventiMeta();
     void CollegaEventiItinerario();

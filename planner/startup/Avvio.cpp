@@ -2,6 +2,7 @@
 #include <QDir>
 #include <sqlite3.h>
 
+#include "conversion/ControlloreConversione.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/Itinerario.h"
@@ -107,7 +108,7 @@ bool FormViandora::Form_Load() {
     ComandiMeta = Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
     AbilitaPulsantiComando();
 
-    MostraConverte();
+    Conversione.MostraConverte();
     ImpostaGiorniMeseInizio();
     return true;
 }

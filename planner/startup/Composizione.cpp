@@ -1,29 +1,38 @@
 // The window module put together: every subsystem's state, the controls and
 // the events. The one place that knows all the subsystems' headers.
-#include "exchange/Scambio.h"
+#include "conversion/ControlloreConversione.h"
+#include "exchange/ControlloreScambio.h"
 #include "guide/Guida.h"
 #include "itinerary/CopiaTratto.h"
 #include "printing/Stampa.h"
+#include "routeimport/ControllorePercorso.h"
 #include "shell/FormViandora.h"
 #include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
 
 struct FormViandora::StatiSottosistemi {
+    // The controllers keep the window and its controls by reference, used
+    // only once the form is built.
+    explicit StatiSottosistemi(FormViandora& f)
+        : Conversione(f, f.cmdConverte), Scambio(f, f.frmExport), Percorso(f) {}
     StatoMeta Meta;
     StatoItinerario Itinerario;
     StatoGuida Guida;
     StatoCopiaTratto CopiaTratto;
     StatoTabellaDiMarcia TabellaDiMarcia;
-    StatoScambio Scambio;
     StatoStampa Stampa;
+    ControlloreConversione Conversione;
+    ControlloreScambio Scambio;
+    ControllorePercorso Percorso;
 };
 
 FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProgramma)
-    : stati_(std::make_unique<StatiSottosistemi>()), CartellaProgramma(cartellaProgramma), Meta(stati_->Meta),
-      Itinerario(stati_->Itinerario), Guida(stati_->Guida), CopiaTratto(stati_->CopiaTratto),
-      TabellaDiMarcia(stati_->TabellaDiMarcia), Scambio(stati_->Scambio), Stampa(stati_->Stampa),
-      piattaforma_(piattaforma) {
+    : stati_(std::make_unique<StatiSottosistemi>(*this)), CartellaProgramma(cartellaProgramma),
+      Meta(stati_->Meta), Itinerario(stati_->Itinerario), Guida(stati_->Guida),
+      CopiaTratto(stati_->CopiaTratto), TabellaDiMarcia(stati_->TabellaDiMarcia),
+      Conversione(stati_->Conversione), Scambio(stati_->Scambio), Percorso(stati_->Percorso),
+      Stampa(stati_->Stampa), piattaforma_(piattaforma) {
     Caption = QStringLiteral("Quintora 2.00 - 2005");
     for (int k = 0; k < 3; ++k)
         cmbSosta.emplace_back();
@@ -33,9 +42,25 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaPannelloInserimento();
     CreaPulsantiAiuto();
     CreaPannelloCopia();
-    CreaPannelloScambio();
+    Scambio.CreaPannello();
     CreaPannelliStampa();
     CollegaEventi();
+    Conversione.CollegaEventi();
+    Scambio.CollegaEventi();
+    Percorso.CollegaEventi();
+}
+
+void FormViandora::RiprendiMetaCorrente() {
+    RicercaMetaCorrente();
+    if (!Meta.CodiceMetaCorrente.isEmpty()) {
+        CaricaDatiAnagraficiMeta();
+        CaricaTappeItinerario();
+    }
+    OffriComandi(Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all"));
+}
+
+QString FormViandora::CodiceMetaCorrente() const {
+    return Meta.CodiceMetaCorrente;
 }
 
 FormViandora::~FormViandora() = default;

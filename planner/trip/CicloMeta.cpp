@@ -277,16 +277,3 @@ void FormViandora::cmdCancItin_Click() {
     CaricaDatiAnagraficiMeta();
     CaricaTappeItinerario();
 }
-
-void FormViandora::CaricaListaMete(Griglia& griglia) {
-    Db.RecordSetImposta(SlotRicerca,
-                        Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
-    RecordSet& rs = Db.Rs(SlotRicerca);
-    int riga = griglia.FixedRows;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++riga) {
-        if (griglia.Rows() <= riga) griglia.SetRows(riga + 1);
-        griglia.SetTextMatrix(riga, MetaLocalita, rs.Testo(QStringLiteral("Localita")));
-        griglia.SetTextMatrix(riga, MetaNazione, rs.Testo(QStringLiteral("Nazione")));
-        griglia.SetTextMatrix(riga, MetaCodice, rs.Testo(CampoCodice));
-    }
-}

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/FinestraViandora.h"
+#include "exchange/ControlloreScambio.h"
 #include "exchange/Scambio.h"
 #include "support/ArchivioProva.h"
 

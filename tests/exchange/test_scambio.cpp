@@ -6,6 +6,7 @@
 
 #include "common/FileOrdinario.h"
 #include "common/Testo1252.h"
+#include "exchange/ControlloreScambio.h"
 #include "exchange/Scambio.h"
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"

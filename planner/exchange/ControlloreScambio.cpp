@@ -1,15 +1,17 @@
-// The exchange screen: the database's or a file's trips on one list, the
-// chosen ones on the other, and the export or import of the chosen ones.
+#include "exchange/ControlloreScambio.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "common/FileOrdinario.h"
 #include "database/Confronto.h"
+#include "database/ErroreDatabase.h"
 #include "exchange/Passi.h"
 #include "exchange/Scambio.h"
-#include "shell/FormViandora.h"
-#include "trip/Meta.h"
+#include "model/ColonneGriglie.h"
+#include "shell/FinestraComune.h"
+#include "shell/SlotRecordSet.h"
 
 namespace {
 
@@ -52,8 +54,24 @@ QStringList Codici(const Griglia& g) {
     return codici;
 }
 
-void Esporta(FormViandora& f) {
-    Piattaforma& p = f.Sistema();
+// One row per trip: destination, country and code in columns 1 to 3.
+void CaricaListaMete(Database& db, Griglia& griglia) {
+    db.RecordSetImposta(SlotRicerca,
+                        Query(db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")));
+    RecordSet& rs = db.Rs(SlotRicerca);
+    int riga = griglia.FixedRows;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++riga) {
+        if (griglia.Rows() <= riga) griglia.SetRows(riga + 1);
+        griglia.SetTextMatrix(riga, MetaLocalita, rs.Testo(QStringLiteral("Localita")));
+        griglia.SetTextMatrix(riga, MetaNazione, rs.Testo(QStringLiteral("Nazione")));
+        griglia.SetTextMatrix(riga, MetaCodice, rs.Testo(QStringLiteral("CodiceMeta")));
+    }
+}
+
+} // namespace
+
+void ControlloreScambio::Esporta() {
+    Piattaforma& p = finestra_.Sistema();
     QString file = p.SalvaFile(TitoloExport, Filtro);
     if (file.isEmpty()) return;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".iei");
@@ -69,19 +87,15 @@ void Esporta(FormViandora& f) {
                  Msg::YesNo | Msg::Question,
                  QStringLiteral("File ") + nome + QStringLiteral(" esistente")) != Msg::Yes)
         return;
-    QString operazione = QStringLiteral("EX");
-    f.BoxConferma(operazione);
-    if (f.RispostaConferma != Msg::Yes) return;
+    if (!finestra_.Conferma(QStringLiteral("EX"))) return;
 
-    f.frmExport.Enabled = false;
-    f.ComandiMeta = QStringLiteral("zz");
-    f.AbilitaPulsantiComando();
+    frmExport_.Enabled = false;
+    finestra_.OffriComandi(QStringLiteral("zz"));
     EsitoEsportazione esito;
-    const bool scritto =
-        EsportaMete(f.Db, Codici(f.Scambio.mfgImExp[f.Scambio.ListaSelezione()]), file, &f, esito, errore);
-    f.frmExport.Enabled = true;
-    f.ComandiMeta = QStringLiteral("zzEs");
-    f.AbilitaPulsantiComando();
+    const bool scritto = EsportaMete(finestra_.Archivio(), Codici(mfgImExp[ListaSelezione()]), file,
+                                     &finestra_, esito, errore);
+    frmExport_.Enabled = true;
+    finestra_.OffriComandi(QStringLiteral("zzEs"));
     if (!scritto) {
         p.MsgBox(QStringLiteral("Esportazione non eseguita:\r\n") + errore, Msg::OkOnly | Msg::Critical,
                  TitoloExport);
@@ -97,27 +111,22 @@ void Esporta(FormViandora& f) {
     p.MsgBox(messaggio, Msg::OkOnly | Msg::Information, TitoloExport);
 }
 
-void Importa(FormViandora& f) {
-    Piattaforma& p = f.Sistema();
-    QString operazione = QStringLiteral("IM");
-    f.BoxConferma(operazione);
-    if (f.RispostaConferma != Msg::Yes) return;
+void ControlloreScambio::Importa() {
+    Piattaforma& p = finestra_.Sistema();
+    if (!finestra_.Conferma(QStringLiteral("IM"))) return;
 
-    f.frmExport.Enabled = false;
-    f.ComandiMeta = QStringLiteral("zz");
-    f.AbilitaPulsantiComando();
-    auto riprendi = [&f] {
-        f.frmExport.Enabled = true;
-        f.ComandiMeta = QStringLiteral("zzEs");
-        f.AbilitaPulsantiComando();
+    frmExport_.Enabled = false;
+    finestra_.OffriComandi(QStringLiteral("zz"));
+    auto riprendi = [this] {
+        frmExport_.Enabled = true;
+        finestra_.OffriComandi(QStringLiteral("zzEs"));
     };
     // The file is read again: it may have changed since it was listed.
     ContenutoScambio contenuto;
     QString errore;
     {
-        Passi passi(&f, QStringLiteral("Importazione mète"), QFileInfo(f.Scambio.FileImport).size());
-        errore = LeggiFileScambio(f.Scambio.FileImport, contenuto,
-                                  [&](qint64 letti, qint64) { passi.Porta(letti); });
+        Passi passi(&finestra_, QStringLiteral("Importazione mète"), QFileInfo(fileImport_).size());
+        errore = LeggiFileScambio(fileImport_, contenuto, [&](qint64 letti, qint64) { passi.Porta(letti); });
     }
     if (!errore.isEmpty()) {
         riprendi();
@@ -127,10 +136,10 @@ void Importa(FormViandora& f) {
     }
     RiepilogoImportazione riepilogo;
     try {
-        riepilogo = ImportaMete(f.Db, f.Scambio.FileImport,
-                                Codici(f.Scambio.mfgImExp[f.Scambio.ListaSelezione()]), &f);
+        riepilogo =
+            ImportaMete(finestra_.Archivio(), fileImport_, Codici(mfgImExp[ListaSelezione()]), &finestra_);
     } catch (const ErroreDatabase& e) {
-        f.AzzeraPercentuale();
+        finestra_.FineAvanzamento();
         riprendi();
         p.MsgBox(QStringLiteral("Importazione non eseguita: ") + e.Messaggio() +
                      QStringLiteral("\r\nL'archivio è rimasto com'era."),
@@ -139,70 +148,54 @@ void Importa(FormViandora& f) {
     }
     p.MsgBox(TestoRiepilogoImportazione(riepilogo), Msg::OkOnly | Msg::Information, TitoloImport);
 
-    f.EsciExportImport();
-    f.RicercaMetaCorrente();
-    if (!f.Meta.CodiceMetaCorrente.isEmpty()) {
-        f.CaricaDatiAnagraficiMeta();
-        f.CaricaTappeItinerario();
-    }
-    f.ComandiMeta = f.Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
-    f.AbilitaPulsantiComando();
+    EsciExportImport();
+    finestra_.RiprendiMetaCorrente();
 }
 
-} // namespace
+ControlloreScambio::ControlloreScambio(FinestraComune& finestra, Pannello& frmExport)
+    : finestra_(finestra), frmExport_(frmExport) {}
 
-int StatoScambio::ListaSelezione() const {
-    return Esportazione() ? 1 : 0;
-}
-
-bool StatoScambio::Esportazione() const {
-    return cmdImExp.Caption.toLower() == QLatin1String("esporta");
-}
-
-void FormViandora::CreaPannelloScambio() {
+void ControlloreScambio::CreaPannello() {
     const QString pannello = QStringLiteral("frmExport");
     for (int k = 0; k < 2; ++k) {
-        Aggiungi(Scambio.lblImExp, QStringLiteral("lblImExp"), pannello, SinistraLista[k], 240,
-                 LarghezzaLista, 255);
-        Aggiungi(Scambio.mfgImExp, QStringLiteral("mfgImExp"), pannello, SinistraLista[k], 510,
-                 LarghezzaLista, 2970);
+        finestra_.Aggiungi(lblImExp, QStringLiteral("lblImExp"), pannello, SinistraLista[k], 240,
+                           LarghezzaLista, 255);
+        finestra_.Aggiungi(mfgImExp, QStringLiteral("mfgImExp"), pannello, SinistraLista[k], 510,
+                           LarghezzaLista, 2970);
     }
     for (int k = 0; k < 2; ++k) {
-        Pulsante& tutto = Aggiungi(Scambio.cmdTutto, QStringLiteral("cmdTutto"), pannello, SinistraLista[k],
-                                   3540, 1900, 345);
+        Pulsante& tutto = finestra_.Aggiungi(cmdTutto, QStringLiteral("cmdTutto"), pannello, SinistraLista[k],
+                                             3540, 1900, 345);
         tutto.ToolTipText = QStringLiteral("Sposta tutte le mète di questa lista nell'altra");
     }
-    Registra(Scambio.cmdImExp, QStringLiteral("cmdImExp"), pannello, 8000, 3540, 1560, 345);
-    Scambio.cmdImExp.Caption = QStringLiteral("Esporta");
-    Registra(Scambio.cmdRinuncia, QStringLiteral("cmdRinuncia"), pannello, 9660, 3540, 1560, 345);
-    Scambio.cmdRinuncia.Caption = QStringLiteral("&Rinuncia");
-    Scambio.cmdRinuncia.ToolTipText = QStringLiteral("Rinuncia alla funzione richiesta");
+    finestra_.Registra(cmdImExp, QStringLiteral("cmdImExp"), pannello, 8000, 3540, 1560, 345);
+    cmdImExp.Caption = QStringLiteral("Esporta");
+    finestra_.Registra(cmdRinuncia, QStringLiteral("cmdRinuncia"), pannello, 9660, 3540, 1560, 345);
+    cmdRinuncia.Caption = QStringLiteral("&Rinuncia");
+    cmdRinuncia.ToolTipText = QStringLiteral("Rinuncia alla funzione richiesta");
 }
 
-void FormViandora::CollegaEventiScambio() {
-    click_.insert(QStringLiteral("cmdExport"), [this] { cmdExport_Click(); });
-    click_.insert(QStringLiteral("cmdImport"), [this] { cmdImport_Click(); });
-    click_.insert(QStringLiteral("cmdImExp"), [this] { cmdImExp_Click(); });
-    click_.insert(QStringLiteral("cmdRinuncia"), [this] { EsciExportImport(); });
+void ControlloreScambio::CollegaEventi() {
+    finestra_.SuClick(QStringLiteral("cmdExport"), [this] { cmdExport_Click(); });
+    finestra_.SuClick(QStringLiteral("cmdImport"), [this] { cmdImport_Click(); });
+    finestra_.SuClick(QStringLiteral("cmdImExp"), [this] { cmdImExp_Click(); });
+    finestra_.SuClick(QStringLiteral("cmdRinuncia"), [this] { EsciExportImport(); });
     for (int k = 0; k < 2; ++k) {
-        click_.insert(Scambio.mfgImExp[k].NomeCompleto(), [this, k] { mfgImExp_Click(k); });
-        click_.insert(Scambio.cmdTutto[k].NomeCompleto(), [this, k] { cmdTutto_Click(k); });
+        finestra_.SuClick(mfgImExp[k].NomeCompleto(), [this, k] { mfgImExp_Click(k); });
+        finestra_.SuClick(cmdTutto[k].NomeCompleto(), [this, k] { cmdTutto_Click(k); });
     }
 }
 
-void FormViandora::PreparaExportImport() {
-    PulisciFinestre();
-    mfgTab.Visible = false;
-    frmExport.Move(SinistraPannello, CimaPannello, LarghezzaPannello, AltezzaPannello);
-    frmExport.Visible = true;
-    frmExport.Enabled = true;
+void ControlloreScambio::PreparaExportImport() {
+    finestra_.PulisciFinestre();
+    finestra_.GrigliaPrincipale().Visible = false;
+    frmExport_.Move(SinistraPannello, CimaPannello, LarghezzaPannello, AltezzaPannello);
+    frmExport_.Visible = true;
+    frmExport_.Enabled = true;
     // Only the exit stays available on the command panel.
-    ComandiMeta = QStringLiteral("zzEs");
-    AbilitaPulsantiComando();
-    cmdExport.Enabled = false;
-    cmdImport.Enabled = false;
-    Scambio.FileImport.clear();
-    for (Griglia& g : Scambio.mfgImExp) {
+    finestra_.OffriComandi(QStringLiteral("zzEs"));
+    fileImport_.clear();
+    for (Griglia& g : mfgImExp) {
         g.Enabled = true;
         g.Clear();
         g.SetCols(ColonneGriglia);
@@ -217,31 +210,33 @@ void FormViandora::PreparaExportImport() {
         g.Row = g.RowSel = 0;
         g.TopRow = 1;
     }
-    ImpostaDefault(Scambio.cmdImExp);
-    Scambio.cmdRinuncia.Cancel = true;
+    finestra_.ImpostaDefault(cmdImExp);
+    cmdRinuncia.Cancel = true;
     AggiornaPulsantiImportExport();
 }
 
-void FormViandora::cmdExport_Click() {
+void ControlloreScambio::cmdExport_Click() {
     PreparaExportImport();
-    Scambio.lblImExp[0].Caption = QStringLiteral("Mète in memoria (da selezionare)");
-    Scambio.lblImExp[1].Caption = QStringLiteral("Lista delle mète selezionate per l'EXPORT");
-    Scambio.cmdImExp.Caption = QStringLiteral("Esporta");
-    Scambio.cmdImExp.ToolTipText = QStringLiteral("Esporta su file le mète della lista di destra");
-    CaricaListaMete(Scambio.mfgImExp[0]);
-    if (MeteInLista(Scambio.mfgImExp[0]) == 0)
-        piattaforma_.MsgBox(QStringLiteral("Non ci sono altre mète da esportare..."),
-                            Msg::OkOnly | Msg::Exclamation, TitoloExport);
+    modo_ = Modo::Esportazione;
+    lblImExp[0].Caption = QStringLiteral("Mète in memoria (da selezionare)");
+    lblImExp[1].Caption = QStringLiteral("Lista delle mète selezionate per l'EXPORT");
+    cmdImExp.Caption = QStringLiteral("Esporta");
+    cmdImExp.ToolTipText = QStringLiteral("Esporta su file le mète della lista di destra");
+    CaricaListaMete(finestra_.Archivio(), mfgImExp[0]);
+    if (MeteInLista(mfgImExp[0]) == 0)
+        finestra_.Sistema().MsgBox(QStringLiteral("Non ci sono altre mète da esportare..."),
+                                   Msg::OkOnly | Msg::Exclamation, TitoloExport);
     AggiornaPulsantiImportExport();
 }
 
-void FormViandora::cmdImport_Click() {
+void ControlloreScambio::cmdImport_Click() {
     PreparaExportImport();
-    Scambio.lblImExp[0].Caption = QStringLiteral("Lista delle mète selezionate per l'Import");
-    Scambio.lblImExp[1].Caption = QStringLiteral("Lista delle mete nel file selezionato");
-    Scambio.cmdImExp.Caption = QStringLiteral("Importa");
-    Scambio.cmdImExp.ToolTipText = QStringLiteral("Importa nell'archivio le mète della lista di sinistra");
-    const QString file = piattaforma_.ApriFile(TitoloImport, Filtro);
+    modo_ = Modo::Importazione;
+    lblImExp[0].Caption = QStringLiteral("Lista delle mète selezionate per l'Import");
+    lblImExp[1].Caption = QStringLiteral("Lista delle mete nel file selezionato");
+    cmdImExp.Caption = QStringLiteral("Importa");
+    cmdImExp.ToolTipText = QStringLiteral("Importa nell'archivio le mète della lista di sinistra");
+    const QString file = finestra_.Sistema().ApriFile(TitoloImport, Filtro);
     if (file.isEmpty()) {
         EsciExportImport();
         return;
@@ -250,17 +245,18 @@ void FormViandora::cmdImport_Click() {
     QString errore;
     {
         const QString didascalia = QStringLiteral("Esportazione tabella ") +
-                                   Db.Schema().NomeTabella[TabMete] + QStringLiteral(" in corso");
-        Passi passi(this, didascalia, QFileInfo(file).size());
+                                   finestra_.Archivio().Schema().NomeTabella[TabMete] +
+                                   QStringLiteral(" in corso");
+        Passi passi(&finestra_, didascalia, QFileInfo(file).size());
         errore = LeggiFileScambio(file, contenuto, [&](qint64 letti, qint64) { passi.Porta(letti); });
     }
     if (!errore.isEmpty()) {
-        piattaforma_.MsgBox(errore, Msg::OkOnly | Msg::Exclamation, TitoloImport);
+        finestra_.Sistema().MsgBox(errore, Msg::OkOnly | Msg::Exclamation, TitoloImport);
         EsciExportImport();
         return;
     }
-    Scambio.FileImport = file;
-    Griglia& lista = Scambio.mfgImExp[1];
+    fileImport_ = file;
+    Griglia& lista = mfgImExp[1];
     const QVector<ContenutoScambio::Meta> mete = contenuto.Mete();
     lista.SetRows(int(qMax<qsizetype>(lista.Rows(), mete.size() + 2)));
     int r = lista.FixedRows;
@@ -273,13 +269,13 @@ void FormViandora::cmdImport_Click() {
     AggiornaPulsantiImportExport();
 }
 
-void FormViandora::mfgImExp_Click(int Index) {
+void ControlloreScambio::mfgImExp_Click(int Index) {
     TrasferisceMetaImportExport(Index);
 }
 
-void FormViandora::TrasferisceMetaImportExport(int Index) {
-    Griglia& da = Scambio.mfgImExp[Index];
-    Griglia& a = Scambio.mfgImExp[1 - Index];
+void ControlloreScambio::TrasferisceMetaImportExport(int Index) {
+    Griglia& da = mfgImExp[Index];
+    Griglia& a = mfgImExp[1 - Index];
     const int riga = da.Row;
     if (riga < da.FixedRows || riga >= da.Rows() || da.TextMatrix(riga, ColLocalita).isEmpty()) return;
     a.SetRows(a.Rows() + 2);
@@ -297,14 +293,14 @@ void FormViandora::TrasferisceMetaImportExport(int Index) {
     da.Modificata();
 }
 
-void FormViandora::cmdTutto_Click(int Index) {
+void ControlloreScambio::cmdTutto_Click(int Index) {
     // The same as clicking every trip in turn, done in one pass.
-    Griglia& da = Scambio.mfgImExp[Index];
-    Griglia& a = Scambio.mfgImExp[1 - Index];
+    Griglia& da = mfgImExp[Index];
+    Griglia& a = mfgImExp[1 - Index];
     const int n = MeteInLista(da);
     const int libera = a.FixedRows + MeteInLista(a);
     a.SetRows(qMax(a.Rows(), libera + n + 1));
-    Passi passi(this, QStringLiteral("Lettura mète"), n);
+    Passi passi(&finestra_, QStringLiteral("Lettura mète"), n);
     for (int i = 0; i < n; ++i) {
         for (int c = ColLocalita; c <= ColCodice; ++c) {
             a.SetTextMatrix(libera + i, c, da.TextMatrix(da.FixedRows + i, c));
@@ -317,22 +313,22 @@ void FormViandora::cmdTutto_Click(int Index) {
     AggiornaPulsantiImportExport();
 }
 
-void FormViandora::AggiornaPulsantiImportExport() {
+void ControlloreScambio::AggiornaPulsantiImportExport() {
     int mete[2] = {0, 0};
     for (int k = 0; k < 2; ++k) {
-        Griglia& g = Scambio.mfgImExp[k];
+        Griglia& g = mfgImExp[k];
         mete[k] = MeteInLista(g);
         // Rows after the first free one go; the free one stays.
         if (g.FixedRows + mete[k] < g.Rows()) g.SetRows(g.FixedRows + mete[k] + 1);
     }
-    Scambio.cmdTutto[0].Caption = QStringLiteral("[%1] Tutti --->").arg(mete[0]);
-    Scambio.cmdTutto[1].Caption = QStringLiteral("<--- Tutti [%1]").arg(mete[1]);
+    cmdTutto[0].Caption = QStringLiteral("[%1] Tutti --->").arg(mete[0]);
+    cmdTutto[1].Caption = QStringLiteral("<--- Tutti [%1]").arg(mete[1]);
     for (int k = 0; k < 2; ++k)
-        Scambio.cmdTutto[k].Enabled = mete[k] > 0;
-    Scambio.cmdImExp.Enabled = mete[Scambio.ListaSelezione()] > 0;
+        cmdTutto[k].Enabled = mete[k] > 0;
+    cmdImExp.Enabled = mete[ListaSelezione()] > 0;
 
     for (int k = 0; k < 2; ++k) {
-        Griglia& g = Scambio.mfgImExp[k];
+        Griglia& g = mfgImExp[k];
         QVector<QStringList> righe;
         for (int r = g.FixedRows; r < g.FixedRows + mete[k]; ++r)
             righe.append(
@@ -353,23 +349,19 @@ void FormViandora::AggiornaPulsantiImportExport() {
     }
 }
 
-void FormViandora::cmdImExp_Click() {
-    const QString caption = Scambio.cmdImExp.Caption.toLower();
-    if (caption == QLatin1String("esporta"))
-        Esporta(*this);
-    else if (caption == QLatin1String("importa"))
-        Importa(*this);
+void ControlloreScambio::cmdImExp_Click() {
+    if (modo_ == Modo::Esportazione)
+        Esporta();
+    else
+        Importa();
 }
 
-void FormViandora::EsciExportImport() {
-    mfgTab.Visible = true;
-    frmBottoni.Visible = true;
-    frmExport.Visible = false;
-    Scambio.cmdImExp.Default = false;
-    Scambio.cmdRinuncia.Cancel = false;
-    Scambio.FileImport.clear();
-    ComandiMeta = Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("All");
-    AbilitaPulsantiComando();
-    cmdImport.Enabled = true;
-    cmdExport.Enabled = !Meta.CodiceMetaCorrente.isEmpty();
+void ControlloreScambio::EsciExportImport() {
+    finestra_.GrigliaPrincipale().Visible = true;
+    frmExport_.Visible = false;
+    cmdImExp.Default = false;
+    cmdRinuncia.Cancel = false;
+    fileImport_.clear();
+    finestra_.OffriComandi(finestra_.CodiceMetaCorrente().isEmpty() ? QStringLiteral("NuImEs")
+                                                                    : QStringLiteral("All"));
 }

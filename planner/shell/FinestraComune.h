@@ -1,0 +1,80 @@
+#pragma once
+// What a subsystem's controller sees of the planner's window: the platform,
+// the database, the main grid and the command lists, progress and
+// confirmation, the registration of its handlers, and the few steps of the
+// trip screen that a screen of its own ends with. FormViandora implements
+// it; a controller reaches nothing else of the window but its own controls.
+#include <QString>
+#include <deque>
+#include <functional>
+
+#include "common/Avanzamento.h"
+#include "shell/Controlli.h"
+#include "shell/Piattaforma.h"
+
+class Database;
+struct StatoItinerario;
+
+class FinestraComune : public Avanzamento {
+public:
+    // Message boxes, file dialogs, pending events.
+    virtual Piattaforma& Sistema() = 0;
+    virtual Database& Archivio() = 0;
+    // The folder of the database and of every file the planner writes, with
+    // a trailing "/".
+    virtual const QString& Cartella() const = 0;
+    // The window's title, the title of its messages.
+    virtual const QString& Titolo() const = 0;
+
+    // The main grid: the stage list, the guide list or the timetable, and
+    // what it shows.
+    virtual Griglia& GrigliaPrincipale() = 0;
+    virtual StatoItinerario& StatoGriglia() = 0;
+    // After the stage list changed on the grid: its totals and its row count
+    // shown again.
+    virtual void TappeCambiate() = 0;
+
+    // The command lists, by their codes ("all", "zz" for none, "NuImEs", ...):
+    // the trip commands offered and, when given, the itinerary commands.
+    virtual void OffriComandi(const QString& meta, const QString& itinerario = QString()) = 0;
+    // The stage editor's panel takes no command while a file is read into it.
+    virtual void BloccaEditor(bool bloccato) = 0;
+    // "Confermi ...?" answered Yes; operazione is a confirmation's code or its
+    // title.
+    virtual bool Conferma(const QString& operazione) = 0;
+    virtual void SetFocus(const Controllo& controllo) = 0;
+    // The one button that answers Enter.
+    virtual void ImpostaDefault(Pulsante& pulsante) = 0;
+    // Every secondary panel hidden and the main grid back in its place.
+    virtual void PulisciFinestre() = 0;
+    // A controller's control, registered under its name on its panel, with
+    // its place in twips; indice for an element of a control array.
+    virtual Controllo& Registra(Controllo& c, const QString& nome, const QString& genitore, int left, int top,
+                                int width, int height, int indice = -1) = 0;
+    // The next element of a control array, registered with its index.
+    template <typename T>
+    T& Aggiungi(std::deque<T>& array, const QString& nome, const QString& genitore, int left, int top,
+                int width, int height) {
+        array.emplace_back();
+        T& c = array.back();
+        Registra(c, nome, genitore, left, top, width, height, int(array.size()) - 1);
+        return c;
+    }
+    // A handler of the controller's own control, by its full name.
+    virtual void SuClick(const QString& controllo, std::function<void()> gestore) = 0;
+
+    // The trip screen after the database changed under it: the current trip
+    // found again and shown with its stages (its fields cleared when there
+    // is none), the command lists as at start.
+    virtual void RiprendiMetaCorrente() = 0;
+    virtual QString CodiceMetaCorrente() const = 0;
+    // The trip screen's locality and country fields, which a long import
+    // uses to show where it is.
+    virtual void MostraLocalita(const QString& localita) = 0;
+    virtual void MostraNazione(const QString& nazione) = 0;
+    // The guide types, read again after the database was rebuilt.
+    virtual void RicaricaTipiGuida() = 0;
+
+protected:
+    ~FinestraComune() override = default;
+};
