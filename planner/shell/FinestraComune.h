@@ -14,6 +14,8 @@
 
 class Database;
 struct StatoItinerario;
+struct TabellaCalcolata;
+struct Veicolo;
 
 class FinestraComune : public Avanzamento {
 public:
@@ -74,6 +76,13 @@ public:
     virtual void MostraNazione(const QString& nazione) = 0;
     // The guide types, read again after the database was rebuilt.
     virtual void RicaricaTipiGuida() = 0;
+    // The trip screen's destination as typed.
+    virtual QString LocalitaMeta() const = 0;
+    // The vehicle panel's values; false, with the message shown and the
+    // focus on the field, when one of them cannot be used.
+    virtual bool VeicoloSchermo(Veicolo& veicolo) = 0;
+    // The timetable on screen as the services take it (summary, exports).
+    virtual TabellaCalcolata TabellaSchermo() const = 0;
 
 protected:
     ~FinestraComune() override = default;

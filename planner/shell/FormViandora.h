@@ -35,6 +35,7 @@ struct Veicolo;
 class ControlloreScambio;
 class ControlloreConversione;
 class ControllorePercorso;
+class ControlloreRiepilogo;
 
 class FormViandora : public FinestraComune {
     // The subsystems' states, created with the form where every subsystem is
@@ -189,7 +190,7 @@ public:
     void MostraVeicolo(const Veicolo& veicolo);
     // The panel's values into veicolo; false, with the message shown and the
     // focus on the field, when one of them cannot be used.
-    bool VeicoloSchermo(Veicolo& veicolo);
+    bool VeicoloSchermo(Veicolo& veicolo) override;
     void txtVeicolo_KeyPress(int Index, int& KeyAscii);
 
     void cmdNuovo_Click();
@@ -347,9 +348,7 @@ public:
     void cmdCalcola_Click();
     void cmdRicalcola_Click();
     // The timetable on screen as the services take it (summary, exports).
-    TabellaCalcolata TabellaSchermo() const;
-    void cmdRiepilogo_Click();
-    void cmdCalendario_Click();
+    TabellaCalcolata TabellaSchermo() const override;
     // Beside the progress bar after a calculation of a trip with booked
     // nights: how many of them the plan does not reach.
     Etichetta lblPrenotazioni;
@@ -379,6 +378,8 @@ public:
     ControlloreConversione& Conversione;
     ControlloreScambio& Scambio;
     ControllorePercorso& Percorso;
+    // The summary, calendar and sheet of the timetable on screen.
+    ControlloreRiepilogo& RiepilogoCosti;
     // ---- printing -----------------------------------------------------------
     StatoStampa& Stampa;
     void CreaPannelliStampa();
@@ -445,6 +446,7 @@ public:
     void MostraLocalita(const QString& localita) override { txtLocalita.Text = localita; }
     void MostraNazione(const QString& nazione) override { txtNazione.Text = nazione; }
     void RicaricaTipiGuida() override { CaricaTipiGuida(); }
+    QString LocalitaMeta() const override { return txtLocalita.Text; }
     Controllo& Registra(Controllo& c, const QString& nome, const QString& genitore, int left, int top,
                         int width, int height, int indice = -1) override;
 

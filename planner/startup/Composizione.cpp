@@ -4,6 +4,7 @@
 #include "exchange/ControlloreScambio.h"
 #include "guide/Guida.h"
 #include "itinerary/CopiaTratto.h"
+#include "journey/ControlloreRiepilogo.h"
 #include "printing/Stampa.h"
 #include "routeimport/ControllorePercorso.h"
 #include "shell/FormViandora.h"
@@ -15,7 +16,8 @@ struct FormViandora::StatiSottosistemi {
     // The controllers keep the window and its controls by reference, used
     // only once the form is built.
     explicit StatiSottosistemi(FormViandora& f)
-        : Conversione(f, f.cmdConverte), Scambio(f, f.frmExport), Percorso(f) {}
+        : Conversione(f, f.cmdConverte), Scambio(f, f.frmExport), Percorso(f),
+          RiepilogoCosti(f, f.lblPrenotazioni, f.txtBase) {}
     StatoMeta Meta;
     StatoItinerario Itinerario;
     StatoGuida Guida;
@@ -25,6 +27,7 @@ struct FormViandora::StatiSottosistemi {
     ControlloreConversione Conversione;
     ControlloreScambio Scambio;
     ControllorePercorso Percorso;
+    ControlloreRiepilogo RiepilogoCosti;
 };
 
 FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProgramma)
@@ -32,7 +35,7 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
       Meta(stati_->Meta), Itinerario(stati_->Itinerario), Guida(stati_->Guida),
       CopiaTratto(stati_->CopiaTratto), TabellaDiMarcia(stati_->TabellaDiMarcia),
       Conversione(stati_->Conversione), Scambio(stati_->Scambio), Percorso(stati_->Percorso),
-      Stampa(stati_->Stampa), piattaforma_(piattaforma) {
+      RiepilogoCosti(stati_->RiepilogoCosti), Stampa(stati_->Stampa), piattaforma_(piattaforma) {
     Caption = QStringLiteral("Quintora 2.00 - 2005");
     for (int k = 0; k < 3; ++k)
         cmbSosta.emplace_back();
@@ -48,6 +51,11 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     Conversione.CollegaEventi();
     Scambio.CollegaEventi();
     Percorso.CollegaEventi();
+    RiepilogoCosti.CollegaEventi();
+}
+
+void FormViandora::MostraPrenotazioniMancate(bool calcolata) {
+    RiepilogoCosti.MostraPrenotazioniMancate(calcolata);
 }
 
 void FormViandora::RiprendiMetaCorrente() {

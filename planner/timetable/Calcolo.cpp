@@ -12,6 +12,7 @@
 #include "shell/FormViandora.h"
 #include "shell/Itinerario.h"
 #include "timetable/GuidaDatabase.h"
+#include "timetable/ServizioCalcolo.h"
 #include "timetable/TabellaDiMarcia.h"
 #include "trip/Meta.h"
 
@@ -269,6 +270,17 @@ void FormViandora::CollegaEventiCalcolo() {
 
     click_.insert(QStringLiteral("cmdCalcola"), [this] { cmdCalcola_Click(); });
     click_.insert(QStringLiteral("cmdRicalcola"), [this] { cmdRicalcola_Click(); });
-    click_.insert(QStringLiteral("cmdRiepilogo"), [this] { cmdRiepilogo_Click(); });
-    click_.insert(QStringLiteral("cmdCalendario"), [this] { cmdCalendario_Click(); });
+}
+
+TabellaCalcolata FormViandora::TabellaSchermo() const {
+    const StatoCalcolo& s = TabellaDiMarcia.Calcolo;
+    TabellaCalcolata t;
+    t.Meta.CodiceMeta = Meta.CodiceMetaCorrente;
+    t.Meta.Localita = txtLocalita.Text;
+    t.Meta.Nazione = txtNazione.Text;
+    t.Valori = ValoriSchermo();
+    t.RiprendiStato(s);
+    t.Messaggio = TabellaDiMarcia.MessaggioCalcolo;
+    t.TipiGuida = TabellaDiMarcia.TipiGuida;
+    return t;
 }
