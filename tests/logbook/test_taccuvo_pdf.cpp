@@ -78,35 +78,30 @@ private slots:
     // Refused before anything is printed (the reasons are the window
     // module's tests'); a FIFO named in the working
     // folder (the PDF or the marker) is neither opened nor replaced.
-    void rifiuti_data() {
-        QTest::addColumn<QStringList>("argomenti");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<bool>("marcatore");
-        QTest::addColumn<QString>("fifo");
-        QTest::newRow("unwritable pdf")
-            << QStringList{"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"} << 1 << true << "";
-        QTest::newRow("fifo as pdf") << QStringList{"--pdf", "x.pdf", "ROMA,01/07/2026,01/07/2026"} << 1
-                                     << true << "x.pdf";
-        QTest::newRow("fifo as marker") << QStringList{"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"} << 1
-                                        << false << "FineStampaQuintora.tmp";
-        QTest::newRow("unknown option") << QStringList{"--copie", "3"} << 2 << false << "";
-    }
     void rifiuti() {
-        QTemporaryDir cartella;
-        QFETCH(QStringList, argomenti);
-        QFETCH(QString, fifo);
-        if (!fifo.isEmpty()) QVERIFY(CreaFifo(cartella.filePath(fifo)));
-        const Esito e = Avvia(argomenti, cartella.path());
-        QTEST(e.codice, "codice");
-        QVERIFY(!e.err.trimmed().isEmpty());
-        if (!fifo.isEmpty()) {
-            QVERIFY2(e.err.contains("è una FIFO"), qPrintable(e.err));
-            QCOMPARE(TipoDelPercorso(cartella.filePath(fifo)), TipoPercorso::Fifo);
-            return;
-        }
-        QVERIFY(!QFile::exists(cartella.filePath(QStringLiteral("x.pdf"))));
-        QFETCH(bool, marcatore);
-        QCOMPARE(Marcatore(cartella.path()), marcatore ? QStringLiteral("Fatto\r\n") : QString());
+        const auto prova = [&](QStringList argomenti, int codice, bool marcatore, QString fifo) {
+            QTemporaryDir cartella;
+            if (!fifo.isEmpty()) QVERIFY(CreaFifo(cartella.filePath(fifo)));
+            const Esito e = Avvia(argomenti, cartella.path());
+            QCOMPARE(e.codice, codice);
+            QVERIFY(!e.err.trimmed().isEmpty());
+            if (!fifo.isEmpty()) {
+                QVERIFY2(e.err.contains("è una FIFO"), qPrintable(e.err));
+                QCOMPARE(TipoDelPercorso(cartella.filePath(fifo)), TipoPercorso::Fifo);
+                return;
+            }
+            QVERIFY(!QFile::exists(cartella.filePath(QStringLiteral("x.pdf"))));
+            QCOMPARE(Marcatore(cartella.path()), marcatore ? QStringLiteral("Fatto\r\n") : QString());
+        };
+        // unwritable pdf
+        prova(QStringList{"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "");
+        // fifo as pdf
+        prova(QStringList{"--pdf", "x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "x.pdf");
+        // fifo as marker
+        prova(QStringList{"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"}, 1, false,
+              "FineStampaQuintora.tmp");
+        // unknown option
+        prova(QStringList{"--copie", "3"}, 2, false, "");
     }
 };
 

@@ -156,76 +156,58 @@ private slots:
     // Values only a file or an edit outside the planner can hold: the run ends
     // with a message naming the trip and the field, or calculates as the
     // planner corrects them.
-    void valoriDaFuori_data() {
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("altri");
-        QTest::addColumn<QString>("sosta");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("atteso"); // start of the error, or of the first row
-        const QString data = "Mèta 000003, campo DataInizio: ";
-        for (const char* d : {"", "00000000", "1x", "01011899", "01012101"})
-            QTest::addRow("data \"%s\"", d) << d << ""
-                                            << "" << 1 << data;
-        QTest::newRow("31 febbraio") << QString("31022007") << QString("") << "" << 1
-                                     << data + "\"31022007\" non è una data valida";
-        QTest::newRow("anno 2100") << QString("31122100") << QString("") << "" << 0 << "1\tAREZZO\tA1\t100\t";
-        QTest::newRow("sosta negativa")
-            << QString("05082006") << QString("") << "-9999" << 1
-            << "Mèta 000003, tappa 1 (AREZZO), campo TempoSosta: \"-9999\" è un tempo negativo";
-        // The first entry of the speed list stands for a speed below 1 km/h, as
-        // for 0: 50 km/h, one rest an hour.
-        QTest::newRow("velocità sotto 1 km/h")
-            << QString("05082006") << QString("MediaAutostrada=0.9;RiposoOre=01") << "" << 0
-            << "1\tverso: Arezzo\tA1\t50\tA\t50\t01:00\t\t\tSab\t05/08\t10:00\t+ Riposo 15'\t";
-    }
 
     void valoriDaFuori() {
-        QFETCH(QString, data);
-        QFETCH(QString, altri);
-        QFETCH(QString, sosta);
-        QFETCH(int, codice);
-        QFETCH(QString, atteso);
-        QTemporaryDir cartella;
-        const QString file = cartella.filePath(NomeFileDatabase);
-        {
-            ViaggioInFinestra v;
-            SalvaMeta(*v, "000003", data, "0900", "00", "000", {"AREZZO|A1|100|A|" + sosta}, altri);
-            v->Db.Chiudi();
-            QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file));
-        }
-        const Esito e = Esegui({"calcola", file, "3"});
-        QCOMPARE(e.codice, codice);
-        if (codice == 0)
-            QVERIFY2(e.out.startsWith(atteso), qPrintable(e.out));
-        else
-            QVERIFY2(e.err.startsWith(atteso) && e.out.isEmpty(), qPrintable(e.err));
+        const auto prova = [&](QString data, QString altri, QString sosta, int codice, QString atteso) {
+            QTemporaryDir cartella;
+            const QString file = cartella.filePath(NomeFileDatabase);
+            {
+                ViaggioInFinestra v;
+                SalvaMeta(*v, "000003", data, "0900", "00", "000", {"AREZZO|A1|100|A|" + sosta}, altri);
+                v->Db.Chiudi();
+                QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file));
+            }
+            const Esito e = Esegui({"calcola", file, "3"});
+            QCOMPARE(e.codice, codice);
+            if (codice == 0)
+                QVERIFY2(e.out.startsWith(atteso), qPrintable(e.out));
+            else
+                QVERIFY2(e.err.startsWith(atteso) && e.out.isEmpty(), qPrintable(e.err));
+        };
+        const QString data = "Mèta 000003, campo DataInizio: ";
+        for (const char* d : {"", "00000000", "1x", "01011899", "01012101"})
+            prova(d, "", "", 1, data);
+        // 31 febbraio
+        prova(QString("31022007"), QString(""), "", 1, data + "\"31022007\" non è una data valida");
+        // anno 2100
+        prova(QString("31122100"), QString(""), "", 0, "1\tAREZZO\tA1\t100\t");
+        // sosta negativa
+        prova(QString("05082006"), QString(""), "-9999", 1,
+              "Mèta 000003, tappa 1 (AREZZO), campo TempoSosta: \"-9999\" è un tempo negativo");
+        // The first entry of the speed list stands for a speed below 1 km/h, as
+        // for 0: 50 km/h, one rest an hour.
+        // velocità sotto 1 km/h
+        prova(QString("05082006"), QString("MediaAutostrada=0.9;RiposoOre=01"), "", 0,
+              "1\tverso: Arezzo\tA1\t50\tA\t50\t01:00\t\t\tSab\t05/08\t10:00\t+ Riposo 15'\t");
     }
 
-    void errori_data() {
-        QTest::addColumn<QStringList>("argomenti"); // "@" stands for the stored trips' file
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("messaggio");
-        auto caso = [](const char* nome, const QString& argomenti, int codice, const char* messaggio) {
-            QTest::newRow(nome) << argomenti.split(u' ') << codice << QString(messaggio);
+    void errori() {
+        const auto prova = [&](QStringList argomenti, int codice, QString messaggio) {
+            const QStringList prima = ImprontaCartella(dir_.path());
+            for (QString& a : argomenti)
+                a = a == "@" ? file_ : a.contains('.') ? dir_.filePath(a) : a;
+            const Esito e = Esegui(argomenti);
+            QCOMPARE(e.codice, codice);
+            QVERIFY2(e.err.startsWith(messaggio) && e.out.isEmpty(), qPrintable(e.err));
+            QCOMPARE(ImprontaCartella(dir_.path()), prima);
         };
+        auto caso = [&]([[maybe_unused]] const char* nome, const QString& argomenti, int codice,
+                        const char* messaggio) { prova(argomenti.split(u' '), codice, QString(messaggio)); };
         caso("meta sconosciuta", "calcola @ 9", 1, "Mèta inesistente: 000009");
         // A code is matched exactly: "*" and "?" are not patterns.
         caso("codice con asterisco", "calcola @ 00000*", 1, "Mèta inesistente: 00000*");
         caso("codice con punto di domanda", "calcola @ 00000?", 1, "Mèta inesistente: 00000?");
         caso("argomenti", "calcola @", 2, "Uso: viandora-cli calcola FILE_DATABASE CODICE_META");
-    }
-
-    void errori() {
-        QFETCH(QStringList, argomenti);
-        QFETCH(int, codice);
-        QFETCH(QString, messaggio);
-        const QStringList prima = ImprontaCartella(dir_.path());
-        for (QString& a : argomenti)
-            a = a == "@" ? file_ : a.contains('.') ? dir_.filePath(a) : a;
-        const Esito e = Esegui(argomenti);
-        QCOMPARE(e.codice, codice);
-        QVERIFY2(e.err.startsWith(messaggio) && e.out.isEmpty(), qPrintable(e.err));
-        QCOMPARE(ImprontaCartella(dir_.path()), prima);
     }
 
 private:
