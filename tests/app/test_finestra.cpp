@@ -118,32 +118,6 @@ private slots:
         QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), pl->txtLocalita.Text);
     }
 
-    void pannelloInserimento() {
-        EditorProva e;
-        FormViandora& f = *e;
-        FinestraViandora finestra(f);
-        finestra.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
-        auto* fine = qobject_cast<QCheckBox*>(finestra.Widget("chkFineGiornata"));
-        QVERIFY(fine->isVisible() && finestra.Widget("cmbSosta(2)")->isVisible());
-        // Shown from the third row on.
-        QVERIFY(!finestra.Widget("chkProgressivo")->isVisible());
-
-        QTest::mouseClick(fine, Qt::LeftButton);
-        QVERIFY(f.chkFineGiornata.Value);
-        f.chkFineGiornata.Value = false;
-        finestra.Aggiorna();
-        QVERIFY(!fine->isChecked());
-
-        QTest::keyClicks(finestra.Widget("txtTappa"), "l'aquila");
-        QTest::keyClicks(finestra.Widget("txtKm"), "120");
-
-        QTest::mouseClick(finestra.Widget("cmdInserisce"), Qt::LeftButton);
-        QCOMPARE(Tappe(f), QStringList({"L'AQUILA||120||"}));
-        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtRiga"))->text(), QString("2"));
-    }
-
     void calcolaESblocca() {
         ViaggioInFinestra v;
         v.Voce("FIRENZE", "01", "Uffizi", "02:00");

@@ -200,26 +200,6 @@ private slots:
         QCOMPARE(verifica.errori, QStringList());
     }
 
-    void avvioSecondoLoSchermo() {
-        const auto prova = [&](QSize schermo, QSize finestra, QSize minima) {
-            Planner pl;
-            FinestraViandora f(*pl);
-            QCOMPARE(f.DimensioneIniziale(schermo), finestra);
-            QCOMPARE(f.DimensioneMinima(schermo), minima);
-        };
-        // At least the layout's own size when the screen holds it, larger in
-        // tenths on a larger screen, smaller only on a smaller screen. Shrunk
-        // by hand, no smaller than at the start on a 1024x768 screen.
-        // 800x600
-        prova(QSize(800, 600), QSize(773, 588), QSize(773, 588));
-        // 1024x768
-        prova(QSize(1024, 768), QSize(850, 647), QSize(850, 647));
-        // 1600x1000
-        prova(QSize(1600, 1000), QSize(1082, 824), QSize(850, 647));
-        // 640x480
-        prova(QSize(640, 480), QSize(631, 480), QSize(631, 480));
-    }
-
     void ridimensionaInProporzione() {
         Planner pl;
         FinestraViandora finestra(*pl);

@@ -214,18 +214,18 @@ private slots:
                 QCOMPARE(casella->Text, atteso);
         };
         // km
-        prova(QString("txtKm"), QString("1.2a5 km"), QString("125"));
+        prova("txtKm", "1.2a5 km", "125");
         // maiuscole
-        prova(QString("txtTappa"), QString("l'aquila\nroma"), QString("L'AQUILA"));
+        prova("txtTappa", "l'aquila\nroma", "L'AQUILA");
         // lunghezza
         prova("txtTappa", QString(40, 'a'), QString(29, 'A'));
         // solo lista
-        prova(QString("cmbTipoStrada"), QString("Autostrada"), QString(""));
+        prova("cmbTipoStrada", "Autostrada", "");
         // No more than what is stored.
         // velocita
-        prova(QString("cmbMediaKm(0)"), QString("123456"), QString("123"));
+        prova("cmbMediaKm(0)", "123456", "123");
         // giorni
-        prova(QString("cmbGiorni"), QString("0000012"), QString("0000"));
+        prova("cmbGiorni", "0000012", "0000");
     }
 
     void listeDiRicercaAperte() {

@@ -124,7 +124,7 @@ private slots:
         // id straniero
         prova(QByteArray("PRAGMA application_id = 7; CREATE TABLE Itinerari (x);"), QByteArray(), estraneo);
         // occupato
-        prova(QByteArray("BEGIN EXCLUSIVE"), QByteArray(), QString("è in uso da un altro programma"));
+        prova(QByteArray("BEGIN EXCLUSIVE"), QByteArray(), "è in uso da un altro programma");
         // sola lettura
         prova(QByteArray(), QByteArray(), "è in sola lettura");
     }
@@ -179,18 +179,17 @@ private slots:
         };
         const QString manca = dir_.filePath("manca/nuovo.mdb");
         // crea
-        prova(QStringList{"crea", "NUOVO"}, 0, QString("Database creato: NUOVO\n"), QString(""));
+        prova({"crea", "NUOVO"}, 0, "Database creato: NUOVO\n", "");
         // crea, file esistente
-        prova(QStringList{"crea", file_}, 1, "", "Il file esiste già: " + file_);
+        prova({"crea", file_}, 1, "", "Il file esiste già: " + file_);
         // crea, cartella mancante
-        prova(QStringList{"crea", manca}, 1, "", "La cartella non esiste: " + dir_.filePath("manca"));
+        prova({"crea", manca}, 1, "", "La cartella non esiste: " + dir_.filePath("manca"));
         // mete
-        prova(QStringList{"mete", file_}, 0, QString("000001\tTOSCANA\tITALIA\t05/08/2006\t2\n"),
-              QString(""));
+        prova({"mete", file_}, 0, "000001\tTOSCANA\tITALIA\t05/08/2006\t2\n", "");
         // mete, archivio vuoto
-        prova(QStringList{"mete", vuoto_}, 0, QString(""), QString(""));
+        prova({"mete", vuoto_}, 0, "", "");
         // mete, file mancante
-        prova(QStringList{"mete", manca}, 1, QString(""), QString("File inesistente"));
+        prova({"mete", manca}, 1, "", "File inesistente");
     }
 
     // Every command's usage is followed by what it does.

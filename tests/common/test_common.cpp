@@ -70,7 +70,7 @@ private slots:
         // Data2Data
         prova(Data2Data("05082006"), "05/08/2006");
         // Gma2Data testi
-        prova(Gma2Data(QString("5"), QString(" 8 "), QString("2006")), "05082006");
+        prova(Gma2Data("5", " 8 ", "2006"), "05082006");
         // settimana corta
         prova(GiornoSettimana("0101200"), "");
         // A malformed date has a negative day number; it still picks a name.

@@ -165,7 +165,7 @@ private slots:
             QVERIFY(f.cmdConverte.Visible && f.cmdConverte.Enabled);
         };
         // rifiuto
-        prova(0, QString(""), QString(""));
+        prova(0, "", "");
         // The first write is the safety copy of the database.
         for (int n : {1, 2, 3, 5, 8, 12, 20, 30})
             prova(n, "",
@@ -173,13 +173,11 @@ private slots:
                                  : "Errore di scrittura nel database") +
                       ": disco pieno");
         // cartella
-        prova(-1, QString("folder vian0013.dat"), QString("vian0013.dat: è una cartella, non un file"));
+        prova(-1, "folder vian0013.dat", "vian0013.dat: è una cartella, non un file");
         // FIFO delle mète
-        prova(-1, QString("fifo VianMete.dat"),
-              QString("VianMete.dat: è una FIFO (pipe con nome), non un file"));
+        prova(-1, "fifo VianMete.dat", "VianMete.dat: è una FIFO (pipe con nome), non un file");
         // FIFO di un itinerario
-        prova(-1, QString("fifo vian0071.dat"),
-              QString("vian0071.dat: è una FIFO (pipe con nome), non un file"));
+        prova(-1, "fifo vian0071.dat", "vian0071.dat: è una FIFO (pipe con nome), non un file");
     }
 
     // Names copied from another system: the exact name first, then any

@@ -136,13 +136,13 @@ private slots:
         for (int i = 1; i <= 41; ++i)
             da1a41 << Zero(i, 6);
         // scontro, scontro, libero
-        prova(da1a41, QStringList{"000007", "000003", "000050"}, QStringList{"000042", "000043", "000050"});
+        prova(da1a41, {"000007", "000003", "000050"}, {"000042", "000043", "000050"});
         // libero tenuto prima
-        prova(da1a41, QStringList{"000007", "000042"}, QStringList{"000043", "000042"});
+        prova(da1a41, {"000007", "000042"}, {"000043", "000042"});
         // codice corto
-        prova(QStringList{"000001"}, QStringList{"7", "000001"}, QStringList{"000002", "000003"});
+        prova({"000001"}, {"7", "000001"}, {"000002", "000003"});
         // oltre l'ultimo
-        prova(QStringList{"000001", "999999"}, QStringList{"999999"}, QStringList{"000002"});
+        prova({"000001", "999999"}, {"999999"}, {"000002"});
     }
 
     void regoleDiImportazione() {
@@ -273,22 +273,21 @@ private slots:
         // UTF-8
         prova("utf8.iei", senza);
         // binario
-        prova("binario.iei", QString(""));
+        prova("binario.iei", "");
         // troncato
         prova("troncato.iei", illeggibile);
         // colonne in più
-        prova("colonne_in_piu.iei", QString("riga 6: la riga ha 10 valori invece dei 9"));
+        prova("colonne_in_piu.iei", "riga 6: la riga ha 10 valori invece dei 9");
         // sezioni in disordine
-        prova("sezioni_in_disordine.iei", QString("manca la sezione degli itinerari"));
+        prova("sezioni_in_disordine.iei", "manca la sezione degli itinerari");
         // descrizione di 10 MB
-        prova("", QString("riga 5: la riga è troppo lunga"));
+        prova("", "riga 5: la riga è troppo lunga");
         // senza codice
-        prova(QString("senza_codice.iei"),
-              QString("all'intestazione della sezione delle mète manca il campo CodiceMeta"));
+        prova("senza_codice.iei", "all'intestazione della sezione delle mète manca il campo CodiceMeta");
         // inesistente
-        prova("manca.iei", QString("Impossibile leggere il file"));
+        prova("manca.iei", "Impossibile leggere il file");
         // FIFO
-        prova("FIFO", QString("è una FIFO"));
+        prova("FIFO", "è una FIFO");
     }
 
     void importazioneTuttoONiente() {
@@ -416,15 +415,14 @@ private slots:
             QCOMPARE(TipoDelPercorso(fifo_), TipoPercorso::Fifo);
         };
         // esporta, mèta inesistente
-        prova(QStringList{"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"}, 1,
-              QString("Mèta inesistente: 000077"));
+        prova({"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"}, 1, "Mèta inesistente: 000077");
         // esporta su una FIFO
-        prova(QStringList{"esporta", archivio_, fifo_, "000001"}, 1, "è una FIFO");
+        prova({"esporta", archivio_, fifo_, "000001"}, 1, "è una FIFO");
         // importa, codice non nel file
-        prova(QStringList{"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"}, 1,
-              QString("La mèta 000008 non è nel file"));
+        prova({"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"}, 1,
+              "La mèta 000008 non è nel file");
         // importa, senza scelta
-        prova(QStringList{"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"}, 2, "--tutte");
+        prova({"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"}, 2, "--tutte");
     }
 
 private:

@@ -177,10 +177,10 @@ private slots:
         // ultima riga: resta vuota
         prova(QStringList(), 8, senzaParcheggio, false);
         // voci uguali: solo la prima
-        prova(QStringList{"ROMA|01|Colosseo|02:00"}, 7, VociIniziali, true);
+        prova({"ROMA|01|Colosseo|02:00"}, 7, VociIniziali, true);
         // As patterns both would read "Porta ?A?": only the one shown goes.
         // virgolette e apostrofi
-        prova(QStringList{"ROMA|01|Porta \"A\"|01:00", "ROMA|01|Porta 'A'|01:00"}, 9,
+        prova({"ROMA|01|Porta \"A\"|01:00", "ROMA|01|Porta 'A'|01:00"}, 9,
               (QStringList(VociIniziali) << "ROMA|01|Porta \"A\"|01:00|0"), true);
     }
 

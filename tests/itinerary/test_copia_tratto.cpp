@@ -108,16 +108,16 @@ private slots:
         const QString palermo = "PALERMO||||", cefalu = "CEFALU|SS113|70|P|";
         // all'indietro con le soste, in fondo
         prova(5, 2, true, 3,
-              QStringList{palermo, cefalu, "VICENZA|A4|33|A|00:01:30", "VERONA|A31|51|S|",
-                          "BRESCIA|A4|68|A|*00:02:00", "BERGAMO|SS11|52|P|00:01:00"});
+              {palermo, cefalu, "VICENZA|A4|33|A|00:01:30", "VERONA|A31|51|S|", "BRESCIA|A4|68|A|*00:02:00",
+               "BERGAMO|SS11|52|P|00:01:00"});
         // in avanti senza soste, dopo l'ultima tappa
         prova(2, 5, false, 2,
-              QStringList{palermo, cefalu, "BERGAMO|A4|50|A|", "BRESCIA|SS11|52|P|", "VERONA|A4|68|A|",
-                          "VICENZA|A31|51|S|"});
+              {palermo, cefalu, "BERGAMO|A4|50|A|", "BRESCIA|SS11|52|P|", "VERONA|A4|68|A|",
+               "VICENZA|A31|51|S|"});
         // in mezzo, dopo la tappa scelta
-        prova(4, 4, true, 1, QStringList{palermo, "VERONA|A4|68|A|", cefalu});
+        prova(4, 4, true, 1, {palermo, "VERONA|A4|68|A|", cefalu});
         // l'ultima tappa all'indietro non ha seguente
-        prova(6, 5, false, 3, QStringList{palermo, cefalu, "PADOVA||||", "VICENZA|A4|33|A|"});
+        prova(6, 5, false, 3, {palermo, cefalu, "PADOVA||||", "VICENZA|A4|33|A|"});
     }
 };
 

@@ -116,7 +116,7 @@ private slots:
             QCOMPARE(TappeMemorizzate(f), Salvate);
         };
         // sì
-        prova(Msg::Yes, QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|"});
+        prova(Msg::Yes, {"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|"});
         // no
         prova(Msg::No, Modificate);
     }

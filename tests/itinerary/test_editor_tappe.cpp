@@ -168,15 +168,15 @@ private slots:
         const QStringList oltre1250 = {"FIRENZE|600", "BOLOGNA|650"};
         const QStringList a150 = {"FIRENZE|100", "BOLOGNA|50"};
         // progressivo 1.250, digitato 1320
-        prova(oltre1250, true, -1, "1320", QString("70"));
+        prova(oltre1250, true, -1, "1320", "70");
         // digitato sotto il progressivo
-        prova(a150, true, -1, "120", QString("120"));
+        prova(a150, true, -1, "120", "120");
         // casella tolta: distanza vera
-        prova(a150, true, 0, "200", QString("200"));
+        prova(a150, true, 0, "200", "200");
         // casella tolta, oltre 999
         prova(oltre1250, true, 0, "1320", QString());
         // progressivo di soli 100
-        prova(QStringList{"FIRENZE|60", "BOLOGNA|40"}, false, 1, "130", QString("130"));
+        prova({"FIRENZE|60", "BOLOGNA|40"}, false, 1, "130", "130");
     }
 
     void cancellaEAggiungeRighe() {
@@ -275,18 +275,18 @@ private slots:
         const QStringList andata = {"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|00:01:00",
                                     "VERONA|A22|140|A|*", "BOLOGNA|A22|140|A|"};
         // da Bologna a Roma
-        prova(andata, (QStringList(andata) << "FIRENZE|A1|100|A|" << QString("ROMA|A1|280|A|")));
+        prova(andata, (QStringList(andata) << "FIRENZE|A1|100|A|"
+                                           << "ROMA|A1|280|A|"));
         // nessuna occorrenza: buchi chiusi
-        prova(QStringList{"ROMA||||", "", "FIRENZE|A1|280|A|", "", "PISA|A11|90|A|"},
-              QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "PISA|A11|90|A|"});
+        prova({"ROMA||||", "", "FIRENZE|A1|280|A|", "", "PISA|A11|90|A|"},
+              {"ROMA||||", "FIRENZE|A1|280|A|", "PISA|A11|90|A|"});
         // buchi e ritorno
-        prova(QStringList{"ROMA||||", "", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "",
-                          "FIRENZE|RA3|70|S|"},
-              QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "FIRENZE|RA3|70|S|",
-                          "ROMA|A1|280|A|"});
+        prova({"ROMA||||", "", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "", "FIRENZE|RA3|70|S|"},
+              {"ROMA||||", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "FIRENZE|RA3|70|S|",
+               "ROMA|A1|280|A|"});
         // il nome va uguale, maiuscole comprese
-        prova(QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"},
-              QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"});
+        prova({"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"},
+              {"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"});
     }
 };
 

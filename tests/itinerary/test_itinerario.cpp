@@ -50,28 +50,26 @@ private slots:
 
         // Over 999 km (written as the grid shows it) in 999-km records, each with the stop.
         // 1.500 km in due record
-        prova(QStringList{"ROMA|A1|1.500|A|*01:02:30"},
-              QStringList{"0001|ROMA|999|A1 |A|01:02:30|1", "0002|ROMA|501|A1 |A|01:02:30|1"},
-              QStringList{"ROMA|A1 |999|A|*01:02:30|1", "ROMA|A1 |501|A|*01:02:30|1"});
+        prova({"ROMA|A1|1.500|A|*01:02:30"},
+              {"0001|ROMA|999|A1 |A|01:02:30|1", "0002|ROMA|501|A1 |A|01:02:30|1"},
+              {"ROMA|A1 |999|A|*01:02:30|1", "ROMA|A1 |501|A|*01:02:30|1"});
         // righe vuote in mezzo
-        prova(QStringList{"ASTI|A21|10|A|", "", "BRA|SP7|20|P|", "   |X|5|L|", "CUNEO|SS20|30|L|"},
-              QStringList{"0001|ASTI|10|A21 |A| |0", "0002|BRA|20|SP7 |P| |0", "0003|CUNEO|30|SS20 |L| |0"},
-              QStringList{"ASTI|A21 |10|A||0", "BRA|SP7 |20|P||0", "CUNEO|SS20 |30|L||0"});
+        prova({"ASTI|A21|10|A|", "", "BRA|SP7|20|P|", "   |X|5|L|", "CUNEO|SS20|30|L|"},
+              {"0001|ASTI|10|A21 |A| |0", "0002|BRA|20|SP7 |P| |0", "0003|CUNEO|30|SS20 |L| |0"},
+              {"ASTI|A21 |10|A||0", "BRA|SP7 |20|P||0", "CUNEO|SS20 |30|L||0"});
         // località di 35 caratteri
-        prova(QStringList{"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789|SS1|12|L|"},
-              QStringList{"0001|ABCDEFGHIJKLMNOPQRSTUVWXYZ123|12|SS1 |L| |0"},
-              QStringList{"ABCDEFGHIJKLMNOPQRSTUVWXYZ123|SS1 |12|L||0"});
+        prova({"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789|SS1|12|L|"},
+              {"0001|ABCDEFGHIJKLMNOPQRSTUVWXYZ123|12|SS1 |L| |0"},
+              {"ABCDEFGHIJKLMNOPQRSTUVWXYZ123|SS1 |12|L||0"});
         // apostrofi, virgolette e accenti
-        prova(QStringList{"L'AQUILA|\"A24\" dell'Aquila|120|A|", "CITTÀ DEL VATICANO|VIA|3|L|*"},
-              QStringList{"0001|L'AQUILA|120|\"A24\" dell'Aquila |A| |0",
-                          "0002|CITTÀ DEL VATICANO|3|VIA |L| |1"},
-              QStringList{"L'AQUILA|\"A24\" dell'Aquila |120|A||0", "CITTÀ DEL VATICANO|VIA |3|L|*|1"});
+        prova({"L'AQUILA|\"A24\" dell'Aquila|120|A|", "CITTÀ DEL VATICANO|VIA|3|L|*"},
+              {"0001|L'AQUILA|120|\"A24\" dell'Aquila |A| |0", "0002|CITTÀ DEL VATICANO|3|VIA |L| |1"},
+              {"L'AQUILA|\"A24\" dell'Aquila |120|A||0", "CITTÀ DEL VATICANO|VIA |3|L|*|1"});
         // strada, km e tipo vuoti
-        prova(QStringList{"ROMA|||  |"}, QStringList{"0001|ROMA|0| | | |0"}, QStringList{"ROMA| || ||0"});
+        prova({"ROMA|||  |"}, {"0001|ROMA|0| | | |0"}, {"ROMA| || ||0"});
         // The blank that marks the end of the road is not added twice.
         // strada già chiusa da un blank
-        prova(QStringList{"ROMA|A1 |10|A|"}, QStringList{"0001|ROMA|10|A1 |A| |0"},
-              QStringList{"ROMA|A1 |10|A||0"});
+        prova({"ROMA|A1 |10|A|"}, {"0001|ROMA|10|A1 |A| |0"}, {"ROMA|A1 |10|A||0"});
     }
 
     void tempiGuidaContatiUnaVolta() {
@@ -109,15 +107,12 @@ private slots:
         // ROMA: 02:00 + 00:30 (already marked before: the pass resets it);
         // L'AQUILA: 01:15 + 00:45 of "l'aquila", found through the apostrophe.
         // località ripetuta
-        prova(QStringList{"ROMA||0|L|", "L'AQUILA|A24|100|A|", "ROMA|A24|100|A|", "NAPOLI|A1|200|A|"},
-              QStringList{"00:02:30", "00:02:00", " ", " "}, QStringList{"00:02:30", "00:02:00", "", ""},
-              QString("11011"));
+        prova({"ROMA||0|L|", "L'AQUILA|A24|100|A|", "ROMA|A24|100|A|", "NAPOLI|A1|200|A|"},
+              {"00:02:30", "00:02:00", " ", " "}, {"00:02:30", "00:02:00", "", ""}, "11011");
         // solo la prima fetta di una tappa lunga
-        prova(QStringList{"ROMA|A1|1500|A|", "ROMA|A1|10|A|"}, QStringList{"00:02:30", " ", " "},
-              QStringList{"00:02:30", "", ""}, "00011");
+        prova({"ROMA|A1|1500|A|", "ROMA|A1|10|A|"}, {"00:02:30", " ", " "}, {"00:02:30", "", ""}, "00011");
         // stesso nome, lettere diverse
-        prova(QStringList{"roma|A1|10|A|", "ROMA|A1|10|A|"}, QStringList{"00:02:30", " "},
-              QStringList{"00:02:30", ""}, "00011");
+        prova({"roma|A1|10|A|", "ROMA|A1|10|A|"}, {"00:02:30", " "}, {"00:02:30", ""}, "00011");
     }
 
     void guastoDuranteLaMemorizzazione() {

@@ -40,23 +40,20 @@ private slots:
 
         const QStringList v = {"110", "90", "70", "40"};
         // 1200 km a 40: ore oltre le 24
-        prova(QStringList{"ROMA|SP1|1200|L|"}, v, QStringList{"1.200|30:00"},
-              QStringList{"", "", "", "1.200", "1.200"}, QStringList{"", "", "", "01:06:00", "01:06:00"},
-              QString("0"));
+        prova({"ROMA|SP1|1200|L|"}, v, {"1.200|30:00"}, {"", "", "", "1.200", "1.200"},
+              {"", "", "", "01:06:00", "01:06:00"}, "0");
         // Rounded to the hundredth of an hour: 15.6 hundredths make 10 minutes.
         // 7 km a 45
-        prova(QStringList{"BRA|SP7|7|A|"}, QStringList{"45", "90", "70", "40"}, QStringList{"7|00:10"},
-              QStringList{"7", "", "", "", "7"}, QStringList{"00:00:10", "", "", "", "00:00:10"}, "0");
+        prova({"BRA|SP7|7|A|"}, {"45", "90", "70", "40"}, {"7|00:10"}, {"7", "", "", "", "7"},
+              {"00:00:10", "", "", "", "00:00:10"}, "0");
         // tipi diversi, progressivi
-        prova(QStringList{"ASTI|A21|110|A|", "BRA|SS231|90|S|", "ALBA|SP7|35|P|", "CUNEO|X|20|Q|"}, v,
-              QStringList{"110|01:00", "200|01:00", "235|00:30", "255|00:30"},
-              QStringList{"110", "90", "35", "20", "255"},
-              QStringList{"00:01:00", "00:01:00", "00:00:30", "00:00:30", "00:03:00"}, "0");
+        prova({"ASTI|A21|110|A|", "BRA|SS231|90|S|", "ALBA|SP7|35|P|", "CUNEO|X|20|Q|"}, v,
+              {"110|01:00", "200|01:00", "235|00:30", "255|00:30"}, {"110", "90", "35", "20", "255"},
+              {"00:01:00", "00:01:00", "00:00:30", "00:00:30", "00:03:00"}, "0");
         // Ferries count whether or not a driving stage follows them.
         // traghetti dopo l'ultima tappa con km
-        prova(QStringList{"NAPOLI|A3|110|A|", "PALERMO|TRAGHETTO|0|L|", "CAGLIARI|TRAGHETTO TIRRENIA|0||"}, v,
-              QStringList{"110|01:00", "|", "|"}, QStringList{"110", "", "", "", "110"},
-              QStringList{"00:01:00", "", "", "", "00:01:00"}, "2");
+        prova({"NAPOLI|A3|110|A|", "PALERMO|TRAGHETTO|0|L|", "CAGLIARI|TRAGHETTO TIRRENIA|0||"}, v,
+              {"110|01:00", "|", "|"}, {"110", "", "", "", "110"}, {"00:01:00", "", "", "", "00:01:00"}, "2");
     }
 
     // A speed that reads as 0 drives at the first entry of its list, 50 km/h.
@@ -111,15 +108,15 @@ private slots:
 
         // 9,900 km at 100 km/h: 4 days and 3 hours of driving, so 5 days.
         // 4 giorni e 3 ore, 3 richiesti
-        prova(9900, QString("003"), QString("005"), QString("005"));
+        prova(9900, "003", "005", "005");
         // richiesti più del minimo
-        prova(9900, QString("010"), QString("010"), QString("005"));
+        prova(9900, "010", "010", "005");
         // nessun giorno richiesto
-        prova(9900, QString("000"), QString("000"), QString("005"));
+        prova(9900, "000", "000", "005");
         // giorni interi
-        prova(4800, QString("001"), QString("002"), QString("002"));
+        prova(4800, "001", "002", "002");
         // nessun chilometro
-        prova(0, QString("003"), QString("003"), QString(""));
+        prova(0, "003", "003", "");
     }
 };
 

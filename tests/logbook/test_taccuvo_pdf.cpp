@@ -94,14 +94,13 @@ private slots:
             QCOMPARE(Marcatore(cartella.path()), marcatore ? QStringLiteral("Fatto\r\n") : QString());
         };
         // unwritable pdf
-        prova(QStringList{"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "");
+        prova({"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "");
         // fifo as pdf
-        prova(QStringList{"--pdf", "x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "x.pdf");
+        prova({"--pdf", "x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "x.pdf");
         // fifo as marker
-        prova(QStringList{"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"}, 1, false,
-              "FineStampaQuintora.tmp");
+        prova({"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"}, 1, false, "FineStampaQuintora.tmp");
         // unknown option
-        prova(QStringList{"--copie", "3"}, 2, false, "");
+        prova({"--copie", "3"}, 2, false, "");
     }
 };
 

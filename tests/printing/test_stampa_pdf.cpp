@@ -117,17 +117,17 @@ private slots:
             QCOMPARE(TipoDelPercorso(fifo), TipoPercorso::Fifo);
         };
         // pdf non scrivibile
-        prova(QStringList{"stampa", "DB", "3", "--pdf", "DIR/manca/x.pdf"}, "Impossibile scrivere il file");
+        prova({"stampa", "DB", "3", "--pdf", "DIR/manca/x.pdf"}, "Impossibile scrivere il file");
         // pdf su una FIFO
-        prova(QStringList{"stampa", "DB", "3", "--pdf", "FIFO"}, "è una FIFO");
+        prova({"stampa", "DB", "3", "--pdf", "FIFO"}, "è una FIFO");
         // testo su una FIFO
-        prova(QStringList{"stampa", "DB", "3", "--pdf", "PDF", "--testo", "FIFO"}, "è una FIFO");
+        prova({"stampa", "DB", "3", "--pdf", "PDF", "--testo", "FIFO"}, "è una FIFO");
         // guida su una FIFO
-        prova(QStringList{"guida", "DB", "--pdf", "FIFO"}, "è una FIFO");
+        prova({"guida", "DB", "--pdf", "FIFO"}, "è una FIFO");
         // senza --pdf
-        prova(QStringList{"guida", "DB", "--meta", "3", "--dettaglio"}, "--pdf");
+        prova({"guida", "DB", "--meta", "3", "--dettaglio"}, "--pdf");
         // guida di una meta sconosciuta
-        prova(QStringList{"guida", "DB", "--pdf", "PDF", "--meta", "8"}, "Mèta inesistente");
+        prova({"guida", "DB", "--pdf", "PDF", "--meta", "8"}, "Mèta inesistente");
     }
 };
 

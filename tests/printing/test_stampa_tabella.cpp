@@ -178,18 +178,17 @@ private slots:
         };
         const QString file = "Stampa sul file FILE: completata!";
         // tabella
-        prova(true, false, true, 1, QStringList{"Stampa Tabella di Marcia  completata...", file});
+        prova(true, false, true, 1, {"Stampa Tabella di Marcia  completata...", file});
         // entrambe
         prova(true, true, true, 1,
-              QStringList{"Stampa Tabella di Marcia  e \r\nModuli per Diario di Bordo completata...", file});
+              {"Stampa Tabella di Marcia  e \r\nModuli per Diario di Bordo completata...", file});
         // solo moduli
-        prova(false, true, true, 0, QStringList{"Stampa Moduli per Diario di Bordo completata...", file});
+        prova(false, true, true, 0, {"Stampa Moduli per Diario di Bordo completata...", file});
         // nessuna
-        prova(false, false, true, 0, QStringList{file});
+        prova(false, false, true, 0, {file});
         // moduli senza programma
-        prova(
-            false, true, false, 0,
-            QStringList{"Impossibile avviare il programma di stampa dei Moduli per Diario di Bordo:", file});
+        prova(false, true, false, 0,
+              {"Impossibile avviare il programma di stampa dei Moduli per Diario di Bordo:", file});
     }
 
     void senzaLocalitaNessunaPagina() {

@@ -144,15 +144,15 @@ private slots:
             QVERIFY2(coperti.isEmpty(), qPrintable(coperti.join(u'\n')));
         };
         // tabella di marcia
-        prova("tabella", QStringList{LocalitaLunga, "12.345", "99.999", "* 14:00", "ogni 03 ore;"});
+        prova("tabella", {LocalitaLunga, "12.345", "99.999", "* 14:00", "ogni 03 ore;"});
         // guida, ogni voce
-        prova("voci", QStringList{LocalitaLunga, "01:30"});
+        prova("voci", {LocalitaLunga, "01:30"});
         // guida, solo nomi
-        prova("nomi", QStringList{LocalitaLunga});
+        prova("nomi", {LocalitaLunga});
         // diario compilato
-        prova("diario", QStringList{LocalitaLunga, "Ma", "Me"});
+        prova("diario", {LocalitaLunga, "Ma", "Me"});
         // diario in bianco
-        prova("bianco", QStringList{"Cod.", "Div."});
+        prova("bianco", {"Cod.", "Div."});
     }
 };
 

@@ -77,10 +77,9 @@ private slots:
                       "INGRESSO IN FRANCIA|SS335|12|P|;MODANE||5|P|;SAINT-JEAN-DE-MAURIENNE|A43|32|A|;"
                       "CHAMBÉRY|A43|74|A|;LYON|A43|101|A|"));
         // distanza che torna indietro
-        prova("distanza_indietro.txt", 1,
-              QString("ROMA||0|P|;FIRENZE||277|P|;BOLOGNA|A1|0|A|;MODENA|A1|383|A|"));
+        prova("distanza_indietro.txt", 1, "ROMA||0|P|;FIRENZE||277|P|;BOLOGNA|A1|0|A|;MODENA|A1|383|A|");
         // intestazione alla riga 15
-        prova("intestazione_riga15.txt", 1, QString("VERONA||0|P|;BRESCIA||101|P|"));
+        prova("intestazione_riga15.txt", 1, "VERONA||0|P|;BRESCIA||101|P|");
     }
 
     void nonRiconosciuti() {
@@ -151,17 +150,17 @@ private slots:
             QCOMPARE(l.StradeTappa, strade);
         };
         // numero europeo tra parentesi
-        prova("Entrare su A1 (E35) verso Roma", QStringList{"A1"});
+        prova("Entrare su A1 (E35) verso Roma", {"A1"});
         // solo tra parentesi
-        prova("Prendere l'uscita (A12) per Genova", QStringList{"A12"});
+        prova("Prendere l'uscita (A12) per Genova", {"A12"});
         // apostrofo e barra
-        prova("Immettersi nell'A4/E64 verso Venezia", QStringList{"A4/E64"});
+        prova("Immettersi nell'A4/E64 verso Venezia", {"A4/E64"});
         // piazza, non strada
-        prova("Girare in P.ZA REPUBBLICA/2, poi SS36", QStringList{"SS36"});
+        prova("Girare in P.ZA REPUBBLICA/2, poi SS36", {"SS36"});
         // numeri che non sono strade
-        prova("Continuare per 37 km, alle 12:30", QStringList{});
+        prova("Continuare per 37 km, alle 12:30", {});
         // traghetto
-        prova("Imbarcarsi sul traghetto per Olbia", QStringList{"TRAGH"});
+        prova("Imbarcarsi sul traghetto per Olbia", {"TRAGH"});
     }
 
     void colonne() {

@@ -50,11 +50,11 @@ private slots:
             QCOMPARE(QFontInfo(FontDellaPagina(*pagina)).family(), famiglia);
         };
         // serif
-        prova("Times new roman", QString("Liberation Serif"));
+        prova("Times new roman", "Liberation Serif");
         // sans
-        prova("arial", QString("Liberation Sans"));
+        prova("arial", "Liberation Sans");
         // narrow
-        prova("Arial Narrow", QString("Liberation Sans Narrow"));
+        prova("Arial Narrow", "Liberation Sans Narrow");
     }
 
     // Two pages, A4, text as text with embedded fonts, the logo as an image;

@@ -178,16 +178,16 @@ private slots:
         for (const char* d : {"", "00000000", "1x", "01011899", "01012101"})
             prova(d, "", "", 1, data);
         // 31 febbraio
-        prova(QString("31022007"), QString(""), "", 1, data + "\"31022007\" non è una data valida");
+        prova("31022007", "", "", 1, data + "\"31022007\" non è una data valida");
         // anno 2100
-        prova(QString("31122100"), QString(""), "", 0, "1\tAREZZO\tA1\t100\t");
+        prova("31122100", "", "", 0, "1\tAREZZO\tA1\t100\t");
         // sosta negativa
-        prova(QString("05082006"), QString(""), "-9999", 1,
+        prova("05082006", "", "-9999", 1,
               "Mèta 000003, tappa 1 (AREZZO), campo TempoSosta: \"-9999\" è un tempo negativo");
         // The first entry of the speed list stands for a speed below 1 km/h, as
         // for 0: 50 km/h, one rest an hour.
         // velocità sotto 1 km/h
-        prova(QString("05082006"), QString("MediaAutostrada=0.9;RiposoOre=01"), "", 0,
+        prova("05082006", "MediaAutostrada=0.9;RiposoOre=01", "", 0,
               "1\tverso: Arezzo\tA1\t50\tA\t50\t01:00\t\t\tSab\t05/08\t10:00\t+ Riposo 15'\t");
     }
 

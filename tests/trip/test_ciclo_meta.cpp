@@ -163,10 +163,9 @@ private slots:
             QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
         };
         // campi nostri
-        prova(0, QString("SANTIAGO DE COMPOSTELA VIA FRA"), QString("SANTIAGO DE COMPOSTELA CENTRO!"));
+        prova(0, "SANTIAGO DE COMPOSTELA VIA FRA", "SANTIAGO DE COMPOSTELA CENTRO!");
         // campi piu larghi
-        prova(40, QString("SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1"),
-              QString("SANTIAGO DE COMPOSTELA, CATTEDRALE"));
+        prova(40, "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1", "SANTIAGO DE COMPOSTELA, CATTEDRALE");
     }
 
     void stessaDestinazioneAggiorna() {
