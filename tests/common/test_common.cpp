@@ -261,8 +261,14 @@ private slots:
         const QString percorso = cartella.filePath("tutti.txt");
         const QByteArray byte = TuttiIByte().replace('\r', "").replace('\n', "");
         QVERIFY(ScriviRigheWindows1252(percorso, {"una riga vecchia e lunga", "un'altra", "e un'altra"}));
+        // A second name of the old file: the new one takes the name's place
+        // instead of being written into the old one.
+        const QString vecchio = cartella.filePath("vecchio.txt");
+        QCOMPARE(::link(QFile::encodeName(percorso).constData(), QFile::encodeName(vecchio).constData()), 0);
         QVERIFY(ScriviRigheWindows1252(percorso, {DecodificaWindows1252(byte), "seconda"}));
         QCOMPARE(Leggi(percorso), byte + "\r\nseconda\r\n");
+        QCOMPARE(Leggi(vecchio), QByteArray("una riga vecchia e lunga\r\nun'altra\r\ne un'altra\r\n"));
+        QVERIFY(QFile::remove(vecchio));
         QVERIFY(ScriviRigheWindows1252(percorso, {}));
         QCOMPARE(Leggi(percorso), QByteArray());
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"tutti.txt"});

@@ -129,7 +129,6 @@ private slots:
     // A refusal (0) and failures: a write that fails at any point of the
     // run (a full disk, a killed process), an old file that is a folder or a
     // FIFO (never opened: it would wait for ever).
-
     void nienteCambia() {
         const auto prova = [&](int scrittura, QString nodo, QString errore) {
             Archivio a;

@@ -34,7 +34,6 @@ class TestEditorComandi : public QObject {
 private slots:
     // "Salva Reset" and "Fine inser.": save, take back the stored version, or
     // keep the changes on screen; only leaving closes the editor.
-
     void salvaOEsce() {
         const auto prova = [&](QString comando, QList<int> risposte, QStringList memorizzate,
                                QStringList griglia, bool aperto) {

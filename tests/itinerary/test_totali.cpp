@@ -57,7 +57,6 @@ private slots:
     }
 
     // A speed that reads as 0 drives at the first entry of its list, 50 km/h.
-
     void velocitaNulla() {
         const auto prova = [&](QString velocita) {
             Planner pl;

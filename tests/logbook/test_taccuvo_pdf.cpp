@@ -58,20 +58,7 @@ private slots:
             QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(giorni[k - 1]))));
         }
         QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
-    }
-
-    // As the planner starts it: one argument with blanks in the destination,
-    // no printer on the system, the data folder as working directory.
-    void dalPianificatore() {
-        QTemporaryDir cartella;
-        const Esito e = Avvia({QStringLiteral("PORTO SANTO STEFANO,01/07/2026,02/07/2026")}, cartella.path());
-        QCOMPARE(e.codice, 0);
-        const QString pdf = cartella.filePath(
-            QStringLiteral("Diario di Bordo - PORTO SANTO STEFANO - 01-07-2026 02-07-2026.pdf"));
-        QCOMPARE(e.out.trimmed(), pdf);
-        QCOMPARE(StrumentiPdf::Pagine(pdf), 3);
-        QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
-        // Nothing half-written is left beside it.
+        // Nothing half-written is left beside them.
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 2);
     }
 

@@ -38,7 +38,6 @@ private slots:
 
     // What else decides: a timetable on screen, the stage editor open, the
     // number of stages.
-
     void comandiSecondoLoStato() {
         const auto prova = [&](QString meta, QString itinerario, QString stato, QString metaDopo,
                                QStringList abilitati) {
@@ -123,7 +122,6 @@ private slots:
     }
 
     // The start: today, minutes down to the quarter; 53 to 59 carry into the next hour.
-
     void oraDiPartenza() {
         const auto prova = [&](QTime adesso, QString ora) {
             Planner pl;
@@ -142,7 +140,6 @@ private slots:
 
     // The key filters of the trip screen and of the stage editor: what each
     // key becomes, "_" for a key discarded.
-
     void filtriTasti() {
         const auto prova = [&](QString campo, QString tasti, QString passati) {
             Planner pl;
@@ -155,23 +152,20 @@ private slots:
             }
             QCOMPARE(risultato, passati);
         };
-        auto caso = [&](const char* campo, const QString& tasti, const QString& passati) {
-            prova(QString(campo), tasti, passati);
-        };
-        caso("txtLocalita", "a'", "A'");
-        caso("txtNazione", "à'", "À'");
-        caso("cmbMediaKm(2)", "7\bx.", "7\b__");
-        caso("cmbGiorni", "5-", "5_");
+        prova("txtLocalita", "a'", "A'");
+        prova("txtNazione", "à'", "À'");
+        prova("cmbMediaKm(2)", "7\bx.", "7\b__");
+        prova("cmbGiorni", "5-", "5_");
         for (const char* soloLista :
              {"cmbInizio(0)", "cmbInizio(4)", "cmbOra(8)", "cmbMin(0)", "cmbRipM", "cmbRipH", "cmbRipG",
               "cmbRipGG", "cmbSoste", "cmbSosta(0)", "cmbSosta(2)"})
-            caso(soloLista, "1", "_");
-        caso("cmbTipoStrada", "A\b", "__");
-        caso("txtTappa", "l'aquila à", "L'AQUILA À");
-        caso("txtStrada", "a1 tragh", "A1 TRAGH");
-        caso("txtKm", "12a.\b 9", "12__\b_9");
-        caso("txtVeicolo(3)", "1,8.5a-:", "1,8.5___");
-        caso("txtVeicolo(7)", "09:0a.", "09:0__");
+            prova(soloLista, "1", "_");
+        prova("cmbTipoStrada", "A\b", "__");
+        prova("txtTappa", "l'aquila à", "L'AQUILA À");
+        prova("txtStrada", "a1 tragh", "A1 TRAGH");
+        prova("txtKm", "12a.\b 9", "12__\b_9");
+        prova("txtVeicolo(3)", "1,8.5a-:", "1,8.5___");
+        prova("txtVeicolo(7)", "09:0a.", "09:0__");
     }
 
     // The days wanted never exceed 997.

@@ -156,7 +156,6 @@ private slots:
     // Values only a file or an edit outside the planner can hold: the run ends
     // with a message naming the trip and the field, or calculates as the
     // planner corrects them.
-
     void valoriDaFuori() {
         const auto prova = [&](QString data, QString altri, QString sosta, int codice, QString atteso) {
             QTemporaryDir cartella;

@@ -53,7 +53,6 @@ private slots:
     // a comma for decimals) and shown again with it; a value that cannot be
     // used is refused with its message and nothing is stored. A trip saved
     // with the defaults on screen keeps following them.
-
     void veicoloConLaMeta() {
         const auto prova = [&](QString campi, QString messaggio, QString mostrati, bool proprio) {
             Planner pl;

@@ -96,7 +96,6 @@ private slots:
     // installation: "k=hh:mm" the time pair k, A S P L the speeds, rip* the
     // rests. The check always ends, and the screen shows what it kept, also
     // after the refresh gives the values back to the lists.
-
     void correzioni() {
         const auto prova = [&](QStringList valori, QStringList attesi) {
             Planner pl;
