@@ -1,8 +1,7 @@
 // The real window, offscreen, over a real database in a temporary folder:
-// panels and commands, key filters on real key presses, the grid's view, the
-// stage entry panel and "&Calcola" with its timetable view.
+// panels and commands, key filters on real key presses, the grid's view and
+// "&Calcola" with its timetable view.
 #include <QAbstractItemModelTester>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +14,7 @@
 #include "common/Testo1252.h"
 #include "finestre/RiquadroMessaggio.h"
 #include "finestre/Traduzioni.h"
-#include "itinerary/EditorProva.h"
+#include "support/MeteProva.h"
 #include "timetable/ViaggioProva.h"
 
 namespace {

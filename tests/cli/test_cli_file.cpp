@@ -68,6 +68,7 @@ private slots:
     // A file that is not ours, held by another program or read-only: every
     // command that would use it says which, exits 1 and changes nothing.
     void databaseNonUsabile() {
+        // sql: empty: the file as contenuto gives it
         const auto prova = [&](QByteArray sql, QByteArray contenuto, QString motivo) {
             QTemporaryDir d, altrove;
             const QString file = d.filePath("meta.mdb");
@@ -162,6 +163,7 @@ private slots:
     // crea makes what the planner's first start makes, and never in place of
     // a file; mete lists the trips. "NUOVO" stands for a file in a new folder.
     void archivio() {
+        // err: its start
         const auto prova = [&](QStringList argomenti, int codice, QString out, QString err) {
             QTemporaryDir nuova;
             const QString nuovo = nuova.filePath("nuovo.mdb");

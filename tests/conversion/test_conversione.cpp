@@ -130,6 +130,8 @@ private slots:
     // run (a full disk, a killed process), an old file that is a folder or a
     // FIFO (never opened: it would wait for ever).
     void nienteCambia() {
+        // scrittura: the write that fails; 0 none, -1 an old file replaced
+        // nodo: "folder" or "fifo", a blank, the old file it replaces
         const auto prova = [&](int scrittura, QString nodo, QString errore) {
             Archivio a;
             FormViandora& f = *a;

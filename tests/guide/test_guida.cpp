@@ -148,6 +148,7 @@ private slots:
     }
 
     void cancellaRiga() {
+        // altre: "locality|code|description|time" added to the guide
         const auto prova = [&](QStringList altre, int riga, QStringList voci, bool cancellaAbilitato) {
             Planner pl;
             FormViandora& f = *pl;

@@ -46,6 +46,10 @@ private slots:
     }
 
     void controlli() {
+        // partenza: a start stage already written
+        // campi: locality, road, km, road type, stop, "*" for end of day
+        // riga: the row written; empty when refused
+        // avviso: the refusal's text
         const auto prova = [&](bool partenza, QStringList campi, QString riga, QString avviso) {
             EditorProva e;
             FormViandora& f = *e;
@@ -136,6 +140,10 @@ private slots:
     }
 
     void chilometriProgressivi() {
+        // precedenti: "locality|km" after the start
+        // spuntata: the box as the editor offers it
+        // spunta: -1 left so, else 0/1
+        // scritti: empty: refused
         const auto prova = [&](QStringList precedenti, bool spuntata, int spunta, QString digitati,
                                QString scritti) {
             EditorProva e;
@@ -252,6 +260,7 @@ private slots:
     }
 
     void ritornoAStart() {
+        // righe: "" for an empty row
         const auto prova = [&](QStringList righe, QStringList attese) {
             EditorProva e;
             FormViandora& f = *e;

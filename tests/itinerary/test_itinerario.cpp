@@ -23,6 +23,7 @@ class TestItinerario : public QObject {
     Q_OBJECT
 private slots:
     void memorizzaERicarica() {
+        // griglia: columns 1|2|3|4|7|14 after loading
         const auto prova = [&](QStringList tappe, QStringList record, QStringList griglia) {
             Planner pl;
             FormViandora& f = *pl.f;
@@ -73,6 +74,9 @@ private slots:
     }
 
     void tempiGuidaContatiUnaVolta() {
+        // guidaMemorizzata: SostaGuidaCitta per record
+        // colonnaGuida: column 8 per row after loading
+        // visti: FlagVisto by locality and description
         const auto prova = [&](QStringList tappe, QStringList guidaMemorizzata, QStringList colonnaGuida,
                                QString visti) {
             Planner pl;

@@ -15,6 +15,9 @@ class TestTotali : public QObject {
     Q_OBJECT
 private slots:
     void tempiETotali() {
+        // colonne: columns 5|6 per stage
+        // chilometri: txtKmTot 0..4
+        // tempi: txtTempo 0..4
         const auto prova = [&](QStringList tappe, QStringList velocita, QStringList colonne,
                                QStringList chilometri, QStringList tempi, QString traghetti) {
             Planner pl;
@@ -92,6 +95,8 @@ private slots:
     }
 
     void listaDeiGiorni() {
+        // km: one motorway stage at 100 km/h
+        // minimo: the list's first entry after "000"
         const auto prova = [&](int km, QString richiesti, QString mostrati, QString minimo) {
             Planner pl;
             FormViandora& f = *pl.f;

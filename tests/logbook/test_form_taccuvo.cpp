@@ -128,6 +128,7 @@ private slots:
     }
 
     void pulsanteStampa() {
+        // campi: destination, start day, end day
         const auto prova = [&](QStringList campi, bool abilitato) {
             PiattaformaRegistrata p;
             FormTaccuvo f(p, {});
@@ -169,6 +170,8 @@ private slots:
     // Started with arguments: fields filled and locked, pages printed on the
     // default printer without a question, marker written, program ended.
     void avvioConArgomenti() {
+        // campi: destination|from|to as shown; pagine: day pages, -1 none; avviso: part of
+        // the one message when nothing is printed
         const auto prova = [&](QString argomento, QString campi, int pagine, int codice, QString avviso) {
             QFile::remove(QStringLiteral("FineStampaQuintora.tmp"));
             PiattaformaRegistrata p;

@@ -129,6 +129,7 @@ class TestTestiNeiRiquadri : public QObject {
     Q_OBJECT
 private slots:
     void testiNeiRiquadri() {
+        // interi: numbers and names shrunk, not cut
         const auto prova = [&](QString stampa, QStringList interi) {
             PlannerStampa s;
             s.p.preparaPagina = [](P& p) { p.larghezza = LarghezzaStampata; };

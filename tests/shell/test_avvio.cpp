@@ -45,6 +45,7 @@ private slots:
     // A file that is not ours is refused as it is: no copy, no change (every
     // kind of foreign file is the schema tests' business).
     void fileNonNostroNonVieneToccato() {
+        // sql: empty: a file of text
         const auto prova = [&](QByteArray sql) {
             Planner pl(false);
             const QString file = pl.dir.filePath("ViandoraQuintora.mdb");

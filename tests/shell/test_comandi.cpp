@@ -15,6 +15,7 @@ class TestComandi : public QObject {
     Q_OBJECT
 private slots:
     void listeDiComandi() {
+        // abilitati: in both panels
         const auto prova = [&](QString comandi, QStringList abilitati, QString captionEsce, bool escAttivo) {
             Planner pl;
             pl->ComandiMeta = comandi;
@@ -39,6 +40,7 @@ private slots:
     // What else decides: a timetable on screen, the stage editor open, the
     // number of stages.
     void comandiSecondoLoStato() {
+        // stato: "calcolata", "editor" or the number of stages
         const auto prova = [&](QString meta, QString itinerario, QString stato, QString metaDopo,
                                QStringList abilitati) {
             Planner pl;
@@ -54,20 +56,20 @@ private slots:
             QCOMPARE(pl->ComandiMeta, metaDopo);
             QCOMPARE(ComandiAbilitati(*pl) + ComandiAbilitati(*pl, "frmInputBox"), abilitati);
         };
-        auto caso = [&]([[maybe_unused]] const char* nome, const char* meta, const char* itinerario,
-                        const char* stato, const char* metaDopo, const QStringList& abilitati) {
-            prova(QString(meta), QString(itinerario), QString(stato), QString(metaDopo), abilitati);
-        };
         // cmdCerca needs more than one stage, and the import fewer than two.
-        caso("itinerario intero, due tappe", "ZZ", "all", "2", "ZZ",
-             {"cmdAggiunge", "cmdAzzeraSoste", "cmdCancella", "cmdCerca", "cmdDuplica", "cmdFine",
-              "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"});
-        caso("cerca con una tappa", "ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"});
-        caso("tabella calcolata: sblocca, stampa, riepilogo", "All", "ZZ", "calcolata", "CaSt",
-             {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"});
-        caso("vv tiene tutto spento", "vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"});
-        caso("editor aperto: la meta aspetta", "All", "InFi", "editor", "F",
-             {"cmdFine", "cmdInserisce", "cmdMapPoint"});
+        // itinerario intero, due tappe
+        prova("ZZ", "all", "2", "ZZ",
+              {"cmdAggiunge", "cmdAzzeraSoste", "cmdCancella", "cmdCerca", "cmdDuplica", "cmdFine",
+               "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"});
+        // cerca con una tappa
+        prova("ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"});
+        // tabella calcolata: sblocca, stampa, riepilogo
+        prova("All", "ZZ", "calcolata", "CaSt",
+              {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"});
+        // vv tiene tutto spento
+        prova("vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"});
+        // editor aperto: la meta aspetta
+        prova("All", "InFi", "editor", "F", {"cmdFine", "cmdInserisce", "cmdMapPoint"});
     }
 
     // Closing from the frame is "&Esce", asked as the button asks; where the

@@ -151,6 +151,7 @@ private slots:
     // narrower than the tolerance, or a text that never fits, ends the
     // fitting: the planner prints nothing, the logbook stops shrinking.
     void posizione() {
+        // misura: mm per point per character
         const auto prova = [&](int adattamento, QString testo, double da, double a, int allineato,
                                double misura, QString stampato, double x, double dimensione) {
             PaginaRegistrata p;

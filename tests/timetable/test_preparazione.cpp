@@ -33,21 +33,30 @@ private slots:
             QCOMPARE(Ts, atteso);
             QVERIFY(!v->frmMetePeriodo.Enabled);
         };
-        // Columns 14, 15, 16, 17 of the prepared row.
-
-        auto caso = [&]([[maybe_unused]] const char* nome, int scelta, const char* sosta, const char* guida,
-                        const QStringList& attese) { prova(scelta, QString(sosta), QString(guida), attese); };
-        caso("1 entrambe", 1, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
-        caso("2 solo guida, fine giornata tolta", 2, "*01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
-        caso("3 guida maggiore", 3, "01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
-        caso("3 pari tiene l'itinerario", 3, "*01:30", "01:30", {"1", "00:01:30", "", "00:01:30"});
-        caso("3 senza guida", 3, "01:00", "", {"", "00:01:00", "", "00:01:00"});
-        caso("4 itinerario minore", 4, "01:00", "01:30", {"", "00:01:00", "", "00:01:00"});
-        caso("4 guida minore", 4, "02:00", "01:30", {"", "", "00:01:30", "00:01:30"});
-        caso("4 senza sosta d'itinerario nessuna sosta", 4, "*", "01:30", {"1", "", "", ""});
-        caso("5 nessuna sosta, fine giornata tolta", 5, "*01:00", "01:30", {"", "", "", ""});
-        caso("fine giornata senza soste", 5, "*", "", {"1", "", "", ""});
-        caso("scelta sconosciuta come 1", 0, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
+        // The choice, the stage's stop, the guide's time, and columns 14, 15,
+        // 16, 17 of the prepared row.
+        // 1 entrambe
+        prova(1, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
+        // 2 solo guida, fine giornata tolta
+        prova(2, "*01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        // 3 guida maggiore
+        prova(3, "01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        // 3 pari tiene l'itinerario
+        prova(3, "*01:30", "01:30", {"1", "00:01:30", "", "00:01:30"});
+        // 3 senza guida
+        prova(3, "01:00", "", {"", "00:01:00", "", "00:01:00"});
+        // 4 itinerario minore
+        prova(4, "01:00", "01:30", {"", "00:01:00", "", "00:01:00"});
+        // 4 guida minore
+        prova(4, "02:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        // 4 senza sosta d'itinerario nessuna sosta
+        prova(4, "*", "01:30", {"1", "", "", ""});
+        // 5 nessuna sosta, fine giornata tolta
+        prova(5, "*01:00", "01:30", {"", "", "", ""});
+        // fine giornata senza soste
+        prova(5, "*", "", {"1", "", "", ""});
+        // scelta sconosciuta come 1
+        prova(0, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
     }
 
     void tappeSenzaBuchi() {

@@ -157,6 +157,7 @@ private slots:
     // with a message naming the trip and the field, or calculates as the
     // planner corrects them.
     void valoriDaFuori() {
+        // atteso: start of the error, or of the first row
         const auto prova = [&](QString data, QString altri, QString sosta, int codice, QString atteso) {
             QTemporaryDir cartella;
             const QString file = cartella.filePath(NomeFileDatabase);
@@ -191,6 +192,7 @@ private slots:
     }
 
     void errori() {
+        // argomenti: "@" stands for the stored trips' file
         const auto prova = [&](QStringList argomenti, int codice, QString messaggio) {
             const QStringList prima = ImprontaCartella(dir_.path());
             for (QString& a : argomenti)

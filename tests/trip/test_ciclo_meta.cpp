@@ -54,6 +54,8 @@ private slots:
     // used is refused with its message and nothing is stored. A trip saved
     // with the defaults on screen keeps following them.
     void veicoloConLaMeta() {
+        // messaggio: the start of the refusal, empty when stored
+        // mostrati: after a new start
         const auto prova = [&](QString campi, QString messaggio, QString mostrati, bool proprio) {
             Planner pl;
             auto schermo = [&pl] {
