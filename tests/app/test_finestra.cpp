@@ -1,8 +1,7 @@
 // The real window, offscreen, over a real database in a temporary folder:
-// panels and commands, key filters on real key presses, the grid's view, the
-// stage entry panel and "&Calcola" with its timetable view.
+// panels and commands, key filters on real key presses, the grid's view and
+// "&Calcola" with its timetable view.
 #include <QAbstractItemModelTester>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +14,7 @@
 #include "common/Testo1252.h"
 #include "finestre/RiquadroMessaggio.h"
 #include "finestre/Traduzioni.h"
-#include "itinerary/EditorProva.h"
+#include "support/MeteProva.h"
 #include "timetable/ViaggioProva.h"
 
 namespace {
@@ -116,32 +115,6 @@ private slots:
         pl->txtLocalita.Text = "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1";
         finestra.Aggiorna();
         QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtLocalita"))->text(), pl->txtLocalita.Text);
-    }
-
-    void pannelloInserimento() {
-        EditorProva e;
-        FormViandora& f = *e;
-        FinestraViandora finestra(f);
-        finestra.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
-        auto* fine = qobject_cast<QCheckBox*>(finestra.Widget("chkFineGiornata"));
-        QVERIFY(fine->isVisible() && finestra.Widget("cmbSosta(2)")->isVisible());
-        // Shown from the third row on.
-        QVERIFY(!finestra.Widget("chkProgressivo")->isVisible());
-
-        QTest::mouseClick(fine, Qt::LeftButton);
-        QVERIFY(f.chkFineGiornata.Value);
-        f.chkFineGiornata.Value = false;
-        finestra.Aggiorna();
-        QVERIFY(!fine->isChecked());
-
-        QTest::keyClicks(finestra.Widget("txtTappa"), "l'aquila");
-        QTest::keyClicks(finestra.Widget("txtKm"), "120");
-
-        QTest::mouseClick(finestra.Widget("cmdInserisce"), Qt::LeftButton);
-        QCOMPARE(Tappe(f), QStringList({"L'AQUILA||120||"}));
-        QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtRiga"))->text(), QString("2"));
     }
 
     void calcolaESblocca() {

@@ -200,28 +200,6 @@ private slots:
         QCOMPARE(verifica.errori, QStringList());
     }
 
-    void avvioSecondoLoSchermo_data() {
-        QTest::addColumn<QSize>("schermo");
-        QTest::addColumn<QSize>("finestra");
-        QTest::addColumn<QSize>("minima");
-        // At least the layout's own size when the screen holds it, larger in
-        // tenths on a larger screen, smaller only on a smaller screen. Shrunk
-        // by hand, no smaller than at the start on a 1024x768 screen.
-        QTest::newRow("800x600") << QSize(800, 600) << QSize(773, 588) << QSize(773, 588);
-        QTest::newRow("1024x768") << QSize(1024, 768) << QSize(850, 647) << QSize(850, 647);
-        QTest::newRow("1600x1000") << QSize(1600, 1000) << QSize(1082, 824) << QSize(850, 647);
-        QTest::newRow("640x480") << QSize(640, 480) << QSize(631, 480) << QSize(631, 480);
-    }
-    void avvioSecondoLoSchermo() {
-        QFETCH(QSize, schermo);
-        QFETCH(QSize, finestra);
-        QFETCH(QSize, minima);
-        Planner pl;
-        FinestraViandora f(*pl);
-        QCOMPARE(f.DimensioneIniziale(schermo), finestra);
-        QCOMPARE(f.DimensioneMinima(schermo), minima);
-    }
-
     void ridimensionaInProporzione() {
         Planner pl;
         FinestraViandora finestra(*pl);

@@ -195,37 +195,37 @@ private slots:
         QCOMPARE(w.finestra.Widget("txtRiga")->property("text").toString(), QString("3"));
     }
 
-    void incollaSecondoLeRegole_data() {
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("appunti");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("km") << QString("txtKm") << QString("1.2a5 km") << QString("125");
-        QTest::newRow("maiuscole") << QString("txtTappa") << QString("l'aquila\nroma") << QString("L'AQUILA");
-        QTest::newRow("lunghezza") << "txtTappa" << QString(40, 'a') << QString(29, 'A');
-        QTest::newRow("solo lista") << QString("cmbTipoStrada") << QString("Autostrada") << QString("");
-        // No more than what is stored.
-        QTest::newRow("velocita") << QString("cmbMediaKm(0)") << QString("123456") << QString("123");
-        QTest::newRow("giorni") << QString("cmbGiorni") << QString("0000012") << QString("0000");
-    }
     void incollaSecondoLeRegole() {
-        QFETCH(QString, campo);
-        QFETCH(QString, appunti);
-        QFETCH(QString, atteso);
-        EditorProva e;
-        Finestra w(e);
-        QVERIFY(QTest::qWaitForWindowActive(&w.finestra));
-        QWidget* widget = w.finestra.Widget(campo);
-        auto* testo = qobject_cast<QLineEdit*>(widget);
-        if (auto* cb = qobject_cast<QComboBox*>(widget)) {
-            cb->setEditText(QString());
-            testo = cb->lineEdit();
-        }
-        testo->setFocus();
-        QApplication::clipboard()->setText(appunti);
-        QTest::keyClick(testo, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(testo->text(), atteso);
-        if (auto* casella = dynamic_cast<CasellaTesto*>(e->TrovaControllo(campo)))
-            QCOMPARE(casella->Text, atteso);
+        const auto prova = [&](QString campo, QString appunti, QString atteso) {
+            EditorProva e;
+            Finestra w(e);
+            QVERIFY(QTest::qWaitForWindowActive(&w.finestra));
+            QWidget* widget = w.finestra.Widget(campo);
+            auto* testo = qobject_cast<QLineEdit*>(widget);
+            if (auto* cb = qobject_cast<QComboBox*>(widget)) {
+                cb->setEditText(QString());
+                testo = cb->lineEdit();
+            }
+            testo->setFocus();
+            QApplication::clipboard()->setText(appunti);
+            QTest::keyClick(testo, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(testo->text(), atteso);
+            if (auto* casella = dynamic_cast<CasellaTesto*>(e->TrovaControllo(campo)))
+                QCOMPARE(casella->Text, atteso);
+        };
+        // km
+        prova("txtKm", "1.2a5 km", "125");
+        // maiuscole
+        prova("txtTappa", "l'aquila\nroma", "L'AQUILA");
+        // lunghezza
+        prova("txtTappa", QString(40, 'a'), QString(29, 'A'));
+        // solo lista
+        prova("cmbTipoStrada", "Autostrada", "");
+        // No more than what is stored.
+        // velocita
+        prova("cmbMediaKm(0)", "123456", "123");
+        // giorni
+        prova("cmbGiorni", "0000012", "0000");
     }
 
     void listeDiRicercaAperte() {

@@ -67,70 +67,67 @@ private slots:
 
     // A file that is not ours, held by another program or read-only: every
     // command that would use it says which, exits 1 and changes nothing.
-    void databaseNonUsabile_data() {
-        QTest::addColumn<QByteArray>("sql"); // empty: the file as contenuto gives it
-        QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<QString>("motivo");
-        const QString estraneo = "non è un database di Viandora";
-        QTest::newRow("un byte") << QByteArray() << QByteArray("S") << estraneo;
-        QTest::newRow("id straniero") << QByteArray("PRAGMA application_id = 7; CREATE TABLE Itinerari (x);")
-                                      << QByteArray() << estraneo;
-        QTest::newRow("occupato") << QByteArray("BEGIN EXCLUSIVE") << QByteArray()
-                                  << QString("è in uso da un altro programma");
-        QTest::newRow("sola lettura") << QByteArray() << QByteArray() << "è in sola lettura";
-    }
     void databaseNonUsabile() {
-        QFETCH(QByteArray, sql);
-        QFETCH(QByteArray, contenuto);
-        QFETCH(QString, motivo);
-        QTemporaryDir d, altrove;
-        const QString file = d.filePath("meta.mdb");
-        sqlite3* altro = nullptr;
-        const bool solaLettura = motivo.contains("sola lettura");
-        if (motivo.contains("altro programma") || solaLettura) {
-            QVERIFY(QFile::copy(file_, file));
-        } else if (!sql.isEmpty()) {
-            QVERIFY(sqlite3_open(file.toUtf8().constData(), &altro) == SQLITE_OK);
-            QVERIFY(Sql(altro, sql.constData()));
-            sqlite3_close(altro);
-            altro = nullptr;
-        } else {
-            QVERIFY(ScriviFile(file, contenuto));
-        }
-        QVERIFY(ScriviFile(altrove.filePath("VianMete.dat"), {}));
-        QVERIFY(Cli({"esporta", file_, altrove.filePath("scambio.iei"), "1"}).codice == 0);
-        const QStringList prima = ImprontaCartella(d.path());
-        // Taken after reading the file here: closing any handle of this
-        // process on the file would drop the lock.
-        if (motivo.contains("altro programma")) QVERIFY(Sql(altro = Apri(file), sql.constData()));
-        if (solaLettura) QVERIFY(SolaLettura(file, true));
+        // sql: empty: the file as contenuto gives it
+        const auto prova = [&](QByteArray sql, QByteArray contenuto, QString motivo) {
+            QTemporaryDir d, altrove;
+            const QString file = d.filePath("meta.mdb");
+            sqlite3* altro = nullptr;
+            const bool solaLettura = motivo.contains("sola lettura");
+            if (motivo.contains("altro programma") || solaLettura) {
+                QVERIFY(QFile::copy(file_, file));
+            } else if (!sql.isEmpty()) {
+                QVERIFY(sqlite3_open(file.toUtf8().constData(), &altro) == SQLITE_OK);
+                QVERIFY(Sql(altro, sql.constData()));
+                sqlite3_close(altro);
+                altro = nullptr;
+            } else {
+                QVERIFY(ScriviFile(file, contenuto));
+            }
+            QVERIFY(ScriviFile(altrove.filePath("VianMete.dat"), {}));
+            QVERIFY(Cli({"esporta", file_, altrove.filePath("scambio.iei"), "1"}).codice == 0);
+            const QStringList prima = ImprontaCartella(d.path());
+            // Taken after reading the file here: closing any handle of this
+            // process on the file would drop the lock.
+            if (motivo.contains("altro programma")) QVERIFY(Sql(altro = Apri(file), sql.constData()));
+            if (solaLettura) QVERIFY(SolaLettura(file, true));
 
-        // Side by side: each one waits as long for a file held by another program.
-        QList<QStringList> comandi = {{"importa", file, altrove.filePath("scambio.iei"), "--tutte"},
-                                      {"importa-percorso", file, "1", altrove.filePath("VianMete.dat")},
-                                      {"converti", file, altrove.path()}};
-        if (!solaLettura)
-            comandi += QList<QStringList>{{"calcola", file, "1"},
-                                          {"mete", file},
-                                          {"esporta", file, altrove.filePath("e.iei"), "1"},
-                                          {"stampa", file, "1", "--pdf", altrove.filePath("t.pdf")},
-                                          {"guida", file, "--pdf", altrove.filePath("g.pdf")}};
-        std::vector<std::unique_ptr<QProcess>> processi;
-        for (const QStringList& c : std::as_const(comandi)) {
-            processi.push_back(std::make_unique<QProcess>());
-            processi.back()->start(VIANDORA_CLI, c);
-        }
-        for (size_t i = 0; i < processi.size(); ++i) {
-            QProcess& p = *processi[i];
-            QVERIFY(p.waitForFinished(60000));
-            const QString err = QString::fromUtf8(p.readAllStandardError());
-            QVERIFY2(p.exitCode() == 1 && err.contains(motivo) && err.contains("meta.mdb"),
-                     qPrintable(comandi[i].first() + ": " + err));
-        }
-        if (altro) QVERIFY(Sql(altro, "ROLLBACK"));
-        sqlite3_close(altro);
-        if (solaLettura) QVERIFY(SolaLettura(file, false));
-        QCOMPARE(ImprontaCartella(d.path()), prima);
+            // Side by side: each one waits as long for a file held by another program.
+            QList<QStringList> comandi = {{"importa", file, altrove.filePath("scambio.iei"), "--tutte"},
+                                          {"importa-percorso", file, "1", altrove.filePath("VianMete.dat")},
+                                          {"converti", file, altrove.path()}};
+            if (!solaLettura)
+                comandi += QList<QStringList>{{"calcola", file, "1"},
+                                              {"mete", file},
+                                              {"esporta", file, altrove.filePath("e.iei"), "1"},
+                                              {"stampa", file, "1", "--pdf", altrove.filePath("t.pdf")},
+                                              {"guida", file, "--pdf", altrove.filePath("g.pdf")}};
+            std::vector<std::unique_ptr<QProcess>> processi;
+            for (const QStringList& c : std::as_const(comandi)) {
+                processi.push_back(std::make_unique<QProcess>());
+                processi.back()->start(VIANDORA_CLI, c);
+            }
+            for (size_t i = 0; i < processi.size(); ++i) {
+                QProcess& p = *processi[i];
+                QVERIFY(p.waitForFinished(60000));
+                const QString err = QString::fromUtf8(p.readAllStandardError());
+                QVERIFY2(p.exitCode() == 1 && err.contains(motivo) && err.contains("meta.mdb"),
+                         qPrintable(comandi[i].first() + ": " + err));
+            }
+            if (altro) QVERIFY(Sql(altro, "ROLLBACK"));
+            sqlite3_close(altro);
+            if (solaLettura) QVERIFY(SolaLettura(file, false));
+            QCOMPARE(ImprontaCartella(d.path()), prima);
+        };
+        const QString estraneo = "non è un database di Viandora";
+        // un byte
+        prova(QByteArray(), QByteArray("S"), estraneo);
+        // id straniero
+        prova(QByteArray("PRAGMA application_id = 7; CREATE TABLE Itinerari (x);"), QByteArray(), estraneo);
+        // occupato
+        prova(QByteArray("BEGIN EXCLUSIVE"), QByteArray(), "è in uso da un altro programma");
+        // sola lettura
+        prova(QByteArray(), QByteArray(), "è in sola lettura");
     }
 
     // A writer killed half way left its journal: what is printed is the file
@@ -165,43 +162,36 @@ private slots:
 
     // crea makes what the planner's first start makes, and never in place of
     // a file; mete lists the trips. "NUOVO" stands for a file in a new folder.
-    void archivio_data() {
-        QTest::addColumn<QStringList>("argomenti");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err"); // its start
-        const QString manca = dir_.filePath("manca/nuovo.mdb");
-        QTest::newRow("crea") << QStringList{"crea", "NUOVO"} << 0 << QString("Database creato: NUOVO\n")
-                              << QString("");
-        QTest::newRow("crea, file esistente") << QStringList{"crea", file_} << 1 << ""
-                                              << "Il file esiste già: " + file_;
-        QTest::newRow("crea, cartella mancante") << QStringList{"crea", manca} << 1 << ""
-                                                 << "La cartella non esiste: " + dir_.filePath("manca");
-        QTest::newRow("mete") << QStringList{"mete", file_} << 0
-                              << QString("000001\tTOSCANA\tITALIA\t05/08/2006\t2\n") << QString("");
-        QTest::newRow("mete, archivio vuoto")
-            << QStringList{"mete", vuoto_} << 0 << QString("") << QString("");
-        QTest::newRow("mete, file mancante")
-            << QStringList{"mete", manca} << 1 << QString("") << QString("File inesistente");
-    }
     void archivio() {
-        QFETCH(QStringList, argomenti);
-        QFETCH(int, codice);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        QTemporaryDir nuova;
-        const QString nuovo = nuova.filePath("nuovo.mdb");
-        argomenti.replaceInStrings("NUOVO", nuovo);
-        const QStringList prima = ImprontaCartella(dir_.path());
-        const Esito e = Cli(argomenti);
-        QCOMPARE(e.codice, codice);
-        QCOMPARE(e.out, out.replace("NUOVO", nuovo));
-        QVERIFY2(err.isEmpty() ? e.err.isEmpty() : e.err.startsWith(err), qPrintable(e.err));
-        QCOMPARE(ImprontaCartella(dir_.path()), prima);
-        if (argomenti.contains(nuovo)) {
-            QCOMPARE(QDir(nuova.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"nuovo.mdb"});
-            QCOMPARE(Contenuto(nuovo), Contenuto(vuoto_));
-        }
+        // err: its start
+        const auto prova = [&](QStringList argomenti, int codice, QString out, QString err) {
+            QTemporaryDir nuova;
+            const QString nuovo = nuova.filePath("nuovo.mdb");
+            argomenti.replaceInStrings("NUOVO", nuovo);
+            const QStringList prima = ImprontaCartella(dir_.path());
+            const Esito e = Cli(argomenti);
+            QCOMPARE(e.codice, codice);
+            QCOMPARE(e.out, out.replace("NUOVO", nuovo));
+            QVERIFY2(err.isEmpty() ? e.err.isEmpty() : e.err.startsWith(err), qPrintable(e.err));
+            QCOMPARE(ImprontaCartella(dir_.path()), prima);
+            if (argomenti.contains(nuovo)) {
+                QCOMPARE(QDir(nuova.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"nuovo.mdb"});
+                QCOMPARE(Contenuto(nuovo), Contenuto(vuoto_));
+            }
+        };
+        const QString manca = dir_.filePath("manca/nuovo.mdb");
+        // crea
+        prova({"crea", "NUOVO"}, 0, "Database creato: NUOVO\n", "");
+        // crea, file esistente
+        prova({"crea", file_}, 1, "", "Il file esiste già: " + file_);
+        // crea, cartella mancante
+        prova({"crea", manca}, 1, "", "La cartella non esiste: " + dir_.filePath("manca"));
+        // mete
+        prova({"mete", file_}, 0, "000001\tTOSCANA\tITALIA\t05/08/2006\t2\n", "");
+        // mete, archivio vuoto
+        prova({"mete", vuoto_}, 0, "", "");
+        // mete, file mancante
+        prova({"mete", manca}, 1, "", "File inesistente");
     }
 
     // Every command's usage is followed by what it does.

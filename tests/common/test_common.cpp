@@ -65,98 +65,143 @@ class TestCommon : public QObject {
 
 private slots:
     // Each row computes its value while the table is built.
-    void testi_data() {
-        QTest::addColumn<QString>("ottenuto");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("Data2Data") << Data2Data("05082006") << "05/08/2006";
-        QTest::newRow("Gma2Data testi")
-            << Gma2Data(QString("5"), QString(" 8 "), QString("2006")) << "05082006";
-        QTest::newRow("settimana corta") << GiornoSettimana("0101200") << "";
-        // A malformed date has a negative day number; it still picks a name.
-        QTest::newRow("settimana di 00000000") << QString::number(GiornoSettimana("00000000").size()) << "3";
-        QTest::newRow("Zero spazi tolti") << Zero(" 5 ", 3) << "005";
-        QTest::newRow("Zero tagliato a sinistra") << Zero("123", 2) << "23";
-        QTest::newRow("Zero numero tagliato") << Zero(123, 2) << "23";
-        QTest::newRow("Zero decimale") << Zero(2.5, 4) << "02,5";
-        QTest::newRow("AntStr taglia") << AntStr("abcdef", 3, "0") << "def";
-        QTest::newRow("AntStr primo carattere") << AntStr("ab", 4, "xyz") << "xxab";
-        QTest::newRow("AggStr taglia") << AggStr("abcdef", 3, "0") << "abc";
-        QTest::newRow("AggStr codice 128") << AggStr("a", 2, "128") << "a\u20AC";
-        QTest::newRow("AggStr senza riempimento") << AggStr("a", 3, "") << "a  ";
-        QTest::newRow("AggStr lunghezza negativa") << AggStr("a", -1, "0") << "";
-        QTest::newRow("LikeTesto") << LikeTesto("l'a=b\\c>d<e\"f*") << "l?a?b?c?d?e?f*";
-        QTest::newRow("maiuscole e spazi") << PrimoMaiuscolo("  ROMA  ") << "Roma";
-        QTest::newRow("trattino") << PrimoMaiuscolo("emilia-romagna") << "Emilia-Romagna";
-        QTest::newRow("dopo una lettera accentata") << PrimoMaiuscolo("perùgia") << "PerùGia";
-        QTest::newRow("TestoNumero negativo") << TestoNumero(-12.0) << "-12";
-        QTest::newRow("TestoNumero zero negativo") << TestoNumero(-0.0) << "0";
-        QTest::newRow("TestoNumero sette cifre") << TestoNumero(1.0 / 3) << "0,3333333";
-        QTest::newRow("negativo") << Formato(-1234.0, "#,##0") << "-1.234";
-        QTest::newRow("zero con cifra") << Formato(0.0, "#,##0") << "0";
-        QTest::newRow("meno di mezzo") << Formato(0.4, "#,###") << "";
-        QTest::newRow("negativo che arrotonda a zero") << Formato(-0.4, "#0") << "0";
-        QTest::newRow("metà negativa") << Formato(-2.5, "#0") << "-3";
-        QTest::newRow("riporto nel gruppo") << Formato(999.5, "#,##0") << "1.000";
-        QTest::newRow("decimale scritto") << Formato(1.005, "0.00") << "1,01";
-        QTest::newRow("grande") << Formato(1e15, "#,##0") << "1.000.000.000.000.000";
-        QTest::newRow("meno di mezzo minuto") << ghmCentesimi2Stringa(0.8f, CentesimiGiorno) << "";
-        QTest::newRow("un giorno") << ghmCentesimi2Stringa(2400, CentesimiGiorno) << "01:00:00";
-        QTest::newRow("minuti a 60 a fine giorno")
-            << ghmCentesimi2Stringa(2399.9f, CentesimiGiorno) << "01:00:00";
-    }
     void testi() {
-        QFETCH(QString, ottenuto);
-        QTEST(ottenuto, "atteso");
+        const auto prova = [&](QString ottenuto, QString atteso) { QCOMPARE(ottenuto, atteso); };
+        // Data2Data
+        prova(Data2Data("05082006"), "05/08/2006");
+        // Gma2Data testi
+        prova(Gma2Data("5", " 8 ", "2006"), "05082006");
+        // settimana corta
+        prova(GiornoSettimana("0101200"), "");
+        // A malformed date has a negative day number; it still picks a name.
+        // settimana di 00000000
+        prova(QString::number(GiornoSettimana("00000000").size()), "3");
+        // Zero spazi tolti
+        prova(Zero(" 5 ", 3), "005");
+        // Zero tagliato a sinistra
+        prova(Zero("123", 2), "23");
+        // Zero numero tagliato
+        prova(Zero(123, 2), "23");
+        // Zero decimale
+        prova(Zero(2.5, 4), "02,5");
+        // AntStr taglia
+        prova(AntStr("abcdef", 3, "0"), "def");
+        // AntStr primo carattere
+        prova(AntStr("ab", 4, "xyz"), "xxab");
+        // AggStr taglia
+        prova(AggStr("abcdef", 3, "0"), "abc");
+        // AggStr codice 128
+        prova(AggStr("a", 2, "128"), "a\u20AC");
+        // AggStr senza riempimento
+        prova(AggStr("a", 3, ""), "a  ");
+        // AggStr lunghezza negativa
+        prova(AggStr("a", -1, "0"), "");
+        // LikeTesto
+        prova(LikeTesto("l'a=b\\c>d<e\"f*"), "l?a?b?c?d?e?f*");
+        // maiuscole e spazi
+        prova(PrimoMaiuscolo("  ROMA  "), "Roma");
+        // trattino
+        prova(PrimoMaiuscolo("emilia-romagna"), "Emilia-Romagna");
+        // dopo una lettera accentata
+        prova(PrimoMaiuscolo("perùgia"), "PerùGia");
+        // TestoNumero negativo
+        prova(TestoNumero(-12.0), "-12");
+        // TestoNumero zero negativo
+        prova(TestoNumero(-0.0), "0");
+        // TestoNumero sette cifre
+        prova(TestoNumero(1.0 / 3), "0,3333333");
+        // negativo
+        prova(Formato(-1234.0, "#,##0"), "-1.234");
+        // zero con cifra
+        prova(Formato(0.0, "#,##0"), "0");
+        // meno di mezzo
+        prova(Formato(0.4, "#,###"), "");
+        // negativo che arrotonda a zero
+        prova(Formato(-0.4, "#0"), "0");
+        // metà negativa
+        prova(Formato(-2.5, "#0"), "-3");
+        // riporto nel gruppo
+        prova(Formato(999.5, "#,##0"), "1.000");
+        // decimale scritto
+        prova(Formato(1.005, "0.00"), "1,01");
+        // grande
+        prova(Formato(1e15, "#,##0"), "1.000.000.000.000.000");
+        // meno di mezzo minuto
+        prova(ghmCentesimi2Stringa(0.8f, CentesimiGiorno), "");
+        // un giorno
+        prova(ghmCentesimi2Stringa(2400, CentesimiGiorno), "01:00:00");
+        // minuti a 60 a fine giorno
+        prova(ghmCentesimi2Stringa(2399.9f, CentesimiGiorno), "01:00:00");
     }
 
-    void numeri_data() {
-        QTest::addColumn<double>("ottenuto");
-        QTest::addColumn<double>("atteso");
-        QTest::newRow("cifre iniziali") << Val("  12abc") << 12.0;
-        QTest::newRow("spazio tra le cifre") << Val("1 2") << 12.0;
-        QTest::newRow("negativo decimale") << Val("-3.5x") << -3.5;
-        QTest::newRow("segno staccato") << Val("- 3") << -3.0;
-        QTest::newRow("due segni") << Val("--3") << 0.0;
-        QTest::newRow("solo decimali") << Val(".5") << 0.5;
-        QTest::newRow("secondo punto") << Val("1.2.3") << 1.2;
-        QTest::newRow("esponente E") << Val("2.5E-1") << 0.25;
-        QTest::newRow("esponente D") << Val("1d2") << 100.0;
-        QTest::newRow("esponente vuoto") << Val("1e") << 1.0;
-        QTest::newRow("troppo grande") << Val("1e400") << Infinito;
-        QTest::newRow("Int negativo") << Int(-0.5) << -1.0;
-        QTest::newRow("migliaia") << ValoreSenzaPunti("1.234") << 1234.0;
-        QTest::newRow("virgola e segno") << ValoreSenzaPunti("-12,50") << 1250.0;
-        QTest::newRow("QuasiUguale limite basso") << double(QuasiUguale(95.0, 100.0f, 5)) << 1.0;
-        QTest::newRow("QuasiUguale sotto") << double(QuasiUguale(94.0, 100.0f, 5)) << 0.0;
-        QTest::newRow("QuasiUguale sopra") << double(QuasiUguale(105.01, 100.0f, 5)) << 0.0;
-        // Leap years; month 0 is the December before, 13 the February after.
-        QTest::newRow("2000 bisestile") << double(GiorniMese(2000, 2)) << 29.0;
-        QTest::newRow("1900 no") << double(GiorniMese(1900, 2)) << 28.0;
-        QTest::newRow("mese 0") << double(GiorniMese(2023, 0)) << 31.0;
-        QTest::newRow("mese 13") << double(GiorniMese(2024, 13)) << 28.0;
-    }
     void numeri() {
-        QFETCH(double, ottenuto);
-        QTEST(ottenuto, "atteso");
+        const auto prova = [&](double ottenuto, double atteso) { QCOMPARE(ottenuto, atteso); };
+        // cifre iniziali
+        prova(Val("  12abc"), 12.0);
+        // spazio tra le cifre
+        prova(Val("1 2"), 12.0);
+        // negativo decimale
+        prova(Val("-3.5x"), -3.5);
+        // segno staccato
+        prova(Val("- 3"), -3.0);
+        // due segni
+        prova(Val("--3"), 0.0);
+        // solo decimali
+        prova(Val(".5"), 0.5);
+        // secondo punto
+        prova(Val("1.2.3"), 1.2);
+        // esponente E
+        prova(Val("2.5E-1"), 0.25);
+        // esponente D
+        prova(Val("1d2"), 100.0);
+        // esponente vuoto
+        prova(Val("1e"), 1.0);
+        // troppo grande
+        prova(Val("1e400"), Infinito);
+        // Int negativo
+        prova(Int(-0.5), -1.0);
+        // migliaia
+        prova(ValoreSenzaPunti("1.234"), 1234.0);
+        // virgola e segno
+        prova(ValoreSenzaPunti("-12,50"), 1250.0);
+        // QuasiUguale limite basso
+        prova(double(QuasiUguale(95.0, 100.0f, 5)), 1.0);
+        // QuasiUguale sotto
+        prova(double(QuasiUguale(94.0, 100.0f, 5)), 0.0);
+        // QuasiUguale sopra
+        prova(double(QuasiUguale(105.01, 100.0f, 5)), 0.0);
+        // Leap years; month 0 is the December before, 13 the February after.
+        // 2000 bisestile
+        prova(double(GiorniMese(2000, 2)), 29.0);
+        // 1900 no
+        prova(double(GiorniMese(1900, 2)), 28.0);
+        // mese 0
+        prova(double(GiorniMese(2023, 0)), 31.0);
+        // mese 13
+        prova(double(GiorniMese(2024, 13)), 28.0);
     }
 
-    void arrotondamenti_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<int>("cint");
-        QTest::addColumn<qint32>("clng");
-        QTest::newRow("2.5 al pari") << 2.5 << 2 << 2;
-        QTest::newRow("3.5 al pari") << 3.5 << 4 << 4;
-        QTest::newRow("-2.5 al pari") << -2.5 << -2 << -2;
-        QTest::newRow("oltre 16 bit") << 40000.0 << 32767 << 40000;
-        QTest::newRow("sotto 16 bit") << -40000.0 << -32768 << -40000;
-        QTest::newRow("oltre 32 bit") << 1e10 << 32767 << 2147483647;
-        QTest::newRow("infinito") << Infinito << 32767 << 2147483647;
-        QTest::newRow("non numero") << NonNumero << 0 << 0;
-    }
     void arrotondamenti() {
-        QFETCH(double, x);
-        QTEST(int(CInt(x)), "cint");
-        QTEST(CLng(x), "clng");
+        const auto prova = [&](double x, int cint, qint32 clng) {
+            QCOMPARE(int(CInt(x)), cint);
+            QCOMPARE(CLng(x), clng);
+        };
+        // 2.5 al pari
+        prova(2.5, 2, 2);
+        // 3.5 al pari
+        prova(3.5, 4, 4);
+        // -2.5 al pari
+        prova(-2.5, -2, -2);
+        // oltre 16 bit
+        prova(40000.0, 32767, 40000);
+        // sotto 16 bit
+        prova(-40000.0, -32768, -40000);
+        // oltre 32 bit
+        prova(1e10, 32767, 2147483647);
+        // infinito
+        prova(Infinito, 32767, 2147483647);
+        // non numero
+        prova(NonNumero, 0, 0);
     }
 
     // Every day of the valid range: consecutive numbers from 730135 on
@@ -173,19 +218,19 @@ private slots:
         }
     }
 
-    void stringa2Centesimi_data() {
-        QTest::addColumn<QString>("stringa");
-        QTest::addColumn<float>("centesimi");
-        QTest::addColumn<QString>("riempita");
-        QTest::newRow("ora di una cifra") << "9:30" << 950.0f << "00009:30";
-        QTest::newRow("gg:hh:mm") << "01:02:30" << 2650.0f << "01:02:30";
-        QTest::newRow("20 minuti") << "00:00:20" << 33.0f << "00:00:20";
-        QTest::newRow("vuota") << "" << 0.0f << "00000000";
-    }
     void stringa2Centesimi() {
-        QFETCH(QString, stringa);
-        QTEST(ghmStringa2Centesimi(stringa, CentesimiGiorno), "centesimi");
-        QTEST(stringa, "riempita");
+        const auto prova = [&](QString stringa, float centesimi, QString riempita) {
+            QCOMPARE(ghmStringa2Centesimi(stringa, CentesimiGiorno), centesimi);
+            QCOMPARE(stringa, riempita);
+        };
+        // ora di una cifra
+        prova("9:30", 950.0f, "00009:30");
+        // gg:hh:mm
+        prova("01:02:30", 2650.0f, "01:02:30");
+        // 20 minuti
+        prova("00:00:20", 33.0f, "00:00:20");
+        // vuota
+        prova("", 0.0f, "00000000");
     }
 
     // Every minute of three days survives string -> value -> string.
@@ -216,8 +261,14 @@ private slots:
         const QString percorso = cartella.filePath("tutti.txt");
         const QByteArray byte = TuttiIByte().replace('\r', "").replace('\n', "");
         QVERIFY(ScriviRigheWindows1252(percorso, {"una riga vecchia e lunga", "un'altra", "e un'altra"}));
+        // A second name of the old file: the new one takes the name's place
+        // instead of being written into the old one.
+        const QString vecchio = cartella.filePath("vecchio.txt");
+        QCOMPARE(::link(QFile::encodeName(percorso).constData(), QFile::encodeName(vecchio).constData()), 0);
         QVERIFY(ScriviRigheWindows1252(percorso, {DecodificaWindows1252(byte), "seconda"}));
         QCOMPARE(Leggi(percorso), byte + "\r\nseconda\r\n");
+        QCOMPARE(Leggi(vecchio), QByteArray("una riga vecchia e lunga\r\nun'altra\r\ne un'altra\r\n"));
+        QVERIFY(QFile::remove(vecchio));
         QVERIFY(ScriviRigheWindows1252(percorso, {}));
         QCOMPARE(Leggi(percorso), QByteArray());
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"tutti.txt"});
@@ -233,42 +284,43 @@ private slots:
     // written (by renaming a temporary file over it); anything else is
     // refused with the reason before it is opened, so a FIFO cannot hang
     // the program and no node is replaced.
-    void percorsiNonOrdinari_data() {
-        QTest::addColumn<QString>("tipo");
-        QTest::addColumn<bool>("leggibile");
-        QTest::addColumn<bool>("scrivibile");
-        QTest::addColumn<QString>("motivo");
-        QTest::newRow("file") << "file" << true << true << "";
-        QTest::newRow("nome nuovo") << "nuovo" << false << true << "il file non esiste";
-        QTest::newRow("cartella") << "cartella" << false << false << "è una cartella, non un file";
-        QTest::newRow("FIFO") << "fifo" << false << false << "è una FIFO";
-        QTest::newRow("collegamento a una FIFO") << "link" << false << false << "è una FIFO";
-        QTest::newRow("socket") << "socket" << false << false << "è un socket";
-        QTest::newRow("dispositivo") << "/dev/null" << false << false << "è un dispositivo";
-    }
     void percorsiNonOrdinari() {
-        QFETCH(QString, tipo);
-        QFETCH(bool, leggibile);
-        QFETCH(bool, scrivibile);
-        QFETCH(QString, motivo);
-        QTemporaryDir cartella;
-        const QString percorso = tipo.startsWith('/') ? tipo : cartella.filePath("x");
-        QVERIFY(tipo.startsWith('/') || Crea(tipo, percorso));
-        const TipoPercorso prima = TipoDelPercorso(percorso);
-        QString errore;
-        QStringList righe;
-        QCOMPARE(LeggiRigheWindows1252(percorso, righe, &errore), leggibile);
-        QVERIFY2(errore.contains(motivo) && (leggibile || errore.startsWith("Impossibile leggere il file ")),
-                 qPrintable(errore));
-        errore.clear();
-        QCOMPARE(ControllaFileDaScrivere(percorso, &errore), scrivibile);
-        // A device is only asked about: run as root, a writer that lost its
-        // check would replace it.
-        if (!tipo.startsWith('/')) QCOMPARE(ScriviRigheWindows1252(percorso, {"riga"}, &errore), scrivibile);
-        if (scrivibile) return;
-        QVERIFY2(errore.startsWith("Impossibile scrivere il file ") && errore.contains(motivo),
-                 qPrintable(errore));
-        QCOMPARE(TipoDelPercorso(percorso), prima);
+        const auto prova = [&](QString tipo, bool leggibile, bool scrivibile, QString motivo) {
+            QTemporaryDir cartella;
+            const QString percorso = tipo.startsWith('/') ? tipo : cartella.filePath("x");
+            QVERIFY(tipo.startsWith('/') || Crea(tipo, percorso));
+            const TipoPercorso prima = TipoDelPercorso(percorso);
+            QString errore;
+            QStringList righe;
+            QCOMPARE(LeggiRigheWindows1252(percorso, righe, &errore), leggibile);
+            QVERIFY2(errore.contains(motivo) &&
+                         (leggibile || errore.startsWith("Impossibile leggere il file ")),
+                     qPrintable(errore));
+            errore.clear();
+            QCOMPARE(ControllaFileDaScrivere(percorso, &errore), scrivibile);
+            // A device is only asked about: run as root, a writer that lost its
+            // check would replace it.
+            if (!tipo.startsWith('/'))
+                QCOMPARE(ScriviRigheWindows1252(percorso, {"riga"}, &errore), scrivibile);
+            if (scrivibile) return;
+            QVERIFY2(errore.startsWith("Impossibile scrivere il file ") && errore.contains(motivo),
+                     qPrintable(errore));
+            QCOMPARE(TipoDelPercorso(percorso), prima);
+        };
+        // file
+        prova("file", true, true, "");
+        // nome nuovo
+        prova("nuovo", false, true, "il file non esiste");
+        // cartella
+        prova("cartella", false, false, "è una cartella, non un file");
+        // FIFO
+        prova("fifo", false, false, "è una FIFO");
+        // collegamento a una FIFO
+        prova("link", false, false, "è una FIFO");
+        // socket
+        prova("socket", false, false, "è un socket");
+        // dispositivo
+        prova("/dev/null", false, false, "è un dispositivo");
     }
 
     // The longest name a folder allows leaves no room for the temporary file

@@ -129,62 +129,56 @@ private slots:
     // A refusal (0) and failures: a write that fails at any point of the
     // run (a full disk, a killed process), an old file that is a folder or a
     // FIFO (never opened: it would wait for ever).
-    void nienteCambia_data() {
-        QTest::addColumn<int>("scrittura"); // the write that fails; 0 none, -1 an old file replaced
-        QTest::addColumn<QString>("nodo");  // "folder" or "fifo", a blank, the old file it replaces
-        QTest::addColumn<QString>("errore");
-        QTest::newRow("rifiuto") << 0 << QString("") << QString("");
+    void nienteCambia() {
+        // scrittura: the write that fails; 0 none, -1 an old file replaced
+        // nodo: "folder" or "fifo", a blank, the old file it replaces
+        const auto prova = [&](int scrittura, QString nodo, QString errore) {
+            Archivio a;
+            FormViandora& f = *a;
+            const QStringList prima = Contenuto(f.Db);
+            if (scrittura < 0) {
+                const QString file = a.dir.filePath(nodo.section(' ', 1));
+                QVERIFY(QFile::remove(file));
+                QVERIFY(nodo.startsWith("folder") ? QDir().mkdir(file) : CreaFifo(file));
+            } else if (scrittura == 0) {
+                a.p.risposte = {Msg::No};
+            }
+            f.Db.ImpostaGuastoScrittura(qMax(0, scrittura));
+            f.Click("cmdConverte");
+            f.Db.ImpostaGuastoScrittura(0);
+
+            QCOMPARE(Contenuto(f.Db), prima);
+            const QStringList rimasti = FileDellaCartella(a.dir.path());
+            for (const QString& nome : FileVecchi)
+                QVERIFY2(rimasti.contains(nome), qPrintable(nome));
+            QCOMPARE(f.txtLocalita.Text, QString("VECCHIA LISBONA"));
+            if (errore.isEmpty()) {
+                QCOMPARE(a.p.messaggi.size(), 1);
+                QVERIFY(!f.cmdConverte.Visible);
+                return;
+            }
+            QCOMPARE(a.p.messaggi.size(), 2);
+            QVERIFY2(a.p.messaggi[1].testo.startsWith("Conversione non eseguita") &&
+                         a.p.messaggi[1].testo.endsWith(errore),
+                     qPrintable(a.p.messaggi[1].testo));
+            QCOMPARE(a.p.messaggi[1].pulsanti, Msg::OkOnly | Msg::Critical);
+            // The old files are there: the command can be given again.
+            QVERIFY(f.cmdConverte.Visible && f.cmdConverte.Enabled);
+        };
+        // rifiuto
+        prova(0, "", "");
         // The first write is the safety copy of the database.
         for (int n : {1, 2, 3, 5, 8, 12, 20, 30})
-            QTest::addRow("scrittura %d", n)
-                << n << ""
-                << QString(n == 1 ? "Errore nella copia di sicurezza del database"
-                                  : "Errore di scrittura nel database") +
-                       ": disco pieno";
-        QTest::newRow("cartella") << -1 << QString("folder vian0013.dat")
-                                  << QString("vian0013.dat: è una cartella, non un file");
-        QTest::newRow("FIFO delle mète") << -1 << QString("fifo VianMete.dat")
-                                         << QString("VianMete.dat: è una FIFO (pipe con nome), non un file");
-        QTest::newRow("FIFO di un itinerario")
-            << -1 << QString("fifo vian0071.dat")
-            << QString("vian0071.dat: è una FIFO (pipe con nome), non un file");
-    }
-
-    void nienteCambia() {
-        QFETCH(int, scrittura);
-        QFETCH(QString, nodo);
-        QFETCH(QString, errore);
-        Archivio a;
-        FormViandora& f = *a;
-        const QStringList prima = Contenuto(f.Db);
-        if (scrittura < 0) {
-            const QString file = a.dir.filePath(nodo.section(' ', 1));
-            QVERIFY(QFile::remove(file));
-            QVERIFY(nodo.startsWith("folder") ? QDir().mkdir(file) : CreaFifo(file));
-        } else if (scrittura == 0) {
-            a.p.risposte = {Msg::No};
-        }
-        f.Db.ImpostaGuastoScrittura(qMax(0, scrittura));
-        f.Click("cmdConverte");
-        f.Db.ImpostaGuastoScrittura(0);
-
-        QCOMPARE(Contenuto(f.Db), prima);
-        const QStringList rimasti = FileDellaCartella(a.dir.path());
-        for (const QString& nome : FileVecchi)
-            QVERIFY2(rimasti.contains(nome), qPrintable(nome));
-        QCOMPARE(f.txtLocalita.Text, QString("VECCHIA LISBONA"));
-        if (errore.isEmpty()) {
-            QCOMPARE(a.p.messaggi.size(), 1);
-            QVERIFY(!f.cmdConverte.Visible);
-            return;
-        }
-        QCOMPARE(a.p.messaggi.size(), 2);
-        QVERIFY2(a.p.messaggi[1].testo.startsWith("Conversione non eseguita") &&
-                     a.p.messaggi[1].testo.endsWith(errore),
-                 qPrintable(a.p.messaggi[1].testo));
-        QCOMPARE(a.p.messaggi[1].pulsanti, Msg::OkOnly | Msg::Critical);
-        // The old files are there: the command can be given again.
-        QVERIFY(f.cmdConverte.Visible && f.cmdConverte.Enabled);
+            prova(n, "",
+                  QString(n == 1 ? "Errore nella copia di sicurezza del database"
+                                 : "Errore di scrittura nel database") +
+                      ": disco pieno");
+        // cartella
+        prova(-1, "folder vian0013.dat", "vian0013.dat: è una cartella, non un file");
+        // FIFO delle mète
+        prova(-1, "fifo VianMete.dat", "VianMete.dat: è una FIFO (pipe con nome), non un file");
+        // FIFO di un itinerario
+        prova(-1, "fifo vian0071.dat", "vian0071.dat: è una FIFO (pipe con nome), non un file");
     }
 
     // Names copied from another system: the exact name first, then any
@@ -248,33 +242,31 @@ private slots:
         QCOMPARE(ImprontaCartella(vecchi), prima);
     }
 
-    void numeroDeiRecord_data() {
-        QTest::addColumn<int>("lunghezza");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<int>("record");
-        QTest::newRow("vuoto") << 0 << 128 << 0;
-        QTest::newRow("senza coda") << 117 << 128 << 1;
-        QTest::newRow("uno intero") << 128 << 128 << 1;
-        QTest::newRow("un byte oltre") << 129 << 128 << 2;
-        QTest::newRow("itinerario tagliato") << 64 * 2 + 26 << 64 << 3;
-    }
-
     // Every slot reads back whole: the part in the file as it is, the rest,
     // and any slot past the end, as blanks.
     void numeroDeiRecord() {
-        QFETCH(int, lunghezza);
-        QFETCH(int, slot);
-        QFETCH(int, record);
-        QByteArray dati(lunghezza, 'x');
-        QBuffer buffer(&dati);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
-        FileARecord file(buffer, slot, "prova.dat");
-        QCOMPARE(file.NumeroRecord(), qint64(record));
-        for (int n = 1; n <= record + 1; ++n) {
-            const QByteArray letto = file.Record(n);
-            const int pieni = qBound(0, lunghezza - (n - 1) * slot, slot);
-            QCOMPARE(letto, QByteArray(pieni, 'x') + QByteArray(slot - pieni, ' '));
-        }
+        const auto prova = [&](int lunghezza, int slot, int record) {
+            QByteArray dati(lunghezza, 'x');
+            QBuffer buffer(&dati);
+            QVERIFY(buffer.open(QIODevice::ReadOnly));
+            FileARecord file(buffer, slot, "prova.dat");
+            QCOMPARE(file.NumeroRecord(), qint64(record));
+            for (int n = 1; n <= record + 1; ++n) {
+                const QByteArray letto = file.Record(n);
+                const int pieni = qBound(0, lunghezza - (n - 1) * slot, slot);
+                QCOMPARE(letto, QByteArray(pieni, 'x') + QByteArray(slot - pieni, ' '));
+            }
+        };
+        // vuoto
+        prova(0, 128, 0);
+        // senza coda
+        prova(117, 128, 1);
+        // uno intero
+        prova(128, 128, 1);
+        // un byte oltre
+        prova(129, 128, 2);
+        // itinerario tagliato
+        prova(64 * 2 + 26, 64, 3);
     }
 
     void campiInCodePage1252() {

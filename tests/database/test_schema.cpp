@@ -191,51 +191,51 @@ private slots:
 
     // Any SQLite tool can check, read, edit, dump and reload the file, both
     // a new one and one an earlier build made and this one upgraded.
-    void fileApertoDaOgniStrumento_data() {
-        QTest::addColumn<bool>("vecchio");
-        QTest::newRow("nuovo") << false;
-        QTest::newRow("aggiornato") << true;
-    }
     void fileApertoDaOgniStrumento() {
-        QFETCH(bool, vecchio);
-        QTemporaryDir cartella;
-        const QString percorso = cartella.filePath(NomeFileDatabase);
-        if (vecchio) QVERIFY(CreaFileCollazioneVecchia(percorso, RigheCollazioneVecchia));
-        {
+        const auto prova = [&](bool vecchio) {
+            QTemporaryDir cartella;
+            const QString percorso = cartella.filePath(NomeFileDatabase);
+            if (vecchio) QVERIFY(CreaFileCollazioneVecchia(percorso, RigheCollazioneVecchia));
+            {
+                Database db;
+                QVERIFY(PreparaDatabase(db, percorso));
+                if (!vecchio) AggiungiTappa(db, "000001", "0001", "Roma");
+                QCOMPARE(!db.CopiaDiSicurezza().isEmpty(), vecchio);
+            }
+            QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+            QCOMPARE(Strumento(percorso, "PRAGMA application_id"), QString::number(0x5669616E));
+            QCOMPARE(Strumento(percorso, "SELECT count(*) FROM Itinerari WHERE Localita = 'roma'"),
+                     vecchio ? QStringLiteral("2") : QStringLiteral("1"));
+            QCOMPARE(Strumento(percorso, "SELECT Localita FROM Itinerari ORDER BY Localita, Sequenza DESC"),
+                     vecchio ? QStringLiteral("ROMA") : QStringLiteral("Roma"));
+            for (const char* sql :
+                 {"INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000009', '0001', 'Èze')",
+                  "UPDATE Itinerari SET Localita = 'Nizza' WHERE CodiceMeta = '000009'",
+                  "DELETE FROM Itinerari WHERE Localita = 'NIZZA'", "REINDEX", "VACUUM"})
+                QCOMPARE(Strumento(percorso, sql), QString(""));
+            QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+            QVERIFY(!LeggiFile(percorso).contains("VIANDORA"));
+
+            // A dump loads back: its schema runs on a bare new file, and the rows follow.
+            const QString schema =
+                Strumento(percorso, "SELECT group_concat(sql, ';') FROM sqlite_master WHERE sql NOT NULL");
+            const QString copia = cartella.filePath("ricaricato.db");
+            QVERIFY(EseguiGrezzo(copia, schema + ";ATTACH '" + percorso +
+                                            "' AS o; INSERT INTO Itinerari SELECT * FROM o.Itinerari;"));
+            QCOMPARE(ContaGrezzo(copia, "Itinerari"), ContaGrezzo(percorso, "Itinerari"));
+            QCOMPARE(Strumento(copia, "PRAGMA integrity_check"), QStringLiteral("ok"));
+
+            // The program starts again on the edited file, with nothing to upgrade.
             Database db;
             QVERIFY(PreparaDatabase(db, percorso));
-            if (!vecchio) AggiungiTappa(db, "000001", "0001", "Roma");
-            QCOMPARE(!db.CopiaDiSicurezza().isEmpty(), vecchio);
-        }
-        QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
-        QCOMPARE(Strumento(percorso, "PRAGMA application_id"), QString::number(0x5669616E));
-        QCOMPARE(Strumento(percorso, "SELECT count(*) FROM Itinerari WHERE Localita = 'roma'"),
-                 vecchio ? QStringLiteral("2") : QStringLiteral("1"));
-        QCOMPARE(Strumento(percorso, "SELECT Localita FROM Itinerari ORDER BY Localita, Sequenza DESC"),
-                 vecchio ? QStringLiteral("ROMA") : QStringLiteral("Roma"));
-        for (const char* sql :
-             {"INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000009', '0001', 'Èze')",
-              "UPDATE Itinerari SET Localita = 'Nizza' WHERE CodiceMeta = '000009'",
-              "DELETE FROM Itinerari WHERE Localita = 'NIZZA'", "REINDEX", "VACUUM"})
-            QCOMPARE(Strumento(percorso, sql), QString(""));
-        QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
-        QVERIFY(!LeggiFile(percorso).contains("VIANDORA"));
-
-        // A dump loads back: its schema runs on a bare new file, and the rows follow.
-        const QString schema =
-            Strumento(percorso, "SELECT group_concat(sql, ';') FROM sqlite_master WHERE sql NOT NULL");
-        const QString copia = cartella.filePath("ricaricato.db");
-        QVERIFY(EseguiGrezzo(copia, schema + ";ATTACH '" + percorso +
-                                        "' AS o; INSERT INTO Itinerari SELECT * FROM o.Itinerari;"));
-        QCOMPARE(ContaGrezzo(copia, "Itinerari"), ContaGrezzo(percorso, "Itinerari"));
-        QCOMPARE(Strumento(copia, "PRAGMA integrity_check"), QStringLiteral("ok"));
-
-        // The program starts again on the edited file, with nothing to upgrade.
-        Database db;
-        QVERIFY(PreparaDatabase(db, percorso));
-        QVERIFY(db.CopiaDiSicurezza().isEmpty());
-        QCOMPARE(db.Rs(TabItinerari).RecordCount(), vecchio ? 2 : 1);
-        QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+            QVERIFY(db.CopiaDiSicurezza().isEmpty());
+            QCOMPARE(db.Rs(TabItinerari).RecordCount(), vecchio ? 2 : 1);
+            QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+        };
+        // nuovo
+        prova(false);
+        // aggiornato
+        prova(true);
     }
 
     void ricostruzioneInterrottaNonPerdeNulla() {

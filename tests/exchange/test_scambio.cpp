@@ -126,30 +126,24 @@ private slots:
         QCOMPARE(pl.p.messaggi.size(), messaggi + 1);
     }
 
-    void codiciNuovi_data() {
-        QTest::addColumn<QStringList>("archivio");
-        QTest::addColumn<QStringList>("scelti");
-        QTest::addColumn<QStringList>("assegnati");
+    void codiciNuovi() {
+        const auto prova = [&](QStringList archivio, QStringList scelti, QStringList assegnati) {
+            QStringList ottenuti;
+            for (const auto& [file, nuovo] : AssegnaCodiciImportazione(archivio, scelti))
+                ottenuti << nuovo;
+            QCOMPARE(ottenuti, assegnati);
+        };
         QStringList da1a41;
         for (int i = 1; i <= 41; ++i)
             da1a41 << Zero(i, 6);
-        QTest::newRow("scontro, scontro, libero") << da1a41 << QStringList{"000007", "000003", "000050"}
-                                                  << QStringList{"000042", "000043", "000050"};
-        QTest::newRow("libero tenuto prima")
-            << da1a41 << QStringList{"000007", "000042"} << QStringList{"000043", "000042"};
-        QTest::newRow("codice corto")
-            << QStringList{"000001"} << QStringList{"7", "000001"} << QStringList{"000002", "000003"};
-        QTest::newRow("oltre l'ultimo")
-            << QStringList{"000001", "999999"} << QStringList{"999999"} << QStringList{"000002"};
-    }
-    void codiciNuovi() {
-        QFETCH(QStringList, archivio);
-        QFETCH(QStringList, scelti);
-        QFETCH(QStringList, assegnati);
-        QStringList ottenuti;
-        for (const auto& [file, nuovo] : AssegnaCodiciImportazione(archivio, scelti))
-            ottenuti << nuovo;
-        QCOMPARE(ottenuti, assegnati);
+        // scontro, scontro, libero
+        prova(da1a41, {"000007", "000003", "000050"}, {"000042", "000043", "000050"});
+        // libero tenuto prima
+        prova(da1a41, {"000007", "000042"}, {"000043", "000042"});
+        // codice corto
+        prova({"000001"}, {"7", "000001"}, {"000002", "000003"});
+        // oltre l'ultimo
+        prova({"000001", "999999"}, {"999999"}, {"000002"});
     }
 
     void regoleDiImportazione() {
@@ -255,43 +249,46 @@ private slots:
         QCOMPARE(TutteLeTabelle(*destinazione), TutteLeTabelle(*origine));
     }
 
-    void fileMalformati_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("messaggio");
+    void fileMalformati() {
+        const auto prova = [&](QString file, QString messaggio) {
+            QTemporaryDir cartella;
+            QString percorso = QString(DATI) + "/" + file;
+            if (file == "FIFO") {
+                percorso = cartella.filePath("fifo.iei");
+                QVERIFY(CreaFifo(percorso));
+            } else if (file.isEmpty()) {
+                percorso = cartella.filePath("lunga.iei");
+                ScriviFile(percorso,
+                           FileIei({{Mete, "000005|SICILIA|ITALIA"},
+                                    {Tappe},
+                                    {Guida, "PALERMO|01|" + QString(10 << 20, u'a') + "|01:00|0"}}));
+            }
+            ContenutoScambio contenuto;
+            const QString errore = LeggiFileScambio(percorso, contenuto);
+            QVERIFY2(!errore.isEmpty() && errore.contains(messaggio), qPrintable(errore));
+        };
         const QString senza = "non contiene mète da importare";
         const QString illeggibile = "non è un file di scambio leggibile";
-        QTest::newRow("vuoto") << "vuoto.iei" << senza;
-        QTest::newRow("UTF-8") << "utf8.iei" << senza;
-        QTest::newRow("binario") << "binario.iei" << QString("");
-        QTest::newRow("troncato") << "troncato.iei" << illeggibile;
-        QTest::newRow("colonne in più")
-            << "colonne_in_piu.iei" << QString("riga 6: la riga ha 10 valori invece dei 9");
-        QTest::newRow("sezioni in disordine")
-            << "sezioni_in_disordine.iei" << QString("manca la sezione degli itinerari");
-        QTest::newRow("descrizione di 10 MB") << "" << QString("riga 5: la riga è troppo lunga");
-        QTest::newRow("senza codice")
-            << QString("senza_codice.iei")
-            << QString("all'intestazione della sezione delle mète manca il campo CodiceMeta");
-        QTest::newRow("inesistente") << "manca.iei" << QString("Impossibile leggere il file");
-        QTest::newRow("FIFO") << "FIFO" << QString("è una FIFO");
-    }
-    void fileMalformati() {
-        QFETCH(QString, file);
-        QFETCH(QString, messaggio);
-        QTemporaryDir cartella;
-        QString percorso = QString(DATI) + "/" + file;
-        if (file == "FIFO") {
-            percorso = cartella.filePath("fifo.iei");
-            QVERIFY(CreaFifo(percorso));
-        } else if (file.isEmpty()) {
-            percorso = cartella.filePath("lunga.iei");
-            ScriviFile(percorso, FileIei({{Mete, "000005|SICILIA|ITALIA"},
-                                          {Tappe},
-                                          {Guida, "PALERMO|01|" + QString(10 << 20, u'a') + "|01:00|0"}}));
-        }
-        ContenutoScambio contenuto;
-        const QString errore = LeggiFileScambio(percorso, contenuto);
-        QVERIFY2(!errore.isEmpty() && errore.contains(messaggio), qPrintable(errore));
+        // vuoto
+        prova("vuoto.iei", senza);
+        // UTF-8
+        prova("utf8.iei", senza);
+        // binario
+        prova("binario.iei", "");
+        // troncato
+        prova("troncato.iei", illeggibile);
+        // colonne in più
+        prova("colonne_in_piu.iei", "riga 6: la riga ha 10 valori invece dei 9");
+        // sezioni in disordine
+        prova("sezioni_in_disordine.iei", "manca la sezione degli itinerari");
+        // descrizione di 10 MB
+        prova("", "riga 5: la riga è troppo lunga");
+        // senza codice
+        prova("senza_codice.iei", "all'intestazione della sezione delle mète manca il campo CodiceMeta");
+        // inesistente
+        prova("manca.iei", "Impossibile leggere il file");
+        // FIFO
+        prova("FIFO", "è una FIFO");
     }
 
     void importazioneTuttoONiente() {
@@ -408,32 +405,25 @@ private slots:
                  qPrintable(e.out));
     }
 
-    void cliErrori_data() {
-        QTest::addColumn<QStringList>("argomenti");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("messaggio");
-        QTest::newRow("esporta, mèta inesistente")
-            << QStringList{"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"} << 1
-            << QString("Mèta inesistente: 000077");
-        QTest::newRow("esporta su una FIFO")
-            << QStringList{"esporta", archivio_, fifo_, "000001"} << 1 << "è una FIFO";
-        QTest::newRow("importa, codice non nel file")
-            << QStringList{"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"} << 1
-            << QString("La mèta 000008 non è nel file");
-        QTest::newRow("importa, senza scelta")
-            << QStringList{"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"} << 2 << "--tutte";
-    }
     void cliErrori() {
-        QFETCH(QStringList, argomenti);
-        QFETCH(int, codice);
-        QFETCH(QString, messaggio);
-        const QByteArray prima = Impronta(archivio_);
-        const Esito e = Cli(argomenti);
-        QCOMPARE(e.codice, codice);
-        QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
-        QVERIFY(e.out.isEmpty() && Impronta(archivio_) == prima);
-        QVERIFY(!QFile::exists(dir_.filePath("x.iei")));
-        QCOMPARE(TipoDelPercorso(fifo_), TipoPercorso::Fifo);
+        const auto prova = [&](QStringList argomenti, int codice, QString messaggio) {
+            const QByteArray prima = Impronta(archivio_);
+            const Esito e = Cli(argomenti);
+            QCOMPARE(e.codice, codice);
+            QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
+            QVERIFY(e.out.isEmpty() && Impronta(archivio_) == prima);
+            QVERIFY(!QFile::exists(dir_.filePath("x.iei")));
+            QCOMPARE(TipoDelPercorso(fifo_), TipoPercorso::Fifo);
+        };
+        // esporta, mèta inesistente
+        prova({"esporta", archivio_, dir_.filePath("x.iei"), "000001", "77"}, 1, "Mèta inesistente: 000077");
+        // esporta su una FIFO
+        prova({"esporta", archivio_, fifo_, "000001"}, 1, "è una FIFO");
+        // importa, codice non nel file
+        prova({"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"}, 1,
+              "La mèta 000008 non è nel file");
+        // importa, senza scelta
+        prova({"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"}, 2, "--tutte");
     }
 
 private:

@@ -85,15 +85,46 @@ private slots:
         QVERIFY(!pl->Guida.ModoGuida && !pl->frmGuida.Visible && pl->cmdNuovo.Enabled);
     }
 
-    void salvaRiga_data() {
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QStringList>("campi");
-        QTest::addColumn<QString>("messaggio");
-        QTest::addColumn<QStringList>("voci");
+    void salvaRiga() {
+        const auto prova = [&](int riga, QStringList campi, QString messaggio,
+                               QStringList voci) { // type, description, hours, minutes
+            Planner pl;
+            FormViandora& f = *pl;
+            PreparaGuida(f);
+            f.Click("cmdGuidaCitta");
+            Clic(f, riga);
+            f.cmbGTipo.SetText(campi[0]);
+            f.txtGDescrizione.Text = campi[1];
+            f.cmbGH.SetText(campi[2]);
+            f.cmbGM.SetText(campi[3]);
+            const QStringList orari = campi.mid(4); // closed on, from, to
+            if (!orari.isEmpty()) {
+                f.txtGChiuso.Text = orari[0];
+                f.txtGDalle.Text = orari[1];
+                f.txtGAlle.Text = orari[2];
+            }
+            f.Click("cmdSalvaRiga");
+            QCOMPARE(pl.p.messaggi.size(), messaggio.isEmpty() ? 0 : 1);
+            if (!messaggio.isEmpty()) QCOMPARE(pl.p.messaggi.first().testo, messaggio);
+            QCOMPARE(VociGuida(f), voci);
+            // Saved, the list shows the change; a locality row is ready for the next entry.
+            if (messaggio.isEmpty()) {
+                QCOMPARE(int(f.Itinerario.RigaCorrente), riga);
+                QCOMPARE(f.txtGDescrizione.Text,
+                         f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : campi[1]);
+                QVERIFY(!Colonne(f.mfgTab, {3}).filter(campi[1]).isEmpty());
+            }
+            if (messaggio.isEmpty() && !orari.isEmpty()) {
+                Clic(f, 4);
+                QCOMPARE(f.txtGDalle.Text, QString());
+                Clic(f, riga);
+                QCOMPARE(QStringList({f.txtGChiuso.Text, f.txtGDalle.Text, f.txtGAlle.Text}), orari);
+            }
+        };
 
-        auto caso = [](const char* nome, int riga, const QString& campi, const char* messaggio,
-                       const QStringList& voci) {
-            QTest::newRow(nome) << riga << campi.split(u'|') << QString(messaggio) << voci;
+        auto caso = [&]([[maybe_unused]] const char* nome, int riga, const QString& campi,
+                        const char* messaggio, const QStringList& voci) {
+            prova(riga, campi.split(u'|'), QString(messaggio), voci);
         };
         QStringList conNapoli = VociIniziali;
         conNapoli.insert(2, "NAPOLI|05|Area camper|00:00|0");
@@ -116,85 +147,42 @@ private slots:
              "Ora non valida (hh:mm): 25:00", VociIniziali);
     }
 
-    void salvaRiga() {
-        QFETCH(int, riga);
-        QFETCH(QStringList, campi); // type, description, hours, minutes
-        QFETCH(QString, messaggio);
-        QFETCH(QStringList, voci);
-        Planner pl;
-        FormViandora& f = *pl;
-        PreparaGuida(f);
-        f.Click("cmdGuidaCitta");
-        Clic(f, riga);
-        f.cmbGTipo.SetText(campi[0]);
-        f.txtGDescrizione.Text = campi[1];
-        f.cmbGH.SetText(campi[2]);
-        f.cmbGM.SetText(campi[3]);
-        const QStringList orari = campi.mid(4); // closed on, from, to
-        if (!orari.isEmpty()) {
-            f.txtGChiuso.Text = orari[0];
-            f.txtGDalle.Text = orari[1];
-            f.txtGAlle.Text = orari[2];
-        }
-        f.Click("cmdSalvaRiga");
-        QCOMPARE(pl.p.messaggi.size(), messaggio.isEmpty() ? 0 : 1);
-        if (!messaggio.isEmpty()) QCOMPARE(pl.p.messaggi.first().testo, messaggio);
-        QCOMPARE(VociGuida(f), voci);
-        // Saved, the list shows the change; a locality row is ready for the next entry.
-        if (messaggio.isEmpty()) {
-            QCOMPARE(int(f.Itinerario.RigaCorrente), riga);
-            QCOMPARE(f.txtGDescrizione.Text, f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : campi[1]);
-            QVERIFY(!Colonne(f.mfgTab, {3}).filter(campi[1]).isEmpty());
-        }
-        if (messaggio.isEmpty() && !orari.isEmpty()) {
-            Clic(f, 4);
-            QCOMPARE(f.txtGDalle.Text, QString());
+    void cancellaRiga() {
+        // altre: "locality|code|description|time" added to the guide
+        const auto prova = [&](QStringList altre, int riga, QStringList voci, bool cancellaAbilitato) {
+            Planner pl;
+            FormViandora& f = *pl;
+            PreparaGuida(f);
+            for (const QString& v : altre) {
+                const QStringList c = v.split(u'|');
+                AggiungiVoce(f, c[0], c[1], c[2], c[3]);
+            }
+            f.Click("cmdGuidaCitta");
             Clic(f, riga);
-            QCOMPARE(QStringList({f.txtGChiuso.Text, f.txtGDalle.Text, f.txtGAlle.Text}), orari);
-        }
-    }
-
-    void cancellaRiga_data() {
-        QTest::addColumn<QStringList>("altre"); // "locality|code|description|time" added to the guide
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QStringList>("voci");
-        QTest::addColumn<bool>("cancellaAbilitato");
+            f.Click("cmdCancellaRiga");
+            QVERIFY(pl.p.messaggi.isEmpty());
+            QCOMPARE(VociGuida(f), voci);
+            QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
+            QCOMPARE(f.txtGDescrizione.Text.isEmpty(),
+                     f.mfgTab.TextMatrix(f.Itinerario.RigaCorrente, 3).isEmpty());
+        };
 
         QStringList senzaColosseo = VociIniziali;
         senzaColosseo.removeAt(3);
-        QTest::newRow("riga della voce") << QStringList() << 7 << senzaColosseo << true;
-        QTest::newRow("riga della località") << QStringList() << 5 << VociIniziali << false;
+        // riga della voce
+        prova(QStringList(), 7, senzaColosseo, true);
+        // riga della località
+        prova(QStringList(), 5, VociIniziali, false);
         QStringList senzaParcheggio = VociIniziali;
         senzaParcheggio.removeAt(4);
-        QTest::newRow("ultima riga: resta vuota") << QStringList() << 8 << senzaParcheggio << false;
-        QTest::newRow("voci uguali: solo la prima")
-            << QStringList{"ROMA|01|Colosseo|02:00"} << 7 << VociIniziali << true;
+        // ultima riga: resta vuota
+        prova(QStringList(), 8, senzaParcheggio, false);
+        // voci uguali: solo la prima
+        prova({"ROMA|01|Colosseo|02:00"}, 7, VociIniziali, true);
         // As patterns both would read "Porta ?A?": only the one shown goes.
-        QTest::newRow("virgolette e apostrofi")
-            << QStringList{"ROMA|01|Porta \"A\"|01:00", "ROMA|01|Porta 'A'|01:00"} << 9
-            << (QStringList(VociIniziali) << "ROMA|01|Porta \"A\"|01:00|0") << true;
-    }
-
-    void cancellaRiga() {
-        QFETCH(QStringList, altre);
-        QFETCH(int, riga);
-        QFETCH(QStringList, voci);
-        QFETCH(bool, cancellaAbilitato);
-        Planner pl;
-        FormViandora& f = *pl;
-        PreparaGuida(f);
-        for (const QString& v : altre) {
-            const QStringList c = v.split(u'|');
-            AggiungiVoce(f, c[0], c[1], c[2], c[3]);
-        }
-        f.Click("cmdGuidaCitta");
-        Clic(f, riga);
-        f.Click("cmdCancellaRiga");
-        QVERIFY(pl.p.messaggi.isEmpty());
-        QCOMPARE(VociGuida(f), voci);
-        QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
-        QCOMPARE(f.txtGDescrizione.Text.isEmpty(),
-                 f.mfgTab.TextMatrix(f.Itinerario.RigaCorrente, 3).isEmpty());
+        // virgolette e apostrofi
+        prova({"ROMA|01|Porta \"A\"|01:00", "ROMA|01|Porta 'A'|01:00"}, 9,
+              (QStringList(VociIniziali) << "ROMA|01|Porta \"A\"|01:00|0"), true);
     }
 
     void clicCaricaLaVoce() {

@@ -89,51 +89,35 @@ private slots:
         QCOMPARE(Tappe(*c), (QStringList{"PALERMO||||", "CEFALU|SS113|70|P|"}));
     }
 
-    void inserimento_data() {
-        QTest::addColumn<int>("primo");
-        QTest::addColumn<int>("ultimo");
-        QTest::addColumn<bool>("soste");
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QStringList>("tappe");
-        const QString palermo = "PALERMO||||", cefalu = "CEFALU|SS113|70|P|";
-        QTest::newRow("all'indietro con le soste, in fondo") << 5 << 2 << true << 3
-                                                             << QStringList{palermo,
-                                                                            cefalu,
-                                                                            "VICENZA|A4|33|A|00:01:30",
-                                                                            "VERONA|A31|51|S|",
-                                                                            "BRESCIA|A4|68|A|*00:02:00",
-                                                                            "BERGAMO|SS11|52|P|00:01:00"};
-        QTest::newRow("in avanti senza soste, dopo l'ultima tappa")
-            << 2 << 5 << false << 2 << QStringList{palermo,
-                                                   cefalu,
-                                                   "BERGAMO|A4|50|A|",
-                                                   "BRESCIA|SS11|52|P|",
-                                                   "VERONA|A4|68|A|",
-                                                   "VICENZA|A31|51|S|"};
-        QTest::newRow("in mezzo, dopo la tappa scelta")
-            << 4 << 4 << true << 1 << QStringList{palermo, "VERONA|A4|68|A|", cefalu};
-        QTest::newRow("l'ultima tappa all'indietro non ha seguente")
-            << 6 << 5 << false << 3 << QStringList{palermo, cefalu, "PADOVA||||", "VICENZA|A4|33|A|"};
-    }
     void inserimento() {
-        QFETCH(int, primo);
-        QFETCH(int, ultimo);
-        QFETCH(bool, soste);
-        QFETCH(int, riga);
-        QFETCH(QStringList, tappe);
-        CopiaProva c;
-        c->Itinerario.RigaCorrente = qint16(riga);
-        c->Click("cmdDuplica");
-        c.Scegli(1);
-        c.Assegna(primo, 0);
-        c.Assegna(ultimo, 1);
-        c->CopiaTratto.optTrasfSoste.Value = soste;
-        c->Click("cmdInsEsegui");
-        QCOMPARE(Tappe(*c), tappe);
-        QCOMPARE(Colonne(c->mfgTab, {0}).last(), QString::number(tappe.size()));
-        QVERIFY(!c->frmLista.Visible && !c->frmPercorso.Visible && c->frmInputBox.Enabled);
-        QVERIFY(c->cmdInserisce.Enabled && c->cmdMemorizza.Enabled);
-        QCOMPARE(c->Itinerario.NumeroTappe, qint16(tappe.size()));
+        const auto prova = [&](int primo, int ultimo, bool soste, int riga, QStringList tappe) {
+            CopiaProva c;
+            c->Itinerario.RigaCorrente = qint16(riga);
+            c->Click("cmdDuplica");
+            c.Scegli(1);
+            c.Assegna(primo, 0);
+            c.Assegna(ultimo, 1);
+            c->CopiaTratto.optTrasfSoste.Value = soste;
+            c->Click("cmdInsEsegui");
+            QCOMPARE(Tappe(*c), tappe);
+            QCOMPARE(Colonne(c->mfgTab, {0}).last(), QString::number(tappe.size()));
+            QVERIFY(!c->frmLista.Visible && !c->frmPercorso.Visible && c->frmInputBox.Enabled);
+            QVERIFY(c->cmdInserisce.Enabled && c->cmdMemorizza.Enabled);
+            QCOMPARE(c->Itinerario.NumeroTappe, qint16(tappe.size()));
+        };
+        const QString palermo = "PALERMO||||", cefalu = "CEFALU|SS113|70|P|";
+        // all'indietro con le soste, in fondo
+        prova(5, 2, true, 3,
+              {palermo, cefalu, "VICENZA|A4|33|A|00:01:30", "VERONA|A31|51|S|", "BRESCIA|A4|68|A|*00:02:00",
+               "BERGAMO|SS11|52|P|00:01:00"});
+        // in avanti senza soste, dopo l'ultima tappa
+        prova(2, 5, false, 2,
+              {palermo, cefalu, "BERGAMO|A4|50|A|", "BRESCIA|SS11|52|P|", "VERONA|A4|68|A|",
+               "VICENZA|A31|51|S|"});
+        // in mezzo, dopo la tappa scelta
+        prova(4, 4, true, 1, {palermo, "VERONA|A4|68|A|", cefalu});
+        // l'ultima tappa all'indietro non ha seguente
+        prova(6, 5, false, 3, {palermo, cefalu, "PADOVA||||", "VICENZA|A4|33|A|"});
     }
 };
 

@@ -34,47 +34,41 @@ class TestEditorComandi : public QObject {
 private slots:
     // "Salva Reset" and "Fine inser.": save, take back the stored version, or
     // keep the changes on screen; only leaving closes the editor.
-    void salvaOEsce_data() {
-        QTest::addColumn<QString>("comando");
-        QTest::addColumn<QList<int>>("risposte");
-        QTest::addColumn<QStringList>("memorizzate");
-        QTest::addColumn<QStringList>("griglia");
-        QTest::addColumn<bool>("aperto");
-        const QString reset = "cmdMemorizza", fine = "cmdFine";
-        QTest::newRow("salva") << reset << QList<int>{Msg::Yes} << Tutte << Modificate << true;
-        QTest::newRow("recupera") << reset << QList<int>{Msg::No, Msg::Yes} << Salvate << SalvateInGriglia
-                                  << true;
-        QTest::newRow("né salva né recupera")
-            << reset << QList<int>{Msg::No, Msg::No} << Salvate << Modificate << true;
-        QTest::newRow("annulla") << reset << QList<int>{Msg::Cancel} << Salvate << Modificate << true;
-        QTest::newRow("salva ed esce") << fine << QList<int>{Msg::Yes} << Tutte << Modificate << false;
-        QTest::newRow("esce senza salvare")
-            << fine << QList<int>{Msg::No} << Salvate << SalvateInGriglia << false;
-        QTest::newRow("annulla l'uscita") << fine << QList<int>{Msg::Cancel} << Salvate << Modificate << true;
-    }
-
     void salvaOEsce() {
-        QFETCH(QString, comando);
-        QFETCH(QList<int>, risposte);
-        QFETCH(QStringList, memorizzate);
-        QFETCH(QStringList, griglia);
-        QFETCH(bool, aperto);
-        EditorProva e;
-        FormViandora& f = *e;
-        SalvaEModifica(e);
-        e.p.risposte = risposte;
-        f.Click(comando);
+        const auto prova = [&](QString comando, QList<int> risposte, QStringList memorizzate,
+                               QStringList griglia, bool aperto) {
+            EditorProva e;
+            FormViandora& f = *e;
+            SalvaEModifica(e);
+            e.p.risposte = risposte;
+            f.Click(comando);
 
-        QCOMPARE(e.p.messaggi.size(), risposte.size());
-        QCOMPARE(e.p.messaggi[0].pulsanti & 7, Msg::YesNoCancel);
-        QCOMPARE(TappeMemorizzate(f), memorizzate);
-        QCOMPARE(Tappe(f), griglia);
-        QCOMPARE(f.Itinerario.NumeroTappe, qint16(griglia.size()));
-        QCOMPARE(f.frmInputBox.Visible, aperto);
-        QCOMPARE(f.cmdInserisce.Enabled, aperto);
-        // Back on the trip screen its commands return.
-        QCOMPARE(f.cmdNuovo.Enabled, !aperto);
-        QCOMPARE(f.mfgTab.Width > 11000, !aperto);
+            QCOMPARE(e.p.messaggi.size(), risposte.size());
+            QCOMPARE(e.p.messaggi[0].pulsanti & 7, Msg::YesNoCancel);
+            QCOMPARE(TappeMemorizzate(f), memorizzate);
+            QCOMPARE(Tappe(f), griglia);
+            QCOMPARE(f.Itinerario.NumeroTappe, qint16(griglia.size()));
+            QCOMPARE(f.frmInputBox.Visible, aperto);
+            QCOMPARE(f.cmdInserisce.Enabled, aperto);
+            // Back on the trip screen its commands return.
+            QCOMPARE(f.cmdNuovo.Enabled, !aperto);
+            QCOMPARE(f.mfgTab.Width > 11000, !aperto);
+        };
+        const QString reset = "cmdMemorizza", fine = "cmdFine";
+        // salva
+        prova(reset, QList<int>{Msg::Yes}, Tutte, Modificate, true);
+        // recupera
+        prova(reset, QList<int>{Msg::No, Msg::Yes}, Salvate, SalvateInGriglia, true);
+        // né salva né recupera
+        prova(reset, QList<int>{Msg::No, Msg::No}, Salvate, Modificate, true);
+        // annulla
+        prova(reset, QList<int>{Msg::Cancel}, Salvate, Modificate, true);
+        // salva ed esce
+        prova(fine, QList<int>{Msg::Yes}, Tutte, Modificate, false);
+        // esce senza salvare
+        prova(fine, QList<int>{Msg::No}, Salvate, SalvateInGriglia, false);
+        // annulla l'uscita
+        prova(fine, QList<int>{Msg::Cancel}, Salvate, Modificate, true);
     }
 
     void fineConGuastoNonPerdeNulla() {
@@ -100,33 +94,30 @@ private slots:
         QVERIFY(!f.frmInputBox.Visible);
     }
 
-    void azzeraSoste_data() {
-        QTest::addColumn<int>("risposta");
-        QTest::addColumn<QStringList>("griglia");
-        QTest::newRow("sì") << Msg::Yes << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|"};
-        QTest::newRow("no") << Msg::No << Modificate;
-    }
-
     void azzeraSoste() {
-        QFETCH(int, risposta);
-        QFETCH(QStringList, griglia);
-        EditorProva e;
-        FormViandora& f = *e;
-        SalvaEModifica(e);
-        e.p.risposte = {risposta};
-        f.mfgTab.Row = 3;
-        f.Click("mfgTab");
-        QVERIFY(f.chkFineGiornata.Value);
-        f.Click("cmdAzzeraSoste");
+        const auto prova = [&](int risposta, QStringList griglia) {
+            EditorProva e;
+            FormViandora& f = *e;
+            SalvaEModifica(e);
+            e.p.risposte = {risposta};
+            f.mfgTab.Row = 3;
+            f.Click("mfgTab");
+            QVERIFY(f.chkFineGiornata.Value);
+            f.Click("cmdAzzeraSoste");
 
-        QCOMPARE(e.p.messaggi.size(), 1);
-        QCOMPARE(Tappe(f), griglia);
-        const bool azzerate = risposta == Msg::Yes;
-        QCOMPARE(f.chkFineGiornata.Value, !azzerate);
-        QCOMPARE(f.cmbSosta[1].Text(), azzerate ? QString("00") : QString("01"));
-        QCOMPARE(f.mfgTab.Stile(3, 7).BackColor == -1, azzerate);
-        // Only in memory until saved.
-        QCOMPARE(TappeMemorizzate(f), Salvate);
+            QCOMPARE(e.p.messaggi.size(), 1);
+            QCOMPARE(Tappe(f), griglia);
+            const bool azzerate = risposta == Msg::Yes;
+            QCOMPARE(f.chkFineGiornata.Value, !azzerate);
+            QCOMPARE(f.cmbSosta[1].Text(), azzerate ? QString("00") : QString("01"));
+            QCOMPARE(f.mfgTab.Stile(3, 7).BackColor == -1, azzerate);
+            // Only in memory until saved.
+            QCOMPARE(TappeMemorizzate(f), Salvate);
+        };
+        // sì
+        prova(Msg::Yes, {"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|"});
+        // no
+        prova(Msg::No, Modificate);
     }
 
     void copiaSosteGuida() {

@@ -12,52 +12,69 @@
 class TestEditorTappe : public QObject {
     Q_OBJECT
 private slots:
-    void apertura_data() {
-        QTest::addColumn<int>("attivita");
-        QTest::addColumn<bool>("pannello");
-        QTest::newRow("editor") << int(StatoItinerario::Attivita::Ricalcola) << true;
-        QTest::newRow("sblocco dopo una stampa") << int(StatoItinerario::Attivita::Stampa) << false;
-    }
-
     void apertura() {
-        QFETCH(int, attivita);
-        QFETCH(bool, pannello);
-        EditorProva e;
-        FormViandora& f = *e;
-        f.Click("cmdFine");
-        QVERIFY(!f.frmInputBox.Visible);
+        const auto prova = [&](StatoItinerario::Attivita attivita, bool pannello) {
+            EditorProva e;
+            FormViandora& f = *e;
+            f.Click("cmdFine");
+            QVERIFY(!f.frmInputBox.Visible);
 
-        // A calculated timetable on the grid, the stages waiting in the copy grid.
-        f.mfgCopia.SetCols(ColonneMatrice);
-        f.mfgCopia.SetRows(5);
-        f.mfgCopia.SetTextMatrix(1, 1, "ROMA");
-        f.mfgCopia.SetTextMatrix(3, 1, "FIRENZE");
-        f.mfgCopia.SetTextMatrix(3, 3, "280");
-        f.mfgTab.SetTextMatrix(1, 1, "a: Roma");
-        f.Itinerario.TabellaCalcolata = true;
-        f.Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
-        f.Itinerario.AttivitaCorrente = StatoItinerario::Attivita(attivita);
-        f.AttivitaInserimentoItinerario();
+            // A calculated timetable on the grid, the stages waiting in the copy grid.
+            f.mfgCopia.SetCols(ColonneMatrice);
+            f.mfgCopia.SetRows(5);
+            f.mfgCopia.SetTextMatrix(1, 1, "ROMA");
+            f.mfgCopia.SetTextMatrix(3, 1, "FIRENZE");
+            f.mfgCopia.SetTextMatrix(3, 3, "280");
+            f.mfgTab.SetTextMatrix(1, 1, "a: Roma");
+            f.Itinerario.TabellaCalcolata = true;
+            f.Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
+            f.Itinerario.AttivitaCorrente = attivita;
+            f.AttivitaInserimentoItinerario();
 
-        QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
-        QVERIFY(!f.Itinerario.TabellaCalcolata && f.cmdInserisce.Enabled);
-        QCOMPARE(f.cmdCalcola.Caption, QString("&Calcola"));
-        QCOMPARE(f.frmInputBox.Visible, pannello);
-        QCOMPARE(int(f.Itinerario.AttivitaCorrente), pannello ? 0 : attivita);
-        // The trip's own commands wait until the editor is left.
-        if (pannello) QVERIFY(!f.cmdNuovo.Enabled && !f.cmdCalcola.Enabled && !f.cmdEsce.Enabled);
+            QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
+            QVERIFY(!f.Itinerario.TabellaCalcolata && f.cmdInserisce.Enabled);
+            QCOMPARE(f.cmdCalcola.Caption, QString("&Calcola"));
+            QCOMPARE(f.frmInputBox.Visible, pannello);
+            QVERIFY(f.Itinerario.AttivitaCorrente ==
+                    (pannello ? StatoItinerario::Attivita::Nessuna : attivita));
+            // The trip's own commands wait until the editor is left.
+            if (pannello) QVERIFY(!f.cmdNuovo.Enabled && !f.cmdCalcola.Enabled && !f.cmdEsce.Enabled);
+        };
+        // editor
+        prova(StatoItinerario::Attivita::Ricalcola, true);
+        // sblocco dopo una stampa
+        prova(StatoItinerario::Attivita::Stampa, false);
     }
 
-    void controlli_data() {
-        QTest::addColumn<bool>("partenza");     // a start stage already written
-        QTest::addColumn<QStringList>("campi"); // locality, road, km, road type, stop, "*" for end of day
-        QTest::addColumn<QString>("riga");      // the row written; empty when refused
-        QTest::addColumn<QString>("avviso");    // the refusal's text
-
-        auto caso = [](const char* nome, bool partenza, const QString& campi, const QString& riga,
-                       const QString& avviso = {}) {
-            QTest::newRow(nome) << partenza << campi.split(u'|') << riga << avviso;
+    void controlli() {
+        // partenza: a start stage already written
+        // campi: locality, road, km, road type, stop, "*" for end of day
+        // riga: the row written; empty when refused
+        // avviso: the refusal's text
+        const auto prova = [&](bool partenza, QStringList campi, QString riga, QString avviso) {
+            EditorProva e;
+            FormViandora& f = *e;
+            QStringList attese;
+            if (partenza) {
+                Scrivi(f, "ROMA");
+                attese << "ROMA||||";
+            }
+            const int rigaScritta = f.Itinerario.RigaCorrente;
+            Scrivi(f, campi[0], campi[1], campi[2], campi[3], campi[4].isEmpty() ? "00:00:00" : campi[4],
+                   campi[5] == "*");
+            QCOMPARE(e.p.messaggi.size(), avviso.isEmpty() ? 0 : 1);
+            if (!avviso.isEmpty()) QCOMPARE(e.p.messaggi[0].testo, avviso);
+            if (!riga.isEmpty()) attese << riga;
+            QCOMPARE(Tappe(f), attese);
+            // Written: on to the next, empty row; refused: the fields as typed.
+            QCOMPARE(int(f.Itinerario.RigaCorrente), rigaScritta + (riga.isEmpty() ? 0 : 1));
+            QCOMPARE(f.txtTappa.Text, riga.isEmpty() ? campi[0] : QString());
+            if (!riga.isEmpty()) QCOMPARE(f.txtRiga.Text, QString::number(rigaScritta + 1));
         };
+
+        auto caso = [&]([[maybe_unused]] const char* nome, bool partenza, const QString& campi,
+                        const QString& riga,
+                        const QString& avviso = {}) { prova(partenza, campi.split(u'|'), riga, avviso); };
         caso("partenza senza km né sosta", false, "ROMA|||||", "ROMA||||");
         caso("seconda tappa senza km né sosta", true, "FIRENZE|A1||Autostrada||", "",
              "Chilometri (o sosta): dato obbligatorio!");
@@ -73,31 +90,6 @@ private slots:
         caso("tipo strada sconosciuto", true, "PISA|A12|90|Mulattiera||", "", "Tipo strada obbligatorio!");
         caso("giorni, ore e minuti di sosta", true, "SIENA|RA3|70|SuperStrada|01:05:45|*",
              "SIENA|RA3|70|S|*01:05:45");
-    }
-
-    void controlli() {
-        QFETCH(bool, partenza);
-        QFETCH(QStringList, campi);
-        QFETCH(QString, riga);
-        QFETCH(QString, avviso);
-        EditorProva e;
-        FormViandora& f = *e;
-        QStringList attese;
-        if (partenza) {
-            Scrivi(f, "ROMA");
-            attese << "ROMA||||";
-        }
-        const int rigaScritta = f.Itinerario.RigaCorrente;
-        Scrivi(f, campi[0], campi[1], campi[2], campi[3], campi[4].isEmpty() ? "00:00:00" : campi[4],
-               campi[5] == "*");
-        QCOMPARE(e.p.messaggi.size(), avviso.isEmpty() ? 0 : 1);
-        if (!avviso.isEmpty()) QCOMPARE(e.p.messaggi[0].testo, avviso);
-        if (!riga.isEmpty()) attese << riga;
-        QCOMPARE(Tappe(f), attese);
-        // Written: on to the next, empty row; refused: the fields as typed.
-        QCOMPARE(int(f.Itinerario.RigaCorrente), rigaScritta + (riga.isEmpty() ? 0 : 1));
-        QCOMPARE(f.txtTappa.Text, riga.isEmpty() ? campi[0] : QString());
-        if (!riga.isEmpty()) QCOMPARE(f.txtRiga.Text, QString::number(rigaScritta + 1));
     }
 
     // A ferry's departures and a booked night go with their rows, are stored
@@ -148,55 +140,52 @@ private slots:
         QCOMPARE(f.lblPrenotazioni.Caption, QString("Prenotazioni mancate: 1"));
     }
 
-    void chilometriProgressivi_data() {
-        QTest::addColumn<QStringList>("precedenti"); // "locality|km" after the start
-        QTest::addColumn<bool>("spuntata");          // the box as the editor offers it
-        QTest::addColumn<int>("spunta");             // -1 left so, else 0/1
-        QTest::addColumn<QString>("digitati");
-        QTest::addColumn<QString>("scritti"); // empty: refused
+    void chilometriProgressivi() {
+        // precedenti: "locality|km" after the start
+        // spuntata: the box as the editor offers it
+        // spunta: -1 left so, else 0/1
+        // scritti: empty: refused
+        const auto prova = [&](QStringList precedenti, bool spuntata, int spunta, QString digitati,
+                               QString scritti) {
+            EditorProva e;
+            FormViandora& f = *e;
+            Scrivi(f, "ROMA");
+            QVERIFY(!f.chkProgressivo.Visible);
+            for (const QString& t : precedenti) {
+                // Real distances, not progressive figures.
+                f.chkProgressivo.Value = false;
+                Scrivi(f, t.section('|', 0, 0), "A1", t.section('|', 1, 1), "Autostrada");
+            }
+            const int riga = f.Itinerario.RigaCorrente;
+            QVERIFY(f.chkProgressivo.Visible);
+            QCOMPARE(f.chkProgressivo.Value, spuntata);
+            if (spunta >= 0) f.chkProgressivo.Value = spunta == 1;
+
+            Scrivi(f, "VERONA", "A22", digitati, "Autostrada");
+            if (scritti.isEmpty()) {
+                QCOMPARE(e.p.messaggi.size(), 1);
+                QCOMPARE(f.mfgTab.TextMatrix(riga, 1), QString());
+            } else {
+                QCOMPARE(e.p.messaggi.size(), 0);
+                QCOMPARE(f.mfgTab.TextMatrix(riga, 3), scritti);
+                // The progressive figure follows the distance written.
+                QCOMPARE(ValoreSenzaPunti(f.mfgTab.TextMatrix(riga, 5)),
+                         ValoreSenzaPunti(f.mfgTab.TextMatrix(riga - 1, 5)) + scritti.toInt());
+            }
+        };
 
         const QStringList oltre1250 = {"FIRENZE|600", "BOLOGNA|650"};
         const QStringList a150 = {"FIRENZE|100", "BOLOGNA|50"};
-        QTest::newRow("progressivo 1.250, digitato 1320")
-            << oltre1250 << true << -1 << "1320" << QString("70");
-        QTest::newRow("digitato sotto il progressivo") << a150 << true << -1 << "120" << QString("120");
-        QTest::newRow("casella tolta: distanza vera") << a150 << true << 0 << "200" << QString("200");
-        QTest::newRow("casella tolta, oltre 999") << oltre1250 << true << 0 << "1320" << QString();
-        QTest::newRow("progressivo di soli 100")
-            << QStringList{"FIRENZE|60", "BOLOGNA|40"} << false << 1 << "130" << QString("130");
-    }
-
-    void chilometriProgressivi() {
-        QFETCH(QStringList, precedenti);
-        QFETCH(bool, spuntata);
-        QFETCH(int, spunta);
-        QFETCH(QString, digitati);
-        QFETCH(QString, scritti);
-        EditorProva e;
-        FormViandora& f = *e;
-        Scrivi(f, "ROMA");
-        QVERIFY(!f.chkProgressivo.Visible);
-        for (const QString& t : precedenti) {
-            // Real distances, not progressive figures.
-            f.chkProgressivo.Value = false;
-            Scrivi(f, t.section('|', 0, 0), "A1", t.section('|', 1, 1), "Autostrada");
-        }
-        const int riga = f.Itinerario.RigaCorrente;
-        QVERIFY(f.chkProgressivo.Visible);
-        QCOMPARE(f.chkProgressivo.Value, spuntata);
-        if (spunta >= 0) f.chkProgressivo.Value = spunta == 1;
-
-        Scrivi(f, "VERONA", "A22", digitati, "Autostrada");
-        if (scritti.isEmpty()) {
-            QCOMPARE(e.p.messaggi.size(), 1);
-            QCOMPARE(f.mfgTab.TextMatrix(riga, 1), QString());
-        } else {
-            QCOMPARE(e.p.messaggi.size(), 0);
-            QCOMPARE(f.mfgTab.TextMatrix(riga, 3), scritti);
-            // The progressive figure follows the distance written.
-            QCOMPARE(ValoreSenzaPunti(f.mfgTab.TextMatrix(riga, 5)),
-                     ValoreSenzaPunti(f.mfgTab.TextMatrix(riga - 1, 5)) + scritti.toInt());
-        }
+        // progressivo 1.250, digitato 1320
+        prova(oltre1250, true, -1, "1320", "70");
+        // digitato sotto il progressivo
+        prova(a150, true, -1, "120", "120");
+        // casella tolta: distanza vera
+        prova(a150, true, 0, "200", "200");
+        // casella tolta, oltre 999
+        prova(oltre1250, true, 0, "1320", QString());
+        // progressivo di soli 100
+        prova({"FIRENZE|60", "BOLOGNA|40"}, false, 1, "130", "130");
     }
 
     void cancellaEAggiungeRighe() {
@@ -271,47 +260,43 @@ private slots:
         QCOMPARE(int(f.Itinerario.RigaCorrente), 4);
     }
 
-    void ritornoAStart_data() {
-        QTest::addColumn<QStringList>("righe"); // "" for an empty row
-        QTest::addColumn<QStringList>("attese");
+    void ritornoAStart() {
+        // righe: "" for an empty row
+        const auto prova = [&](QStringList righe, QStringList attese) {
+            EditorProva e;
+            FormViandora& f = *e;
+            for (int r = 0; r < righe.size(); ++r) {
+                const QStringList c = righe[r].split('|');
+                for (int k = 0; k < c.size(); ++k)
+                    f.mfgTab.SetTextMatrix(r + 1, k == 4 ? 7 : k + 1, c[k]);
+            }
+            f.AggiornaNumeroRiga();
+            f.Click("cmdRitorno");
+
+            QCOMPARE(Tappe(f), attese);
+            QCOMPARE(int(f.Itinerario.NumeroTappe), int(attese.size()));
+            // One stage after the other, numbered, and nothing left below them.
+            for (int r = 1; r < f.mfgTab.Rows(); ++r) {
+                QCOMPARE(f.mfgTab.TextMatrix(r, 1).isEmpty(), r > attese.size());
+                if (r <= attese.size()) QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
+            }
+        };
 
         const QStringList andata = {"ROMA||||", "FIRENZE|A1|280|A|", "BOLOGNA|A1|100|A|00:01:00",
                                     "VERONA|A22|140|A|*", "BOLOGNA|A22|140|A|"};
-        QTest::newRow("da Bologna a Roma")
-            << andata << (QStringList(andata) << "FIRENZE|A1|100|A|" << QString("ROMA|A1|280|A|"));
-        QTest::newRow("nessuna occorrenza: buchi chiusi")
-            << QStringList{"ROMA||||", "", "FIRENZE|A1|280|A|", "", "PISA|A11|90|A|"}
-            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "PISA|A11|90|A|"};
-        QTest::newRow("buchi e ritorno")
-            << QStringList{"ROMA||||",         "", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "",
-                           "FIRENZE|RA3|70|S|"}
-            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "FIRENZE|RA3|70|S|",
-                           "ROMA|A1|280|A|"};
-        QTest::newRow("il nome va uguale, maiuscole comprese")
-            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"}
-            << QStringList{"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"};
-    }
-
-    void ritornoAStart() {
-        QFETCH(QStringList, righe);
-        QFETCH(QStringList, attese);
-        EditorProva e;
-        FormViandora& f = *e;
-        for (int r = 0; r < righe.size(); ++r) {
-            const QStringList c = righe[r].split('|');
-            for (int k = 0; k < c.size(); ++k)
-                f.mfgTab.SetTextMatrix(r + 1, k == 4 ? 7 : k + 1, c[k]);
-        }
-        f.AggiornaNumeroRiga();
-        f.Click("cmdRitorno");
-
-        QCOMPARE(Tappe(f), attese);
-        QCOMPARE(int(f.Itinerario.NumeroTappe), int(attese.size()));
-        // One stage after the other, numbered, and nothing left below them.
-        for (int r = 1; r < f.mfgTab.Rows(); ++r) {
-            QCOMPARE(f.mfgTab.TextMatrix(r, 1).isEmpty(), r > attese.size());
-            if (r <= attese.size()) QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
-        }
+        // da Bologna a Roma
+        prova(andata, (QStringList(andata) << "FIRENZE|A1|100|A|"
+                                           << "ROMA|A1|280|A|"));
+        // nessuna occorrenza: buchi chiusi
+        prova({"ROMA||||", "", "FIRENZE|A1|280|A|", "", "PISA|A11|90|A|"},
+              {"ROMA||||", "FIRENZE|A1|280|A|", "PISA|A11|90|A|"});
+        // buchi e ritorno
+        prova({"ROMA||||", "", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "", "FIRENZE|RA3|70|S|"},
+              {"ROMA||||", "FIRENZE|A1|280|A|", "SIENA|RA3|70|S|00:02:00", "FIRENZE|RA3|70|S|",
+               "ROMA|A1|280|A|"});
+        // il nome va uguale, maiuscole comprese
+        prova({"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"},
+              {"ROMA||||", "FIRENZE|A1|280|A|", "Roma|A1|280|A|"});
     }
 };
 

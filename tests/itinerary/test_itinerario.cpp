@@ -22,117 +22,101 @@ QStringList TappeNumerate(int tappe) {
 class TestItinerario : public QObject {
     Q_OBJECT
 private slots:
-    void memorizzaERicarica_data() {
-        QTest::addColumn<QStringList>("tappe");
-        QTest::addColumn<QStringList>("record");
-        QTest::addColumn<QStringList>("griglia"); // columns 1|2|3|4|7|14 after loading
+    void memorizzaERicarica() {
+        // griglia: columns 1|2|3|4|7|14 after loading
+        const auto prova = [&](QStringList tappe, QStringList record, QStringList griglia) {
+            Planner pl;
+            FormViandora& f = *pl.f;
+            f.Meta.CodiceMetaCorrente = Codice;
+            ScriviTappe(f, tappe);
+            f.MemorizzaTappeItinerario();
+            QVERIFY(pl.p.messaggi.isEmpty());
+            QCOMPARE(RecordItinerario(f, Codice, CampiRecord), record);
+            QCOMPARE(f.ContatoreProgresso, 0.0);
+
+            f.CaricaTappeItinerario();
+            QCOMPARE(Colonne(f.mfgTab, {1, 2, 3, 4, 7, 14}), griglia);
+            QCOMPARE(f.Itinerario.NumeroTappe, qint16(record.size()));
+            for (int r = 1; r <= record.size(); ++r) {
+                QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
+                // End-of-day stops stand out.
+                QCOMPARE(f.mfgTab.Stile(r, 7).BackColor >= 0, f.mfgTab.TextMatrix(r, 7).startsWith('*'));
+            }
+            QVERIFY(f.mfgTab.Rows() >= qMax(int(FormViandora::RigheVisibili), int(record.size()) + 2));
+
+            // Stored again as loaded, the records do not change.
+            f.MemorizzaTappeItinerario();
+            QCOMPARE(RecordItinerario(f, Codice, CampiRecord), record);
+        };
 
         // Over 999 km (written as the grid shows it) in 999-km records, each with the stop.
-        QTest::newRow("1.500 km in due record")
-            << QStringList{"ROMA|A1|1.500|A|*01:02:30"}
-            << QStringList{"0001|ROMA|999|A1 |A|01:02:30|1", "0002|ROMA|501|A1 |A|01:02:30|1"}
-            << QStringList{"ROMA|A1 |999|A|*01:02:30|1", "ROMA|A1 |501|A|*01:02:30|1"};
-        QTest::newRow("righe vuote in mezzo")
-            << QStringList{"ASTI|A21|10|A|", "", "BRA|SP7|20|P|", "   |X|5|L|", "CUNEO|SS20|30|L|"}
-            << QStringList{"0001|ASTI|10|A21 |A| |0", "0002|BRA|20|SP7 |P| |0", "0003|CUNEO|30|SS20 |L| |0"}
-            << QStringList{"ASTI|A21 |10|A||0", "BRA|SP7 |20|P||0", "CUNEO|SS20 |30|L||0"};
-        QTest::newRow("località di 35 caratteri")
-            << QStringList{"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789|SS1|12|L|"}
-            << QStringList{"0001|ABCDEFGHIJKLMNOPQRSTUVWXYZ123|12|SS1 |L| |0"}
-            << QStringList{"ABCDEFGHIJKLMNOPQRSTUVWXYZ123|SS1 |12|L||0"};
-        QTest::newRow("apostrofi, virgolette e accenti")
-            << QStringList{"L'AQUILA|\"A24\" dell'Aquila|120|A|", "CITTÀ DEL VATICANO|VIA|3|L|*"}
-            << QStringList{"0001|L'AQUILA|120|\"A24\" dell'Aquila |A| |0",
-                           "0002|CITTÀ DEL VATICANO|3|VIA |L| |1"}
-            << QStringList{"L'AQUILA|\"A24\" dell'Aquila |120|A||0", "CITTÀ DEL VATICANO|VIA |3|L|*|1"};
-        QTest::newRow("strada, km e tipo vuoti")
-            << QStringList{"ROMA|||  |"} << QStringList{"0001|ROMA|0| | | |0"} << QStringList{"ROMA| || ||0"};
+        // 1.500 km in due record
+        prova({"ROMA|A1|1.500|A|*01:02:30"},
+              {"0001|ROMA|999|A1 |A|01:02:30|1", "0002|ROMA|501|A1 |A|01:02:30|1"},
+              {"ROMA|A1 |999|A|*01:02:30|1", "ROMA|A1 |501|A|*01:02:30|1"});
+        // righe vuote in mezzo
+        prova({"ASTI|A21|10|A|", "", "BRA|SP7|20|P|", "   |X|5|L|", "CUNEO|SS20|30|L|"},
+              {"0001|ASTI|10|A21 |A| |0", "0002|BRA|20|SP7 |P| |0", "0003|CUNEO|30|SS20 |L| |0"},
+              {"ASTI|A21 |10|A||0", "BRA|SP7 |20|P||0", "CUNEO|SS20 |30|L||0"});
+        // località di 35 caratteri
+        prova({"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789|SS1|12|L|"},
+              {"0001|ABCDEFGHIJKLMNOPQRSTUVWXYZ123|12|SS1 |L| |0"},
+              {"ABCDEFGHIJKLMNOPQRSTUVWXYZ123|SS1 |12|L||0"});
+        // apostrofi, virgolette e accenti
+        prova({"L'AQUILA|\"A24\" dell'Aquila|120|A|", "CITTÀ DEL VATICANO|VIA|3|L|*"},
+              {"0001|L'AQUILA|120|\"A24\" dell'Aquila |A| |0", "0002|CITTÀ DEL VATICANO|3|VIA |L| |1"},
+              {"L'AQUILA|\"A24\" dell'Aquila |120|A||0", "CITTÀ DEL VATICANO|VIA |3|L|*|1"});
+        // strada, km e tipo vuoti
+        prova({"ROMA|||  |"}, {"0001|ROMA|0| | | |0"}, {"ROMA| || ||0"});
         // The blank that marks the end of the road is not added twice.
-        QTest::newRow("strada già chiusa da un blank")
-            << QStringList{"ROMA|A1 |10|A|"} << QStringList{"0001|ROMA|10|A1 |A| |0"}
-            << QStringList{"ROMA|A1 |10|A||0"};
-    }
-
-    void memorizzaERicarica() {
-        QFETCH(QStringList, tappe);
-        QFETCH(QStringList, record);
-        QFETCH(QStringList, griglia);
-        Planner pl;
-        FormViandora& f = *pl.f;
-        f.Meta.CodiceMetaCorrente = Codice;
-        ScriviTappe(f, tappe);
-        f.MemorizzaTappeItinerario();
-        QVERIFY(pl.p.messaggi.isEmpty());
-        QCOMPARE(RecordItinerario(f, Codice, CampiRecord), record);
-        QCOMPARE(f.ContatoreProgresso, 0.0);
-
-        f.CaricaTappeItinerario();
-        QCOMPARE(Colonne(f.mfgTab, {1, 2, 3, 4, 7, 14}), griglia);
-        QCOMPARE(f.Itinerario.NumeroTappe, qint16(record.size()));
-        for (int r = 1; r <= record.size(); ++r) {
-            QCOMPARE(f.mfgTab.TextMatrix(r, 0), QString::number(r));
-            // End-of-day stops stand out.
-            QCOMPARE(f.mfgTab.Stile(r, 7).BackColor >= 0, f.mfgTab.TextMatrix(r, 7).startsWith('*'));
-        }
-        QVERIFY(f.mfgTab.Rows() >= qMax(int(FormViandora::RigheVisibili), int(record.size()) + 2));
-
-        // Stored again as loaded, the records do not change.
-        f.MemorizzaTappeItinerario();
-        QCOMPARE(RecordItinerario(f, Codice, CampiRecord), record);
-    }
-
-    void tempiGuidaContatiUnaVolta_data() {
-        QTest::addColumn<QStringList>("tappe");
-        QTest::addColumn<QStringList>("guidaMemorizzata"); // SostaGuidaCitta per record
-        QTest::addColumn<QStringList>("colonnaGuida");     // column 8 per row after loading
-        QTest::addColumn<QString>("visti");                // FlagVisto by locality and description
-
-        // ROMA: 02:00 + 00:30 (already marked before: the pass resets it);
-        // L'AQUILA: 01:15 + 00:45 of "l'aquila", found through the apostrophe.
-        QTest::newRow("località ripetuta")
-            << QStringList{"ROMA||0|L|", "L'AQUILA|A24|100|A|", "ROMA|A24|100|A|", "NAPOLI|A1|200|A|"}
-            << QStringList{"00:02:30", "00:02:00", " ", " "} << QStringList{"00:02:30", "00:02:00", "", ""}
-            << QString("11011");
-        QTest::newRow("solo la prima fetta di una tappa lunga")
-            << QStringList{"ROMA|A1|1500|A|", "ROMA|A1|10|A|"} << QStringList{"00:02:30", " ", " "}
-            << QStringList{"00:02:30", "", ""} << "00011";
-        QTest::newRow("stesso nome, lettere diverse")
-            << QStringList{"roma|A1|10|A|", "ROMA|A1|10|A|"} << QStringList{"00:02:30", " "}
-            << QStringList{"00:02:30", ""} << "00011";
+        // strada già chiusa da un blank
+        prova({"ROMA|A1 |10|A|"}, {"0001|ROMA|10|A1 |A| |0"}, {"ROMA|A1 |10|A||0"});
     }
 
     void tempiGuidaContatiUnaVolta() {
-        QFETCH(QStringList, tappe);
-        QFETCH(QStringList, guidaMemorizzata);
-        QFETCH(QStringList, colonnaGuida);
-        QFETCH(QString, visti);
-        Planner pl;
-        FormViandora& f = *pl.f;
-        AggiungiVoce(f, "ROMA", "01", "Colosseo", "02:00");
-        AggiungiVoce(f, "ROMA", "05", "Parcheggio", "00:30", "1");
-        AggiungiVoce(f, "L'AQUILA", "02", "Duomo", "01:15");
-        AggiungiVoce(f, "l'aquila", "03", "Castello", "00:45");
-        AggiungiVoce(f, "MILANO", "01", "Duomo", "01:00");
-        f.Meta.CodiceMetaCorrente = Codice;
-        ScriviTappe(f, tappe);
-        f.MemorizzaTappeItinerario();
-        QCOMPARE(RecordItinerario(f, Codice, {"SostaGuidaCitta"}), guidaMemorizzata);
+        // guidaMemorizzata: SostaGuidaCitta per record
+        // colonnaGuida: column 8 per row after loading
+        // visti: FlagVisto by locality and description
+        const auto prova = [&](QStringList tappe, QStringList guidaMemorizzata, QStringList colonnaGuida,
+                               QString visti) {
+            Planner pl;
+            FormViandora& f = *pl.f;
+            AggiungiVoce(f, "ROMA", "01", "Colosseo", "02:00");
+            AggiungiVoce(f, "ROMA", "05", "Parcheggio", "00:30", "1");
+            AggiungiVoce(f, "L'AQUILA", "02", "Duomo", "01:15");
+            AggiungiVoce(f, "l'aquila", "03", "Castello", "00:45");
+            AggiungiVoce(f, "MILANO", "01", "Duomo", "01:00");
+            f.Meta.CodiceMetaCorrente = Codice;
+            ScriviTappe(f, tappe);
+            f.MemorizzaTappeItinerario();
+            QCOMPARE(RecordItinerario(f, Codice, {"SostaGuidaCitta"}), guidaMemorizzata);
 
-        f.CaricaTappeItinerario();
-        QStringList colonna;
-        for (int r = 1; r <= guidaMemorizzata.size(); ++r)
-            colonna << f.mfgTab.TextMatrix(r, 8);
-        QCOMPARE(colonna, colonnaGuida);
-        // Counted entries are marked visited, the others not.
-        QString flag;
-        for (const QString& voce : VociGuida(f))
-            flag += voce.right(1);
-        QCOMPARE(flag, visti);
-        // Loaded again, nothing changes and nothing is written.
-        f.Db.ImpostaGuastoScrittura(1);
-        f.CaricaTappeItinerario();
-        f.Db.ImpostaGuastoScrittura(0);
-        QCOMPARE(f.mfgTab.TextMatrix(1, 8), colonnaGuida.first());
+            f.CaricaTappeItinerario();
+            QStringList colonna;
+            for (int r = 1; r <= guidaMemorizzata.size(); ++r)
+                colonna << f.mfgTab.TextMatrix(r, 8);
+            QCOMPARE(colonna, colonnaGuida);
+            // Counted entries are marked visited, the others not.
+            QString flag;
+            for (const QString& voce : VociGuida(f))
+                flag += voce.right(1);
+            QCOMPARE(flag, visti);
+            // Loaded again, nothing changes and nothing is written.
+            f.Db.ImpostaGuastoScrittura(1);
+            f.CaricaTappeItinerario();
+            f.Db.ImpostaGuastoScrittura(0);
+            QCOMPARE(f.mfgTab.TextMatrix(1, 8), colonnaGuida.first());
+        };
+
+        // ROMA: 02:00 + 00:30 (already marked before: the pass resets it);
+        // L'AQUILA: 01:15 + 00:45 of "l'aquila", found through the apostrophe.
+        // località ripetuta
+        prova({"ROMA||0|L|", "L'AQUILA|A24|100|A|", "ROMA|A24|100|A|", "NAPOLI|A1|200|A|"},
+              {"00:02:30", "00:02:00", " ", " "}, {"00:02:30", "00:02:00", "", ""}, "11011");
+        // solo la prima fetta di una tappa lunga
+        prova({"ROMA|A1|1500|A|", "ROMA|A1|10|A|"}, {"00:02:30", " ", " "}, {"00:02:30", "", ""}, "00011");
+        // stesso nome, lettere diverse
+        prova({"roma|A1|10|A|", "ROMA|A1|10|A|"}, {"00:02:30", " "}, {"00:02:30", ""}, "00011");
     }
 
     void guastoDuranteLaMemorizzazione() {
@@ -254,34 +238,27 @@ private slots:
         }
     }
 
-    void tastiDellaGriglia_data() {
-        QTest::addColumn<int>("tappe");
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<int>("tasto");
-        QTest::addColumn<int>("attesa");
-        QTest::addColumn<int>("primaVisibile");
-        QTest::newRow("su dalla prima riga") << 5 << 1 << 38 << 1 << 1;
-        QTest::newRow("giù oltre la riga nuova") << 5 << 6 << 40 << 6 << 1;
-        QTest::newRow("pagina giù") << 40 << 1 << 34 << 19 << 5;
-        QTest::newRow("pagina su oltre l'inizio") << 40 << 10 << 33 << 1 << 1;
-    }
-
     void tastiDellaGriglia() {
-        QFETCH(int, tappe);
-        QFETCH(int, riga);
-        QFETCH(int, tasto);
-        QFETCH(int, attesa);
-        QFETCH(int, primaVisibile);
-        Planner pl;
-        FormViandora& f = *pl.f;
-        ScriviTappe(f, TappeNumerate(tappe));
-        f.Itinerario.RigaCorrente = qint16(riga);
-        f.AggiornaNumeroRiga();
-        f.KeyDown("mfgTab", tasto);
-        QCOMPARE(int(f.Itinerario.RigaCorrente), attesa);
-        QCOMPARE(f.mfgTab.Row, attesa);
-        QCOMPARE(f.mfgTab.TopRow, primaVisibile);
-        QCOMPARE(f.txtTappa.Text, f.mfgTab.TextMatrix(attesa, 1));
+        const auto prova = [&](int tappe, int riga, int tasto, int attesa, int primaVisibile) {
+            Planner pl;
+            FormViandora& f = *pl.f;
+            ScriviTappe(f, TappeNumerate(tappe));
+            f.Itinerario.RigaCorrente = qint16(riga);
+            f.AggiornaNumeroRiga();
+            f.KeyDown("mfgTab", tasto);
+            QCOMPARE(int(f.Itinerario.RigaCorrente), attesa);
+            QCOMPARE(f.mfgTab.Row, attesa);
+            QCOMPARE(f.mfgTab.TopRow, primaVisibile);
+            QCOMPARE(f.txtTappa.Text, f.mfgTab.TextMatrix(attesa, 1));
+        };
+        // su dalla prima riga
+        prova(5, 1, 38, 1, 1);
+        // giù oltre la riga nuova
+        prova(5, 6, 40, 6, 1);
+        // pagina giù
+        prova(40, 1, 34, 19, 5);
+        // pagina su oltre l'inizio
+        prova(40, 10, 33, 1, 1);
     }
 
     void campiDiModificaDallaRiga() {

@@ -14,78 +14,65 @@ void Velocita(FormViandora& f, const QStringList& velocita) {
 class TestTotali : public QObject {
     Q_OBJECT
 private slots:
-    void tempiETotali_data() {
-        QTest::addColumn<QStringList>("tappe");
-        QTest::addColumn<QStringList>("velocita");
-        QTest::addColumn<QStringList>("colonne");    // columns 5|6 per stage
-        QTest::addColumn<QStringList>("chilometri"); // txtKmTot 0..4
-        QTest::addColumn<QStringList>("tempi");      // txtTempo 0..4
-        QTest::addColumn<QString>("traghetti");
+    void tempiETotali() {
+        // colonne: columns 5|6 per stage
+        // chilometri: txtKmTot 0..4
+        // tempi: txtTempo 0..4
+        const auto prova = [&](QStringList tappe, QStringList velocita, QStringList colonne,
+                               QStringList chilometri, QStringList tempi, QString traghetti) {
+            Planner pl;
+            FormViandora& f = *pl.f;
+            // Totals left from another itinerary must not survive.
+            for (int k = 0; k < 5; ++k) {
+                f.txtKmTot[k].Text = "999";
+                f.txtTempo[k].Text = "09:09:09";
+            }
+            ScriviTappe(f, tappe);
+            Velocita(f, velocita);
+            f.CalcolaKmTempiItinerario();
+            QCOMPARE(Colonne(f.mfgTab, {5, 6}), colonne);
+            QStringList km, tempo;
+            for (int k = 0; k < 5; ++k) {
+                km << f.txtKmTot[k].Text;
+                tempo << f.txtTempo[k].Text;
+            }
+            QCOMPARE(km, chilometri);
+            QCOMPARE(tempo, tempi);
+            QCOMPARE(f.txtTragh.Text, traghetti);
+        };
 
         const QStringList v = {"110", "90", "70", "40"};
-        QTest::newRow("1200 km a 40: ore oltre le 24")
-            << QStringList{"ROMA|SP1|1200|L|"} << v << QStringList{"1.200|30:00"}
-            << QStringList{"", "", "", "1.200", "1.200"} << QStringList{"", "", "", "01:06:00", "01:06:00"}
-            << QString("0");
+        // 1200 km a 40: ore oltre le 24
+        prova({"ROMA|SP1|1200|L|"}, v, {"1.200|30:00"}, {"", "", "", "1.200", "1.200"},
+              {"", "", "", "01:06:00", "01:06:00"}, "0");
         // Rounded to the hundredth of an hour: 15.6 hundredths make 10 minutes.
-        QTest::newRow("7 km a 45") << QStringList{"BRA|SP7|7|A|"} << QStringList{"45", "90", "70", "40"}
-                                   << QStringList{"7|00:10"} << QStringList{"7", "", "", "", "7"}
-                                   << QStringList{"00:00:10", "", "", "", "00:00:10"} << "0";
-        QTest::newRow("tipi diversi, progressivi")
-            << QStringList{"ASTI|A21|110|A|", "BRA|SS231|90|S|", "ALBA|SP7|35|P|", "CUNEO|X|20|Q|"} << v
-            << QStringList{"110|01:00", "200|01:00", "235|00:30", "255|00:30"}
-            << QStringList{"110", "90", "35", "20", "255"}
-            << QStringList{"00:01:00", "00:01:00", "00:00:30", "00:00:30", "00:03:00"} << "0";
+        // 7 km a 45
+        prova({"BRA|SP7|7|A|"}, {"45", "90", "70", "40"}, {"7|00:10"}, {"7", "", "", "", "7"},
+              {"00:00:10", "", "", "", "00:00:10"}, "0");
+        // tipi diversi, progressivi
+        prova({"ASTI|A21|110|A|", "BRA|SS231|90|S|", "ALBA|SP7|35|P|", "CUNEO|X|20|Q|"}, v,
+              {"110|01:00", "200|01:00", "235|00:30", "255|00:30"}, {"110", "90", "35", "20", "255"},
+              {"00:01:00", "00:01:00", "00:00:30", "00:00:30", "00:03:00"}, "0");
         // Ferries count whether or not a driving stage follows them.
-        QTest::newRow("traghetti dopo l'ultima tappa con km")
-            << QStringList{"NAPOLI|A3|110|A|", "PALERMO|TRAGHETTO|0|L|", "CAGLIARI|TRAGHETTO TIRRENIA|0||"}
-            << v << QStringList{"110|01:00", "|", "|"} << QStringList{"110", "", "", "", "110"}
-            << QStringList{"00:01:00", "", "", "", "00:01:00"} << "2";
-    }
-
-    void tempiETotali() {
-        QFETCH(QStringList, tappe);
-        QFETCH(QStringList, velocita);
-        QFETCH(QStringList, colonne);
-        QFETCH(QStringList, chilometri);
-        QFETCH(QStringList, tempi);
-        QFETCH(QString, traghetti);
-        Planner pl;
-        FormViandora& f = *pl.f;
-        // Totals left from another itinerary must not survive.
-        for (int k = 0; k < 5; ++k) {
-            f.txtKmTot[k].Text = "999";
-            f.txtTempo[k].Text = "09:09:09";
-        }
-        ScriviTappe(f, tappe);
-        Velocita(f, velocita);
-        f.CalcolaKmTempiItinerario();
-        QCOMPARE(Colonne(f.mfgTab, {5, 6}), colonne);
-        QStringList km, tempo;
-        for (int k = 0; k < 5; ++k) {
-            km << f.txtKmTot[k].Text;
-            tempo << f.txtTempo[k].Text;
-        }
-        QCOMPARE(km, chilometri);
-        QCOMPARE(tempo, tempi);
-        QCOMPARE(f.txtTragh.Text, traghetti);
+        // traghetti dopo l'ultima tappa con km
+        prova({"NAPOLI|A3|110|A|", "PALERMO|TRAGHETTO|0|L|", "CAGLIARI|TRAGHETTO TIRRENIA|0||"}, v,
+              {"110|01:00", "|", "|"}, {"110", "", "", "", "110"}, {"00:01:00", "", "", "", "00:01:00"}, "2");
     }
 
     // A speed that reads as 0 drives at the first entry of its list, 50 km/h.
-    void velocitaNulla_data() {
-        QTest::addColumn<QString>("velocita");
-        QTest::newRow("zero") << "0";
-        QTest::newRow("non numerica") << "abc";
-    }
-
     void velocitaNulla() {
-        QFETCH(QString, velocita);
-        Planner pl;
-        FormViandora& f = *pl.f;
-        f.cmbMediaKm[0].SetText(velocita);
-        ScriviTappe(f, {"ROMA|A1|100|A|"});
-        f.CalcolaKmTempiItinerario();
-        QCOMPARE(f.mfgTab.TextMatrix(1, 6), QStringLiteral("02:00"));
+        const auto prova = [&](QString velocita) {
+            Planner pl;
+            FormViandora& f = *pl.f;
+            f.cmbMediaKm[0].SetText(velocita);
+            ScriviTappe(f, {"ROMA|A1|100|A|"});
+            f.CalcolaKmTempiItinerario();
+            QCOMPARE(f.mfgTab.TextMatrix(1, 6), QStringLiteral("02:00"));
+        };
+        // zero
+        prova("0");
+        // non numerica
+        prova("abc");
     }
 
     void righeSenzaChilometri() {
@@ -107,38 +94,33 @@ private slots:
         QCOMPARE(f.txtKmTot[1].Text, QString("50"));
     }
 
-    void listaDeiGiorni_data() {
-        QTest::addColumn<int>("km"); // one motorway stage at 100 km/h
-        QTest::addColumn<QString>("richiesti");
-        QTest::addColumn<QString>("mostrati");
-        QTest::addColumn<QString>("minimo"); // the list's first entry after "000"
+    void listaDeiGiorni() {
+        // km: one motorway stage at 100 km/h
+        // minimo: the list's first entry after "000"
+        const auto prova = [&](int km, QString richiesti, QString mostrati, QString minimo) {
+            Planner pl;
+            FormViandora& f = *pl.f;
+            Velocita(f, {"100", "100", "100", "100"});
+            ScriviTappe(f, {QString("ROMA|A1|%1|A|").arg(km)});
+            f.cmbGiorni.SetText(richiesti);
+            f.CalcolaKmTempiItinerario();
+            const QStringList voci = f.cmbGiorni.Voci();
+            QCOMPARE(voci.first(), QString("000"));
+            QCOMPARE(voci.value(1), minimo);
+            QCOMPARE(f.cmbGiorni.Text(), mostrati);
+        };
 
         // 9,900 km at 100 km/h: 4 days and 3 hours of driving, so 5 days.
-        QTest::newRow("4 giorni e 3 ore, 3 richiesti")
-            << 9900 << QString("003") << QString("005") << QString("005");
-        QTest::newRow("richiesti più del minimo")
-            << 9900 << QString("010") << QString("010") << QString("005");
-        QTest::newRow("nessun giorno richiesto")
-            << 9900 << QString("000") << QString("000") << QString("005");
-        QTest::newRow("giorni interi") << 4800 << QString("001") << QString("002") << QString("002");
-        QTest::newRow("nessun chilometro") << 0 << QString("003") << QString("003") << QString("");
-    }
-
-    void listaDeiGiorni() {
-        QFETCH(int, km);
-        QFETCH(QString, richiesti);
-        QFETCH(QString, mostrati);
-        QFETCH(QString, minimo);
-        Planner pl;
-        FormViandora& f = *pl.f;
-        Velocita(f, {"100", "100", "100", "100"});
-        ScriviTappe(f, {QString("ROMA|A1|%1|A|").arg(km)});
-        f.cmbGiorni.SetText(richiesti);
-        f.CalcolaKmTempiItinerario();
-        const QStringList voci = f.cmbGiorni.Voci();
-        QCOMPARE(voci.first(), QString("000"));
-        QCOMPARE(voci.value(1), minimo);
-        QCOMPARE(f.cmbGiorni.Text(), mostrati);
+        // 4 giorni e 3 ore, 3 richiesti
+        prova(9900, "003", "005", "005");
+        // richiesti più del minimo
+        prova(9900, "010", "010", "005");
+        // nessun giorno richiesto
+        prova(9900, "000", "000", "005");
+        // giorni interi
+        prova(4800, "001", "002", "002");
+        // nessun chilometro
+        prova(0, "003", "003", "");
     }
 };
 

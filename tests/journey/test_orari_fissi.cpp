@@ -26,69 +26,54 @@ QStringList Colonne(const TabellaCalcolata& t) {
 class TestOrariFissi : public QObject {
     Q_OBJECT
 private slots:
-    void traghetto_data() {
-        QTest::addColumn<QString>("partenza");
-        QTest::addColumn<QStringList>("parametri");
-        QTest::addColumn<QStringList>("tappe");
-        QTest::addColumn<QStringList>("righe");
+    void traghetto() {
+        const auto prova = [&](QString partenza, QStringList parametri, QStringList tappe,
+                               QStringList righe) {
+            const EsitoCalcolo e = CalcolaProva(ValoriProva("05/08/2006", partenza, parametri), tappe);
+            QVERIFY2(e.Riuscito, qPrintable(e.Errore));
+            QCOMPARE(Colonne(e.Tabella), righe);
+        };
         const QString livorno = "LIVORNO|A12|300|A|"; // 3 hours at 100 km/h
-        QTest::newRow("prima dell'ultima partenza: la sera, notte a bordo")
-            << "08:00" << QStringList{"A=100", "P=60"}
-            << QStringList{livorno, "OLBIA|TRAGHETTO|0|A||08:00,22:00;;09:00;60", "CAGLIARI|SS131|260|P|"}
-            << QStringList{"LIVORNO|05/08|11:00|", "imbarco: Livorno|05/08|21:00|PranzoCenaImbarco 22:00",
-                           "OLBIA|06/08|07:00|Notte a bordo", "verso: Cagliari|06/08|12:30|Pranzo",
-                           "CAGLIARI|06/08|15:50|"};
-        QTest::newRow("dopo l'ultima: la prima del giorno dopo")
-            << "16:00" << QStringList{"A=100"}
-            << QStringList{livorno, "OLBIA|TRAGHETTO|0|A||08:00,18:00;;09:00;60"}
-            << QStringList{"LIVORNO|05/08|19:00|", "imbarco: Livorno|06/08|07:00|CenaNotteImbarco 08:00",
-                           "OLBIA|06/08|17:00|"};
-        QTest::newRow("imbarco all'ora d'arrivo, pranzo a bordo")
-            << "08:00" << QStringList{"A=100"} << QStringList{livorno, "OLBIA|TRAGHETTO|0|A||12:00;;04:00;60"}
-            << QStringList{"LIVORNO|05/08|11:00|", "imbarco: Livorno|05/08|11:00|Imbarco 12:00",
-                           "OLBIA|05/08|16:00|"};
+        // prima dell'ultima partenza: la sera, notte a bordo
+        prova("08:00", {"A=100", "P=60"},
+              {livorno, "OLBIA|TRAGHETTO|0|A||08:00,22:00;;09:00;60", "CAGLIARI|SS131|260|P|"},
+              {"LIVORNO|05/08|11:00|", "imbarco: Livorno|05/08|21:00|PranzoCenaImbarco 22:00",
+               "OLBIA|06/08|07:00|Notte a bordo", "verso: Cagliari|06/08|12:30|Pranzo",
+               "CAGLIARI|06/08|15:50|"});
+        // dopo l'ultima: la prima del giorno dopo
+        prova("16:00", {"A=100"}, {livorno, "OLBIA|TRAGHETTO|0|A||08:00,18:00;;09:00;60"},
+              {"LIVORNO|05/08|19:00|", "imbarco: Livorno|06/08|07:00|CenaNotteImbarco 08:00",
+               "OLBIA|06/08|17:00|"});
+        // imbarco all'ora d'arrivo, pranzo a bordo
+        prova("08:00", {"A=100"}, {livorno, "OLBIA|TRAGHETTO|0|A||12:00;;04:00;60"},
+              {"LIVORNO|05/08|11:00|", "imbarco: Livorno|05/08|11:00|Imbarco 12:00", "OLBIA|05/08|16:00|"});
         // 05/08/2006 is a Saturday.
-        QTest::newRow("giorno senza partenze")
-            << "08:00" << QStringList{"A=100"}
-            << QStringList{livorno, "OLBIA|TRAGHETTO|0|A||08:00,22:00;dom;09:00;60"}
-            << QStringList{"LIVORNO|05/08|11:00|",
-                           "imbarco: Livorno|06/08|07:00|PranzoCenaNotteImbarco 08:00", "OLBIA|06/08|17:00|"};
-        QTest::newRow("traversata oltre la mezzanotte")
-            << "08:00" << QStringList{"A=100"} << QStringList{livorno, "OLBIA|TRAGHETTO|0|A||20:00;;04:00;60"}
-            << QStringList{"LIVORNO|05/08|11:00|", "imbarco: Livorno|05/08|19:00|PranzoImbarco 20:00",
-                           "OLBIA|06/08||Notte a bordo"};
-        QTest::newRow("due traghetti in un giorno")
-            << "08:00" << QStringList{"A=100", "P=60"}
-            << QStringList{"LIVORNO|A12|100|A|", "OLBIA|TRAGHETTO|0|A||10:00;;02:00;30",
-                           "SANTA TERESA|SS125|60|P|", "BONIFACIO|TRAGHETTO|0|A||16:00;;01:00;30"}
-            << QStringList{"LIVORNO|05/08|09:00|",      "imbarco: Livorno|05/08|09:30|Imbarco 10:00",
-                           "OLBIA|05/08|12:00|",        "verso: Santa Teresa|05/08|12:30|Pranzo",
-                           "SANTA TERESA|05/08|15:30|", "imbarco: Santa Teresa|05/08|15:30|Imbarco 16:00",
-                           "BONIFACIO|05/08|17:00|"};
-        QTest::newRow("traghetto come prima tappa")
-            << "08:00" << QStringList{"A=100"}
-            << QStringList{"OLBIA|TRAGHETTO|0|A||10:00;;02:00;60", "NUORO|SS131|100|A|"}
-            << QStringList{"imbarco|05/08|09:00|Imbarco 10:00", "OLBIA|05/08|12:00|",
-                           "verso: Nuoro|05/08|12:30|Pranzo", "NUORO|05/08|15:30|"};
+        // giorno senza partenze
+        prova("08:00", {"A=100"}, {livorno, "OLBIA|TRAGHETTO|0|A||08:00,22:00;dom;09:00;60"},
+              {"LIVORNO|05/08|11:00|", "imbarco: Livorno|06/08|07:00|PranzoCenaNotteImbarco 08:00",
+               "OLBIA|06/08|17:00|"});
+        // traversata oltre la mezzanotte
+        prova("08:00", {"A=100"}, {livorno, "OLBIA|TRAGHETTO|0|A||20:00;;04:00;60"},
+              {"LIVORNO|05/08|11:00|", "imbarco: Livorno|05/08|19:00|PranzoImbarco 20:00",
+               "OLBIA|06/08||Notte a bordo"});
+        // due traghetti in un giorno
+        prova("08:00", {"A=100", "P=60"},
+              {"LIVORNO|A12|100|A|", "OLBIA|TRAGHETTO|0|A||10:00;;02:00;30", "SANTA TERESA|SS125|60|P|",
+               "BONIFACIO|TRAGHETTO|0|A||16:00;;01:00;30"},
+              {"LIVORNO|05/08|09:00|", "imbarco: Livorno|05/08|09:30|Imbarco 10:00", "OLBIA|05/08|12:00|",
+               "verso: Santa Teresa|05/08|12:30|Pranzo", "SANTA TERESA|05/08|15:30|",
+               "imbarco: Santa Teresa|05/08|15:30|Imbarco 16:00", "BONIFACIO|05/08|17:00|"});
+        // traghetto come prima tappa
+        prova("08:00", {"A=100"}, {"OLBIA|TRAGHETTO|0|A||10:00;;02:00;60", "NUORO|SS131|100|A|"},
+              {"imbarco|05/08|09:00|Imbarco 10:00", "OLBIA|05/08|12:00|", "verso: Nuoro|05/08|12:30|Pranzo",
+               "NUORO|05/08|15:30|"});
         // Two days asked for: the stop at Firenze shrinks, the wait for the
         // evening ferry does not.
-        QTest::newRow("adeguamento ai giorni")
-            << "08:00" << QStringList{"A=100", "giorni=002"}
-            << QStringList{"FIRENZE|A1|100|A|02:00:00", "LIVORNO|A12|100|A|",
-                           "OLBIA|TRAGHETTO|0|A||22:00;;09:00;60"}
-            << QStringList{"FIRENZE|05/08|09:00|", "a: Firenze|05/08|16:58|Visita", "LIVORNO|05/08|17:58|",
-                           "imbarco: Livorno|05/08|21:00|CenaImbarco 22:00",
-                           "OLBIA|06/08|07:00|Notte a bordo"};
-    }
-
-    void traghetto() {
-        QFETCH(QString, partenza);
-        QFETCH(QStringList, parametri);
-        QFETCH(QStringList, tappe);
-        QFETCH(QStringList, righe);
-        const EsitoCalcolo e = CalcolaProva(ValoriProva("05/08/2006", partenza, parametri), tappe);
-        QVERIFY2(e.Riuscito, qPrintable(e.Errore));
-        QCOMPARE(Colonne(e.Tabella), righe);
+        // adeguamento ai giorni
+        prova("08:00", {"A=100", "giorni=002"},
+              {"FIRENZE|A1|100|A|02:00:00", "LIVORNO|A12|100|A|", "OLBIA|TRAGHETTO|0|A||22:00;;09:00;60"},
+              {"FIRENZE|05/08|09:00|", "a: Firenze|05/08|16:58|Visita", "LIVORNO|05/08|17:58|",
+               "imbarco: Livorno|05/08|21:00|CenaImbarco 22:00", "OLBIA|06/08|07:00|Notte a bordo"});
     }
 
     // A day of visits at Firenze, Saturday to Monday, then Siena.

@@ -92,68 +92,69 @@ private slots:
 
     // Picked before (dd/mm/yyyy), then the month ("m") or year ("a") list
     // changed to a value: the date shown and the days listed.
-    void giorniDelMese_data() {
-        QTest::addColumn<QStringList>("caso");
-        QTest::addColumn<int>("giorni");
-        QTest::newRow("31/01 to February, leap") << QStringList{"31/01/2028", "m", "02", "29/02/2028"} << 29;
-        QTest::newRow("31/03 to April") << QStringList{"31/03/2027", "m", "04", "30/04/2027"} << 30;
-        QTest::newRow("29/02 to a common year") << QStringList{"29/02/2028", "a", "2027", "28/02/2027"} << 28;
-    }
     void giorniDelMese() {
-        QFETCH(QStringList, caso);
-        const QString inizio = caso[0], lista = caso[1], valore = caso[2];
-        PiattaformaRegistrata p;
-        p.oggi = QDate(2026, 6, 1);
-        for (int fine = 0; fine < 2; ++fine) {
-            FormTaccuvo f(p, {});
-            f.form_load();
-            Elenco& g = fine ? f.cmbg2 : f.cmbg1;
-            Elenco& m = fine ? f.cmbm2 : f.cmbm1;
-            Elenco& a = fine ? f.cmba2 : f.cmba1;
-            a.Text = inizio.mid(6);
-            m.Text = inizio.mid(3, 2);
-            fine ? f.cmbM2_Click() : f.cmbM1_Click();
-            g.Text = inizio.left(2);
-            if (lista == QLatin1String("m")) {
-                m.Text = valore;
+        const auto prova = [&](QStringList caso, int giorni) {
+            const QString inizio = caso[0], lista = caso[1], valore = caso[2];
+            PiattaformaRegistrata p;
+            p.oggi = QDate(2026, 6, 1);
+            for (int fine = 0; fine < 2; ++fine) {
+                FormTaccuvo f(p, {});
+                f.form_load();
+                Elenco& g = fine ? f.cmbg2 : f.cmbg1;
+                Elenco& m = fine ? f.cmbm2 : f.cmbm1;
+                Elenco& a = fine ? f.cmba2 : f.cmba1;
+                a.Text = inizio.mid(6);
+                m.Text = inizio.mid(3, 2);
                 fine ? f.cmbM2_Click() : f.cmbM1_Click();
-            } else {
-                a.Text = valore;
-                fine ? f.cmbA2_Click() : f.cmbA1_Click();
+                g.Text = inizio.left(2);
+                if (lista == QLatin1String("m")) {
+                    m.Text = valore;
+                    fine ? f.cmbM2_Click() : f.cmbM1_Click();
+                } else {
+                    a.Text = valore;
+                    fine ? f.cmbA2_Click() : f.cmbA1_Click();
+                }
+                QCOMPARE(Data(g, m, a), caso[3]);
+                QCOMPARE(int(g.Voci.size()), giorni);
+                QCOMPARE(g.Voci.last(), QString::number(g.Voci.size()));
             }
-            QCOMPARE(Data(g, m, a), caso[3]);
-            QTEST(int(g.Voci.size()), "giorni");
-            QCOMPARE(g.Voci.last(), QString::number(g.Voci.size()));
-        }
+        };
+        // 31/01 to February, leap
+        prova({"31/01/2028", "m", "02", "29/02/2028"}, 29);
+        // 31/03 to April
+        prova({"31/03/2027", "m", "04", "30/04/2027"}, 30);
+        // 29/02 to a common year
+        prova({"29/02/2028", "a", "2027", "28/02/2027"}, 28);
     }
 
-    void pulsanteStampa_data() {
-        QTest::addColumn<QStringList>("campi"); // destination, start day, end day
-        QTest::addColumn<bool>("abilitato");
-        QTest::newRow("one day") << QStringList{"ROMA", "01", "01"} << true;
-        QTest::newRow("inverted") << QStringList{"ROMA", "02", "01"} << false;
-        QTest::newRow("no destination") << QStringList{"", "01", "05"} << false;
-    }
     void pulsanteStampa() {
-        PiattaformaRegistrata p;
-        FormTaccuvo f(p, {});
-        f.form_load();
-        QFETCH(QStringList, campi);
-        f.txtLocalita_Change(campi[0]);
-        f.cmbg1.Text = campi[1];
-        f.cmbG1_Click();
-        f.cmbg2.Text = campi[2];
-        f.cmbG2_Click();
-        QTEST(f.cmdStampa.Enabled, "abilitato");
-        // Blank pages need neither destination nor period.
-        f.chkBianco.Value = true;
-        f.chkBianco_Click();
-        QVERIFY(f.cmdStampa.Enabled && f.cmbCopie.Enabled);
-        QVERIFY(!f.frmLocalita.Enabled && !f.frmPeriodo.Enabled);
-        f.chkBianco.Value = false;
-        f.chkBianco_Click();
-        QTEST(f.cmdStampa.Enabled, "abilitato");
-        QVERIFY(f.frmPeriodo.Enabled && !f.cmbCopie.Enabled);
+        // campi: destination, start day, end day
+        const auto prova = [&](QStringList campi, bool abilitato) {
+            PiattaformaRegistrata p;
+            FormTaccuvo f(p, {});
+            f.form_load();
+            f.txtLocalita_Change(campi[0]);
+            f.cmbg1.Text = campi[1];
+            f.cmbG1_Click();
+            f.cmbg2.Text = campi[2];
+            f.cmbG2_Click();
+            QCOMPARE(f.cmdStampa.Enabled, abilitato);
+            // Blank pages need neither destination nor period.
+            f.chkBianco.Value = true;
+            f.chkBianco_Click();
+            QVERIFY(f.cmdStampa.Enabled && f.cmbCopie.Enabled);
+            QVERIFY(!f.frmLocalita.Enabled && !f.frmPeriodo.Enabled);
+            f.chkBianco.Value = false;
+            f.chkBianco_Click();
+            QCOMPARE(f.cmdStampa.Enabled, abilitato);
+            QVERIFY(f.frmPeriodo.Enabled && !f.cmbCopie.Enabled);
+        };
+        // one day
+        prova({"ROMA", "01", "01"}, true);
+        // inverted
+        prova({"ROMA", "02", "01"}, false);
+        // no destination
+        prova({"", "01", "05"}, false);
     }
 
     void tasti() {
@@ -168,56 +169,53 @@ private slots:
 
     // Started with arguments: fields filled and locked, pages printed on the
     // default printer without a question, marker written, program ended.
-    void avvioConArgomenti_data() {
-        QTest::addColumn<QString>("argomento");
-        QTest::addColumn<QString>("campi"); // destination|from|to as shown
-        QTest::addColumn<int>("pagine");    // day pages, -1 none
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("avviso"); // part of the one message when nothing is printed
-        QTest::newRow("one day") << "ROMA,01/07/2006,01/07/2006" << QString("ROMA|01/07/2006|01/07/2006") << 1
-                                 << 0 << "";
-        QTest::newRow("no comma") << "ROMA" << QString("|31/01/2026|31/01/2026") << -1 << 1
-                                  << QString("Manca il periodo");
-        QTest::newRow("bad end date") << "ROMA,20/01/2026,40/01/2026" << QString("ROMA|20/01/2026|31/01/2026")
-                                      << -1 << 1 << "La data finale \"40/01/2026\" non è un giorno";
-        QTest::newRow("31 February") << "ROMA,31/02/2026,03/03/2026" << QString("ROMA|31/01/2026|03/03/2026")
-                                     << -1 << 1 << "La data iniziale \"31/02/2026\"";
-        QTest::newRow("year past the day numbers")
-            << "ROMA,01/07/2150,02/07/2150" << QString("ROMA|31/01/2026|31/01/2026") << -1 << 1 << "dal 1901";
-        QTest::newRow("inverted") << "ROMA,03/07/2026,01/07/2026" << QString("ROMA|03/07/2026|01/07/2026")
-                                  << -1 << 1 << "segue quella finale";
-        QTest::newRow("366 days") << "X,01/01/2028,31/12/2028" << QString("X|01/01/2028|31/12/2028") << 366
-                                  << 0 << "";
-        QTest::newRow("367 days") << "X,01/01/2027,02/01/2028" << QString("X|01/01/2027|02/01/2028") << -1
-                                  << 1 << "367 giorni";
-    }
     void avvioConArgomenti() {
-        PiattaformaRegistrata p;
-        p.stampanti = {QStringLiteral("Ufficio")};
-        p.predefinita = QStringLiteral("Ufficio");
-        FormTaccuvo f(p, {});
-        QFETCH(QString, argomento);
-        f.form_load(argomento);
-        QTEST(f.txtLocalita.Text + '|' + Data(f.cmbg1, f.cmbm1, f.cmba1) + '|' +
-                  Data(f.cmbg2, f.cmbm2, f.cmba2),
-              "campi");
-        QVERIFY(!f.txtLocalita.Enabled && !f.cmbg1.Enabled && !f.cmba2.Enabled && !f.chkBianco.Enabled);
-        QVERIFY(p.messaggi.isEmpty()); // never a question
-        QFETCH(int, pagine);
-        if (pagine < 0) {
-            QVERIFY(p.aperti.isEmpty());
-        } else {
-            QCOMPARE(p.aperti, QStringList{QStringLiteral("stampante:Ufficio")});
-            QCOMPARE(PagineGiorno(*p.ultimo), pagine);
-            QVERIFY(Finito(*p.ultimo));
-        }
-        QCOMPARE(p.avvisi.size() + p.errori.size(), pagine < 0 ? 1 : 0);
-        QFETCH(QString, avviso);
-        QVERIFY2((p.avvisi + p.errori).join(u'|').contains(avviso),
-                 qPrintable((p.avvisi + p.errori).join(u'|')));
-        QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
-        QVERIFY(p.terminato);
-        QTEST(p.codice, "codice");
+        // campi: destination|from|to as shown; pagine: day pages, -1 none; avviso: part of
+        // the one message when nothing is printed
+        const auto prova = [&](QString argomento, QString campi, int pagine, int codice, QString avviso) {
+            QFile::remove(QStringLiteral("FineStampaQuintora.tmp"));
+            PiattaformaRegistrata p;
+            p.stampanti = {QStringLiteral("Ufficio")};
+            p.predefinita = QStringLiteral("Ufficio");
+            FormTaccuvo f(p, {});
+            f.form_load(argomento);
+            QCOMPARE(f.txtLocalita.Text + '|' + Data(f.cmbg1, f.cmbm1, f.cmba1) + '|' +
+                         Data(f.cmbg2, f.cmbm2, f.cmba2),
+                     campi);
+            QVERIFY(!f.txtLocalita.Enabled && !f.cmbg1.Enabled && !f.cmba2.Enabled && !f.chkBianco.Enabled);
+            QVERIFY(p.messaggi.isEmpty()); // never a question
+            if (pagine < 0) {
+                QVERIFY(p.aperti.isEmpty());
+            } else {
+                QCOMPARE(p.aperti, QStringList{QStringLiteral("stampante:Ufficio")});
+                QCOMPARE(PagineGiorno(*p.ultimo), pagine);
+                QVERIFY(Finito(*p.ultimo));
+            }
+            QCOMPARE(p.avvisi.size() + p.errori.size(), pagine < 0 ? 1 : 0);
+            QVERIFY2((p.avvisi + p.errori).join(u'|').contains(avviso),
+                     qPrintable((p.avvisi + p.errori).join(u'|')));
+            QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
+            QVERIFY(p.terminato);
+            QCOMPARE(p.codice, codice);
+        };
+        // one day
+        prova("ROMA,01/07/2006,01/07/2006", "ROMA|01/07/2006|01/07/2006", 1, 0, "");
+        // no comma
+        prova("ROMA", "|31/01/2026|31/01/2026", -1, 1, "Manca il periodo");
+        // bad end date
+        prova("ROMA,20/01/2026,40/01/2026", "ROMA|20/01/2026|31/01/2026", -1, 1,
+              "La data finale \"40/01/2026\" non è un giorno");
+        // 31 February
+        prova("ROMA,31/02/2026,03/03/2026", "ROMA|31/01/2026|03/03/2026", -1, 1,
+              "La data iniziale \"31/02/2026\"");
+        // year past the day numbers
+        prova("ROMA,01/07/2150,02/07/2150", "ROMA|31/01/2026|31/01/2026", -1, 1, "dal 1901");
+        // inverted
+        prova("ROMA,03/07/2026,01/07/2026", "ROMA|03/07/2026|01/07/2026", -1, 1, "segue quella finale");
+        // 366 days
+        prova("X,01/01/2028,31/12/2028", "X|01/01/2028|31/12/2028", 366, 0, "");
+        // 367 days
+        prova("X,01/01/2027,02/01/2028", "X|01/01/2027|02/01/2028", -1, 1, "367 giorni");
     }
 
     // --pdf FILE; the name of a PDF of its own has no character a file name
@@ -288,94 +286,104 @@ private slots:
         QCOMPARE(p.aperti.last(), QStringLiteral("pdf:/tmp/diario.pdf"));
     }
 
-    void annulla_data() {
-        QTest::addColumn<int>("risposta");
-        QTest::newRow("No goes on") << int(Msg::No);
-        QTest::newRow("Yes discards") << int(Msg::Yes);
-        QTest::newRow("Fine discards and ends") << 0;
-    }
     void annulla() {
-        PiattaformaRegistrata p;
-        p.predefinita = QStringLiteral("Camper");
-        p.stampanti = {p.predefinita};
-        FormTaccuvo f(p, {});
-        f.form_load();
-        f.txtLocalita_Change(QStringLiteral("ROMA"));
-        f.cmbg2.Text = QStringLiteral("31");
-        f.cmbG2_Click();
-        f.chkBianco.Value = true;
-        f.chkBianco_Click();
-        f.cmbCopie.Text = QStringLiteral("05");
-        QFETCH(int, risposta);
-        p.risposte = {Msg::Yes, risposta};
-        // The user presses "&Annulla" (or "&Fine") while page 2 is being printed.
-        p.suEventi = [&] {
-            QVERIFY(f.cmdAnnulla.Visible && !f.cmdStampa.Visible);
-            if (p.eventi == 3) risposta ? f.cmdAnnulla_Click() : f.cmdFine_Click();
+        const auto prova = [&](int risposta) {
+            QFile::remove(QStringLiteral("FineStampaQuintora.tmp"));
+            PiattaformaRegistrata p;
+            p.predefinita = QStringLiteral("Camper");
+            p.stampanti = {p.predefinita};
+            FormTaccuvo f(p, {});
+            f.form_load();
+            f.txtLocalita_Change(QStringLiteral("ROMA"));
+            f.cmbg2.Text = QStringLiteral("31");
+            f.cmbG2_Click();
+            f.chkBianco.Value = true;
+            f.chkBianco_Click();
+            f.cmbCopie.Text = QStringLiteral("05");
+            p.risposte = {Msg::Yes, risposta};
+            // The user presses "&Annulla" (or "&Fine") while page 2 is being printed.
+            p.suEventi = [&] {
+                QVERIFY(f.cmdAnnulla.Visible && !f.cmdStampa.Visible);
+                if (p.eventi == 3) risposta ? f.cmdAnnulla_Click() : f.cmdFine_Click();
+            };
+            f.cmdStampa_Click();
+            f.cmdSelStampante_Click(0);
+            QCOMPARE(p.messaggi.size(), risposta ? 2 : 1);
+            QCOMPARE(p.terminato, !risposta);
+            if (risposta) QCOMPARE(p.messaggi[1].testo, QStringLiteral("Vuoi annullare la stampa?"));
+            if (risposta == Msg::No) {
+                QVERIFY(Finito(*p.ultimo) && !Annullato(*p.ultimo));
+                QCOMPARE(PagineGiorno(*p.ultimo), 5); // the count of the list, not the period
+            } else {
+                QVERIFY(!Finito(*p.ultimo) && Annullato(*p.ultimo));
+            }
+            QVERIFY(!f.cmdAnnulla.Visible && f.cmdStampa.Visible && !f.txtFondo.RiempimentoVisibile);
+            QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
         };
-        f.cmdStampa_Click();
-        f.cmdSelStampante_Click(0);
-        QCOMPARE(p.messaggi.size(), risposta ? 2 : 1);
-        QCOMPARE(p.terminato, !risposta);
-        if (risposta) QCOMPARE(p.messaggi[1].testo, QStringLiteral("Vuoi annullare la stampa?"));
-        if (risposta == Msg::No) {
-            QVERIFY(Finito(*p.ultimo) && !Annullato(*p.ultimo));
-            QCOMPARE(PagineGiorno(*p.ultimo), 5); // the count of the list, not the period
-        } else {
-            QVERIFY(!Finito(*p.ultimo) && Annullato(*p.ultimo));
-        }
-        QVERIFY(!f.cmdAnnulla.Visible && f.cmdStampa.Visible && !f.txtFondo.RiempimentoVisibile);
-        QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
+        // No goes on
+        prova(int(Msg::No));
+        // Yes discards
+        prova(int(Msg::Yes));
+        // Fine discards and ends
+        prova(0);
     }
 
     // What the command line gives: "destination|start|end|pdf file|help"
     // (a date not valid is empty), or "errore".
-    void rigaDiComando_data() {
-        QTest::addColumn<QStringList>("argomenti");
-        QTest::addColumn<QString>("letto");
-        const QString lunga(LunghezzaMassimaDestinazione, QLatin1Char('A'));
-        QTest::newRow("planner") << QStringList{"PARIGI,01/07/2006,15/07/2006"}
-                                 << QString("PARIGI|1/7/2006|15/7/2006||");
-        QTest::newRow("split by the shell") << QStringList{"PORTO", "SANTO", "STEFANO,01/07/2026,03/07/2026"}
-                                            << QString("PORTO SANTO STEFANO|1/7/2026|3/7/2026||");
-        QTest::newRow("pdf first") << QStringList{"--pdf", "out.pdf", "LISBONA,30/12/2026,02/01/2027"}
-                                   << QString("LISBONA|30/12/2026|2/1/2027|out.pdf|");
-        QTest::newRow("dash destination")
-            << QStringList{"-X,01/01/2026,02/01/2026"} << "-X|1/1/2026|2/1/2026||";
-        QTest::newRow("options end") << QStringList{"--", "--help"} << "||||";
-        QTest::newRow("options after the text are text")
-            << QStringList{"ROMA,01/07/2026,02/07/2026", "--pdf", "x.pdf"} << "ROMA|1/7/2026|||";
-        QTest::newRow("help") << QStringList{"--help"} << "||||aiuto";
-        QTest::newRow("pdf without file") << QStringList{"--pdf"} << "errore";
-        QTest::newRow("pdf without period") << QStringList{"--pdf", "a.pdf"} << "errore";
-        QTest::newRow("unknown option") << QStringList{"--stampante", "X"} << "errore";
-        QTest::newRow("blanks round fields")
-            << QStringList{" ROMA , 01/07/2026 , 3/7/2026 "} << "ROMA|1/7/2026|3/7/2026||";
-        QTest::newRow("no comma") << QStringList{"ROMA 01/07/2026"} << "||||";
-        QTest::newRow("one comma") << QStringList{"ROMA,01/07/2026"} << "ROMA|1/7/2026|||";
-        QTest::newRow("control characters") << QStringList{"\tSAN\x1c MARINO\x7f\n,01/07/2026,02/07/2026"}
-                                            << QString("SAN  MARINO|1/7/2026|2/7/2026||");
-        QTest::newRow("29 February leap")
-            << QStringList{"X,29/02/2028,29/02/2028"} << "X|29/2/2028|29/2/2028||";
-        QTest::newRow("29 February not leap") << QStringList{"X,29/02/2027,01/03/2027"} << "X||1/3/2027||";
-        QTest::newRow("outside the day numbers") << QStringList{"X,01/01/1900,01/01/2100"} << "X||||";
-        QTest::newRow("two-digit year") << QStringList{"X,01/07/26,02/07/26"} << "X||||";
-        QTest::newRow("destination too long")
-            << QStringList{"A" + lunga + ",01/07/2026,02/07/2026"} << lunga + "|1/7/2026|2/7/2026||";
-        // Cut where a blank falls, it keeps no blank at its end.
-        QTest::newRow("cut at a blank")
-            << QStringList{lunga.left(lunga.size() - 1) + " CD,"} << lunga.left(lunga.size() - 1) + "||||";
-    }
     void rigaDiComando() {
-        QFETCH(QStringList, argomenti);
-        const Argomenti a = LeggiArgomenti(argomenti);
-        const ParametriStampa p = SeparaParametriAvvio(a.ParametriAvvio);
-        auto forma = [](const DataAvvio& d) {
-            return d.Valida ? QStringLiteral("%1/%2/%3").arg(d.Giorno).arg(d.Mese).arg(d.Anno) : QString();
+        const auto prova = [&](QStringList argomenti, QString letto) {
+            const Argomenti a = LeggiArgomenti(argomenti);
+            const ParametriStampa p = SeparaParametriAvvio(a.ParametriAvvio);
+            auto forma = [](const DataAvvio& d) {
+                return d.Valida ? QStringLiteral("%1/%2/%3").arg(d.Giorno).arg(d.Mese).arg(d.Anno)
+                                : QString();
+            };
+            const QStringList campi{p.Destinazione, forma(p.Inizio), forma(p.Fine), a.FilePdf,
+                                    a.Aiuto ? "aiuto" : ""};
+            QCOMPARE(a.Errore.isEmpty() ? campi.join(u'|') : QStringLiteral("errore"), letto);
         };
-        const QStringList letto{p.Destinazione, forma(p.Inizio), forma(p.Fine), a.FilePdf,
-                                a.Aiuto ? "aiuto" : ""};
-        QTEST(a.Errore.isEmpty() ? letto.join(u'|') : QStringLiteral("errore"), "letto");
+        const QString lunga(LunghezzaMassimaDestinazione, QLatin1Char('A'));
+        // planner
+        prova({"PARIGI,01/07/2006,15/07/2006"}, "PARIGI|1/7/2006|15/7/2006||");
+        // split by the shell
+        prova({"PORTO", "SANTO", "STEFANO,01/07/2026,03/07/2026"}, "PORTO SANTO STEFANO|1/7/2026|3/7/2026||");
+        // pdf first
+        prova({"--pdf", "out.pdf", "LISBONA,30/12/2026,02/01/2027"}, "LISBONA|30/12/2026|2/1/2027|out.pdf|");
+        // dash destination
+        prova({"-X,01/01/2026,02/01/2026"}, "-X|1/1/2026|2/1/2026||");
+        // options end
+        prova({"--", "--help"}, "||||");
+        // options after the text are text
+        prova({"ROMA,01/07/2026,02/07/2026", "--pdf", "x.pdf"}, "ROMA|1/7/2026|||");
+        // help
+        prova({"--help"}, "||||aiuto");
+        // pdf without file
+        prova({"--pdf"}, "errore");
+        // pdf without period
+        prova({"--pdf", "a.pdf"}, "errore");
+        // unknown option
+        prova({"--stampante", "X"}, "errore");
+        // blanks round fields
+        prova({" ROMA , 01/07/2026 , 3/7/2026 "}, "ROMA|1/7/2026|3/7/2026||");
+        // no comma
+        prova({"ROMA 01/07/2026"}, "||||");
+        // one comma
+        prova({"ROMA,01/07/2026"}, "ROMA|1/7/2026|||");
+        // control characters
+        prova({"\tSAN\x1c MARINO\x7f\n,01/07/2026,02/07/2026"}, "SAN  MARINO|1/7/2026|2/7/2026||");
+        // 29 February leap
+        prova({"X,29/02/2028,29/02/2028"}, "X|29/2/2028|29/2/2028||");
+        // 29 February not leap
+        prova({"X,29/02/2027,01/03/2027"}, "X||1/3/2027||");
+        // outside the day numbers
+        prova({"X,01/01/1900,01/01/2100"}, "X||||");
+        // two-digit year
+        prova({"X,01/07/26,02/07/26"}, "X||||");
+        // destination too long
+        prova({"A" + lunga + ",01/07/2026,02/07/2026"}, lunga + "|1/7/2026|2/7/2026||");
+        // Cut where a blank falls, it keeps no blank at its end.
+        // cut at a blank
+        prova({lunga.left(lunga.size() - 1) + " CD,"}, lunga.left(lunga.size() - 1) + "||||");
     }
 
     void paginaDelGiorno() {

@@ -58,55 +58,36 @@ private slots:
             QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(giorni[k - 1]))));
         }
         QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
-    }
-
-    // As the planner starts it: one argument with blanks in the destination,
-    // no printer on the system, the data folder as working directory.
-    void dalPianificatore() {
-        QTemporaryDir cartella;
-        const Esito e = Avvia({QStringLiteral("PORTO SANTO STEFANO,01/07/2026,02/07/2026")}, cartella.path());
-        QCOMPARE(e.codice, 0);
-        const QString pdf = cartella.filePath(
-            QStringLiteral("Diario di Bordo - PORTO SANTO STEFANO - 01-07-2026 02-07-2026.pdf"));
-        QCOMPARE(e.out.trimmed(), pdf);
-        QCOMPARE(StrumentiPdf::Pagine(pdf), 3);
-        QCOMPARE(Marcatore(cartella.path()), QStringLiteral("Fatto\r\n"));
-        // Nothing half-written is left beside it.
+        // Nothing half-written is left beside them.
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 2);
     }
 
     // Refused before anything is printed (the reasons are the window
     // module's tests'); a FIFO named in the working
     // folder (the PDF or the marker) is neither opened nor replaced.
-    void rifiuti_data() {
-        QTest::addColumn<QStringList>("argomenti");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<bool>("marcatore");
-        QTest::addColumn<QString>("fifo");
-        QTest::newRow("unwritable pdf")
-            << QStringList{"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"} << 1 << true << "";
-        QTest::newRow("fifo as pdf") << QStringList{"--pdf", "x.pdf", "ROMA,01/07/2026,01/07/2026"} << 1
-                                     << true << "x.pdf";
-        QTest::newRow("fifo as marker") << QStringList{"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"} << 1
-                                        << false << "FineStampaQuintora.tmp";
-        QTest::newRow("unknown option") << QStringList{"--copie", "3"} << 2 << false << "";
-    }
     void rifiuti() {
-        QTemporaryDir cartella;
-        QFETCH(QStringList, argomenti);
-        QFETCH(QString, fifo);
-        if (!fifo.isEmpty()) QVERIFY(CreaFifo(cartella.filePath(fifo)));
-        const Esito e = Avvia(argomenti, cartella.path());
-        QTEST(e.codice, "codice");
-        QVERIFY(!e.err.trimmed().isEmpty());
-        if (!fifo.isEmpty()) {
-            QVERIFY2(e.err.contains("è una FIFO"), qPrintable(e.err));
-            QCOMPARE(TipoDelPercorso(cartella.filePath(fifo)), TipoPercorso::Fifo);
-            return;
-        }
-        QVERIFY(!QFile::exists(cartella.filePath(QStringLiteral("x.pdf"))));
-        QFETCH(bool, marcatore);
-        QCOMPARE(Marcatore(cartella.path()), marcatore ? QStringLiteral("Fatto\r\n") : QString());
+        const auto prova = [&](QStringList argomenti, int codice, bool marcatore, QString fifo) {
+            QTemporaryDir cartella;
+            if (!fifo.isEmpty()) QVERIFY(CreaFifo(cartella.filePath(fifo)));
+            const Esito e = Avvia(argomenti, cartella.path());
+            QCOMPARE(e.codice, codice);
+            QVERIFY(!e.err.trimmed().isEmpty());
+            if (!fifo.isEmpty()) {
+                QVERIFY2(e.err.contains("è una FIFO"), qPrintable(e.err));
+                QCOMPARE(TipoDelPercorso(cartella.filePath(fifo)), TipoPercorso::Fifo);
+                return;
+            }
+            QVERIFY(!QFile::exists(cartella.filePath(QStringLiteral("x.pdf"))));
+            QCOMPARE(Marcatore(cartella.path()), marcatore ? QStringLiteral("Fatto\r\n") : QString());
+        };
+        // unwritable pdf
+        prova({"--pdf", "manca/x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "");
+        // fifo as pdf
+        prova({"--pdf", "x.pdf", "ROMA,01/07/2026,01/07/2026"}, 1, true, "x.pdf");
+        // fifo as marker
+        prova({"--pdf", "x.pdf", "ROMA,03/07/2026,01/07/2026"}, 1, false, "FineStampaQuintora.tmp");
+        // unknown option
+        prova({"--copie", "3"}, 2, false, "");
     }
 };
 

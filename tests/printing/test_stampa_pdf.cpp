@@ -102,33 +102,32 @@ private slots:
         QVERIFY(Mancanti(testoGuida, {"Mole Antonelliana", "Castello", "Guida Città"}).isEmpty());
     }
 
-    void riga_di_comando_errori_data() {
-        QTest::addColumn<QStringList>("argomenti");
-        QTest::addColumn<QString>("messaggio");
-        QTest::newRow("pdf non scrivibile")
-            << QStringList{"stampa", "DB", "3", "--pdf", "DIR/manca/x.pdf"} << "Impossibile scrivere il file";
-        QTest::newRow("pdf su una FIFO") << QStringList{"stampa", "DB", "3", "--pdf", "FIFO"} << "è una FIFO";
-        QTest::newRow("testo su una FIFO")
-            << QStringList{"stampa", "DB", "3", "--pdf", "PDF", "--testo", "FIFO"} << "è una FIFO";
-        QTest::newRow("guida su una FIFO") << QStringList{"guida", "DB", "--pdf", "FIFO"} << "è una FIFO";
-        QTest::newRow("senza --pdf") << QStringList{"guida", "DB", "--meta", "3", "--dettaglio"} << "--pdf";
-        QTest::newRow("guida di una meta sconosciuta")
-            << QStringList{"guida", "DB", "--pdf", "PDF", "--meta", "8"} << "Mèta inesistente";
-    }
     void riga_di_comando_errori() {
-        QFETCH(QStringList, argomenti);
-        QFETCH(QString, messaggio);
-        const QString pdf = dir_.filePath("errore.pdf");
-        // A FIFO is neither opened (it would wait) nor replaced.
-        const QString fifo = dir_.filePath("fifo");
-        QVERIFY(QFile::exists(fifo) || CreaFifo(fifo));
-        for (QString& a : argomenti)
-            a.replace("DIR", dir_.path()).replace("PDF", pdf).replace("DB", db_).replace("FIFO", fifo);
-        const Esito e = Cli(argomenti);
-        QVERIFY(e.codice != 0 && e.codice != -1);
-        QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
-        QVERIFY(!QFile::exists(pdf));
-        QCOMPARE(TipoDelPercorso(fifo), TipoPercorso::Fifo);
+        const auto prova = [&](QStringList argomenti, QString messaggio) {
+            const QString pdf = dir_.filePath("errore.pdf");
+            // A FIFO is neither opened (it would wait) nor replaced.
+            const QString fifo = dir_.filePath("fifo");
+            QVERIFY(QFile::exists(fifo) || CreaFifo(fifo));
+            for (QString& a : argomenti)
+                a.replace("DIR", dir_.path()).replace("PDF", pdf).replace("DB", db_).replace("FIFO", fifo);
+            const Esito e = Cli(argomenti);
+            QVERIFY(e.codice != 0 && e.codice != -1);
+            QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
+            QVERIFY(!QFile::exists(pdf));
+            QCOMPARE(TipoDelPercorso(fifo), TipoPercorso::Fifo);
+        };
+        // pdf non scrivibile
+        prova({"stampa", "DB", "3", "--pdf", "DIR/manca/x.pdf"}, "Impossibile scrivere il file");
+        // pdf su una FIFO
+        prova({"stampa", "DB", "3", "--pdf", "FIFO"}, "è una FIFO");
+        // testo su una FIFO
+        prova({"stampa", "DB", "3", "--pdf", "PDF", "--testo", "FIFO"}, "è una FIFO");
+        // guida su una FIFO
+        prova({"guida", "DB", "--pdf", "FIFO"}, "è una FIFO");
+        // senza --pdf
+        prova({"guida", "DB", "--meta", "3", "--dettaglio"}, "--pdf");
+        // guida di una meta sconosciuta
+        prova({"guida", "DB", "--pdf", "PDF", "--meta", "8"}, "Mèta inesistente");
     }
 };
 

@@ -146,58 +146,49 @@ private slots:
     }
 
     // What is ticked decides what is printed and reported.
-    void opzioni_data() {
-        QTest::addColumn<bool>("tabella");
-        QTest::addColumn<bool>("moduli");
-        QTest::addColumn<bool>("avvioRiesce");
-        QTest::addColumn<int>("documenti");
-        QTest::addColumn<QStringList>("messaggi");
-        const QString file = "Stampa sul file FILE: completata!";
-        QTest::newRow("tabella") << true << false << true << 1
-                                 << QStringList{"Stampa Tabella di Marcia  completata...", file};
-        QTest::newRow("entrambe")
-            << true << true << true << 1
-            << QStringList{"Stampa Tabella di Marcia  e \r\nModuli per Diario di Bordo completata...", file};
-        QTest::newRow("solo moduli") << false << true << true << 0
-                                     << QStringList{"Stampa Moduli per Diario di Bordo completata...", file};
-        QTest::newRow("nessuna") << false << false << true << 0 << QStringList{file};
-        QTest::newRow("moduli senza programma")
-            << false << true << false << 0
-            << QStringList{"Impossibile avviare il programma di stampa dei Moduli per Diario di Bordo:",
-                           file};
-    }
     void opzioni() {
-        QFETCH(bool, tabella);
-        QFETCH(bool, moduli);
-        QFETCH(bool, avvioRiesce);
-        QFETCH(int, documenti);
-        QFETCH(QStringList, messaggi);
-        PlannerStampa s;
-        s->txtLocalita.Text = "PARIGI";
-        s.p.avvioRiesce = avvioRiesce;
-        s.Righe(3);
-        for (int k = 0; k < 3; ++k)
-            s->txtFine[k].Text = QString("12082006").mid(2 * k, k == 2 ? 4 : 2);
-        s.Stampa(tabella, moduli);
-        QCOMPARE(s.p.pagineAperte.size(), documenti);
-        QCOMPARE(s.p.proposteSalvataggio.size(), documenti);
-        const QStringList visti = s.Messaggi();
-        QCOMPARE(visti.size(), messaggi.size());
-        for (int i = 0; i < visti.size(); ++i) {
-            QString atteso = messaggi[i];
-            atteso.replace("FILE", QDir::toNativeSeparators(s.fileTesto()));
-            if (atteso.endsWith(':'))
-                QVERIFY2(visti[i].startsWith(atteso), qPrintable(visti[i]));
-            else
-                QCOMPARE(visti[i], atteso);
-        }
-        QCOMPARE(s.p.programmiAvviati.size(), moduli ? 1 : 0);
-        if (moduli) {
-            QVERIFY(s.p.programmiAvviati[0].first.endsWith("/Taccuvo"));
-            QCOMPARE(s.p.programmiAvviati[0].second, QString("PARIGI,05/08/2006,12/08/2006"));
-        }
-        QCOMPARE(s->ComandiMeta, QString("CaSt")); // "all" on a calculated timetable
-        QVERIFY(!s->frmStampa.Visible && !s->frmSelStampa.Visible && !s->frmStampaInCorso.Visible);
+        const auto prova = [&](bool tabella, bool moduli, bool avvioRiesce, int documenti,
+                               QStringList messaggi) {
+            PlannerStampa s;
+            s->txtLocalita.Text = "PARIGI";
+            s.p.avvioRiesce = avvioRiesce;
+            s.Righe(3);
+            for (int k = 0; k < 3; ++k)
+                s->txtFine[k].Text = QString("12082006").mid(2 * k, k == 2 ? 4 : 2);
+            s.Stampa(tabella, moduli);
+            QCOMPARE(s.p.pagineAperte.size(), documenti);
+            QCOMPARE(s.p.proposteSalvataggio.size(), documenti);
+            const QStringList visti = s.Messaggi();
+            QCOMPARE(visti.size(), messaggi.size());
+            for (int i = 0; i < visti.size(); ++i) {
+                QString atteso = messaggi[i];
+                atteso.replace("FILE", QDir::toNativeSeparators(s.fileTesto()));
+                if (atteso.endsWith(':'))
+                    QVERIFY2(visti[i].startsWith(atteso), qPrintable(visti[i]));
+                else
+                    QCOMPARE(visti[i], atteso);
+            }
+            QCOMPARE(s.p.programmiAvviati.size(), moduli ? 1 : 0);
+            if (moduli) {
+                QVERIFY(s.p.programmiAvviati[0].first.endsWith("/Taccuvo"));
+                QCOMPARE(s.p.programmiAvviati[0].second, QString("PARIGI,05/08/2006,12/08/2006"));
+            }
+            QCOMPARE(s->ComandiMeta, QString("CaSt")); // "all" on a calculated timetable
+            QVERIFY(!s->frmStampa.Visible && !s->frmSelStampa.Visible && !s->frmStampaInCorso.Visible);
+        };
+        const QString file = "Stampa sul file FILE: completata!";
+        // tabella
+        prova(true, false, true, 1, {"Stampa Tabella di Marcia  completata...", file});
+        // entrambe
+        prova(true, true, true, 1,
+              {"Stampa Tabella di Marcia  e \r\nModuli per Diario di Bordo completata...", file});
+        // solo moduli
+        prova(false, true, true, 0, {"Stampa Moduli per Diario di Bordo completata...", file});
+        // nessuna
+        prova(false, false, true, 0, {file});
+        // moduli senza programma
+        prova(false, true, false, 0,
+              {"Impossibile avviare il programma di stampa dei Moduli per Diario di Bordo:", file});
     }
 
     void senzaLocalitaNessunaPagina() {

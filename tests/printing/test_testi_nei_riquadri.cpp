@@ -128,31 +128,32 @@ void StampaDiario(P& p, bool compilati) {
 class TestTestiNeiRiquadri : public QObject {
     Q_OBJECT
 private slots:
-    void testiNeiRiquadri_data() {
-        QTest::addColumn<QString>("stampa");
-        QTest::addColumn<QStringList>("interi"); // numbers and names shrunk, not cut
-        QTest::newRow("tabella di marcia")
-            << "tabella" << QStringList{LocalitaLunga, "12.345", "99.999", "* 14:00", "ogni 03 ore;"};
-        QTest::newRow("guida, ogni voce") << "voci" << QStringList{LocalitaLunga, "01:30"};
-        QTest::newRow("guida, solo nomi") << "nomi" << QStringList{LocalitaLunga};
-        QTest::newRow("diario compilato") << "diario" << QStringList{LocalitaLunga, "Ma", "Me"};
-        QTest::newRow("diario in bianco") << "bianco" << QStringList{"Cod.", "Div."};
-    }
     void testiNeiRiquadri() {
-        QFETCH(QString, stampa);
-        PlannerStampa s;
-        s.p.preparaPagina = [](P& p) { p.larghezza = LarghezzaStampata; };
-        P diario;
-        diario.larghezza = LarghezzaStampata;
-        if (stampa == "tabella") StampaTabella(diario);
-        if (stampa == "voci" || stampa == "nomi") StampaGuida(s, stampa == "voci" ? 0 : 1);
-        if (stampa == "diario" || stampa == "bianco") StampaDiario(diario, stampa == "diario");
-        const P& pagina = diario.chiamate.isEmpty() ? s.Pagina() : diario;
-        QFETCH(QStringList, interi);
-        for (const QString& t : interi)
-            QVERIFY2(pagina.TestoUguale(t), qPrintable(t));
-        const QStringList coperti = TestiCoperti(pagina);
-        QVERIFY2(coperti.isEmpty(), qPrintable(coperti.join(u'\n')));
+        // interi: numbers and names shrunk, not cut
+        const auto prova = [&](QString stampa, QStringList interi) {
+            PlannerStampa s;
+            s.p.preparaPagina = [](P& p) { p.larghezza = LarghezzaStampata; };
+            P diario;
+            diario.larghezza = LarghezzaStampata;
+            if (stampa == "tabella") StampaTabella(diario);
+            if (stampa == "voci" || stampa == "nomi") StampaGuida(s, stampa == "voci" ? 0 : 1);
+            if (stampa == "diario" || stampa == "bianco") StampaDiario(diario, stampa == "diario");
+            const P& pagina = diario.chiamate.isEmpty() ? s.Pagina() : diario;
+            for (const QString& t : interi)
+                QVERIFY2(pagina.TestoUguale(t), qPrintable(t));
+            const QStringList coperti = TestiCoperti(pagina);
+            QVERIFY2(coperti.isEmpty(), qPrintable(coperti.join(u'\n')));
+        };
+        // tabella di marcia
+        prova("tabella", {LocalitaLunga, "12.345", "99.999", "* 14:00", "ogni 03 ore;"});
+        // guida, ogni voce
+        prova("voci", {LocalitaLunga, "01:30"});
+        // guida, solo nomi
+        prova("nomi", {LocalitaLunga});
+        // diario compilato
+        prova("diario", {LocalitaLunga, "Ma", "Me"});
+        // diario in bianco
+        prova("bianco", {"Cod.", "Div."});
     }
 };
 

@@ -38,55 +38,48 @@ class TestLetturaPercorso : public QObject {
     Q_OBJECT
 private slots:
     // The stages, "locality|road|km|type|stop;...".
-    void percorsi_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("layout");
-        QTest::addColumn<QString>("elenco");
+    void percorsi() {
+        const auto prova = [&](QString file, int layout, QString elenco) {
+            const QStringList tappe = elenco.split(u';');
+            const QByteArray dati = Dati(file);
+            LetturaPercorso l;
+            QCOMPARE(l.Leggi(dati), LetturaPercorso::Esito::Letto);
+            QCOMPARE(l.Layout, layout);
+            QCOMPARE(Tappe(l), tappe);
+
+            // The same export saved as UTF-8 (with and without its mark) or
+            // UTF-16 reads the same.
+            const QString testo = DecodificaWindows1252(dati);
+            QStringEncoder utf16(QStringConverter::Utf16LE);
+            const QByteArray testo16 = utf16(testo);
+            for (const QByteArray& altra : {testo.toUtf8(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8(),
+                                            QByteArray("\xFF\xFE") + testo16}) {
+                LetturaPercorso u;
+                QCOMPARE(u.Leggi(altra), LetturaPercorso::Esito::Letto);
+                QCOMPARE(Tappe(u), tappe);
+            }
+        };
         const QString sardegna(
             "ROMA||0|P|;SANTA MARINELLA|A90 "
             "A12|74|A|;CIVITAVECCHIA|A12|6|A|;OLBIA|TRAGH|232|P|00:02:00;"
             "SINISCOLA|SS131|58|P|;NUORO|SS131|60|P|;ORISTANO|SS131|90|P|;CAGLIARI|SS131|42|P|");
-        QTest::newRow("traghetto per la Sardegna: km in seconda colonna")
-            << "roma_cagliari.txt" << 1 << sardegna;
-        QTest::newRow("traghetto per la Sardegna: colonne come l'intestazione")
-            << "roma_cagliari_colonne.txt" << 1 << sardegna;
-        QTest::newRow("confine svizzero")
-            << "como_lucerna.txt" << 1
-            << QString("COMO||0|P|;CHIASSO|SS35|6|P|;INGRESSO IN SVIZZERA|A2|1|A|;LUGANO|A2|24|A|;"
-                       "ALTDORF|A2|120|A|;LUZERN|A2|32|A|");
-        QTest::newRow("due tratti e confine francese")
-            << "torino_lione.txt" << 2
-            << QString("TORINO||0|P|;AVIGLIANA|A32|23|A|;SUSA|A32|27|A|;BARDONECCHIA|A32|38|A|;"
-                       "INGRESSO IN FRANCIA|SS335|12|P|;MODANE||5|P|;SAINT-JEAN-DE-MAURIENNE|A43|32|A|;"
-                       "CHAMBÉRY|A43|74|A|;LYON|A43|101|A|");
-        QTest::newRow("distanza che torna indietro")
-            << "distanza_indietro.txt" << 1
-            << QString("ROMA||0|P|;FIRENZE||277|P|;BOLOGNA|A1|0|A|;MODENA|A1|383|A|");
-        QTest::newRow("intestazione alla riga 15")
-            << "intestazione_riga15.txt" << 1 << QString("VERONA||0|P|;BRESCIA||101|P|");
-    }
-    void percorsi() {
-        QFETCH(QString, file);
-        QFETCH(int, layout);
-        QFETCH(QString, elenco);
-        const QStringList tappe = elenco.split(u';');
-        const QByteArray dati = Dati(file);
-        LetturaPercorso l;
-        QCOMPARE(l.Leggi(dati), LetturaPercorso::Esito::Letto);
-        QCOMPARE(l.Layout, layout);
-        QCOMPARE(Tappe(l), tappe);
-
-        // The same export saved as UTF-8 (with and without its mark) or
-        // UTF-16 reads the same.
-        const QString testo = DecodificaWindows1252(dati);
-        QStringEncoder utf16(QStringConverter::Utf16LE);
-        const QByteArray testo16 = utf16(testo);
-        for (const QByteArray& altra : {testo.toUtf8(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8(),
-                                        QByteArray("\xFF\xFE") + testo16}) {
-            LetturaPercorso u;
-            QCOMPARE(u.Leggi(altra), LetturaPercorso::Esito::Letto);
-            QCOMPARE(Tappe(u), tappe);
-        }
+        // traghetto per la Sardegna: km in seconda colonna
+        prova("roma_cagliari.txt", 1, sardegna);
+        // traghetto per la Sardegna: colonne come l'intestazione
+        prova("roma_cagliari_colonne.txt", 1, sardegna);
+        // confine svizzero
+        prova("como_lucerna.txt", 1,
+              QString("COMO||0|P|;CHIASSO|SS35|6|P|;INGRESSO IN SVIZZERA|A2|1|A|;LUGANO|A2|24|A|;"
+                      "ALTDORF|A2|120|A|;LUZERN|A2|32|A|"));
+        // due tratti e confine francese
+        prova("torino_lione.txt", 2,
+              QString("TORINO||0|P|;AVIGLIANA|A32|23|A|;SUSA|A32|27|A|;BARDONECCHIA|A32|38|A|;"
+                      "INGRESSO IN FRANCIA|SS335|12|P|;MODANE||5|P|;SAINT-JEAN-DE-MAURIENNE|A43|32|A|;"
+                      "CHAMBÉRY|A43|74|A|;LYON|A43|101|A|"));
+        // distanza che torna indietro
+        prova("distanza_indietro.txt", 1, "ROMA||0|P|;FIRENZE||277|P|;BOLOGNA|A1|0|A|;MODENA|A1|383|A|");
+        // intestazione alla riga 15
+        prova("intestazione_riga15.txt", 1, "VERONA||0|P|;BRESCIA||101|P|");
     }
 
     void nonRiconosciuti() {
@@ -130,41 +123,44 @@ private slots:
         }
     }
 
-    void valoreKm_data() {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<qint64>("km");
-        QTest::newRow("decimali italiani") << "12,8 km" << qint64(12);
-        QTest::newRow("migliaia italiane") << "1.234,5 km" << qint64(1234);
-        QTest::newRow("solo migliaia") << "1.234.567" << qint64(1234567);
-        QTest::newRow("decimali col punto") << "12.5" << qint64(12);
-        QTest::newRow("mezzo chilometro") << "0.500 km" << qint64(0);
-        QTest::newRow("forma inglese") << "1,234.5 km" << qint64(1234);
-        QTest::newRow("senza numero") << "KM" << qint64(0);
-        QTest::newRow("enorme") << "99999999999999999999999 km" << qint64(10000000);
-    }
     void valoreKm() {
-        QFETCH(QString, testo);
-        QFETCH(qint64, km);
-        QCOMPARE(LetturaPercorso::ValoreKm(testo), km);
+        const auto prova = [&](QString testo, qint64 km) { QCOMPARE(LetturaPercorso::ValoreKm(testo), km); };
+        // decimali italiani
+        prova("12,8 km", qint64(12));
+        // migliaia italiane
+        prova("1.234,5 km", qint64(1234));
+        // solo migliaia
+        prova("1.234.567", qint64(1234567));
+        // decimali col punto
+        prova("12.5", qint64(12));
+        // mezzo chilometro
+        prova("0.500 km", qint64(0));
+        // forma inglese
+        prova("1,234.5 km", qint64(1234));
+        // senza numero
+        prova("KM", qint64(0));
+        // enorme
+        prova("99999999999999999999999 km", qint64(10000000));
     }
 
-    void strade_data() {
-        QTest::addColumn<QString>("istruzione");
-        QTest::addColumn<QStringList>("strade");
-        QTest::newRow("numero europeo tra parentesi")
-            << "Entrare su A1 (E35) verso Roma" << QStringList{"A1"};
-        QTest::newRow("solo tra parentesi") << "Prendere l'uscita (A12) per Genova" << QStringList{"A12"};
-        QTest::newRow("apostrofo e barra") << "Immettersi nell'A4/E64 verso Venezia" << QStringList{"A4/E64"};
-        QTest::newRow("piazza, non strada") << "Girare in P.ZA REPUBBLICA/2, poi SS36" << QStringList{"SS36"};
-        QTest::newRow("numeri che non sono strade") << "Continuare per 37 km, alle 12:30" << QStringList{};
-        QTest::newRow("traghetto") << "Imbarcarsi sul traghetto per Olbia" << QStringList{"TRAGH"};
-    }
     void strade() {
-        QFETCH(QString, istruzione);
-        QFETCH(QStringList, strade);
-        LetturaPercorso l;
-        l.EstraeTappaStrada(istruzione);
-        QCOMPARE(l.StradeTappa, strade);
+        const auto prova = [&](QString istruzione, QStringList strade) {
+            LetturaPercorso l;
+            l.EstraeTappaStrada(istruzione);
+            QCOMPARE(l.StradeTappa, strade);
+        };
+        // numero europeo tra parentesi
+        prova("Entrare su A1 (E35) verso Roma", {"A1"});
+        // solo tra parentesi
+        prova("Prendere l'uscita (A12) per Genova", {"A12"});
+        // apostrofo e barra
+        prova("Immettersi nell'A4/E64 verso Venezia", {"A4/E64"});
+        // piazza, non strada
+        prova("Girare in P.ZA REPUBBLICA/2, poi SS36", {"SS36"});
+        // numeri che non sono strade
+        prova("Continuare per 37 km, alle 12:30", {});
+        // traghetto
+        prova("Imbarcarsi sul traghetto per Olbia", {"TRAGH"});
     }
 
     void colonne() {

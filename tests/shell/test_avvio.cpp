@@ -44,73 +44,75 @@ private slots:
 
     // A file that is not ours is refused as it is: no copy, no change (every
     // kind of foreign file is the schema tests' business).
-    void fileNonNostroNonVieneToccato_data() {
-        QTest::addColumn<QByteArray>("sql"); // empty: a file of text
-        QTest::newRow("testo") << QByteArray();
-        QTest::newRow("id straniero") << ("PRAGMA application_id = 99;" + SqlTabelleNostre().toUtf8());
-    }
     void fileNonNostroNonVieneToccato() {
-        QFETCH(QByteArray, sql);
-        Planner pl(false);
-        const QString file = pl.dir.filePath("ViandoraQuintora.mdb");
-        if (sql.isEmpty())
-            QVERIFY(ScriviFile(file, "Standard Jet DB, non un database SQLite\r\n" + QByteArray(5000, 'x')));
-        else
-            EseguiSql(file, sql.constData());
-        const QByteArray contenuto = LeggiFile(file);
-        pl.Riapri();
-        QVERIFY(!pl.avviato && pl.p.terminato);
-        QCOMPARE(pl.p.messaggi.size(), 1);
-        QCOMPARE(pl.p.messaggi[0].testo, "Il file " + file + " non è un database di Viandora");
-        QCOMPARE(LeggiFile(file), contenuto);
-        QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList({"ViandoraQuintora.mdb"}));
+        // sql: empty: a file of text
+        const auto prova = [&](QByteArray sql) {
+            Planner pl(false);
+            const QString file = pl.dir.filePath("ViandoraQuintora.mdb");
+            if (sql.isEmpty())
+                QVERIFY(
+                    ScriviFile(file, "Standard Jet DB, non un database SQLite\r\n" + QByteArray(5000, 'x')));
+            else
+                EseguiSql(file, sql.constData());
+            const QByteArray contenuto = LeggiFile(file);
+            pl.Riapri();
+            QVERIFY(!pl.avviato && pl.p.terminato);
+            QCOMPARE(pl.p.messaggi.size(), 1);
+            QCOMPARE(pl.p.messaggi[0].testo, "Il file " + file + " non è un database di Viandora");
+            QCOMPARE(LeggiFile(file), contenuto);
+            QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList({"ViandoraQuintora.mdb"}));
+        };
+        // testo
+        prova(QByteArray());
+        // id straniero
+        prova(("PRAGMA application_id = 99;" + SqlTabelleNostre().toUtf8()));
     }
 
     // A second window on a database that another one holds only reads it,
     // if the user wants it at all; a file that cannot be written likewise.
-    void secondaFinestraSolaLettura_data() {
-        QTest::addColumn<bool>("fileSolaLettura");
-        QTest::newRow("altra finestra") << false;
-        QTest::newRow("file in sola lettura") << true;
-    }
     void secondaFinestraSolaLettura() {
-        QFETCH(bool, fileSolaLettura);
-        Planner prima;
-        NuovaMeta(prima, "ROMA");
-        const QString cartella = prima.dir.path() + "/", file = prima->Db.FileDatabase;
-        const QByteArray contenuto = LeggiFile(file);
-        if (fileSolaLettura) {
+        const auto prova = [&](bool fileSolaLettura) {
+            Planner prima;
+            NuovaMeta(prima, "ROMA");
+            const QString cartella = prima.dir.path() + "/", file = prima->Db.FileDatabase;
+            const QByteArray contenuto = LeggiFile(file);
+            if (fileSolaLettura) {
+                prima.f.reset();
+                QVERIFY(SolaLettura(file, true));
+            }
+            const QString domanda =
+                fileSolaLettura ? " è in sola lettura." : " è già aperto in un'altra finestra";
+            PiattaformaProva p;
+            p.risposte = {Msg::No};
+            QVERIFY(!FormViandora(p, cartella).Form_Load() && p.terminato);
+            QVERIFY2(p.messaggi.last().testo.contains(domanda), qPrintable(p.messaggi.last().testo));
+
+            p.risposte = {Msg::Yes};
+            FormViandora seconda(p, cartella);
+            QVERIFY(seconda.Form_Load());
+            QCOMPARE(seconda.txtLocalita.Text, QString("ROMA"));
+            QVERIFY(seconda.Caption.endsWith("sola lettura"));
+            QVERIFY(!seconda.cmdSalva.Enabled && !seconda.cmdCancMeta.Enabled && !seconda.cmdImport.Enabled);
+            // Reached anyway, a write is refused with a message.
+            seconda.txtNazione.Text = "FRANCIA";
+            p.risposte = {Msg::Yes};
+            seconda.Click("cmdSalva");
+            QVERIFY2(p.messaggi.last().testo.contains("aperto in sola lettura"),
+                     qPrintable(p.messaggi.last().testo));
+            if (fileSolaLettura) QVERIFY(SolaLettura(file, false));
+            QCOMPARE(LeggiFile(file), contenuto);
+
+            // Once the first window is gone, the next one writes.
             prima.f.reset();
-            QVERIFY(SolaLettura(file, true));
-        }
-        const QString domanda =
-            fileSolaLettura ? " è in sola lettura." : " è già aperto in un'altra finestra";
-        PiattaformaProva p;
-        p.risposte = {Msg::No};
-        QVERIFY(!FormViandora(p, cartella).Form_Load() && p.terminato);
-        QVERIFY2(p.messaggi.last().testo.contains(domanda), qPrintable(p.messaggi.last().testo));
-
-        p.risposte = {Msg::Yes};
-        FormViandora seconda(p, cartella);
-        QVERIFY(seconda.Form_Load());
-        QCOMPARE(seconda.txtLocalita.Text, QString("ROMA"));
-        QVERIFY(seconda.Caption.endsWith("sola lettura"));
-        QVERIFY(!seconda.cmdSalva.Enabled && !seconda.cmdCancMeta.Enabled && !seconda.cmdImport.Enabled);
-        // Reached anyway, a write is refused with a message.
-        seconda.txtNazione.Text = "FRANCIA";
-        p.risposte = {Msg::Yes};
-        seconda.Click("cmdSalva");
-        QVERIFY2(p.messaggi.last().testo.contains("aperto in sola lettura"),
-                 qPrintable(p.messaggi.last().testo));
-        if (fileSolaLettura) QVERIFY(SolaLettura(file, false));
-        QCOMPARE(LeggiFile(file), contenuto);
-
-        // Once the first window is gone, the next one writes.
-        prima.f.reset();
-        p.messaggi.clear();
-        FormViandora terza(p, cartella);
-        QVERIFY(terza.Form_Load() && p.messaggi.isEmpty() && terza.cmdSalva.Enabled);
+            p.messaggi.clear();
+            FormViandora terza(p, cartella);
+            QVERIFY(terza.Form_Load() && p.messaggi.isEmpty() && terza.cmdSalva.Enabled);
+        };
+        // altra finestra
+        prova(false);
+        // file in sola lettura
+        prova(true);
     }
 
     // Another program holds the file longer than the wait: the window says

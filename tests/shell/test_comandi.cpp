@@ -14,77 +14,62 @@ const QStringList TuttiMeta = {"cmdCalcola", "cmdCancItin",   "cmdCancMeta", "cm
 class TestComandi : public QObject {
     Q_OBJECT
 private slots:
-    void listeDiComandi_data() {
-        QTest::addColumn<QString>("comandi");
-        QTest::addColumn<QStringList>("abilitati");
-        QTest::addColumn<QString>("captionEsce");
-        QTest::addColumn<bool>("escAttivo");
-        QTest::newRow("nessuna meta")
-            << "NuImEs" << QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}) << "&Esce" << false;
-        QTest::newRow("solo stop") << "Es" << QStringList({"cmdEsce"}) << "&Stop" << false;
-        QTest::newRow("ricerca con Esc")
-            << "NuRi" << QStringList({"cmdNuovo", "cmdRicerca"}) << "&Esce" << true;
-        QTest::newRow("codici minuscoli") << "nuri" << QStringList() << "&Esce" << false;
-        QTest::newRow("tutti in minuscolo") << "aLL" << TuttiMeta << "&Esce" << false;
-    }
-
     void listeDiComandi() {
-        Planner pl;
-        QFETCH(QString, comandi);
-        QFETCH(QStringList, abilitati);
-        QFETCH(QString, captionEsce);
-        QFETCH(bool, escAttivo);
-        pl->ComandiMeta = comandi;
-        pl->ComandiItinerario = "ZZ";
-        pl->AbilitaPulsantiComando();
-        QCOMPARE(ComandiAbilitati(*pl), abilitati);
-        QCOMPARE(pl->cmdEsce.Caption, captionEsce);
-        QCOMPARE(pl->cmdEsce.Cancel, escAttivo);
+        // abilitati: in both panels
+        const auto prova = [&](QString comandi, QStringList abilitati, QString captionEsce, bool escAttivo) {
+            Planner pl;
+            pl->ComandiMeta = comandi;
+            pl->ComandiItinerario = "ZZ";
+            pl->AbilitaPulsantiComando();
+            QCOMPARE(ComandiAbilitati(*pl), abilitati);
+            QCOMPARE(pl->cmdEsce.Caption, captionEsce);
+            QCOMPARE(pl->cmdEsce.Cancel, escAttivo);
+        };
+        // nessuna meta
+        prova("NuImEs", QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}), "&Esce", false);
+        // solo stop
+        prova("Es", QStringList({"cmdEsce"}), "&Stop", false);
+        // ricerca con Esc
+        prova("NuRi", QStringList({"cmdNuovo", "cmdRicerca"}), "&Esce", true);
+        // codici minuscoli
+        prova("nuri", QStringList(), "&Esce", false);
+        // tutti in minuscolo
+        prova("aLL", TuttiMeta, "&Esce", false);
     }
 
     // What else decides: a timetable on screen, the stage editor open, the
     // number of stages.
-    void comandiSecondoLoStato_data() {
-        QTest::addColumn<QString>("meta");
-        QTest::addColumn<QString>("itinerario");
-        QTest::addColumn<QString>("stato"); // "calcolata", "editor" or the number of stages
-        QTest::addColumn<QString>("metaDopo");
-        QTest::addColumn<QStringList>("abilitati"); // in both panels
-        auto caso = [](const char* nome, const char* meta, const char* itinerario, const char* stato,
-                       const char* metaDopo, const QStringList& abilitati) {
-            QTest::newRow(nome) << QString(meta) << QString(itinerario) << QString(stato) << QString(metaDopo)
-                                << abilitati;
+    void comandiSecondoLoStato() {
+        // stato: "calcolata", "editor" or the number of stages
+        const auto prova = [&](QString meta, QString itinerario, QString stato, QString metaDopo,
+                               QStringList abilitati) {
+            Planner pl;
+            if (stato == "calcolata")
+                pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
+            else if (stato == "editor")
+                pl->frmInputBox.Visible = true;
+            else
+                pl->Itinerario.NumeroTappe = qint16(stato.toInt());
+            pl->ComandiMeta = meta;
+            pl->ComandiItinerario = itinerario;
+            pl->AbilitaPulsantiComando();
+            QCOMPARE(pl->ComandiMeta, metaDopo);
+            QCOMPARE(ComandiAbilitati(*pl) + ComandiAbilitati(*pl, "frmInputBox"), abilitati);
         };
         // cmdCerca needs more than one stage, and the import fewer than two.
-        caso("itinerario intero, due tappe", "ZZ", "all", "2", "ZZ",
-             {"cmdAggiunge", "cmdAzzeraSoste", "cmdCancella", "cmdCerca", "cmdDuplica", "cmdFine",
-              "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"});
-        caso("cerca con una tappa", "ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"});
-        caso("tabella calcolata: sblocca, stampa, riepilogo", "All", "ZZ", "calcolata", "CaSt",
-             {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"});
-        caso("vv tiene tutto spento", "vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"});
-        caso("editor aperto: la meta aspetta", "All", "InFi", "editor", "F",
-             {"cmdFine", "cmdInserisce", "cmdMapPoint"});
-    }
-
-    void comandiSecondoLoStato() {
-        QFETCH(QString, meta);
-        QFETCH(QString, itinerario);
-        QFETCH(QString, stato);
-        QFETCH(QString, metaDopo);
-        QFETCH(QStringList, abilitati);
-        Planner pl;
-        if (stato == "calcolata")
-            pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
-        else if (stato == "editor")
-            pl->frmInputBox.Visible = true;
-        else
-            pl->Itinerario.NumeroTappe = qint16(stato.toInt());
-        pl->ComandiMeta = meta;
-        pl->ComandiItinerario = itinerario;
-        pl->AbilitaPulsantiComando();
-        QCOMPARE(pl->ComandiMeta, metaDopo);
-        QCOMPARE(ComandiAbilitati(*pl) + ComandiAbilitati(*pl, "frmInputBox"), abilitati);
+        // itinerario intero, due tappe
+        prova("ZZ", "all", "2", "ZZ",
+              {"cmdAggiunge", "cmdAzzeraSoste", "cmdCancella", "cmdCerca", "cmdDuplica", "cmdFine",
+               "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"});
+        // cerca con una tappa
+        prova("ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"});
+        // tabella calcolata: sblocca, stampa, riepilogo
+        prova("All", "ZZ", "calcolata", "CaSt",
+              {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"});
+        // vv tiene tutto spento
+        prova("vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"});
+        // editor aperto: la meta aspetta
+        prova("All", "InFi", "editor", "F", {"cmdFine", "cmdInserisce", "cmdMapPoint"});
     }
 
     // Closing from the frame is "&Esce", asked as the button asks; where the
@@ -139,65 +124,50 @@ private slots:
     }
 
     // The start: today, minutes down to the quarter; 53 to 59 carry into the next hour.
-    void oraDiPartenza_data() {
-        QTest::addColumn<QTime>("adesso");
-        QTest::addColumn<QString>("ora");
-        for (const char* caso : {"10:52 10:45", "10:07 10:00", "10:08 10:15", "10:53 11:00", "23:59 24:00"})
-            QTest::newRow(caso) << QTime::fromString(QString(caso).left(5), "hh:mm") << QString(caso).mid(6);
-    }
-
     void oraDiPartenza() {
-        QFETCH(QTime, adesso);
-        QFETCH(QString, ora);
-        Planner pl;
-        pl.p.adesso = QDateTime(QDate(2024, 2, 9), adesso);
-        pl->frmGuida.Visible = true;
-        pl->txtFine[0].Text = "12";
-        pl->AzzeraSchermo();
-        QCOMPARE(pl->cmbInizio[0].Text() + pl->cmbInizio[1].Text() + pl->cmbInizio[2].Text() + " " +
-                     pl->cmbInizio[3].Text() + ":" + pl->cmbInizio[4].Text(),
-                 "09022024 " + ora);
-        QVERIFY(!pl->frmGuida.Visible && pl->txtFine[0].Text.isEmpty());
+        const auto prova = [&](QTime adesso, QString ora) {
+            Planner pl;
+            pl.p.adesso = QDateTime(QDate(2024, 2, 9), adesso);
+            pl->frmGuida.Visible = true;
+            pl->txtFine[0].Text = "12";
+            pl->AzzeraSchermo();
+            QCOMPARE(pl->cmbInizio[0].Text() + pl->cmbInizio[1].Text() + pl->cmbInizio[2].Text() + " " +
+                         pl->cmbInizio[3].Text() + ":" + pl->cmbInizio[4].Text(),
+                     "09022024 " + ora);
+            QVERIFY(!pl->frmGuida.Visible && pl->txtFine[0].Text.isEmpty());
+        };
+        for (const char* caso : {"10:52 10:45", "10:07 10:00", "10:08 10:15", "10:53 11:00", "23:59 24:00"})
+            prova(QTime::fromString(QString(caso).left(5), "hh:mm"), QString(caso).mid(6));
     }
 
     // The key filters of the trip screen and of the stage editor: what each
     // key becomes, "_" for a key discarded.
-    void filtriTasti_data() {
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("tasti");
-        QTest::addColumn<QString>("passati");
-        auto caso = [](const char* campo, const QString& tasti, const QString& passati) {
-            QTest::newRow(campo) << QString(campo) << tasti << passati;
+    void filtriTasti() {
+        const auto prova = [&](QString campo, QString tasti, QString passati) {
+            Planner pl;
+            QVERIFY(pl->HaGestoreTasti(campo));
+            QString risultato;
+            for (QChar c : tasti) {
+                int k = c.unicode();
+                pl->KeyPress(campo, k);
+                risultato += k == 0 ? QChar(u'_') : QChar(k);
+            }
+            QCOMPARE(risultato, passati);
         };
-        caso("txtLocalita", "a'", "A'");
-        caso("txtNazione", "à'", "À'");
-        caso("cmbMediaKm(2)", "7\bx.", "7\b__");
-        caso("cmbGiorni", "5-", "5_");
+        prova("txtLocalita", "a'", "A'");
+        prova("txtNazione", "à'", "À'");
+        prova("cmbMediaKm(2)", "7\bx.", "7\b__");
+        prova("cmbGiorni", "5-", "5_");
         for (const char* soloLista :
              {"cmbInizio(0)", "cmbInizio(4)", "cmbOra(8)", "cmbMin(0)", "cmbRipM", "cmbRipH", "cmbRipG",
               "cmbRipGG", "cmbSoste", "cmbSosta(0)", "cmbSosta(2)"})
-            caso(soloLista, "1", "_");
-        caso("cmbTipoStrada", "A\b", "__");
-        caso("txtTappa", "l'aquila à", "L'AQUILA À");
-        caso("txtStrada", "a1 tragh", "A1 TRAGH");
-        caso("txtKm", "12a.\b 9", "12__\b_9");
-        caso("txtVeicolo(3)", "1,8.5a-:", "1,8.5___");
-        caso("txtVeicolo(7)", "09:0a.", "09:0__");
-    }
-
-    void filtriTasti() {
-        QFETCH(QString, campo);
-        QFETCH(QString, tasti);
-        QFETCH(QString, passati);
-        Planner pl;
-        QVERIFY(pl->HaGestoreTasti(campo));
-        QString risultato;
-        for (QChar c : tasti) {
-            int k = c.unicode();
-            pl->KeyPress(campo, k);
-            risultato += k == 0 ? QChar(u'_') : QChar(k);
-        }
-        QCOMPARE(risultato, passati);
+            prova(soloLista, "1", "_");
+        prova("cmbTipoStrada", "A\b", "__");
+        prova("txtTappa", "l'aquila à", "L'AQUILA À");
+        prova("txtStrada", "a1 tragh", "A1 TRAGH");
+        prova("txtKm", "12a.\b 9", "12__\b_9");
+        prova("txtVeicolo(3)", "1,8.5a-:", "1,8.5___");
+        prova("txtVeicolo(7)", "09:0a.", "09:0__");
     }
 
     // The days wanted never exceed 997.

@@ -42,20 +42,19 @@ class TestPaginaPdf : public QObject {
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
-    void fontRisolti_data() {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("famiglia");
-        QTest::newRow("serif") << "Times new roman" << QString("Liberation Serif");
-        QTest::newRow("sans") << "arial" << QString("Liberation Sans");
-        QTest::newRow("narrow") << "Arial Narrow" << QString("Liberation Sans Narrow");
-    }
     // The fonts package is installed and the names reach a real font.
     void fontRisolti() {
-        QFETCH(QString, nome);
-        QFETCH(QString, famiglia);
-        auto pagina = Apri(Percorso("font.pdf"));
-        pagina->FontName = nome;
-        QCOMPARE(QFontInfo(FontDellaPagina(*pagina)).family(), famiglia);
+        const auto prova = [&](QString nome, QString famiglia) {
+            auto pagina = Apri(Percorso("font.pdf"));
+            pagina->FontName = nome;
+            QCOMPARE(QFontInfo(FontDellaPagina(*pagina)).family(), famiglia);
+        };
+        // serif
+        prova("Times new roman", "Liberation Serif");
+        // sans
+        prova("arial", "Liberation Sans");
+        // narrow
+        prova("Arial Narrow", "Liberation Sans Narrow");
     }
 
     // Two pages, A4, text as text with embedded fonts, the logo as an image;
@@ -151,65 +150,56 @@ private slots:
     // after. A blank text prints nothing and leaves the font alone; a span
     // narrower than the tolerance, or a text that never fits, ends the
     // fitting: the planner prints nothing, the logbook stops shrinking.
-    void posizione_data() {
-        QTest::addColumn<int>("adattamento");
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<double>("da");
-        QTest::addColumn<double>("a");
-        QTest::addColumn<int>("allineato");
-        QTest::addColumn<double>("misura"); // mm per point per character
-        QTest::addColumn<QString>("stampato");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("dimensione");
-        const int T = int(AdattamentoTesto::Taglia), R = int(AdattamentoTesto::Riduci);
-        QTest::newRow("sinistra") << T << "abc" << 10.0 << 30.0 << 0 << 0.2 << "abc" << 10.0 << 10.0;
-        QTest::newRow("centrato: 20 - w/2 - 1")
-            << T << "abc" << 10.0 << 30.0 << 1 << 0.2 << "abc" << 16.0 << 10.0;
-        QTest::newRow("destra: 27 - w") << T << "abc" << 10.0 << 30.0 << 2 << 0.2 << "abc" << 21.0 << 10.0;
-        QTest::newRow("codice ignoto a zero")
-            << T << "abc" << 10.0 << 30.0 << 7 << 0.2 << "abc" << 0.0 << 10.0;
-        QTest::newRow("spazi tolti") << T << "  abc " << 10.0 << 30.0 << 0 << 0.2 << "abc" << 10.0 << 10.0;
-        QTest::newRow("largo quanto la campata + 2: un carattere in meno")
-            << T << "abcdefghijk" << 10.0 << 30.0 << 0 << 0.2 << "abcdefghij" << 10.0 << 10.0;
-        QTest::newRow("poco oltre la tolleranza: intero")
-            << T << "abcdefghijk" << 10.0 << 30.0 << 0 << 0.199 << "abcdefghijk" << 10.0 << 10.0;
-        QTest::newRow("molto largo: tagliato finché entra")
-            << T << "abcdefghijklmnopqrstuvwxyz" << 10.0 << 30.0 << 0 << 0.2 << "abcdefghij" << 10.0 << 10.0;
-        // 11 characters need a size below 5.68 points to be under 12.5 mm.
-        QTest::newRow("diario: mai tagliato, ridotto di 0.4 pt")
-            << R << "abcdefghijk" << 10.0 << 20.0 << 0 << 0.2 << "abcdefghijk" << 10.0 << 5.6;
-        QTest::newRow("vuoto") << T << "   " << 10.0 << 30.0 << 0 << 0.2 << "" << 0.0 << 7.0;
-        QTest::newRow("diario vuoto") << R << "   " << 10.0 << 30.0 << 0 << 0.2 << "" << 0.0 << 7.0;
-        QTest::newRow("campata impossibile") << T << "Roma" << 40.0 << 37.0 << 0 << 0.2 << "" << 0.0 << 10.0;
-        QTest::newRow("diario, campata impossibile")
-            << R << "Roma" << 40.0 << 35.0 << 0 << 0.2 << "Roma" << 40.0 << 2.4;
-    }
     void posizione() {
-        QFETCH(int, adattamento);
-        QFETCH(QString, testo);
-        QFETCH(double, da);
-        QFETCH(double, a);
-        QFETCH(int, allineato);
-        QFETCH(double, misura);
-        QFETCH(QString, stampato);
-        QFETCH(double, dimensione);
-        PaginaRegistrata p;
-        p.larghezza = [misura](const PaginaRegistrata& q, const QString& t) {
-            return t.size() * q.FontSize * misura;
+        // misura: mm per point per character
+        const auto prova = [&](int adattamento, QString testo, double da, double a, int allineato,
+                               double misura, QString stampato, double x, double dimensione) {
+            PaginaRegistrata p;
+            p.larghezza = [misura](const PaginaRegistrata& q, const QString& t) {
+                return t.size() * q.FontSize * misura;
+            };
+            p.FontSize = 7;
+            p.FontBold = false;
+            p.FontItalic = true;
+            StampaTesto(p, AdattamentoTesto(adattamento), testo, 50, da, a, true, false, 10, allineato);
+            QCOMPARE(p.Testi(), stampato.isEmpty() ? QStringList() : QStringList{stampato});
+            QCOMPARE(p.FontSize, dimensione);
+            QCOMPARE(p.FontBold, dimensione != 7);
+            QCOMPARE(p.FontItalic, dimensione == 7);
+            QCOMPARE(p.chiamate.size(), stampato.isEmpty() ? 0 : 1);
+            if (stampato.isEmpty()) return;
+            const PaginaRegistrata::Chiamata c = p.chiamate.first();
+            QCOMPARE(c.x1, x);
+            QCOMPARE(c.y1 + c.size * 0.4, 50.0); // the text stands on line 50
         };
-        p.FontSize = 7;
-        p.FontBold = false;
-        p.FontItalic = true;
-        StampaTesto(p, AdattamentoTesto(adattamento), testo, 50, da, a, true, false, 10, allineato);
-        QCOMPARE(p.Testi(), stampato.isEmpty() ? QStringList() : QStringList{stampato});
-        QCOMPARE(p.FontSize, dimensione);
-        QCOMPARE(p.FontBold, dimensione != 7);
-        QCOMPARE(p.FontItalic, dimensione == 7);
-        QCOMPARE(p.chiamate.size(), stampato.isEmpty() ? 0 : 1);
-        if (stampato.isEmpty()) return;
-        const PaginaRegistrata::Chiamata c = p.chiamate.first();
-        QTEST(c.x1, "x");
-        QCOMPARE(c.y1 + c.size * 0.4, 50.0); // the text stands on line 50
+        const int T = int(AdattamentoTesto::Taglia), R = int(AdattamentoTesto::Riduci);
+        // sinistra
+        prova(T, "abc", 10.0, 30.0, 0, 0.2, "abc", 10.0, 10.0);
+        // centrato: 20 - w/2 - 1
+        prova(T, "abc", 10.0, 30.0, 1, 0.2, "abc", 16.0, 10.0);
+        // destra: 27 - w
+        prova(T, "abc", 10.0, 30.0, 2, 0.2, "abc", 21.0, 10.0);
+        // codice ignoto a zero
+        prova(T, "abc", 10.0, 30.0, 7, 0.2, "abc", 0.0, 10.0);
+        // spazi tolti
+        prova(T, "  abc ", 10.0, 30.0, 0, 0.2, "abc", 10.0, 10.0);
+        // largo quanto la campata + 2: un carattere in meno
+        prova(T, "abcdefghijk", 10.0, 30.0, 0, 0.2, "abcdefghij", 10.0, 10.0);
+        // poco oltre la tolleranza: intero
+        prova(T, "abcdefghijk", 10.0, 30.0, 0, 0.199, "abcdefghijk", 10.0, 10.0);
+        // molto largo: tagliato finché entra
+        prova(T, "abcdefghijklmnopqrstuvwxyz", 10.0, 30.0, 0, 0.2, "abcdefghij", 10.0, 10.0);
+        // 11 characters need a size below 5.68 points to be under 12.5 mm.
+        // diario: mai tagliato, ridotto di 0.4 pt
+        prova(R, "abcdefghijk", 10.0, 20.0, 0, 0.2, "abcdefghijk", 10.0, 5.6);
+        // vuoto
+        prova(T, "   ", 10.0, 30.0, 0, 0.2, "", 0.0, 7.0);
+        // diario vuoto
+        prova(R, "   ", 10.0, 30.0, 0, 0.2, "", 0.0, 7.0);
+        // campata impossibile
+        prova(T, "Roma", 40.0, 37.0, 0, 0.2, "", 0.0, 10.0);
+        // diario, campata impossibile
+        prova(R, "Roma", 40.0, 35.0, 0, 0.2, "Roma", 40.0, 2.4);
     }
 };
 

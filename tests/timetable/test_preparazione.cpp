@@ -9,57 +9,54 @@
 class TestPreparazione : public QObject {
     Q_OBJECT
 private slots:
-    void sceltaDelleSoste_data() {
-        QTest::addColumn<int>("scelta");
-        QTest::addColumn<QString>("sosta");
-        QTest::addColumn<QString>("guida");
-        // Columns 14, 15, 16, 17 of the prepared row.
-        QTest::addColumn<QStringList>("attese");
-
-        auto caso = [](const char* nome, int scelta, const char* sosta, const char* guida,
-                       const QStringList& attese) {
-            QTest::newRow(nome) << scelta << QString(sosta) << QString(guida) << attese;
-        };
-        caso("1 entrambe", 1, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
-        caso("2 solo guida, fine giornata tolta", 2, "*01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
-        caso("3 guida maggiore", 3, "01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
-        caso("3 pari tiene l'itinerario", 3, "*01:30", "01:30", {"1", "00:01:30", "", "00:01:30"});
-        caso("3 senza guida", 3, "01:00", "", {"", "00:01:00", "", "00:01:00"});
-        caso("4 itinerario minore", 4, "01:00", "01:30", {"", "00:01:00", "", "00:01:00"});
-        caso("4 guida minore", 4, "02:00", "01:30", {"", "", "00:01:30", "00:01:30"});
-        caso("4 senza sosta d'itinerario nessuna sosta", 4, "*", "01:30", {"1", "", "", ""});
-        caso("5 nessuna sosta, fine giornata tolta", 5, "*01:00", "01:30", {"", "", "", ""});
-        caso("fine giornata senza soste", 5, "*", "", {"1", "", "", ""});
-        caso("scelta sconosciuta come 1", 0, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
-    }
-
     void sceltaDelleSoste() {
-        QFETCH(int, scelta);
-        QFETCH(QString, sosta);
-        QFETCH(QString, guida);
-        QFETCH(QStringList, attese);
+        const auto prova = [&](int scelta, QString sosta, QString guida, QStringList attese) {
+            ViaggioInFinestra v;
+            if (scelta == 0)
+                v->cmbSoste.SetText("9 - ?");
+            else
+                v.Soste(scelta);
+            if (!guida.isEmpty()) v.Voce("ROMA", "01", "Colosseo", guida);
+            v.Tappe({"ROMA|A1|100|A|" + sosta, "NAPOLI|A1|200|A|01:00"});
+            const float Ts = v.Prepara();
 
-        ViaggioInFinestra v;
-        if (scelta == 0)
-            v->cmbSoste.SetText("9 - ?");
-        else
-            v.Soste(scelta);
-        if (!guida.isEmpty()) v.Voce("ROMA", "01", "Colosseo", guida);
-        v.Tappe({"ROMA|A1|100|A|" + sosta, "NAPOLI|A1|200|A|01:00"});
-        const float Ts = v.Prepara();
-
-        const Griglia& t = v->mfgCopia;
-        QCOMPARE(t.TextMatrix(1, 8), guida.isEmpty() ? QString() : "00:" + guida);
-        QCOMPARE(
-            (QStringList{t.TextMatrix(1, 14), t.TextMatrix(1, 15), t.TextMatrix(1, 16), t.TextMatrix(1, 17)}),
-            attese);
-        // The total is that of the stops kept, the second stage's hour included
-        // unless the choice drops the itinerary's stops.
-        QString primo = attese.at(3);
-        const float atteso = (primo.isEmpty() ? 0 : ghmStringa2Centesimi(primo, 2400)) +
-                             (scelta == 2 || scelta == 5 ? 0 : 100);
-        QCOMPARE(Ts, atteso);
-        QVERIFY(!v->frmMetePeriodo.Enabled);
+            const Griglia& t = v->mfgCopia;
+            QCOMPARE(t.TextMatrix(1, 8), guida.isEmpty() ? QString() : "00:" + guida);
+            QCOMPARE((QStringList{t.TextMatrix(1, 14), t.TextMatrix(1, 15), t.TextMatrix(1, 16),
+                                  t.TextMatrix(1, 17)}),
+                     attese);
+            // The total is that of the stops kept, the second stage's hour included
+            // unless the choice drops the itinerary's stops.
+            QString primo = attese.at(3);
+            const float atteso = (primo.isEmpty() ? 0 : ghmStringa2Centesimi(primo, 2400)) +
+                                 (scelta == 2 || scelta == 5 ? 0 : 100);
+            QCOMPARE(Ts, atteso);
+            QVERIFY(!v->frmMetePeriodo.Enabled);
+        };
+        // The choice, the stage's stop, the guide's time, and columns 14, 15,
+        // 16, 17 of the prepared row.
+        // 1 entrambe
+        prova(1, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
+        // 2 solo guida, fine giornata tolta
+        prova(2, "*01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        // 3 guida maggiore
+        prova(3, "01:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        // 3 pari tiene l'itinerario
+        prova(3, "*01:30", "01:30", {"1", "00:01:30", "", "00:01:30"});
+        // 3 senza guida
+        prova(3, "01:00", "", {"", "00:01:00", "", "00:01:00"});
+        // 4 itinerario minore
+        prova(4, "01:00", "01:30", {"", "00:01:00", "", "00:01:00"});
+        // 4 guida minore
+        prova(4, "02:00", "01:30", {"", "", "00:01:30", "00:01:30"});
+        // 4 senza sosta d'itinerario nessuna sosta
+        prova(4, "*", "01:30", {"1", "", "", ""});
+        // 5 nessuna sosta, fine giornata tolta
+        prova(5, "*01:00", "01:30", {"", "", "", ""});
+        // fine giornata senza soste
+        prova(5, "*", "", {"1", "", "", ""});
+        // scelta sconosciuta come 1
+        prova(0, "01:00", "01:30", {"", "00:01:00", "00:01:30", "00:02:30"});
     }
 
     void tappeSenzaBuchi() {

@@ -57,8 +57,9 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         ViaggioInFinestra v;
-        v.Voce("FIRENZE", "01", "Uffizi", "02:00");
+        // Stored out of order: the calculation reads them by code.
         v.Voce("FIRENZE", "05", "Parcheggio", "00:00");
+        v.Voce("FIRENZE", "01", "Uffizi", "02:00");
         v.Voce("L'AQUILA", "02", "Fontana", "00:45", "1");
         SalvaMeta(*v, "000001", "05082006", "0900", "00", "000", {"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|"});
         SalvaMeta(*v, "000002", "28122006", "0830", "03", "012",
@@ -155,76 +156,59 @@ private slots:
     // Values only a file or an edit outside the planner can hold: the run ends
     // with a message naming the trip and the field, or calculates as the
     // planner corrects them.
-    void valoriDaFuori_data() {
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("altri");
-        QTest::addColumn<QString>("sosta");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("atteso"); // start of the error, or of the first row
+    void valoriDaFuori() {
+        // atteso: start of the error, or of the first row
+        const auto prova = [&](QString data, QString altri, QString sosta, int codice, QString atteso) {
+            QTemporaryDir cartella;
+            const QString file = cartella.filePath(NomeFileDatabase);
+            {
+                ViaggioInFinestra v;
+                SalvaMeta(*v, "000003", data, "0900", "00", "000", {"AREZZO|A1|100|A|" + sosta}, altri);
+                v->Db.Chiudi();
+                QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file));
+            }
+            const Esito e = Esegui({"calcola", file, "3"});
+            QCOMPARE(e.codice, codice);
+            if (codice == 0)
+                QVERIFY2(e.out.startsWith(atteso), qPrintable(e.out));
+            else
+                QVERIFY2(e.err.startsWith(atteso) && e.out.isEmpty(), qPrintable(e.err));
+        };
         const QString data = "Mèta 000003, campo DataInizio: ";
         for (const char* d : {"", "00000000", "1x", "01011899", "01012101"})
-            QTest::addRow("data \"%s\"", d) << d << ""
-                                            << "" << 1 << data;
-        QTest::newRow("31 febbraio") << QString("31022007") << QString("") << "" << 1
-                                     << data + "\"31022007\" non è una data valida";
-        QTest::newRow("anno 2100") << QString("31122100") << QString("") << "" << 0 << "1\tAREZZO\tA1\t100\t";
-        QTest::newRow("sosta negativa")
-            << QString("05082006") << QString("") << "-9999" << 1
-            << "Mèta 000003, tappa 1 (AREZZO), campo TempoSosta: \"-9999\" è un tempo negativo";
+            prova(d, "", "", 1, data);
+        // 31 febbraio
+        prova("31022007", "", "", 1, data + "\"31022007\" non è una data valida");
+        // anno 2100
+        prova("31122100", "", "", 0, "1\tAREZZO\tA1\t100\t");
+        // sosta negativa
+        prova("05082006", "", "-9999", 1,
+              "Mèta 000003, tappa 1 (AREZZO), campo TempoSosta: \"-9999\" è un tempo negativo");
         // The first entry of the speed list stands for a speed below 1 km/h, as
         // for 0: 50 km/h, one rest an hour.
-        QTest::newRow("velocità sotto 1 km/h")
-            << QString("05082006") << QString("MediaAutostrada=0.9;RiposoOre=01") << "" << 0
-            << "1\tverso: Arezzo\tA1\t50\tA\t50\t01:00\t\t\tSab\t05/08\t10:00\t+ Riposo 15'\t";
+        // velocità sotto 1 km/h
+        prova("05082006", "MediaAutostrada=0.9;RiposoOre=01", "", 0,
+              "1\tverso: Arezzo\tA1\t50\tA\t50\t01:00\t\t\tSab\t05/08\t10:00\t+ Riposo 15'\t");
     }
 
-    void valoriDaFuori() {
-        QFETCH(QString, data);
-        QFETCH(QString, altri);
-        QFETCH(QString, sosta);
-        QFETCH(int, codice);
-        QFETCH(QString, atteso);
-        QTemporaryDir cartella;
-        const QString file = cartella.filePath(NomeFileDatabase);
-        {
-            ViaggioInFinestra v;
-            SalvaMeta(*v, "000003", data, "0900", "00", "000", {"AREZZO|A1|100|A|" + sosta}, altri);
-            v->Db.Chiudi();
-            QVERIFY(QFile::copy(v.dir.filePath(NomeFileDatabase), file));
-        }
-        const Esito e = Esegui({"calcola", file, "3"});
-        QCOMPARE(e.codice, codice);
-        if (codice == 0)
-            QVERIFY2(e.out.startsWith(atteso), qPrintable(e.out));
-        else
-            QVERIFY2(e.err.startsWith(atteso) && e.out.isEmpty(), qPrintable(e.err));
-    }
-
-    void errori_data() {
-        QTest::addColumn<QStringList>("argomenti"); // "@" stands for the stored trips' file
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("messaggio");
-        auto caso = [](const char* nome, const QString& argomenti, int codice, const char* messaggio) {
-            QTest::newRow(nome) << argomenti.split(u' ') << codice << QString(messaggio);
+    void errori() {
+        // argomenti: "@" stands for the stored trips' file
+        const auto prova = [&](QStringList argomenti, int codice, QString messaggio) {
+            const QStringList prima = ImprontaCartella(dir_.path());
+            for (QString& a : argomenti)
+                a = a == "@" ? file_ : a.contains('.') ? dir_.filePath(a) : a;
+            const Esito e = Esegui(argomenti);
+            QCOMPARE(e.codice, codice);
+            QVERIFY2(e.err.startsWith(messaggio) && e.out.isEmpty(), qPrintable(e.err));
+            QCOMPARE(ImprontaCartella(dir_.path()), prima);
         };
+        auto caso = [&]([[maybe_unused]] const char* nome, const QString& argomenti, int codice,
+                        const char* messaggio) { prova(argomenti.split(u' '), codice, QString(messaggio)); };
         caso("meta sconosciuta", "calcola @ 9", 1, "Mèta inesistente: 000009");
         // A code is matched exactly: "*" and "?" are not patterns.
         caso("codice con asterisco", "calcola @ 00000*", 1, "Mèta inesistente: 00000*");
         caso("codice con punto di domanda", "calcola @ 00000?", 1, "Mèta inesistente: 00000?");
         caso("argomenti", "calcola @", 2, "Uso: viandora-cli calcola FILE_DATABASE CODICE_META");
-    }
-
-    void errori() {
-        QFETCH(QStringList, argomenti);
-        QFETCH(int, codice);
-        QFETCH(QString, messaggio);
-        const QStringList prima = ImprontaCartella(dir_.path());
-        for (QString& a : argomenti)
-            a = a == "@" ? file_ : a.contains('.') ? dir_.filePath(a) : a;
-        const Esito e = Esegui(argomenti);
-        QCOMPARE(e.codice, codice);
-        QVERIFY2(e.err.startsWith(messaggio) && e.out.isEmpty(), qPrintable(e.err));
-        QCOMPARE(ImprontaCartella(dir_.path()), prima);
     }
 
 private:

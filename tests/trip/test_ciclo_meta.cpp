@@ -53,76 +53,65 @@ private slots:
     // a comma for decimals) and shown again with it; a value that cannot be
     // used is refused with its message and nothing is stored. A trip saved
     // with the defaults on screen keeps following them.
-    void veicoloConLaMeta_data() {
-        QTest::addColumn<QString>("campi");
-        QTest::addColumn<QString>("messaggio"); // the start of the refusal, empty when stored
-        QTest::addColumn<QString>("mostrati");  // after a new start
-        QTest::addColumn<bool>("proprio");
-        const QString predefiniti = "12|90|15|1.85|0.09|0|0|09:00";
-        QTest::newRow("virgola e punto") << "12,5|100|20,25|1,899|0.1|25|120|10:30"
-                                         << ""
-                                         << "12.5|100|20.25|1.899|0.1|25|120|10:30" << true;
-        QTest::newRow("i default") << predefiniti << "" << predefiniti << false;
-        QTest::newRow("non un numero") << "12|9O|15|1.85|0.09|0|0|09:00"
-                                       << "Serbatoio litri: \"9O\" non è un numero valido."
-                                       << "" << false;
-        QTest::newRow("riserva oltre il serbatoio") << "12|50|60|1.85|0.09|0|0|09:00"
-                                                    << "La riserva deve essere minore del serbatoio."
-                                                    << "" << false;
-        QTest::newRow("guida oltre il giorno") << "12|90|15|1.85|0.09|0|0|24:30"
-                                               << "Guida max hh:mm: \"24:30\" non è un orario valido."
-                                               << "" << false;
-    }
-
     void veicoloConLaMeta() {
-        QFETCH(QString, campi);
-        QFETCH(QString, messaggio);
-        QFETCH(QString, mostrati);
-        QFETCH(bool, proprio);
-        Planner pl;
-        auto schermo = [&pl] {
-            QStringList valori;
-            for (const CasellaTesto& t : pl->txtVeicolo)
-                valori << t.Text;
-            return valori.join(u'|');
+        // messaggio: the start of the refusal, empty when stored
+        // mostrati: after a new start
+        const auto prova = [&](QString campi, QString messaggio, QString mostrati, bool proprio) {
+            Planner pl;
+            auto schermo = [&pl] {
+                QStringList valori;
+                for (const CasellaTesto& t : pl->txtVeicolo)
+                    valori << t.Text;
+                return valori.join(u'|');
+            };
+            pl->Click("cmdNuovo");
+            QCOMPARE(schermo(), QString("12|90|15|1.85|0.09|0|0|09:00"));
+            pl->txtLocalita.Text = "ROMA";
+            pl->txtNazione.Text = "ITALIA";
+            const QStringList valori = campi.split(u'|');
+            for (int k = 0; k < 8; ++k)
+                pl->txtVeicolo[k].Text = valori[k];
+            pl->Click("cmdSalva");
+            if (!messaggio.isEmpty()) {
+                QVERIFY2(pl.p.messaggi.last().testo.startsWith(messaggio),
+                         qPrintable(pl.p.messaggi.last().testo));
+                QCOMPARE(Righe(*pl, "MeteViandora") + Righe(*pl, "VeicoliMete"), 0);
+                return;
+            }
+            QCOMPARE(VeicoloProprio(pl->Db, "000001"), proprio);
+            pl.Riapri();
+            QCOMPARE(pl->txtCodice.Text, QString("000001"));
+            QCOMPARE(schermo(), mostrati);
         };
-        pl->Click("cmdNuovo");
-        QCOMPARE(schermo(), QString("12|90|15|1.85|0.09|0|0|09:00"));
-        pl->txtLocalita.Text = "ROMA";
-        pl->txtNazione.Text = "ITALIA";
-        const QStringList valori = campi.split(u'|');
-        for (int k = 0; k < 8; ++k)
-            pl->txtVeicolo[k].Text = valori[k];
-        pl->Click("cmdSalva");
-        if (!messaggio.isEmpty()) {
-            QVERIFY2(pl.p.messaggi.last().testo.startsWith(messaggio),
-                     qPrintable(pl.p.messaggi.last().testo));
-            QCOMPARE(Righe(*pl, "MeteViandora") + Righe(*pl, "VeicoliMete"), 0);
-            return;
-        }
-        QCOMPARE(VeicoloProprio(pl->Db, "000001"), proprio);
-        pl.Riapri();
-        QCOMPARE(pl->txtCodice.Text, QString("000001"));
-        QCOMPARE(schermo(), mostrati);
-    }
-
-    void codiciLiberi_data() {
-        QTest::addColumn<QStringList>("codici");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("buco") << QStringList({"000001", "000002", "000004"}) << "000003";
-        QTest::newRow("di seguito") << QStringList({"000001", "000002", "000003"}) << "000004";
-        QTest::newRow("manca il primo") << QStringList({"000002", "000003"}) << "000001";
+        const QString predefiniti = "12|90|15|1.85|0.09|0|0|09:00";
+        // virgola e punto
+        prova("12,5|100|20,25|1,899|0.1|25|120|10:30", "", "12.5|100|20.25|1.899|0.1|25|120|10:30", true);
+        // i default
+        prova(predefiniti, "", predefiniti, false);
+        // non un numero
+        prova("12|9O|15|1.85|0.09|0|0|09:00", "Serbatoio litri: \"9O\" non è un numero valido.", "", false);
+        // riserva oltre il serbatoio
+        prova("12|50|60|1.85|0.09|0|0|09:00", "La riserva deve essere minore del serbatoio.", "", false);
+        // guida oltre il giorno
+        prova("12|90|15|1.85|0.09|0|0|24:30", "Guida max hh:mm: \"24:30\" non è un orario valido.", "",
+              false);
     }
 
     void codiciLiberi() {
-        Planner pl;
-        QFETCH(QStringList, codici);
-        QFETCH(QString, atteso);
-        for (const QString& c : codici)
-            AggiungiRiga(*pl, "MeteViandora", {"CodiceMeta=" + c, "Localita=META " + c});
-        NuovaMeta(pl, "NAPOLI", "ITALIA");
-        QCOMPARE(pl->txtCodice.Text, atteso);
-        QCOMPARE(Righe(*pl, "MeteViandora"), codici.size() + 1);
+        const auto prova = [&](QStringList codici, QString atteso) {
+            Planner pl;
+            for (const QString& c : codici)
+                AggiungiRiga(*pl, "MeteViandora", {"CodiceMeta=" + c, "Localita=META " + c});
+            NuovaMeta(pl, "NAPOLI", "ITALIA");
+            QCOMPARE(pl->txtCodice.Text, atteso);
+            QCOMPARE(Righe(*pl, "MeteViandora"), codici.size() + 1);
+        };
+        // buco
+        prova(QStringList({"000001", "000002", "000004"}), "000003");
+        // di seguito
+        prova(QStringList({"000001", "000002", "000003"}), "000004");
+        // manca il primo
+        prova(QStringList({"000002", "000003"}), "000001");
     }
 
     // Another writer (an import beside the window) stores a trip while the
@@ -147,42 +136,37 @@ private slots:
     // Fields wider than ours (a later version) and values longer than their
     // field (an import, another tool): saving the trip and its itinerary
     // gives every value back whole, and the file needs no rebuild.
-    void valoriLunghiNonTagliati_data() {
-        QTest::addColumn<int>("larghezza");
-        QTest::addColumn<QString>("localita");
-        QTest::addColumn<QString>("tappa");
-        QTest::newRow("campi nostri")
-            << 0 << QString("SANTIAGO DE COMPOSTELA VIA FRA") << QString("SANTIAGO DE COMPOSTELA CENTRO!");
-        QTest::newRow("campi piu larghi") << 40 << QString("SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1")
-                                          << QString("SANTIAGO DE COMPOSTELA, CATTEDRALE");
-    }
     void valoriLunghiNonTagliati() {
-        QFETCH(int, larghezza);
-        QFETCH(QString, localita);
-        QFETCH(QString, tappa);
-        const QString nazione = "REPUBBLICA DI SAN MARINO ";
-        Planner pl(false);
-        QVERIFY(
-            EseguiGrezzo(pl.dir.filePath(NomeFileDatabase),
-                         "PRAGMA application_id = 1449746798;" + SqlTabelleNostre(larghezza) +
-                             QString("INSERT INTO MeteViandora (CodiceMeta, Localita, Nazione, DataInizio,"
-                                     " OraInizio) VALUES ('000001', '%1', '%2', '05082006', '0800');"
-                                     "INSERT INTO Itinerari VALUES ('000001', '0001', '%3', '0', 'A1 ', 'A',"
-                                     " ' ', ' ', '0'), ('000001', '0002', 'ROMA', '120', 'A1 ', 'A', ' ',"
-                                     " ' ', '0');")
-                                 .arg(localita, nazione, tappa)));
-        pl.Riapri();
-        QVERIFY(pl.avviato);
-        QCOMPARE(pl->txtLocalita.Text, localita);
-        pl.p.risposte = {Msg::Yes};
-        pl->Click("cmdSalva");
-        QVERIFY(pl->MemorizzaTappeItinerario());
+        const auto prova = [&](int larghezza, QString localita, QString tappa) {
+            const QString nazione = "REPUBBLICA DI SAN MARINO ";
+            Planner pl(false);
+            QVERIFY(EseguiGrezzo(
+                pl.dir.filePath(NomeFileDatabase),
+                "PRAGMA application_id = 1449746798;" + SqlTabelleNostre(larghezza) +
+                    QString("INSERT INTO MeteViandora (CodiceMeta, Localita, Nazione, DataInizio,"
+                            " OraInizio) VALUES ('000001', '%1', '%2', '05082006', '0800');"
+                            "INSERT INTO Itinerari VALUES ('000001', '0001', '%3', '0', 'A1 ', 'A',"
+                            " ' ', ' ', '0'), ('000001', '0002', 'ROMA', '120', 'A1 ', 'A', ' ',"
+                            " ' ', '0');")
+                        .arg(localita, nazione, tappa)));
+            pl.Riapri();
+            QVERIFY(pl.avviato);
+            QCOMPARE(pl->txtLocalita.Text, localita);
+            pl.p.risposte = {Msg::Yes};
+            pl->Click("cmdSalva");
+            QVERIFY(pl->MemorizzaTappeItinerario());
 
-        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
-        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Localita") + '|' + pl->Db.Rs(SlotScrittura).Testo("Nazione"),
-                 localita + '|' + nazione);
-        QCOMPARE(RecordItinerario(*pl, "000001", {"Localita"}), QStringList({tappa, "ROMA"}));
-        QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
+            pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
+            QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Localita") + '|' +
+                         pl->Db.Rs(SlotScrittura).Testo("Nazione"),
+                     localita + '|' + nazione);
+            QCOMPARE(RecordItinerario(*pl, "000001", {"Localita"}), QStringList({tappa, "ROMA"}));
+            QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
+        };
+        // campi nostri
+        prova(0, "SANTIAGO DE COMPOSTELA VIA FRA", "SANTIAGO DE COMPOSTELA CENTRO!");
+        // campi piu larghi
+        prova(40, "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1", "SANTIAGO DE COMPOSTELA, CATTEDRALE");
     }
 
     void stessaDestinazioneAggiorna() {

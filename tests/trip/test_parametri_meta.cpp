@@ -96,11 +96,44 @@ private slots:
     // installation: "k=hh:mm" the time pair k, A S P L the speeds, rip* the
     // rests. The check always ends, and the screen shows what it kept, also
     // after the refresh gives the values back to the lists.
-    void correzioni_data() {
-        QTest::addColumn<QStringList>("valori");
-        QTest::addColumn<QStringList>("attesi");
-        auto caso = [](const char* nome, const QString& valori, const QString& attesi) {
-            QTest::newRow(nome) << valori.split(u' ') << attesi.split(u' ');
+    void correzioni() {
+        const auto prova = [&](QStringList valori, QStringList attesi) {
+            Planner pl;
+            FormViandora& f = *pl;
+            auto lista = [&f](const QString& chiave) -> Elenco* {
+                const int velocita = QStringLiteral("ASPL").indexOf(chiave);
+                if (chiave.size() == 1 && velocita >= 0) return &f.cmbMediaKm[velocita];
+                if (chiave == "ripH") return &f.cmbRipH;
+                if (chiave == "ripG") return &f.cmbRipG;
+                if (chiave == "ripGG") return &f.cmbRipGG;
+                if (chiave == "giorni") return &f.cmbGiorni;
+                return nullptr;
+            };
+            for (const QString& v : valori) {
+                const QString chiave = v.section(u'=', 0, 0), valore = v.section(u'=', 1);
+                if (Elenco* l = lista(chiave))
+                    l->SetText(valore);
+                else
+                    Orario(f, chiave.toInt(), valore.section(u':', 0, 0), valore.section(u':', 1));
+            }
+            for (int giro = 0; giro < 2; ++giro) {
+                f.Aggiorna(true);
+                for (const QString& a : attesi) {
+                    if (a.isEmpty()) continue;
+                    const QString chiave = a.section(u'=', 0, 0);
+                    const Elenco* l = lista(chiave);
+                    const int k = chiave.toInt();
+                    QCOMPARE(l ? l->Text() : f.cmbOra[k].Text() + ":" + f.cmbMin[k].Text(),
+                             a.section(u'=', 1));
+                }
+                QVERIFY(f.cmbOra[1].ListIndex() >= 0 && f.cmbOra[6].ListIndex() >= 0);
+                QVERIFY(f.Meta.ParametriMeta.OraPranzo > f.Meta.ParametriMeta.OraColazione);
+                QVERIFY(f.Meta.ParametriMeta.OraNotte > f.Meta.ParametriMeta.OraCena);
+                QVERIFY(f.Meta.ParametriMeta.GiorniAdeguamento >= 0);
+            }
+        };
+        auto caso = [&]([[maybe_unused]] const char* nome, const QString& valori, const QString& attesi) {
+            prova(valori.split(u' '), attesi.split(u' '));
         };
         caso("pranzo alle 11 dopo la colazione delle 10:30", "0=10:30 1=11:00", "0=00:30 1=11:00");
         caso("visite oltre la notte", "3=23:30 7=24:00", "7=23:30 3=23:30");
@@ -110,43 +143,6 @@ private slots:
         caso("velocità nulle: la prima della lista", "A=0 S= P=abc L=35", "A=50 S=45 P=30 L=35");
         caso("riposi e giorni fuori lista", "ripH=xx ripG=9 ripGG=-3 giorni=-5", "ripH=00 ripG=00 ripGG=00");
         caso("orari vuoti o non numeri", "1=: 6=ab:cd", "");
-    }
-
-    void correzioni() {
-        QFETCH(QStringList, valori);
-        QFETCH(QStringList, attesi);
-        Planner pl;
-        FormViandora& f = *pl;
-        auto lista = [&f](const QString& chiave) -> Elenco* {
-            const int velocita = QStringLiteral("ASPL").indexOf(chiave);
-            if (chiave.size() == 1 && velocita >= 0) return &f.cmbMediaKm[velocita];
-            if (chiave == "ripH") return &f.cmbRipH;
-            if (chiave == "ripG") return &f.cmbRipG;
-            if (chiave == "ripGG") return &f.cmbRipGG;
-            if (chiave == "giorni") return &f.cmbGiorni;
-            return nullptr;
-        };
-        for (const QString& v : valori) {
-            const QString chiave = v.section(u'=', 0, 0), valore = v.section(u'=', 1);
-            if (Elenco* l = lista(chiave))
-                l->SetText(valore);
-            else
-                Orario(f, chiave.toInt(), valore.section(u':', 0, 0), valore.section(u':', 1));
-        }
-        for (int giro = 0; giro < 2; ++giro) {
-            f.Aggiorna(true);
-            for (const QString& a : attesi) {
-                if (a.isEmpty()) continue;
-                const QString chiave = a.section(u'=', 0, 0);
-                const Elenco* l = lista(chiave);
-                const int k = chiave.toInt();
-                QCOMPARE(l ? l->Text() : f.cmbOra[k].Text() + ":" + f.cmbMin[k].Text(), a.section(u'=', 1));
-            }
-            QVERIFY(f.cmbOra[1].ListIndex() >= 0 && f.cmbOra[6].ListIndex() >= 0);
-            QVERIFY(f.Meta.ParametriMeta.OraPranzo > f.Meta.ParametriMeta.OraColazione);
-            QVERIFY(f.Meta.ParametriMeta.OraNotte > f.Meta.ParametriMeta.OraCena);
-            QVERIFY(f.Meta.ParametriMeta.GiorniAdeguamento >= 0);
-        }
     }
 
     // Rest minutes in hundredths of an hour; over an hour is no rest.
