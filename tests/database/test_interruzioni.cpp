@@ -225,8 +225,9 @@ private slots:
             BloccoScrittura blocco;
             QVERIFY(blocco.Prendi(percorso) == BloccoScrittura::Esito::Preso);
         }
-        // Both wrote, many times.
-        QVERIFY(ContaGrezzo(percorso, "MeteViandora") > 100);
+        // The kills fell on writes: trips were stored, however slow the
+        // machine (under the sanitizers a busy one stores few per round).
+        QVERIFY(ContaGrezzo(percorso, "MeteViandora") > 10);
     }
 };
 
