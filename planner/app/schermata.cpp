@@ -18,6 +18,7 @@
 #include "app/DialogoTabella.h"
 #include "app/FinestraViandora.h"
 #include "app/PiattaformaQt.h"
+#include "guide/ControlloreGuida.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ int Schermi(const QString& cartellaPng) {
             }
         f.Click(QStringLiteral("mfgTab"));
         f.cmbGTipo.SetText(QString::fromUtf8(v.tipo));
-        f.txtGDescrizione.Text = QString::fromUtf8(v.descrizione);
+        f.Guida.txtGDescrizione.Text = QString::fromUtf8(v.descrizione);
         f.cmbGH.SetText(QString::fromLatin1(v.ore));
         f.cmbGM.SetText(QStringLiteral("00"));
         f.Click(QStringLiteral("cmdSalvaRiga"));

@@ -1,7 +1,7 @@
 // The stage grid: column set-ups, selection, the refresh after every change,
 // row insertion and the rebuild after a timetable calculation.
 #include "common/Stringhe.h"
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "model/ColonneGriglie.h"
 #include "model/ColonneTabella.h"
 #include "model/ValoriTappa.h"
@@ -241,7 +241,7 @@ void FormViandora::mfgTab_Click() {
             ValoreSenzaPunti(mfgTab.TextMatrix(Itinerario.RigaCorrente - 1, TappaKmProgressivi)) > 100;
     }
     if (frmInputBox.Visible) SetFocus(txtTappa);
-    if (Guida.ModoGuida) InserisciGuida();
+    if (Guida.ModoGuida) Guida.InserisciGuida();
 }
 
 void FormViandora::mfgTab_KeyDown(int& KeyCode) {

@@ -1,6 +1,6 @@
 // The city-guide printout from the window: its options panel, and the
 // printout of the options chosen.
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "printing/Stampa.h"
 #include "printing/StampaGuidaCitta.h"
 #include "shell/FormViandora.h"

@@ -5,6 +5,7 @@
 // trip screen that a screen of its own ends with. FormViandora implements
 // it; a controller reaches nothing else of the window but its own controls.
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 
@@ -32,9 +33,27 @@ public:
     // what it shows.
     virtual Griglia& GrigliaPrincipale() = 0;
     virtual StatoItinerario& StatoGriglia() = 0;
+    static constexpr qint16 RigheVisibili = 17;
+    // The set-ups of ImpostaGriglia; their columns are in
+    // model/ColonneGriglie.h and model/ColonneTabella.h.
+    enum ImpostazioneGriglia : int {
+        GrigliaTappe = 1,     // the stage list (and the timetable) on the main grid
+        GrigliaGuida = 2,     // the guide list on the main grid
+        GrigliaTappeMeta = 3, // another trip's stages on the copy grid
+        GrigliaMete = 4,      // the trip list on the copy grid
+        GrigliaPreparata = 5, // the prepared stage table on the copy grid
+    };
+    virtual void ImpostaGriglia(int Modo) = 0;
+    // The row counter beside the grid, after the current row moved.
+    virtual void AggiornaNumeroRiga() = 0;
     // After the stage list changed on the grid: its totals and its row count
     // shown again.
     virtual void TappeCambiate() = 0;
+    // The search list over the grid's localities (a choice selects the row
+    // its last four characters name), the command panel and the grid locked
+    // while it is open; and closed again.
+    virtual void ApriRicercaLocalita(const QStringList& voci) = 0;
+    virtual void ChiudiRicercaLocalita() = 0;
 
     // The command lists, by their codes ("all", "zz" for none, "NuImEs", ...):
     // the trip commands offered and, when given, the itinerary commands.
@@ -62,14 +81,23 @@ public:
         Registra(c, nome, genitore, left, top, width, height, int(array.size()) - 1);
         return c;
     }
-    // A handler of the controller's own control, by its full name.
+    // A handler of the controller's own control, by its full name: a click,
+    // a key (set to 0, the key is discarded).
     virtual void SuClick(const QString& controllo, std::function<void()> gestore) = 0;
+    virtual void SuTasto(const QString& controllo, std::function<void(int&)> gestore) = 0;
 
     // The trip screen after the database changed under it: the current trip
     // found again and shown with its stages (its fields cleared when there
     // is none), the command lists as at start.
     virtual void RiprendiMetaCorrente() = 0;
     virtual QString CodiceMetaCorrente() const = 0;
+    // The current trip shown again with its stages.
+    virtual void RicaricaMeta() = 0;
+    // Unlocks or locks the trip screen's panels; unlocking brings a
+    // calculated timetable's stage list back.
+    virtual void AttivaFormMeta(bool attiva) = 0;
+    // The focus back on the trip's destination, where its work starts.
+    virtual void FuocoSullaMeta() = 0;
     // The trip screen's locality and country fields, which a long import
     // uses to show where it is.
     virtual void MostraLocalita(const QString& localita) = 0;

@@ -177,7 +177,6 @@ void FormViandora::CollegaEventi() {
     CollegaEventiMeta();
     CollegaEventiVeicolo();
     CollegaEventiItinerario();
-    CollegaEventiGuida();
     CollegaEventiEditor();
     CollegaEventiOrari();
     CollegaEventiAiuto();
@@ -202,6 +201,10 @@ void FormViandora::Esegui(const std::function<void()>& azione) {
 
 void FormViandora::SuClick(const QString& controllo, std::function<void()> gestore) {
     click_.insert(controllo, std::move(gestore));
+}
+
+void FormViandora::SuTasto(const QString& controllo, std::function<void(int&)> gestore) {
+    tasti_.insert(controllo, std::move(gestore));
 }
 
 void FormViandora::Click(const QString& controllo) {

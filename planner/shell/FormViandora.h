@@ -19,7 +19,6 @@
 // rebuilds only the files that use it.
 struct StatoMeta;
 struct StatoItinerario;
-struct StatoGuida;
 struct StatoCopiaTratto;
 struct StatoTabellaDiMarcia;
 struct StatoStampa;
@@ -36,6 +35,7 @@ class ControlloreScambio;
 class ControlloreConversione;
 class ControllorePercorso;
 class ControlloreRiepilogo;
+class ControlloreGuida;
 
 class FormViandora : public FinestraComune {
     // The subsystems' states, created with the form where every subsystem is
@@ -156,7 +156,7 @@ public:
     StatoMeta& Meta;
     // Unlocks or locks the trip screen's panels; unlocking brings a
     // calculated timetable's stage list back.
-    void AttivaFormMeta(bool attiva);
+    void AttivaFormMeta(bool attiva) override;
     void CaricaComboBox();
     void ImpostaGiorniMeseInizio();
     void MettiGiornoSett();
@@ -207,23 +207,13 @@ public:
     int NuovoCodiceMeta();
 
     // ---- itinerary: stage grid, storage, totals ----------------------------
-    static constexpr qint16 RigheVisibili = 17;
     // The stage count, the current row, the editor's activity
     // (shell/Itinerario.h).
     StatoItinerario& Itinerario;
     void CancellaMatrice();
-    // The set-ups of ImpostaGriglia; their columns are in
-    // model/ColonneGriglie.h and model/ColonneTabella.h.
-    enum ImpostazioneGriglia : int {
-        GrigliaTappe = 1,     // the stage list (and the timetable) on the main grid
-        GrigliaGuida = 2,     // the guide list on the main grid
-        GrigliaTappeMeta = 3, // another trip's stages on the copy grid
-        GrigliaMete = 4,      // the trip list on the copy grid
-        GrigliaPreparata = 5, // the prepared stage table on the copy grid
-    };
-    void ImpostaGriglia(int Modo);
+    void ImpostaGriglia(int Modo) override;
     void CaricaTappeItinerario();
-    void AggiornaNumeroRiga();
+    void AggiornaNumeroRiga() override;
     // The commands that depend on the stage count, after the command lists.
     void AbilitaComandiTappe();
     void CalcolaKmTempiItinerario();
@@ -253,27 +243,8 @@ public:
     void AvanzaPercentuale(double contatore);
 
     // ---- city guide ----------------------------------------------------------
-    // The guide list's mode and the guide types (guide/Guida.h).
-    StatoGuida& Guida;
-    Etichetta lblGLocalita, lblGTipo, lblGDescrizione, lblGTempo;
-    CasellaTesto txtGLocalita, txtGDescrizione;
-    // The entry's closing days (lun,mar,...) and opening hours (hh:mm).
-    Etichetta lblGChiuso, lblGDalle, lblGAlle;
-    CasellaTesto txtGChiuso, txtGDalle, txtGAlle;
-    Pulsante cmdSalvaRiga, cmdCancellaRiga, cmdFind, cmdFineInserimento;
-    // Reads "TipoGuida" into the arrays and the type list.
-    void CaricaTipiGuida();
-    // The code 1..10 of a type description, 0 when none has it.
-    int CodiceTipoGuida(const QString& descrizione) const;
-    void SettaAZeroFlaGVisto();
-    void cmdGuidaCitta_Click();
-    void CreaLaListadellaGuida();
-    void InserisciGuida();
-    void CmdSalvaRiga_Click();
-    void cmdCancellaRiga_Click();
-    void cmdFind_Click();
-    void CercaLocalitaGuida();
-    void cmdFineInserimento_Click();
+    // Its state, controls and handlers; the types its list shows.
+    ControlloreGuida& Guida;
 
     // ---- stage editor --------------------------------------------------------
     Etichetta lblInsTappa, lblInsStrada, lblInsKm, lblInsTipoStrada, lblInsSosta, lblInsRiga;
@@ -445,7 +416,12 @@ public:
     QString CodiceMetaCorrente() const override;
     void MostraLocalita(const QString& localita) override { txtLocalita.Text = localita; }
     void MostraNazione(const QString& nazione) override { txtNazione.Text = nazione; }
-    void RicaricaTipiGuida() override { CaricaTipiGuida(); }
+    void RicaricaTipiGuida() override;
+    void RicaricaMeta() override;
+    void FuocoSullaMeta() override { SetFocus(txtLocalita); }
+    void ApriRicercaLocalita(const QStringList& voci) override;
+    void ChiudiRicercaLocalita() override;
+    void SuTasto(const QString& controllo, std::function<void(int&)> gestore) override;
     QString LocalitaMeta() const override { return txtLocalita.Text; }
     Controllo& Registra(Controllo& c, const QString& nome, const QString& genitore, int left, int top,
                         int width, int height, int indice = -1) override;
@@ -469,9 +445,7 @@ private:
     void CollegaEventi();
     void CollegaEventiMeta();
     void CollegaEventiItinerario();
-    void CollegaEventiGuida();
     void CollegaEventiCalcolo();
-    void CreaPannelloGuida();
     void CreaPannelloInserimento();
     void CreaPannelloOrari();
     void CollegaEventiOrari();

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "conversion/ControlloreConversione.h"
+#include "guide/ControlloreGuida.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/Itinerario.h"
@@ -28,7 +29,7 @@ void LunghezzeCampi(FormViandora& f) {
     // blank after it; the country is always cut to 19 characters.
     imposta(f.txtTappa.MaxLength, TabItinerari, "Localita", 1);
     imposta(f.txtStrada.MaxLength, TabItinerari, "NomeStrada", 1);
-    imposta(f.txtGDescrizione.MaxLength, TabGuida, "Descrizione");
+    imposta(f.Guida.txtGDescrizione.MaxLength, TabGuida, "Descrizione");
 }
 } // namespace
 
@@ -98,7 +99,7 @@ bool FormViandora::Form_Load() {
     });
     Itinerario.RigaCorrente = qMax<qint16>(Itinerario.RigaCorrente, 1);
     AggiornaNumeroRiga();
-    passo([this] { CaricaTipiGuida(); });
+    passo([this] { Guida.CaricaTipiGuida(); });
 
     Db.RecordSetImpostaDefault();
     mfgCopia.Visible = false;

@@ -2,7 +2,7 @@
 // the events. The one place that knows all the subsystems' headers.
 #include "conversion/ControlloreConversione.h"
 #include "exchange/ControlloreScambio.h"
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "itinerary/CopiaTratto.h"
 #include "journey/ControlloreRiepilogo.h"
 #include "printing/Stampa.h"
@@ -16,11 +16,11 @@ struct FormViandora::StatiSottosistemi {
     // The controllers keep the window and its controls by reference, used
     // only once the form is built.
     explicit StatiSottosistemi(FormViandora& f)
-        : Conversione(f, f.cmdConverte), Scambio(f, f.frmExport), Percorso(f),
-          RiepilogoCosti(f, f.lblPrenotazioni, f.txtBase) {}
+        : Guida(f, f.frmGuida, f.cmbGTipo, f.cmbGH, f.cmbGM), Conversione(f, f.cmdConverte),
+          Scambio(f, f.frmExport), Percorso(f), RiepilogoCosti(f, f.lblPrenotazioni, f.txtBase) {}
     StatoMeta Meta;
     StatoItinerario Itinerario;
-    StatoGuida Guida;
+    ControlloreGuida Guida;
     StatoCopiaTratto CopiaTratto;
     StatoTabellaDiMarcia TabellaDiMarcia;
     StatoStampa Stampa;
@@ -41,13 +41,14 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
         cmbSosta.emplace_back();
     CreaControlli();
     CreaSchermoMeta();
-    CreaPannelloGuida();
+    Guida.CreaPannello();
     CreaPannelloInserimento();
     CreaPulsantiAiuto();
     CreaPannelloCopia();
     Scambio.CreaPannello();
     CreaPannelliStampa();
     CollegaEventi();
+    Guida.CollegaEventi();
     Conversione.CollegaEventi();
     Scambio.CollegaEventi();
     Percorso.CollegaEventi();
@@ -65,6 +66,32 @@ void FormViandora::RiprendiMetaCorrente() {
         CaricaTappeItinerario();
     }
     OffriComandi(Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all"));
+}
+
+void FormViandora::RicaricaMeta() {
+    CaricaDatiAnagraficiMeta();
+    CaricaTappeItinerario();
+}
+
+void FormViandora::RicaricaTipiGuida() {
+    Guida.CaricaTipiGuida();
+}
+
+void FormViandora::ApriRicercaLocalita(const QStringList& voci) {
+    frmBottoni.Enabled = false;
+    mfgTab.Enabled = false;
+    cmbRicercaTappa.Clear();
+    for (const QString& voce : voci)
+        cmbRicercaTappa.AddItem(voce);
+    Meta.ModoRicerca = 2;
+    cmbRicercaTappa.Move(450, 3100, 3500, 3800);
+    cmbRicercaTappa.Visible = true;
+}
+
+void FormViandora::ChiudiRicercaLocalita() {
+    cmbRicercaTappa.Visible = false;
+    frmBottoni.Enabled = true;
+    mfgTab.Enabled = true;
 }
 
 QString FormViandora::CodiceMetaCorrente() const {

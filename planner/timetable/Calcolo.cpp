@@ -5,7 +5,7 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "itinerary/MemorizzaTappe.h"
 #include "model/ColonneGriglie.h"
 #include "model/ControlloMeta.h"

@@ -10,7 +10,7 @@
 #include "common/Testo1252.h"
 #include "conversion/FileARecord.h"
 #include "database/DatabaseProva.h"
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"

@@ -2,7 +2,7 @@
 // entries, adding, changing and deleting entries, the visited flags.
 #include <QTest>
 
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "shell/Itinerario.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
@@ -49,7 +49,7 @@ private slots:
         const QList<QPair<QString, int>> tipi = {
             {"Vedibile", 4}, {"Punto Sosta", 5}, {"ottimo", 0}, {"", 0}, {"Museo", 0}};
         for (const auto& [descrizione, codice] : tipi)
-            QCOMPARE(f.CodiceTipoGuida(descrizione), codice);
+            QCOMPARE(f.Guida.CodiceTipoGuida(descrizione), codice);
         QVERIFY(f.Guida.TempoObbligatorioTipoGuida[4] && !f.Guida.TempoObbligatorioTipoGuida[5] &&
                 !f.Guida.TempoObbligatorioTipoGuida[0]);
     }
@@ -72,7 +72,7 @@ private slots:
                                                                "7|ROMA||Colosseo|02:00|Ottimo|1",
                                                                "8|ROMA||Parcheggio|00:00|Punto Sosta|1",
                                                            }));
-        QVERIFY(f.Guida.ModoGuida && f.frmGuida.Visible && f.cmdFineInserimento.Default);
+        QVERIFY(f.Guida.ModoGuida && f.frmGuida.Visible && f.Guida.cmdFineInserimento.Default);
         QVERIFY(!f.cmdNuovo.Enabled && !f.cmdGuidaCitta.Enabled);
     }
 
@@ -94,14 +94,14 @@ private slots:
             f.Click("cmdGuidaCitta");
             Clic(f, riga);
             f.cmbGTipo.SetText(campi[0]);
-            f.txtGDescrizione.Text = campi[1];
+            f.Guida.txtGDescrizione.Text = campi[1];
             f.cmbGH.SetText(campi[2]);
             f.cmbGM.SetText(campi[3]);
             const QStringList orari = campi.mid(4); // closed on, from, to
             if (!orari.isEmpty()) {
-                f.txtGChiuso.Text = orari[0];
-                f.txtGDalle.Text = orari[1];
-                f.txtGAlle.Text = orari[2];
+                f.Guida.txtGChiuso.Text = orari[0];
+                f.Guida.txtGDalle.Text = orari[1];
+                f.Guida.txtGAlle.Text = orari[2];
             }
             f.Click("cmdSalvaRiga");
             QCOMPARE(pl.p.messaggi.size(), messaggio.isEmpty() ? 0 : 1);
@@ -110,15 +110,15 @@ private slots:
             // Saved, the list shows the change; a locality row is ready for the next entry.
             if (messaggio.isEmpty()) {
                 QCOMPARE(int(f.Itinerario.RigaCorrente), riga);
-                QCOMPARE(f.txtGDescrizione.Text,
+                QCOMPARE(f.Guida.txtGDescrizione.Text,
                          f.mfgTab.TextMatrix(riga, 3).isEmpty() ? QString() : campi[1]);
                 QVERIFY(!Colonne(f.mfgTab, {3}).filter(campi[1]).isEmpty());
             }
             if (messaggio.isEmpty() && !orari.isEmpty()) {
                 Clic(f, 4);
-                QCOMPARE(f.txtGDalle.Text, QString());
+                QCOMPARE(f.Guida.txtGDalle.Text, QString());
                 Clic(f, riga);
-                QCOMPARE(QStringList({f.txtGChiuso.Text, f.txtGDalle.Text, f.txtGAlle.Text}), orari);
+                QCOMPARE(QStringList({f.Guida.txtGChiuso.Text, f.Guida.txtGDalle.Text, f.Guida.txtGAlle.Text}), orari);
             }
         };
 
@@ -162,8 +162,8 @@ private slots:
             f.Click("cmdCancellaRiga");
             QVERIFY(pl.p.messaggi.isEmpty());
             QCOMPARE(VociGuida(f), voci);
-            QCOMPARE(f.cmdCancellaRiga.Enabled, cancellaAbilitato);
-            QCOMPARE(f.txtGDescrizione.Text.isEmpty(),
+            QCOMPARE(f.Guida.cmdCancellaRiga.Enabled, cancellaAbilitato);
+            QCOMPARE(f.Guida.txtGDescrizione.Text.isEmpty(),
                      f.mfgTab.TextMatrix(f.Itinerario.RigaCorrente, 3).isEmpty());
         };
 
@@ -191,9 +191,9 @@ private slots:
         PreparaGuida(f);
         f.Click("cmdGuidaCitta");
         auto campi = [&f] {
-            return QStringList{f.txtGLocalita.Text,    f.cmbGTipo.Text(),
-                               f.txtGDescrizione.Text, f.cmbGH.Text(),
-                               f.cmbGM.Text(),         QString::number(f.cmdCancellaRiga.Enabled)}
+            return QStringList{f.Guida.txtGLocalita.Text,    f.cmbGTipo.Text(),
+                               f.Guida.txtGDescrizione.Text, f.cmbGH.Text(),
+                               f.cmbGM.Text(),         QString::number(f.Guida.cmdCancellaRiga.Enabled)}
                 .join(u'|');
         };
         Clic(f, 7);
@@ -225,9 +225,9 @@ private slots:
         QCOMPARE(f.Itinerario.NumeroTappe, qint16(5));
         QCOMPARE(pl.p.fuoco, QString("txtLocalita"));
         // A click on the grid no longer reaches the guide.
-        f.txtGDescrizione.Text = "x";
+        f.Guida.txtGDescrizione.Text = "x";
         Clic(f, 2);
-        QCOMPARE(f.txtGDescrizione.Text, QString("x"));
+        QCOMPARE(f.Guida.txtGDescrizione.Text, QString("x"));
     }
 
     void azzeraVisti() {
@@ -240,11 +240,11 @@ private slots:
         const QStringList prima = VociGuida(f);
         // A failure on its write leaves every flag.
         f.Db.ImpostaGuastoScrittura(1);
-        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.SettaAZeroFlaGVisto());
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.Guida.SettaAZeroFlaGVisto());
         QCOMPARE(VociGuida(f), prima);
         QCOMPARE(f.ContatoreProgresso, 0.0);
         f.Db.ImpostaGuastoScrittura(0);
-        f.SettaAZeroFlaGVisto();
+        f.Guida.SettaAZeroFlaGVisto();
         for (const QString& v : VociGuida(f))
             QVERIFY2(v.endsWith("|0"), qPrintable(v));
     }

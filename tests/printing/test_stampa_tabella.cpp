@@ -7,7 +7,7 @@
 
 #include "StampaProva.h"
 #include "common/Testo1252.h"
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "support/ArchivioProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"

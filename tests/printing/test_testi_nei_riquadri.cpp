@@ -8,7 +8,7 @@
 
 #include "StampaProva.h"
 #include "core/PagineDiario.h"
-#include "guide/Guida.h"
+#include "guide/ControlloreGuida.h"
 #include "stampa/FontStampa.h"
 #include "support/ArchivioProva.h"
 #include "trip/Meta.h"

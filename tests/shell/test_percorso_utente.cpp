@@ -3,6 +3,7 @@
 // editor and the guide, and a start-up whose writes are refused.
 #include <QTest>
 
+#include "guide/ControlloreGuida.h"
 #include "itinerary/EditorProva.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
@@ -40,13 +41,13 @@ private slots:
         f.Click("cmdGuidaCitta");
         f.mfgTab.Row = 1;
         QCOMPARE(dopo("mfgTab"), QString("txtGDescrizione"));
-        f.txtGDescrizione.Text = "Duomo";
+        f.Guida.txtGDescrizione.Text = "Duomo";
         f.cmbGTipo.SetText("Da vedere");
         f.cmbGH.SetText("01");
         QCOMPARE(dopo("cmdSalvaRiga"), QString("txtGDescrizione"));
         f.mfgTab.Row = 2;
         f.Click("mfgTab");
-        QCOMPARE(f.txtGDescrizione.Text, QString("Duomo"));
+        QCOMPARE(f.Guida.txtGDescrizione.Text, QString("Duomo"));
         QCOMPARE(dopo("cmdCancellaRiga"), QString("txtGDescrizione"));
     }
 
