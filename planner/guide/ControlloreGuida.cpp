@@ -135,8 +135,9 @@ void ControlloreGuida::CreaLaListadellaGuida() {
             g.SetTextMatrix(riga, GuidaDescrizione, voci.Testo(QStringLiteral("Descrizione")));
             g.SetTextMatrix(riga, GuidaTempo, voci.Testo(QStringLiteral("TempoSosta")));
             g.SetTextMatrix(riga, GuidaTipo,
-                            codice >= 1 && codice < int(DescrizioneTipoGuida.size()) ? DescrizioneTipoGuida[codice]
-                                                                               : QString());
+                            codice >= 1 && codice < int(DescrizioneTipoGuida.size())
+                                ? DescrizioneTipoGuida[codice]
+                                : QString());
             g.SetTextMatrix(riga, GuidaVoce, QStringLiteral("1"));
         }
     }

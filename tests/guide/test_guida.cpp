@@ -118,7 +118,9 @@ private slots:
                 Clic(f, 4);
                 QCOMPARE(f.Guida.txtGDalle.Text, QString());
                 Clic(f, riga);
-                QCOMPARE(QStringList({f.Guida.txtGChiuso.Text, f.Guida.txtGDalle.Text, f.Guida.txtGAlle.Text}), orari);
+                QCOMPARE(
+                    QStringList({f.Guida.txtGChiuso.Text, f.Guida.txtGDalle.Text, f.Guida.txtGAlle.Text}),
+                    orari);
             }
         };
 
@@ -191,9 +193,12 @@ private slots:
         PreparaGuida(f);
         f.Click("cmdGuidaCitta");
         auto campi = [&f] {
-            return QStringList{f.Guida.txtGLocalita.Text,    f.cmbGTipo.Text(),
-                               f.Guida.txtGDescrizione.Text, f.cmbGH.Text(),
-                               f.cmbGM.Text(),         QString::number(f.Guida.cmdCancellaRiga.Enabled)}
+            return QStringList{f.Guida.txtGLocalita.Text,
+                               f.cmbGTipo.Text(),
+                               f.Guida.txtGDescrizione.Text,
+                               f.cmbGH.Text(),
+                               f.cmbGM.Text(),
+                               QString::number(f.Guida.cmdCancellaRiga.Enabled)}
                 .join(u'|');
         };
         Clic(f, 7);

@@ -94,6 +94,10 @@ private slots:
             QCOMPARE(seconda.txtLocalita.Text, QString("ROMA"));
             QVERIFY(seconda.Caption.endsWith("sola lettura"));
             QVERIFY(!seconda.cmdSalva.Enabled && !seconda.cmdCancMeta.Enabled && !seconda.cmdImport.Enabled);
+            // Leaving the export screen does not offer the import either.
+            seconda.Click("cmdExport");
+            seconda.Click("cmdRinuncia");
+            QVERIFY(seconda.cmdExport.Enabled && !seconda.cmdImport.Enabled);
             // Reached anyway, a write is refused with a message.
             seconda.txtNazione.Text = "FRANCIA";
             p.risposte = {Msg::Yes};
