@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
         QElapsedTimer cronometro;
         cronometro.start();
         const std::clock_t inizio = std::clock();
-        const bool riuscita = f.StampaDellItinerario();
+        const bool riuscita = f.Stampa.StampaDellItinerario();
         const double s = double(cronometro.nsecsElapsed()) / 1e9;
         const double cpu = double(std::clock() - inizio) / CLOCKS_PER_SEC;
         const int pagine = f.Stampa.Pagina->Page() - 1;

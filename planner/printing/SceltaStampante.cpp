@@ -5,65 +5,62 @@
 
 #include "common/FileOrdinario.h"
 #include "printing/Stampa.h"
-#include "shell/FormViandora.h"
+#include "shell/FinestraComune.h"
 #include "shell/Itinerario.h"
-#include "timetable/TabellaDiMarcia.h"
 #include "trip/Veicolo.h"
 
 namespace {
 const QString TitoloStampa = QStringLiteral("Stampa");
 } // namespace
 
-void FormViandora::cmdStampa_Click() {
-    ComandiMeta = QStringLiteral("zz");
-    AbilitaPulsantiComando();
-    if (!Itinerario.TabellaCalcolata) {
-        Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Stampa;
-        CalcolaTabellaDiMarcia();
-        Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Nessuna;
-        if (!Itinerario.TabellaCalcolata) {
+void ControlloreStampa::cmdStampa_Click() {
+    finestra_.OffriComandi(QStringLiteral("zz"));
+    if (!finestra_.StatoGriglia().TabellaCalcolata) {
+        finestra_.StatoGriglia().AttivitaCorrente = StatoItinerario::Attivita::Stampa;
+        finestra_.CalcolaTabellaDiMarcia();
+        finestra_.StatoGriglia().AttivitaCorrente = StatoItinerario::Attivita::Nessuna;
+        if (!finestra_.StatoGriglia().TabellaCalcolata) {
             // Stopped or failed: the calculation has given the commands back.
             return;
         }
     }
-    Stampa.FileTabella = CartellaProgramma + QStringLiteral("Viantabl.txt");
-    Stampa.txtfileTabella.Text = QDir::toNativeSeparators(Stampa.FileTabella);
-    frmStampa.Visible = true;
-    Stampa.TipoStampa = 1;
+    FileTabella = finestra_.Cartella() + QStringLiteral("Viantabl.txt");
+    txtfileTabella.Text = QDir::toNativeSeparators(FileTabella);
+    p_.frmStampa.Visible = true;
+    TipoStampa = 1;
 }
 
-void FormViandora::CmdEsegui_Click(int Index) {
+void ControlloreStampa::CmdEsegui_Click(int Index) {
     if (Index == 0) {
         // The summary's values are checked before a printer is chosen.
         Veicolo veicolo;
-        if (Stampa.chkRiepilogo.Value && !VeicoloSchermo(veicolo)) return;
-        frmSelStampa.Move(5300, 3120, 3375, 3855);
+        if (chkRiepilogo.Value && !finestra_.VeicoloSchermo(veicolo)) return;
+        p_.frmSelStampa.Move(5300, 3120, 3375, 3855);
         VisualizzaListaStampanti();
         return;
     }
-    frmStampa.Visible = false;
-    ComandiMeta = QStringLiteral("all");
-    AbilitaPulsantiComando();
+    p_.frmStampa.Visible = false;
+    finestra_.OffriComandi(QStringLiteral("all"));
 }
 
-void FormViandora::VisualizzaListaStampanti() {
-    ListaVoci& lista = Stampa.lstStampanti;
+void ControlloreStampa::VisualizzaListaStampanti() {
+    ListaVoci& lista = lstStampanti;
     lista.Clear();
-    const QStringList stampanti = piattaforma_.ElencoStampanti();
+    const QStringList stampanti = finestra_.Sistema().ElencoStampanti();
     for (const QString& nome : stampanti)
         lista.AddItem(nome);
     // Always there, so that a machine without printers still prints.
     lista.AddItem(VoceFilePdf);
     // Nothing chosen prints on the system's default printer: it is the one
     // offered.
-    const qsizetype predefinita = stampanti.indexOf(piattaforma_.StampantePredefinita());
+    const qsizetype predefinita = stampanti.indexOf(finestra_.Sistema().StampantePredefinita());
     lista.ListIndex = predefinita >= 0 ? int(predefinita) : 0;
-    frmSelStampa.Visible = true;
-    frmSelStampa.Enabled = true;
+    p_.frmSelStampa.Visible = true;
+    p_.frmSelStampa.Enabled = true;
 }
 
-bool FormViandora::ApriDispositivoStampa() {
-    StatoStampa& s = Stampa;
+bool ControlloreStampa::ApriDispositivoStampa() {
+    ControlloreStampa& s = *this;
     s.Pagina.reset();
     s.PdfRinunciato = false;
     const bool guida = s.TipoStampa == 2;
@@ -74,44 +71,43 @@ bool FormViandora::ApriDispositivoStampa() {
     if (scelta == VoceFilePdf) {
         QString cosa = titolo;
         if (!guida || s.optGuidaListaStampa[0].Value) {
-            const QString meta = PerNomeFile(txtLocalita.Text);
+            const QString meta = PerNomeFile(finestra_.LocalitaMeta());
             if (!meta.isEmpty()) cosa += QStringLiteral(" - ") + meta;
         }
-        QString percorso = piattaforma_.SalvaFileProposto(QStringLiteral("Stampa su file PDF"),
-                                                          QStringLiteral("File PDF (*.pdf)"),
-                                                          CartellaProgramma + cosa + QStringLiteral(".pdf"));
+        QString percorso = finestra_.Sistema().SalvaFileProposto(
+            QStringLiteral("Stampa su file PDF"), QStringLiteral("File PDF (*.pdf)"),
+            finestra_.Cartella() + cosa + QStringLiteral(".pdf"));
         if (percorso.isEmpty()) {
             s.PdfRinunciato = true;
             return false;
         }
         if (QFileInfo(percorso).suffix().isEmpty()) percorso += QStringLiteral(".pdf");
-        s.Pagina = piattaforma_.ApriPdf(percorso, titolo, errore);
+        s.Pagina = finestra_.Sistema().ApriPdf(percorso, titolo, errore);
     } else {
         // The first printer of the system's list with that device name; one
         // that has gone since the list was shown leaves the default printer.
-        const QStringList stampanti = piattaforma_.ElencoStampanti();
+        const QStringList stampanti = finestra_.Sistema().ElencoStampanti();
         if (!stampanti.contains(scelta)) {
-            const QString predefinita = piattaforma_.StampantePredefinita();
+            const QString predefinita = finestra_.Sistema().StampantePredefinita();
             if (stampanti.contains(predefinita)) scelta = predefinita;
         }
         if (stampanti.contains(scelta))
-            s.Pagina = piattaforma_.ApriStampante(scelta, titolo, errore);
+            s.Pagina = finestra_.Sistema().ApriStampante(scelta, titolo, errore);
         else
             errore = QStringLiteral("La stampante %1 non è più disponibile.").arg(scelta);
     }
     if (!s.Pagina) {
-        piattaforma_.MsgBox(errore, Msg::OkOnly | Msg::Exclamation, TitoloStampa);
+        finestra_.Sistema().MsgBox(errore, Msg::OkOnly | Msg::Exclamation, TitoloStampa);
         return false;
     }
     return true;
 }
 
-void FormViandora::cmdSelStampante_Click(int Index) {
-    StatoStampa& s = Stampa;
+void ControlloreStampa::cmdSelStampante_Click(int Index) {
+    ControlloreStampa& s = *this;
     // The guide screen gets its own commands back afterwards.
-    const QString comandiGuida = ComandiMeta;
-    ComandiMeta = QStringLiteral("vv");
-    AbilitaPulsantiComando();
+    const QString comandiGuida = finestra_.ComandiOfferti();
+    finestra_.OffriComandi(QStringLiteral("vv"));
     // Only what goes on pages needs a printer: the text file and the
     // logbook printer do without.
     const bool pagine =
@@ -128,23 +124,22 @@ void FormViandora::cmdSelStampante_Click(int Index) {
     bool procede = Index == 0;
     if (procede && pagine && !ApriDispositivoStampa()) procede = s.TipoStampa == 1 && !s.PdfRinunciato;
     if (procede) {
-        frmSelStampa.Visible = false;
-        frmGuida.Visible = false;
+        p_.frmSelStampa.Visible = false;
+        p_.frmGuida.Visible = false;
         if (s.TipoStampa == 1) {
             StampaDellItinerario();
         } else if (s.TipoStampa == 2) {
             StampaDelleMete();
-            frmGuidaStampa.Visible = false;
-            frmGuida.Visible = true;
-            frmGuida.Enabled = true;
+            p_.frmGuidaStampa.Visible = false;
+            p_.frmGuida.Visible = true;
+            p_.frmGuida.Enabled = true;
         }
     } else {
         // Given up, or the guide's printer could not be opened: as "&Rinuncia".
-        frmSelStampa.Visible = false;
-        frmGuida.Enabled = true;
+        p_.frmSelStampa.Visible = false;
+        p_.frmGuida.Enabled = true;
     }
     if (s.TipoStampa == 2) {
-        ComandiMeta = comandiGuida;
-        AbilitaPulsantiComando();
+        finestra_.OffriComandi(comandiGuida);
     }
 }

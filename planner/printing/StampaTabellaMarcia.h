@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "model/ColonneTabella.h"
+#include "model/TestataTabella.h"
 #include "printing/PaginaTabellare.h"
 
 class Avanzamento;
@@ -17,20 +18,6 @@ struct TabellaCalcolata;
 struct Veicolo;
 
 using CelleMarcia = std::array<QString, ColonneMarcia>;
-
-// Everything the heading shows, as the trip screen shows it.
-struct TestataTabella {
-    QString Localita, Nazione;
-    QString Inizio, InizioGiorno, InizioOra; // gg/mm/aaaa, "Lun", hh:mm
-    QString Fine, FineGiorno, FineOra;
-    QString Giorni, KmTotali;
-    std::array<QString, 4> Velocita, Km, Tempo; // by road type
-    QString Traghetti;
-    // hh:mm of the trip screen's nine times: breakfast, lunch, dinner, night,
-    // the meals' lengths, the visiting hours, a ferry.
-    std::array<QString, 9> Orari;
-    QString RiposoMinuti, RiposoOre, RiposoGiorno, RiposoDopoGiorni;
-};
 
 // The heading of a calculated trip, as the trip screen shows it afterwards.
 TestataTabella TestataDaCalcolo(const TabellaCalcolata& tabella);

@@ -6,6 +6,7 @@
 // it; a controller reaches nothing else of the window but its own controls.
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <deque>
 #include <functional>
 
@@ -16,6 +17,7 @@
 class Database;
 struct StatoItinerario;
 struct TabellaCalcolata;
+struct TestataTabella;
 struct Veicolo;
 
 class FinestraComune : public Avanzamento {
@@ -58,6 +60,8 @@ public:
     // The command lists, by their codes ("all", "zz" for none, "NuImEs", ...):
     // the trip commands offered and, when given, the itinerary commands.
     virtual void OffriComandi(const QString& meta, const QString& itinerario = QString()) = 0;
+    // The trip commands offered now, to be offered again after a while.
+    virtual QString ComandiOfferti() const = 0;
     // The stage editor's panel takes no command while a file is read into it.
     virtual void BloccaEditor(bool bloccato) = 0;
     // "Confermi ...?" answered Yes; operazione is a confirmation's code or its
@@ -111,6 +115,16 @@ public:
     virtual bool VeicoloSchermo(Veicolo& veicolo) = 0;
     // The timetable on screen as the services take it (summary, exports).
     virtual TabellaCalcolata TabellaSchermo() const = 0;
+    // The timetable's heading as the trip screen shows it.
+    virtual TestataTabella TestataSchermo() const = 0;
+    // The trip as the logbook printer takes it on its command line:
+    // "<destination>,<gg/mm/aaaa>,<gg/mm/aaaa>", start and end.
+    virtual QString ArgomentoTaccuvo() const = 0;
+    // The timetable calculated as "&Calcola" does it; the grid's state says
+    // whether it is on screen afterwards.
+    virtual void CalcolaTabellaDiMarcia() = 0;
+    // The guide types by code, 1..10, as their descriptions.
+    virtual const std::array<QString, 11>& DescrizioniTipiGuida() const = 0;
 
 protected:
     ~FinestraComune() override = default;

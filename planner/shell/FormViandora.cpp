@@ -182,7 +182,6 @@ void FormViandora::CollegaEventi() {
     CollegaEventiAiuto();
     CollegaEventiCalcolo();
     CollegaEventiCopia();
-    CollegaEventiStampa();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {

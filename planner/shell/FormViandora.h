@@ -21,7 +21,6 @@ struct StatoMeta;
 struct StatoItinerario;
 struct StatoCopiaTratto;
 struct StatoTabellaDiMarcia;
-struct StatoStampa;
 struct StatoCalcolo;
 struct IngressoCalcolo;
 struct ValoriMeta;
@@ -36,6 +35,7 @@ class ControlloreConversione;
 class ControllorePercorso;
 class ControlloreRiepilogo;
 class ControlloreGuida;
+class ControlloreStampa;
 
 class FormViandora : public FinestraComune {
     // The subsystems' states, created with the form where every subsystem is
@@ -311,7 +311,7 @@ public:
     // The timetable into mfgTab and the totals into the trip screen.
     void ScriviTabellaDiMarcia(const StatoCalcolo& stato);
     void ScriviTabellaPreparata(const StatoCalcolo& stato);
-    void CalcolaTabellaDiMarcia();
+    void CalcolaTabellaDiMarcia() override;
     // Preparation, passes and return limits; false when stopped.
     bool EseguiCalcolo();
     // The stage list back on the grid in place of the timetable.
@@ -352,32 +352,8 @@ public:
     // The summary, calendar and sheet of the timetable on screen.
     ControlloreRiepilogo& RiepilogoCosti;
     // ---- printing -----------------------------------------------------------
-    StatoStampa& Stampa;
-    void CreaPannelliStampa();
-    void CollegaEventiStampa();
-    void cmdStampa_Click();
-    void CmdEsegui_Click(int Index);
-    // Fills the printer list (the installed printers, then "File PDF") and
-    // shows the printer panel.
-    void VisualizzaListaStampanti();
-    void cmdSelStampante_Click(int Index);
-    // Opens the document on the printer chosen in the list, asking for the
-    // file when it is "File PDF"; false when nothing is to be printed.
-    bool ApriDispositivoStampa();
-    // The timetable: text file, printout, logbook printer, report. False
-    // when something asked for failed (the messages say what).
-    bool StampaDellItinerario();
-    // The timetable's heading as the trip screen shows it.
-    TestataTabella TestataSchermo() const;
-    // Starts the logbook printer for the trip's period; false, with a
-    // message, when it cannot be started.
-    bool AvviaTaccuvo();
-    // The city guide.
-    void cmdStampaGuidaCitta_Click();
-    void cmdStampaGuida_Click(int Index);
-    void optGuidaStampa_Click(std::deque<Opzione>& gruppo, int Index);
-    // False when the document could not be completed.
-    bool StampaDelleMete();
+    // The print commands, their panels and the print in progress.
+    ControlloreStampa& Stampa;
 
     // ---- events -----------------------------------------------------------
     // The window forwards each user event here, by the control's full name
@@ -423,6 +399,10 @@ public:
     void ChiudiRicercaLocalita() override;
     void SuTasto(const QString& controllo, std::function<void(int&)> gestore) override;
     QString LocalitaMeta() const override { return txtLocalita.Text; }
+    QString ComandiOfferti() const override { return ComandiMeta; }
+    TestataTabella TestataSchermo() const override;
+    QString ArgomentoTaccuvo() const override;
+    const std::array<QString, 11>& DescrizioniTipiGuida() const override;
     Controllo& Registra(Controllo& c, const QString& nome, const QString& genitore, int left, int top,
                         int width, int height, int indice = -1) override;
 

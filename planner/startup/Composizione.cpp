@@ -16,14 +16,17 @@ struct FormViandora::StatiSottosistemi {
     // The controllers keep the window and its controls by reference, used
     // only once the form is built.
     explicit StatiSottosistemi(FormViandora& f)
-        : Guida(f, f.frmGuida, f.cmbGTipo, f.cmbGH, f.cmbGM), Conversione(f, f.cmdConverte),
-          Scambio(f, f.frmExport), Percorso(f), RiepilogoCosti(f, f.lblPrenotazioni, f.txtBase) {}
+        : Guida(f, f.frmGuida, f.cmbGTipo, f.cmbGH, f.cmbGM),
+          Stampa(f, PannelliStampa{f.frmStampa, f.frmSelStampa, f.frmGuidaStampa, f.frmStampaInCorso,
+                                   f.frmGuida, f.frmBottoni, f.lblElaborazione, f.lblStampaInCorso}),
+          Conversione(f, f.cmdConverte), Scambio(f, f.frmExport), Percorso(f),
+          RiepilogoCosti(f, f.lblPrenotazioni, f.txtBase) {}
     StatoMeta Meta;
     StatoItinerario Itinerario;
     ControlloreGuida Guida;
     StatoCopiaTratto CopiaTratto;
     StatoTabellaDiMarcia TabellaDiMarcia;
-    StatoStampa Stampa;
+    ControlloreStampa Stampa;
     ControlloreConversione Conversione;
     ControlloreScambio Scambio;
     ControllorePercorso Percorso;
@@ -46,13 +49,18 @@ FormViandora::FormViandora(Piattaforma& piattaforma, const QString& cartellaProg
     CreaPulsantiAiuto();
     CreaPannelloCopia();
     Scambio.CreaPannello();
-    CreaPannelliStampa();
+    Stampa.CreaPannelli();
     CollegaEventi();
     Guida.CollegaEventi();
     Conversione.CollegaEventi();
     Scambio.CollegaEventi();
     Percorso.CollegaEventi();
     RiepilogoCosti.CollegaEventi();
+    Stampa.CollegaEventi();
+}
+
+const std::array<QString, 11>& FormViandora::DescrizioniTipiGuida() const {
+    return Guida.DescrizioneTipoGuida;
 }
 
 void FormViandora::MostraPrenotazioniMancate(bool calcolata) {

@@ -1,5 +1,7 @@
 // The trip screen's controls: the heading with code, destination and
 // country, the period, the speeds and totals, the daily times and rests.
+#include "common/Date.h"
+#include "model/TestataTabella.h"
 #include "shell/FormViandora.h"
 
 namespace {
@@ -142,4 +144,37 @@ void FormViandora::CreaTempiMeta() {
     for (int k = 0; k < 3; ++k)
         Aggiungi(cmdDefault, QStringLiteral("cmdDefault"), tempi, 4330, Riga(4 + k), 1300, 285).Caption =
             QString::fromLatin1(defaultCaption[k]);
+}
+
+TestataTabella FormViandora::TestataSchermo() const {
+    TestataTabella t;
+    auto orario = [](const Elenco& ora, const Elenco& minuti) { return ora.Text() + u':' + minuti.Text(); };
+    t.Localita = txtLocalita.Text;
+    t.Nazione = txtNazione.Text;
+    t.Inizio = Data2Data(cmbInizio[0].Text() + cmbInizio[1].Text() + cmbInizio[2].Text());
+    t.InizioGiorno = txtInizioGSett.Text;
+    t.InizioOra = orario(cmbInizio[3], cmbInizio[4]);
+    t.Fine = Data2Data(txtFine[0].Text + txtFine[1].Text + txtFine[2].Text);
+    t.FineGiorno = txtFine[5].Text;
+    t.FineOra = txtFine[3].Text + u':' + txtFine[4].Text;
+    t.Giorni = txtGiorni.Text;
+    t.KmTotali = txtKmTot[4].Text;
+    for (size_t k = 0; k < 4; ++k) {
+        t.Velocita[k] = cmbMediaKm[k].Text();
+        t.Km[k] = txtKmTot[k].Text;
+        t.Tempo[k] = txtTempo[k].Text;
+    }
+    t.Traghetti = txtTragh.Text;
+    for (size_t k = 0; k < 9; ++k)
+        t.Orari[k] = orario(cmbOra[k], cmbMin[k]);
+    t.RiposoMinuti = cmbRipM.Text();
+    t.RiposoOre = cmbRipH.Text();
+    t.RiposoGiorno = cmbRipG.Text();
+    t.RiposoDopoGiorni = cmbRipGG.Text();
+    return t;
+}
+
+QString FormViandora::ArgomentoTaccuvo() const {
+    return txtLocalita.Text + u',' + cmbInizio[0].Text() + u'/' + cmbInizio[1].Text() + u'/' +
+           cmbInizio[2].Text() + u',' + txtFine[0].Text + u'/' + txtFine[1].Text + u'/' + txtFine[2].Text;
 }
