@@ -102,42 +102,6 @@ private slots:
         QCOMPARE(letti, (QStringList{"1Roma|", "1ROMA|"}));
     }
 
-    // Lookups go through the field's index, though the file's indexes know
-    // nothing of the program's comparison.
-    void ricercheIndicizzate() {
-        const QList<Query> ricerche = {
-            Query("GuidaCitta").Dove("Localita", "roma"),
-            Query("GuidaCitta").Dove("Localita", "CITTÀ"),
-            Query("GuidaCitta").DoveCome("Localita", "Ro?a*"),
-            Query("GuidaCitta").DoveUnoDi("Localita", {"roma", "città", "Èze"}),
-            Query("Itinerari").Dove("CodiceMeta", "000001").OrdinaPer("Sequenza"),
-        };
-        sqlite3* db = nullptr;
-        QCOMPARE(sqlite3_open_v2(db_.FileDatabase.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr),
-                 SQLITE_OK);
-        QCOMPARE(RegistraConfronti(db), SQLITE_OK);
-        for (const Query& query : ricerche) {
-            sqlite3_stmt* st = nullptr;
-            QCOMPARE(sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + query.Sql()).toUtf8().constData(), -1,
-                                        &st, nullptr),
-                     SQLITE_OK);
-            const QStringList parametri = query.Parametri();
-            for (int i = 0; i < parametri.size(); ++i)
-                sqlite3_bind_text(st, i + 1, parametri.at(i).toUtf8().constData(), -1, SQLITE_TRANSIENT);
-            QStringList piano;
-            while (sqlite3_step(st) == SQLITE_ROW)
-                piano << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 3)));
-            sqlite3_finalize(st);
-            const QString spiegazione = query.Testo() + " -> " + piano.join(" | ");
-            QVERIFY2(piano.join('|').contains(QStringLiteral("INDEX %1.").arg(query.Tabella())),
-                     qPrintable(spiegazione));
-            for (const QString& passo : piano)
-                QVERIFY2(!passo.startsWith("SCAN " + query.Tabella()) && !passo.startsWith("SCAN t"),
-                         qPrintable(spiegazione));
-        }
-        sqlite3_close(db);
-    }
-
     // A name that is not a plain identifier, or not a field, never reaches
     // the statement.
     void nomiNonValidi() {

@@ -347,18 +347,10 @@ private slots:
         QCOMPARE(Lista(sorgente), tutte);
         QVERIFY(!pl->Scambio.cmdImExp.Enabled && !pl->cmdImport.Enabled);
         Clic(*pl, 0, 5); // an empty row
-        Clic(*pl, 1, 1);
-        QVERIFY(Lista(sorgente).size() == 3 && Lista(scelte).isEmpty());
-
         Clic(*pl, 0, 3);
         Clic(*pl, 0, 1);
         QCOMPARE(Lista(sorgente), (QStringList{"1|MONACO|GERMANIA|000003"}));
         QCOMPARE(Lista(scelte), (QStringList{"1|ANCONA|ITALIA|000002", "2|ROMA|ITALIA|000001"}));
-        QVERIFY(pl->Scambio.cmdImExp.Enabled);
-        pl->Click("cmdTutto(0)");
-        QCOMPARE(Lista(scelte), tutte);
-        pl->Click("cmdTutto(1)");
-        QVERIFY(Lista(sorgente).size() == 3 && !pl->Scambio.cmdImExp.Enabled);
         // Leaving gives the trip screen back as it was.
         pl->Click("cmdRinuncia");
         QVERIFY(!pl->frmExport.Visible && pl->mfgTab.Visible && pl->cmdImport.Enabled && pl->cmdEsce.Default);
@@ -422,8 +414,6 @@ private slots:
         // importa, codice non nel file
         prova({"importa", archivio_, DATI "/due_mete.iei", "000007", "000008"}, 1,
               "La mèta 000008 non è nel file");
-        // importa, senza scelta
-        prova({"importa", archivio_, DATI "/due_mete.iei", "--tutte", "7"}, 2, "--tutte");
     }
 
 private:

@@ -179,9 +179,6 @@ private slots:
         const QString file = "Stampa sul file FILE: completata!";
         // tabella
         prova(true, false, true, 1, {"Stampa Tabella di Marcia  completata...", file});
-        // entrambe
-        prova(true, true, true, 1,
-              {"Stampa Tabella di Marcia  e \r\nModuli per Diario di Bordo completata...", file});
         // solo moduli
         prova(false, true, true, 0, {"Stampa Moduli per Diario di Bordo completata...", file});
         // nessuna

@@ -4,7 +4,6 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "support/PlannerProva.h"
-#include "timetable/GuidaDatabase.h"
 
 struct ViaggioInFinestra : Planner {
     ViaggioInFinestra() {
@@ -37,8 +36,6 @@ struct ViaggioInFinestra : Planner {
         giorni_ = giorni;
         f->cmbGiorni.SetText(giorni);
     }
-    // 1 to 5 as the list's entries.
-    void Soste(int scelta) { f->cmbSoste.SetListIndex(scelta - 1); }
 
     // The stages into the grid, then their times and totals as every stage
     // change computes them.
@@ -52,19 +49,6 @@ struct ViaggioInFinestra : Planner {
         AggiungiVoce(*f, localita, codice, descrizione, tempo, visto);
     }
     void Calcola() { f->Click("cmdCalcola"); }
-    // The prepared stage table alone, as a calculation builds it, on the copy
-    // grid; gives the total stop time.
-    float Prepara() {
-        IngressoCalcolo ingresso = f->IngressoCalcoloTabella();
-        Database::Transazione transazione(f->Db);
-        GuidaDatabase guida(f->Db, LocalitaTappe(ingresso.Tappe));
-        CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, f->ServiziCalcoloFinestra());
-        if (!motore.Prepara()) return -1;
-        guida.ScriviVisti();
-        transazione.Conferma();
-        f->ScriviTabellaPreparata(motore.Stato());
-        return motore.Stato().TotaleSoste;
-    }
 
 private:
     QString giorni_;

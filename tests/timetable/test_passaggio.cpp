@@ -179,6 +179,38 @@ private slots:
         }
     }
 
+    // Which stop each choice keeps (1 both, 2 the guide's, 3 the longer, 4
+    // the shorter, 5 none, any other as 1) and whether the end of the day
+    // stays, with a gap in the stage list: the visit rows' times and the day
+    // of the arrival at Napoli.
+    void sceltaDelleSoste() {
+        const auto prova = [](int scelta, QString sosta, QString guida, QString visite) {
+            const QStringList voci =
+                guida.isEmpty() ? QStringList() : QStringList{"ROMA|01|Colosseo|" + guida};
+            const EsitoCalcolo e = CalcolaProva(
+                ValoriProva("05/08/2006", "08:00", {"A=100", "soste=" + QString::number(scelta)}),
+                {"ROMA|A1|100|A|" + sosta, "", "NAPOLI|A1|200|A|01:00"}, voci);
+            QStringList tempi;
+            for (int r = 1; r < e.Tabella.Righe.size(); ++r) {
+                const auto celle = e.Tabella.Celle(r);
+                if (celle[1].startsWith(QLatin1String("a: "))) tempi << celle[1].mid(3) + " " + celle[7];
+                if (celle[1] == QLatin1String("NAPOLI")) tempi << celle[10];
+            }
+            QCOMPARE(tempi.join(u','), visite);
+        };
+        prova(1, "01:00", "01:30", "Roma 00:02:30,05/08,Napoli 00:01:00");
+        prova(2, "*01:00", "01:30", "Roma 00:01:30,05/08");
+        prova(3, "01:00", "01:30", "Roma 00:01:30,05/08,Napoli 00:01:00");
+        prova(3, "*01:30", "01:30", "Roma 00:01:30*,06/08,Napoli 00:01:00");
+        prova(3, "01:00", "", "Roma 00:01:00,05/08,Napoli 00:01:00");
+        prova(4, "01:00", "01:30", "Roma 00:01:00,05/08,Napoli 00:01:00");
+        prova(4, "02:00", "01:30", "Roma 00:01:30,05/08,Napoli 00:01:00");
+        prova(4, "*", "01:30", "05/08,Napoli 00:01:00");
+        prova(5, "*01:00", "01:30", "05/08");
+        prova(5, "*", "", "05/08");
+        prova(9, "01:00", "01:30", "Roma 00:02:30,05/08,Napoli 00:01:00");
+    }
+
     void totali() {
         const EsitoCalcolo e = CalcolaProva(ValoriProva("05/08/2006", "17:00", {"A=100", "S=65"}),
                                             {"NAPOLI|A1|1000|A|", "SORRENTO|SS145|130|S|"});

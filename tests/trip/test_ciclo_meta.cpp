@@ -164,7 +164,7 @@ private slots:
             QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
         };
         // campi nostri
-        prova(0, "SANTIAGO DE COMPOSTELA VIA FRA", "SANTIAGO DE COMPOSTELA CENTRO!");
+        prova(0, "SANTIAGO DE COMPOSTELA VIA FRA", "SANTIAGO DE COMPOSTELA, CATTEDRALE");
         // campi piu larghi
         prova(40, "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1", "SANTIAGO DE COMPOSTELA, CATTEDRALE");
     }
