@@ -1,8 +1,8 @@
 // The city-guide printout from the window: its options panel, and the
 // printout of the options chosen.
 #include "guide/ControlloreGuida.h"
-#include "printing/StampaGuidaCitta.h"
 #include "printing/Stampa.h"
+#include "printing/StampaGuidaCitta.h"
 #include "shell/FinestraComune.h"
 #include "trip/Meta.h"
 

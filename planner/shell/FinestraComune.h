@@ -1,9 +1,10 @@
 #pragma once
 // What a subsystem's controller sees of the planner's window: the platform,
 // the database, the main grid and the command lists, progress and
-// confirmation, the registration of its handlers, and the few steps of the
-// trip screen that a screen of its own ends with. FormViandora implements
-// it; a controller reaches nothing else of the window but its own controls.
+// confirmation, the registration of its controls and handlers, and the few
+// steps of the trip screen and of the timetable that its own screen starts
+// or ends with. FormViandora implements it; a controller reaches nothing
+// else of the window but its own controls and the panels handed to it.
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -91,8 +92,8 @@ public:
     virtual void SuTasto(const QString& controllo, std::function<void(int&)> gestore) = 0;
 
     // The trip screen after the database changed under it: the current trip
-    // found again and shown with its stages (its fields cleared when there
-    // is none), the command lists as at start.
+    // found again and, when there is one, shown with its stages; the command
+    // lists as at start.
     virtual void RiprendiMetaCorrente() = 0;
     virtual QString CodiceMetaCorrente() const = 0;
     // The current trip shown again with its stages.

@@ -69,10 +69,7 @@ void FormViandora::MostraPrenotazioniMancate(bool calcolata) {
 
 void FormViandora::RiprendiMetaCorrente() {
     RicercaMetaCorrente();
-    if (!Meta.CodiceMetaCorrente.isEmpty()) {
-        CaricaDatiAnagraficiMeta();
-        CaricaTappeItinerario();
-    }
+    if (!Meta.CodiceMetaCorrente.isEmpty()) RicaricaMeta();
     OffriComandi(Meta.CodiceMetaCorrente.isEmpty() ? QStringLiteral("NuImEs") : QStringLiteral("all"));
 }
 
