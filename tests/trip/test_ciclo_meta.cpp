@@ -23,6 +23,10 @@ class TestCicloMeta : public QObject {
 private slots:
     void primaMetaEObbligatori() {
         Planner pl;
+        pl->Click("cmdRicerca");
+        QCOMPARE(pl.p.messaggi.last().testo, QStringLiteral("Nessuna mèta nel database!"));
+        QVERIFY(!pl->cmbRicerca.Visible);
+        QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdNuovo"}));
         pl->Click("cmdNuovo");
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdNuovo", "cmdSalva"}));
         QCOMPARE(pl->cmbGiorni.Text(), QString("000"));
@@ -278,14 +282,6 @@ private slots:
         QCOMPARE(Righe(*pl, "GuidaCitta"), 1);
         QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
-    }
-
-    void ricercaInArchivioVuoto() {
-        Planner pl;
-        pl->Click("cmdRicerca");
-        QCOMPARE(pl.p.messaggi.last().testo, QStringLiteral("Nessuna mèta nel database!"));
-        QVERIFY(!pl->cmbRicerca.Visible);
-        QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdNuovo"}));
     }
 
     void giorniDesideratiATreCifre() {
