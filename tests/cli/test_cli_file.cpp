@@ -50,14 +50,12 @@ private slots:
         pl.f.reset();
         vuoto_ = dir_.filePath("vuoto.mdb");
         QVERIFY(QFile::copy(file_, vuoto_));
-        sqlite3* db = Apri(file_);
-        QVERIFY(Sql(db,
-                    "INSERT INTO MeteViandora VALUES ('000001', 'TOSCANA', 'ITALIA', '05082006', '0800',"
-                    " '100', '65', '50', '30', '0900', '1230', '0230', '2000', '0145', '2230', '15', '00',"
-                    " '00', '00', '0900', '1800', '0600', '000', '3');"
-                    "INSERT INTO Itinerari VALUES ('000001', '0001', 'FIRENZE', '0', 'A1', 'A', '', '', '0'),"
-                    " ('000001', '0002', 'SIENA', '70', 'SS2', 'S', '00:02:00', '', '1');"));
-        sqlite3_close(db);
+        QVERIFY(EseguiGrezzo(
+            file_, "INSERT INTO MeteViandora VALUES ('000001', 'TOSCANA', 'ITALIA', '05082006', '0800',"
+                   " '100', '65', '50', '30', '0900', '1230', '0230', '2000', '0145', '2230', '15', '00',"
+                   " '00', '00', '0900', '1800', '0600', '000', '3');"
+                   "INSERT INTO Itinerari VALUES ('000001', '0001', 'FIRENZE', '0', 'A1', 'A', '', '', '0'),"
+                   " ('000001', '0002', 'SIENA', '70', 'SS2', 'S', '00:02:00', '', '1');"));
         QVERIFY(QFile::copy(file_, dir_.filePath("meta.mdb")));
         file_ = dir_.filePath("meta.mdb");
         const Esito e = Cli({"calcola", file_, "1"});

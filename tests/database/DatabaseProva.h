@@ -22,17 +22,6 @@ inline bool PreparaDatabase(Database& db, const QString& percorso) {
     return true;
 }
 
-// SQL run on the file through a bare connection, as another program would.
-// Only for statements that need no collation of ours.
-inline bool EseguiGrezzo(const QString& percorso, const QString& sql) {
-    sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                              nullptr) == SQLITE_OK;
-    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
-}
-
 // Rows of a table read by a bare connection, as another program would.
 inline qint64 ContaGrezzo(const QString& percorso, const QString& tabella) {
     sqlite3* db = nullptr;

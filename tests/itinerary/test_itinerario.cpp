@@ -293,21 +293,6 @@ private slots:
         f.AggiornaNumeroRiga();
         QVERIFY(f.cmdMapPoint.Enabled && !f.cmdRicalcola.Enabled && !f.cmdCancella.Enabled);
     }
-
-    void avvioCaricaLItinerario() {
-        Planner pl;
-        FormViandora& f = *pl;
-        AggiungiRiga(f, "MeteViandora", {"CodiceMeta=" + Codice, "Localita=CUNEO"});
-        AggiungiRiga(f, "MetaCorrente", {"MetaCorrente=" + Codice});
-        f.Meta.CodiceMetaCorrente = Codice;
-        ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|30|L|"});
-        f.MemorizzaTappeItinerario();
-        pl.Riapri();
-        QCOMPARE(Colonne(pl->mfgTab, {1, 3, 5}), QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|30|60"}));
-        QCOMPARE(pl->Itinerario.NumeroTappe, qint16(3));
-        QCOMPARE(pl->mfgTab.Row, 1);
-        QCOMPARE(pl->txtKmTot[4].Text, QString("60"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestItinerario)

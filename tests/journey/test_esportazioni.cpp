@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <libical/ical.h>
-#include <sqlite3.h>
 
 #include "journey/Esportazioni.h"
 #include "model/TestiCalcolo.h"
@@ -161,20 +160,13 @@ private slots:
         const QString db = dir.filePath("viaggi.mdb");
         const QString cli = QStringLiteral(VIANDORA_CLI);
         QCOMPARE(EseguiProgramma(cli, {"crea", db}).codice, 0);
-        sqlite3* s = nullptr;
-        QCOMPARE(sqlite3_open(db.toUtf8().constData(), &s), SQLITE_OK);
-        QCOMPARE(
-            sqlite3_exec(
-                s,
-                "INSERT INTO MeteViandora VALUES ('000001', 'SARDEGNA', 'ITALIA', '05082006', '0800',"
+        QVERIFY(EseguiGrezzo(
+            db, "INSERT INTO MeteViandora VALUES ('000001', 'SARDEGNA', 'ITALIA', '05082006', '0800',"
                 " '100', '65', '50', '30', '0900', '1230', '0230', '2000', '0145', '2230', '15', '00',"
                 " '00', '00', '0900', '1800', '0600', '000', '3');"
                 "INSERT INTO Itinerari VALUES ('000001', '0001', 'GENOVA', '100', 'A12', 'A', '', '', '0'),"
                 " ('000001', '0002', 'OLBIA', '0', 'TRAGHETTO', 'A', '00:02:00', '', '0'),"
-                " ('000001', '0003', 'NUORO', '180', 'SS131', 'P', '', '', '0');",
-                nullptr, nullptr, nullptr),
-            SQLITE_OK);
-        sqlite3_close(s);
+                " ('000001', '0003', 'NUORO', '180', 'SS131', 'P', '', '', '0');"));
 
         Esito e = EseguiProgramma(cli, {"veicolo", db, "1", "--consumo", "10,5", "--traghetto", "120"});
         QCOMPARE(e.codice, 0);

@@ -3,7 +3,6 @@
 // stage, and guide entries with their closing days and opening hours.
 #include <QTemporaryDir>
 #include <QTest>
-#include <sqlite3.h>
 
 #include "common/Testo1252.h"
 #include "journey/Riepilogo.h"
@@ -104,12 +103,7 @@ private slots:
         const QString db = dir.filePath("viaggi.mdb"), copia = dir.filePath("copia.mdb");
         const QString iei = dir.filePath("sardegna.iei"), cli = QStringLiteral(VIANDORA_CLI);
         QCOMPARE(EseguiProgramma(cli, {"crea", db}).codice, 0);
-        auto sql = [&](const char* testo) {
-            sqlite3* s = nullptr;
-            QCOMPARE(sqlite3_open(db.toUtf8().constData(), &s), SQLITE_OK);
-            QCOMPARE(sqlite3_exec(s, testo, nullptr, nullptr, nullptr), SQLITE_OK);
-            sqlite3_close(s);
-        };
+        auto sql = [&](const char* testo) { QVERIFY(EseguiGrezzo(db, testo)); };
         sql("INSERT INTO MeteViandora VALUES ('000001', 'CAGLIARI', 'ITALIA', '05082026', '0600', '110', "
             "'90', '70',"
             " '50', '0800', '1230', '0100', '2000', '0130', '2230', '15', '03', '01', '05', '0900', '1800', "

@@ -10,19 +10,6 @@
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
-namespace {
-void EseguiSql(const QString& file, const char* sql) {
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
-    char* errore = nullptr;
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &errore);
-    const QString messaggio = QString::fromUtf8(errore ? errore : "");
-    sqlite3_free(errore);
-    sqlite3_close(db);
-    QVERIFY2(rc == SQLITE_OK, qPrintable(messaggio));
-}
-} // namespace
-
 class TestAvvio : public QObject {
     Q_OBJECT
 private slots:
@@ -45,28 +32,17 @@ private slots:
     // A file that is not ours is refused as it is: no copy, no change (every
     // kind of foreign file is the schema tests' business).
     void fileNonNostroNonVieneToccato() {
-        // sql: empty: a file of text
-        const auto prova = [&](QByteArray sql) {
-            Planner pl(false);
-            const QString file = pl.dir.filePath("ViandoraQuintora.mdb");
-            if (sql.isEmpty())
-                QVERIFY(
-                    ScriviFile(file, "Standard Jet DB, non un database SQLite\r\n" + QByteArray(5000, 'x')));
-            else
-                EseguiSql(file, sql.constData());
-            const QByteArray contenuto = LeggiFile(file);
-            pl.Riapri();
-            QVERIFY(!pl.avviato && pl.p.terminato);
-            QCOMPARE(pl.p.messaggi.size(), 1);
-            QCOMPARE(pl.p.messaggi[0].testo, "Il file " + file + " non è un database di Viandora");
-            QCOMPARE(LeggiFile(file), contenuto);
-            QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files | QDir::Hidden),
-                     QStringList({"ViandoraQuintora.mdb"}));
-        };
-        // testo
-        prova(QByteArray());
-        // id straniero
-        prova(("PRAGMA application_id = 99;" + SqlTabelleNostre().toUtf8()));
+        Planner pl(false);
+        const QString file = pl.dir.filePath("ViandoraQuintora.mdb");
+        QVERIFY(EseguiGrezzo(file, "PRAGMA application_id = 99;" + SqlTabelleNostre()));
+        const QByteArray contenuto = LeggiFile(file);
+        pl.Riapri();
+        QVERIFY(!pl.avviato && pl.p.terminato);
+        QCOMPARE(pl.p.messaggi.size(), 1);
+        QCOMPARE(pl.p.messaggi[0].testo, "Il file " + file + " non è un database di Viandora");
+        QCOMPARE(LeggiFile(file), contenuto);
+        QCOMPARE(QDir(pl.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"ViandoraQuintora.mdb"}));
     }
 
     // A second window on a database that another one holds only reads it,
@@ -178,8 +154,8 @@ private slots:
         QVERIFY(QDir().mkpath(programma));
         const QString originale = programma + "/ViandoraQuintora.mdb";
         const QString copia = utente + "/ViandoraQuintora.mdb";
-        EseguiSql(originale, "CREATE TABLE MetaCorrente (MetaCorrente TEXT(6));"
-                             "INSERT INTO MetaCorrente VALUES ('000007');");
+        QVERIFY(EseguiGrezzo(originale, "CREATE TABLE MetaCorrente (MetaCorrente TEXT(6));"
+                                        "INSERT INTO MetaCorrente VALUES ('000007');"));
         const auto solaLettura = [&](const QString& cartella) {
             return cartella != programma && QDir().mkpath(cartella);
         };
@@ -196,7 +172,7 @@ private slots:
         QVERIFY(avviso.contains(QDir::toNativeSeparators(copia)));
         QCOMPARE(righe(copia), 1);
         // Once only: the next start goes on with the copy, whatever the old file holds.
-        EseguiSql(originale, "INSERT INTO MetaCorrente VALUES ('000008');");
+        QVERIFY(EseguiGrezzo(originale, "INSERT INTO MetaCorrente VALUES ('000008');"));
         avviso.clear();
         QCOMPARE(ScegliCartellaProgramma(programma, utente, &avviso, solaLettura), utente + "/");
         QVERIFY(avviso.isEmpty());

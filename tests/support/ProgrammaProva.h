@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sqlite3.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,6 +45,17 @@ inline QByteArray LeggiFile(const QString& percorso) {
 inline bool ScriviFile(const QString& percorso, const QByteArray& byte) {
     QFile f(percorso);
     return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
+}
+
+// SQL run on the file through a bare connection, as another program would.
+// Only for statements that need no collation of ours.
+inline bool EseguiGrezzo(const QString& percorso, const QString& sql) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                              nullptr) == SQLITE_OK;
+    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
 }
 
 // A FIFO where a file is expected, as a hostile user may leave one.

@@ -5,6 +5,7 @@
 
 #include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
+#include "shell/Itinerario.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
@@ -22,6 +23,10 @@ class TestCicloMeta : public QObject {
 private slots:
     void primaMetaEObbligatori() {
         Planner pl;
+        pl->Click("cmdRicerca");
+        QCOMPARE(pl.p.messaggi.last().testo, QStringLiteral("Nessuna mèta nel database!"));
+        QVERIFY(!pl->cmbRicerca.Visible);
+        QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdNuovo"}));
         pl->Click("cmdNuovo");
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdNuovo", "cmdSalva"}));
         QCOMPARE(pl->cmbGiorni.Text(), QString("000"));
@@ -225,6 +230,8 @@ private slots:
         pl->cmbSoste.SetListIndex(3);
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdSalva");
+        ScriviTappe(*pl, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|30|L|"});
+        QVERIFY(pl->MemorizzaTappeItinerario());
         NuovaMeta(pl, "LISBONA", "PORTOGALLO");
         // Back to the first: it is the current one at exit.
         pl->Click("cmdRicerca");
@@ -240,6 +247,9 @@ private slots:
                               pl->cmbRipH.Text(), pl->cmbGiorni.Text(), pl->cmbSoste.Text()}),
                  QStringList({"000001", "BARCELLONA", "SPAGNA ", "05082006", "0730", "Sab", "90", "2315",
                               "02", "120", "4 - Sosta minore"}));
+        // Its itinerary on the grid, with the totals.
+        QCOMPARE(Colonne(pl->mfgTab, {1, 3, 5}), QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|30|60"}));
+        QVERIFY(pl->Itinerario.NumeroTappe == 3 && pl->mfgTab.Row == 1 && pl->txtKmTot[4].Text == "60");
     }
 
     void cancellazioniTengonoLaGuida() {
@@ -272,14 +282,6 @@ private slots:
         QCOMPARE(Righe(*pl, "GuidaCitta"), 1);
         QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
-    }
-
-    void ricercaInArchivioVuoto() {
-        Planner pl;
-        pl->Click("cmdRicerca");
-        QCOMPARE(pl.p.messaggi.last().testo, QStringLiteral("Nessuna mèta nel database!"));
-        QVERIFY(!pl->cmbRicerca.Visible);
-        QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdNuovo"}));
     }
 
     void giorniDesideratiATreCifre() {

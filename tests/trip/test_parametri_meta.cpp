@@ -25,21 +25,12 @@ void Orario(FormViandora& f, int k, const QString& ora, const QString& minuti) {
 class TestParametriMeta : public QObject {
     Q_OBJECT
 private slots:
-    void primoAvvioScriveIDefault() {
+    void defaultSalvatiSopravvivonoAlRiavvio() {
         Planner pl;
-        pl->Db.RecordSetImposta(SlotMeta, Query("Parametri"));
-        QCOMPARE(pl->Db.NumeroRecord, 1.0);
-        RecordSet& rs = pl->Db.Rs(SlotMeta);
-        QCOMPARE(rs.Testo("MediaAutostrada") + rs.Testo("OraNotte") + rs.Testo("CalcoloSoste"),
-                 QString("7522303"));
-        QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 0.0f); // not checked yet
+        // The first start's defaults, checked into the daily driving and visiting times.
         pl->ControllaVariabiliConvertite();
         QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 925.0f);
         QCOMPARE(pl->Meta.ParametriMeta.TempoVisitaGiornaliero, 900.0f);
-    }
-
-    void defaultSalvatiSopravvivonoAlRiavvio() {
-        Planner pl;
         const QStringList incorporati = Schermo(*pl);
         pl->cmbMediaKm[0].SetText("110");
         Orario(*pl, 3, "23", "30");
