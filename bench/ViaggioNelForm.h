@@ -2,6 +2,7 @@
 // The synthetic trip typed into a window module: its guide stored, its
 // stages in the grid with their totals. Shared by the calculation benchmarks.
 #include "ViaggioSintetico.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/ColonneGriglie.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
@@ -35,7 +36,7 @@ inline void PreparaViaggio(FormViandora& f, int tappe) {
     f.cmbInizio[2].SetText(QStringLiteral("2007"));
     f.cmbInizio[3].SetText(QStringLiteral("08"));
     f.cmbInizio[4].SetText(QStringLiteral("00"));
-    f.CancellaMatrice();
+    f.Tappe.CancellaMatrice();
     f.mfgTab.SetRows(tappe + 2);
     const QStringList righe = ViaggioSintetico::Tappe(tappe);
     for (int r = 1; r <= tappe; ++r) {
@@ -47,7 +48,7 @@ inline void PreparaViaggio(FormViandora& f, int tappe) {
         f.mfgTab.SetTextMatrix(r, TappaTipoStrada, c.at(3));
         f.mfgTab.SetTextMatrix(r, TappaSosta, c.at(4));
     }
-    f.CalcolaKmTempiItinerario();
+    f.Tappe.CalcolaKmTempiItinerario();
     f.cmbGiorni.SetText(QStringLiteral("001"));
     f.cmbRipH.SetText(QStringLiteral("03"));
 }

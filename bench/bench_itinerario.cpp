@@ -11,6 +11,7 @@
 
 #include "common/Stringhe.h"
 #include "database/Confronto.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/Meta.h"
@@ -86,7 +87,7 @@ void RiempiGuida(const QString& file) {
 }
 
 void MettiInGriglia(FormViandora& f, int tappe, int seme) {
-    f.CancellaMatrice();
+    f.Tappe.CancellaMatrice();
     f.mfgTab.SetRows(tappe + 2);
     for (int i = 1; i <= tappe; ++i) {
         const int k = i + seme;
@@ -186,15 +187,15 @@ Tempi Misura(FormViandora& f, int tappe, int& codice) {
         f.Meta.CodiceMetaCorrente = Zero(++codice, 6);
         // Each trip its own localities: the guide flags of the one before change.
         MettiInGriglia(f, tappe, giro * 1009);
-        t.nuovo = std::min(t.nuovo, Tempo([&] { f.MemorizzaTappeItinerario(); }));
+        t.nuovo = std::min(t.nuovo, Tempo([&] { f.Tappe.MemorizzaTappeItinerario(); }));
     }
     for (int giro = 1; giro <= 3; ++giro) {
         MettiInGriglia(f, tappe, giro * 3371);
-        t.altro = std::min(t.altro, Tempo([&] { f.MemorizzaTappeItinerario(); }));
-        t.carica = std::min(t.carica, Tempo([&] { f.CaricaTappeItinerario(); }));
+        t.altro = std::min(t.altro, Tempo([&] { f.Tappe.MemorizzaTappeItinerario(); }));
+        t.carica = std::min(t.carica, Tempo([&] { f.Tappe.CaricaTappeItinerario(); }));
     }
     for (int giro = 0; giro < 3; ++giro)
-        t.ancora = std::min(t.ancora, Tempo([&] { f.MemorizzaTappeItinerario(); }));
+        t.ancora = std::min(t.ancora, Tempo([&] { f.Tappe.MemorizzaTappeItinerario(); }));
     return t;
 }
 

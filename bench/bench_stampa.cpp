@@ -12,11 +12,13 @@
 #include <random>
 
 #include "common/Stringhe.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "printing/Stampa.h"
 #include "shell/FormViandora.h"
 #include "shell/Itinerario.h"
 #include "shell/PiattaformaSenzaSchermo.h"
 #include "stampa/PaginaPdf.h"
+#include "timetable/ControlloreCalcolo.h"
 #include "timetable/TabellaDiMarcia.h"
 
 namespace {
@@ -55,7 +57,7 @@ void PreparaViaggio(FormViandora& f, int tappe) {
         f.cmbInizio[k].SetText(QString::fromLatin1(inizio[k]));
     f.txtLocalita.Text = QStringLiteral("GIRO D'EUROPA");
     f.txtNazione.Text = QStringLiteral("EUROPA");
-    f.CancellaMatrice();
+    f.Tappe.CancellaMatrice();
     f.mfgTab.SetRows(tappe + 2);
     const QString tipi = QStringLiteral("ASPL");
     for (int r = 1; r <= tappe; ++r) {
@@ -72,7 +74,7 @@ void PreparaViaggio(FormViandora& f, int tappe) {
         f.mfgTab.SetTextMatrix(r, 4, tipi.mid(r % 4, 1));
         f.mfgTab.SetTextMatrix(r, 7, sosta);
     }
-    f.CalcolaKmTempiItinerario();
+    f.Tappe.CalcolaKmTempiItinerario();
     f.cmbGiorni.SetText(QStringLiteral("000"));
     f.cmbRipH.SetText(QStringLiteral("03"));
 }
@@ -100,7 +102,7 @@ int main(int argc, char** argv) {
         f.ComandiMeta = QStringLiteral("all");
         f.AbilitaPulsantiComando();
         f.Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Stampa;
-        f.cmdCalcola_Click();
+        f.Calcolo.cmdCalcola_Click();
         if (!f.Itinerario.TabellaCalcolata) return 1;
         const int righe = f.mfgTab.Rows() - 1;
 

@@ -4,8 +4,11 @@
 #include "itinerary/CopiaTratto.h"
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "database/Database.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/CampiMeta.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 #include "shell/Itinerario.h"
 #include "trip/Meta.h"
 
@@ -42,73 +45,73 @@ int RigaDellaTappa(const Griglia& g, int numero) {
 
 } // namespace
 
-void FormViandora::CreaPannelloCopia() {
+void ControlloreItinerario::CreaPannelloCopia() {
     StatoCopiaTratto& s = CopiaTratto;
-    Registra(s.lblGuidaCopia, QStringLiteral("lblGuidaCopia"), QStringLiteral("frmLista"), 120, 170, 7600,
-             900);
-    Registra(s.lblMetaCopia, QStringLiteral("lblMetaCopia"), PannelloTratto, 90, 270, 2700, 255);
+    f_.Registra(s.lblGuidaCopia, QStringLiteral("lblGuidaCopia"), QStringLiteral("frmLista"), 120, 170, 7600,
+                900);
+    f_.Registra(s.lblMetaCopia, QStringLiteral("lblMetaCopia"), PannelloTratto, 90, 270, 2700, 255);
     const char* slot[] = {"Tappa iniziale:", "Tappa finale:"};
     const char* assegna[] = {"Asse&gna tappa iniziale", "Assegna tappa fina&le"};
     for (int k = 0; k < 2; ++k) {
         const int y = 570 + k * 1230;
-        Aggiungi(s.lblSlot, QStringLiteral("lblSlot"), PannelloTratto, 90, y, 3020, 255).Caption =
+        f_.Aggiungi(s.lblSlot, QStringLiteral("lblSlot"), PannelloTratto, 90, y, 3020, 255).Caption =
             QString::fromLatin1(slot[k]);
-        Aggiungi(s.txtDupNumero, QStringLiteral("txtDupNumero"), PannelloTratto, 90, y + 255, 450, 285);
-        Aggiungi(s.txtDupLocalita, QStringLiteral("txtDupLocalita"), PannelloTratto, 570, y + 255, 2540, 285);
-        Aggiungi(s.txtDupStrada, QStringLiteral("txtDupStrada"), PannelloTratto, 90, y + 570, 1900, 285);
-        Aggiungi(s.txtDupKm, QStringLiteral("txtDupKm"), PannelloTratto, 2020, y + 570, 1090, 285);
+        f_.Aggiungi(s.txtDupNumero, QStringLiteral("txtDupNumero"), PannelloTratto, 90, y + 255, 450, 285);
+        f_.Aggiungi(s.txtDupLocalita, QStringLiteral("txtDupLocalita"), PannelloTratto, 570, y + 255, 2540,
+                    285);
+        f_.Aggiungi(s.txtDupStrada, QStringLiteral("txtDupStrada"), PannelloTratto, 90, y + 570, 1900, 285);
+        f_.Aggiungi(s.txtDupKm, QStringLiteral("txtDupKm"), PannelloTratto, 2020, y + 570, 1090, 285);
         Pulsante& p =
-            Aggiungi(s.cmdAssegna, QStringLiteral("cmdAssegna"), PannelloTratto, 90, y + 885, 3020, 315);
+            f_.Aggiungi(s.cmdAssegna, QStringLiteral("cmdAssegna"), PannelloTratto, 90, y + 885, 3020, 315);
         p.Caption = QString::fromLatin1(assegna[k]);
         p.ToolTipText = QStringLiteral("Assegna la tappa selezionata nell'elenco");
     }
     for (auto* caselle : {&s.txtDupNumero, &s.txtDupLocalita, &s.txtDupStrada, &s.txtDupKm})
         for (CasellaTesto& t : *caselle)
             t.Locked = true;
-    Registra(s.optTrasfSoste, QStringLiteral("optTrasfSoste"), PannelloTratto, 90, 3120, 3020, 285);
+    f_.Registra(s.optTrasfSoste, QStringLiteral("optTrasfSoste"), PannelloTratto, 90, 3120, 3020, 285);
     s.optTrasfSoste.Caption = QStringLiteral("Inserire anche le soste:");
-    Registra(s.cmdInsEsegui, QStringLiteral("cmdInsEsegui"), PannelloTratto, 90, 3540, 1900, 345);
+    f_.Registra(s.cmdInsEsegui, QStringLiteral("cmdInsEsegui"), PannelloTratto, 90, 3540, 1900, 345);
     s.cmdInsEsegui.Caption = QStringLiteral("Inserisce &percorso");
     s.cmdInsEsegui.ToolTipText = QStringLiteral("Inserisce il tratto selezionato nel verso indicato");
-    Registra(s.cmdRinunciaCopia, QStringLiteral("cmdRinunciaCopia"), PannelloTratto, 2050, 3540, 1060, 345);
+    f_.Registra(s.cmdRinunciaCopia, QStringLiteral("cmdRinunciaCopia"), PannelloTratto, 2050, 3540, 1060,
+                345);
     s.cmdRinunciaCopia.Caption = QStringLiteral("Ri&nuncia");
     s.cmdRinunciaCopia.ToolTipText = QStringLiteral("Torna all'itinerario senza copiare");
 }
 
-void FormViandora::cmdDuplica_Click() {
+void ControlloreItinerario::cmdDuplica_Click() {
     // The copy grid is about to be refilled: a timetable on screen gives its
     // stages back to the stage grid first.
     if (Itinerario.TabellaCalcolata) RicomponiTabellaMfgTab();
     while (Itinerario.RigaCorrente > 1 && mfgTab.TextMatrix(Itinerario.RigaCorrente, 1).trimmed().isEmpty())
         --Itinerario.RigaCorrente;
     AggiornaNumeroRiga();
-    ComandiMeta = QStringLiteral("zz");
-    ComandiItinerario = QStringLiteral("Fi");
-    AbilitaPulsantiComando();
+    f_.OffriComandi(QStringLiteral("zz"), QStringLiteral("Fi"));
 
-    mfgCopia.Clear();
-    mfgCopia.SetRows(1);
-    cmbRicercaTappa.Clear();
-    cmdMapPoint.Enabled = false;
+    ui.mfgCopia.Clear();
+    ui.mfgCopia.SetRows(1);
+    ui.cmbRicercaTappa.Clear();
+    ui.cmdMapPoint.Enabled = false;
     Meta.ModoRicerca = 3;
     CopiaTratto.RigaCopia = 0;
-    frmPercorso.Visible = false;
+    ui.frmPercorso.Visible = false;
 
-    QString precedente = txtLocalita.Text.trimmed();
+    QString precedente = meta_.ui.txtLocalita.Text.trimmed();
     QList<QStringList> mete;
-    Db.Leggi(Query(Db.Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")),
-             {QStringLiteral("Localita"), QStringLiteral("Nazione"), QStringLiteral("CodiceMeta")},
-             [&](qint64, const QStringList& v) { mete << v; });
+    Db().Leggi(Query(Db().Schema().NomeTabella[TabMete]).OrdinaPer(QStringLiteral("Localita")),
+               {QStringLiteral("Localita"), QStringLiteral("Nazione"), QStringLiteral("CodiceMeta")},
+               [&](qint64, const QStringList& v) { mete << v; });
     ImpostaGriglia(4);
     CopiaTratto.lblGuidaCopia.Caption = QString::fromUtf8(GuidaMete);
     if (mete.isEmpty()) {
-        piattaforma_.MsgBox(QStringLiteral("Non trovate mète memorizzate"), Msg::OkOnly | Msg::Exclamation,
-                            Caption);
+        f_.Sistema().MsgBox(QStringLiteral("Non trovate mète memorizzate"), Msg::OkOnly | Msg::Exclamation,
+                            f_.Titolo());
         RinunciaDuplicaItinerario();
         return;
     }
     // Of several trips with one destination only the first is offered.
-    const QString itinerari = Db.Schema().NomeTabella[TabItinerari];
+    const QString itinerari = Db().Schema().NomeTabella[TabItinerari];
     int riga = 0;
     for (const QStringList& m : mete) {
         const QString localita = m.at(0).trimmed();
@@ -116,101 +119,101 @@ void FormViandora::cmdDuplica_Click() {
         precedente = localita;
         if (!nuova) continue;
         bool tappe = false;
-        Db.Leggi(Query(itinerari).Dove(QStringLiteral("CodiceMeta"), m.at(2)), {QStringLiteral("Sequenza")},
-                 [&](qint64, const QStringList&) { tappe = true; });
+        Db().Leggi(Query(itinerari).Dove(QStringLiteral("CodiceMeta"), m.at(2)), {QStringLiteral("Sequenza")},
+                   [&](qint64, const QStringList&) { tappe = true; });
         if (!tappe) continue;
         ++riga;
-        if (riga >= mfgCopia.Rows()) mfgCopia.SetRows(riga + 4);
-        mfgCopia.SetTextMatrix(riga, MetaNumero, QString::number(riga));
-        mfgCopia.SetTextMatrix(riga, MetaLocalita, localita);
-        mfgCopia.SetTextMatrix(riga, MetaNazione, m.at(1).trimmed());
-        mfgCopia.SetTextMatrix(riga, MetaCodice, m.at(2).trimmed());
+        if (riga >= ui.mfgCopia.Rows()) ui.mfgCopia.SetRows(riga + 4);
+        ui.mfgCopia.SetTextMatrix(riga, MetaNumero, QString::number(riga));
+        ui.mfgCopia.SetTextMatrix(riga, MetaLocalita, localita);
+        ui.mfgCopia.SetTextMatrix(riga, MetaNazione, m.at(1).trimmed());
+        ui.mfgCopia.SetTextMatrix(riga, MetaCodice, m.at(2).trimmed());
     }
-    mfgCopia.SetRows(qMax(riga + 1, 2));
-    mfgCopia.Row = mfgCopia.RowSel = 1;
-    mfgCopia.TopRow = 1;
-    mfgCopia.Modificata();
+    ui.mfgCopia.SetRows(qMax(riga + 1, 2));
+    ui.mfgCopia.Row = ui.mfgCopia.RowSel = 1;
+    ui.mfgCopia.TopRow = 1;
+    ui.mfgCopia.Modificata();
     // The guidance above the list takes up to four lines.
-    mfgCopia.Move(120, 1110, 6850, 2790);
-    frmLista.Visible = true;
-    mfgCopia.Visible = true;
+    ui.mfgCopia.Move(120, 1110, 6850, 2790);
+    ui.frmLista.Visible = true;
+    ui.mfgCopia.Visible = true;
     if (riga == 0)
-        piattaforma_.MsgBox(QStringLiteral("Nessun'altra mèta ha un itinerario memorizzato."),
-                            Msg::OkOnly | Msg::Information, Caption);
+        f_.Sistema().MsgBox(QStringLiteral("Nessun'altra mèta ha un itinerario memorizzato."),
+                            Msg::OkOnly | Msg::Information, f_.Titolo());
 }
 
-void FormViandora::mfgCopia_Click() {
+void ControlloreItinerario::mfgCopia_Click() {
     StatoCopiaTratto& s = CopiaTratto;
-    const int riga = mfgCopia.Row;
-    if (riga < 1 || riga >= mfgCopia.Rows()) return;
+    const int riga = ui.mfgCopia.Row;
+    if (riga < 1 || riga >= ui.mfgCopia.Rows()) return;
     if (Meta.ModoRicerca == 3) {
-        const QString codice = mfgCopia.TextMatrix(riga, MetaCodice).trimmed();
+        const QString codice = ui.mfgCopia.TextMatrix(riga, MetaCodice).trimmed();
         if (codice.isEmpty()) return;
         s.RigaCopia = qint16(riga);
-        frmInputBox.Enabled = false;
+        ui.frmInputBox.Enabled = false;
         // Over the stage entry panel, which waits disabled beneath.
-        frmPercorso.Move(7900, 2350, 3650, 5130);
-        frmPercorso.Visible = true;
+        ui.frmPercorso.Move(7900, 2350, 3650, 5130);
+        ui.frmPercorso.Visible = true;
         for (int k = 0; k < 2; ++k) {
             s.txtDupNumero[k].Text.clear();
             s.txtDupLocalita[k].Text.clear();
             s.txtDupStrada[k].Text.clear();
             s.txtDupKm[k].Text.clear();
         }
-        s.lblMetaCopia.Caption = mfgCopia.TextMatrix(riga, MetaLocalita);
+        s.lblMetaCopia.Caption = ui.mfgCopia.TextMatrix(riga, MetaLocalita);
 
-        mfgCopia.Clear();
-        mfgCopia.SetRows(1);
+        ui.mfgCopia.Clear();
+        ui.mfgCopia.SetRows(1);
         ImpostaGriglia(3);
         s.lblGuidaCopia.Caption = QString::fromUtf8(GuidaTappe);
         int r = 0;
-        Db.Leggi(Query(Db.Schema().NomeTabella[TabItinerari])
-                     .Dove(QStringLiteral("CodiceMeta"), codice)
-                     .OrdinaPer(QStringLiteral("Sequenza")),
-                 {QStringLiteral("Sequenza"), QStringLiteral("Localita"), QStringLiteral("NomeStrada"),
-                  QStringLiteral("Chilometri"), QStringLiteral("TipoStrada"), QStringLiteral("TempoSosta"),
-                  QStringLiteral("FineGiorno")},
-                 [&](qint64, const QStringList& v) {
-                     ++r;
-                     if (r >= mfgCopia.Rows()) mfgCopia.SetRows(r + 1);
-                     const bool fine = v.at(6).trimmed() == QLatin1String("1");
-                     mfgCopia.SetTextMatrix(r, CopiaNumero, TestoNumero(Val(v.at(0))));
-                     mfgCopia.SetTextMatrix(r, CopiaLocalita, v.at(1).trimmed());
-                     mfgCopia.SetTextMatrix(r, CopiaStrada, v.at(2).trimmed());
-                     mfgCopia.SetTextMatrix(r, CopiaKm, Formato(Val(v.at(3)), QStringLiteral("#,###")));
-                     mfgCopia.SetTextMatrix(r, CopiaTipo, v.at(4).trimmed());
-                     mfgCopia.SetTextMatrix(r, CopiaSosta,
-                                            (fine ? QStringLiteral("*") : QString()) + v.at(5).trimmed());
-                 });
-        mfgCopia.SetRows(qMax(r + 1, 2));
-        mfgCopia.Row = mfgCopia.RowSel = 1;
-        mfgCopia.TopRow = 1;
-        mfgCopia.Modificata();
+        Db().Leggi(Query(Db().Schema().NomeTabella[TabItinerari])
+                       .Dove(QStringLiteral("CodiceMeta"), codice)
+                       .OrdinaPer(QStringLiteral("Sequenza")),
+                   {QStringLiteral("Sequenza"), QStringLiteral("Localita"), QStringLiteral("NomeStrada"),
+                    QStringLiteral("Chilometri"), QStringLiteral("TipoStrada"), QStringLiteral("TempoSosta"),
+                    QStringLiteral("FineGiorno")},
+                   [&](qint64, const QStringList& v) {
+                       ++r;
+                       if (r >= ui.mfgCopia.Rows()) ui.mfgCopia.SetRows(r + 1);
+                       const bool fine = v.at(6).trimmed() == QLatin1String("1");
+                       ui.mfgCopia.SetTextMatrix(r, CopiaNumero, TestoNumero(Val(v.at(0))));
+                       ui.mfgCopia.SetTextMatrix(r, CopiaLocalita, v.at(1).trimmed());
+                       ui.mfgCopia.SetTextMatrix(r, CopiaStrada, v.at(2).trimmed());
+                       ui.mfgCopia.SetTextMatrix(r, CopiaKm, Formato(Val(v.at(3)), QStringLiteral("#,###")));
+                       ui.mfgCopia.SetTextMatrix(r, CopiaTipo, v.at(4).trimmed());
+                       ui.mfgCopia.SetTextMatrix(
+                           r, CopiaSosta, (fine ? QStringLiteral("*") : QString()) + v.at(5).trimmed());
+                   });
+        ui.mfgCopia.SetRows(qMax(r + 1, 2));
+        ui.mfgCopia.Row = ui.mfgCopia.RowSel = 1;
+        ui.mfgCopia.TopRow = 1;
+        ui.mfgCopia.Modificata();
         Meta.ModoRicerca = 4;
         s.RigaCopia = 0;
         SelezioneTappeDuplica();
         return;
     }
-    if (Meta.ModoRicerca != 4 || mfgCopia.TextMatrix(riga, CopiaLocalita).isEmpty()) return;
-    Grassetto(mfgCopia, s.RigaCopia, false);
+    if (Meta.ModoRicerca != 4 || ui.mfgCopia.TextMatrix(riga, CopiaLocalita).isEmpty()) return;
+    Grassetto(ui.mfgCopia, s.RigaCopia, false);
     s.RigaCopia = qint16(riga);
-    Grassetto(mfgCopia, riga, true);
-    mfgCopia.Modificata();
+    Grassetto(ui.mfgCopia, riga, true);
+    ui.mfgCopia.Modificata();
     SelezioneTappeDuplica();
 }
 
-void FormViandora::cmdAssegna_Click(int Index) {
+void ControlloreItinerario::cmdAssegna_Click(int Index) {
     StatoCopiaTratto& s = CopiaTratto;
     const int r = s.RigaCopia;
-    if (Index < 0 || Index > 1 || Meta.ModoRicerca != 4 || r < 1 || r >= mfgCopia.Rows()) return;
-    s.txtDupLocalita[Index].Text = mfgCopia.TextMatrix(r, CopiaLocalita);
-    s.txtDupStrada[Index].Text = mfgCopia.TextMatrix(r, CopiaStrada);
-    s.txtDupKm[Index].Text = mfgCopia.TextMatrix(r, CopiaKm);
-    s.txtDupNumero[Index].Text = mfgCopia.TextMatrix(r, CopiaNumero);
+    if (Index < 0 || Index > 1 || Meta.ModoRicerca != 4 || r < 1 || r >= ui.mfgCopia.Rows()) return;
+    s.txtDupLocalita[Index].Text = ui.mfgCopia.TextMatrix(r, CopiaLocalita);
+    s.txtDupStrada[Index].Text = ui.mfgCopia.TextMatrix(r, CopiaStrada);
+    s.txtDupKm[Index].Text = ui.mfgCopia.TextMatrix(r, CopiaKm);
+    s.txtDupNumero[Index].Text = ui.mfgCopia.TextMatrix(r, CopiaNumero);
     SelezioneTappeDuplica();
 }
 
-void FormViandora::SelezioneTappeDuplica() {
+void ControlloreItinerario::SelezioneTappeDuplica() {
     StatoCopiaTratto& s = CopiaTratto;
     const bool primo = !s.txtDupNumero[0].Text.trimmed().isEmpty();
     const bool ultimo = !s.txtDupNumero[1].Text.trimmed().isEmpty();
@@ -219,35 +222,33 @@ void FormViandora::SelezioneTappeDuplica() {
     if (!primo) a = b;
     if (!ultimo) b = a;
     if (primo || ultimo) {
-        const int ra = RigaDellaTappa(mfgCopia, a);
-        const int rb = RigaDellaTappa(mfgCopia, b);
-        mfgCopia.Row = qMin(ra, rb);
-        mfgCopia.RowSel = qMax(ra, rb);
-        mfgCopia.Col = 0;
-        mfgCopia.ColSel = qMin(6, mfgCopia.Cols() - 1);
-        mfgCopia.Modificata();
+        const int ra = RigaDellaTappa(ui.mfgCopia, a);
+        const int rb = RigaDellaTappa(ui.mfgCopia, b);
+        ui.mfgCopia.Row = qMin(ra, rb);
+        ui.mfgCopia.RowSel = qMax(ra, rb);
+        ui.mfgCopia.Col = 0;
+        ui.mfgCopia.ColSel = qMin(6, ui.mfgCopia.Cols() - 1);
+        ui.mfgCopia.Modificata();
     }
     s.cmdInsEsegui.Enabled = primo && ultimo;
     for (Pulsante& p : s.cmdAssegna)
         p.Enabled = s.RigaCopia >= 1;
 }
 
-void FormViandora::cmdInsEsegui_Click() {
+void ControlloreItinerario::cmdInsEsegui_Click() {
     StatoCopiaTratto& s = CopiaTratto;
     if (Meta.ModoRicerca != 4 || s.txtDupNumero[0].Text.trimmed().isEmpty() ||
         s.txtDupNumero[1].Text.trimmed().isEmpty())
         return;
-    QString operazione = QStringLiteral("IP");
-    BoxConferma(operazione);
-    if (RispostaConferma != Msg::Yes) {
-        mfgCopia.Visible = true;
-        frmLista.Visible = true;
+    if (!f_.Conferma(QStringLiteral("IP"))) {
+        ui.mfgCopia.Visible = true;
+        ui.frmLista.Visible = true;
         return;
     }
-    mfgCopia.Visible = false;
-    frmLista.Visible = false;
-    const int ra = RigaDellaTappa(mfgCopia, int(Val(s.txtDupNumero[0].Text)));
-    const int rb = RigaDellaTappa(mfgCopia, int(Val(s.txtDupNumero[1].Text)));
+    ui.mfgCopia.Visible = false;
+    ui.frmLista.Visible = false;
+    const int ra = RigaDellaTappa(ui.mfgCopia, int(Val(s.txtDupNumero[0].Text)));
+    const int rb = RigaDellaTappa(ui.mfgCopia, int(Val(s.txtDupNumero[1].Text)));
     const int n = qAbs(rb - ra) + 1;
     const int d = ra <= rb ? 1 : -1;
     const bool soste = s.optTrasfSoste.Value;
@@ -262,7 +263,7 @@ void FormViandora::cmdInsEsegui_Click() {
         // next one on the way out.
         const int origine = d > 0 ? i : i + 1;
         auto cella = [this](int riga, int colonna) {
-            return riga < mfgCopia.Rows() ? mfgCopia.TextMatrix(riga, colonna) : QString();
+            return riga < ui.mfgCopia.Rows() ? ui.mfgCopia.TextMatrix(riga, colonna) : QString();
         };
         mfgTab.SetTextMatrix(r, 0, QString::number(r));
         mfgTab.SetTextMatrix(r, 1, cella(i, CopiaLocalita));
@@ -276,36 +277,30 @@ void FormViandora::cmdInsEsegui_Click() {
     }
     mfgTab.Modificata();
 
-    frmInputBox.Enabled = true;
-    frmPercorso.Visible = false;
+    ui.frmInputBox.Enabled = true;
+    ui.frmPercorso.Visible = false;
     Meta.ModoRicerca = 0;
     AggiornaNumeroRiga();
     CalcolaKmTempiItinerario();
-    ComandiItinerario = QStringLiteral("all");
-    AbilitaPulsantiComando();
-    ImpostaDefault(cmdFine);
+    f_.OffriComandi(f_.ComandiOfferti(), QStringLiteral("all"));
+    f_.ImpostaDefault(ui.cmdFine);
 }
 
-void FormViandora::RinunciaDuplicaItinerario() {
-    PulisciFinestre();
+void ControlloreItinerario::RinunciaDuplicaItinerario() {
+    f_.PulisciFinestre();
     mfgTab.Width = LarghezzaGrigliaEditor;
-    frmInputBox.Visible = true;
-    frmInputBox.Enabled = true;
+    ui.frmInputBox.Visible = true;
+    ui.frmInputBox.Enabled = true;
     Meta.ModoRicerca = 0;
-    ComandiMeta = QStringLiteral("all");
-    ComandiItinerario = QStringLiteral("all");
-    AbilitaPulsantiComando();
-    ImpostaDefault(cmdFine);
+    f_.OffriComandi(QStringLiteral("all"), QStringLiteral("all"));
+    f_.ImpostaDefault(ui.cmdFine);
 }
 
-void FormViandora::optTrasfSoste_Click() {}
-
-void FormViandora::CollegaEventiCopia() {
-    click_.insert(QStringLiteral("cmdDuplica"), [this] { cmdDuplica_Click(); });
-    click_.insert(QStringLiteral("mfgCopia"), [this] { mfgCopia_Click(); });
+void ControlloreItinerario::CollegaEventiCopia() {
+    f_.SuClick(QStringLiteral("cmdDuplica"), [this] { cmdDuplica_Click(); });
+    f_.SuClick(QStringLiteral("mfgCopia"), [this] { mfgCopia_Click(); });
     for (int k = 0; k < 2; ++k)
-        click_.insert(CopiaTratto.cmdAssegna[k].NomeCompleto(), [this, k] { cmdAssegna_Click(k); });
-    click_.insert(QStringLiteral("cmdInsEsegui"), [this] { cmdInsEsegui_Click(); });
-    click_.insert(QStringLiteral("cmdRinunciaCopia"), [this] { RinunciaDuplicaItinerario(); });
-    click_.insert(QStringLiteral("optTrasfSoste"), [this] { optTrasfSoste_Click(); });
+        f_.SuClick(CopiaTratto.cmdAssegna[k].NomeCompleto(), [this, k] { cmdAssegna_Click(k); });
+    f_.SuClick(QStringLiteral("cmdInsEsegui"), [this] { cmdInsEsegui_Click(); });
+    f_.SuClick(QStringLiteral("cmdRinunciaCopia"), [this] { RinunciaDuplicaItinerario(); });
 }

@@ -1,5 +1,8 @@
 // Opening the stage editor, storing its stage list and leaving it.
-#include "shell/FormViandora.h"
+#include "database/Database.h"
+#include "itinerary/ControlloreItinerario.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 #include "shell/Itinerario.h"
 
 namespace {
@@ -8,76 +11,65 @@ constexpr int LarghezzaGrigliaEditor = 7950;
 constexpr int LarghezzaGrigliaIntera = 11592;
 } // namespace
 
-void FormViandora::cmdItinerario_Click() {
-    AttivaFormMeta(true);
+void ControlloreItinerario::cmdItinerario_Click() {
+    meta_.AttivaFormMeta(true);
     Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Ricalcola;
     AttivitaInserimentoItinerario();
 }
 
-void FormViandora::AbilitaComandiTappe() {
-    cmdCerca.Enabled = cmdCerca.Enabled && Itinerario.NumeroTappe > 1;
-    // An import goes only into an empty or one-stage itinerary.
-    cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
-}
-
-void FormViandora::AttivitaInserimentoItinerario() {
+void ControlloreItinerario::AttivitaInserimentoItinerario() {
     Itinerario.Calcola = StatoItinerario::ComandoCalcola::Calcola;
     cmdCalcola.Caption = QStringLiteral("&Calcola");
     if (Itinerario.TabellaCalcolata) RicomponiTabellaMfgTab();
     AggiornaNumeroRiga();
-    ComandiMeta = QStringLiteral("zz");
-    ComandiItinerario = QStringLiteral("all");
-    AbilitaPulsantiComando();
+    f_.OffriComandi(QStringLiteral("zz"), QStringLiteral("all"));
     if (Itinerario.AttivitaCorrente != StatoItinerario::Attivita::Ricalcola) return;
-    frmInputBox.Visible = true;
+    ui.frmInputBox.Visible = true;
     mfgTab.Width = LarghezzaGrigliaEditor;
-    cmbRicercaTappa.Visible = false;
-    cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
+    ui.cmbRicercaTappa.Visible = false;
+    ui.cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
     Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Nessuna;
     AggiornaCasellaProgressivo();
-    ImpostaDefault(cmdFine);
-    SetFocus(txtTappa);
+    f_.ImpostaDefault(ui.cmdFine);
+    f_.SetFocus(ui.txtTappa);
 }
 
-void FormViandora::cmdMemorizza_Click() {
+void ControlloreItinerario::cmdMemorizza_Click() {
     const QString titolo = QStringLiteral("Salvataggio itinerario");
-    const int risposta = piattaforma_.MsgBox(QStringLiteral("Vuoi salvare l'itinerario?"),
+    const int risposta = f_.Sistema().MsgBox(QStringLiteral("Vuoi salvare l'itinerario?"),
                                              Msg::YesNoCancel | Msg::Question, titolo);
     if (risposta == Msg::Yes) {
         MemorizzaTappeItinerario();
-        ComandiMeta = QStringLiteral("ZZ");
-        ComandiItinerario = QStringLiteral("all");
-        AbilitaPulsantiComando();
-        ImpostaDefault(cmdFine);
+        f_.OffriComandi(QStringLiteral("ZZ"), QStringLiteral("all"));
+        f_.ImpostaDefault(ui.cmdFine);
     } else if (risposta == Msg::No) {
-        if (piattaforma_.MsgBox(QStringLiteral("Vuoi recuperare l'itinerario originale?"),
+        if (f_.Sistema().MsgBox(QStringLiteral("Vuoi recuperare l'itinerario originale?"),
                                 Msg::YesNo | Msg::Question, titolo) != Msg::Yes)
             return;
-        CaricaDatiAnagraficiMeta();
+        meta_.CaricaDatiAnagraficiMeta();
         CaricaTappeItinerario();
         AggiornaNumeroRiga();
         AggiornaCasellaProgressivo();
     }
 }
 
-void FormViandora::cmdFine_Click() {
+void ControlloreItinerario::cmdFine_Click() {
     // With the locality list or the trip list open, the key closes them and
     // the editor stays.
-    if (cmbRicercaTappa.Visible || frmLista.Visible) {
-        cmbRicercaTappa.Visible = false;
-        frmLista.Visible = false;
-        mfgCopia.Visible = false;
-        frmPercorso.Visible = false;
+    if (ui.cmbRicercaTappa.Visible || ui.frmLista.Visible) {
+        ui.cmbRicercaTappa.Visible = false;
+        ui.frmLista.Visible = false;
+        ui.mfgCopia.Visible = false;
+        ui.frmPercorso.Visible = false;
         mfgTab.Enabled = true;
         frmBottoni.Enabled = true;
-        frmInputBox.Enabled = true;
-        ComandiItinerario = QStringLiteral("all");
-        AbilitaPulsantiComando();
-        ImpostaDefault(cmdFine);
+        ui.frmInputBox.Enabled = true;
+        f_.OffriComandi(f_.ComandiOfferti(), QStringLiteral("all"));
+        f_.ImpostaDefault(ui.cmdFine);
         return;
     }
     const int risposta =
-        piattaforma_.MsgBox(QStringLiteral("Hai chiesto di uscire dalla funzione 'Itinerari':\r\n\r\n"
+        f_.Sistema().MsgBox(QStringLiteral("Hai chiesto di uscire dalla funzione 'Itinerari':\r\n\r\n"
                                            "Vuoi salvare le eventuali modifiche?"),
                             Msg::YesNoCancel | Msg::Question, QStringLiteral("Fine inserimento"));
     if (risposta != Msg::Yes && risposta != Msg::No) return;
@@ -85,14 +77,12 @@ void FormViandora::cmdFine_Click() {
     // every change on screen.
     if (risposta == Msg::Yes && !MemorizzaTappeItinerario()) return;
     // Reloaded either way: what is left on screen is what is stored.
-    CaricaDatiAnagraficiMeta();
+    meta_.CaricaDatiAnagraficiMeta();
     CaricaTappeItinerario();
     AggiornaNumeroRiga();
     mfgTab.Width = LarghezzaGrigliaIntera;
-    frmInputBox.Visible = false;
-    chkProgressivo.Visible = false;
-    chkProgressivo.Value = false;
-    ComandiMeta = QStringLiteral("all");
-    ComandiItinerario = QStringLiteral("zz");
-    AbilitaPulsantiComando();
+    ui.frmInputBox.Visible = false;
+    ui.chkProgressivo.Visible = false;
+    ui.chkProgressivo.Value = false;
+    f_.OffriComandi(QStringLiteral("all"), QStringLiteral("zz"));
 }

@@ -4,9 +4,12 @@
 
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
+#include "database/Database.h"
 #include "guide/PassaggioGuida.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/ColonneGriglie.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 #include "shell/Itinerario.h"
 
 namespace {
@@ -29,8 +32,8 @@ QString AvvisoModifica(const char* domanda, const char* effetto) {
 
 } // namespace
 
-void FormViandora::cmdAzzeraSoste_Click() {
-    if (piattaforma_.MsgBox(
+void ControlloreItinerario::cmdAzzeraSoste_Click() {
+    if (f_.Sistema().MsgBox(
             AvvisoModifica("Vuoi azzerare le soste indicate nell'itinerario?", "cancellazione"),
             Msg::YesNo | Msg::Question, QStringLiteral("Azzera soste itinerario")) != Msg::Yes)
         return;
@@ -46,8 +49,8 @@ void FormViandora::cmdAzzeraSoste_Click() {
     AggiornaNumeroRiga();
 }
 
-void FormViandora::cmdTrasferisce_Click() {
-    if (piattaforma_.MsgBox(
+void ControlloreItinerario::cmdTrasferisce_Click() {
+    if (f_.Sistema().MsgBox(
             AvvisoModifica("Vuoi copiare le soste indicate nella Guida nelle tappe dell'itinerario?",
                            "modifica"),
             Msg::YesNo | Msg::Question, QStringLiteral("Copia soste Guida -> Itinerario")) != Msg::Yes)
@@ -56,17 +59,17 @@ void FormViandora::cmdTrasferisce_Click() {
     // The new stops reach the grid only once the visited flags are
     // committed: a failure leaves both as they were.
     QHash<int, QString> soste;
-    AzzeraPercentuale();
+    f_.FineAvanzamento();
     try {
-        Database::Transazione transazione(Db);
+        Database::Transazione transazione(Db());
         // The pass leaves what resetting every flag and then marking would.
         QStringList tutte;
         for (int r = 1; r < g.Rows(); ++r)
             tutte << g.TextMatrix(r, TappaLocalita).trimmed().left(LunghezzaLocalita);
-        PassaggioGuida guida(Db, &CentesimiVoceGuida, tutte);
-        InizioAvanzamento(QStringLiteral("Copia soste Guida -> Itinerario"), g.Rows() - 1);
+        PassaggioGuida guida(Db(), &CentesimiVoceGuida, tutte);
+        f_.InizioAvanzamento(QStringLiteral("Copia soste Guida -> Itinerario"), g.Rows() - 1);
         for (int r = 1; r < g.Rows(); ++r) {
-            AvanzaPercentuale(r);
+            f_.Avanza();
             const QString localita = g.TextMatrix(r, TappaLocalita).trimmed();
             if (localita.isEmpty()) continue;
             // Each locality's entries count once, on its first stage.
@@ -82,10 +85,10 @@ void FormViandora::cmdTrasferisce_Click() {
         guida.ScriviVisti();
         transazione.Conferma();
     } catch (...) {
-        AzzeraPercentuale();
+        f_.FineAvanzamento();
         throw;
     }
-    AzzeraPercentuale();
+    f_.FineAvanzamento();
     for (auto it = soste.cbegin(); it != soste.cend(); ++it)
         g.SetTextMatrix(it.key(), TappaSosta, it.value());
     CalcolaKmTempiItinerario();

@@ -2,8 +2,11 @@
 // opening and deleting rows, the locality search and the return journey.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
+#include "database/Database.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/ColonneGriglie.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 #include "shell/Itinerario.h"
 #include "trip/Meta.h"
 
@@ -39,25 +42,25 @@ QString Messaggio(const char* riga1, const char* riga2) {
 
 } // namespace
 
-void FormViandora::AggiornaCasellaProgressivo() {
-    chkProgressivo.Visible = frmInputBox.Visible && Itinerario.RigaCorrente > 2;
-    chkProgressivo.Value =
-        chkProgressivo.Visible && ValoreSenzaPunti(mfgTab.TextMatrix(Itinerario.RigaCorrente - 1,
-                                                                     TappaKmProgressivi)) > ProgressivoMinimo;
+void ControlloreItinerario::AggiornaCasellaProgressivo() {
+    ui.chkProgressivo.Visible = ui.frmInputBox.Visible && Itinerario.RigaCorrente > 2;
+    ui.chkProgressivo.Value = ui.chkProgressivo.Visible &&
+                              ValoreSenzaPunti(mfgTab.TextMatrix(Itinerario.RigaCorrente - 1,
+                                                                 TappaKmProgressivi)) > ProgressivoMinimo;
 }
 
-void FormViandora::cmdInserisce_Click() {
+void ControlloreItinerario::cmdInserisce_Click() {
     Griglia& g = mfgTab;
     // Row 0 holds the headings.
     const int riga = qMax(1, int(Itinerario.RigaCorrente));
-    const QString tipo = cmbTipoStrada.Text().left(1);
+    const QString tipo = ui.cmbTipoStrada.Text().left(1);
     // Digits only, so the grid's own "1.250" reads as 1250 as well.
-    QString km = txtKm.Text.trimmed();
+    QString km = ui.txtKm.Text.trimmed();
     double valoreKm = ValoreSenzaPunti(km);
 
     // The progressive figure typed instead of the distance, when the box
     // says so: the user can untick it to give a real distance above it.
-    if (riga > 2 && chkProgressivo.Value) {
+    if (riga > 2 && ui.chkProgressivo.Value) {
         const double progressivo = ValoreSenzaPunti(g.TextMatrix(riga - 1, TappaKmProgressivi));
         if (progressivo > ProgressivoMinimo && valoreKm > progressivo) {
             valoreKm -= progressivo;
@@ -67,32 +70,32 @@ void FormViandora::cmdInserisce_Click() {
 
     const int avviso = Msg::OkOnly | Msg::Exclamation;
     if (valoreKm > KmMassimi) {
-        piattaforma_.MsgBox(Messaggio("Impossibile:", "Indica un valore compreso tra 1 e 999"), avviso,
-                            Caption);
+        f_.Sistema().MsgBox(Messaggio("Impossibile:", "Indica un valore compreso tra 1 e 999"), avviso,
+                            f_.Titolo());
         return;
     }
-    const QString localita = txtTappa.Text.trimmed();
+    const QString localita = ui.txtTappa.Text.trimmed();
     if (localita.isEmpty()) {
-        piattaforma_.MsgBox(Messaggio("Impossibile:", "Indica il nome della località!"), avviso, Caption);
+        f_.Sistema().MsgBox(Messaggio("Impossibile:", "Indica il nome della località!"), avviso, f_.Titolo());
         return;
     }
     QString sosta;
     for (int k = 0; k < 3; ++k)
-        sosta += (k > 0 ? QStringLiteral(":") : QString()) + Zero(Val(cmbSosta[k].Text()), 2);
+        sosta += (k > 0 ? QStringLiteral(":") : QString()) + Zero(Val(ui.cmbSosta[k].Text()), 2);
     if (sosta == QLatin1String("00:00:00")) sosta.clear();
-    const QString strada = txtStrada.Text.trimmed();
-    const bool fineGiornata = chkFineGiornata.Value;
+    const QString strada = ui.txtStrada.Text.trimmed();
+    const bool fineGiornata = ui.chkFineGiornata.Value;
     const QString titoloObbligo = QStringLiteral("Dato obbligatorio");
     // Only the start may have neither distance nor stop, unless the day
     // ends there or it is a ferry.
     if (valoreKm == 0 && sosta.isEmpty() && riga >= 2 && !fineGiornata &&
         !strada.contains(QLatin1String("TRAGH"))) {
-        piattaforma_.MsgBox(QStringLiteral("Chilometri (o sosta): dato obbligatorio!"), avviso,
+        f_.Sistema().MsgBox(QStringLiteral("Chilometri (o sosta): dato obbligatorio!"), avviso,
                             titoloObbligo);
         return;
     }
     if (valoreKm != 0 && !QStringLiteral("ASPL").contains(tipo)) {
-        piattaforma_.MsgBox(QStringLiteral("Tipo strada obbligatorio!"), avviso, titoloObbligo);
+        f_.Sistema().MsgBox(QStringLiteral("Tipo strada obbligatorio!"), avviso, titoloObbligo);
         return;
     }
 
@@ -116,24 +119,24 @@ void FormViandora::cmdInserisce_Click() {
         g.SetStile(riga, TappaSosta, stile);
     }
 
-    if (riga > g.Rows() - 3) g.SetRows(qMax(riga + 5, int(RigheVisibili)));
+    if (riga > g.Rows() - 3) g.SetRows(qMax(riga + 5, int(FinestraComune::RigheVisibili)));
     Itinerario.RigaCorrente = qint16(riga + 1);
     SelezioneGriglia(Itinerario.RigaCorrente, 0, Itinerario.RigaCorrente, 99);
     AggiornaNumeroRiga();
     // An import goes only into an itinerary without stages.
-    cmdMapPoint.Enabled = Itinerario.NumeroTappe == 0;
+    ui.cmdMapPoint.Enabled = Itinerario.NumeroTappe == 0;
     CalcolaKmTempiItinerario();
     AggiornaCasellaProgressivo();
-    if (frmInputBox.Visible) SetFocus(txtTappa);
+    if (ui.frmInputBox.Visible) f_.SetFocus(ui.txtTappa);
 }
 
-void FormViandora::cmdAggiunge_Click() {
+void ControlloreItinerario::cmdAggiunge_Click() {
     InserisciRigheItinerario(1);
     AggiornaNumeroRiga();
     AggiornaCasellaProgressivo();
 }
 
-void FormViandora::cmdCancella_Click() {
+void ControlloreItinerario::cmdCancella_Click() {
     Griglia& g = mfgTab;
     const int riga = qMax(1, int(Itinerario.RigaCorrente));
     for (int i = riga; i <= g.Rows() - 2; ++i)
@@ -142,49 +145,55 @@ void FormViandora::cmdCancella_Click() {
     CalcolaKmTempiItinerario();
     AggiornaNumeroRiga();
     AggiornaCasellaProgressivo();
-    if (frmInputBox.Visible) SetFocus(txtTappa);
+    if (ui.frmInputBox.Visible) f_.SetFocus(ui.txtTappa);
 }
 
-void FormViandora::cmdCerca_Click() {
+void ControlloreItinerario::cmdCerca_Click() {
     // While the list is open only leaving it makes sense: a changed grid
     // would point its items at other rows.
-    ComandiItinerario = QStringLiteral("Fi");
-    AbilitaPulsantiComando();
+    f_.OffriComandi(f_.ComandiOfferti(), QStringLiteral("Fi"));
     CercaLocalita();
 }
 
-void FormViandora::CercaLocalita() {
+void ControlloreItinerario::CercaLocalita() {
     mfgTab.Enabled = false;
     frmBottoni.Enabled = false;
-    cmbRicercaTappa.Clear();
+    ui.cmbRicercaTappa.Clear();
     for (int r = 1; r < mfgTab.Rows(); ++r) {
         const QString localita = Localita(mfgTab, r);
         // The row number is always the item's last four characters.
         if (!localita.isEmpty())
-            cmbRicercaTappa.AddItem(AggStr(localita, 31, QStringLiteral(" ")) + Zero(r, 4));
+            ui.cmbRicercaTappa.AddItem(AggStr(localita, 31, QStringLiteral(" ")) + Zero(r, 4));
     }
     Meta.ModoRicerca = 2;
-    cmbRicercaTappa.Visible = true;
+    ui.cmbRicercaTappa.Visible = true;
 }
 
-void FormViandora::ScegliLocalitaCercata() {
-    const int scelta = cmbRicercaTappa.ListIndex();
-    cmbRicercaTappa.Visible = false;
+void ControlloreItinerario::ScegliLocalitaCercata() {
+    const int scelta = ui.cmbRicercaTappa.ListIndex();
+    ui.cmbRicercaTappa.Visible = false;
     mfgTab.Enabled = true;
     frmBottoni.Enabled = true;
-    if (frmInputBox.Visible) {
-        ComandiItinerario = QStringLiteral("all");
-        AbilitaPulsantiComando();
-        ImpostaDefault(cmdFine);
+    if (ui.frmInputBox.Visible) {
+        f_.OffriComandi(f_.ComandiOfferti(), QStringLiteral("all"));
+        f_.ImpostaDefault(ui.cmdFine);
     }
     // Text typed in the list names no row: the selection stays.
     if (scelta < 0) return;
-    mfgTab.Row = mfgTab.RowSel = int(Val(cmbRicercaTappa.List(scelta).right(4)));
+    mfgTab.Row = mfgTab.RowSel = int(Val(ui.cmbRicercaTappa.List(scelta).right(4)));
     // As a click on the row: the entry fields follow the selection.
     mfgTab_Click();
 }
 
-void FormViandora::cmdRitorno_Click() {
+void ControlloreItinerario::cmbRicercaTappa_Click() {
+    meta_.ui.cmbRicerca.Move(450, 3100, 3500, 3800);
+    ui.cmbRicercaTappa.Visible = false;
+    mfgTab.Enabled = true;
+    frmBottoni.Enabled = true;
+    meta_.RicercaDiUnaSingolaTappa();
+}
+
+void ControlloreItinerario::cmdRitorno_Click() {
     Griglia& g = mfgTab;
     // Gaps closed; what lies below the last stage is left over from the
     // moves and would come back as stages.
@@ -207,7 +216,7 @@ void FormViandora::cmdRitorno_Click() {
             if (Localita(g, r) == ultima) incrocio = r;
     }
     if (incrocio > 0) {
-        g.SetRows(qMax(g.Rows() + incrocio + 2, int(RigheVisibili)));
+        g.SetRows(qMax(g.Rows() + incrocio + 2, int(FinestraComune::RigheVisibili)));
         for (int k = incrocio - 1; k >= 1; --k) {
             ++tappe;
             g.SetTextMatrix(tappe, TappaNumero, QString::number(tappe));

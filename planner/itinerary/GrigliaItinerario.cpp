@@ -1,11 +1,14 @@
 // The stage grid: column set-ups, selection, the refresh after every change,
 // row insertion and the rebuild after a timetable calculation.
 #include "common/Stringhe.h"
+#include "database/Database.h"
 #include "guide/ControlloreGuida.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/ColonneGriglie.h"
 #include "model/ColonneTabella.h"
 #include "model/ValoriTappa.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 #include "shell/Itinerario.h"
 
 namespace {
@@ -74,44 +77,50 @@ bool SenzaLocalita(const Griglia& g, int riga) {
 
 } // namespace
 
-void FormViandora::CancellaMatrice() {
+ControlloreItinerario::ControlloreItinerario(FinestraComune& finestra, ControlliItinerario& controlli,
+                                             Griglia& griglia, ControlloreMeta& meta, ControlloreGuida& guida,
+                                             Pannello& pannelloComandi, Pulsante& calcola)
+    : ui(controlli), f_(finestra), mfgTab(griglia), meta_(meta), Meta(meta.Meta), Guida(guida),
+      frmBottoni(pannelloComandi), cmdCalcola(calcola) {}
+
+void ControlloreItinerario::CancellaMatrice() {
     const int righe = mfgTab.Rows();
     mfgTab.SetRows(1);
-    mfgTab.SetRows(qMax(righe, int(RigheVisibili)));
+    mfgTab.SetRows(qMax(righe, int(FinestraComune::RigheVisibili)));
     // What is loaded next shows from its first row.
     mfgTab.TopRow = 1;
     Itinerario.NumeroTappe = 0;
     for (int k = 0; k < 5; ++k) {
-        txtKmTot[k].Text.clear();
-        txtTempo[k].Text.clear();
+        meta_.ui.txtKmTot[k].Text.clear();
+        meta_.ui.txtTempo[k].Text.clear();
     }
-    txtTragh.Text.clear();
+    meta_.ui.txtTragh.Text.clear();
 }
 
-void FormViandora::ImpostaGriglia(int Modo) {
+void ControlloreItinerario::ImpostaGriglia(int Modo) {
     switch (Modo) {
-    case GrigliaTappe:
+    case FinestraComune::GrigliaTappe:
         Applica(mfgTab, ImpostazioneTappe, ColonneMatrice);
         break;
-    case GrigliaGuida:
+    case FinestraComune::GrigliaGuida:
         Applica(mfgTab, ImpostazioneGuida, ColonneMatrice);
         break;
-    case GrigliaTappeMeta:
-        Applica(mfgCopia, ImpostazioneTappeMeta, ColonneTappeMeta);
+    case FinestraComune::GrigliaTappeMeta:
+        Applica(ui.mfgCopia, ImpostazioneTappeMeta, ColonneTappeMeta);
         break;
-    case GrigliaMete:
-        Applica(mfgCopia, ImpostazioneMete, ColonneMete);
+    case FinestraComune::GrigliaMete:
+        Applica(ui.mfgCopia, ImpostazioneMete, ColonneMete);
         break;
-    case GrigliaPreparata:
+    case FinestraComune::GrigliaPreparata:
         // The prepared stage table keeps the stage grid's columns.
-        Applica(mfgCopia, ImpostazioneTappe, ColonneMatrice);
+        Applica(ui.mfgCopia, ImpostazioneTappe, ColonneMatrice);
         break;
     default:
         break;
     }
 }
 
-void FormViandora::SelezioneGriglia(int Riga1, int Col1, int Riga2, int Col2) {
+void ControlloreItinerario::SelezioneGriglia(int Riga1, int Col1, int Riga2, int Col2) {
     Griglia& g = mfgTab;
     const int ultimaRiga = qMax(1, g.Rows() - 1);
     const int ultimaColonna = qMax(1, g.Cols() - 1);
@@ -120,19 +129,20 @@ void FormViandora::SelezioneGriglia(int Riga1, int Col1, int Riga2, int Col2) {
     g.Col = qBound(0, Col1, qMax(0, g.Cols() - 1));
     g.RowSel = qBound(1, Riga2, ultimaRiga);
     g.ColSel = qBound(1, Col2, ultimaColonna);
-    if (g.Row > g.TopRow + RigheVisibili - 3) g.TopRow = g.Row - RigheVisibili + 3;
+    if (g.Row > g.TopRow + FinestraComune::RigheVisibili - 3)
+        g.TopRow = g.Row - FinestraComune::RigheVisibili + 3;
     if (g.Row < g.TopRow) g.TopRow = g.Row;
     g.TopRow = qMax(1, g.TopRow);
     g.Modificata();
 }
 
-void FormViandora::AggiornaNumeroRiga() {
+void ControlloreItinerario::AggiornaNumeroRiga() {
     Griglia& g = mfgTab;
     // Exactly one empty row after the last stage, and never fewer rows than
     // fit on screen.
-    while (g.Rows() > RigheVisibili && SenzaLocalita(g, g.Rows() - 1))
+    while (g.Rows() > FinestraComune::RigheVisibili && SenzaLocalita(g, g.Rows() - 1))
         g.SetRows(g.Rows() - 1);
-    g.SetRows(qMax(g.Rows(), int(RigheVisibili)) + 1);
+    g.SetRows(qMax(g.Rows(), int(FinestraComune::RigheVisibili)) + 1);
 
     int tappe = g.Rows() - 1;
     while (tappe >= 1 && SenzaLocalita(g, tappe))
@@ -149,32 +159,32 @@ void FormViandora::AggiornaNumeroRiga() {
     if (Itinerario.RigaCorrente < g.TopRow) g.TopRow = qMax(1, int(Itinerario.RigaCorrente));
 
     const int r = Itinerario.RigaCorrente;
-    txtTappa.Text = g.TextMatrix(r, TappaLocalita).trimmed();
+    ui.txtTappa.Text = g.TextMatrix(r, TappaLocalita).trimmed();
     QString strada = g.TextMatrix(r, TappaStrada).trimmed();
     if (strada.isEmpty() && r > 1) strada = g.TextMatrix(r - 1, TappaStrada).trimmed();
-    txtStrada.Text = strada;
-    txtKm.Text = g.TextMatrix(r, TappaKm).trimmed();
-    if (r > 1) cmbTipoStrada.SetListIndex(IndiceTipoStrada(g.TextMatrix(r, TappaTipoStrada)));
+    ui.txtStrada.Text = strada;
+    ui.txtKm.Text = g.TextMatrix(r, TappaKm).trimmed();
+    if (r > 1) ui.cmbTipoStrada.SetListIndex(IndiceTipoStrada(g.TextMatrix(r, TappaTipoStrada)));
     QString sosta = g.TextMatrix(r, TappaSosta).trimmed();
-    chkFineGiornata.Value = sosta.startsWith(u'*');
-    if (chkFineGiornata.Value) sosta = sosta.mid(1).trimmed();
+    ui.chkFineGiornata.Value = sosta.startsWith(u'*');
+    if (ui.chkFineGiornata.Value) sosta = sosta.mid(1).trimmed();
     if (sosta.isEmpty()) sosta = QStringLiteral("00:00:00");
-    cmbSosta[0].SetText(sosta.mid(0, 2));
-    cmbSosta[1].SetText(sosta.mid(3, 2));
-    cmbSosta[2].SetText(sosta.mid(6, 2));
+    ui.cmbSosta[0].SetText(sosta.mid(0, 2));
+    ui.cmbSosta[1].SetText(sosta.mid(3, 2));
+    ui.cmbSosta[2].SetText(sosta.mid(6, 2));
 
     MostraOrariTappa(r);
 
     SelezioneGriglia(r, 0, r, 99);
-    txtRiga.Text = QString::number(r);
+    ui.txtRiga.Text = QString::number(r);
 
-    cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
-    cmdRicalcola.Enabled = Itinerario.NumeroTappe > 1;
-    cmdCancella.Enabled = Itinerario.NumeroTappe > 1;
-    cmdRitorno.Enabled = Itinerario.NumeroTappe >= 2;
+    ui.cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
+    ui.cmdRicalcola.Enabled = Itinerario.NumeroTappe > 1;
+    ui.cmdCancella.Enabled = Itinerario.NumeroTappe > 1;
+    ui.cmdRitorno.Enabled = Itinerario.NumeroTappe >= 2;
 }
 
-void FormViandora::InserisciRigheItinerario(int NumeroRighe) {
+void ControlloreItinerario::InserisciRigheItinerario(int NumeroRighe) {
     Griglia& g = mfgTab;
     if (NumeroRighe <= 0) return;
     const int n = NumeroRighe;
@@ -197,7 +207,7 @@ void FormViandora::InserisciRigheItinerario(int NumeroRighe) {
     Itinerario.NumeroTappe = qint16(qMin(Itinerario.NumeroTappe + n, 32767));
 }
 
-void FormViandora::ColoraFineGiornata(int riga) {
+void ControlloreItinerario::ColoraFineGiornata(int riga) {
     // A pale yellow, the colour of a highlighter on a road map.
     constexpr int ColoreFineGiornata = 0xFFF2A8;
     Griglia::StileCella stile = mfgTab.Stile(riga, TappaSosta);
@@ -205,24 +215,24 @@ void FormViandora::ColoraFineGiornata(int riga) {
     mfgTab.SetStile(riga, TappaSosta, stile);
 }
 
-void FormViandora::RicomponiTabellaMfgTab() {
+void ControlloreItinerario::RicomponiTabellaMfgTab() {
     Griglia& g = mfgTab;
     // Emptied first: the timetable's rows must not survive as stages.
     g.SetRows(1);
-    g.SetCols(qMax(mfgCopia.Cols(), int(ColonneMatrice)));
-    g.SetRows(qMax(mfgCopia.Rows(), int(RigheVisibili)));
-    ImpostaGriglia(GrigliaTappe);
+    g.SetCols(qMax(ui.mfgCopia.Cols(), int(ColonneMatrice)));
+    g.SetRows(qMax(ui.mfgCopia.Rows(), int(FinestraComune::RigheVisibili)));
+    ImpostaGriglia(FinestraComune::GrigliaTappe);
     int k = 0;
-    for (int r = 1; r < mfgCopia.Rows(); ++r) {
-        if (SenzaLocalita(mfgCopia, r)) continue;
+    for (int r = 1; r < ui.mfgCopia.Rows(); ++r) {
+        if (SenzaLocalita(ui.mfgCopia, r)) continue;
         ++k;
-        for (int c = 0; c < mfgCopia.Cols(); ++c)
-            g.SetTextMatrix(k, c, mfgCopia.TextMatrix(r, c));
+        for (int c = 0; c < ui.mfgCopia.Cols(); ++c)
+            g.SetTextMatrix(k, c, ui.mfgCopia.TextMatrix(r, c));
         g.SetTextMatrix(k, TappaNumero, QString::number(k));
         if (g.TextMatrix(k, TappaSosta).trimmed().startsWith(u'*')) ColoraFineGiornata(k);
     }
     Itinerario.TabellaCalcolata = false;
-    MostraPrenotazioniMancate(false);
+    f_.MostraPrenotazioniMancate(false);
     // The stages come back from the first, whatever row of the timetable
     // was chosen.
     Itinerario.RigaCorrente = 1;
@@ -230,21 +240,21 @@ void FormViandora::RicomponiTabellaMfgTab() {
     AggiornaNumeroRiga();
 }
 
-void FormViandora::mfgTab_Click() {
+void ControlloreItinerario::mfgTab_Click() {
     Itinerario.RigaCorrente = qint16(mfgTab.Row);
     AggiornaNumeroRiga();
-    chkProgressivo.Visible = false;
-    chkProgressivo.Value = false;
-    if (frmInputBox.Visible && Itinerario.RigaCorrente > 2) {
-        chkProgressivo.Visible = true;
-        chkProgressivo.Value =
+    ui.chkProgressivo.Visible = false;
+    ui.chkProgressivo.Value = false;
+    if (ui.frmInputBox.Visible && Itinerario.RigaCorrente > 2) {
+        ui.chkProgressivo.Visible = true;
+        ui.chkProgressivo.Value =
             ValoreSenzaPunti(mfgTab.TextMatrix(Itinerario.RigaCorrente - 1, TappaKmProgressivi)) > 100;
     }
-    if (frmInputBox.Visible) SetFocus(txtTappa);
+    if (ui.frmInputBox.Visible) f_.SetFocus(ui.txtTappa);
     if (Guida.ModoGuida) Guida.InserisciGuida();
 }
 
-void FormViandora::mfgTab_KeyDown(int& KeyCode) {
+void ControlloreItinerario::mfgTab_KeyDown(int& KeyCode) {
     int riga = Itinerario.RigaCorrente;
     switch (KeyCode) {
     case 38:
@@ -273,7 +283,7 @@ void FormViandora::mfgTab_KeyDown(int& KeyCode) {
     AggiornaNumeroRiga();
 }
 
-void FormViandora::CollegaEventiItinerario() {
-    click_.insert(QStringLiteral("mfgTab"), [this] { mfgTab_Click(); });
-    tastiGiu_.insert(QStringLiteral("mfgTab"), [this](int& k) { mfgTab_KeyDown(k); });
+void ControlloreItinerario::CollegaEventiGriglia() {
+    f_.SuClick(QStringLiteral("mfgTab"), [this] { mfgTab_Click(); });
+    f_.SuTastoGiu(QStringLiteral("mfgTab"), [this](int& k) { mfgTab_KeyDown(k); });
 }

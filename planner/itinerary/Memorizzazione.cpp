@@ -5,28 +5,31 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
+#include "database/Database.h"
 #include "guide/PassaggioGuida.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "itinerary/MemorizzaTappe.h"
 #include "model/ColonneGriglie.h"
 #include "model/ColonneTabella.h"
 #include "model/ValoriTappa.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 #include "shell/Itinerario.h"
 #include "shell/SlotRecordSet.h"
 #include "trip/Meta.h"
 #include "trip/OrariFissi.h"
 
-void FormViandora::CaricaTappeItinerario() {
+void ControlloreItinerario::CaricaTappeItinerario() {
     CancellaMatrice();
-    ControllaVariabiliConvertite();
+    meta_.ControllaVariabiliConvertite();
 
-    Db.RecordSetImposta(SlotMeta, Query(Db.Schema().NomeTabella[TabItinerari])
-                                      .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
-                                      .OrdinaPer(QStringLiteral("Sequenza")));
-    RecordSet& rs = Db.Rs(SlotMeta);
+    Db().RecordSetImposta(SlotMeta, Query(Db().Schema().NomeTabella[TabItinerari])
+                                        .Dove(QStringLiteral("CodiceMeta"), Meta.CodiceMetaCorrente)
+                                        .OrdinaPer(QStringLiteral("Sequenza")));
+    RecordSet& rs = Db().Rs(SlotMeta);
     const int record = int(qMin<qint64>(rs.RecordCount(), 32000));
     Itinerario.NumeroTappe = qint16(record);
-    mfgTab.SetRows(qMax(record + 2, int(RigheVisibili)));
+    mfgTab.SetRows(qMax(record + 2, int(FinestraComune::RigheVisibili)));
     Itinerario.ColoreBaseCelle = mfgTab.Stile(1, TappaLocalita).BackColor;
 
     // The stages first, all of them: a failure in the guide must not leave
@@ -55,18 +58,18 @@ void FormViandora::CaricaTappeItinerario() {
     for (int k = 1; k <= r; ++k)
         tappe << TappaDaCelle(
             {QString(), mfgTab.TextMatrix(k, TappaLocalita), mfgTab.TextMatrix(k, TappaStrada)});
-    AttaccaOrariFissi(Db, Meta.CodiceMetaCorrente, tappe);
+    AttaccaOrariFissi(Db(), Meta.CodiceMetaCorrente, tappe);
     for (int k = 1; k <= r; ++k) {
         mfgTab.SetTextMatrix(k, TappaTraghetto, CellaTraghetto(tappe.at(k - 1).Orari));
         mfgTab.SetTextMatrix(k, TappaNottePrenotata, CellaNottePrenotata(tappe.at(k - 1).NottePrenotata));
     }
 
     try {
-        Database::Transazione transazione(Db);
+        Database::Transazione transazione(Db());
         QStringList localita;
         for (int k = 1; k <= r; ++k)
             localita << mfgTab.TextMatrix(k, TappaLocalita);
-        PassaggioGuida guida(Db, &CentesimiTempoGuida, localita);
+        PassaggioGuida guida(Db(), &CentesimiTempoGuida, localita);
         for (int k = 1; k <= r; ++k) {
             const double tempo = guida.TempoLocalita(mfgTab.TextMatrix(k, TappaLocalita));
             mfgTab.SetTextMatrix(k, TappaGuida,
@@ -81,7 +84,7 @@ void FormViandora::CaricaTappeItinerario() {
     CalcolaKmTempiItinerario();
 }
 
-bool FormViandora::MemorizzaTappeItinerario() {
+bool ControlloreItinerario::MemorizzaTappeItinerario() {
     QList<Tappa> tappe;
     tappe.reserve(mfgTab.Rows());
     for (int i = 1; i < mfgTab.Rows(); ++i) {
@@ -92,27 +95,17 @@ bool FormViandora::MemorizzaTappeItinerario() {
         OrariFissiDaCelle(celle, tappa);
         tappe << tappa;
     }
-    AzzeraPercentuale();
+    f_.FineAvanzamento();
     QString errore;
     try {
-        errore = MemorizzaTappe(Db, Meta.CodiceMetaCorrente, tappe, this, true);
+        errore = MemorizzaTappe(Db(), Meta.CodiceMetaCorrente, tappe, &f_, true);
     } catch (...) {
-        AzzeraPercentuale();
+        f_.FineAvanzamento();
         throw;
     }
-    AzzeraPercentuale();
+    f_.FineAvanzamento();
     if (errore.isEmpty()) return true;
-    piattaforma_.MsgBox(errore, Msg::OkOnly | Msg::Exclamation,
+    f_.Sistema().MsgBox(errore, Msg::OkOnly | Msg::Exclamation,
                         QStringLiteral("Memorizzazione dell'itinerario"));
     return false;
-}
-
-void FormViandora::AvanzaPercentuale(double contatore) {
-    auto percento = [this](double c) {
-        return TotaleProgresso > 0 ? int(Int(c / TotaleProgresso * 100)) : 0;
-    };
-    // Thousands of rows would otherwise redraw the bar thousands of times.
-    const bool ridisegna = ContatoreProgresso == 0 || percento(contatore) != percento(ContatoreProgresso);
-    ContatoreProgresso = contatore;
-    if (ridisegna) AggiornaPercentuale();
 }

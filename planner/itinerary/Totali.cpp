@@ -3,14 +3,17 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
+#include "database/Database.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/ColonneGriglie.h"
 #include "model/TotaliItinerario.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 
-void FormViandora::CalcolaKmTempiItinerario() {
+void ControlloreItinerario::CalcolaKmTempiItinerario() {
     std::array<QString, 4> medie;
     for (size_t t = 0; t < 4; ++t)
-        medie[t] = cmbMediaKm[t].Text();
+        medie[t] = meta_.ui.cmbMediaKm[t].Text();
 
     Griglia& g = mfgTab;
     QList<Tappa> tappe;
@@ -38,27 +41,28 @@ void FormViandora::CalcolaKmTempiItinerario() {
     // itinerary; so does the total of an itinerary without kilometres.
     for (size_t t = 0; t < 4; ++t) {
         const bool km = totali.KmTipo[t] != 0;
-        txtKmTot[t].Text = km ? Formato(totali.KmTipo[t], QStringLiteral("#,##0")) : QString();
-        txtTempo[t].Text = km ? ghmCentesimi2Stringa(float(totali.TempoTipo[t]), CentesimiGiorno) : QString();
+        meta_.ui.txtKmTot[t].Text = km ? Formato(totali.KmTipo[t], QStringLiteral("#,##0")) : QString();
+        meta_.ui.txtTempo[t].Text =
+            km ? ghmCentesimi2Stringa(float(totali.TempoTipo[t]), CentesimiGiorno) : QString();
     }
-    txtKmTot[4].Text = totali.Km != 0 ? Formato(totali.Km, QStringLiteral("#,##0")) : QString();
-    txtTempo[4].Text = totali.TestoTempo();
-    txtTragh.Text = Formato(totali.Traghetti, QStringLiteral("#0"));
+    meta_.ui.txtKmTot[4].Text = totali.Km != 0 ? Formato(totali.Km, QStringLiteral("#,##0")) : QString();
+    meta_.ui.txtTempo[4].Text = totali.TestoTempo();
+    meta_.ui.txtTragh.Text = Formato(totali.Traghetti, QStringLiteral("#0"));
 
-    const qint16 giorniRichiesti = totali.GiorniRichiesti(cmbGiorni.Text());
-    cmbGiorni.Clear();
-    cmbGiorni.AddItem(QStringLiteral("000"));
-    cmbGiorni.SetText(QStringLiteral("000"));
+    const qint16 giorniRichiesti = totali.GiorniRichiesti(meta_.ui.cmbGiorni.Text());
+    meta_.ui.cmbGiorni.Clear();
+    meta_.ui.cmbGiorni.AddItem(QStringLiteral("000"));
+    meta_.ui.cmbGiorni.SetText(QStringLiteral("000"));
     const int minimo = totali.GiorniMinimi();
     if (totali.Km != 0) {
         // The ranges overlap on purpose: the list is read in this order.
         for (int i = minimo; i <= minimo + 30; ++i)
-            cmbGiorni.AddItem(Zero(i, 3));
+            meta_.ui.cmbGiorni.AddItem(Zero(i, 3));
         for (int i = 30; i <= 100; i += 5)
-            cmbGiorni.AddItem(Zero(i, 3));
+            meta_.ui.cmbGiorni.AddItem(Zero(i, 3));
         for (int i = 110; i <= 200; i += 10)
-            cmbGiorni.AddItem(Zero(i, 3));
-        cmbGiorni.SetText(Zero(minimo, 3));
+            meta_.ui.cmbGiorni.AddItem(Zero(i, 3));
+        meta_.ui.cmbGiorni.SetText(Zero(minimo, 3));
     }
-    cmbGiorni.SetText(Zero(giorniRichiesti, 3));
+    meta_.ui.cmbGiorni.SetText(Zero(giorniRichiesti, 3));
 }

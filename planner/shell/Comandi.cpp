@@ -1,5 +1,4 @@
-// Command lists, confirmations, progress bar, exit and the trip screen's
-// key filters.
+// Command lists, confirmations, progress bar and exit.
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "shell/FormViandora.h"
@@ -71,7 +70,10 @@ void FormViandora::AbilitaPulsantiComando() {
     for (const CodiceComando& c : ComandiDellItinerario)
         (this->*(c.pulsante)).Enabled =
             ComandiItinerario.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, true));
-    AbilitaComandiTappe();
+    // The search needs two stages; an import goes only into an empty or
+    // one-stage itinerary.
+    cmdCerca.Enabled = cmdCerca.Enabled && Itinerario.NumeroTappe > 1;
+    cmdMapPoint.Enabled = Itinerario.NumeroTappe < 2;
     // The summary and the calendar go with a calculated timetable on screen.
     const bool tabella = Itinerario.Calcola == StatoItinerario::ComandoCalcola::Sblocca && cmdStampa.Enabled;
     cmdRiepilogo.Enabled = tabella;
@@ -95,11 +97,6 @@ bool FormViandora::Conferma(const QString& operazione) {
     QString titolo = operazione;
     BoxConferma(titolo);
     return RispostaConferma == Msg::Yes;
-}
-
-void FormViandora::TappeCambiate() {
-    CalcolaKmTempiItinerario();
-    AggiornaNumeroRiga();
 }
 
 void FormViandora::BoxConferma(QString& operazione) {
@@ -161,6 +158,12 @@ void FormViandora::InizioAvanzamento(const QString& didascalia, double totale) {
     ContatoreProgresso = 0;
 }
 
+void FormViandora::PosizioneAvanzamento(double posizione, double totale) {
+    TotaleProgresso = totale;
+    ContatoreProgresso = posizione;
+    AggiornaPercentuale();
+}
+
 void FormViandora::Avanza() {
     AvanzaPercentuale(ContatoreProgresso + 1);
 }
@@ -217,50 +220,12 @@ void FormViandora::PulisciFinestre() {
     frmGuida.Visible = false;
 }
 
-void FormViandora::AzzeraSchermo() {
-    PulisciFinestre();
-    // A new trip starts from the user's saved parameters, not from those of
-    // the trip shown before.
-    CaricaDefaultMeta(0);
-    for (auto& t : txtFine)
-        t.Text.clear();
-    txtGiorni.Text.clear();
-    const QDateTime adesso = piattaforma_.Adesso();
-    const QDate oggi = adesso.date();
-    cmbInizio[0].SetText(Zero(oggi.day(), 2));
-    cmbInizio[1].SetText(Zero(oggi.month(), 2));
-    cmbInizio[2].SetText(Zero(oggi.year(), 4));
-    // Minutes to the nearest quarter; 53 to 59 carry into the next hour
-    // (the hour list runs to 24).
-    int ora = adesso.time().hour();
-    int minuti = int(Int(adesso.time().minute() / 15.0 + 0.5)) * 15;
-    if (minuti == 60) {
-        minuti = 0;
-        ++ora;
-    }
-    cmbInizio[3].SetText(Zero(ora, 2));
-    cmbInizio[4].SetText(Zero(minuti, 2));
-    CancellaMatrice();
-}
-
-void FormViandora::FiltroMaiuscolo(int& KeyAscii) {
-    const QString c = QString(QChar(KeyAscii)).toUpper();
-    if (c.size() == 1) KeyAscii = c.at(0).unicode();
-}
-
-void FormViandora::FiltroVelocita(int& KeyAscii) {
-    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9')) KeyAscii = 0;
-}
-
-void FormViandora::FiltroSoloLista(int& KeyAscii) {
-    KeyAscii = 0;
-}
-
-void FormViandora::cmbGiorni_KeyPress(int& KeyAscii) {
-    // Digits, and the control keys that correct them (backspace).
-    if (KeyAscii >= 32 && (KeyAscii < '0' || KeyAscii > '9')) KeyAscii = 0;
-}
-
-void FormViandora::cmbGiorni_Change() {
-    if (Val(cmbGiorni.Text()) > 997) cmbGiorni.SetText(QStringLiteral("997"));
+void FormViandora::AvanzaPercentuale(double contatore) {
+    auto percento = [this](double c) {
+        return TotaleProgresso > 0 ? int(Int(c / TotaleProgresso * 100)) : 0;
+    };
+    // Thousands of rows would otherwise redraw the bar thousands of times.
+    const bool ridisegna = ContatoreProgresso == 0 || percento(contatore) != percento(ContatoreProgresso);
+    ContatoreProgresso = contatore;
+    if (ridisegna) AggiornaPercentuale();
 }

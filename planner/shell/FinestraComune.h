@@ -90,6 +90,11 @@ public:
     // a key (set to 0, the key is discarded).
     virtual void SuClick(const QString& controllo, std::function<void()> gestore) = 0;
     virtual void SuTasto(const QString& controllo, std::function<void(int&)> gestore) = 0;
+    // A key without a character (arrows, pages), by its key code; a change
+    // of the control's text; the focus leaving it.
+    virtual void SuTastoGiu(const QString& controllo, std::function<void(int&)> gestore) = 0;
+    virtual void SuCambio(const QString& controllo, std::function<void()> gestore) = 0;
+    virtual void SuUscita(const QString& controllo, std::function<void()> gestore) = 0;
 
     // The trip screen after the database changed under it: the current trip
     // found again and, when there is one, shown with its stages; the command
@@ -126,6 +131,16 @@ public:
     virtual void CalcolaTabellaDiMarcia() = 0;
     // The guide types by code, 1..10, as their descriptions.
     virtual const std::array<QString, 11>& DescrizioniTipiGuida() const = 0;
+    // Beside the progress bar: how many booked nights the timetable on
+    // screen does not reach, or nothing without a calculated one.
+    virtual void MostraPrenotazioniMancate(bool calcolata) = 0;
+
+    // A long run's side of the window: the line above the bar, the bar at a
+    // position of a total, and the user's "&Stop" (cleared before a run).
+    virtual void Didascalia(const QString& testo) = 0;
+    virtual void PosizioneAvanzamento(double posizione, double totale) = 0;
+    virtual bool Interrotto() const = 0;
+    virtual void AzzeraInterruzione() = 0;
 
 protected:
     ~FinestraComune() override = default;

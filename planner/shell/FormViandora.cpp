@@ -43,7 +43,11 @@ void FormViandora::CreaControlli() {
 
     Registra(mfgTab, QStringLiteral("mfgTab"), {}, 5, 2850, 11535, 4055);
     CreaComandiMeta();
-    CreaPannelliSecondari();
+    // The stage editor's panel and its commands come before the panels
+    // that lie over the grid.
+    RegistraPannello(frmInputBox, "frmInputBox", QStringLiteral("Inserimento itinerario:"), 7900, 2350, 3650,
+                     5130);
+    CreaComandiItinerario();
 }
 
 void FormViandora::CreaComandiMeta() {
@@ -108,13 +112,8 @@ void FormViandora::CreaComandiMeta() {
 }
 
 void FormViandora::CreaPannelliSecondari() {
-    // Secondary panels, created after the grid and the buttons so that they
-    // lie over them when shown.
-    RegistraPannello(frmInputBox, "frmInputBox", QStringLiteral("Inserimento itinerario:"), 7900, 2350, 3650,
-                     5130);
-    CreaComandiItinerario();
-    CreaPannelloOrari();
-
+    // Secondary panels, created after the grid, the buttons and the stage's
+    // fixed times so that they lie over them when shown.
     RegistraPannello(frmPercorso, "frmPercorso", QStringLiteral("Tratto dal percorso:"), 8000, 3500, 3200,
                      3975);
     RegistraPannello(frmLista, "frmLista", {}, 60, 2900, 7850, 4000);
@@ -174,14 +173,7 @@ void FormViandora::CreaComandiItinerario() {
 
 void FormViandora::CollegaEventi() {
     click_.insert(QStringLiteral("cmdEsce"), [this] { cmdEsce_Click(); });
-    CollegaEventiMeta();
-    CollegaEventiVeicolo();
-    CollegaEventiItinerario();
-    CollegaEventiEditor();
-    CollegaEventiOrari();
     CollegaEventiAiuto();
-    CollegaEventiCalcolo();
-    CollegaEventiCopia();
 }
 
 void FormViandora::Esegui(const std::function<void()>& azione) {
@@ -204,6 +196,18 @@ void FormViandora::SuClick(const QString& controllo, std::function<void()> gesto
 
 void FormViandora::SuTasto(const QString& controllo, std::function<void(int&)> gestore) {
     tasti_.insert(controllo, std::move(gestore));
+}
+
+void FormViandora::SuTastoGiu(const QString& controllo, std::function<void(int&)> gestore) {
+    tastiGiu_.insert(controllo, std::move(gestore));
+}
+
+void FormViandora::SuCambio(const QString& controllo, std::function<void()> gestore) {
+    cambi_.insert(controllo, std::move(gestore));
+}
+
+void FormViandora::SuUscita(const QString& controllo, std::function<void()> gestore) {
+    uscite_.insert(controllo, std::move(gestore));
 }
 
 void FormViandora::Click(const QString& controllo) {

@@ -65,6 +65,7 @@ void FormViandora::CreaPulsantiAiuto() {
 
 void FormViandora::CollegaEventiAiuto() {
     click_.insert(cmdHelpGenerico.NomeCompleto(), [this] { cmdHelpGenerico_Click(); });
+    click_.insert(cmdHelpVeicolo.NomeCompleto(), [this] { cmdHelpVeicolo_Click(); });
     click_.insert(cmdHelpTotale1.NomeCompleto(), [this] { cmdHelpTotale1_Click(); });
     click_.insert(cmdHelpTotale2.NomeCompleto(), [this] { cmdHelpTotale2_Click(); });
     click_.insert(cmdHelpTt.NomeCompleto(), [this] { cmdHelpTt_Click(); });

@@ -4,10 +4,11 @@
 
 #include "conversion/ControlloreConversione.h"
 #include "guide/ControlloreGuida.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/CampiMeta.h"
 #include "shell/FormViandora.h"
 #include "shell/Itinerario.h"
-#include "trip/Meta.h"
+#include "trip/ControlloreMeta.h"
 
 namespace {
 // Each field takes as many characters as its stored field keeps, in this
@@ -58,7 +59,7 @@ bool FormViandora::Form_Load() {
     frmStampaInCorso.Visible = false;
     mfgTab.Visible = true;
 
-    CancellaMatrice();
+    Tappe.CancellaMatrice();
     ComandiMeta = QStringLiteral("ZZ");
     ComandiItinerario = QStringLiteral("ZZ");
     AbilitaPulsantiComando();
@@ -85,16 +86,16 @@ bool FormViandora::Form_Load() {
     };
     Db.RecordSetImpostaDefault();
     passo([this] { LunghezzeCampi(*this); });
-    passo([this] { CaricaComboBox(); });
+    passo([this] { SchermoMeta.CaricaComboBox(); });
     ImpostaGriglia(GrigliaTappe);
     cmdItinerario.Visible = true;
     AzzeraPercentuale();
 
     passo([this] {
-        RicercaMetaCorrente();
+        SchermoMeta.RicercaMetaCorrente();
         if (!Meta.CodiceMetaCorrente.isEmpty()) {
-            CaricaDatiAnagraficiMeta();
-            CaricaTappeItinerario();
+            SchermoMeta.CaricaDatiAnagraficiMeta();
+            Tappe.CaricaTappeItinerario();
         }
     });
     Itinerario.RigaCorrente = qMax<qint16>(Itinerario.RigaCorrente, 1);
@@ -110,7 +111,7 @@ bool FormViandora::Form_Load() {
     AbilitaPulsantiComando();
 
     Conversione.MostraConverte();
-    ImpostaGiorniMeseInizio();
+    SchermoMeta.ImpostaGiorniMeseInizio();
     return true;
 }
 

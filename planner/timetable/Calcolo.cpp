@@ -5,15 +5,20 @@
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
+#include "database/Database.h"
 #include "guide/ControlloreGuida.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "itinerary/MemorizzaTappe.h"
 #include "model/ColonneGriglie.h"
 #include "model/ControlloMeta.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
 #include "shell/Itinerario.h"
+#include "timetable/ControlloreCalcolo.h"
 #include "timetable/GuidaDatabase.h"
 #include "timetable/ServizioCalcolo.h"
 #include "timetable/TabellaDiMarcia.h"
+#include "trip/ControlloreMeta.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -30,21 +35,27 @@ QString Tempo(float centesimi) {
 
 } // namespace
 
-IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
-    AttivaFormMeta(false);
-    ControllaVariabiliConvertite();
-    PulisciFinestre();
+ControlloreCalcolo::ControlloreCalcolo(FinestraComune& finestra, Griglia& griglia, ControlloreMeta& meta,
+                                       ControlloreItinerario& tappe, ControlloreGuida& guida,
+                                       Pulsante& calcola)
+    : f_(finestra), mfgTab(griglia), meta_(meta), tappe_(tappe), Meta(meta.Meta),
+      Itinerario(tappe.Itinerario), Guida(guida), cmdCalcola(calcola) {}
 
-    const ValoriMeta valori = ValoriSchermo();
+IngressoCalcolo ControlloreCalcolo::IngressoCalcoloTabella() {
+    meta_.AttivaFormMeta(false);
+    meta_.ControllaVariabiliConvertite();
+    f_.PulisciFinestre();
+
+    const ValoriMeta valori = meta_.ValoriSchermo();
     IngressoCalcolo in;
     in.Meta.CodiceMeta = Meta.CodiceMetaCorrente;
-    in.Meta.Localita = txtLocalita.Text;
-    in.Meta.Nazione = txtNazione.Text;
+    in.Meta.Localita = meta_.ui.txtLocalita.Text;
+    in.Meta.Nazione = meta_.ui.txtNazione.Text;
     in.Meta.DataInizio = DataInizioValori(valori);
     in.Meta.Parametri = Meta.ParametriMeta;
     in.Meta.Velocita = VelocitaValori(valori);
     in.Meta.SceltaSoste = valori.SceltaSoste;
-    QString tempoGuida = txtTempo[4].Text;
+    QString tempoGuida = meta_.ui.txtTempo[4].Text;
     in.TempoGuidaTotale = ghmStringa2Centesimi(tempoGuida, CentesimiGiorno);
     // The rows themselves are kept: the prepared table goes back on the copy
     // grid with every column, where unlocking finds the stages.
@@ -67,24 +78,20 @@ IngressoCalcolo FormViandora::IngressoCalcoloTabella() {
     return in;
 }
 
-ServiziCalcolo FormViandora::ServiziCalcoloFinestra() {
+ServiziCalcolo ControlloreCalcolo::ServiziCalcoloFinestra() {
     ServiziCalcolo s;
-    s.Interrotto = [this] { return Interrompi; };
-    s.Etichetta = [this](const QString& testo) { lblElaborazione.Caption = testo; };
-    s.Avanzamento = [this](double posizione, double totale) {
-        TotaleProgresso = totale;
-        ContatoreProgresso = posizione;
-        AggiornaPercentuale();
-    };
+    s.Interrotto = [this] { return f_.Interrotto(); };
+    s.Etichetta = [this](const QString& testo) { f_.Didascalia(testo); };
+    s.Avanzamento = [this](double posizione, double totale) { f_.PosizioneAvanzamento(posizione, totale); };
     s.Ricontrolla = [this](ParametriMetaTipo& p) {
-        Aggiorna(false);
+        meta_.Aggiorna(false);
         p = Meta.ParametriMeta;
     };
     s.FinePassata = [this](const StatoCalcolo& stato) { ScriviTabellaDiMarcia(stato); };
     return s;
 }
 
-void FormViandora::ScriviTabellaDiMarcia(const StatoCalcolo& s) {
+void ControlloreCalcolo::ScriviTabellaDiMarcia(const StatoCalcolo& s) {
     mfgTab.SetRows(1);
     mfgTab.SetRows(s.RigheTabella);
     const int righe = qMin(int(s.Righe.size()), s.RigheTabella);
@@ -101,23 +108,23 @@ void FormViandora::ScriviTabellaDiMarcia(const StatoCalcolo& s) {
     }
     const TestiTotali t = TestiDeiTotali(s.Totali);
     for (size_t k = 0; k < 5; ++k) {
-        Scrivi(txtKmTot[k], t.Km[k]);
-        Scrivi(txtTempo[k], t.Tempo[k]);
+        Scrivi(meta_.ui.txtKmTot[k], t.Km[k]);
+        Scrivi(meta_.ui.txtTempo[k], t.Tempo[k]);
     }
-    Scrivi(txtTragh, t.Traghetti);
+    Scrivi(meta_.ui.txtTragh, t.Traghetti);
     for (size_t k = 0; k < 6; ++k)
-        Scrivi(txtFine[k], t.Fine[k]);
-    Scrivi(txtGiorni, t.Giorni);
+        Scrivi(meta_.ui.txtFine[k], t.Fine[k]);
+    Scrivi(meta_.ui.txtGiorni, t.Giorni);
 }
 
 // The prepared table back on the copy grid, where unlocking finds the stages:
 // each stage's row as the list had it, with the guide time and the stops.
-void FormViandora::ScriviTabellaPreparata(const StatoCalcolo& s) {
-    Griglia& t = mfgCopia;
+void ControlloreCalcolo::ScriviTabellaPreparata(const StatoCalcolo& s) {
+    Griglia& t = tappe_.ui.mfgCopia;
     t.SetRows(1);
     t.SetRows(int(s.Preparata.size()));
     t.SetCols(mfgTab.Cols());
-    ImpostaGriglia(GrigliaPreparata);
+    tappe_.ImpostaGriglia(FinestraComune::GrigliaPreparata);
     const QList<QStringList>& celle = TabellaDiMarcia.CelleTappe;
     for (int r = 1; r < s.Preparata.size(); ++r) {
         const TappaPreparata& p = s.Preparata.at(r);
@@ -135,14 +142,12 @@ void FormViandora::ScriviTabellaPreparata(const StatoCalcolo& s) {
     }
 }
 
-void FormViandora::CalcolaTabellaDiMarcia() {
-    ComandiMeta = QStringLiteral("zz");
-    AbilitaPulsantiComando();
+void ControlloreCalcolo::CalcolaTabellaDiMarcia() {
+    f_.OffriComandi(QStringLiteral("zz"));
     if (Itinerario.TabellaCalcolata) {
         RiprendiElencoTappe();
-        AzzeraPercentuale();
-        ComandiMeta = QStringLiteral("CaSt");
-        AbilitaPulsantiComando();
+        f_.FineAvanzamento();
+        f_.OffriComandi(QStringLiteral("CaSt"));
         return;
     }
 
@@ -154,10 +159,9 @@ void FormViandora::CalcolaTabellaDiMarcia() {
         if (Itinerario.TabellaCalcolata)
             RiprendiElencoTappe();
         else
-            AttivaFormMeta(true);
-        ComandiMeta = QStringLiteral("all");
-        AbilitaPulsantiComando();
-        AzzeraPercentuale();
+            meta_.AttivaFormMeta(true);
+        f_.OffriComandi(QStringLiteral("all"));
+        f_.FineAvanzamento();
         throw;
     }
 
@@ -166,35 +170,33 @@ void FormViandora::CalcolaTabellaDiMarcia() {
     Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
     cmdCalcola.Caption = QStringLiteral("&Sblocca");
     Itinerario.TabellaCalcolata = true;
-    MostraPrenotazioniMancate(true);
+    f_.MostraPrenotazioniMancate(true);
 
     // The bar is cleared and the exit button reads "&Esce" again before the
     // final message, so the box never stands over a run that looks alive.
-    AzzeraPercentuale();
-    ComandiMeta = QStringLiteral("CaSt");
-    AbilitaPulsantiComando();
+    f_.FineAvanzamento();
+    f_.OffriComandi(QStringLiteral("CaSt"));
     const QString messaggio = TabellaDiMarcia.MessaggioCalcolo;
     if (Itinerario.AttivitaCorrente != StatoItinerario::Attivita::Stampa && !messaggio.isEmpty())
-        piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Information, TitoloCalcolo);
+        f_.Sistema().MsgBox(messaggio, Msg::OkOnly | Msg::Information, TitoloCalcolo);
 }
 
-bool FormViandora::EseguiCalcolo() {
+bool ControlloreCalcolo::EseguiCalcolo() {
     IngressoCalcolo ingresso = IngressoCalcoloTabella();
 
     // The guide's visited flags all start from "0" and the entries counted end
     // at "1": the preparation leaves exactly that, writing only the flags that
     // change, in one transaction, so a failure leaves the guide as it was.
-    Database::Transazione transazione(Db);
-    GuidaDatabase guida(Db, LocalitaTappe(ingresso.Tappe));
+    Database::Transazione transazione(Db());
+    GuidaDatabase guida(Db(), LocalitaTappe(ingresso.Tappe));
     CalcoloTabellaDiMarcia motore(std::move(ingresso), guida, ServiziCalcoloFinestra());
     if (!motore.Prepara()) {
-        piattaforma_.MsgBox(motore.Errore(), Msg::OkOnly | Msg::Exclamation, TitoloCalcolo);
+        f_.Sistema().MsgBox(motore.Errore(), Msg::OkOnly | Msg::Exclamation, TitoloCalcolo);
         if (Itinerario.AttivitaCorrente == StatoItinerario::Attivita::Ricalcola)
-            AttivitaInserimentoItinerario();
-        AttivaFormMeta(true);
-        ComandiMeta = QStringLiteral("all");
-        AbilitaPulsantiComando();
-        AzzeraPercentuale();
+            tappe_.AttivitaInserimentoItinerario();
+        meta_.AttivaFormMeta(true);
+        f_.OffriComandi(QStringLiteral("all"));
+        f_.FineAvanzamento();
         return false;
     }
     guida.ScriviVisti();
@@ -202,9 +204,8 @@ bool FormViandora::EseguiCalcolo() {
     ScriviTabellaPreparata(motore.Stato());
 
     // Cleared before "&Stop" shows: a stop pressed at once must count.
-    Interrompi = false;
-    ComandiMeta = QStringLiteral("Es");
-    AbilitaPulsantiComando();
+    f_.AzzeraInterruzione();
+    f_.OffriComandi(QStringLiteral("Es"));
     Itinerario.TabellaCalcolata = true;
     mfgTab.SetTextMatrix(0, MarciaSosta, QStringLiteral("Sosta"));
     mfgTab.SetColWidth(MarciaSosta, mfgTab.ColWidth(MarciaSosta) + mfgTab.ColWidth(MarciaGuida));
@@ -221,64 +222,62 @@ bool FormViandora::EseguiCalcolo() {
     if (finita) return true;
 
     if (Itinerario.AttivitaCorrente == StatoItinerario::Attivita::Ricalcola) {
-        AttivitaInserimentoItinerario();
-        AttivaFormMeta(true);
+        tappe_.AttivitaInserimentoItinerario();
+        meta_.AttivaFormMeta(true);
     } else {
         RiprendiElencoTappe();
     }
-    ComandiMeta = QStringLiteral("all");
-    AbilitaPulsantiComando();
-    AzzeraPercentuale();
+    f_.OffriComandi(QStringLiteral("all"));
+    f_.FineAvanzamento();
     return false;
 }
 
-void FormViandora::RiprendiElencoTappe() {
-    AttivaFormMeta(true);
-    RicomponiTabellaMfgTab();
-    CalcolaKmTempiItinerario();
+void ControlloreCalcolo::RiprendiElencoTappe() {
+    meta_.AttivaFormMeta(true);
+    tappe_.RicomponiTabellaMfgTab();
+    tappe_.CalcolaKmTempiItinerario();
 }
 
-void FormViandora::cmdCalcola_Click() {
+void ControlloreCalcolo::cmdCalcola_Click() {
     if (Itinerario.Calcola == StatoItinerario::ComandoCalcola::Calcola) {
         CalcolaTabellaDiMarcia();
         return;
     }
     // Unlocking: back to the stage editor with the stage list.
-    AttivitaInserimentoItinerario();
-    ComandiMeta = QStringLiteral("all");
-    AbilitaPulsantiComando();
-    AttivaFormMeta(true);
+    tappe_.AttivitaInserimentoItinerario();
+    f_.OffriComandi(QStringLiteral("all"));
+    meta_.AttivaFormMeta(true);
 }
 
-void FormViandora::cmdRicalcola_Click() {
+void ControlloreCalcolo::cmdRicalcola_Click() {
     mfgTab.Width = 11535;
-    frmInputBox.Visible = false;
+    tappe_.ui.frmInputBox.Visible = false;
     Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Ricalcola;
     CalcolaTabellaDiMarcia();
-    ComandiMeta = QStringLiteral("Ca");
-    AbilitaPulsantiComando();
+    f_.OffriComandi(QStringLiteral("Ca"));
     mfgTab.Modificata();
 }
 
-void FormViandora::CollegaEventiCalcolo() {
+void ControlloreCalcolo::CollegaEventi() {
     // The trip's length in days, at the free end of the "Fine:" row, as far
     // as the frame's edge: a field that holds fewer digits than the count
     // shows only its last ones, and 265 days would read as 65.
-    Registra(txtGiorni, QStringLiteral("txtGiorni"), QStringLiteral("frmMeteFine"), 1800, 630, 390, 285);
-    txtGiorni.Locked = true;
-    txtGiorni.ToolTipText = QStringLiteral("Durata del viaggio in giorni");
+    f_.Registra(meta_.ui.txtGiorni, QStringLiteral("txtGiorni"), QStringLiteral("frmMeteFine"), 1800, 630,
+                390, 285);
+    meta_.ui.txtGiorni.Locked = true;
+    meta_.ui.txtGiorni.ToolTipText = QStringLiteral("Durata del viaggio in giorni");
 
-    click_.insert(QStringLiteral("cmdCalcola"), [this] { cmdCalcola_Click(); });
-    click_.insert(QStringLiteral("cmdRicalcola"), [this] { cmdRicalcola_Click(); });
+    f_.SuClick(QStringLiteral("cmdCalcola"), [this] { cmdCalcola_Click(); });
+    f_.SuClick(QStringLiteral("cmdRicalcola"), [this] { cmdRicalcola_Click(); });
 }
 
-TabellaCalcolata FormViandora::TabellaSchermo() const {
+TabellaCalcolata ControlloreCalcolo::TabellaSchermo() const {
     const StatoCalcolo& s = TabellaDiMarcia.Calcolo;
     TabellaCalcolata t;
     t.Meta.CodiceMeta = Meta.CodiceMetaCorrente;
-    t.Meta.Localita = txtLocalita.Text;
-    t.Meta.Nazione = txtNazione.Text;
-    t.Valori = ValoriSchermo();
+    t.Meta.Localita = meta_.ui.txtLocalita.Text;
+    t.Meta.Nazione = meta_.ui.txtNazione.Text;
+    t.Valori = meta_.ValoriSchermo();
     t.RiprendiStato(s);
     t.Messaggio = TabellaDiMarcia.MessaggioCalcolo;
     t.TipiGuida = TabellaDiMarcia.TipiGuida;

@@ -1,6 +1,9 @@
 // The trip screen's vehicle and costs: eight fields below the commands,
 // loaded with the trip, stored with it, checked before anything is stored.
-#include "shell/FormViandora.h"
+#include "database/Database.h"
+#include "shell/ControlliMeta.h"
+#include "shell/FinestraComune.h"
+#include "trip/ControlloreMeta.h"
 #include "trip/Veicolo.h"
 
 namespace {
@@ -35,18 +38,19 @@ int Riga(int r) {
 
 } // namespace
 
-void FormViandora::CreaPannelloVeicolo() {
-    RegistraPannello(frmVeicolo, "frmVeicolo", QStringLiteral("Veicolo e costi:"), 0, 7935, 11535, 840);
+void ControlloreMeta::CreaPannelloVeicolo() {
+    f_.Registra(ui.frmVeicolo, QStringLiteral("frmVeicolo"), {}, 0, 7935, 11535, 840);
+    ui.frmVeicolo.Caption = QStringLiteral("Veicolo e costi:");
     const QString pannello = QStringLiteral("frmVeicolo");
     for (int k = 0; k < NumeroCampi; ++k) {
         const int x = 90 + (k % 4) * Colonna;
         const int y = Riga(k / 4);
-        lblVeicolo.emplace_back();
-        Registra(lblVeicolo.back(), QStringLiteral("lblVeicolo"), pannello, x, y + 30, LarghezzaEtichetta,
-                 255, k);
-        lblVeicolo.back().Caption = QString::fromUtf8(Campi[k].etichetta);
-        CasellaTesto& t = Aggiungi(txtVeicolo, QStringLiteral("txtVeicolo"), pannello,
-                                   x + LarghezzaEtichetta + 30, y, LarghezzaCampo, 285);
+        ui.lblVeicolo.emplace_back();
+        f_.Registra(ui.lblVeicolo.back(), QStringLiteral("lblVeicolo"), pannello, x, y + 30,
+                    LarghezzaEtichetta, 255, k);
+        ui.lblVeicolo.back().Caption = QString::fromUtf8(Campi[k].etichetta);
+        CasellaTesto& t = f_.Aggiungi(ui.txtVeicolo, QStringLiteral("txtVeicolo"), pannello,
+                                      x + LarghezzaEtichetta + 30, y, LarghezzaCampo, 285);
         t.ToolTipText = QString::fromUtf8(Campi[k].suggerimento);
         // Seven digits, a separator and four decimals; "hh:mm".
         t.MaxLength = k == IndiceGuida ? 5 : 12;
@@ -54,35 +58,29 @@ void FormViandora::CreaPannelloVeicolo() {
     MostraVeicolo(Veicolo{});
 }
 
-void FormViandora::CollegaEventiVeicolo() {
-    for (int k = 0; k < NumeroCampi; ++k)
-        tasti_.insert(txtVeicolo[k].NomeCompleto(), [this, k](int& tasto) { txtVeicolo_KeyPress(k, tasto); });
-    click_.insert(cmdHelpVeicolo.NomeCompleto(), [this] { cmdHelpVeicolo_Click(); });
-}
-
-void FormViandora::txtVeicolo_KeyPress(int Index, int& KeyAscii) {
+void ControlloreMeta::txtVeicolo_KeyPress(int Index, int& KeyAscii) {
     // Digits, and a decimal point or comma; a colon in the driving time.
     if (KeyAscii < 32 || (KeyAscii >= '0' && KeyAscii <= '9')) return;
     const bool ammesso = Index == IndiceGuida ? KeyAscii == ':' : KeyAscii == '.' || KeyAscii == ',';
     if (!ammesso) KeyAscii = 0;
 }
 
-void FormViandora::MostraVeicolo(const Veicolo& v) {
+void ControlloreMeta::MostraVeicolo(const Veicolo& v) {
     for (int k = 0; k < NumeroCampi; ++k)
-        txtVeicolo[k].Text =
+        ui.txtVeicolo[k].Text =
             Campi[k].valore ? TestoDecimale(v.*Campi[k].valore) : TestoMinuti(v.GuidaMassima);
 }
 
-bool FormViandora::VeicoloSchermo(Veicolo& veicolo) {
+bool ControlloreMeta::VeicoloSchermo(Veicolo& veicolo) {
     const QString titolo = QStringLiteral("Veicolo e costi");
     auto rifiuta = [&](int k, const QString& messaggio) {
-        piattaforma_.MsgBox(messaggio, Msg::OkOnly | Msg::Exclamation, titolo);
-        SetFocus(txtVeicolo[k]);
+        f_.Sistema().MsgBox(messaggio, Msg::OkOnly | Msg::Exclamation, titolo);
+        f_.SetFocus(ui.txtVeicolo[k]);
         return false;
     };
     Veicolo v;
     for (int k = 0; k < NumeroCampi; ++k) {
-        const QString testo = txtVeicolo[k].Text.trimmed();
+        const QString testo = ui.txtVeicolo[k].Text.trimmed();
         QString nome = QString::fromUtf8(Campi[k].etichetta);
         nome.chop(1);
         if (Campi[k].valore) {

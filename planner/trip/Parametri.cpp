@@ -1,8 +1,12 @@
 // The check that turns the trip screen's values into ParametriMeta, and the
 // refresh that brings corrected values back to the screen.
 #include "common/Numeri.h"
+#include "database/Database.h"
 #include "model/ControlloMeta.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliItinerario.h"
+#include "shell/ControlliMeta.h"
+#include "shell/FinestraComune.h"
+#include "trip/ControlloreMeta.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -12,64 +16,64 @@ void Metti(Elenco& elenco, const QString& testo) {
 }
 } // namespace
 
-ValoriMeta FormViandora::ValoriSchermo() const {
+ValoriMeta ControlloreMeta::ValoriSchermo() const {
     ValoriMeta v;
     for (size_t k = 0; k < 5; ++k)
-        v.Inizio[k] = cmbInizio[k].Text();
+        v.Inizio[k] = ui.cmbInizio[k].Text();
     for (size_t k = 0; k < 4; ++k)
-        v.MediaKm[k] = cmbMediaKm[k].Text();
+        v.MediaKm[k] = ui.cmbMediaKm[k].Text();
     for (size_t k = 0; k < 9; ++k) {
-        v.Ora[k] = cmbOra[k].Text();
-        v.Minuti[k] = cmbMin[k].Text();
+        v.Ora[k] = ui.cmbOra[k].Text();
+        v.Minuti[k] = ui.cmbMin[k].Text();
     }
-    v.RiposoMinuti = cmbRipM.Text();
-    v.RiposoOre = cmbRipH.Text();
-    v.RiposoGiorno = cmbRipG.Text();
-    v.RiposoDopoGiorni = cmbRipGG.Text();
-    v.Giorni = cmbGiorni.Text();
-    v.SceltaSoste = int(Val(cmbSoste.Text().left(1)));
+    v.RiposoMinuti = ui.cmbRipM.Text();
+    v.RiposoOre = ui.cmbRipH.Text();
+    v.RiposoGiorno = ui.cmbRipG.Text();
+    v.RiposoDopoGiorni = ui.cmbRipGG.Text();
+    v.Giorni = ui.cmbGiorni.Text();
+    v.SceltaSoste = int(Val(ui.cmbSoste.Text().left(1)));
     return v;
 }
 
-void FormViandora::MostraValori(const ValoriMeta& v) {
+void ControlloreMeta::MostraValori(const ValoriMeta& v) {
     for (size_t k = 0; k < 5; ++k)
-        Metti(cmbInizio[k], v.Inizio[k]);
+        Metti(ui.cmbInizio[k], v.Inizio[k]);
     for (size_t k = 0; k < 4; ++k)
-        Metti(cmbMediaKm[k], v.MediaKm[k]);
+        Metti(ui.cmbMediaKm[k], v.MediaKm[k]);
     for (size_t k = 0; k < 9; ++k) {
-        Metti(cmbOra[k], v.Ora[k]);
-        Metti(cmbMin[k], v.Minuti[k]);
+        Metti(ui.cmbOra[k], v.Ora[k]);
+        Metti(ui.cmbMin[k], v.Minuti[k]);
     }
-    Metti(cmbRipM, v.RiposoMinuti);
-    Metti(cmbRipH, v.RiposoOre);
-    Metti(cmbRipG, v.RiposoGiorno);
-    Metti(cmbRipGG, v.RiposoDopoGiorni);
+    Metti(ui.cmbRipM, v.RiposoMinuti);
+    Metti(ui.cmbRipH, v.RiposoOre);
+    Metti(ui.cmbRipG, v.RiposoGiorno);
+    Metti(ui.cmbRipGG, v.RiposoDopoGiorni);
 }
 
-void FormViandora::ControllaVariabiliConvertite() {
+void ControlloreMeta::ControllaVariabiliConvertite() {
     ValoriMeta valori = ValoriSchermo();
     Meta.ParametriMeta = ControllaValoriMeta(valori);
     MostraValori(valori);
-    piattaforma_.ElaboraEventi();
+    f_.Sistema().ElaboraEventi();
 }
 
-void FormViandora::Aggiorna(bool mantieniPannelli) {
+void ControlloreMeta::Aggiorna(bool mantieniPannelli) {
     MettiGiornoSett();
     ValoriMeta valori = ValoriSchermo();
     Meta.ParametriMeta = AggiornaValoriMeta(valori);
     MostraValori(valori);
-    piattaforma_.ElaboraEventi();
+    f_.Sistema().ElaboraEventi();
 
     if (!mantieniPannelli) {
-        cmbRicercaTappa.Visible = false;
-        frmInputBox.Visible = false;
-        mfgTab.Width = 11535;
-        piattaforma_.ElaboraEventi();
+        editor_.cmbRicercaTappa.Visible = false;
+        editor_.frmInputBox.Visible = false;
+        f_.GrigliaPrincipale().Width = 11535;
+        f_.Sistema().ElaboraEventi();
     }
 }
 
-void FormViandora::cmbMediaKm_Click(int Index) {
+void ControlloreMeta::cmbMediaKm_Click(int Index) {
     Q_UNUSED(Index);
     // The totals follow the speeds.
-    CalcolaKmTempiItinerario();
+    tappe_->CalcolaKmTempiItinerario();
 }

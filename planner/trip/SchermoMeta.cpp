@@ -1,8 +1,11 @@
 // The trip screen's controls: the heading with code, destination and
 // country, the period, the speeds and totals, the daily times and rests.
 #include "common/Date.h"
+#include "database/Database.h"
 #include "model/TestataTabella.h"
-#include "shell/FormViandora.h"
+#include "shell/ControlliMeta.h"
+#include "shell/FinestraComune.h"
+#include "trip/ControlloreMeta.h"
 
 namespace {
 // The rows of the speed and time panels.
@@ -11,13 +14,13 @@ int Riga(int r) {
 }
 } // namespace
 
-void FormViandora::RegistraEtichetta(Etichetta& e, const char* nome, const QString& caption,
-                                     const QString& genitore, int l, int t, int w) {
-    Registra(e, QString::fromLatin1(nome), genitore, l, t + 30, w, 255);
+void ControlloreMeta::RegistraEtichetta(Etichetta& e, const char* nome, const QString& caption,
+                                        const QString& genitore, int l, int t, int w) {
+    f_.Registra(e, QString::fromLatin1(nome), genitore, l, t + 30, w, 255);
     e.Caption = caption;
 }
 
-void FormViandora::CreaSchermoMeta() {
+void ControlloreMeta::CreaSchermo() {
     CreaIntestazioneMeta();
     CreaPeriodoMeta();
     CreaVelocitaMeta();
@@ -25,78 +28,82 @@ void FormViandora::CreaSchermoMeta() {
     CreaPannelloVeicolo();
 }
 
-void FormViandora::CreaIntestazioneMeta() {
+void ControlloreMeta::CreaIntestazioneMeta() {
     const QString intesta = QStringLiteral("frmMetaIntesta");
-    RegistraEtichetta(lblCodice, "lblCodice", QStringLiteral("Codice:"), intesta, 90, 90, 700);
-    Registra(txtCodice, QStringLiteral("txtCodice"), intesta, 800, 75, 800, 285);
-    txtCodice.Locked = true;
-    RegistraEtichetta(lblLocalita, "lblLocalita", QStringLiteral("Mèta:"), intesta, 1750, 90, 600);
-    Registra(txtLocalita, QStringLiteral("txtLocalita"), intesta, 2350, 75, 4500, 285);
-    txtLocalita.MaxLength = 30;
-    RegistraEtichetta(lblNazione, "lblNazione", QStringLiteral("Nazione:"), intesta, 7000, 90, 800);
-    Registra(txtNazione, QStringLiteral("txtNazione"), intesta, 7800, 75, 2800, 285);
+    RegistraEtichetta(ui.lblCodice, "lblCodice", QStringLiteral("Codice:"), intesta, 90, 90, 700);
+    f_.Registra(ui.txtCodice, QStringLiteral("txtCodice"), intesta, 800, 75, 800, 285);
+    ui.txtCodice.Locked = true;
+    RegistraEtichetta(ui.lblLocalita, "lblLocalita", QStringLiteral("Mèta:"), intesta, 1750, 90, 600);
+    f_.Registra(ui.txtLocalita, QStringLiteral("txtLocalita"), intesta, 2350, 75, 4500, 285);
+    ui.txtLocalita.MaxLength = 30;
+    RegistraEtichetta(ui.lblNazione, "lblNazione", QStringLiteral("Nazione:"), intesta, 7000, 90, 800);
+    f_.Registra(ui.txtNazione, QStringLiteral("txtNazione"), intesta, 7800, 75, 2800, 285);
     // The stored country holds 19 characters: typing stops there.
-    txtNazione.MaxLength = 19;
+    ui.txtNazione.MaxLength = 19;
 }
 
-void FormViandora::CreaPeriodoMeta() {
+void ControlloreMeta::CreaPeriodoMeta() {
     // Start and end of the trip: day, month, year on one row, weekday and
     // time on the next.
     const QString periodo = QStringLiteral("frmMetePeriodo");
-    Registra(frmMeteInizio, QStringLiteral("frmMeteInizio"), periodo, 90, 210, 2220, 1020);
-    frmMeteInizio.Caption = QStringLiteral("Inizio:");
-    Registra(frmMeteFine, QStringLiteral("frmMeteFine"), periodo, 90, 1290, 2220, 1020);
-    frmMeteFine.Caption = QStringLiteral("Fine:");
+    f_.Registra(ui.frmMeteInizio, QStringLiteral("frmMeteInizio"), periodo, 90, 210, 2220, 1020);
+    ui.frmMeteInizio.Caption = QStringLiteral("Inizio:");
+    f_.Registra(ui.frmMeteFine, QStringLiteral("frmMeteFine"), periodo, 90, 1290, 2220, 1020);
+    ui.frmMeteFine.Caption = QStringLiteral("Fine:");
     const int xData[] = {90, 660, 1230};
     const int lData[] = {555, 555, 900};
     for (int k = 0; k < 3; ++k)
-        Aggiungi(cmbInizio, QStringLiteral("cmbInizio"), QStringLiteral("frmMeteInizio"), xData[k], 270,
-                 lData[k], 285);
-    Aggiungi(cmbInizio, QStringLiteral("cmbInizio"), QStringLiteral("frmMeteInizio"), 660, 630, 555, 285);
-    Aggiungi(cmbInizio, QStringLiteral("cmbInizio"), QStringLiteral("frmMeteInizio"), 1230, 630, 555, 285);
-    Registra(txtInizioGSett, QStringLiteral("txtInizioGSett"), QStringLiteral("frmMeteInizio"), 90, 630, 555,
-             285);
-    txtInizioGSett.Locked = true;
+        f_.Aggiungi(ui.cmbInizio, QStringLiteral("cmbInizio"), QStringLiteral("frmMeteInizio"), xData[k], 270,
+                    lData[k], 285);
+    f_.Aggiungi(ui.cmbInizio, QStringLiteral("cmbInizio"), QStringLiteral("frmMeteInizio"), 660, 630, 555,
+                285);
+    f_.Aggiungi(ui.cmbInizio, QStringLiteral("cmbInizio"), QStringLiteral("frmMeteInizio"), 1230, 630, 555,
+                285);
+    f_.Registra(ui.txtInizioGSett, QStringLiteral("txtInizioGSett"), QStringLiteral("frmMeteInizio"), 90, 630,
+                555, 285);
+    ui.txtInizioGSett.Locked = true;
     for (int k = 0; k < 3; ++k)
-        Aggiungi(txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), xData[k], 270, lData[k],
-                 285);
-    Aggiungi(txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), 660, 630, 555, 285);
-    Aggiungi(txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), 1230, 630, 555, 285);
-    Aggiungi(txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), 90, 630, 555, 285);
-    for (auto& t : txtFine)
+        f_.Aggiungi(ui.txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), xData[k], 270,
+                    lData[k], 285);
+    f_.Aggiungi(ui.txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), 660, 630, 555, 285);
+    f_.Aggiungi(ui.txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), 1230, 630, 555, 285);
+    f_.Aggiungi(ui.txtFine, QStringLiteral("txtFine"), QStringLiteral("frmMeteFine"), 90, 630, 555, 285);
+    for (auto& t : ui.txtFine)
         t.Locked = true;
 }
 
-void FormViandora::CreaVelocitaMeta() {
+void ControlloreMeta::CreaVelocitaMeta() {
     // Speeds and totals per road type.
     const QString velocita = QStringLiteral("frmMeteVelocita");
-    RegistraEtichetta(lblKmh, "lblKmh", QStringLiteral("km/h"), velocita, 1150, Riga(0), 560);
-    RegistraEtichetta(lblKm, "lblKm", QStringLiteral("Km."), velocita, 1740, Riga(0), 700);
-    RegistraEtichetta(lblTempo, "lblTempo", QStringLiteral("Tempo"), velocita, 2470, Riga(0), 820);
+    RegistraEtichetta(ui.lblKmh, "lblKmh", QStringLiteral("km/h"), velocita, 1150, Riga(0), 560);
+    RegistraEtichetta(ui.lblKm, "lblKm", QStringLiteral("Km."), velocita, 1740, Riga(0), 700);
+    RegistraEtichetta(ui.lblTempo, "lblTempo", QStringLiteral("Tempo"), velocita, 2470, Riga(0), 820);
     const char* tipi[] = {"Autostrada", "Superstrada", "Principale", "Locale"};
     for (int k = 0; k < 4; ++k) {
-        lblTipoStrada.emplace_back();
-        Registra(lblTipoStrada.back(), QStringLiteral("lblTipoStrada"), velocita, 90, Riga(k + 1) + 30, 1050,
-                 255, k);
-        lblTipoStrada.back().Caption = QString::fromLatin1(tipi[k]);
-        Aggiungi(cmbMediaKm, QStringLiteral("cmbMediaKm"), velocita, 1150, Riga(k + 1), 560, 285);
+        ui.lblTipoStrada.emplace_back();
+        f_.Registra(ui.lblTipoStrada.back(), QStringLiteral("lblTipoStrada"), velocita, 90, Riga(k + 1) + 30,
+                    1050, 255, k);
+        ui.lblTipoStrada.back().Caption = QString::fromLatin1(tipi[k]);
+        f_.Aggiungi(ui.cmbMediaKm, QStringLiteral("cmbMediaKm"), velocita, 1150, Riga(k + 1), 560, 285);
     }
     for (int k = 0; k < 5; ++k) {
-        Aggiungi(txtKmTot, QStringLiteral("txtKmTot"), velocita, 1740, Riga(k + 1), 700, 285).Locked = true;
-        Aggiungi(txtTempo, QStringLiteral("txtTempo"), velocita, 2470, Riga(k + 1), 820, 285).Locked = true;
+        f_.Aggiungi(ui.txtKmTot, QStringLiteral("txtKmTot"), velocita, 1740, Riga(k + 1), 700, 285).Locked =
+            true;
+        f_.Aggiungi(ui.txtTempo, QStringLiteral("txtTempo"), velocita, 2470, Riga(k + 1), 820, 285).Locked =
+            true;
     }
-    RegistraEtichetta(lblTotale, "lblTotale", QStringLiteral("Totale:"), velocita, 90, Riga(5), 1050);
-    RegistraEtichetta(lblTragh, "lblTragh", QStringLiteral("Traghetti:"), velocita, 90, Riga(6), 1050);
-    Registra(txtTragh, QStringLiteral("txtTragh"), velocita, 1740, Riga(6), 700, 285);
-    txtTragh.Locked = true;
+    RegistraEtichetta(ui.lblTotale, "lblTotale", QStringLiteral("Totale:"), velocita, 90, Riga(5), 1050);
+    RegistraEtichetta(ui.lblTragh, "lblTragh", QStringLiteral("Traghetti:"), velocita, 90, Riga(6), 1050);
+    f_.Registra(ui.txtTragh, QStringLiteral("txtTragh"), velocita, 1740, Riga(6), 700, 285);
+    ui.txtTragh.Locked = true;
 }
 
-void FormViandora::CreaTempiMeta() {
+void ControlloreMeta::CreaTempiMeta() {
     // Daily times: nine hour/minute pairs, rests, days and stop choice.
     const QString tempi = QStringLiteral("frmMeteTempi");
     for (int k = 0; k < 9; ++k) {
-        cmbOra.emplace_back();
-        cmbMin.emplace_back();
+        ui.cmbOra.emplace_back();
+        ui.cmbMin.emplace_back();
     }
     struct Posto {
         int coppia, riga, colonna;
@@ -105,76 +112,80 @@ void FormViandora::CreaTempiMeta() {
                            {8, 0, 1}, {4, 1, 1}, {5, 2, 1}, {7, 4, 1}};
     for (const Posto& p : posti) {
         const int x = p.colonna == 0 ? 1200 : 3190;
-        Registra(cmbOra[p.coppia], QStringLiteral("cmbOra"), tempi, x, Riga(p.riga), 520, 285, p.coppia);
-        Registra(cmbMin[p.coppia], QStringLiteral("cmbMin"), tempi, x + 530, Riga(p.riga), 520, 285,
-                 p.coppia);
+        f_.Registra(ui.cmbOra[p.coppia], QStringLiteral("cmbOra"), tempi, x, Riga(p.riga), 520, 285,
+                    p.coppia);
+        f_.Registra(ui.cmbMin[p.coppia], QStringLiteral("cmbMin"), tempi, x + 530, Riga(p.riga), 520, 285,
+                    p.coppia);
     }
-    RegistraEtichetta(lblMetePauseColaz, "lblMetePauseColaz", QStringLiteral("Colazione:"), tempi, 90,
+    RegistraEtichetta(ui.lblMetePauseColaz, "lblMetePauseColaz", QStringLiteral("Colazione:"), tempi, 90,
                       Riga(0), 1100);
-    RegistraEtichetta(lblMetePausaPranzo, "lblMetePausaPranzo", QStringLiteral("Pranzo:"), tempi, 90, Riga(1),
+    RegistraEtichetta(ui.lblMetePausaPranzo, "lblMetePausaPranzo", QStringLiteral("Pranzo:"), tempi, 90,
+                      Riga(1), 1100);
+    RegistraEtichetta(ui.lblMetePausaCena, "lblMetePausaCena", QStringLiteral("Cena:"), tempi, 90, Riga(2),
                       1100);
-    RegistraEtichetta(lblMetePausaCena, "lblMetePausaCena", QStringLiteral("Cena:"), tempi, 90, Riga(2),
+    RegistraEtichetta(ui.lblMetePauseNotte, "lblMetePauseNotte", QStringLiteral("Notte:"), tempi, 90, Riga(3),
                       1100);
-    RegistraEtichetta(lblMetePauseNotte, "lblMetePauseNotte", QStringLiteral("Notte:"), tempi, 90, Riga(3),
-                      1100);
-    RegistraEtichetta(lblVisite, "lblVisite", QStringLiteral("Visite dalle:"), tempi, 90, Riga(4), 1100);
-    RegistraEtichetta(lblTraghetto, "lblTraghetto", QStringLiteral("Traghetto:"), tempi, 2300, Riga(0), 880);
-    RegistraEtichetta(lblDurataPranzo, "lblDurataPranzo", QStringLiteral("durata:"), tempi, 2300, Riga(1),
+    RegistraEtichetta(ui.lblVisite, "lblVisite", QStringLiteral("Visite dalle:"), tempi, 90, Riga(4), 1100);
+    RegistraEtichetta(ui.lblTraghetto, "lblTraghetto", QStringLiteral("Traghetto:"), tempi, 2300, Riga(0),
                       880);
-    RegistraEtichetta(lblDurataCena, "lblDurataCena", QStringLiteral("durata:"), tempi, 2300, Riga(2), 880);
-    RegistraEtichetta(lblVisiteAlle, "lblVisiteAlle", QStringLiteral("alle:"), tempi, 2300, Riga(4), 880);
+    RegistraEtichetta(ui.lblDurataPranzo, "lblDurataPranzo", QStringLiteral("durata:"), tempi, 2300, Riga(1),
+                      880);
+    RegistraEtichetta(ui.lblDurataCena, "lblDurataCena", QStringLiteral("durata:"), tempi, 2300, Riga(2),
+                      880);
+    RegistraEtichetta(ui.lblVisiteAlle, "lblVisiteAlle", QStringLiteral("alle:"), tempi, 2300, Riga(4), 880);
 
-    RegistraEtichetta(lblRipM, "lblRipM", QStringLiteral("Riposo min.:"), tempi, 90, Riga(5), 1100);
-    Registra(cmbRipM, QStringLiteral("cmbRipM"), tempi, 1200, Riga(5), 520, 285);
-    RegistraEtichetta(lblRipH, "lblRipH", QStringLiteral("ogni ore:"), tempi, 2300, Riga(5), 880);
-    Registra(cmbRipH, QStringLiteral("cmbRipH"), tempi, 3190, Riga(5), 520, 285);
-    RegistraEtichetta(lblRipG, "lblRipG", QStringLiteral("Gg. riposo:"), tempi, 90, Riga(6), 1100);
-    Registra(cmbRipG, QStringLiteral("cmbRipG"), tempi, 1200, Riga(6), 520, 285);
-    RegistraEtichetta(lblRipGG, "lblRipGG", QStringLiteral("ogni gg.:"), tempi, 2300, Riga(6), 880);
-    Registra(cmbRipGG, QStringLiteral("cmbRipGG"), tempi, 3190, Riga(6), 520, 285);
-    Registra(cmbSoste, QStringLiteral("cmbSoste"), tempi, 2300, Riga(3), 1940, 285);
-    cmbSoste.ToolTipText = QStringLiteral("Calcolo delle soste");
+    RegistraEtichetta(ui.lblRipM, "lblRipM", QStringLiteral("Riposo min.:"), tempi, 90, Riga(5), 1100);
+    f_.Registra(ui.cmbRipM, QStringLiteral("cmbRipM"), tempi, 1200, Riga(5), 520, 285);
+    RegistraEtichetta(ui.lblRipH, "lblRipH", QStringLiteral("ogni ore:"), tempi, 2300, Riga(5), 880);
+    f_.Registra(ui.cmbRipH, QStringLiteral("cmbRipH"), tempi, 3190, Riga(5), 520, 285);
+    RegistraEtichetta(ui.lblRipG, "lblRipG", QStringLiteral("Gg. riposo:"), tempi, 90, Riga(6), 1100);
+    f_.Registra(ui.cmbRipG, QStringLiteral("cmbRipG"), tempi, 1200, Riga(6), 520, 285);
+    RegistraEtichetta(ui.lblRipGG, "lblRipGG", QStringLiteral("ogni gg.:"), tempi, 2300, Riga(6), 880);
+    f_.Registra(ui.cmbRipGG, QStringLiteral("cmbRipGG"), tempi, 3190, Riga(6), 520, 285);
+    f_.Registra(ui.cmbSoste, QStringLiteral("cmbSoste"), tempi, 2300, Riga(3), 1940, 285);
+    ui.cmbSoste.ToolTipText = QStringLiteral("Calcolo delle soste");
 
-    RegistraEtichetta(lblGiorni, "lblGiorni", QStringLiteral("Giorni max:"), tempi, 4330, Riga(0), 1300);
-    Registra(cmbGiorni, QStringLiteral("cmbGiorni"), tempi, 4330, Riga(1), 800, 285);
-    RegistraEtichetta(lblDefault, "lblDefault", QStringLiteral("Default:"), tempi, 4330, Riga(3), 1300);
+    RegistraEtichetta(ui.lblGiorni, "lblGiorni", QStringLiteral("Giorni max:"), tempi, 4330, Riga(0), 1300);
+    f_.Registra(ui.cmbGiorni, QStringLiteral("cmbGiorni"), tempi, 4330, Riga(1), 800, 285);
+    RegistraEtichetta(ui.lblDefault, "lblDefault", QStringLiteral("Default:"), tempi, 4330, Riga(3), 1300);
     // Without mnemonics for loading and restoring: every letter of them
     // already opens a command visible beside them.
     const char* defaultCaption[] = {"Sa&lva", "Carica", "Reset"};
     for (int k = 0; k < 3; ++k)
-        Aggiungi(cmdDefault, QStringLiteral("cmdDefault"), tempi, 4330, Riga(4 + k), 1300, 285).Caption =
-            QString::fromLatin1(defaultCaption[k]);
+        f_.Aggiungi(ui.cmdDefault, QStringLiteral("cmdDefault"), tempi, 4330, Riga(4 + k), 1300, 285)
+            .Caption = QString::fromLatin1(defaultCaption[k]);
 }
 
-TestataTabella FormViandora::TestataSchermo() const {
+TestataTabella ControlloreMeta::TestataSchermo() const {
     TestataTabella t;
     auto orario = [](const Elenco& ora, const Elenco& minuti) { return ora.Text() + u':' + minuti.Text(); };
-    t.Localita = txtLocalita.Text;
-    t.Nazione = txtNazione.Text;
-    t.Inizio = Data2Data(cmbInizio[0].Text() + cmbInizio[1].Text() + cmbInizio[2].Text());
-    t.InizioGiorno = txtInizioGSett.Text;
-    t.InizioOra = orario(cmbInizio[3], cmbInizio[4]);
-    t.Fine = Data2Data(txtFine[0].Text + txtFine[1].Text + txtFine[2].Text);
-    t.FineGiorno = txtFine[5].Text;
-    t.FineOra = txtFine[3].Text + u':' + txtFine[4].Text;
-    t.Giorni = txtGiorni.Text;
-    t.KmTotali = txtKmTot[4].Text;
+    t.Localita = ui.txtLocalita.Text;
+    t.Nazione = ui.txtNazione.Text;
+    t.Inizio = Data2Data(ui.cmbInizio[0].Text() + ui.cmbInizio[1].Text() + ui.cmbInizio[2].Text());
+    t.InizioGiorno = ui.txtInizioGSett.Text;
+    t.InizioOra = orario(ui.cmbInizio[3], ui.cmbInizio[4]);
+    t.Fine = Data2Data(ui.txtFine[0].Text + ui.txtFine[1].Text + ui.txtFine[2].Text);
+    t.FineGiorno = ui.txtFine[5].Text;
+    t.FineOra = ui.txtFine[3].Text + u':' + ui.txtFine[4].Text;
+    t.Giorni = ui.txtGiorni.Text;
+    t.KmTotali = ui.txtKmTot[4].Text;
     for (size_t k = 0; k < 4; ++k) {
-        t.Velocita[k] = cmbMediaKm[k].Text();
-        t.Km[k] = txtKmTot[k].Text;
-        t.Tempo[k] = txtTempo[k].Text;
+        t.Velocita[k] = ui.cmbMediaKm[k].Text();
+        t.Km[k] = ui.txtKmTot[k].Text;
+        t.Tempo[k] = ui.txtTempo[k].Text;
     }
-    t.Traghetti = txtTragh.Text;
+    t.Traghetti = ui.txtTragh.Text;
     for (size_t k = 0; k < 9; ++k)
-        t.Orari[k] = orario(cmbOra[k], cmbMin[k]);
-    t.RiposoMinuti = cmbRipM.Text();
-    t.RiposoOre = cmbRipH.Text();
-    t.RiposoGiorno = cmbRipG.Text();
-    t.RiposoDopoGiorni = cmbRipGG.Text();
+        t.Orari[k] = orario(ui.cmbOra[k], ui.cmbMin[k]);
+    t.RiposoMinuti = ui.cmbRipM.Text();
+    t.RiposoOre = ui.cmbRipH.Text();
+    t.RiposoGiorno = ui.cmbRipG.Text();
+    t.RiposoDopoGiorni = ui.cmbRipGG.Text();
     return t;
 }
 
-QString FormViandora::ArgomentoTaccuvo() const {
-    return txtLocalita.Text + u',' + cmbInizio[0].Text() + u'/' + cmbInizio[1].Text() + u'/' +
-           cmbInizio[2].Text() + u',' + txtFine[0].Text + u'/' + txtFine[1].Text + u'/' + txtFine[2].Text;
+QString ControlloreMeta::ArgomentoTaccuvo() const {
+    return ui.txtLocalita.Text + u',' + ui.cmbInizio[0].Text() + u'/' + ui.cmbInizio[1].Text() + u'/' +
+           ui.cmbInizio[2].Text() + u',' + ui.txtFine[0].Text + u'/' + ui.txtFine[1].Text + u'/' +
+           ui.txtFine[2].Text;
 }

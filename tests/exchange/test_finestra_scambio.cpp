@@ -17,7 +17,7 @@ private slots:
         Planner pl;
         SalvaMeta(*pl, "CodiceMeta=000001;Localita=SANTIAGO DE COMPOSTELA;Nazione=SPAGNA");
         SalvaMeta(*pl, "CodiceMeta=000002;Localita=ANCONA;Nazione=ITALIA");
-        pl->RicercaMetaCorrente();
+        pl->SchermoMeta.RicercaMetaCorrente();
         FinestraViandora finestra(*pl);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));

@@ -338,7 +338,7 @@ private slots:
         SalvaMeta(*pl, "CodiceMeta=000001;Localita=ROMA;Nazione=ITALIA");
         SalvaMeta(*pl, "CodiceMeta=000002;Localita=ANCONA;Nazione=ITALIA");
         SalvaMeta(*pl, "CodiceMeta=000003;Localita=MONACO;Nazione=GERMANIA");
-        pl->RicercaMetaCorrente();
+        pl->SchermoMeta.RicercaMetaCorrente();
         pl->Click("cmdExport");
         const Griglia& sorgente = pl->Scambio.mfgImExp[0];
         const Griglia& scelte = pl->Scambio.mfgImExp[1];

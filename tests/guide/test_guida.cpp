@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "guide/ControlloreGuida.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "shell/Itinerario.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
@@ -16,7 +17,7 @@ void PreparaGuida(FormViandora& f) {
     f.Meta.CodiceMetaCorrente = Codice;
     ScriviTappe(f, {"FIRENZE|A1|0|A|", "ROMA|A1|270|A|00:01:00", "NAPOLI|A1|220|A|", "L'AQUILA|A24|250|A|",
                     "ROMA|A24|110|A|"});
-    f.MemorizzaTappeItinerario();
+    f.Tappe.MemorizzaTappeItinerario();
     AggiungiVoce(f, "ROMA", "05", "Parcheggio", "00:00");
     AggiungiVoce(f, "ROMA", "01", "Colosseo", "02:00");
     AggiungiVoce(f, "ROMA", "01", "Area Sacra", "00:30");

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "EditorProva.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "itinerary/CopiaTratto.h"
 #include "shell/Itinerario.h"
 #include "support/MeteProva.h"
@@ -19,7 +20,7 @@ void MetaSalvata(FormViandora& f, const QString& codice, const QString& localita
     AggiungiRiga(f, "MeteViandora", {"CodiceMeta=" + codice, "Localita=" + localita, "Nazione=ITALIA"});
     f.Meta.CodiceMetaCorrente = codice;
     ScriviTappe(f, tappe);
-    f.MemorizzaTappeItinerario();
+    f.Tappe.MemorizzaTappeItinerario();
 }
 
 // The editor open on SICILIA with its own stages, the trip list shown.

@@ -5,6 +5,7 @@
 
 #include "EditorProva.h"
 #include "common/Stringhe.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "model/ColonneGriglie.h"
 #include "shell/Itinerario.h"
 #include "timetable/TabellaDiMarcia.h"
@@ -29,7 +30,7 @@ private slots:
             f.Itinerario.TabellaCalcolata = true;
             f.Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
             f.Itinerario.AttivitaCorrente = attivita;
-            f.AttivitaInserimentoItinerario();
+            f.Tappe.AttivitaInserimentoItinerario();
 
             QCOMPARE(Tappe(f), QStringList({"ROMA||||", "FIRENZE||280||"}));
             QVERIFY(!f.Itinerario.TabellaCalcolata && f.cmdInserisce.Enabled);
@@ -110,8 +111,8 @@ private slots:
         Scrivi(f, "OLBIA", "TRAGH LIV-OLB");
         QCOMPARE(e.p.messaggi.size(), 1);
         QCOMPARE(e.p.messaggi[0].testo, QString("Durata non valida (hh:mm): 9:75"));
-        QVERIFY(f.MemorizzaTappeItinerario());
-        f.CaricaTappeItinerario();
+        QVERIFY(f.Tappe.MemorizzaTappeItinerario());
+        f.Tappe.CaricaTappeItinerario();
         f.Itinerario.RigaCorrente = 3;
         f.AggiornaNumeroRiga();
         QCOMPARE(

@@ -2,6 +2,7 @@
 // failures while storing, the refresh of the grid.
 #include <QTest>
 
+#include "itinerary/ControlloreItinerario.h"
 #include "shell/Itinerario.h"
 #include "support/MeteProva.h"
 #include "trip/Meta.h"
@@ -29,12 +30,12 @@ private slots:
             FormViandora& f = *pl.f;
             f.Meta.CodiceMetaCorrente = Codice;
             ScriviTappe(f, tappe);
-            f.MemorizzaTappeItinerario();
+            f.Tappe.MemorizzaTappeItinerario();
             QVERIFY(pl.p.messaggi.isEmpty());
             QCOMPARE(RecordItinerario(f, Codice, CampiRecord), record);
             QCOMPARE(f.ContatoreProgresso, 0.0);
 
-            f.CaricaTappeItinerario();
+            f.Tappe.CaricaTappeItinerario();
             QCOMPARE(Colonne(f.mfgTab, {1, 2, 3, 4, 7, 14}), griglia);
             QCOMPARE(f.Itinerario.NumeroTappe, qint16(record.size()));
             for (int r = 1; r <= record.size(); ++r) {
@@ -45,7 +46,7 @@ private slots:
             QVERIFY(f.mfgTab.Rows() >= qMax(int(FormViandora::RigheVisibili), int(record.size()) + 2));
 
             // Stored again as loaded, the records do not change.
-            f.MemorizzaTappeItinerario();
+            f.Tappe.MemorizzaTappeItinerario();
             QCOMPARE(RecordItinerario(f, Codice, CampiRecord), record);
         };
 
@@ -88,10 +89,10 @@ private slots:
             AggiungiVoce(f, "MILANO", "01", "Duomo", "01:00");
             f.Meta.CodiceMetaCorrente = Codice;
             ScriviTappe(f, tappe);
-            f.MemorizzaTappeItinerario();
+            f.Tappe.MemorizzaTappeItinerario();
             QCOMPARE(RecordItinerario(f, Codice, {"SostaGuidaCitta"}), guidaMemorizzata);
 
-            f.CaricaTappeItinerario();
+            f.Tappe.CaricaTappeItinerario();
             QStringList colonna;
             for (int r = 1; r <= guidaMemorizzata.size(); ++r)
                 colonna << f.mfgTab.TextMatrix(r, 8);
@@ -103,7 +104,7 @@ private slots:
             QCOMPARE(flag, visti);
             // Loaded again, nothing changes and nothing is written.
             f.Db.ImpostaGuastoScrittura(1);
-            f.CaricaTappeItinerario();
+            f.Tappe.CaricaTappeItinerario();
             f.Db.ImpostaGuastoScrittura(0);
             QCOMPARE(f.mfgTab.TextMatrix(1, 8), colonnaGuida.first());
         };
@@ -127,7 +128,7 @@ private slots:
         f.Meta.CodiceMetaCorrente = Codice;
         const QStringList vecchie = {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|1500|L|"};
         ScriviTappe(f, vecchie);
-        f.MemorizzaTappeItinerario();
+        f.Tappe.MemorizzaTappeItinerario();
         const QStringList attesi = RecordItinerario(f, Codice, CampiRecord);
         const QStringList guidaAttesa = VociGuida(f);
         QCOMPARE(attesi.size(), 4);
@@ -142,7 +143,7 @@ private slots:
             f.Db.ImpostaGuastoScrittura(n);
             bool fallita = false;
             try {
-                f.MemorizzaTappeItinerario();
+                f.Tappe.MemorizzaTappeItinerario();
             } catch (const ErroreDatabase&) {
                 fallita = true;
             }
@@ -163,7 +164,7 @@ private slots:
         // The file itself, read by the next start.
         ScriviTappe(f, nuove.mid(0, 1));
         f.Db.ImpostaGuastoScrittura(3);
-        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.MemorizzaTappeItinerario());
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.Tappe.MemorizzaTappeItinerario());
         pl.Riapri();
         FormViandora& g = *pl.f;
         QCOMPARE(RecordItinerario(g, Codice, {"Localita"}),
@@ -172,7 +173,7 @@ private slots:
         // A shorter itinerary leaves no record of the longer one.
         g.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(g, {"ASTI|A21|10|A|", "BRA|SP7|20|P|"});
-        g.MemorizzaTappeItinerario();
+        g.Tappe.MemorizzaTappeItinerario();
         QCOMPARE(RecordItinerario(g, Codice, {"Sequenza", "Localita"}),
                  QStringList({"0001|ASTI", "0002|BRA"}));
     }
@@ -182,11 +183,11 @@ private slots:
         FormViandora& f = *pl.f;
         f.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(f, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|1500|L|"});
-        f.MemorizzaTappeItinerario();
+        f.Tappe.MemorizzaTappeItinerario();
         // An entry marked by another pass: loading must set it back to "0".
         AggiungiVoce(f, "ALBA", "01", "Duomo", "01:00", "1");
         f.Db.ImpostaGuastoScrittura(1);
-        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.CaricaTappeItinerario());
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, f.Tappe.CaricaTappeItinerario());
         f.Db.ImpostaGuastoScrittura(0);
         QCOMPARE(Colonne(f.mfgTab, {1, 3, 5}),
                  QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|999|1.029", "CUNEO|501|1.530"}));
@@ -199,10 +200,10 @@ private slots:
         FormViandora& f = *pl.f;
         f.Meta.CodiceMetaCorrente = Codice;
         ScriviTappe(f, {"ASTI|A21|10|A|"});
-        f.MemorizzaTappeItinerario();
+        f.Tappe.MemorizzaTappeItinerario();
         f.Meta.CodiceMetaCorrente.clear();
         ScriviTappe(f, {"BRA|A21|10|A|"});
-        f.MemorizzaTappeItinerario();
+        f.Tappe.MemorizzaTappeItinerario();
         QCOMPARE(pl.p.messaggi.size(), 1);
         QVERIFY(pl.p.messaggi.first().testo.contains("mèta non è stata salvata"));
         QCOMPARE(RecordItinerario(f, "", {"Localita"}), QStringList());
@@ -214,7 +215,7 @@ private slots:
         for (int i = 0; i < 310; ++i)
             lunghe << "ROMA|A1|32000|A|"; // 33 records each
         ScriviTappe(f, lunghe);
-        f.MemorizzaTappeItinerario();
+        f.Tappe.MemorizzaTappeItinerario();
         QCOMPARE(pl.p.messaggi.size(), 2);
         QVERIFY(pl.p.messaggi.last().testo.contains("9999"));
         QCOMPARE(RecordItinerario(f, Codice, {"Localita"}), QStringList({"ASTI"}));

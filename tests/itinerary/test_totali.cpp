@@ -2,6 +2,7 @@
 // fewest days of a stage list, and the trip screen that shows them.
 #include <QTest>
 
+#include "itinerary/ControlloreItinerario.h"
 #include "model/TotaliItinerario.h"
 #include "support/PlannerProva.h"
 
@@ -82,7 +83,7 @@ private slots:
         f.mfgTab.SetTextMatrix(3, 2, "A1");
         f.mfgTab.SetTextMatrix(3, 7, "*");
         f.cmbGiorni.SetText("002");
-        f.CalcolaKmTempiItinerario();
+        f.Tappe.CalcolaKmTempiItinerario();
         QCOMPARE(Colonne(f.mfgTab, {1, 5, 6}),
                  QStringList({"ASTI|9.900|90:00", "OSTIA|7|00:10", "CUNEO|9.920|00:30", "PALERMO||"}));
         for (int c = 1; c < f.mfgTab.Cols(); ++c)

@@ -37,7 +37,7 @@ struct PlannerStampa : Planner {
         for (int i = 1; i <= n; ++i)
             tappe << QString("LOCALITA %1|A1|10|A|").arg(i);
         ScriviTappe(*f, tappe);
-        f->CalcolaKmTempiItinerario();
+        f->Tappe.CalcolaKmTempiItinerario();
         f->ComandiMeta = "all";
         f->AbilitaPulsantiComando();
         f->Click("cmdCalcola");

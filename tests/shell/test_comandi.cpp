@@ -130,7 +130,7 @@ private slots:
             pl.p.adesso = QDateTime(QDate(2024, 2, 9), adesso);
             pl->frmGuida.Visible = true;
             pl->txtFine[0].Text = "12";
-            pl->AzzeraSchermo();
+            pl->SchermoMeta.AzzeraSchermo();
             QCOMPARE(pl->cmbInizio[0].Text() + pl->cmbInizio[1].Text() + pl->cmbInizio[2].Text() + " " +
                          pl->cmbInizio[3].Text() + ":" + pl->cmbInizio[4].Text(),
                      "09022024 " + ora);

@@ -7,6 +7,7 @@
 #include "itinerary/EditorProva.h"
 #include "support/ComandiAbilitati.h"
 #include "support/MeteProva.h"
+#include "trip/ControlloreMeta.h"
 
 class TestPercorsoUtente : public QObject {
     Q_OBJECT
@@ -83,7 +84,7 @@ private slots:
         for (auto& t : f.txtFine)
             t.Text = "17";
         f.txtGiorni.Text = "4";
-        f.CaricaDatiAnagraficiMeta();
+        f.SchermoMeta.CaricaDatiAnagraficiMeta();
         QCOMPARE((QStringList{f.cmbMediaKm[0].Text(), fine()}), (QStringList{"110", ""}));
     }
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "itinerary/ControlloreItinerario.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
 #include "support/PiattaformaProva.h"
@@ -32,7 +33,7 @@ struct Planner {
 
 // "locality|road|km|type|stop", the empty text for an empty row.
 inline void ScriviTappe(FormViandora& f, const QStringList& tappe) {
-    f.CancellaMatrice();
+    f.Tappe.CancellaMatrice();
     f.mfgTab.SetRows(qMax(int(FormViandora::RigheVisibili), int(tappe.size()) + 2));
     for (int i = 0; i < tappe.size(); ++i) {
         const QStringList c = tappe.at(i).split(u'|');

@@ -41,7 +41,7 @@ struct ViaggioInFinestra : Planner {
     // change computes them.
     void Tappe(const QStringList& tappe) {
         ScriviTappe(*f, tappe);
-        f->CalcolaKmTempiItinerario();
+        f->Tappe.CalcolaKmTempiItinerario();
         f->cmbGiorni.SetText(giorni_);
     }
     void Voce(const QString& localita, const QString& codice, const QString& descrizione,

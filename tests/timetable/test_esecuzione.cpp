@@ -98,7 +98,7 @@ private slots:
             v.Tappe(TreTappe);
             if (ricalcola) {
                 v->Itinerario.AttivitaCorrente = StatoItinerario::Attivita::Ricalcola;
-                v->AttivitaInserimentoItinerario();
+                v->Tappe.AttivitaInserimentoItinerario();
             }
             const QStringList prima = Elenco(*v);
 

@@ -5,9 +5,11 @@
 
 #include "ViaggioProva.h"
 #include "database/Confronto.h"
+#include "itinerary/ControlloreItinerario.h"
 #include "support/MeteProva.h"
 #include "support/ProgrammaProva.h"
 #include "timetable/TabellaDiMarcia.h"
+#include "trip/ControlloreMeta.h"
 #include "trip/Meta.h"
 #include "trip/VeicoloMeta.h"
 
@@ -92,8 +94,8 @@ private slots:
         FormViandora f(p, copia.path() + "/");
         QVERIFY(f.Form_Load());
         f.Meta.CodiceMetaCorrente = "000002";
-        f.CaricaDatiAnagraficiMeta();
-        f.CaricaTappeItinerario();
+        f.SchermoMeta.CaricaDatiAnagraficiMeta();
+        f.Tappe.CaricaTappeItinerario();
         f.Click("cmdCalcola");
         QCOMPARE(p.messaggi.size(), 1);
         QCOMPARE(f.txtTragh.Text, QString("1"));

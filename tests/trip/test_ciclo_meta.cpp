@@ -159,7 +159,7 @@ private slots:
             QCOMPARE(pl->txtLocalita.Text, localita);
             pl.p.risposte = {Msg::Yes};
             pl->Click("cmdSalva");
-            QVERIFY(pl->MemorizzaTappeItinerario());
+            QVERIFY(pl->Tappe.MemorizzaTappeItinerario());
 
             pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
             QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Localita") + '|' +
@@ -231,7 +231,7 @@ private slots:
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdSalva");
         ScriviTappe(*pl, {"ASTI|A21|10|A|", "BRA|SP7|20|P|*00:01:00", "CUNEO|SS20|30|L|"});
-        QVERIFY(pl->MemorizzaTappeItinerario());
+        QVERIFY(pl->Tappe.MemorizzaTappeItinerario());
         NuovaMeta(pl, "LISBONA", "PORTOGALLO");
         // Back to the first: it is the current one at exit.
         pl->Click("cmdRicerca");
@@ -293,14 +293,14 @@ private slots:
             pl->cmbGiorni.SetText(giorni);
             pl.p.risposte = {Msg::Yes};
             pl->Click("cmdSalva");
-            pl->CaricaDatiAnagraficiMeta();
+            pl->SchermoMeta.CaricaDatiAnagraficiMeta();
             QCOMPARE(pl->cmbGiorni.Text(), QStringLiteral("%1").arg(giorni.toInt(), 3, 10, QLatin1Char('0')));
-            pl->ControllaVariabiliConvertite();
+            pl->SchermoMeta.ControllaVariabiliConvertite();
             QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), giorni.toInt());
         }
         // A code that is not stored leaves the screen as it is.
         pl->Meta.CodiceMetaCorrente = "000077";
-        pl->CaricaDatiAnagraficiMeta();
+        pl->SchermoMeta.CaricaDatiAnagraficiMeta();
         QCOMPARE(pl->txtLocalita.Text, QString("OSLO"));
     }
 };

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "support/PlannerProva.h"
+#include "trip/ControlloreMeta.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -28,7 +29,7 @@ private slots:
     void defaultSalvatiSopravvivonoAlRiavvio() {
         Planner pl;
         // The first start's defaults, checked into the daily driving and visiting times.
-        pl->ControllaVariabiliConvertite();
+        pl->SchermoMeta.ControllaVariabiliConvertite();
         QCOMPARE(pl->Meta.ParametriMeta.TempoGuidaGiornaliero, 925.0f);
         QCOMPARE(pl->Meta.ParametriMeta.TempoVisitaGiornaliero, 900.0f);
         const QStringList incorporati = Schermo(*pl);
@@ -108,7 +109,7 @@ private slots:
                     Orario(f, chiave.toInt(), valore.section(u':', 0, 0), valore.section(u':', 1));
             }
             for (int giro = 0; giro < 2; ++giro) {
-                f.Aggiorna(true);
+                f.SchermoMeta.Aggiorna(true);
                 for (const QString& a : attesi) {
                     if (a.isEmpty()) continue;
                     const QString chiave = a.section(u'=', 0, 0);
@@ -142,8 +143,8 @@ private slots:
                  {"20", 33, "20"}, {"05", 8, "05"}, {"10", 17, "10"}, {"60", 100, "60"}, {"75", 0, "00"}}) {
             Planner pl;
             pl->cmbRipM.SetText(minuti);
-            pl->ControllaVariabiliConvertite();
-            pl->Aggiorna(true);
+            pl->SchermoMeta.ControllaVariabiliConvertite();
+            pl->SchermoMeta.Aggiorna(true);
             QVERIFY2(pl->Meta.ParametriMeta.RiposoMinuti == centesimi && pl->cmbRipM.Text() == mostrato,
                      qPrintable(minuti + ": " + QString::number(pl->Meta.ParametriMeta.RiposoMinuti) + " " +
                                 pl->cmbRipM.Text()));
