@@ -65,7 +65,9 @@ void FormViandora::AbilitaPulsantiComando() {
     for (const CodiceComando& c : ComandiDellaMeta)
         (this->*(c.pulsante)).Enabled =
             ComandiMeta.contains(QLatin1String(c.codice)) && !(solaLettura && Scrive(c.codice, false));
-    cmdEsce.Caption = ComandiMeta == QLatin1String("Es") ? QStringLiteral("&Stop") : QStringLiteral("&Esce");
+    // While a long run offers only the exit button, it stops the run.
+    Uscita = ComandiMeta == QLatin1String("Es") ? ComandoUscita::Stop : ComandoUscita::Esce;
+    cmdEsce.Caption = Uscita == ComandoUscita::Stop ? QStringLiteral("&Stop") : QStringLiteral("&Esce");
 
     for (const CodiceComando& c : ComandiDellItinerario)
         (this->*(c.pulsante)).Enabled =
@@ -173,7 +175,7 @@ void FormViandora::FineAvanzamento() {
 }
 
 void FormViandora::cmdEsce_Click() {
-    if (cmdEsce.Caption == QLatin1String("&Stop")) {
+    if (Uscita == ComandoUscita::Stop) {
         if (piattaforma_.MsgBox(QStringLiteral("Vuoi interrompere l'elaborazione?"),
                                 Msg::YesNo | Msg::Question, QStringLiteral("Fine Lavoro")) == Msg::Yes)
             Interrompi = true;

@@ -91,6 +91,10 @@ public:
     double ContatoreProgresso = 0;
     double TotaleProgresso = 0;
     bool Interrompi = false;
+    // What the exit button does: close the window, or stop the long run in
+    // progress (its caption then reads "&Stop").
+    enum class ComandoUscita { Esce, Stop };
+    ComandoUscita Uscita = ComandoUscita::Esce;
     QString CartellaProgramma;
     Database Db;
     // Held while this window may write the database; a second window on it
