@@ -1,5 +1,7 @@
 #include "common/Stringhe.h"
 
+#include <cmath>
+
 #include "common/Numeri.h"
 #include "common/Testo1252.h"
 
@@ -40,6 +42,15 @@ QString Zero(const QString& valore, int n) {
 }
 
 QString Zero(double valore, int n) {
+    // A whole value, the usual case, written digit by digit: the same text
+    // as through TestoNumero, without building it.
+    if (n > 0 && n <= 18 && valore >= 0 && valore < 1e15 && valore == std::floor(valore)) {
+        auto resto = static_cast<qint64>(valore);
+        QString testo(n, u'0');
+        for (qsizetype i = n - 1; i >= 0 && resto > 0; --i, resto /= 10)
+            testo[i] = QChar(u'0' + int(resto % 10));
+        return testo;
+    }
     return Zero(TestoNumero(valore), n);
 }
 

@@ -1,5 +1,7 @@
 #include "common/Tempi.h"
 
+#include <cmath>
+
 #include "common/Numeri.h"
 #include "common/Stringhe.h"
 
@@ -28,6 +30,16 @@ QString ghmCentesimi2Stringa(float valore, float centesimiGiorno) {
             ore -= centesimiGiorno / 100.0f;
             giorni += 1;
         }
+    }
+    // Two whole digits each, the usual case, written in place.
+    auto dueCifre = [](float v) { return v >= 0 && v < 100 && v == std::floor(v); };
+    if (dueCifre(giorni) && dueCifre(ore) && minuti >= 0 && minuti < 100) {
+        if (giorni == 0 && ore == 0 && minuti == 0) return QString();
+        const int g = int(giorni), o = int(ore), m = minuti;
+        const char16_t testo[] = {char16_t(u'0' + g / 10), char16_t(u'0' + g % 10), u':',
+                                  char16_t(u'0' + o / 10), char16_t(u'0' + o % 10), u':',
+                                  char16_t(u'0' + m / 10), char16_t(u'0' + m % 10)};
+        return QString(reinterpret_cast<const QChar*>(testo), 8);
     }
     const QString testo = Zero(giorni, 2) + u':' + Zero(ore, 2) + u':' + Zero(minuti, 2);
     return testo == QLatin1String("00:00:00") ? QString() : testo;

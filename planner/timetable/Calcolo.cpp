@@ -117,6 +117,13 @@ void ControlloreCalcolo::ScriviTabellaDiMarcia(const StatoCalcolo& s) {
     Scrivi(meta_.ui.txtGiorni, t.Giorni);
 }
 
+void ControlloreCalcolo::ScriviLimitiRitorno(const StatoCalcolo& s) {
+    const int righe = qMin(int(s.Righe.size()), s.RigheTabella);
+    for (int r = 1; r < righe; ++r)
+        if (const auto& limite = s.Righe.at(r).Limite)
+            mfgTab.SetTextMatrix(r, MarciaLimite, TestoLimite(*limite));
+}
+
 // The prepared table back on the copy grid, where unlocking finds the stages:
 // each stage's row as the list had it, with the guide time and the stops.
 void ControlloreCalcolo::ScriviTabellaPreparata(const StatoCalcolo& s) {
@@ -214,7 +221,8 @@ bool ControlloreCalcolo::EseguiCalcolo() {
     const bool finita = motore.Passate();
     if (finita) {
         motore.LimitiRitorno();
-        ScriviTabellaDiMarcia(motore.Stato());
+        // The last pass is on the grid already; the limits are all that is new.
+        ScriviLimitiRitorno(motore.Stato());
     }
     ScriviTabellaPreparata(motore.Stato());
     TabellaDiMarcia.Calcolo = motore.Stato();

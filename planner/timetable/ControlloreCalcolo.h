@@ -34,6 +34,8 @@ public:
     ServiziCalcolo ServiziCalcoloFinestra();
     // The timetable into the grid and the totals into the trip screen.
     void ScriviTabellaDiMarcia(const StatoCalcolo& stato);
+    // The return limits into the timetable that the last pass wrote.
+    void ScriviLimitiRitorno(const StatoCalcolo& stato);
     void ScriviTabellaPreparata(const StatoCalcolo& stato);
     // The timetable calculated as "&Calcola" does it; the grid's state says
     // whether it is on screen afterwards.
