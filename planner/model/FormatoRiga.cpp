@@ -84,8 +84,11 @@ std::array<QString, ColonneMarcia> CelleRiga(const RigaMarcia& r, int numero,
         break;
     }
     if (datata) {
-        c[MarciaGiornoSettimana] = GiornoSettimanaDi(r.Giorno);
-        c[MarciaData] = DataTesto(r.Giorno);
+        // One date text for both cells, as GiornoSettimanaDi and DataTesto
+        // would each build it.
+        const QString data = Giu2Datas(r.Giorno);
+        c[MarciaGiornoSettimana] = GiornoSettimana(data);
+        c[MarciaData] = Data2Data(data).left(5);
         c[MarciaOra] = OraTesto(r.Ora);
     }
     for (int i = 0; i < r.GiorniDiRiposo; ++i)

@@ -1,6 +1,7 @@
 #pragma once
 // The planner's window module: every control of the window as plain state,
-// the state the procedures share, and the event handlers.
+// the command lists, progress and confirmation, and the events, which it
+// routes to the subsystems' controllers.
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -16,9 +17,9 @@
 #include "shell/FinestraComune.h"
 #include "shell/Piattaforma.h"
 
-// Each subsystem keeps its state in a struct of its own header; the form
-// holds them without knowing their content, so that a change to one of them
-// rebuilds only the files that use it.
+// Each subsystem's controller owns its state, a struct of its own header;
+// the form refers to both without knowing their content, so that a change to
+// one of them rebuilds only the files that use it.
 struct StatoMeta;
 struct StatoItinerario;
 struct StatoCopiaTratto;
@@ -167,7 +168,7 @@ public:
     void cmdHelpVeicolo_Click();
     void cmdHelpGuida_Click(int Index);
 
-    // ---- the subsystems with controllers of their own ---------------------------
+    // ---- conversion, exchange, route import, summary -----------------------------
     ControlloreConversione& Conversione;
     ControlloreScambio& Scambio;
     ControllorePercorso& Percorso;
