@@ -14,7 +14,7 @@
 #include "common/Testo1252.h"
 #include "finestre/RiquadroMessaggio.h"
 #include "finestre/Traduzioni.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "timetable/ViaggioProva.h"
 
 namespace {
@@ -89,7 +89,8 @@ private slots:
         v.Voce("FIRENZE", "01", "Uffizi", "02:00");
         v.Partenza("05/08/2006", "09:00");
         v.Velocita(0, "100");
-        v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|*01:00"});
+        // A gap in the list, closed on unlocking.
+        v.Tappe({"AREZZO|A1|350|A|", "", "FIRENZE|A1|500|A|*01:00"});
         v->ComandiMeta = "all";
         v->AbilitaPulsantiComando();
         FinestraViandora finestra(*v);
@@ -116,10 +117,13 @@ private slots:
         QVERIFY(m->index(3, 7 + x).data(Qt::FontRole).value<QFont>().bold());
         QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtGiorni"))->text(), QString("1"));
 
+        // Unlocked, the stages come back in order, and calculate again.
         QTest::mouseClick(calcola, Qt::LeftButton);
         QCOMPARE(calcola->text(), QString("&Calcola"));
         QVERIFY(!vista->isColumnHidden(8 + x));
         QCOMPARE(Mostrate(*vista->model(), v->mfgTab.FixedCols), tappe);
+        QTest::mouseClick(calcola, Qt::LeftButton);
+        QVERIFY(calcola->text() == "&Sblocca" && m->index(0, 12 + x).data().toString() == "Pranzo");
     }
 
     // A trip or a list loaded shows its first row, wherever the user had

@@ -15,8 +15,8 @@
 #include "app/FinestraViandora.h"
 #include "itinerary/EditorProva.h"
 #include "shell/Itinerario.h"
-#include "support/MeteProva.h"
 #include "support/Mnemonici.h"
+#include "support/PlannerProva.h"
 #include "trip/Meta.h"
 
 namespace {

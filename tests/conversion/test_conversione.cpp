@@ -11,7 +11,7 @@
 #include "conversion/FileARecord.h"
 #include "database/DatabaseProva.h"
 #include "guide/ControlloreGuida.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 

@@ -17,7 +17,7 @@
 #include "common/Testo1252.h"
 #include "exchange/FileScambio.h"
 #include "exchange/Scambio.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 
 namespace {
 
@@ -117,28 +117,14 @@ int FiglioImportazione(const QString& percorso) {
 }
 
 // What a killed writer left: each check's first value, with the program's
-// comparison known (a safety copy of an old file still names it). Empty when
-// every check gives what it expects, otherwise what is wrong.
+// comparison known (a safety copy of an old file still names it); opened
+// read-write, so that a killed writer's journal is rolled back first. Empty
+// when every check gives what it expects, otherwise what is wrong.
 QString Difetto(const QString& percorso, const QList<QPair<QString, QString>>& controlli) {
-    sqlite3* db = nullptr;
-    // Read-write: a killed writer's journal is rolled back first.
-    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-        RegistraConfronti(db) != SQLITE_OK)
-        return "non si apre";
-    sqlite3_busy_timeout(db, 5000);
     QString difetto;
-    for (const auto& [sql, atteso] : controlli) {
-        sqlite3_stmt* st = nullptr;
-        QString valore;
-        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK &&
-            sqlite3_step(st) == SQLITE_ROW)
-            valore = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        else
-            valore = "errore: " + QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_finalize(st);
-        if (valore != atteso) difetto += sql.left(60) + ": " + valore + "; ";
-    }
-    sqlite3_close(db);
+    for (const auto& [sql, atteso] : controlli)
+        if (const QString valore = ValoreGrezzo(percorso, sql, true); valore != atteso)
+            difetto += sql.left(60) + ": " + valore + "; ";
     return difetto;
 }
 

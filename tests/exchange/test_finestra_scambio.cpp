@@ -8,7 +8,7 @@
 #include "app/FinestraViandora.h"
 #include "exchange/ControlloreScambio.h"
 #include "exchange/Scambio.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 
 class TestFinestraScambio : public QObject {
     Q_OBJECT

@@ -7,7 +7,7 @@
 #include "itinerary/ControlloreItinerario.h"
 #include "itinerary/CopiaTratto.h"
 #include "shell/Itinerario.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -17,7 +17,7 @@ const QStringList Alpi{"MILANO||||",      "BERGAMO|A4|50|A|00:01:00",  "BRESCIA|
 
 // A stored trip with its stages, stored as the editor stores them.
 void MetaSalvata(FormViandora& f, const QString& codice, const QString& localita, const QStringList& tappe) {
-    AggiungiRiga(f, "MeteViandora", {"CodiceMeta=" + codice, "Localita=" + localita, "Nazione=ITALIA"});
+    SalvaMeta(f, "CodiceMeta=" + codice + ";Localita=" + localita + ";Nazione=ITALIA");
     f.Meta.CodiceMetaCorrente = codice;
     ScriviTappe(f, tappe);
     f.Tappe.MemorizzaTappeItinerario();
@@ -31,7 +31,7 @@ struct CopiaProva : Planner {
         MetaSalvata(*f, codiceAlpi, "ALPI", Alpi);
         MetaSalvata(*f, "000002", "ALPI", {"TORINO||||", "ASTI|A21|60|A|"});
         MetaSalvata(*f, "000003", "ALPI", {"AOSTA||||"});
-        AggiungiRiga(*f, "MeteViandora", {"CodiceMeta=000004", "Localita=BARI"});
+        SalvaMeta(*f, "CodiceMeta=000004;Localita=BARI");
         NuovaMeta(*this, "SICILIA");
         f->Click("cmdItinerario");
         ScriviTappe(*f, {"PALERMO||||", "CEFALU|SS113|70|P|"});

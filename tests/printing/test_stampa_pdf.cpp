@@ -7,16 +7,12 @@
 
 #include "common/FileOrdinario.h"
 #include "common/Testo1252.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "support/StrumentiPdf.h"
 #include "timetable/TabellaDiMarcia.h"
 
 namespace {
-
-Esito Cli(const QStringList& argomenti) {
-    return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
-}
 
 // Forty stages over two weeks: the timetable runs over several pages.
 QStringList Tappe() {

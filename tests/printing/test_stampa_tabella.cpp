@@ -8,7 +8,7 @@
 #include "StampaProva.h"
 #include "common/Testo1252.h"
 #include "guide/ControlloreGuida.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 

@@ -10,7 +10,7 @@
 #include "core/PagineDiario.h"
 #include "guide/ControlloreGuida.h"
 #include "stampa/FontStampa.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 #include "trip/Meta.h"
 
 using P = PaginaRegistrata;

@@ -1,10 +1,9 @@
 // The route import in the stage editor and from viandora-cli: refusal with
 // stages present, the file dialog, the unrecognised file, and a fixture trip
-// imported, stored and calculated.
+// imported and stored.
 #include <QTest>
 
 #include "itinerary/EditorProva.h"
-#include "shell/Itinerario.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
@@ -12,29 +11,14 @@ namespace {
 
 const QString Percorsi = QStringLiteral(PERCORSI "/");
 
-Esito Cli(const QStringList& argomenti) {
-    return EseguiProgramma(QStringLiteral(VIANDORA_CLI),
-                           QStringList{QStringLiteral("importa-percorso")} + argomenti);
-}
-
 } // namespace
 
 class TestImportaPercorso : public QObject {
     Q_OBJECT
 private slots:
-    void rifiutoPrimaDelDialogo() {
-        EditorProva e;
-        Scrivi(*e, "ROMA");
-        e.p.fileDaAprire << Percorsi + "roma_cagliari.txt";
-        e->Click("cmdMapPoint");
-        QCOMPARE(e.p.messaggi.size(), 1);
-        QVERIFY(e.p.messaggi.first().testo.startsWith("Impossibile: sono presenti delle tappe!"));
-        QCOMPARE(e.p.fileDaAprire.size(), 1); // no file was asked for
-        QCOMPARE(Tappe(*e), QStringList{"ROMA||||"});
-    }
-
     // Nothing chosen, a file not recognised, a FIFO (never opened: it would
-    // wait for ever): no stage, and the editor goes on.
+    // wait for ever): no stage, and the editor goes on; with a stage written
+    // no file is asked for.
     void dialogoAnnullatoOFileNonRiconosciuto() {
         EditorProva e;
         e->Click("cmdMapPoint");
@@ -49,9 +33,16 @@ private slots:
             QVERIFY2(e.p.messaggi.first().testo.contains(atteso), qPrintable(e.p.messaggi.first().testo));
             QVERIFY(Tappe(*e).isEmpty() && e->frmInputBox.Enabled && e->cmdInserisce.Enabled);
         }
+        Scrivi(*e, "ROMA");
+        e.p.messaggi.clear();
+        e.p.fileDaAprire << Percorsi + "roma_cagliari.txt";
+        e->Click("cmdMapPoint");
+        QVERIFY(e.p.messaggi.size() == 1 && e.p.fileDaAprire.size() == 1);
+        QVERIFY(e.p.messaggi.first().testo.startsWith("Impossibile: sono presenti delle tappe!"));
+        QCOMPARE(Tappe(*e), QStringList{"ROMA||||"});
     }
 
-    void importaMemorizzaCalcola() {
+    void importaEMemorizza() {
         EditorProva e;
         e.p.fileDaAprire << Percorsi + "roma_cagliari.txt";
         e->Click("cmdMapPoint");
@@ -69,11 +60,6 @@ private slots:
         e->Click("cmdFine");
         QCOMPARE(RecordItinerario(*e, codice, {"Localita", "Chilometri", "NomeStrada", "TempoSosta"}).at(3),
                  QString("OLBIA|232|TRAGH |00:02:00"));
-
-        e.p.messaggi.clear();
-        e->Click("cmdCalcola");
-        QVERIFY(e.p.messaggi.isEmpty() && e->Itinerario.TabellaCalcolata);
-        QVERIFY(Colonne(e->mfgTab, {1}).contains("CAGLIARI"));
     }
 
     void rigaDiComando() {
@@ -87,17 +73,17 @@ private slots:
         const QStringList prima = ImprontaCartella(pl.dir.path());
 
         // A refusal writes nothing.
-        Esito e = Cli({db, "999", Percorsi + "roma_cagliari.txt"});
+        Esito e = Cli({"importa-percorso", db, "999", Percorsi + "roma_cagliari.txt"});
         QCOMPARE(e.codice, 1);
         QVERIFY(e.err.contains("Mèta inesistente: 000999"));
         QCOMPARE(ImprontaCartella(pl.dir.path()), prima);
 
-        e = Cli({db, codice.mid(4), Percorsi + "roma_cagliari.txt"});
+        e = Cli({"importa-percorso", db, codice.mid(4), Percorsi + "roma_cagliari.txt"});
         QCOMPARE(e.codice, 0);
         QCOMPARE(e.out, QString("8 tappe, 562 km\n"));
         // A second import finds the stages and refuses.
         const QStringList importato = ImprontaCartella(pl.dir.path());
-        e = Cli({db, codice, Percorsi + "como_lucerna.txt"});
+        e = Cli({"importa-percorso", db, codice, Percorsi + "como_lucerna.txt"});
         QCOMPARE(e.codice, 1);
         QVERIFY(e.err.startsWith("Impossibile: sono presenti delle tappe!\n"));
         QCOMPARE(ImprontaCartella(pl.dir.path()), importato);

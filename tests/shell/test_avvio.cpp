@@ -6,7 +6,7 @@
 #include "database/DatabaseProva.h"
 #include "shell/CartellaProgramma.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 

@@ -3,7 +3,7 @@
 
 #include "shell/Itinerario.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 
 namespace {
 const QStringList TuttiMeta = {"cmdCalcola", "cmdCancItin",   "cmdCancMeta", "cmdEsce",
@@ -14,35 +14,14 @@ const QStringList TuttiMeta = {"cmdCalcola", "cmdCancItin",   "cmdCancMeta", "cm
 class TestComandi : public QObject {
     Q_OBJECT
 private slots:
+    // The command lists, and what else decides: a timetable on screen, the
+    // stage editor open, the number of stages; the exit button stops a run
+    // ("Es" alone) and takes Esc while a search list is offered.
     void listeDiComandi() {
-        // abilitati: in both panels
-        const auto prova = [&](QString comandi, QStringList abilitati, QString captionEsce, bool escAttivo) {
-            Planner pl;
-            pl->ComandiMeta = comandi;
-            pl->ComandiItinerario = "ZZ";
-            pl->AbilitaPulsantiComando();
-            QCOMPARE(ComandiAbilitati(*pl), abilitati);
-            QCOMPARE(pl->cmdEsce.Caption, captionEsce);
-            QCOMPARE(pl->cmdEsce.Cancel, escAttivo);
-        };
-        // nessuna meta
-        prova("NuImEs", QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}), "&Esce", false);
-        // solo stop
-        prova("Es", QStringList({"cmdEsce"}), "&Stop", false);
-        // ricerca con Esc
-        prova("NuRi", QStringList({"cmdNuovo", "cmdRicerca"}), "&Esce", true);
-        // codici minuscoli
-        prova("nuri", QStringList(), "&Esce", false);
-        // tutti in minuscolo
-        prova("aLL", TuttiMeta, "&Esce", false);
-    }
-
-    // What else decides: a timetable on screen, the stage editor open, the
-    // number of stages.
-    void comandiSecondoLoStato() {
         // stato: "calcolata", "editor" or the number of stages
+        // abilitati: in both panels
         const auto prova = [&](QString meta, QString itinerario, QString stato, QString metaDopo,
-                               QStringList abilitati) {
+                               QStringList abilitati, QString esce = "&Esce", bool esc = false) {
             Planner pl;
             if (stato == "calcolata")
                 pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
@@ -55,7 +34,19 @@ private slots:
             pl->AbilitaPulsantiComando();
             QCOMPARE(pl->ComandiMeta, metaDopo);
             QCOMPARE(ComandiAbilitati(*pl) + ComandiAbilitati(*pl, "frmInputBox"), abilitati);
+            QCOMPARE(pl->cmdEsce.Caption, esce);
+            QCOMPARE(pl->cmdEsce.Cancel, esc);
         };
+        // nessuna meta
+        prova("NuImEs", "ZZ", "0", "NuImEs", {"cmdEsce", "cmdImport", "cmdNuovo", "cmdMapPoint"});
+        // solo stop
+        prova("Es", "ZZ", "0", "Es", {"cmdEsce", "cmdMapPoint"}, "&Stop");
+        // ricerca con Esc
+        prova("NuRi", "ZZ", "0", "NuRi", {"cmdNuovo", "cmdRicerca", "cmdMapPoint"}, "&Esce", true);
+        // codici minuscoli
+        prova("nuri", "ZZ", "0", "nuri", {"cmdMapPoint"});
+        // tutti in minuscolo
+        prova("aLL", "ZZ", "0", "NuRiSaCmCaStItGcCiEsImEx", TuttiMeta + QStringList{"cmdMapPoint"});
         // cmdCerca needs more than one stage, and the import fewer than two.
         // itinerario intero, due tappe
         prova("ZZ", "all", "2", "ZZ",

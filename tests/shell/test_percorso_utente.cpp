@@ -6,7 +6,7 @@
 #include "guide/ControlloreGuida.h"
 #include "itinerary/EditorProva.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "trip/ControlloreMeta.h"
 
 class TestPercorsoUtente : public QObject {

@@ -1,5 +1,5 @@
-// The calculation run in the window: passes, messages, the locked timetable
-// view, unlocking, stopping and a failing database.
+// The calculation run in the window: passes, messages, stopping and a
+// failing database (unlocking is the real window's test).
 #include <QTest>
 
 #include "ViaggioProva.h"
@@ -70,25 +70,6 @@ private slots:
         QVERIFY(!v->Itinerario.TabellaCalcolata);
         QVERIFY(v->TabellaDiMarcia.Calcolo.RigaTabella < 10);
         QCOMPARE(v->cmdCalcola.Caption, QString("&Calcola"));
-    }
-
-    void sbloccoRidaLElencoTappe() {
-        ViaggioInFinestra v;
-        v.Tappe({"AREZZO|A1|350|A|*01:00", "FIRENZE|A1|500|A|02:00", "", "PRATO|A11|75|S|"});
-        const QStringList prima = Elenco(*v);
-        QCOMPARE(prima.size(), 3);
-        v.Calcola();
-        QVERIFY(v->Itinerario.TabellaCalcolata && Elenco(*v) != prima);
-
-        v.Calcola();
-        QVERIFY(!v->Itinerario.TabellaCalcolata && v->frmMetePeriodo.Enabled);
-        // The stages come back in order, without the empty row.
-        QCOMPARE(Elenco(*v), prima);
-
-        // And calculate again from the list given back.
-        v.Calcola();
-        QVERIFY(v->Itinerario.TabellaCalcolata);
-        QCOMPARE(v->mfgTab.TextMatrix(1, 1), QString("verso: Arezzo"));
     }
 
     // From the trip screen before and during a pass, and from the editor.

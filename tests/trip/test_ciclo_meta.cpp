@@ -3,20 +3,12 @@
 #include <QTest>
 #include <utility>
 
-#include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
 #include "shell/Itinerario.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "trip/Meta.h"
 #include "trip/VeicoloMeta.h"
-
-namespace {
-void AggiungiTappa(FormViandora& f, const QString& codice, int sequenza, const QString& localita) {
-    AggiungiRiga(f, "Itinerari",
-                 {"CodiceMeta=" + codice, "Sequenza=" + Zero(sequenza, 4), "Localita=" + localita});
-}
-} // namespace
 
 class TestCicloMeta : public QObject {
     Q_OBJECT
@@ -106,7 +98,7 @@ private slots:
         const auto prova = [&](QStringList codici, QString atteso) {
             Planner pl;
             for (const QString& c : codici)
-                AggiungiRiga(*pl, "MeteViandora", {"CodiceMeta=" + c, "Localita=META " + c});
+                SalvaMeta(*pl, "CodiceMeta=" + c + ";Localita=META " + c);
             NuovaMeta(pl, "NAPOLI", "ITALIA");
             QCOMPARE(pl->txtCodice.Text, atteso);
             QCOMPARE(Righe(*pl, "MeteViandora"), codici.size() + 1);
@@ -255,9 +247,8 @@ private slots:
     void cancellazioniTengonoLaGuida() {
         Planner pl;
         NuovaMeta(pl, "ROMA", "ITALIA");
-        AggiungiTappa(*pl, "000001", 1, "ROMA");
-        AggiungiTappa(*pl, "000001", 2, "FIRENZE");
-        AggiungiTappa(*pl, "000009", 1, "ALTRA");
+        SalvaTappe(*pl, "000001", {"ROMA|0|", "FIRENZE|0|"});
+        SalvaTappe(*pl, "000009", {"ALTRA|0|"});
         AggiungiVoce(*pl, "FIRENZE", "01", "Uffizi", "");
 
         // Deleting the itinerary asks twice.
@@ -268,7 +259,7 @@ private slots:
         pl->Click("cmdCancItin");
         QCOMPARE(Righe(*pl, "Itinerari"), 1);
         QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
-        AggiungiTappa(*pl, "000001", 1, "ROMA");
+        SalvaTappe(*pl, "000001", {"ROMA|0|"});
 
         pl.p.risposte = {Msg::No};
         pl->Click("cmdCancMeta");
