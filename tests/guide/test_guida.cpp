@@ -5,6 +5,7 @@
 #include "guide/ControlloreGuida.h"
 #include "itinerary/ControlloreItinerario.h"
 #include "shell/Itinerario.h"
+#include "support/ComandiAbilitati.h"
 #include "support/PlannerProva.h"
 #include "trip/Meta.h"
 
@@ -215,6 +216,10 @@ private slots:
         f.Click("cmdFind");
         QCOMPARE(f.cmbRicercaTappa.Voci().size(), 4);
         QVERIFY(f.cmbRicercaTappa.Visible && !f.mfgTab.Enabled && !f.frmBottoni.Enabled);
+        // Leaving the guide with the list open gives every command back.
+        f.Click("cmdFineInserimento");
+        QVERIFY(f.frmBottoni.Enabled && f.mfgTab.Enabled && !f.cmbRicercaTappa.Visible);
+        QCOMPARE(ComandiAbilitati(f).size(), 12);
     }
 
     void fineInserimento() {

@@ -218,7 +218,9 @@ private slots:
         pl->cmbOra[3].SetText("23");
         pl->cmbMin[3].SetText("15");
         pl->cmbRipH.SetText("02");
-        pl->cmbGiorni.SetText("120");
+        // Days of 100 and more come back whole: two digits would turn 100
+        // into 00 and switch the fitting off.
+        pl->cmbGiorni.SetText("100");
         pl->cmbSoste.SetListIndex(3);
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdSalva");
@@ -238,10 +240,16 @@ private slots:
                               pl->cmbMediaKm[1].Text(), pl->cmbOra[3].Text() + pl->cmbMin[3].Text(),
                               pl->cmbRipH.Text(), pl->cmbGiorni.Text(), pl->cmbSoste.Text()}),
                  QStringList({"000001", "BARCELLONA", "SPAGNA ", "05082006", "0730", "Sab", "90", "2315",
-                              "02", "120", "4 - Sosta minore"}));
+                              "02", "100", "4 - Sosta minore"}));
+        pl->SchermoMeta.ControllaVariabiliConvertite();
+        QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), 100);
         // Its itinerary on the grid, with the totals.
         QCOMPARE(Colonne(pl->mfgTab, {1, 3, 5}), QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|30|60"}));
         QVERIFY(pl->Itinerario.NumeroTappe == 3 && pl->mfgTab.Row == 1 && pl->txtKmTot[4].Text == "60");
+        // A code that is not stored leaves the screen as it is.
+        pl->Meta.CodiceMetaCorrente = "000077";
+        pl->SchermoMeta.CaricaDatiAnagraficiMeta();
+        QCOMPARE(pl->txtLocalita.Text, QString("BARCELLONA"));
     }
 
     void cancellazioniTengonoLaGuida() {
@@ -273,26 +281,6 @@ private slots:
         QCOMPARE(Righe(*pl, "GuidaCitta"), 1);
         QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
-    }
-
-    void giorniDesideratiATreCifre() {
-        Planner pl;
-        // Stored days of 100 and more come back whole (two digits would turn
-        // 100 into 00 and switch the fitting off).
-        for (const QString& giorni : {QString("100"), QString("120"), QString("7")}) {
-            NuovaMeta(pl, "OSLO", "NORVEGIA");
-            pl->cmbGiorni.SetText(giorni);
-            pl.p.risposte = {Msg::Yes};
-            pl->Click("cmdSalva");
-            pl->SchermoMeta.CaricaDatiAnagraficiMeta();
-            QCOMPARE(pl->cmbGiorni.Text(), QStringLiteral("%1").arg(giorni.toInt(), 3, 10, QLatin1Char('0')));
-            pl->SchermoMeta.ControllaVariabiliConvertite();
-            QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), giorni.toInt());
-        }
-        // A code that is not stored leaves the screen as it is.
-        pl->Meta.CodiceMetaCorrente = "000077";
-        pl->SchermoMeta.CaricaDatiAnagraficiMeta();
-        QCOMPARE(pl->txtLocalita.Text, QString("OSLO"));
     }
 };
 

@@ -25,7 +25,7 @@ void Orario(FormViandora& f, int k, const QString& ora, const QString& minuti) {
 class TestParametriMeta : public QObject {
     Q_OBJECT
 private slots:
-    void defaultSalvatiSopravvivonoAlRiavvio() {
+    void defaultSalvati() {
         Planner pl;
         // The first start's defaults, checked into the daily driving and visiting times.
         pl->SchermoMeta.ControllaVariabiliConvertite();
@@ -53,6 +53,31 @@ private slots:
         QCOMPARE(pl->cmbMediaKm[0].Text(), QString("110"));
         QCOMPARE(pl->cmbOra[3].Text() + pl->cmbMin[3].Text(), QString("2330"));
         QCOMPARE(pl->cmbSoste.Text(), QString("1 - Soste itinerario"));
+
+        // A new trip starts from them, not from the trip on screen (at 90,
+        // with a calculated end); loading a trip without a calculation
+        // empties its end as well.
+        FormViandora& f = *pl;
+        NuovaMeta(pl, "PARIGI");
+        f.cmbMediaKm[0].SetText("90");
+        f.cmbRipH.SetText("05");
+        f.Click("cmdSalva");
+        // The end shown, then set to testo.
+        const auto fine = [&](const QString& testo) {
+            QString testi = f.txtGiorni.Text;
+            for (auto& t : f.txtFine) {
+                testi += t.Text;
+                t.Text = testo;
+            }
+            f.txtGiorni.Text = testo;
+            return testi;
+        };
+        fine("17");
+        f.Click("cmdNuovo");
+        QCOMPARE((QStringList{f.cmbMediaKm[0].Text(), f.cmbRipH.Text(), f.cmbSoste.Text(), fine("17")}),
+                 (QStringList{"110", "03", "1 - Soste itinerario", ""}));
+        f.SchermoMeta.CaricaDatiAnagraficiMeta();
+        QCOMPARE((QStringList{f.cmbMediaKm[0].Text(), fine("")}), (QStringList{"90", ""}));
 
         // Reset brings back and stores the built-in values.
         pl.p.risposte = {Msg::Yes};
