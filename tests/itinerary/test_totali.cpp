@@ -13,8 +13,10 @@ private slots:
         // tappe: "locality|road|km|type"; medie: the speed lists A, S, P, L
         // righe: per stage "hundredths|km so far", "|" without kilometres
         // km: per road type A S P L, then the total
+        // giorni: the fewest days; richiesti: days asked for, which rise to
+        // the fewest ("000" asks for none), and what they become
         const auto prova = [](QStringList tappe, std::array<QString, 4> medie, QStringList righe, QString km,
-                              QString tempo, int traghetti, int giorni) {
+                              QString tempo, int traghetti, int giorni, QString richiesti, int attesi) {
             QList<Tappa> t;
             for (const QString& s : tappe)
                 t << TappaDaCelle(QStringList{""} + s.split(u'|'));
@@ -31,37 +33,28 @@ private slots:
             QCOMPARE(tot.TestoTempo(), tempo);
             QCOMPARE(tot.Traghetti, traghetti);
             QCOMPARE(tot.GiorniMinimi(), giorni);
+            QCOMPARE(tot.GiorniRichiesti(richiesti), attesi);
         };
         const std::array<QString, 4> v = {"110", "90", "70", "40"};
         // Hours past 24 carry into days.
-        prova({"ROMA|SP1|1200|L"}, v, {"3000|1200"}, "0 0 0 1200 1200", "01:06:00", 0, 2);
+        prova({"ROMA|SP1|1200|L"}, v, {"3000|1200"}, "0 0 0 1200 1200", "01:06:00", 0, 2, "001", 2);
+        // Two whole days of driving take two days.
+        prova({"ROMA|A1|4800|A"}, {"100", "90", "70", "40"}, {"4800|4800"}, "4800 0 0 0 4800", "02:00:00", 0,
+              2, "003", 3);
         // Rounded to the hundredth of an hour: 15.6 hundredths make 16.
-        prova({"BRA|SP7|7|A"}, {"45", "90", "70", "40"}, {"16|7"}, "7 0 0 0 7", "00:00:10", 0, 1);
+        prova({"BRA|SP7|7|A"}, {"45", "90", "70", "40"}, {"16|7"}, "7 0 0 0 7", "00:00:10", 0, 1, "000", 0);
         // An unknown type drives as "L".
         prova({"ASTI|A21|110|A", "BRA|SS231|90|S", "ALBA|SP7|35|P", "CUNEO|X|20|Q"}, v,
-              {"100|110", "100|200", "50|235", "50|255"}, "110 90 35 20 255", "00:03:00", 0, 1);
+              {"100|110", "100|200", "50|235", "50|255"}, "110 90 35 20 255", "00:03:00", 0, 1, "010", 10);
         // Ferries count whether or not a driving stage follows them; rows
         // without a locality count for nothing.
         prova(
             {"NAPOLI|A3|110|A", "PALERMO|TRAGHETTO|0|L", "|TRAGHETTO|50|A", "CAGLIARI|TRAGHETTO TIRRENIA|0|"},
-            v, {"100|110", "|", "|", "|"}, "110 0 0 0 110", "00:01:00", 2, 1);
+            v, {"100|110", "|", "|", "|"}, "110 0 0 0 110", "00:01:00", 2, 1, "001", 1);
         // A speed that reads as 0 drives at the list's first entry.
         prova({"ROMA|A1|100|A", "OSTIA|SS8|45|S"}, {"0", "abc", "70", "40"}, {"200|100", "100|145"},
-              "100 45 0 0 145", "00:03:00", 0, 1);
-        prova({}, v, {}, "0 0 0 0 0", "", 0, 0);
-    }
-
-    void giorniRichiesti() {
-        const auto prova = [](int km, QString richiesti, int attesi) {
-            Tappa t = TappaDaCelle({"", "ROMA", "A1", QString::number(km), "A"});
-            QCOMPARE(CalcolaTotaliItinerario({t}, {100, 100, 100, 100}).GiorniRichiesti(richiesti), attesi);
-        };
-        // 9,900 km at 100 km/h: 4 days and 3 hours of driving, so 5 days.
-        prova(9900, "003", 5);
-        prova(9900, "010", 10);
-        prova(9900, "000", 0);
-        prova(4800, "001", 2);
-        prova(0, "003", 3);
+              "100 45 0 0 145", "00:03:00", 0, 1, "001", 1);
+        prova({}, v, {}, "0 0 0 0 0", "", 0, 0, "003", 3);
     }
 
     void schermataDelViaggio() {

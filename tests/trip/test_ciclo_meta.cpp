@@ -94,21 +94,30 @@ private slots:
               false);
     }
 
+    // The code a saved trip gets: the first one free, or the stored trip's
+    // own when its destination is stored already; the country typed is
+    // stored, its first 19 characters.
     void codiciLiberi() {
-        const auto prova = [&](QStringList codici, QString atteso) {
+        const auto prova = [&](QStringList codici, QString localita, QString atteso, int righe) {
             Planner pl;
             for (const QString& c : codici)
-                SalvaMeta(*pl, "CodiceMeta=" + c + ";Localita=META " + c);
-            NuovaMeta(pl, "NAPOLI", "ITALIA");
+                SalvaMeta(*pl, "CodiceMeta=" + c + ";Localita=META " + c + ";Nazione=ITALIA");
+            NuovaMeta(pl, localita, "REPUBBLICA DI SAN MARINOX");
             QCOMPARE(pl->txtCodice.Text, atteso);
-            QCOMPARE(Righe(*pl, "MeteViandora"), codici.size() + 1);
+            QCOMPARE(Righe(*pl, "MeteViandora"), righe);
+            QCOMPARE(Righe(*pl, "MeteViandora", "CodiceMeta")
+                         .filter(atteso + "|" + localita + "|REPUBBLICA DI SAN M|")
+                         .size(),
+                     1);
         };
         // buco
-        prova(QStringList({"000001", "000002", "000004"}), "000003");
+        prova({"000001", "000002", "000004"}, "NAPOLI", "000003", 4);
         // di seguito
-        prova(QStringList({"000001", "000002", "000003"}), "000004");
+        prova({"000001", "000002", "000003"}, "NAPOLI", "000004", 4);
         // manca il primo
-        prova(QStringList({"000002", "000003"}), "000001");
+        prova({"000002", "000003"}, "NAPOLI", "000001", 3);
+        // stessa destinazione
+        prova({"000001", "000002"}, "META 000002", "000002", 2);
     }
 
     // Another writer (an import beside the window) stores a trip while the
@@ -164,22 +173,6 @@ private slots:
         prova(0, "SANTIAGO DE COMPOSTELA VIA FRA", "SANTIAGO DE COMPOSTELA, CATTEDRALE");
         // campi piu larghi
         prova(40, "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1", "SANTIAGO DE COMPOSTELA, CATTEDRALE");
-    }
-
-    void stessaDestinazioneAggiorna() {
-        Planner pl;
-        NuovaMeta(pl, "ROMA", "ITALIA");
-        NuovaMeta(pl, "ROMA", "FRANCIA");
-        QCOMPARE(pl->txtCodice.Text, QString("000001"));
-        QCOMPARE(Righe(*pl, "MeteViandora"), 1);
-        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
-        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Nazione"), QString("FRANCIA "));
-        // A country of 25 characters keeps its first 19.
-        pl->txtNazione.Text = "REPUBBLICA DI SAN MARINOX";
-        pl.p.risposte = {Msg::Yes};
-        pl->Click("cmdSalva");
-        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
-        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Nazione"), QString("REPUBBLICA DI SAN M"));
     }
 
     void autostradaInFondoEApostrofi() {
