@@ -36,8 +36,8 @@ QStringList Mostrate(const QAbstractItemModel& m, int fisse) {
 class TestFinestra : public QObject {
     Q_OBJECT
 private slots:
-    // Commands follow the command list; keys reach the fields' filters; Enter
-    // and closing the window ask before leaving.
+    // Keys reach the fields' filters; Enter and closing the window ask before
+    // leaving.
     void comandiTastiEUscita() {
         Planner pl;
         FormViandora& form = *pl;
@@ -45,14 +45,6 @@ private slots:
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
 
-        QVERIFY(finestra.Widget("mfgTab")->isVisible() && !finestra.Widget("frmGuida")->isVisible());
-        auto* nuovo = qobject_cast<QPushButton*>(finestra.Widget("cmdNuovo"));
-        QVERIFY(nuovo->isEnabled() && !finestra.Widget("cmdSalva")->isEnabled());
-        // A change of the command list shows after the repaint.
-        form.ComandiMeta = "Es";
-        form.AbilitaPulsantiComando();
-        finestra.Aggiorna();
-        QVERIFY(!nuovo->isEnabled());
         form.ComandiMeta = "All";
         form.AbilitaPulsantiComando();
         // A destination wider than the box, stored by a later version, is shown whole.

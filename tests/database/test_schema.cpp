@@ -113,14 +113,26 @@ private slots:
         for (int s = 0; s < 3; ++s) {
             esche.append(cartella.filePath("ViandoraQuintora_copia_" +
                                            adesso.addSecs(s).toString("yyyyMMdd_hhmmss") + ".mdb"));
-            QFile f(esche.last());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("non toccare");
+            QVERIFY(ScriviFile(esche.last(), "non toccare"));
         }
+        // What a start killed while copying left: removed by the next copy.
+        const QString parziale = cartella.filePath("ViandoraQuintora_copia_20200101_000000.mdb.parziale");
+        QVERIFY(ScriviFile(parziale, "mezza copia") && ScriviFile(parziale + "-journal", "mezza copia"));
 
+        // The safety copy is the first write, the drop of the old table the
+        // fourth: failing there, the file is intact, so the copy made for it
+        // is gone too.
         Database db;
         db.FileDatabase = percorso;
         QVERIFY(db.DatabaseApre());
+        db.ImpostaGuastoScrittura(4);
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db.DataBaseTabelleAggiorna());
+        QVERIFY(db.CopiaDiSicurezza().isEmpty());
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 1 + esche.size());
+        QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
+        QCOMPARE(db.CampiTabella("MeteViandora")[2].nome, QStringLiteral("localita"));
+        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
+        db.ImpostaGuastoScrittura(0);
         db.DataBaseTabelleAggiorna();
 
         // Our fields in our order, the file's own after them; the wider
@@ -215,37 +227,6 @@ private slots:
         prova(false);
         // aggiornato
         prova(true);
-    }
-
-    void ricostruzioneInterrottaNonPerdeNulla() {
-        QTemporaryDir cartella;
-        const QString percorso = cartella.filePath(NomeFileDatabase);
-        QVERIFY(CreaFileVecchio(percorso));
-        Database db;
-        db.FileDatabase = percorso;
-        QVERIFY(db.DatabaseApre());
-        // The safety copy is the first write, the drop of the old table the
-        // fourth.
-        // What a start killed while copying left: removed by the next copy.
-        const QString parziale = cartella.filePath("ViandoraQuintora_copia_20200101_000000.mdb.parziale");
-        for (const QString& resto : {parziale, parziale + "-journal"}) {
-            QFile f(resto);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("mezza copia");
-        }
-        db.ImpostaGuastoScrittura(4);
-        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db.DataBaseTabelleAggiorna());
-        // The file is intact, so the copy made for it is gone too.
-        QVERIFY(db.CopiaDiSicurezza().isEmpty());
-        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
-        QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
-        QCOMPARE(db.CampiTabella("MeteViandora")[2].nome, QStringLiteral("localita"));
-        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
-
-        db.ImpostaGuastoScrittura(0);
-        db.DataBaseTabelleAggiorna();
-        QCOMPARE(db.NomiTabelle().size(), TabUltima);
-        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
     }
 
     void fileNonDatabaseLasciatoIntatto() {

@@ -116,8 +116,6 @@ private slots:
               {"00:02:30", "00:02:00", " ", " "}, {"00:02:30", "00:02:00", "", ""}, "11011");
         // solo la prima fetta di una tappa lunga
         prova({"ROMA|A1|1500|A|", "ROMA|A1|10|A|"}, {"00:02:30", " ", " "}, {"00:02:30", "", ""}, "00011");
-        // stesso nome, lettere diverse
-        prova({"roma|A1|10|A|", "ROMA|A1|10|A|"}, {"00:02:30", " "}, {"00:02:30", ""}, "00011");
     }
 
     void guastoDuranteLaMemorizzazione() {

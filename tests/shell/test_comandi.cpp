@@ -16,12 +16,15 @@ class TestComandi : public QObject {
 private slots:
     // The command lists, and what else decides: a timetable on screen, the
     // stage editor open, the number of stages; the exit button stops a run
-    // ("Es" alone) and takes Esc while a search list is offered.
+    // ("Es" alone) and takes Esc while a search list is offered. Closing from
+    // the frame is "&Esce", asked as the button asks; where the screen does
+    // not offer it, the window stays and says what comes first.
     void listeDiComandi() {
         // stato: "calcolata", "editor" or the number of stages
         // abilitati: in both panels
+        // chiusura: the start of what closing from the frame asks or says
         const auto prova = [&](QString meta, QString itinerario, QString stato, QString metaDopo,
-                               QStringList abilitati, QString esce = "&Esce", bool esc = false) {
+                               QStringList abilitati, QString esce, bool esc, QString chiusura) {
             Planner pl;
             if (stato == "calcolata")
                 pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
@@ -36,59 +39,48 @@ private slots:
             QCOMPARE(ComandiAbilitati(*pl) + ComandiAbilitati(*pl, "frmInputBox"), abilitati);
             QCOMPARE(pl->cmdEsce.Caption, esce);
             QCOMPARE(pl->cmdEsce.Cancel, esc);
+            pl.p.risposte = {Msg::Yes};
+            bool annulla = false;
+            pl->Form_QueryUnload(annulla);
+            QVERIFY(annulla != chiusura.startsWith("Vuoi chiudere") && pl.p.terminato == !annulla);
+            QCOMPARE(pl.p.messaggi.size(), 1);
+            QVERIFY2(pl.p.messaggi[0].testo.startsWith(chiusura), qPrintable(pl.p.messaggi[0].testo));
         };
+        const QString chiudi = "Vuoi chiudere la procedura?", prima = "Per chiudere la procedura ";
         // nessuna meta
-        prova("NuImEs", "ZZ", "0", "NuImEs", {"cmdEsce", "cmdImport", "cmdNuovo", "cmdMapPoint"});
+        prova("NuImEs", "ZZ", "0", "NuImEs", {"cmdEsce", "cmdImport", "cmdNuovo", "cmdMapPoint"}, "&Esce",
+              false, chiudi);
         // solo stop
-        prova("Es", "ZZ", "0", "Es", {"cmdEsce", "cmdMapPoint"}, "&Stop");
+        prova("Es", "ZZ", "0", "Es", {"cmdEsce", "cmdMapPoint"}, "&Stop", false,
+              "Vuoi interrompere l'elaborazione?");
         // ricerca con Esc
-        prova("NuRi", "ZZ", "0", "NuRi", {"cmdNuovo", "cmdRicerca", "cmdMapPoint"}, "&Esce", true);
+        prova("NuRi", "ZZ", "0", "NuRi", {"cmdNuovo", "cmdRicerca", "cmdMapPoint"}, "&Esce", true,
+              prima + "termina prima l'operazione in corso.");
         // codici minuscoli
-        prova("nuri", "ZZ", "0", "nuri", {"cmdMapPoint"});
+        prova("nuri", "ZZ", "0", "nuri", {"cmdMapPoint"}, "&Esce", false,
+              prima + "termina prima l'operazione in corso.");
         // tutti in minuscolo
-        prova("aLL", "ZZ", "0", "NuRiSaCmCaStItGcCiEsImEx", TuttiMeta + QStringList{"cmdMapPoint"});
+        prova("aLL", "ZZ", "0", "NuRiSaCmCaStItGcCiEsImEx", TuttiMeta + QStringList{"cmdMapPoint"}, "&Esce",
+              false, chiudi);
         // cmdCerca needs more than one stage, and the import fewer than two.
         // itinerario intero, due tappe
         prova("ZZ", "all", "2", "ZZ",
               {"cmdAggiunge", "cmdAzzeraSoste", "cmdCancella", "cmdCerca", "cmdDuplica", "cmdFine",
-               "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"});
+               "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"},
+              "&Esce", false, prima + "termina prima l'operazione in corso.");
         // cerca con una tappa
-        prova("ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"});
+        prova("ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"}, "&Esce", false,
+              prima + "termina prima l'operazione in corso.");
         // tabella calcolata: sblocca, stampa, riepilogo
         prova("All", "ZZ", "calcolata", "CaSt",
-              {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"});
+              {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"}, "&Esce", false,
+              prima + "sblocca prima la tabella di marcia");
         // vv tiene tutto spento
-        prova("vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"});
+        prova("vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"}, "&Esce", false,
+              prima + "sblocca prima la tabella di marcia");
         // editor aperto: la meta aspetta
-        prova("All", "InFi", "editor", "F", {"cmdFine", "cmdInserisce", "cmdMapPoint"});
-    }
-
-    // Closing from the frame is "&Esce", asked as the button asks; where the
-    // screen does not offer it (only the stop button, or no command), the
-    // window stays and says what comes first.
-    void chiusuraDallaCornice() {
-        const QPair<QString, QString> casi[] = {
-            {"NuImEs", "Vuoi chiudere la procedura?"},
-            {"Es", "Vuoi interrompere l'elaborazione?"},
-            {"ZZ", "Per chiudere la procedura esci prima dall'inserimento dell'itinerario"},
-            {"CaSt", "Per chiudere la procedura sblocca prima la tabella di marcia"},
-            {"zz", "Per chiudere la procedura termina prima l'operazione in corso."},
-        };
-        for (const auto& [comandi, messaggio] : casi) {
-            Planner pl;
-            // The stage editor open, a timetable shown.
-            pl->frmInputBox.Visible = comandi == "ZZ";
-            if (comandi == "CaSt") pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
-            pl->ComandiMeta = comandi;
-            pl->AbilitaPulsantiComando();
-            pl.p.risposte = {Msg::Yes};
-            bool annulla = false;
-            pl->Form_QueryUnload(annulla);
-            QCOMPARE(annulla, comandi != "NuImEs");
-            QCOMPARE(pl.p.terminato, !annulla);
-            QCOMPARE(pl.p.messaggi.size(), 1);
-            QVERIFY2(pl.p.messaggi[0].testo.startsWith(messaggio), qPrintable(comandi));
-        }
+        prova("All", "InFi", "editor", "F", {"cmdFine", "cmdInserisce", "cmdMapPoint"}, "&Esce", false,
+              prima + "esci prima dall'inserimento dell'itinerario");
     }
 
     void barraDiAvanzamento() {
