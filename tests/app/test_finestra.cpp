@@ -1,6 +1,6 @@
 // The real window, offscreen, over a real database in a temporary folder:
 // panels and commands, key filters on real key presses, the grid's view and
-// "&Calcola" with its timetable view.
+// "&Calcola" with its timetable view, the exchange screen.
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,6 +12,7 @@
 
 #include "app/FinestraViandora.h"
 #include "common/Testo1252.h"
+#include "exchange/ControlloreScambio.h"
 #include "finestre/RiquadroMessaggio.h"
 #include "finestre/Traduzioni.h"
 #include "support/PlannerProva.h"
@@ -175,6 +176,36 @@ private slots:
         grassetto.setBold(true);
         const QFontMetrics metrica(grassetto);
         QVERIFY(larghezza >= metrica.horizontalAdvance(titolo) + 4 * metrica.height());
+    }
+
+    // The exchange screen opened from its button, trips moved by clicking
+    // the list's rows, Esc to leave (the captions are measured with every
+    // other text of the window).
+    void scambioNellaFinestra() {
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=SANTIAGO DE COMPOSTELA;Nazione=SPAGNA");
+        SalvaMeta(*pl, "CodiceMeta=000002;Localita=ANCONA;Nazione=ITALIA");
+        pl->SchermoMeta.RicercaMetaCorrente();
+        FinestraViandora finestra(*pl);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        QTest::mouseClick(finestra.Widget("cmdExport"), Qt::LeftButton);
+        auto* pannello = finestra.Widget("frmExport");
+        QVERIFY(pannello->isVisible() && !finestra.Widget("mfgTab")->isVisible());
+        // The status line and progress bar stay in sight below the panel.
+        QVERIFY(pannello->geometry().bottom() < finestra.Widget("frmBottoni")->geometry().top());
+
+        auto* lista = qobject_cast<QTableView*>(finestra.Widget("mfgImExp(0)"));
+        QCOMPARE(lista->model()->index(1, 1).data().toString(), QString("SANTIAGO DE COMPOSTELA"));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualRect(lista->model()->index(1, 1)).center());
+        QCOMPARE(pl->Scambio.mfgImExp[1].TextMatrix(1, 1), "SANTIAGO DE COMPOSTELA");
+        auto* esporta = qobject_cast<QPushButton*>(finestra.Widget("cmdImExp"));
+        QVERIFY(esporta->isEnabled() && esporta->isDefault());
+
+        QTest::keyClick(&finestra, Qt::Key_Escape);
+        QVERIFY(!pannello->isVisible() && finestra.Widget("cmdExport")->isEnabled());
     }
 };
 
