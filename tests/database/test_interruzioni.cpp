@@ -14,8 +14,6 @@
 #include <utility>
 
 #include "DatabaseProva.h"
-#include "common/Testo1252.h"
-#include "exchange/FileScambio.h"
 #include "exchange/Scambio.h"
 #include "support/PlannerProva.h"
 
@@ -68,25 +66,15 @@ constexpr int TappeImportate = 20;
 // the localities are new at every call, so that the import never passes one
 // over.
 QString MeteDaImportare(const QString& cartella, const QString& prefisso, int mete) {
-    auto riga = [](int sezione, const QStringList& valori) {
-        QString testo;
-        for (const QString& v : valori)
-            testo += v + QChar(SeparatoriScambio[size_t(sezione)]);
-        return testo;
-    };
-    QStringList righe{riga(SezMete, {"CodiceMeta", "Localita", "Nazione"})};
-    for (int m = 1; m <= mete; ++m)
-        righe << riga(SezMete, {QStringLiteral("%1").arg(m, 6, 10, QChar('0')),
-                                QStringLiteral("IMPORT %1 %2").arg(prefisso).arg(m), "ITALIA"});
-    righe << riga(SezItinerari, {"CodiceMeta", "Sequenza", "Localita"});
-    for (int m = 1; m <= mete; ++m)
+    QStringList meteFile{"CodiceMeta|Localita|Nazione"}, tappe{"CodiceMeta|Sequenza|Localita"};
+    for (int m = 1; m <= mete; ++m) {
+        meteFile << QStringLiteral("%1|IMPORT %2 %3|ITALIA").arg(Zero(m, 6), prefisso).arg(m);
         for (int s = 1; s <= TappeImportate; ++s)
-            righe << riga(SezItinerari, {QStringLiteral("%1").arg(m, 6, 10, QChar('0')),
-                                         QStringLiteral("%1").arg(s, 4, 10, QChar('0')),
-                                         QStringLiteral("TAPPA %1").arg(s)});
-    righe << riga(SezGuida, {"Localita", "Descrizione"});
+            tappe << QStringLiteral("%1|%2|TAPPA %3").arg(Zero(m, 6), Zero(s, 4)).arg(s);
+    }
     const QString percorso = cartella + QStringLiteral("/importa-%1.iei").arg(prefisso);
-    if (!ScriviRigheWindows1252(percorso, righe)) qFatal("file di scambio non scritto");
+    if (!ScriviFile(percorso, FileIei({meteFile, tappe, {"Localita|Descrizione"}})))
+        qFatal("file di scambio non scritto");
     return percorso;
 }
 

@@ -39,20 +39,6 @@ void ImportaTutto(Planner& pl, const QString& file) {
     pl->Click("cmdImExp");
 }
 
-// An exchange file from three sections of "value|value|..." lines, the
-// first line of each its header.
-QByteArray FileIei(const QList<QStringList>& sezioni) {
-    static const char16_t separatori[] = {0xFF, 0xFE, 0xFD};
-    QString testo;
-    for (int s = 0; s < sezioni.size(); ++s)
-        for (const QString& riga : sezioni.at(s)) {
-            for (const QString& valore : riga.split(u'|'))
-                testo += valore + QChar(separatori[s]);
-            testo += QStringLiteral("\r\n");
-        }
-    return CodificaWindows1252(testo);
-}
-
 // The field names of a table, as a section's header.
 QString Intestazione(FormViandora& f, const QString& tabella) {
     QStringList campi;

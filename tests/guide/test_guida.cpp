@@ -59,6 +59,13 @@ private slots:
     void listaDelleLocalita() {
         Planner pl;
         FormViandora& f = *pl;
+        // Before the itinerary is stored the guide does not open.
+        f.Meta.CodiceMetaCorrente = Codice;
+        f.Click("cmdGuidaCitta");
+        QCOMPARE(pl.p.messaggi.size(), 1);
+        QCOMPARE(pl.p.messaggi.first().testo, QString("Impossibile... non esistono tappe memorizzate!"));
+        QVERIFY(!f.Guida.ModoGuida && !f.frmGuida.Visible && f.cmdNuovo.Enabled);
+        pl.p.messaggi.clear();
         PreparaGuida(f);
         f.Click("cmdGuidaCitta");
         QVERIFY(pl.p.messaggi.isEmpty());
@@ -76,15 +83,6 @@ private slots:
                                                            }));
         QVERIFY(f.Guida.ModoGuida && f.frmGuida.Visible && f.Guida.cmdFineInserimento.Default);
         QVERIFY(!f.cmdNuovo.Enabled && !f.cmdGuidaCitta.Enabled);
-    }
-
-    void senzaTappeMemorizzate() {
-        Planner pl;
-        pl->Meta.CodiceMetaCorrente = Codice;
-        pl->Click("cmdGuidaCitta");
-        QCOMPARE(pl.p.messaggi.size(), 1);
-        QCOMPARE(pl.p.messaggi.first().testo, QString("Impossibile... non esistono tappe memorizzate!"));
-        QVERIFY(!pl->Guida.ModoGuida && !pl->frmGuida.Visible && pl->cmdNuovo.Enabled);
     }
 
     void salvaRiga() {

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "common/Stringhe.h"
+#include "common/Testo1252.h"
+#include "exchange/FileScambio.h"
 #include "itinerary/ControlloreItinerario.h"
 #include "shell/FormViandora.h"
 #include "shell/SlotRecordSet.h"
@@ -163,4 +165,17 @@ inline QStringList Righe(FormViandora& f, const QString& tabella, const QString&
 inline QStringList TutteLeTabelle(FormViandora& f) {
     return Righe(f, "MeteViandora", "CodiceMeta") + Righe(f, "Itinerari", "CodiceMeta, Sequenza") +
            Righe(f, "GuidaCitta", "Localita, Descrizione");
+}
+
+// An exchange file from its sections' "value|value|..." lines, the first
+// line of each its header.
+inline QByteArray FileIei(const QList<QStringList>& sezioni) {
+    QString testo;
+    for (int s = 0; s < sezioni.size(); ++s)
+        for (const QString& riga : sezioni.at(s)) {
+            for (const QString& valore : riga.split(u'|'))
+                testo += valore + QChar(SeparatoriScambio[size_t(s)]);
+            testo += QStringLiteral("\r\n");
+        }
+    return CodificaWindows1252(testo);
 }
