@@ -287,19 +287,16 @@ private slots:
         QVERIFY(QFile::exists(s.fileTesto()) && !s->frmStampa.Visible && !s->frmSelStampa.Visible);
     }
 
-    void guidaVuotaNonStampaNulla() {
+    // Seven localities, names only: a row of five closed by its line, then
+    // two names closed by the page frame.
+    void soloNomiCinquePerRiga() {
         PlannerStampa s;
+        // No entries: nothing printed, the guide screen back as it was.
         s->ComandiMeta = "zz";
         StampaGuida(s, 1, 1);
         QVERIFY(s.Pagina().Di(P::Testo).isEmpty() && s.Pagina().Di(P::FineDocumento).isEmpty());
         QVERIFY(!s->frmGuidaStampa.Visible && s->frmGuida.Visible && s->frmGuida.Enabled);
         QCOMPARE(s->ComandiMeta, QString("zz"));
-    }
-
-    // Seven localities, names only: a row of five closed by its line, then
-    // two names closed by the page frame.
-    void soloNomiCinquePerRiga() {
-        PlannerStampa s;
         const QStringList nomi = {"ANCONA", "BARI", "COMO", "DERUTA", "ENNA", "FANO", "GENOVA"};
         for (const QString& n : nomi) {
             AggiungiVoce(*s, n, "01", "Duomo", "0100");
