@@ -1,6 +1,6 @@
 // The real window, offscreen, over a real database in a temporary folder:
 // panels and commands, key filters on real key presses, the grid's view and
-// "&Calcola" with its timetable view.
+// "&Calcola" with its timetable view, the exchange screen.
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,9 +12,10 @@
 
 #include "app/FinestraViandora.h"
 #include "common/Testo1252.h"
+#include "exchange/ControlloreScambio.h"
 #include "finestre/RiquadroMessaggio.h"
 #include "finestre/Traduzioni.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "timetable/ViaggioProva.h"
 
 namespace {
@@ -36,8 +37,8 @@ QStringList Mostrate(const QAbstractItemModel& m, int fisse) {
 class TestFinestra : public QObject {
     Q_OBJECT
 private slots:
-    // Commands follow the command list; keys reach the fields' filters; Enter
-    // and closing the window ask before leaving.
+    // Keys reach the fields' filters; Enter and closing the window ask before
+    // leaving.
     void comandiTastiEUscita() {
         Planner pl;
         FormViandora& form = *pl;
@@ -45,14 +46,6 @@ private slots:
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
 
-        QVERIFY(finestra.Widget("mfgTab")->isVisible() && !finestra.Widget("frmGuida")->isVisible());
-        auto* nuovo = qobject_cast<QPushButton*>(finestra.Widget("cmdNuovo"));
-        QVERIFY(nuovo->isEnabled() && !finestra.Widget("cmdSalva")->isEnabled());
-        // A change of the command list shows after the repaint.
-        form.ComandiMeta = "Es";
-        form.AbilitaPulsantiComando();
-        finestra.Aggiorna();
-        QVERIFY(!nuovo->isEnabled());
         form.ComandiMeta = "All";
         form.AbilitaPulsantiComando();
         // A destination wider than the box, stored by a later version, is shown whole.
@@ -89,7 +82,8 @@ private slots:
         v.Voce("FIRENZE", "01", "Uffizi", "02:00");
         v.Partenza("05/08/2006", "09:00");
         v.Velocita(0, "100");
-        v.Tappe({"AREZZO|A1|350|A|", "FIRENZE|A1|500|A|*01:00"});
+        // A gap in the list, closed on unlocking.
+        v.Tappe({"AREZZO|A1|350|A|", "", "FIRENZE|A1|500|A|*01:00"});
         v->ComandiMeta = "all";
         v->AbilitaPulsantiComando();
         FinestraViandora finestra(*v);
@@ -116,10 +110,13 @@ private slots:
         QVERIFY(m->index(3, 7 + x).data(Qt::FontRole).value<QFont>().bold());
         QCOMPARE(qobject_cast<QLineEdit*>(finestra.Widget("txtGiorni"))->text(), QString("1"));
 
+        // Unlocked, the stages come back in order, and calculate again.
         QTest::mouseClick(calcola, Qt::LeftButton);
         QCOMPARE(calcola->text(), QString("&Calcola"));
         QVERIFY(!vista->isColumnHidden(8 + x));
         QCOMPARE(Mostrate(*vista->model(), v->mfgTab.FixedCols), tappe);
+        QTest::mouseClick(calcola, Qt::LeftButton);
+        QVERIFY(calcola->text() == "&Sblocca" && m->index(0, 12 + x).data().toString() == "Pranzo");
     }
 
     // A trip or a list loaded shows its first row, wherever the user had
@@ -179,6 +176,36 @@ private slots:
         grassetto.setBold(true);
         const QFontMetrics metrica(grassetto);
         QVERIFY(larghezza >= metrica.horizontalAdvance(titolo) + 4 * metrica.height());
+    }
+
+    // The exchange screen opened from its button, trips moved by clicking
+    // the list's rows, Esc to leave (the captions are measured with every
+    // other text of the window).
+    void scambioNellaFinestra() {
+        Planner pl;
+        SalvaMeta(*pl, "CodiceMeta=000001;Localita=SANTIAGO DE COMPOSTELA;Nazione=SPAGNA");
+        SalvaMeta(*pl, "CodiceMeta=000002;Localita=ANCONA;Nazione=ITALIA");
+        pl->SchermoMeta.RicercaMetaCorrente();
+        FinestraViandora finestra(*pl);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+
+        QTest::mouseClick(finestra.Widget("cmdExport"), Qt::LeftButton);
+        auto* pannello = finestra.Widget("frmExport");
+        QVERIFY(pannello->isVisible() && !finestra.Widget("mfgTab")->isVisible());
+        // The status line and progress bar stay in sight below the panel.
+        QVERIFY(pannello->geometry().bottom() < finestra.Widget("frmBottoni")->geometry().top());
+
+        auto* lista = qobject_cast<QTableView*>(finestra.Widget("mfgImExp(0)"));
+        QCOMPARE(lista->model()->index(1, 1).data().toString(), QString("SANTIAGO DE COMPOSTELA"));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualRect(lista->model()->index(1, 1)).center());
+        QCOMPARE(pl->Scambio.mfgImExp[1].TextMatrix(1, 1), "SANTIAGO DE COMPOSTELA");
+        auto* esporta = qobject_cast<QPushButton*>(finestra.Widget("cmdImExp"));
+        QVERIFY(esporta->isEnabled() && esporta->isDefault());
+
+        QTest::keyClick(&finestra, Qt::Key_Escape);
+        QVERIFY(!pannello->isVisible() && finestra.Widget("cmdExport")->isEnabled());
     }
 };
 

@@ -29,11 +29,22 @@ class TestFinestraStampa : public QObject {
     }
 
 private slots:
-    void tabellaSuFilePdf() {
+    // The timetable through the options panel and "File PDF" to a PDF a
+    // viewer opens; then the logbook box alone: the window starts the
+    // logbook printer from the data folder, which, with no printer on the
+    // system, leaves its pages in a PDF there and its end marker.
+    void tabellaEDiarioSuPdf() {
         ViaggioInFinestra v;
         v.p.apriPagina = [](const QString& nome) -> std::unique_ptr<PaginaStampa> {
             QString errore;
             return PaginaPdf::Apri(nome.section(':', 1), "Tabella di marcia", errore);
+        };
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        v.p.avvia = [](const QString& programma, const QString& argomento) {
+            if (QFileInfo(programma).absolutePath() != QCoreApplication::applicationDirPath() ||
+                QFileInfo(programma).fileName() != QFileInfo(TACCUVO_PROGRAMMA).fileName())
+                return false;
+            return QProcess::startDetached(TACCUVO_PROGRAMMA, {argomento});
         };
         v->txtLocalita.Text = "GARGANO";
         v.Tappe({"FOGGIA|SS89|0|S|", "MANFREDONIA|SS89|40|S|01:00", "VIESTE|SP53|80|P|"});
@@ -44,12 +55,10 @@ private slots:
 
         Premi(finestra, "cmdStampa");
         QVERIFY(qobject_cast<QLineEdit*>(finestra.Widget("txtfileTabella"))->isReadOnly());
-
         Premi(finestra, "CmdEsegui(0)");
         auto* lista = qobject_cast<QListWidget*>(finestra.Widget("lstStampanti"));
         lista->setCurrentRow(lista->count() - 1);
         QCOMPARE(v->Stampa.lstStampanti.Text(), QString("File PDF"));
-
         const QString pdf = v.dir.path() + "/gargano.pdf";
         v.p.fileDaSalvare << pdf;
         Premi(finestra, "cmdSelStampante(0)");
@@ -57,6 +66,28 @@ private slots:
         QCOMPARE(StrumentiPdf::Pagine(pdf), 1);
         QVERIFY(StrumentiPdf::Testo(pdf).contains("MANFREDONIA"));
         QVERIFY(QFile::exists(v.dir.path() + "/Viantabl.txt"));
+
+        Premi(finestra, "cmdStampa");
+        auto spunta = [&](const QString& nome) { return qobject_cast<QCheckBox*>(finestra.Widget(nome)); };
+        QVERIFY(spunta("chkTabella")->isChecked() && !spunta("chkModuli")->isChecked());
+        QTest::mouseClick(spunta("chkTabella"), Qt::LeftButton, {},
+                          QPoint(6, spunta("chkTabella")->height() / 2));
+        QTest::mouseClick(spunta("chkModuli"), Qt::LeftButton, {},
+                          QPoint(6, spunta("chkModuli")->height() / 2));
+        QVERIFY(!v->Stampa.chkTabella.Value && v->Stampa.chkModuli.Value);
+        v.p.messaggi.clear();
+        Premi(finestra, "CmdEsegui(0)");
+        Premi(finestra, "cmdSelStampante(0)");
+        QCOMPARE(v.p.programmiAvviati.size(), 1);
+        QCOMPARE(v.p.messaggi.size(), 2);
+
+        const QString segnale = v.dir.path() + "/FineStampaQuintora.tmp";
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(segnale), 30000);
+        const QStringList diari = QDir(v.dir.path()).entryList({"Diario*.pdf"});
+        QCOMPARE(diari.size(), 1);
+        const QString testo = StrumentiPdf::Testo(v.dir.path() + '/' + diari[0]);
+        QVERIFY(testo.contains("Diario di Bordo") && testo.contains("GARGANO"));
+        QVERIFY(StrumentiPdf::Pagine(v.dir.path() + '/' + diari[0]) >= 2);
     }
 
     // A program started from the planner is waited for when it ends, also
@@ -73,47 +104,6 @@ private slots:
         };
         QTRY_COMPARE_WITH_TIMEOUT(figli(), QByteArray(), 10000);
         prctl(PR_SET_CHILD_SUBREAPER, 0);
-    }
-
-    // The logbook box alone: the window starts the logbook printer from
-    // the data folder, which, with no printer on the system, leaves its
-    // pages in a PDF there and its end marker.
-    void diarioDiBordo() {
-        ViaggioInFinestra v;
-        v->txtLocalita.Text = "GARGANO";
-        v.Tappe({"FOGGIA|SS89|0|S|", "MANFREDONIA|SS89|40|S|01:00", "VIESTE|SP53|80|P|"});
-        v.Calcola();
-        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
-        v.p.avvia = [](const QString& programma, const QString& argomento) {
-            if (QFileInfo(programma).absolutePath() != QCoreApplication::applicationDirPath() ||
-                QFileInfo(programma).fileName() != QFileInfo(TACCUVO_PROGRAMMA).fileName())
-                return false;
-            return QProcess::startDetached(TACCUVO_PROGRAMMA, {argomento});
-        };
-        FinestraViandora finestra(*v);
-        finestra.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
-        Premi(finestra, "cmdStampa");
-        auto spunta = [&](const QString& nome) { return qobject_cast<QCheckBox*>(finestra.Widget(nome)); };
-        QVERIFY(spunta("chkTabella")->isChecked() && !spunta("chkModuli")->isChecked());
-        QTest::mouseClick(spunta("chkTabella"), Qt::LeftButton, {},
-                          QPoint(6, spunta("chkTabella")->height() / 2));
-        QTest::mouseClick(spunta("chkModuli"), Qt::LeftButton, {},
-                          QPoint(6, spunta("chkModuli")->height() / 2));
-        QVERIFY(!v->Stampa.chkTabella.Value && v->Stampa.chkModuli.Value);
-        Premi(finestra, "CmdEsegui(0)");
-        Premi(finestra, "cmdSelStampante(0)");
-        QCOMPARE(v.p.programmiAvviati.size(), 1);
-        QCOMPARE(v.p.messaggi.size(), 2);
-
-        const QString segnale = v.dir.path() + "/FineStampaQuintora.tmp";
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(segnale), 30000);
-        const QStringList pdf = QDir(v.dir.path()).entryList({"*.pdf"});
-        QCOMPARE(pdf.size(), 1);
-        const QString testo = StrumentiPdf::Testo(v.dir.path() + '/' + pdf[0]);
-        QVERIFY(testo.contains("Diario di Bordo") && testo.contains("GARGANO"));
-        QVERIFY(StrumentiPdf::Pagine(v.dir.path() + '/' + pdf[0]) >= 2);
     }
 
     void opzioniDellaGuida() {

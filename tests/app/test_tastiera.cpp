@@ -15,8 +15,8 @@
 #include "app/FinestraViandora.h"
 #include "itinerary/EditorProva.h"
 #include "shell/Itinerario.h"
-#include "support/MeteProva.h"
 #include "support/Mnemonici.h"
+#include "support/PlannerProva.h"
 #include "trip/Meta.h"
 
 namespace {
@@ -168,7 +168,7 @@ private slots:
         passo("ricerca", {"cmdRicerca"}, pl->cmbRicerca);
     }
 
-    void tastiDellaGriglia() {
+    void grigliaEListaDiRicerca() {
         Planner pl;
         TreTappe(pl);
         Finestra w(pl);
@@ -190,6 +190,23 @@ private slots:
         QCOMPARE(vista->currentIndex().row(), 2);
         QCOMPARE(pl->txtTappa.Text, QString("BOLOGNA"));
         QCOMPARE(w.finestra.Widget("txtRiga")->property("text").toString(), QString("3"));
+
+        // The search list opens on its entries, with the focus.
+        pl->Click("cmdCerca");
+        w.finestra.Aggiorna();
+        auto* lista = qobject_cast<QListWidget*>(w("cmbRicercaTappa"));
+        QVERIFY(lista->isVisible() && lista->count() == 4);
+        QCOMPARE(Fuoco(), QString("cmbRicercaTappa"));
+        // The row numbers end every entry in one column.
+        const QFontMetrics m = lista->fontMetrics();
+        QCOMPARE(m.horizontalAdvance(lista->item(0)->text()), m.horizontalAdvance(lista->item(2)->text()));
+        // The commands it stops look stopped.
+        QVERIFY(!w("cmdInserisce")->isEnabled());
+        QTest::keyClick(lista, Qt::Key_Down);
+        QTest::keyClick(lista, Qt::Key_Return);
+        QVERIFY(!lista->isVisible());
+        QCOMPARE(pl->txtTappa.Text, QString("FIRENZE"));
+        QVERIFY(w("cmdInserisce")->isEnabled());
     }
 
     void incollaSecondoLeRegole() {
@@ -223,28 +240,6 @@ private slots:
         prova("cmbMediaKm(0)", "123456", "123");
         // giorni
         prova("cmbGiorni", "0000012", "0000");
-    }
-
-    void listeDiRicercaAperte() {
-        Planner pl;
-        TreTappe(pl);
-        Finestra w(pl);
-        QVERIFY(QTest::qWaitForWindowActive(&w.finestra));
-        pl->Click("cmdCerca");
-        w.finestra.Aggiorna();
-        auto* lista = qobject_cast<QListWidget*>(w("cmbRicercaTappa"));
-        QVERIFY(lista->isVisible() && lista->count() == 3);
-        QCOMPARE(Fuoco(), QString("cmbRicercaTappa"));
-        // The row numbers end every entry in one column.
-        const QFontMetrics m = lista->fontMetrics();
-        QCOMPARE(m.horizontalAdvance(lista->item(0)->text()), m.horizontalAdvance(lista->item(2)->text()));
-        // The commands it stops look stopped.
-        QVERIFY(!w("cmdInserisce")->isEnabled());
-        QTest::keyClick(lista, Qt::Key_Down);
-        QTest::keyClick(lista, Qt::Key_Return);
-        QVERIFY(!lista->isVisible());
-        QCOMPARE(pl->txtTappa.Text, QString("FIRENZE"));
-        QVERIFY(w("cmdInserisce")->isEnabled());
     }
 
     void grigliaFermaSenzaRidisegno() {

@@ -18,13 +18,9 @@
 #include "common/Stringhe.h"
 #include "common/Tempi.h"
 #include "common/Testo1252.h"
+#include "support/ProgrammaProva.h"
 
 namespace {
-
-QByteArray Leggi(const QString& percorso) {
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<illeggibile>");
-}
 
 // A node of that kind at the path: "file", "cartella", "fifo", "socket",
 // "link" (to a FIFO); "nuovo" makes nothing.
@@ -266,11 +262,11 @@ private slots:
         const QString vecchio = cartella.filePath("vecchio.txt");
         QCOMPARE(::link(QFile::encodeName(percorso).constData(), QFile::encodeName(vecchio).constData()), 0);
         QVERIFY(ScriviRigheWindows1252(percorso, {DecodificaWindows1252(byte), "seconda"}));
-        QCOMPARE(Leggi(percorso), byte + "\r\nseconda\r\n");
-        QCOMPARE(Leggi(vecchio), QByteArray("una riga vecchia e lunga\r\nun'altra\r\ne un'altra\r\n"));
+        QCOMPARE(LeggiFile(percorso), byte + "\r\nseconda\r\n");
+        QCOMPARE(LeggiFile(vecchio), QByteArray("una riga vecchia e lunga\r\nun'altra\r\ne un'altra\r\n"));
         QVERIFY(QFile::remove(vecchio));
         QVERIFY(ScriviRigheWindows1252(percorso, {}));
-        QCOMPARE(Leggi(percorso), QByteArray());
+        QCOMPARE(LeggiFile(percorso), QByteArray());
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"tutti.txt"});
 
         QString errore;
@@ -333,7 +329,7 @@ private slots:
         vecchio.write("vecchio\r\n");
         vecchio.close();
         if (ScriviRigheWindows1252(percorso, {"nuovo"})) QSKIP("questo file system accetta nomi più lunghi");
-        QCOMPARE(Leggi(percorso), QByteArray("vecchio\r\n"));
+        QCOMPARE(LeggiFile(percorso), QByteArray("vecchio\r\n"));
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 1);
     }
 };

@@ -11,7 +11,7 @@
 #include "conversion/FileARecord.h"
 #include "database/DatabaseProva.h"
 #include "guide/ControlloreGuida.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
@@ -267,9 +267,8 @@ private slots:
         prova(129, 128, 2);
         // itinerario tagliato
         prova(64 * 2 + 26, 64, 3);
-    }
 
-    void campiInCodePage1252() {
+        // The fields of a record, in code page 1252.
         const QByteArray record = CodificaWindows1252("CITTÀ€") + QByteArray("\0\r\tX\x7f", 5);
         QCOMPARE(CampoRecord(record, 0, 6), QString("CITTÀ€"));
         // Control characters, and bytes past the record, are blanks.

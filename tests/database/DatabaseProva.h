@@ -22,20 +22,37 @@ inline bool PreparaDatabase(Database& db, const QString& percorso) {
     return true;
 }
 
-// Rows of a table read by a bare connection, as another program would.
-inline qint64 ContaGrezzo(const QString& percorso, const QString& tabella) {
+// One statement run on the file as the sqlite3 shell would: a bare
+// connection that knows nothing of the program (but its comparison, when
+// asked: the file may name it). The first value of the first row, or
+// "errore: ..." when the statement fails.
+inline QString ValoreGrezzo(const QString& percorso, const QString& sql, bool confronti = false) {
     sqlite3* db = nullptr;
-    qint64 n = -1;
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-        sqlite3_prepare_v2(db,
-                           QStringLiteral("SELECT count(*) FROM \"%1\"").arg(tabella).toUtf8().constData(),
-                           -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        n = sqlite3_column_int64(st, 0);
+    QString esito;
+    sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (confronti) RegistraConfronti(db);
+    sqlite3_busy_timeout(db, 5000);
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            if (esito.isNull())
+                esito = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        if (rc != SQLITE_DONE) esito = QString();
+    }
+    if (esito.isNull() && sqlite3_errcode(db) != SQLITE_OK && sqlite3_errcode(db) != SQLITE_DONE)
+        esito = "errore: " + QString::fromUtf8(sqlite3_errmsg(db));
     sqlite3_finalize(st);
     sqlite3_close(db);
-    return n;
+    return esito.isNull() ? QString("") : esito;
+}
+
+// Rows of a table read by a bare connection, as another program would; -1
+// when they cannot be counted.
+inline qint64 ContaGrezzo(const QString& percorso, const QString& tabella) {
+    bool numero = false;
+    const qint64 n = ValoreGrezzo(percorso, "SELECT count(*) FROM \"" + tabella + '"').toLongLong(&numero);
+    return numero ? n : -1;
 }
 
 inline void AggiungiTappa(Database& db, const QString& codice, const QString& sequenza,

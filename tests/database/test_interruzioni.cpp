@@ -14,10 +14,8 @@
 #include <utility>
 
 #include "DatabaseProva.h"
-#include "common/Testo1252.h"
-#include "exchange/FileScambio.h"
 #include "exchange/Scambio.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 
 namespace {
 
@@ -68,25 +66,15 @@ constexpr int TappeImportate = 20;
 // the localities are new at every call, so that the import never passes one
 // over.
 QString MeteDaImportare(const QString& cartella, const QString& prefisso, int mete) {
-    auto riga = [](int sezione, const QStringList& valori) {
-        QString testo;
-        for (const QString& v : valori)
-            testo += v + QChar(SeparatoriScambio[size_t(sezione)]);
-        return testo;
-    };
-    QStringList righe{riga(SezMete, {"CodiceMeta", "Localita", "Nazione"})};
-    for (int m = 1; m <= mete; ++m)
-        righe << riga(SezMete, {QStringLiteral("%1").arg(m, 6, 10, QChar('0')),
-                                QStringLiteral("IMPORT %1 %2").arg(prefisso).arg(m), "ITALIA"});
-    righe << riga(SezItinerari, {"CodiceMeta", "Sequenza", "Localita"});
-    for (int m = 1; m <= mete; ++m)
+    QStringList meteFile{"CodiceMeta|Localita|Nazione"}, tappe{"CodiceMeta|Sequenza|Localita"};
+    for (int m = 1; m <= mete; ++m) {
+        meteFile << QStringLiteral("%1|IMPORT %2 %3|ITALIA").arg(Zero(m, 6), prefisso).arg(m);
         for (int s = 1; s <= TappeImportate; ++s)
-            righe << riga(SezItinerari, {QStringLiteral("%1").arg(m, 6, 10, QChar('0')),
-                                         QStringLiteral("%1").arg(s, 4, 10, QChar('0')),
-                                         QStringLiteral("TAPPA %1").arg(s)});
-    righe << riga(SezGuida, {"Localita", "Descrizione"});
+            tappe << QStringLiteral("%1|%2|TAPPA %3").arg(Zero(m, 6), Zero(s, 4)).arg(s);
+    }
     const QString percorso = cartella + QStringLiteral("/importa-%1.iei").arg(prefisso);
-    if (!ScriviRigheWindows1252(percorso, righe)) qFatal("file di scambio non scritto");
+    if (!ScriviFile(percorso, FileIei({meteFile, tappe, {"Localita|Descrizione"}})))
+        qFatal("file di scambio non scritto");
     return percorso;
 }
 
@@ -117,28 +105,14 @@ int FiglioImportazione(const QString& percorso) {
 }
 
 // What a killed writer left: each check's first value, with the program's
-// comparison known (a safety copy of an old file still names it). Empty when
-// every check gives what it expects, otherwise what is wrong.
+// comparison known (a safety copy of an old file still names it); opened
+// read-write, so that a killed writer's journal is rolled back first. Empty
+// when every check gives what it expects, otherwise what is wrong.
 QString Difetto(const QString& percorso, const QList<QPair<QString, QString>>& controlli) {
-    sqlite3* db = nullptr;
-    // Read-write: a killed writer's journal is rolled back first.
-    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-        RegistraConfronti(db) != SQLITE_OK)
-        return "non si apre";
-    sqlite3_busy_timeout(db, 5000);
     QString difetto;
-    for (const auto& [sql, atteso] : controlli) {
-        sqlite3_stmt* st = nullptr;
-        QString valore;
-        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK &&
-            sqlite3_step(st) == SQLITE_ROW)
-            valore = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        else
-            valore = "errore: " + QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_finalize(st);
-        if (valore != atteso) difetto += sql.left(60) + ": " + valore + "; ";
-    }
-    sqlite3_close(db);
+    for (const auto& [sql, atteso] : controlli)
+        if (const QString valore = ValoreGrezzo(percorso, sql, true); valore != atteso)
+            difetto += sql.left(60) + ": " + valore + "; ";
     return difetto;
 }
 

@@ -48,28 +48,6 @@ const QString RigheCollazioneVecchia =
     "INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000001', '0001', 'Roma'),"
     " ('000001', '0002', 'ROMA');";
 
-// Runs one statement on the file as the sqlite3 shell would: a bare
-// connection that knows nothing of the program. The first value of the
-// first row, or "errore: ..." when the statement fails.
-QString Strumento(const QString& percorso, const QString& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* st = nullptr;
-    QString esito;
-    sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
-        int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-            if (esito.isNull())
-                esito = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        if (rc != SQLITE_DONE) esito = QString();
-    }
-    if (esito.isNull() && sqlite3_errcode(db) != SQLITE_OK && sqlite3_errcode(db) != SQLITE_DONE)
-        esito = "errore: " + QString::fromUtf8(sqlite3_errmsg(db));
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return esito.isNull() ? QString("") : esito;
-}
-
 } // namespace
 
 class TestSchema : public QObject {
@@ -135,14 +113,26 @@ private slots:
         for (int s = 0; s < 3; ++s) {
             esche.append(cartella.filePath("ViandoraQuintora_copia_" +
                                            adesso.addSecs(s).toString("yyyyMMdd_hhmmss") + ".mdb"));
-            QFile f(esche.last());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("non toccare");
+            QVERIFY(ScriviFile(esche.last(), "non toccare"));
         }
+        // What a start killed while copying left: removed by the next copy.
+        const QString parziale = cartella.filePath("ViandoraQuintora_copia_20200101_000000.mdb.parziale");
+        QVERIFY(ScriviFile(parziale, "mezza copia") && ScriviFile(parziale + "-journal", "mezza copia"));
 
+        // The safety copy is the first write, the drop of the old table the
+        // fourth: failing there, the file is intact, so the copy made for it
+        // is gone too.
         Database db;
         db.FileDatabase = percorso;
         QVERIFY(db.DatabaseApre());
+        db.ImpostaGuastoScrittura(4);
+        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db.DataBaseTabelleAggiorna());
+        QVERIFY(db.CopiaDiSicurezza().isEmpty());
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 1 + esche.size());
+        QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
+        QCOMPARE(db.CampiTabella("MeteViandora")[2].nome, QStringLiteral("localita"));
+        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
+        db.ImpostaGuastoScrittura(0);
         db.DataBaseTabelleAggiorna();
 
         // Our fields in our order, the file's own after them; the wider
@@ -202,71 +192,41 @@ private slots:
                 if (!vecchio) AggiungiTappa(db, "000001", "0001", "Roma");
                 QCOMPARE(!db.CopiaDiSicurezza().isEmpty(), vecchio);
             }
-            QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
-            QCOMPARE(Strumento(percorso, "PRAGMA application_id"), QString::number(0x5669616E));
-            QCOMPARE(Strumento(percorso, "SELECT count(*) FROM Itinerari WHERE Localita = 'roma'"),
+            QCOMPARE(ValoreGrezzo(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+            QCOMPARE(ValoreGrezzo(percorso, "PRAGMA application_id"), QString::number(0x5669616E));
+            QCOMPARE(ValoreGrezzo(percorso, "SELECT count(*) FROM Itinerari WHERE Localita = 'roma'"),
                      vecchio ? QStringLiteral("2") : QStringLiteral("1"));
-            QCOMPARE(Strumento(percorso, "SELECT Localita FROM Itinerari ORDER BY Localita, Sequenza DESC"),
-                     vecchio ? QStringLiteral("ROMA") : QStringLiteral("Roma"));
+            QCOMPARE(
+                ValoreGrezzo(percorso, "SELECT Localita FROM Itinerari ORDER BY Localita, Sequenza DESC"),
+                vecchio ? QStringLiteral("ROMA") : QStringLiteral("Roma"));
             for (const char* sql :
                  {"INSERT INTO Itinerari (CodiceMeta, Sequenza, Localita) VALUES ('000009', '0001', 'Èze')",
                   "UPDATE Itinerari SET Localita = 'Nizza' WHERE CodiceMeta = '000009'",
                   "DELETE FROM Itinerari WHERE Localita = 'NIZZA'", "REINDEX", "VACUUM"})
-                QCOMPARE(Strumento(percorso, sql), QString(""));
-            QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+                QCOMPARE(ValoreGrezzo(percorso, sql), QString(""));
+            QCOMPARE(ValoreGrezzo(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
             QVERIFY(!LeggiFile(percorso).contains("VIANDORA"));
 
             // A dump loads back: its schema runs on a bare new file, and the rows follow.
             const QString schema =
-                Strumento(percorso, "SELECT group_concat(sql, ';') FROM sqlite_master WHERE sql NOT NULL");
+                ValoreGrezzo(percorso, "SELECT group_concat(sql, ';') FROM sqlite_master WHERE sql NOT NULL");
             const QString copia = cartella.filePath("ricaricato.db");
             QVERIFY(EseguiGrezzo(copia, schema + ";ATTACH '" + percorso +
                                             "' AS o; INSERT INTO Itinerari SELECT * FROM o.Itinerari;"));
             QCOMPARE(ContaGrezzo(copia, "Itinerari"), ContaGrezzo(percorso, "Itinerari"));
-            QCOMPARE(Strumento(copia, "PRAGMA integrity_check"), QStringLiteral("ok"));
+            QCOMPARE(ValoreGrezzo(copia, "PRAGMA integrity_check"), QStringLiteral("ok"));
 
             // The program starts again on the edited file, with nothing to upgrade.
             Database db;
             QVERIFY(PreparaDatabase(db, percorso));
             QVERIFY(db.CopiaDiSicurezza().isEmpty());
             QCOMPARE(db.Rs(TabItinerari).RecordCount(), vecchio ? 2 : 1);
-            QCOMPARE(Strumento(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
+            QCOMPARE(ValoreGrezzo(percorso, "PRAGMA integrity_check"), QStringLiteral("ok"));
         };
         // nuovo
         prova(false);
         // aggiornato
         prova(true);
-    }
-
-    void ricostruzioneInterrottaNonPerdeNulla() {
-        QTemporaryDir cartella;
-        const QString percorso = cartella.filePath(NomeFileDatabase);
-        QVERIFY(CreaFileVecchio(percorso));
-        Database db;
-        db.FileDatabase = percorso;
-        QVERIFY(db.DatabaseApre());
-        // The safety copy is the first write, the drop of the old table the
-        // fourth.
-        // What a start killed while copying left: removed by the next copy.
-        const QString parziale = cartella.filePath("ViandoraQuintora_copia_20200101_000000.mdb.parziale");
-        for (const QString& resto : {parziale, parziale + "-journal"}) {
-            QFile f(resto);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("mezza copia");
-        }
-        db.ImpostaGuastoScrittura(4);
-        QVERIFY_THROWS_EXCEPTION(ErroreDatabase, db.DataBaseTabelleAggiorna());
-        // The file is intact, so the copy made for it is gone too.
-        QVERIFY(db.CopiaDiSicurezza().isEmpty());
-        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{NomeFileDatabase});
-        QCOMPARE(db.NomiTabelle(), (QStringList{"MeteViandora", "TipoGuida"}));
-        QCOMPARE(db.CampiTabella("MeteViandora")[2].nome, QStringLiteral("localita"));
-        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
-
-        db.ImpostaGuastoScrittura(0);
-        db.DataBaseTabelleAggiorna();
-        QCOMPARE(db.NomiTabelle().size(), TabUltima);
-        QCOMPARE(ContaGrezzo(percorso, "MeteViandora"), 2);
     }
 
     void fileNonDatabaseLasciatoIntatto() {

@@ -1,14 +1,13 @@
 // Trip exchange: the file written byte for byte, the import's rules, the
 // round trip, bad files, the exchange screen's lists, and viandora-cli
 // elenca, esporta, importa (the only command that writes the database).
-#include <QCryptographicHash>
 #include <QTest>
 
 #include "common/FileOrdinario.h"
 #include "common/Testo1252.h"
 #include "exchange/ControlloreScambio.h"
 #include "exchange/Scambio.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
@@ -40,20 +39,6 @@ void ImportaTutto(Planner& pl, const QString& file) {
     pl->Click("cmdImExp");
 }
 
-// An exchange file from three sections of "value|value|..." lines, the
-// first line of each its header.
-QByteArray FileIei(const QList<QStringList>& sezioni) {
-    static const char16_t separatori[] = {0xFF, 0xFE, 0xFD};
-    QString testo;
-    for (int s = 0; s < sezioni.size(); ++s)
-        for (const QString& riga : sezioni.at(s)) {
-            for (const QString& valore : riga.split(u'|'))
-                testo += valore + QChar(separatori[s]);
-            testo += QStringLiteral("\r\n");
-        }
-    return CodificaWindows1252(testo);
-}
-
 // The field names of a table, as a section's header.
 QString Intestazione(FormViandora& f, const QString& tabella) {
     QStringList campi;
@@ -64,14 +49,6 @@ QString Intestazione(FormViandora& f, const QString& tabella) {
 
 QString UltimoMessaggio(Planner& pl) {
     return pl.p.messaggi.isEmpty() ? QString() : pl.p.messaggi.last().testo;
-}
-
-Esito Cli(const QStringList& argomenti) {
-    return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
-}
-
-QByteArray Impronta(const QString& file) {
-    return QCryptographicHash::hash(LeggiFile(file), QCryptographicHash::Sha256);
 }
 
 } // namespace
@@ -372,10 +349,10 @@ private slots:
 
     void cliEsportaElencaImporta() {
         const QString file = dir_.filePath("due.iei");
-        const QByteArray prima = Impronta(archivio_);
+        const QByteArray prima = LeggiFile(archivio_);
         Esito e = Cli({"esporta", archivio_, file, "2", "000001"});
         QCOMPARE(e.codice, 0);
-        QCOMPARE(Impronta(archivio_), prima);
+        QCOMPARE(LeggiFile(archivio_), prima);
 
         e = Cli({"elenca", file});
         QCOMPARE(e.codice, 0);
@@ -399,11 +376,11 @@ private slots:
 
     void cliErrori() {
         const auto prova = [&](QStringList argomenti, int codice, QString messaggio) {
-            const QByteArray prima = Impronta(archivio_);
+            const QByteArray prima = LeggiFile(archivio_);
             const Esito e = Cli(argomenti);
             QCOMPARE(e.codice, codice);
             QVERIFY2(e.err.contains(messaggio), qPrintable(e.err));
-            QVERIFY(e.out.isEmpty() && Impronta(archivio_) == prima);
+            QVERIFY(e.out.isEmpty() && LeggiFile(archivio_) == prima);
             QVERIFY(!QFile::exists(dir_.filePath("x.iei")));
             QCOMPARE(TipoDelPercorso(fifo_), TipoPercorso::Fifo);
         };

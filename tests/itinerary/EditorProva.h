@@ -1,7 +1,7 @@
 #pragma once
 // The stage editor's tests: a saved trip with the editor open on it, stages
 // written through the entry fields, and the stage list read back.
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 
 struct EditorProva : Planner {
     EditorProva() {

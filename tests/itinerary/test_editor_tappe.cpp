@@ -132,11 +132,8 @@ private slots:
         e.p.messaggi.clear();
         f.Click("cmdCalcola");
         QVERIFY2(f.Itinerario.TabellaCalcolata, qPrintable(e.p.messaggi.value(0).testo));
-        QStringList note;
-        for (int r = 1; r < f.mfgTab.Rows(); ++r)
-            note << f.mfgTab.TextMatrix(r, MarciaNote);
-        QVERIFY2(note.join(u'|').contains("Imbarco 08:00") || note.join(u'|').contains("Imbarco 22:00"),
-                 qPrintable(note.join(u'|')));
+        const QString note = Colonne(f.mfgTab, {MarciaNote}).join(u'|');
+        QVERIFY2(note.contains("Imbarco 08:00") || note.contains("Imbarco 22:00"), qPrintable(note));
         QVERIFY(f.lblPrenotazioni.Visible);
         QCOMPARE(f.lblPrenotazioni.Caption, QString("Prenotazioni mancate: 1"));
     }

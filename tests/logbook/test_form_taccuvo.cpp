@@ -1,5 +1,14 @@
 // The logbook printer's rules: its command line, its window module, and the
-// pages of the logbook on a recording page.
+// pages of the logbook on a recording page; its real window, offscreen.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -8,6 +17,8 @@
 #include "core/FormTaccuvo.h"
 #include "core/PagineDiario.h"
 #include "core/RigaComando.h"
+#include "finestra/FinestraTaccuvo.h"
+#include "support/Mnemonici.h"
 #include "support/PaginaRegistrata.h"
 #include "support/ProgrammaProva.h"
 
@@ -193,27 +204,24 @@ private slots:
         prova("X,01/01/2027,02/01/2028", "X|01/01/2027|02/01/2028", -1, 1, "367 giorni");
     }
 
-    // --pdf FILE; the name of a PDF of its own has no character a file name
-    // may not hold (the program's tests run the default one).
-    void nomePdf() {
-        PiattaformaRegistrata q;
-        FormTaccuvo g(q, {});
-        g.form_load(QStringLiteral("A/B:C,01/07/2026,01/07/2026"), QStringLiteral("scelto.pdf"));
-        QCOMPARE(q.aperti, QStringList{QStringLiteral("pdf:scelto.pdf")});
-        QVERIFY(q.uscita.isEmpty());
-        QCOMPARE(g.NomePdf(), QStringLiteral("Diario di Bordo - A_B_C - 01-07-2026 01-07-2026.pdf"));
-    }
-
-    void stampaNonRiuscita() {
-        for (int caso = 0; caso < 2; ++caso) {
+    // --pdf FILE: printed there without a question; a document that cannot
+    // be opened or ended is said, and the program ends with 1. The name of a
+    // PDF of its own has no character a file name may not hold (the
+    // program's tests run the default one).
+    void conPdf() {
+        for (int caso = 0; caso < 3; ++caso) {
+            QFile::remove(QStringLiteral("FineStampaQuintora.tmp"));
             PiattaformaRegistrata p;
-            p.rifiutaApertura = caso == 0;
-            p.fineFallita = caso == 1;
+            p.rifiutaApertura = caso == 1;
+            p.fineFallita = caso == 2;
             FormTaccuvo f(p, {});
-            f.form_load(QStringLiteral("ROMA,01/07/2026,01/07/2026"), QStringLiteral("x.pdf"));
-            QCOMPARE(p.avvisi.size(), 1);
-            QCOMPARE(p.codice, 1);
+            f.form_load(QStringLiteral("A/B:C,01/07/2026,01/07/2026"), QStringLiteral("scelto.pdf"));
+            QCOMPARE(p.aperti, QStringList{QStringLiteral("pdf:scelto.pdf")});
+            QVERIFY(p.uscita.isEmpty() && p.messaggi.isEmpty());
+            QCOMPARE(p.avvisi.size(), caso ? 1 : 0);
+            QCOMPARE(p.codice, caso ? 1 : 0);
             QCOMPARE(Marcatore(), QStringLiteral("Fatto\r\n"));
+            QCOMPARE(f.NomePdf(), QStringLiteral("Diario di Bordo - A_B_C - 01-07-2026 01-07-2026.pdf"));
         }
     }
 
@@ -358,7 +366,76 @@ private slots:
         const P::Chiamata* dopo = p.TestoUguale(QStringLiteral("Pernottamento"), 1);
         QVERIFY(banda && dopo && banda->size < 16 && dopo->size == 12);
     }
+
+    // The real window, offscreen: placed, keys through the filters, the
+    // lists' days.
+    void tastiera() {
+        PiattaformaRegistrata p;
+        FormTaccuvo f(p, QStringLiteral("Taccuvo 2.0.0"));
+        FinestraTaccuvo w(f);
+        f.form_load();
+        w.Aggiorna();
+        // Centred as the program places it, before it is first shown.
+        w.Centra();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint scarto = w.frameGeometry().center() - w.screen()->availableGeometry().center();
+        QVERIFY(qAbs(scarto.x()) <= 2 && qAbs(scarto.y()) <= 2);
+
+        QTest::keyClicks(w.Localita(), QStringLiteral("porto "));
+        QKeyEvent accentata(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("è"));
+        QApplication::sendEvent(w.Localita(), &accentata);
+        QCOMPARE(w.Localita()->text(), QStringLiteral("PORTO È"));
+        QCOMPARE(f.txtLocalita.Text, QStringLiteral("PORTO È"));
+        QVERIFY(w.Pulsante(QStringLiteral("cmdStampa"))->isEnabled());
+
+        // The lists take no typed keys.
+        QComboBox* giorno = w.Elenco(QStringLiteral("cmbg1"));
+        const QString prima = giorno->currentText();
+        QTest::keyClicks(giorno, QStringLiteral("2"));
+        QVERIFY(giorno->currentText() == prima && f.cmbg1.Text == prima);
+
+        // Picking a month refills the days.
+        QComboBox* mese = w.Elenco(QStringLiteral("cmbm1"));
+        mese->setCurrentIndex(1);
+        emit mese->activated(1);
+        QCOMPARE(f.cmbm1.Text, QStringLiteral("02"));
+        QCOMPARE(giorno->count(), 28);
+    }
+
+    // Every caption is shown whole; one control per Alt+letter, printing
+    // ("&Al", "&Annulla") or with the printer panel (two "&Stampa").
+    void testiLeggibili() {
+        PiattaformaRegistrata p;
+        FormTaccuvo f(p, QStringLiteral("Taccuvo 2.0.0"));
+        FinestraTaccuvo w(f);
+        f.form_load();
+        f.cmdAnnulla.Visible = true;
+        w.Aggiorna();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto senzaAcceleratore = [](QString t) { return t.remove(QLatin1Char('&')); };
+        for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+            if (!b->isVisible()) continue;
+            const int larghezza = b->fontMetrics().horizontalAdvance(senzaAcceleratore(b->text()));
+            QVERIFY2(larghezza <= b->width(), qPrintable(b->text()));
+        }
+        for (QLabel* l : w.findChildren<QLabel*>())
+            QVERIFY2(l->fontMetrics().horizontalAdvance(senzaAcceleratore(l->text())) <= l->width(),
+                     qPrintable(l->text()));
+        for (QGroupBox* g : w.findChildren<QGroupBox*>())
+            QVERIFY2(g->fontMetrics().horizontalAdvance(senzaAcceleratore(g->title())) < g->width(),
+                     qPrintable(g->title()));
+        for (QComboBox* c : w.findChildren<QComboBox*>())
+            QVERIFY2(c->fontMetrics().horizontalAdvance(c->currentText()) < c->width(),
+                     qPrintable(c->currentText()));
+        QCOMPARE(MnemoniciDoppi(w), QStringList());
+        f.cmdStampa.Enabled = true;
+        f.cmdStampa_Click();
+        w.Aggiorna();
+        QCOMPARE(MnemoniciDoppi(w), QStringList());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestFormTaccuvo)
+QTEST_MAIN(TestFormTaccuvo)
 #include "test_form_taccuvo.moc"

@@ -7,22 +7,19 @@
 
 #include "common/FileOrdinario.h"
 #include "common/Testo1252.h"
-#include "support/ArchivioProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "support/StrumentiPdf.h"
 #include "timetable/TabellaDiMarcia.h"
 
 namespace {
 
-Esito Cli(const QStringList& argomenti) {
-    return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
-}
-
-// Forty stages over two weeks: the timetable runs over several pages.
+// Forty stages over two weeks, "locality|km|stop|road|type": the timetable
+// runs over several pages.
 QStringList Tappe() {
-    QStringList tappe{"TORINO|A4|0|A|"};
+    QStringList tappe{"TORINO|0||A4|A"};
     for (int i = 1; i < 40; ++i)
-        tappe << QString::asprintf("CITTA NUMERO %d|SS%d|%d|%s|", i, i * 7, 60 + i * 3, i % 2 ? "S" : "P");
+        tappe << QString::asprintf("CITTA NUMERO %d|%d||SS%d|%s", i, 60 + i * 3, i * 7, i % 2 ? "S" : "P");
     return tappe;
 }
 
@@ -53,12 +50,7 @@ private slots:
                   "OraColazione=0900;OraPranzo=1230;DurataPranzo=0130;OraCena=2000;DurataCena=0130;"
                   "OraNotte=2230;RiposoMinuti=15;RiposoOre=00;RiposoGiorno=00;RiposoDopoGiorni=00;"
                   "InizioVisita=0900;FineVisita=1800;OreTraghetti=0600;GiorniAdeguamento=000;CalcoloSoste=3");
-        QStringList tappe; // "locality|km|stop|road|type" from the grid's "locality|road|km|type|stop"
-        for (const QString& t : Tappe())
-            tappe << QStringList{t.section('|', 0, 0), t.section('|', 2, 2), " ", t.section('|', 1, 1),
-                                 t.section('|', 3, 3)}
-                         .join('|');
-        SalvaTappe(*v, "000003", tappe);
+        SalvaTappe(*v, "000003", Tappe());
         AggiungiVoce(*v, "TORINO", "01", "Mole Antonelliana", "0100");
         AggiungiVoce(*v, "CITTA NUMERO 3", "02", "Castello", "0030");
         v->Db.Chiudi();

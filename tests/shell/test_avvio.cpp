@@ -6,7 +6,7 @@
 #include "database/DatabaseProva.h"
 #include "shell/CartellaProgramma.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "support/ProgrammaProva.h"
 #include "trip/Meta.h"
 
@@ -144,13 +144,11 @@ private slots:
         QVERIFY(segno.startsWith(d.filePath("usr/share/")));
         QVERIFY(QDir().mkpath(bin) && QDir().mkpath(QFileInfo(segno).path()) && ScriviFile(segno, {}));
         QCOMPARE(ScegliCartellaProgramma(bin, d.filePath("utente")), d.filePath("utente") + "/");
-    }
 
-    // A program folder that holds the user's database but cannot be written:
-    // the data move to the user's folder once, and the user is told where.
-    void datiCopiatiNellaCartellaUtente() {
-        QTemporaryDir d;
-        const QString programma = d.filePath("programma"), utente = d.filePath("utente");
+        // A program folder that holds the user's database but cannot be
+        // written: the data move to the user's folder once, and the user is
+        // told where.
+        const QString programma = d.filePath("copia/programma"), utente = d.filePath("copia/utente");
         QVERIFY(QDir().mkpath(programma));
         const QString originale = programma + "/ViandoraQuintora.mdb";
         const QString copia = utente + "/ViandoraQuintora.mdb";

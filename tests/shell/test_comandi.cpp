@@ -1,48 +1,51 @@
-// Command lists, confirmations, progress bar, exit and key filters.
+// Command lists, confirmations, progress bar, exit, key filters and the
+// help buttons.
+#include <QRect>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "shell/Itinerario.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
+#include "trip/Meta.h"
 
 namespace {
 const QStringList TuttiMeta = {"cmdCalcola", "cmdCancItin",   "cmdCancMeta", "cmdEsce",
                                "cmdExport",  "cmdGuidaCitta", "cmdImport",   "cmdItinerario",
                                "cmdNuovo",   "cmdRicerca",    "cmdSalva",    "cmdStampa"};
+
+QRect Rettangolo(const Controllo& c) {
+    return QRect(c.Left, c.Top, c.Width, c.Height);
+}
+
+// What a click could wrongly change: every control's state and the command lists.
+QStringList Stato(FormViandora& f) {
+    QStringList s{f.ComandiMeta, f.ComandiItinerario, f.Meta.CodiceMetaCorrente};
+    for (Controllo* c : f.Controlli()) {
+        QString riga = c->NomeCompleto() + QString::number(c->Visible) + QString::number(c->Enabled);
+        if (auto* b = dynamic_cast<Pulsante*>(c)) riga += b->Caption;
+        if (auto* e = dynamic_cast<Etichetta*>(c)) riga += e->Caption;
+        if (auto* t = dynamic_cast<CasellaTesto*>(c)) riga += t->Text;
+        s << riga;
+    }
+    return s;
+}
 } // namespace
 
 class TestComandi : public QObject {
     Q_OBJECT
 private slots:
+    // The command lists, and what else decides: a timetable on screen, the
+    // stage editor open, the number of stages; the exit button stops a run
+    // ("Es" alone) and takes Esc while a search list is offered. Closing from
+    // the frame is "&Esce", asked as the button asks; where the screen does
+    // not offer it, the window stays and says what comes first.
     void listeDiComandi() {
-        // abilitati: in both panels
-        const auto prova = [&](QString comandi, QStringList abilitati, QString captionEsce, bool escAttivo) {
-            Planner pl;
-            pl->ComandiMeta = comandi;
-            pl->ComandiItinerario = "ZZ";
-            pl->AbilitaPulsantiComando();
-            QCOMPARE(ComandiAbilitati(*pl), abilitati);
-            QCOMPARE(pl->cmdEsce.Caption, captionEsce);
-            QCOMPARE(pl->cmdEsce.Cancel, escAttivo);
-        };
-        // nessuna meta
-        prova("NuImEs", QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}), "&Esce", false);
-        // solo stop
-        prova("Es", QStringList({"cmdEsce"}), "&Stop", false);
-        // ricerca con Esc
-        prova("NuRi", QStringList({"cmdNuovo", "cmdRicerca"}), "&Esce", true);
-        // codici minuscoli
-        prova("nuri", QStringList(), "&Esce", false);
-        // tutti in minuscolo
-        prova("aLL", TuttiMeta, "&Esce", false);
-    }
-
-    // What else decides: a timetable on screen, the stage editor open, the
-    // number of stages.
-    void comandiSecondoLoStato() {
         // stato: "calcolata", "editor" or the number of stages
+        // abilitati: in both panels
+        // chiusura: the start of what closing from the frame asks or says
         const auto prova = [&](QString meta, QString itinerario, QString stato, QString metaDopo,
-                               QStringList abilitati) {
+                               QStringList abilitati, QString esce, bool esc, QString chiusura) {
             Planner pl;
             if (stato == "calcolata")
                 pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
@@ -55,49 +58,50 @@ private slots:
             pl->AbilitaPulsantiComando();
             QCOMPARE(pl->ComandiMeta, metaDopo);
             QCOMPARE(ComandiAbilitati(*pl) + ComandiAbilitati(*pl, "frmInputBox"), abilitati);
+            QCOMPARE(pl->cmdEsce.Caption, esce);
+            QCOMPARE(pl->cmdEsce.Cancel, esc);
+            pl.p.risposte = {Msg::Yes};
+            bool annulla = false;
+            pl->Form_QueryUnload(annulla);
+            QVERIFY(annulla != chiusura.startsWith("Vuoi chiudere") && pl.p.terminato == !annulla);
+            QCOMPARE(pl.p.messaggi.size(), 1);
+            QVERIFY2(pl.p.messaggi[0].testo.startsWith(chiusura), qPrintable(pl.p.messaggi[0].testo));
         };
+        const QString chiudi = "Vuoi chiudere la procedura?", prima = "Per chiudere la procedura ";
+        // nessuna meta
+        prova("NuImEs", "ZZ", "0", "NuImEs", {"cmdEsce", "cmdImport", "cmdNuovo", "cmdMapPoint"}, "&Esce",
+              false, chiudi);
+        // solo stop
+        prova("Es", "ZZ", "0", "Es", {"cmdEsce", "cmdMapPoint"}, "&Stop", false,
+              "Vuoi interrompere l'elaborazione?");
+        // ricerca con Esc
+        prova("NuRi", "ZZ", "0", "NuRi", {"cmdNuovo", "cmdRicerca", "cmdMapPoint"}, "&Esce", true,
+              prima + "termina prima l'operazione in corso.");
+        // codici minuscoli
+        prova("nuri", "ZZ", "0", "nuri", {"cmdMapPoint"}, "&Esce", false,
+              prima + "termina prima l'operazione in corso.");
+        // tutti in minuscolo
+        prova("aLL", "ZZ", "0", "NuRiSaCmCaStItGcCiEsImEx", TuttiMeta + QStringList{"cmdMapPoint"}, "&Esce",
+              false, chiudi);
         // cmdCerca needs more than one stage, and the import fewer than two.
         // itinerario intero, due tappe
         prova("ZZ", "all", "2", "ZZ",
               {"cmdAggiunge", "cmdAzzeraSoste", "cmdCancella", "cmdCerca", "cmdDuplica", "cmdFine",
-               "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"});
+               "cmdInserisce", "cmdMemorizza", "cmdRicalcola", "cmdRitorno", "cmdTrasferisce"},
+              "&Esce", false, prima + "termina prima l'operazione in corso.");
         // cerca con una tappa
-        prova("ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"});
+        prova("ZZ", "CeFi", "1", "ZZ", {"cmdFine", "cmdMapPoint"}, "&Esce", false,
+              prima + "termina prima l'operazione in corso.");
         // tabella calcolata: sblocca, stampa, riepilogo
         prova("All", "ZZ", "calcolata", "CaSt",
-              {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"});
+              {"cmdCalcola", "cmdCalendario", "cmdRiepilogo", "cmdStampa", "cmdMapPoint"}, "&Esce", false,
+              prima + "sblocca prima la tabella di marcia");
         // vv tiene tutto spento
-        prova("vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"});
+        prova("vv", "ZZ", "calcolata", "vv", {"cmdMapPoint"}, "&Esce", false,
+              prima + "sblocca prima la tabella di marcia");
         // editor aperto: la meta aspetta
-        prova("All", "InFi", "editor", "F", {"cmdFine", "cmdInserisce", "cmdMapPoint"});
-    }
-
-    // Closing from the frame is "&Esce", asked as the button asks; where the
-    // screen does not offer it (only the stop button, or no command), the
-    // window stays and says what comes first.
-    void chiusuraDallaCornice() {
-        const QPair<QString, QString> casi[] = {
-            {"NuImEs", "Vuoi chiudere la procedura?"},
-            {"Es", "Vuoi interrompere l'elaborazione?"},
-            {"ZZ", "Per chiudere la procedura esci prima dall'inserimento dell'itinerario"},
-            {"CaSt", "Per chiudere la procedura sblocca prima la tabella di marcia"},
-            {"zz", "Per chiudere la procedura termina prima l'operazione in corso."},
-        };
-        for (const auto& [comandi, messaggio] : casi) {
-            Planner pl;
-            // The stage editor open, a timetable shown.
-            pl->frmInputBox.Visible = comandi == "ZZ";
-            if (comandi == "CaSt") pl->Itinerario.Calcola = StatoItinerario::ComandoCalcola::Sblocca;
-            pl->ComandiMeta = comandi;
-            pl->AbilitaPulsantiComando();
-            pl.p.risposte = {Msg::Yes};
-            bool annulla = false;
-            pl->Form_QueryUnload(annulla);
-            QCOMPARE(annulla, comandi != "NuImEs");
-            QCOMPARE(pl.p.terminato, !annulla);
-            QCOMPARE(pl.p.messaggi.size(), 1);
-            QVERIFY2(pl.p.messaggi[0].testo.startsWith(messaggio), qPrintable(comandi));
-        }
+        prova("All", "InFi", "editor", "F", {"cmdFine", "cmdInserisce", "cmdMapPoint"}, "&Esce", false,
+              prima + "esci prima dall'inserimento dell'itinerario");
     }
 
     void barraDiAvanzamento() {
@@ -178,6 +182,39 @@ private slots:
             pl->Change("cmbGiorni");
             QCOMPARE(pl->cmbGiorni.Text(), QString(giorni == QString("998") ? "997" : giorni));
         }
+    }
+
+    // Help buttons: each shows a text of its own in one OK box and changes
+    // nothing else, and none covers another control of its panel.
+    void aiuto() {
+        Planner pl;
+        QStringList testi;
+        for (Controllo* c : pl->Controlli()) {
+            if (!c->Nome().startsWith(QLatin1String("cmdHelp"))) continue;
+            const QString nome = c->NomeCompleto();
+            QVERIFY2(c->Visible && c->Enabled && c->Width >= 200 && c->Height >= 200, qPrintable(nome));
+            const Controllo* pannello = pl->TrovaControllo(c->Genitore());
+            QVERIFY2(QRect(0, 0, pannello->Width, pannello->Height).contains(Rettangolo(*c)),
+                     qPrintable(nome));
+            // Hidden controls count too: the window shows them at times.
+            for (Controllo* altro : pl->Controlli())
+                QVERIFY2(altro == c || altro->Genitore() != c->Genitore() ||
+                             !Rettangolo(*altro).intersects(Rettangolo(*c)),
+                         qPrintable(nome + " copre " + altro->NomeCompleto()));
+
+            const QStringList prima = Stato(*pl);
+            pl.p.messaggi.clear();
+            pl->Click(nome);
+            QCOMPARE(pl.p.messaggi.size(), 1);
+            QCOMPARE(pl.p.messaggi[0].pulsanti & 7, Msg::OkOnly);
+            QCOMPARE(Stato(*pl), prima);
+            // A text of its own, its lines ended by CR LF, none by a blank.
+            const QString testo = pl.p.messaggi[0].testo;
+            QVERIFY2(testo.size() > 100 && !testi.contains(testo), qPrintable(nome));
+            QVERIFY2(!testo.contains(QRegularExpression("[^\r]\n|\r(?!\n)|\\S +(\r|$)")), qPrintable(nome));
+            testi << testo;
+        }
+        QCOMPARE(testi.size(), 15);
     }
 };
 

@@ -1,12 +1,12 @@
 // What a traveller meets on the way through the screens, model side: where
-// the focus goes, what a new trip starts from, the ways out of the stage
-// editor and the guide, and a start-up whose writes are refused.
+// the focus goes, the way out of the stage editor of a trip never saved,
+// and a start-up whose writes are refused.
 #include <QTest>
 
 #include "guide/ControlloreGuida.h"
 #include "itinerary/EditorProva.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "trip/ControlloreMeta.h"
 
 class TestPercorsoUtente : public QObject {
@@ -52,42 +52,6 @@ private slots:
         QCOMPARE(dopo("cmdCancellaRiga"), QString("txtGDescrizione"));
     }
 
-    void nuovaMetaDaiDefaultSalvati() {
-        Planner pl;
-        FormViandora& f = *pl;
-        // The user's defaults: 90 on the motorway, stop choice 2.
-        f.cmbMediaKm[0].SetText("90");
-        f.cmbSoste.SetListIndex(1);
-        pl.p.risposte = {Msg::Yes};
-        f.Click("cmdDefault(0)");
-
-        // A trip at 110 with a calculated end on screen.
-        NuovaMeta(pl, "PARIGI");
-        f.cmbMediaKm[0].SetText("110");
-        f.cmbRipH.SetText("05");
-        f.Click("cmdSalva");
-        for (auto& t : f.txtFine)
-            t.Text = "17";
-        f.txtGiorni.Text = "4";
-
-        const auto fine = [&] {
-            QString testi = f.txtGiorni.Text;
-            for (auto& t : f.txtFine)
-                testi += t.Text;
-            return testi;
-        };
-        f.Click("cmdNuovo");
-        QCOMPARE((QStringList{f.cmbMediaKm[0].Text(), f.cmbRipH.Text(), fine()}),
-                 (QStringList{"90", "03", ""}));
-        QCOMPARE(f.cmbSoste.ListIndex(), 1);
-        // Loading a trip without a calculation empties its end as well.
-        for (auto& t : f.txtFine)
-            t.Text = "17";
-        f.txtGiorni.Text = "4";
-        f.SchermoMeta.CaricaDatiAnagraficiMeta();
-        QCOMPARE((QStringList{f.cmbMediaKm[0].Text(), fine()}), (QStringList{"110", ""}));
-    }
-
     void fineInserimentoConSalvataggioRifiutato() {
         // A trip never saved: storing is refused, and leaving with Yes must
         // keep the editor and the stages typed.
@@ -106,21 +70,6 @@ private slots:
         pl.p.risposte = {Msg::No};
         f.Click("cmdFine");
         QVERIFY(!f.frmInputBox.Visible);
-    }
-
-    void cercaNellaGuidaPoiFine() {
-        EditorProva e;
-        FormViandora& f = *e;
-        Scrivi(f, "ROMA");
-        Scrivi(f, "FIRENZE", "A1", "270", "Autostrada");
-        e.p.risposte = {Msg::Yes};
-        f.Click("cmdFine");
-        f.Click("cmdGuidaCitta");
-        f.Click("cmdFind");
-        QVERIFY(!f.frmBottoni.Enabled);
-        f.Click("cmdFineInserimento");
-        QVERIFY(f.frmBottoni.Enabled && f.mfgTab.Enabled && !f.cmbRicercaTappa.Visible);
-        QCOMPARE(ComandiAbilitati(f).size(), 12);
     }
 
     void avvioConScritturaRifiutata() {

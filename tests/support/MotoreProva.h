@@ -57,6 +57,11 @@ inline ValoriMeta ValoriProva(const QString& data, const QString& ora, const QSt
     v.RiposoMinuti = QStringLiteral("15");
     v.RiposoOre = v.RiposoGiorno = v.RiposoDopoGiorni = QStringLiteral("00");
     v.Giorni = QStringLiteral("000");
+    const QHash<QString, QString*> testi = {{"ripM", &v.RiposoMinuti},
+                                            {"ripH", &v.RiposoOre},
+                                            {"ripG", &v.RiposoGiorno},
+                                            {"ripGG", &v.RiposoDopoGiorni},
+                                            {"giorni", &v.Giorni}};
     for (const QString& m : modifiche) {
         const QString chiave = m.section(u'=', 0, 0);
         const QString valore = m.section(u'=', 1);
@@ -67,16 +72,8 @@ inline ValoriMeta ValoriProva(const QString& data, const QString& ora, const QSt
             const size_t k = size_t(chiave.mid(3).toInt());
             v.Ora[k] = valore.left(2);
             v.Minuti[k] = valore.right(2);
-        } else if (chiave == QLatin1String("ripM"))
-            v.RiposoMinuti = valore;
-        else if (chiave == QLatin1String("ripH"))
-            v.RiposoOre = valore;
-        else if (chiave == QLatin1String("ripG"))
-            v.RiposoGiorno = valore;
-        else if (chiave == QLatin1String("ripGG"))
-            v.RiposoDopoGiorni = valore;
-        else if (chiave == QLatin1String("giorni"))
-            v.Giorni = valore;
+        } else if (testi.contains(chiave))
+            *testi.value(chiave) = valore;
         else if (chiave == QLatin1String("soste"))
             v.SceltaSoste = valore.toInt();
     }

@@ -85,18 +85,14 @@ public:
             if (c.tipo == Testo && c.testo == t && (pagina == 0 || c.pagina == pagina)) return &c;
         return nullptr;
     }
-    // The last line or box with these coordinates (to a hundredth of a
-    // millimetre; an image: x, y, width, height); null when there is none.
-    const Chiamata* Disegno(Tipo tipo, double x1, double y1, double x2, double y2, int pagina = 0) const {
-        const Chiamata* trovata = nullptr;
+    // Whether a line or box with these coordinates (to a hundredth of a
+    // millimetre) was drawn.
+    bool HaForma(Tipo tipo, double x1, double y1, double x2, double y2, int pagina = 0) const {
         for (const Chiamata& c : chiamate)
             if (c.tipo == tipo && (pagina == 0 || c.pagina == pagina) && Vicino(c.x1, x1) &&
                 Vicino(c.y1, y1) && Vicino(c.x2, x2) && Vicino(c.y2, y2))
-                trovata = &c;
-        return trovata;
-    }
-    bool HaForma(Tipo tipo, double x1, double y1, double x2, double y2, int pagina = 0) const {
-        return Disegno(tipo, x1, y1, x2, y2, pagina);
+                return true;
+        return false;
     }
     static bool Vicino(double a, double b) { return std::fabs(a - b) < 0.01; }
 

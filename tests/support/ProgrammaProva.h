@@ -37,6 +37,12 @@ inline Esito EseguiProgramma(const QString& programma, const QStringList& argome
     return e;
 }
 
+#ifdef VIANDORA_CLI
+inline Esito Cli(const QStringList& argomenti) {
+    return EseguiProgramma(QStringLiteral(VIANDORA_CLI), argomenti);
+}
+#endif
+
 inline QByteArray LeggiFile(const QString& percorso) {
     QFile f(percorso);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -226,16 +226,15 @@ private slots:
         QCOMPARE(fine + " " + t.Giorni.value_or("-"), QString("0 06 08 2006 19 45 Dom 2"));
         // The table keeps the grid's rows after the last stage, numbered.
         QCOMPARE(e.Tabella.RigheTabella, 17);
-    }
 
-    void oltre32767Km() {
-        const EsitoCalcolo e = CalcolaProva(ValoriProva("05/08/2006", "08:00", {"A=140"}),
-                                            {"CAPO NORD|E6|20000|A|", "LISBONA|E1|20000|A|"});
-        QCOMPARE(e.Tabella.Totale().Km[4].value_or(""), QString("40.000"));
+        // Beyond 32,767 km.
+        const EsitoCalcolo lungo = CalcolaProva(ValoriProva("05/08/2006", "08:00", {"A=140"}),
+                                                {"CAPO NORD|E6|20000|A|", "LISBONA|E1|20000|A|"});
+        QCOMPARE(lungo.Tabella.Totale().Km[4].value_or(""), QString("40.000"));
         // Every row's kilometres add up to the trip, and the last one reaches it.
         int km = 0, progressivi = 0;
-        for (int r = 1; r < e.Tabella.RigheTabella; ++r) {
-            const auto celle = e.Tabella.Celle(r);
+        for (int r = 1; r < lungo.Tabella.RigheTabella; ++r) {
+            const auto celle = lungo.Tabella.Celle(r);
             km += celle[3].toInt();
             if (!celle[5].isEmpty()) progressivi = QString(celle[5]).remove(u'.').toInt();
         }

@@ -3,20 +3,12 @@
 #include <QTest>
 #include <utility>
 
-#include "common/Stringhe.h"
 #include "database/DatabaseProva.h"
 #include "shell/Itinerario.h"
 #include "support/ComandiAbilitati.h"
-#include "support/MeteProva.h"
+#include "support/PlannerProva.h"
 #include "trip/Meta.h"
 #include "trip/VeicoloMeta.h"
-
-namespace {
-void AggiungiTappa(FormViandora& f, const QString& codice, int sequenza, const QString& localita) {
-    AggiungiRiga(f, "Itinerari",
-                 {"CodiceMeta=" + codice, "Sequenza=" + Zero(sequenza, 4), "Localita=" + localita});
-}
-} // namespace
 
 class TestCicloMeta : public QObject {
     Q_OBJECT
@@ -102,21 +94,30 @@ private slots:
               false);
     }
 
+    // The code a saved trip gets: the first one free, or the stored trip's
+    // own when its destination is stored already; the country typed is
+    // stored, its first 19 characters.
     void codiciLiberi() {
-        const auto prova = [&](QStringList codici, QString atteso) {
+        const auto prova = [&](QStringList codici, QString localita, QString atteso, int righe) {
             Planner pl;
             for (const QString& c : codici)
-                AggiungiRiga(*pl, "MeteViandora", {"CodiceMeta=" + c, "Localita=META " + c});
-            NuovaMeta(pl, "NAPOLI", "ITALIA");
+                SalvaMeta(*pl, "CodiceMeta=" + c + ";Localita=META " + c + ";Nazione=ITALIA");
+            NuovaMeta(pl, localita, "REPUBBLICA DI SAN MARINOX");
             QCOMPARE(pl->txtCodice.Text, atteso);
-            QCOMPARE(Righe(*pl, "MeteViandora"), codici.size() + 1);
+            QCOMPARE(Righe(*pl, "MeteViandora"), righe);
+            QCOMPARE(Righe(*pl, "MeteViandora", "CodiceMeta")
+                         .filter(atteso + "|" + localita + "|REPUBBLICA DI SAN M|")
+                         .size(),
+                     1);
         };
         // buco
-        prova(QStringList({"000001", "000002", "000004"}), "000003");
+        prova({"000001", "000002", "000004"}, "NAPOLI", "000003", 4);
         // di seguito
-        prova(QStringList({"000001", "000002", "000003"}), "000004");
+        prova({"000001", "000002", "000003"}, "NAPOLI", "000004", 4);
         // manca il primo
-        prova(QStringList({"000002", "000003"}), "000001");
+        prova({"000002", "000003"}, "NAPOLI", "000001", 3);
+        // stessa destinazione
+        prova({"000001", "000002"}, "META 000002", "000002", 2);
     }
 
     // Another writer (an import beside the window) stores a trip while the
@@ -174,22 +175,6 @@ private slots:
         prova(40, "SANTIAGO DE COMPOSTELA VIA FRANCIGENA 1", "SANTIAGO DE COMPOSTELA, CATTEDRALE");
     }
 
-    void stessaDestinazioneAggiorna() {
-        Planner pl;
-        NuovaMeta(pl, "ROMA", "ITALIA");
-        NuovaMeta(pl, "ROMA", "FRANCIA");
-        QCOMPARE(pl->txtCodice.Text, QString("000001"));
-        QCOMPARE(Righe(*pl, "MeteViandora"), 1);
-        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
-        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Nazione"), QString("FRANCIA "));
-        // A country of 25 characters keeps its first 19.
-        pl->txtNazione.Text = "REPUBBLICA DI SAN MARINOX";
-        pl.p.risposte = {Msg::Yes};
-        pl->Click("cmdSalva");
-        pl->Db.RecordSetImposta(SlotScrittura, Query("MeteViandora"));
-        QCOMPARE(pl->Db.Rs(SlotScrittura).Testo("Nazione"), QString("REPUBBLICA DI SAN M"));
-    }
-
     void autostradaInFondoEApostrofi() {
         Planner pl;
         NuovaMeta(pl, "AUTOSTRADA DEL SOLE", "ITALIA");
@@ -226,7 +211,9 @@ private slots:
         pl->cmbOra[3].SetText("23");
         pl->cmbMin[3].SetText("15");
         pl->cmbRipH.SetText("02");
-        pl->cmbGiorni.SetText("120");
+        // Days of 100 and more come back whole: two digits would turn 100
+        // into 00 and switch the fitting off.
+        pl->cmbGiorni.SetText("100");
         pl->cmbSoste.SetListIndex(3);
         pl.p.risposte = {Msg::Yes};
         pl->Click("cmdSalva");
@@ -246,18 +233,23 @@ private slots:
                               pl->cmbMediaKm[1].Text(), pl->cmbOra[3].Text() + pl->cmbMin[3].Text(),
                               pl->cmbRipH.Text(), pl->cmbGiorni.Text(), pl->cmbSoste.Text()}),
                  QStringList({"000001", "BARCELLONA", "SPAGNA ", "05082006", "0730", "Sab", "90", "2315",
-                              "02", "120", "4 - Sosta minore"}));
+                              "02", "100", "4 - Sosta minore"}));
+        pl->SchermoMeta.ControllaVariabiliConvertite();
+        QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), 100);
         // Its itinerary on the grid, with the totals.
         QCOMPARE(Colonne(pl->mfgTab, {1, 3, 5}), QStringList({"ASTI|10|10", "BRA|20|30", "CUNEO|30|60"}));
         QVERIFY(pl->Itinerario.NumeroTappe == 3 && pl->mfgTab.Row == 1 && pl->txtKmTot[4].Text == "60");
+        // A code that is not stored leaves the screen as it is.
+        pl->Meta.CodiceMetaCorrente = "000077";
+        pl->SchermoMeta.CaricaDatiAnagraficiMeta();
+        QCOMPARE(pl->txtLocalita.Text, QString("BARCELLONA"));
     }
 
     void cancellazioniTengonoLaGuida() {
         Planner pl;
         NuovaMeta(pl, "ROMA", "ITALIA");
-        AggiungiTappa(*pl, "000001", 1, "ROMA");
-        AggiungiTappa(*pl, "000001", 2, "FIRENZE");
-        AggiungiTappa(*pl, "000009", 1, "ALTRA");
+        SalvaTappe(*pl, "000001", {"ROMA|0|", "FIRENZE|0|"});
+        SalvaTappe(*pl, "000009", {"ALTRA|0|"});
         AggiungiVoce(*pl, "FIRENZE", "01", "Uffizi", "");
 
         // Deleting the itinerary asks twice.
@@ -268,7 +260,7 @@ private slots:
         pl->Click("cmdCancItin");
         QCOMPARE(Righe(*pl, "Itinerari"), 1);
         QCOMPARE(pl->Meta.CodiceMetaCorrente, QString("000001"));
-        AggiungiTappa(*pl, "000001", 1, "ROMA");
+        SalvaTappe(*pl, "000001", {"ROMA|0|"});
 
         pl.p.risposte = {Msg::No};
         pl->Click("cmdCancMeta");
@@ -282,26 +274,6 @@ private slots:
         QCOMPARE(Righe(*pl, "GuidaCitta"), 1);
         QVERIFY(pl->Meta.CodiceMetaCorrente.isEmpty());
         QCOMPARE(ComandiAbilitati(*pl), QStringList({"cmdEsce", "cmdImport", "cmdNuovo"}));
-    }
-
-    void giorniDesideratiATreCifre() {
-        Planner pl;
-        // Stored days of 100 and more come back whole (two digits would turn
-        // 100 into 00 and switch the fitting off).
-        for (const QString& giorni : {QString("100"), QString("120"), QString("7")}) {
-            NuovaMeta(pl, "OSLO", "NORVEGIA");
-            pl->cmbGiorni.SetText(giorni);
-            pl.p.risposte = {Msg::Yes};
-            pl->Click("cmdSalva");
-            pl->SchermoMeta.CaricaDatiAnagraficiMeta();
-            QCOMPARE(pl->cmbGiorni.Text(), QStringLiteral("%1").arg(giorni.toInt(), 3, 10, QLatin1Char('0')));
-            pl->SchermoMeta.ControllaVariabiliConvertite();
-            QCOMPARE(int(pl->Meta.ParametriMeta.GiorniAdeguamento), giorni.toInt());
-        }
-        // A code that is not stored leaves the screen as it is.
-        pl->Meta.CodiceMetaCorrente = "000077";
-        pl->SchermoMeta.CaricaDatiAnagraficiMeta();
-        QCOMPARE(pl->txtLocalita.Text, QString("OSLO"));
     }
 };
 

@@ -1,6 +1,5 @@
 // The trip screen's lists, defaults and parameter checks.
 #include <QTest>
-#include <tuple>
 
 #include "support/PlannerProva.h"
 #include "trip/ControlloreMeta.h"
@@ -26,7 +25,7 @@ void Orario(FormViandora& f, int k, const QString& ora, const QString& minuti) {
 class TestParametriMeta : public QObject {
     Q_OBJECT
 private slots:
-    void defaultSalvatiSopravvivonoAlRiavvio() {
+    void defaultSalvati() {
         Planner pl;
         // The first start's defaults, checked into the daily driving and visiting times.
         pl->SchermoMeta.ControllaVariabiliConvertite();
@@ -54,6 +53,31 @@ private slots:
         QCOMPARE(pl->cmbMediaKm[0].Text(), QString("110"));
         QCOMPARE(pl->cmbOra[3].Text() + pl->cmbMin[3].Text(), QString("2330"));
         QCOMPARE(pl->cmbSoste.Text(), QString("1 - Soste itinerario"));
+
+        // A new trip starts from them, not from the trip on screen (at 90,
+        // with a calculated end); loading a trip without a calculation
+        // empties its end as well.
+        FormViandora& f = *pl;
+        NuovaMeta(pl, "PARIGI");
+        f.cmbMediaKm[0].SetText("90");
+        f.cmbRipH.SetText("05");
+        f.Click("cmdSalva");
+        // The end shown, then set to testo.
+        const auto fine = [&](const QString& testo) {
+            QString testi = f.txtGiorni.Text;
+            for (auto& t : f.txtFine) {
+                testi += t.Text;
+                t.Text = testo;
+            }
+            f.txtGiorni.Text = testo;
+            return testi;
+        };
+        fine("17");
+        f.Click("cmdNuovo");
+        QCOMPARE((QStringList{f.cmbMediaKm[0].Text(), f.cmbRipH.Text(), f.cmbSoste.Text(), fine("17")}),
+                 (QStringList{"110", "03", "1 - Soste itinerario", ""}));
+        f.SchermoMeta.CaricaDatiAnagraficiMeta();
+        QCOMPARE((QStringList{f.cmbMediaKm[0].Text(), fine("")}), (QStringList{"90", ""}));
 
         // Reset brings back and stores the built-in values.
         pl.p.risposte = {Msg::Yes};
@@ -95,6 +119,7 @@ private slots:
             auto lista = [&f](const QString& chiave) -> Elenco* {
                 const int velocita = QStringLiteral("ASPL").indexOf(chiave);
                 if (chiave.size() == 1 && velocita >= 0) return &f.cmbMediaKm[velocita];
+                if (chiave == "ripM") return &f.cmbRipM;
                 if (chiave == "ripH") return &f.cmbRipH;
                 if (chiave == "ripG") return &f.cmbRipG;
                 if (chiave == "ripGG") return &f.cmbRipGG;
@@ -134,21 +159,9 @@ private slots:
         caso("notte alle 24", "3=24:00 2=20:00", "3=24:00 2=20:00");
         caso("velocità nulle: la prima della lista", "A=0 S= P=abc L=35", "A=50 S=45 P=30 L=35");
         caso("riposi e giorni fuori lista", "ripH=xx ripG=9 ripGG=-3 giorni=-5", "ripH=00 ripG=00 ripGG=00");
+        caso("riposo oltre l'ora: nessuno", "ripM=75", "ripM=00");
+        caso("riposo di 20 minuti", "ripM=20", "ripM=20");
         caso("orari vuoti o non numeri", "1=: 6=ab:cd", "");
-    }
-
-    // Rest minutes in hundredths of an hour; over an hour is no rest.
-    void riposiInCentesimi() {
-        for (const auto& [minuti, centesimi, mostrato] : QList<std::tuple<QString, int, QString>>{
-                 {"20", 33, "20"}, {"05", 8, "05"}, {"10", 17, "10"}, {"60", 100, "60"}, {"75", 0, "00"}}) {
-            Planner pl;
-            pl->cmbRipM.SetText(minuti);
-            pl->SchermoMeta.ControllaVariabiliConvertite();
-            pl->SchermoMeta.Aggiorna(true);
-            QVERIFY2(pl->Meta.ParametriMeta.RiposoMinuti == centesimi && pl->cmbRipM.Text() == mostrato,
-                     qPrintable(minuti + ": " + QString::number(pl->Meta.ParametriMeta.RiposoMinuti) + " " +
-                                pl->cmbRipM.Text()));
-        }
     }
 };
 
